@@ -1,0 +1,1 @@
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/x "")

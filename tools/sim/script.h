@@ -1,0 +1,20 @@
+// Scripts for the headless simulator: one message per line, "TICK MESSAGE TEXT",
+// posted at the start of that tick. Blank lines and '#' lines are skipped.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ScriptLine {
+    long tick;
+    std::string text;
+};
+
+struct Script {
+    std::vector<ScriptLine> lines;  // in tick order, file order within a tick
+    int errorLine;                  // 0 when the whole script parsed
+    std::string error;
+};
+
+Script script_parse(const std::string& content);
+bool script_load(const char* path, Script* out);  // false when unreadable

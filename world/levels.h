@@ -1,0 +1,14 @@
+// The level catalogue: builds the world for a level number (-1 sandbox,
+// 0..24 jobs) and judges its goals every tick.
+#pragma once
+
+#include <ode/ode.h>
+
+enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25 };
+
+// Creates terrain, scenery and objects into the world; writes the truck
+// start (zero length: no truck) and the camera's orbit, elevation, distance.
+void buildLevel(int levelNr, dReal truckPos[3], float* orbit, float* elevation, float* distance);
+void levelGoals(int levelNr, bool* won, bool* lost);
+// Whether the catalogue can build this level yet.
+bool levelAvailable(int levelNr);

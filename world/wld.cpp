@@ -15,6 +15,7 @@ const dReal WLD_SUBSTEP = 0.007505;
 TruckFactory wld_truckFactory = nullptr;
 void (*wld_prongTouched)(WorldObj* prong, WorldObj* other) = nullptr;
 void (*wld_rotorHit)(WorldObj* rotor) = nullptr;
+void (*wld_contactObserver)(dGeomID, dGeomID, const dContact*, int) = nullptr;
 
 namespace {
 
@@ -256,6 +257,7 @@ void wld_nearCallback(void*, dGeomID o1, dGeomID o2) {
     for (int i = 0; i < n; i++) {
         ContactCase kind = contact_chooseSurface(u, wheelFound, axis, spin, &contacts[i]);
         noteContactEffects(kind, u, o1, o2, wo1, wo2);
+        if (wld_contactObserver) wld_contactObserver(o1, o2, &contacts[i], kind);
         dJointID joint = dJointCreateContact(w.world, w.contactGroup, &contacts[i]);
         dJointAttach(joint, b1, b2);
         if (b1 && b2) {

@@ -1,1 +1,48 @@
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/x "")
+# Runs quorvel-sim as scripts and checks rely on it: the summary lines in
+# order, identical digests for identical runs, malformed scripts exit 2.
+function(run_sim out_var rc_var)
+  execute_process(COMMAND ${SIM} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  set(${out_var} "${out}${err}" PARENT_SCOPE)
+  set(${rc_var} ${rc} PARENT_SCOPE)
+endfunction()
+
+function(digest_of text var)
+  string(REGEX MATCH "digest ([0-9a-f]+)" m "${text}")
+  set(${var} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
+run_sim(first rc1 --arena --ticks 600)
+run_sim(second rc2 --arena --ticks 600)
+if(NOT rc1 EQUAL 0 OR NOT rc2 EQUAL 0)
+  message(FATAL_ERROR "arena run failed: ${first}")
+endif()
+if(NOT first MATCHES "digest [0-9a-f]+\ntick_us median=[0-9.]+ max=[0-9.]+\n$")
+  message(FATAL_ERROR "summary lines missing or out of order:\n${first}")
+endif()
+digest_of("${first}" d1)
+digest_of("${second}" d2)
+if(NOT d1 STREQUAL d2)
+  message(FATAL_ERROR "same run, different digests: ${d1} ${d2}")
+endif()
+
+# The arena's balls roll: a shorter run must end in a different state.
+run_sim(shorter rc3 --arena --ticks 300)
+digest_of("${shorter}" d3)
+if(d3 STREQUAL d1)
+  message(FATAL_ERROR "digest does not follow the simulation")
+endif()
+
+run_sim(bad rc4 --arena --ticks 10 --script ${SCRIPTS}/malformed.txt)
+if(NOT rc4 EQUAL 2 OR NOT bad MATCHES "malformed.txt:4:")
+  message(FATAL_ERROR "malformed script: rc=${rc4} output:\n${bad}")
+endif()
+
+run_sim(scripted rc5 --arena --ticks 10 --script ${SCRIPTS}/endgame.txt)
+if(NOT rc5 EQUAL 0 OR NOT scripted MATCHES "endGame win=1 level=0 tick=3\nendGame win=0 level=7 tick=5\ndigest")
+  message(FATAL_ERROR "scripted messages not posted in tick order:\n${scripted}")
+endif()
+
+run_sim(noargs rc6 --ticks 10)
+if(NOT rc6 EQUAL 2)
+  message(FATAL_ERROR "missing --arena/--level accepted")
+endif()

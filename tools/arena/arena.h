@@ -6,7 +6,8 @@
 #include "world/wld.h"
 
 const LevelBuilder* arena_builder();
-// Geometry records the arena uses; the game may swap in nicer ones.
+// Geometry records the arena uses (its own generated ones by default); the
+// game may swap in others.
 struct ArenaGeometry {
     geomdesc* terrain;
     geomdesc* box;

@@ -12,3 +12,7 @@ void buildLevel(int levelNr, dReal truckPos[3], float* orbit, float* elevation, 
 void levelGoals(int levelNr, bool* won, bool* lost);
 // Whether the catalogue can build this level yet.
 bool levelAvailable(int levelNr);
+
+// The seven sign-board letters and the place (y along the viaduct) of each.
+const char* levelBoardLetters();
+float levelBoardPlace(char letter);

@@ -1,0 +1,110 @@
+#include "render/txdb.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "bus/bus.h"
+#include "bus/diag.h"
+#include "render/txdb_module.h"
+
+namespace {
+
+const char* const SOURCE = "Base/C/txdb_mswin";
+
+struct Entry {
+    const char* name;
+    unsigned texture;
+};
+
+Entry txdb_entries[TXDB_MAX_SZ];
+int txdb_sz = 0;
+
+unsigned nextTextureName = 1;
+unsigned nullCreateTexture(const unsigned char*, int, int) { return nextTextureName++; }
+void nullBindTexture(unsigned) {}
+const TxdbUploader nullUploader = {nullCreateTexture, nullBindTexture};
+const TxdbUploader* uploader = &nullUploader;
+
+// Looks up NAME_w or NAME_h; false (after the assertion line) when absent.
+bool imageSize(void* module, const char* name, const char* suffix, const char* expression,
+               int* value) {
+    char symbol[128];
+    format128(symbol, "%s%s", name, suffix);
+    const int32_t* p = static_cast<const int32_t*>(dataModuleSymbol(module, symbol));
+    if (!p) {
+        assertFailed(SOURCE, __LINE__, expression, false);
+        return false;
+    }
+    *value = *p;
+    return true;
+}
+
+// Loads one image; true when it was stored.
+bool loadImage(void* module, const char* moduleName, const char* name) {
+    char symbol[128];
+    format128(symbol, "%s", name);
+    const unsigned char* pixels = static_cast<const unsigned char*>(dataModuleSymbol(module, symbol));
+    if (!pixels) {
+        logLine("Could not get symbol %s from %s", name, moduleName);
+        return false;
+    }
+    int width = 0, height = 0;
+    if (!imageSize(module, name, "_w", "szw", &width)) return false;
+    if (!imageSize(module, name, "_h", "szh", &height)) return false;
+    if (width <= 0 || height <= 0) {
+        logLine("ERR Image %s in %s has no pixels (%d x %d).", name, moduleName, width, height);
+        return false;
+    }
+    // Checked before the texture is made so a full database leaks nothing.
+    if (txdb_sz >= TXDB_MAX_SZ) {
+        assertFailed(SOURCE, __LINE__, "txdb_sz < TXDB_MAX_SZ", false);
+        return false;
+    }
+    txdb_entries[txdb_sz].name = name;
+    txdb_entries[txdb_sz].texture = uploader->createTexture(pixels, width, height);
+    txdb_sz++;
+    return true;
+}
+
+const Entry* find(const char* name) {
+    for (int i = 0; i < txdb_sz; i++) {
+        if (strcmp(txdb_entries[i].name, name) == 0) return &txdb_entries[i];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int txdb_load(const char* module, const char* const* names, int count) {
+    void* handle = dataModuleOpen(module);
+    if (!handle) {
+        logLine("Could not load %s", module);
+        return 0;
+    }
+    int made = 0;
+    for (int i = 0; i < count; i++) {
+        if (loadImage(handle, module, names[i])) made++;
+    }
+    dataModuleClose(handle);
+    return made;
+}
+
+void txdb_bind(const char* name) {
+    const Entry* e = find(name);
+    if (!e) {
+        logLine("ERR Texture '%s' not stored in txdb.", name);
+        return;
+    }
+    uploader->bindTexture(e->texture);
+}
+
+int txdb_size() { return txdb_sz; }
+
+unsigned txdb_texture(const char* name) {
+    const Entry* e = find(name);
+    return e ? e->texture : 0;
+}
+
+void txdb_setUploader(const TxdbUploader* u) { uploader = u ? u : &nullUploader; }
+
+void txdb_clear() { txdb_sz = 0; }

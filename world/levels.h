@@ -10,8 +10,10 @@ enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25 };
 // start (zero length: no truck) and the camera's orbit, elevation, distance.
 void buildLevel(int levelNr, dReal truckPos[3], float* orbit, float* elevation, float* distance);
 void levelGoals(int levelNr, bool* won, bool* lost);
-// Whether the catalogue can build this level yet.
+// Whether the number names a level (-1..24).
 bool levelAvailable(int levelNr);
+// The toy the sandbox builds (0 fork lift, 1..3 truck with that grapple, 4 skid loader).
+void levels_setSandboxAttachment(int attachment);
 
 // The seven sign-board letters and the place (y along the viaduct) of each.
 const char* levelBoardLetters();

@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "bus/bus.h"
+#include "render/view.h"
+#include "shell/gameflow.h"
+#include "shell/progress.h"
+#include "shell/settings.h"
+#include "tools/arena/arena.h"
+#include "ui/input.h"
+#include "ui/menu.h"
+#include "ui/textlines.h"
+#include "world/gamestep.h"
+#include "world/wld.h"
+
+namespace {
+
+int soundStarts = 0, soundStops = 0;
+void countStart() { soundStarts++; }
+void countStop() { soundStops++; }
+
+std::string makeTempFolder() {
+    char pattern[] = "/tmp/quorvel_flow_XXXXXX";
+    return mkdtemp(pattern);
+}
+
+void removeFolder(const std::string& folder) {
+    std::string command = "rm -rf '" + folder + "'";
+    ASSERT_EQ(system(command.c_str()), 0);
+}
+
+bool exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+void touch(const std::string& path) {
+    FILE* f = fopen(path.c_str(), "w");
+    ASSERT_NE(f, nullptr) << path;
+    fclose(f);
+}
+
+class GameFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bus_reset();
+        if (wld_created()) wld_destroy();
+        game_resetForTests();
+        progress_clear();
+        folder = makeTempFolder();
+        progress_setFolder(folder.c_str());
+        soundStarts = soundStops = 0;
+        GameHooks hooks = {};
+        hooks.soundStart = countStart;
+        hooks.soundStop = countStop;
+        game_setHooks(hooks);
+        game_setLevelOverride(arena_builder());
+        game_init();
+        viewLayout(1180, 720);
+    }
+    void TearDown() override {
+        if (wld_created()) wld_destroy();
+        game_setHooks(GameHooks{});
+        game_setLevelOverride(nullptr);
+        game_setControlsUpdate(nullptr);
+        view_setInputResetHooks(nullptr, nullptr);
+        bus_reset();
+        progress_clear();
+        removeFolder(folder);
+    }
+    static void start(int nr) {
+        menu().selection = nr;
+        char text[128];
+        format128(text, "start nr=%d name=x", nr);
+        postMessage(text);
+    }
+    std::string folder;
+};
+
+}  // namespace
+
+TEST_F(GameFlow, StartBuildsTheLevelAndShowsTheGame) {
+    EXPECT_TRUE(game_menuShowing());
+    start(3);
+    ASSERT_TRUE(wld_created());
+    EXPECT_EQ(wld_levelNr(), 3);
+    EXPECT_TRUE(game_playing());
+    EXPECT_FALSE(viewVisible[VIEW_MENU_PICTURE] || viewVisible[VIEW_MENU_BUTTONS]);
+    EXPECT_EQ(soundStarts, 1);
+    EXPECT_EQ(game_endTimer(), -1.0f);
+}
+
+TEST_F(GameFlow, StartOfThePausedLevelResumesWithoutRebuilding) {
+    start(3);
+    for (int i = 0; i < 30; i++) game_step(GAME_TICK);
+    postMessage("pause");
+    EXPECT_TRUE(game_menuShowing());
+    EXPECT_EQ(game_pausedLevel(), 3);
+    EXPECT_EQ(soundStops, 1);
+    DynamicWorldObj* first = wld_object(0);
+    float before[16];
+    memcpy(before, first->modelMatrix, sizeof before);
+    long steps = wld_subStepCount();
+
+    start(3);
+    EXPECT_TRUE(game_playing());
+    EXPECT_EQ(game_pausedLevel(), -1);
+    EXPECT_EQ(wld_object(0), first);
+    EXPECT_EQ(wld_subStepCount(), steps);
+    EXPECT_EQ(memcmp(before, wld_object(0)->modelMatrix, sizeof before), 0);
+}
+
+TEST_F(GameFlow, AnotherLevelOrTheSandboxIsAlwaysBuiltAfresh) {
+    start(-1);
+    game_step(GAME_TICK);
+    postMessage("pause");
+    EXPECT_EQ(game_pausedLevel(), -1);  // the sandbox leaves nothing to restart
+    start(-1);
+    EXPECT_EQ(wld_subStepCount(), 0);
+    game_step(GAME_TICK);
+    postMessage("pause");
+    start(4);
+    EXPECT_EQ(wld_levelNr(), 4);
+    EXPECT_EQ(wld_subStepCount(), 0);
+}
+
+TEST_F(GameFlow, RestartIsOfferedForThePausedLevelAndRebuildsIt) {
+    start(5);
+    game_step(GAME_TICK);
+    postMessage("pause");
+    EXPECT_TRUE(menu_showsRestart());
+    postMessage("menuOption index=4");
+    EXPECT_FALSE(menu_showsRestart());
+    postMessage("menuOption index=0");
+    EXPECT_TRUE(menu_showsRestart());
+    postMessage("menuOption index=1");
+    ASSERT_TRUE(wld_created());
+    EXPECT_EQ(wld_levelNr(), 5);
+    EXPECT_EQ(wld_subStepCount(), 0);
+    EXPECT_TRUE(game_playing());
+}
+
+TEST_F(GameFlow, PauseWithoutAWorldChangesNothing) {
+    testing::internal::CaptureStdout();
+    postMessage("pause");
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("ERR We have no world, how could we pause?"), std::string::npos);
+    EXPECT_TRUE(game_menuShowing());
+    EXPECT_EQ(soundStops, 0);
+}
+
+TEST_F(GameFlow, EscapePausesThenClosesTheProgramFromTheMenu) {
+    start(2);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    EXPECT_TRUE(game_menuShowing());
+    EXPECT_TRUE(wld_created());
+    EXPECT_FALSE(input().closeRequested);
+    postMessage("menuOption index=3");
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);  // only closes the settings screen
+    EXPECT_FALSE(viewVisible[VIEW_SETTINGS]);
+    EXPECT_FALSE(input().closeRequested);
+    keyEvent(KEY_ESCAPE, ACTION_RELEASE);
+    EXPECT_FALSE(input().closeRequested);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    EXPECT_TRUE(input().closeRequested);
+}
+
+TEST_F(GameFlow, TwoDepthBiasTouchesRestoreOpenGL) {
+    postMessage("settingsTouch index=1");
+    EXPECT_FLOAT_EQ(settings().depthBias, 1e-5f);
+    buildSettingsText();
+    EXPECT_STREQ(text_line(2), "   DEPTH BIAS              WORKAROUND");
+    postMessage("settingsTouch index=1");
+    EXPECT_EQ(settings().depthBias, 0.0f);
+    buildSettingsText();
+    EXPECT_STREQ(text_line(2), "   DEPTH BIAS              OPENGL");
+}
+
+TEST_F(GameFlow, SettingsTogglesAndTheVoteRequest) {
+    postMessage("settingsTouch index=3");
+    postMessage("settingsTouch index=2");
+    postMessage("settingsTouch index=7");
+    postMessage("settingsTouch index=-1");
+    buildSettingsText();
+    EXPECT_STREQ(text_line(0), "   SOUND EFFECTS           OFF");
+    EXPECT_STREQ(text_line(1), "   LEVERS INVERTED         ON ");
+    EXPECT_STREQ(text_line(3), "   STEAM GREENLIGHT        VOTE");
+    EXPECT_FALSE(settings_takeVoteRequest());
+    postMessage("settingsTouch index=0");
+    EXPECT_TRUE(settings_takeVoteRequest());
+    EXPECT_FALSE(settings_takeVoteRequest());
+    start(1);  // sound effects off: the stream stays shut
+    EXPECT_EQ(soundStarts, 0);
+}
+
+TEST_F(GameFlow, AToyTouchedBehindTheSettingsScreenStartsTheSandboxWithoutIt) {
+    menu().selection = -1;
+    postMessage("menuOption index=3");
+    postMessage("menuGraphic index=0");
+    ASSERT_TRUE(wld_created());
+    EXPECT_EQ(game_attachment(), 0);
+    EXPECT_FALSE(viewVisible[VIEW_SETTINGS]);
+}
+
+TEST_F(GameFlow, WonLevelSevenWritesFile07AndMovesTheMenuOn) {
+    start(7);
+    postMessage("endGame win=1 level=7");
+    EXPECT_TRUE(exists(folder + "/07"));
+    EXPECT_EQ(game_endTimer(), 0.0f);
+    EXPECT_TRUE(game_lastWon());
+    game_advanceEndTimer(4.0f);
+    EXPECT_TRUE(wld_created());  // the picture shows for just over 4 s
+    game_advanceEndTimer(0.02f);
+    EXPECT_FALSE(wld_created());
+    EXPECT_TRUE(game_menuShowing());
+    EXPECT_EQ(game_endTimer(), -1.0f);
+    EXPECT_EQ(menu().selection, 8);
+    EXPECT_EQ(soundStops, 1);
+}
+
+TEST_F(GameFlow, LostLevelKeepsTheSelection) {
+    start(9);
+    postMessage("endGame win=0 level=9");
+    game_advanceEndTimer(5.0f);
+    EXPECT_EQ(menu().selection, 9);
+    EXPECT_FALSE(progress_won(9));
+}
+
+TEST_F(GameFlow, SandboxEndGameRecordsNothing) {
+    start(-1);
+    postMessage("endGame win=1 level=-1");
+    for (int i = 0; i < PROGRESS_LEVELS; i++) EXPECT_FALSE(progress_won(i));
+    game_advanceEndTimer(5.0f);
+    EXPECT_EQ(menu().selection, -1);
+}
+
+TEST_F(GameFlow, OnlyTwoDigitNamesOfJobsMarkProgress) {
+    for (const char* name : {"99", "7", "24", "07x", ".1", "-1", "03"}) touch(folder + "/" + name);
+    mkdir((folder + "/11").c_str(), 0755);  // a folder of that name counts like a file
+    loadProgress();
+    for (int i = 0; i < PROGRESS_LEVELS; i++)
+        EXPECT_EQ(progress_won(i), i == 3 || i == 11 || i == 24) << i;
+}
+
+TEST_F(GameFlow, UnwritableFolderReportsEveryWinAndTheGameGoesOn) {
+    progress_setFolder((folder + "/missing/deeper").c_str());
+    testing::internal::CaptureStdout();
+    postMessage("endGame win=1 level=4");
+    postMessage("endGame win=1 level=6");
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("ERR cannot open '" + folder + "/missing/deeper/04' for writing"),
+              std::string::npos);
+    EXPECT_NE(out.find("/missing/deeper/06' for writing"), std::string::npos);
+    EXPECT_TRUE(progress_won(4) && progress_won(6));
+}
+
+TEST_F(GameFlow, ProgressSurvivesARestartOfTheProgram) {
+    std::string data = folder + "/data home";  // a blank in the path is fine
+    const char* old = getenv("XDG_DATA_HOME");
+    std::string saved = old ? old : "";
+    setenv("XDG_DATA_HOME", data.c_str(), 1);
+    progress_chooseFolder();
+    EXPECT_EQ(std::string(progress_folder()), data + "/Quorvel");
+    postMessage("endGame win=1 level=12");
+    EXPECT_TRUE(exists(data + "/Quorvel/12"));
+
+    progress_clear();  // the program ends; a new one reads the folder again
+    EXPECT_FALSE(progress_won(12));
+    progress_chooseFolder();
+    loadProgress();
+    EXPECT_TRUE(progress_won(12));
+    if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(GameFlow, TheFirstStartOfTheFirstJobShowsTheTutorialOnce) {
+    start(1);
+    EXPECT_FALSE(viewVisible[VIEW_TUTORIAL]);
+    postMessage("pause");
+    start(0);
+    EXPECT_TRUE(viewVisible[VIEW_TUTORIAL]);
+    EXPECT_TRUE(game_tutorialShown());
+    viewVisible[VIEW_TUTORIAL] = 0;
+    postMessage("pause");
+    postMessage("restart nr=0 name=parkinglot");
+    EXPECT_FALSE(viewVisible[VIEW_TUTORIAL]);
+}
+
+TEST_F(GameFlow, StartOutsideTheCatalogueOrForAUserLevelIsRefused) {
+    postMessage("start nr=25 name=nowhere");
+    postMessage("start name=court");
+    postMessage("start nr=1 name=court autostart=mylevel");
+    EXPECT_FALSE(wld_created());
+    EXPECT_TRUE(game_menuShowing());
+}

@@ -6,13 +6,14 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/gfx.h"
+#include "vehicles/truck.h"
 #include "vehicles/vehicleobj.h"
 #include "world/contact.h"
 #include "world/levels.h"
 
 const dReal WLD_SUBSTEP = 0.007505;
 
-TruckFactory wld_truckFactory = nullptr;
+TruckFactory wld_truckFactory = truck_create;
 void (*wld_prongTouched)(WorldObj* prong, WorldObj* other) = nullptr;
 void (*wld_rotorHit)(WorldObj* rotor) = nullptr;
 void (*wld_contactObserver)(dGeomID, dGeomID, const dContact*, int) = nullptr;

@@ -11,6 +11,7 @@
 
 #include "bus/bus.h"
 #include "tools/arena/arena.h"
+#include "tools/arena/truckyard.h"
 #include "tools/sim/digest.h"
 #include "tools/sim/script.h"
 #include "world/gamestep.h"
@@ -21,6 +22,7 @@ namespace {
 
 struct Options {
     bool arena = false;
+    const char* arenaVariant = nullptr;  // "truck": the truck yard
     bool haveLevel = false;
     int level = 0;
     long ticks = -1;
@@ -41,7 +43,8 @@ void onEndGame(const char* text) {
 
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
-    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n");
+    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
+                    "       [--arena-variant truck]\n");
     return 2;
 }
 
@@ -60,6 +63,9 @@ int parseOptions(int argc, char** argv, Options* o) {
         long value = 0;
         if (!strcmp(a, "--arena")) {
             o->arena = true;
+        } else if (!strcmp(a, "--arena-variant") && hasValue) {
+            o->arenaVariant = argv[++i];
+            if (strcmp(o->arenaVariant, "truck")) return usage("--arena-variant takes 'truck'");
         } else if (!strcmp(a, "--level") && hasValue) {
             if (!parseLong(argv[++i], &value) || value < LEVEL_SANDBOX || value >= LEVEL_COUNT)
                 return usage("--level takes -1 (sandbox) or 0..24");
@@ -108,7 +114,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "quorvel-sim: level %d is not available yet\n", o.level);
         return 2;
     }
-    if (o.arena) wld_setLevelBuilder(arena_builder());
+    if (o.arena) wld_setLevelBuilder(o.arenaVariant ? truckyard_builder() : arena_builder());
     addListener("endGame", onEndGame);
     wld_create(o.arena ? 0 : o.level, nullptr);
 

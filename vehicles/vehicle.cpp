@@ -1,0 +1,70 @@
+#include "vehicles/vehicle.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "bus/diag.h"
+#include "world/wld.h"
+
+dSpaceID vehicle_createSpace() {
+    dSpaceID space = dSimpleSpaceCreate(wld_space());
+    dSpaceSetCleanup(space, 0);
+    return space;
+}
+
+void vehicle_moveToSpace(dGeomID geom, dSpaceID space) {
+    dSpaceID from = dGeomGetSpace(geom);
+    if (from == space) return;
+    if (from) dSpaceRemove(from, geom);
+    dSpaceAdd(space, geom);
+}
+
+CylObj* vehicle_makeWheel(geomdesc* geometry, const dReal pos[3], dReal radius, dReal length,
+                          dSpaceID space, unsigned long category) {
+    CylObj* wheel = new CylObj(geometry, pos, radius, length);
+    vehicle_moveToSpace(wheel->cylinder, space);
+    dGeomSetCategoryBits(wheel->cylinder, category);
+    dBodySetAutoDisableFlag(wheel->body, 0);
+    dBodySetLinearVel(wheel->body, 0, 0, 0);
+    dBodySetAngularVel(wheel->body, 0, 0, 0);
+    return wheel;
+}
+
+void vehicle_listen(const VehicleListener* table, int count, bool on) {
+    for (int i = 0; i < count; i++) {
+        if (on)
+            addListener(table[i].message, table[i].handler);
+        else
+            removeListener(table[i].message, table[i].handler);
+    }
+}
+
+bool vehicle_setting(const char* text, float* setting) {
+    float s = argFloat(text, "setting");
+    if (s == -FLT_MAX || !std::isfinite(s)) return false;
+    *setting = s;
+    return true;
+}
+
+namespace {
+void postSwitch(const char* name) {
+    char msg[128];
+    format128(msg, "vehicleSwitch vehicle=%s", name);
+    postMessage(msg);
+}
+}  // namespace
+
+void vehicle_activateInterest() {
+    VehicleObj* v = dynamic_cast<VehicleObj*>(wld_objectOfInterest());
+    if (!v || v->isActive()) return;
+    logLine("Activating '%s'", v->name);
+    v->setActive(true);
+    postSwitch(v->name);
+}
+
+void vehicle_handOver(VehicleObj* from, VehicleObj* to) {
+    postSwitch(to->name);
+    to->setActive(true);
+    if (from) from->setActive(false);
+    wld_setObjectOfInterest(to);
+}

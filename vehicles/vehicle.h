@@ -1,0 +1,36 @@
+// What all drivable machines share: their collision space, the common wheel,
+// registering a vehicle's bus listeners from a table, reading a control
+// setting from a message, and handing the player from one vehicle to another.
+#pragma once
+
+#include "bus/bus.h"
+#include "vehicles/vehicleobj.h"
+#include "world/props_basic.h"
+
+// A simple space in the world's top space, clean-up off: the vehicle's own
+// parts never collide with each other and each part destroys its own geoms.
+dSpaceID vehicle_createSpace();
+
+// Moves a geom out of the top space into a vehicle's space.
+void vehicle_moveToSpace(dGeomID geom, dSpaceID space);
+
+// The common wheel: a CylObj in the vehicle space with the given category,
+// never falling asleep by itself, at rest.
+CylObj* vehicle_makeWheel(geomdesc* geometry, const dReal pos[3], dReal radius, dReal length,
+                          dSpaceID space, unsigned long category);
+
+struct VehicleListener {
+    const char* message;
+    ListenerFn handler;
+};
+void vehicle_listen(const VehicleListener* table, int count, bool on);
+
+// The "setting" argument of a control message. False when it is missing or
+// not a number: such a message must not reach a motor.
+bool vehicle_setting(const char* text, float* setting);
+
+// Activates the object of interest when it is a vehicle that is off:
+// prints "Activating '%s'", switches it on, posts "vehicleSwitch vehicle=%s".
+void vehicle_activateInterest();
+// Gives the controls to another vehicle in the order the HUD expects.
+void vehicle_handOver(VehicleObj* from, VehicleObj* to);

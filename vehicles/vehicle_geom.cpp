@@ -1,0 +1,3 @@
+#include "vehicles/vehicle_geom.h"
+
+VehicleRecords vehicle_records = {};

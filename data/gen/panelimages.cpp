@@ -147,9 +147,10 @@ void cyclicPlate(Canvas& c) {
         for (float y : {14.0f, 226.0f}) drawScrew(c, x, y, 6);
 }
 
-// Lever labels: the word in capitals on a dark plate.
+// Lever labels: the word in capitals on a dark plate. Drawn without
+// blending, so every pixel is opaque.
 void labelPlate(Canvas& c, const char* word) {
-    fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f, 16, 5), hex(0x4a505a));
+    fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f, 16, 0), hex(0x4a505a));
     fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f - 2, 14, 4), vgrad(2, hex(0x1f2328), 30, hex(0x0e1013)));
     std::string s = word;
     float cell = std::min(14.0f, (c.w - 12.0f) / s.size());

@@ -1,0 +1,30 @@
+// A window with the game's GL start-up, playing the test arena, for the
+// render tests and the frame-rate benchmark. Needs a display (Xvfb will do).
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Opens a width x height window (4 samples, swap interval as given), runs the
+// GL start-up and builds the arena with a floating crate as the object of
+// interest. False with a reason printed when something fails. Without depth
+// textures the shadow map is drawn the way for implementations lacking them.
+bool harness_open(int width, int height, int swapInterval, bool depthTextures = true);
+// One frame exactly as the game draws it: shadow pass and draw-frame, then
+// (harness_present) swap and events.
+void harness_draw(float dt);
+void harness_present();
+void harness_frame(float dt);  // both
+// The back buffer as RGB rows, bottom row first (between draw and present).
+std::vector<unsigned char> harness_readPixels();
+int harness_width();
+int harness_height();
+void harness_close();
+
+// Where the floating crate hangs; its shadow falls straight down.
+extern const float HARNESS_CRATE_X, HARNESS_CRATE_Y, HARNESS_CRATE_LIFT;
+// Window pixel of a world point as the last frame's camera saw it.
+bool harness_project(const float world[3], int* px, int* py);
+
+// Writes RGB rows (bottom first) as a PNG; stored blocks, no compression library.
+bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb);

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <map>
+#include <string>
+
+#include "render/framerate.h"
+#include "render/view.h"
+#include "tests/render/harness.h"
+#include "tools/arena/arena_terrain.h"
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+    int sum() const { return r + g + b; }
+};
+
+bool isSky(const Rgb& p) {
+    return abs(p.r - 158) <= 1 && abs(p.g - 153) <= 1 && abs(p.b - 230) <= 1;
+}
+
+// The arena drawn for half a second, with the depth-texture shadow map or
+// with the colour-texture one, kept as a picture for people to look at.
+struct Picture {
+    bool drawn = false;
+    int fps = 0;
+    std::vector<unsigned char> pixels;
+    std::map<std::string, std::pair<int, int>> points;  // projected ground points
+};
+
+const float OPEN_OFFSET = 1.2f;
+
+Picture render(bool depthTextures) {
+    Picture picture;
+    if (!harness_open(1180, 720, 0, depthTextures)) return picture;
+    for (int i = 0; i < 30; i++) harness_frame(1.0f / 60.0f);
+    harness_draw(1.0f / 60.0f);
+    picture.pixels = harness_readPixels();
+    picture.fps = frameRate().fps;
+    const struct {
+        const char* name;
+        float dy;
+    } grounds[] = {{"shadow", 0.0f}, {"left", OPEN_OFFSET}, {"right", -OPEN_OFFSET}};
+    for (const auto& g : grounds) {
+        float x = HARNESS_CRATE_X, y = HARNESS_CRATE_Y + g.dy;
+        float world[3] = {x, y, arena_height(x, y)};
+        int px = -1, py = -1;
+        harness_project(world, &px, &py);
+        picture.points[g.name] = {px, py};
+    }
+    harness_present();
+    mkdir(ARTIFACTS, 0755);
+    std::string name = depthTextures ? "/render_arena.png" : "/render_arena_colour_shadowmap.png";
+    writePng(ARTIFACTS + name, harness_width(), harness_height(), picture.pixels);
+    harness_close();
+    picture.drawn = true;
+    return picture;
+}
+
+class RenderedArena : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        static std::map<bool, Picture> pictures;
+        if (!pictures.count(GetParam())) pictures[GetParam()] = render(GetParam());
+        picture = &pictures[GetParam()];
+        ASSERT_TRUE(picture->drawn) << "no window, or the GL start-up failed";
+        scene = viewRect(VIEW_SCENE);
+    }
+    Rgb at(int x, int y) const {
+        const unsigned char* p = &picture->pixels[(y * 1180 + x) * 3];
+        return {p[0], p[1], p[2]};
+    }
+    // Mean over a 5 x 5 patch around a projected ground point inside the scene.
+    Rgb ground(const char* name) const {
+        auto [x, y] = picture->points.at(name);
+        EXPECT_TRUE(x > scene.x + 2 && x < scene.x + scene.w - 3) << name << " x " << x;
+        EXPECT_TRUE(y > scene.y + 2 && y < scene.y + scene.h - 3) << name << " y " << y;
+        Rgb m = {0, 0, 0};
+        for (int dy = -2; dy <= 2; dy++) {
+            for (int dx = -2; dx <= 2; dx++) {
+                Rgb p = at(x + dx, y + dy);
+                m.r += p.r, m.g += p.g, m.b += p.b;
+            }
+        }
+        return {m.r / 25, m.g / 25, m.b / 25};
+    }
+    const Picture* picture = nullptr;
+    ViewRect scene = {};
+};
+
+}  // namespace
+
+TEST_P(RenderedArena, SkyFillsTheTopOfTheScene) {
+    int y = scene.y + scene.h - 2;
+    int sky = 0, samples = 0;
+    for (int x = scene.x; x < scene.x + scene.w; x += 10, samples++) sky += isSky(at(x, y));
+    EXPECT_GT(sky, samples / 2) << "the top row of the scene is not mostly sky";
+}
+
+TEST_P(RenderedArena, GroundUnderTheFloatingCrateIsInShadow) {
+    Rgb shadow = ground("shadow");
+    int open = std::max(ground("left").sum(), ground("right").sum());
+    EXPECT_LT(shadow.sum(), open * 0.8) << "shadow " << shadow.r << "," << shadow.g << ","
+                                          << shadow.b << "; open ground sums to " << open;
+    EXPECT_GT(shadow.sum(), open * 0.4) << "a shadow darkens, it does not blacken";
+}
+
+TEST_P(RenderedArena, OutlineEdgesAreDrawn) {
+    // Edges are (0.15, 0.15, 0.15) fogged toward (0.6, 0.6, 0.2): red equals
+    // green and blue trails, which neither grass, crates nor sky do.
+    int edge = 0;
+    for (int y = scene.y; y < scene.y + scene.h; y++) {
+        for (int x = scene.x; x < scene.x + scene.w; x++) {
+            Rgb p = at(x, y);
+            if (abs(p.r - p.g) <= 2 && p.b < p.r - 20 && p.r < 120) edge++;
+        }
+    }
+    EXPECT_GT(edge, 200) << "outline pixels in the scene";
+}
+
+TEST_P(RenderedArena, FrameRateFigureFollowsTheGivenFrameTime) {
+    EXPECT_EQ(picture->fps, 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShadowMaps, RenderedArena, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "DepthTexture" : "ColourTexture";
+                         });

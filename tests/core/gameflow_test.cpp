@@ -13,6 +13,7 @@
 #include "shell/gameflow.h"
 #include "shell/progress.h"
 #include "shell/settings.h"
+#include "shell/vote.h"
 #include "tools/arena/arena.h"
 #include "ui/input.h"
 #include "ui/menu.h"
@@ -296,4 +297,30 @@ TEST_F(GameFlow, StartOutsideTheCatalogueOrForAUserLevelIsRefused) {
     postMessage("start nr=1 name=court autostart=mylevel");
     EXPECT_FALSE(wld_created());
     EXPECT_TRUE(game_menuShowing());
+}
+
+TEST_F(GameFlow, VotePageOpensWithoutAShellAndWithoutWaiting) {
+    // A stand-in opener records the argument it was given; shell characters
+    // in the address reach it untouched.
+    std::string opener = folder + "/opener";
+    std::string record = folder + "/opened";
+    FILE* f = fopen(opener.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fprintf(f, "#!/bin/sh\nprintf '%%s' \"$1\" > '%s.tmp' && mv '%s.tmp' '%s'\n", record.c_str(),
+            record.c_str(), record.c_str());
+    fclose(f);
+    chmod(opener.c_str(), 0755);
+    const char* address = "https://example.org/vote?a=1&b=$(touch pwned);x";
+    ASSERT_TRUE(openPage(opener.c_str(), address));
+    std::string got;
+    for (int i = 0; i < 200 && got.empty(); i++) {
+        usleep(10000);
+        if (FILE* r = fopen(record.c_str(), "r")) {
+            char buffer[256] = {};
+            if (fgets(buffer, sizeof buffer, r)) got = buffer;
+            fclose(r);
+        }
+    }
+    EXPECT_EQ(got, address);
+    EXPECT_FALSE(exists("pwned"));
 }

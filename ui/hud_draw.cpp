@@ -1,0 +1,179 @@
+#include "ui/hud_draw.h"
+
+#include <epoxy/gl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "bus/diag.h"
+#include "render/tty_gl.h"
+#include "render/txdb.h"
+#include "ui/hud.h"
+#include "ui/input.h"
+
+namespace {
+
+const char* const PANEL_IMAGES[] = {
+    "accelerator_handle", "accelerator_panel", "button_pause", "cyclicplate", "cyclicstick",
+    "slider_empty", "slider_background", "slider_handle", "slider_knob", "steering_wheel",
+    "text_antitorque", "text_bend", "text_bucket", "text_collective", "text_elevate",
+    "text_extend", "text_grapple", "text_left", "text_right", "text_rotate", "text_empty",
+    "gameover", "jobdone", "xboxpad", "dashboard"};
+const int PANEL_IMAGE_COUNT = sizeof PANEL_IMAGES / sizeof PANEL_IMAGES[0];
+
+// Two triangles of (x, y, u, v) covering -1..1.
+const float UNIT_QUAD[6 * 4] = {1, 1, 1, 1, -1, 1, 0, 1, -1, -1, 0, 0,
+                                -1, -1, 0, 0, 1, -1, 1, 0, 1, 1, 1, 1};
+GLuint quadBuffer = 0;
+
+const vec2f ORIGIN = {0.0f, 0.0f};
+const vec2f ROW_X = {1.0f, 0.0f};
+const vec2f ROW_Y = {0.0f, 1.0f};
+
+void full(const char* name, RenderContext& rc) { drawImage(name, rc, ORIGIN, ROW_X, ROW_Y); }
+
+struct Label {
+    const char* text;
+    bool right;
+    float y;
+};
+struct LabelSet {
+    const char* name;
+    Label labels[6];
+};
+const LabelSet LABEL_SETS[] = {
+    {"truck",
+     {{"DRIVE TRUCK", false, -0.03125f},
+      {"ROTATE CRANE", true, -0.59375f},
+      {"ELEVATE CRANE", true, -0.7890625f},
+      {"BEND CRANE", false, -0.59375f},
+      {"GRAPPLE", true, 0.09375f},
+      {"EXTEND", true, 0.65625f}}},
+    {"camera",
+     {{"ZOOM", false, -0.03125f}, {"ORBIT", true, -0.59375f}, {"ELEVATE", true, -0.7890625f}}},
+    {"dumpTruck", {{"DRIVE", false, -0.03125f}, {"DUMP", true, -0.59375f}}},
+    {"forkLift",
+     {{"DRIVE", false, -0.03125f}, {"ELEVATE", true, -0.59375f}, {"TILT", false, -0.59375f}}},
+    {"skidLoader",
+     {{"DRIVE", false, -0.03125f},
+      {"DRIVE", true, -0.59375f},
+      {"TILT", false, -0.59375f},
+      {"ELEVATE", true, 0.65625f}}},
+    {"skyCrane",
+     {{"COLLECTIVE", false, -0.03125f},
+      {"ANTI TORQUE", false, -0.2265625f},
+      {"CYCLIC", true, -0.59375f}}},
+};
+const vec2f LABEL_CELL = {0.036f, 0.14f};
+const float LABEL_X = 0.9921875f;
+
+void drawLabel(const char* text, bool right, float y, RenderContext& rc) {
+    vec2f pos = {right ? LABEL_X : -LABEL_X, y};
+    ttyDrawString(text, rc, pos, LABEL_CELL, right ? "right" : "left");
+}
+
+}  // namespace
+
+void hudLoadImages() {
+    int numLoaded = txdb_load("panelpack", PANEL_IMAGES, PANEL_IMAGE_COUNT);
+    if (numLoaded != PANEL_IMAGE_COUNT) assertFailed("Game/hud", __LINE__, "numLoaded == 25", true);
+}
+
+void drawImage(const char* name, RenderContext& rc, vec2f translation, vec2f rowX, vec2f rowY) {
+    if (!quadBuffer) {
+        glGenBuffers(1, &quadBuffer);
+        glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
+        glBufferData(GL_ARRAY_BUFFER, sizeof UNIT_QUAD, UNIT_QUAD, GL_STATIC_DRAW);
+    }
+    glActiveTexture(GL_TEXTURE0);
+    txdb_bind(name);
+    glUniform2f(rc.hudTranslation, translation.x, translation.y);
+    glUniform2f(rc.hudRotX, rowX.x, rowX.y);
+    glUniform2f(rc.hudRotY, rowY.x, rowY.y);
+    glUniform1i(rc.hudTextureMap, 0);
+    glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
+    glEnableVertexAttribArray(0);
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, (const void*)0);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16, (const void*)8);
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+    glDisableVertexAttribArray(0);
+    glDisableVertexAttribArray(1);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void hud_drawLeverPanel(RenderContext& rc) {
+    const HudState& h = hud();
+    glDisable(GL_BLEND);
+    for (int i = 0; i < HUD_LEVERS; i++) {
+        float x = (i - 2) * 0.4f;
+        // The cyclic covers the places of levers 3 and 4.
+        bool underCyclic = h.showCyclic && i >= 3;
+        const char* background = h.leverPresent[i] ? "slider_background" : "slider_empty";
+        if (!h.leverPresent[i] && underCyclic) continue;
+        char label[40] = "text_empty";
+        if (h.leverPresent[i]) snprintf(label, sizeof label, "text_%s", h.leverName[i]);
+        drawImage(background, rc, {x, 0.125f}, {0.2f, 0.0f}, {0.0f, 0.875f});
+        drawImage(label, rc, {x, -0.875f}, {0.2f, 0.0f}, {0.0f, 0.125f});
+    }
+    glEnable(GL_BLEND);
+    for (int i = 0; i < HUD_LEVERS; i++) {
+        if (!h.leverPresent[i]) continue;
+        vec2f at = {(i - 2) * 0.4f, h.leverValue[i] * 0.55f + 0.125f};
+        if (h.leverBigHandle[i])
+            drawImage("slider_handle", rc, at, {0.2f, 0.0f}, {0.0f, 0.28125f});
+        else
+            drawImage("slider_knob", rc, at, {0.1f, 0.0f}, {0.0f, 0.25f});
+    }
+    glDisable(GL_BLEND);
+}
+
+void hud_drawLeftPanel(RenderContext& rc) {
+    glDisable(GL_BLEND);
+    full(input().gamepadMode ? "xboxpad" : "dashboard", rc);
+}
+
+void hud_drawMiddlePanel(RenderContext& rc) {
+    glDisable(GL_BLEND);
+    full("dashboard", rc);
+}
+
+void hud_drawCyclic(RenderContext& rc) {
+    const HudState& h = hud();
+    if (!h.showCyclic) return;
+    glDisable(GL_BLEND);
+    full("cyclicplate", rc);
+    glEnable(GL_BLEND);
+    const float s = 0.26666668f;
+    drawImage("cyclicstick", rc, {h.stickX * 0.6f, h.stickY * 0.6f}, {s, 0.0f}, {0.0f, s});
+}
+
+void hud_drawAccelerator(RenderContext& rc) {
+    const HudState& h = hud();
+    if (!h.showAccelerator) return;
+    glEnable(GL_BLEND);
+    full("accelerator_panel", rc);
+    drawImage("accelerator_handle", rc, {0.0f, h.accelPosition * 0.7f}, {0.8125f, 0.0f},
+              {0.0f, 0.2f});
+}
+
+void hud_drawSteeringWheel(RenderContext& rc) {
+    const HudState& h = hud();
+    if (!h.showWheel) return;
+    glEnable(GL_BLEND);
+    float c = cosf(h.wheelAngle), s = sinf(h.wheelAngle);
+    drawImage("steering_wheel", rc, ORIGIN, {c, s}, {-s, c});
+}
+
+void drawControlLabels(const char* name, RenderContext& rc) {
+    if (!name || !name[0]) return;
+    drawLabel("CAMERA", false, 0.65625f, rc);
+    for (const LabelSet& set : LABEL_SETS) {
+        if (strcmp(set.name, name) != 0) continue;
+        for (const Label& l : set.labels) {
+            if (l.text) drawLabel(l.text, l.right, l.y, rc);
+        }
+        return;
+    }
+}

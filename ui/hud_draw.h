@@ -1,0 +1,24 @@
+// Drawing the HUD with the Hud program: the lever panel, the dashboard or
+// pad picture, the cyclic, the accelerator, the steering wheel, the gamepad
+// labels and any named image on the unit quad. GL side.
+#pragma once
+
+#include "render/rendercontext.h"
+#include "render/tty.h"
+
+// Loads the 25 panel images; a shortfall is reported and the game goes on.
+void hudLoadImages();
+
+// The image on the unit quad: at translation, rows rowX and rowY (normalised
+// coordinates of the viewport). Identity placement fills the viewport.
+void drawImage(const char* name, RenderContext& rc, vec2f translation, vec2f rowX, vec2f rowY);
+
+void hud_drawLeverPanel(RenderContext& rc);
+void hud_drawLeftPanel(RenderContext& rc);
+void hud_drawMiddlePanel(RenderContext& rc);
+void hud_drawCyclic(RenderContext& rc);
+void hud_drawAccelerator(RenderContext& rc);
+void hud_drawSteeringWheel(RenderContext& rc);
+// The gamepad assignments beside the pad picture for "camera" or a vehicle
+// name; nothing for null or an unknown name.
+void drawControlLabels(const char* name, RenderContext& rc);

@@ -1,0 +1,82 @@
+#include "ui/ui_gl.h"
+
+#include <epoxy/gl.h>
+
+#include "render/frame.h"
+#include "render/gl_programs.h"
+#include "render/tty.h"
+#include "render/txdb.h"
+#include "render/txdb_gl.h"
+#include "shell/gameflow.h"
+#include "shell/settings.h"
+#include "ui/hud_draw.h"
+#include "ui/input.h"
+#include "ui/menu_draw.h"
+#include "ui/textlines.h"
+#include "ui/tutorial.h"
+#include "world/wld.h"
+
+namespace {
+
+// Every block the core prints replaces the whole screen and shows at once.
+void printToScreen(const char* const lines[TEXT_ROWS]) {
+    ttyClear();
+    ttyAge = 0.0f;
+    for (int i = 0; i < TEXT_ROWS; i++) ttyPrint(lines[i]);
+    ttyShow();
+}
+
+bool takeVote() { return settings_takeVoteRequest(); }
+float depthBias() { return settings().depthBias; }
+bool gamepadMode() { return input().gamepadMode; }
+
+void labels(RenderContext& rc) {
+    const char* name = nullptr;
+    if (input().cameraMode) name = "camera";
+    else if (wld_created() && wld_objectOfInterest()) name = wld_objectOfInterest()->name;
+    drawControlLabels(name, rc);
+}
+
+}  // namespace
+
+bool drawTutorial(RenderContext& rc, float dt) {
+    OverlayImage images[TUTORIAL_MAX_IMAGES];
+    int count = 0;
+    bool finished = tutorial_frame(dt, images, &count);
+    glUseProgram(glPrograms().hud);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    for (int i = 0; i < count; i++) {
+        const OverlayImage& im = images[i];
+        drawImage(im.name, rc, {im.x, im.y}, {im.rowX, 0.0f}, {0.0f, im.rowY});
+    }
+    glDisable(GL_BLEND);
+    return finished;
+}
+
+void ui_glInit() {
+    txdb_setUploader(txdb_glUploader());
+    text_setPrinter(printToScreen);
+    hudLoadImages();
+    menu_loadImages();
+    FrameHooks hooks = {};
+    hooks.buildSettingsText = buildSettingsText;
+    hooks.takeVoteRequest = takeVote;
+    hooks.drawMenuButtons = menu_drawButtons;
+    hooks.drawMenu = menu_draw;
+    hooks.drawLeverPanel = hud_drawLeverPanel;
+    hooks.drawLeftPanel = hud_drawLeftPanel;
+    hooks.drawMiddlePanel = hud_drawMiddlePanel;
+    hooks.drawCyclic = hud_drawCyclic;
+    hooks.drawAccelerator = hud_drawAccelerator;
+    hooks.drawSteeringWheel = hud_drawSteeringWheel;
+    hooks.endTimer = game_endTimer;
+    hooks.lastWon = game_lastWon;
+    hooks.advanceEndTimer = game_advanceEndTimer;
+    hooks.drawImage = drawImage;
+    hooks.drawTutorial = drawTutorial;
+    hooks.gamepadMode = gamepadMode;
+    hooks.drawControlLabels = labels;
+    hooks.depthBias = depthBias;
+    frame_setHooks(hooks);
+}

@@ -28,6 +28,11 @@ void pushQuad(Mesh& m, Vec3 a, Vec3 b, Vec3 c, Vec3 d) {
     pushTri(m, a, c, d);
 }
 
+// One face of a box-like part: centre c, half-extents u and v with u x v outward.
+void faceQuad(Mesh& m, Vec3 c, Vec3 u, Vec3 v) {
+    pushQuad(m, sub(sub(c, u), v), sub(add(c, u), v), add(add(c, u), v), add(sub(c, u), v));
+}
+
 // A solid of revolution about z from a bottom-to-top profile of (radius, z).
 // Zero radii close the solid in a point; otherwise caps close it if asked.
 Mesh lathe(const std::vector<Vec2>& profile, int sides, bool caps) {
@@ -170,9 +175,7 @@ Mesh box(float sx, float sy, float sz) {
         Vec3 n = axes[faces[f][0]], u = axes[faces[f][1]], v = axes[faces[f][2]];
         for (int side = 0; side < 2; side++) {
             Vec3 c = side ? mul(n, -1) : n;
-            Vec3 uu = side ? v : u, vv = side ? u : v;
-            pushQuad(m, sub(sub(c, uu), vv), sub(add(c, uu), vv), add(add(c, uu), vv),
-                     add(sub(c, uu), vv));
+            faceQuad(m, c, side ? v : u, side ? u : v);
         }
     }
     return m;
@@ -245,17 +248,60 @@ Mesh heightfield(int nx, int ny, float cell, float x0, float y0,
     return m;
 }
 
-Mesh beam(Vec3 a, Vec3 b, float side, float depth) {
+Mesh beam(Vec3 a, Vec3 b, float side, float depth, bool squareEnds) {
     Vec3 d = sub(b, a);
     float len = (float)std::sqrt(dot(d, d));
     Vec3 x = normalised(d);
     Vec3 w = normalised(cross({0, 0, 1}, x));
     if (dot(w, w) == 0) w = {1, 0, 0};  // vertical beam
     Vec3 n = cross(x, w);
-    Mesh m = box(len + side, side, depth);
+    Mesh m = box(squareEnds ? len + side : len, side, depth);
     for (Tri& t : m.tris)
         for (Vec3& p : t.p) p = add(mul(add(a, b), 0.5f), add(add(mul(x, p.x), mul(w, p.y)), mul(n, p.z)));
     return m;
+}
+
+Mesh panel(float w, float h, float depth, const std::vector<Opening>& openings) {
+    // Cut the panel into a grid at every border of an opening; the cells that
+    // are not inside an opening are solid, and faces go where solid meets air.
+    std::vector<float> xs = {-w / 2, w / 2}, zs = {-h / 2, h / 2};
+    for (const Opening& o : openings) {
+        xs.insert(xs.end(), {std::max(-w / 2, o.x0), std::min(w / 2, o.x1)});
+        zs.insert(zs.end(), {std::max(-h / 2, o.z0), std::min(h / 2, o.z1)});
+    }
+    for (std::vector<float>* v : {&xs, &zs}) {
+        std::sort(v->begin(), v->end());
+        v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
+    int nx = (int)xs.size() - 1, nz = (int)zs.size() - 1;
+    auto solid = [&](int i, int j) {
+        if (i < 0 || j < 0 || i >= nx || j >= nz) return false;
+        float cx = (xs[i] + xs[i + 1]) / 2, cz = (zs[j] + zs[j + 1]) / 2;
+        for (const Opening& o : openings)
+            if (cx > o.x0 && cx < o.x1 && cz > o.z0 && cz < o.z1) return false;
+        return true;
+    };
+    Mesh m;
+    const float d = depth / 2;
+    for (int i = 0; i < nx; i++)
+        for (int j = 0; j < nz; j++) {
+            if (!solid(i, j)) continue;
+            float cx = (xs[i] + xs[i + 1]) / 2, cz = (zs[j] + zs[j + 1]) / 2;
+            Vec3 hx = {(xs[i + 1] - xs[i]) / 2, 0, 0}, hz = {0, 0, (zs[j + 1] - zs[j]) / 2};
+            Vec3 hy = {0, d, 0};
+            faceQuad(m, {cx, d, cz}, hz, hx);
+            faceQuad(m, {cx, -d, cz}, hx, hz);
+            if (!solid(i + 1, j)) faceQuad(m, add({cx, 0, cz}, hx), hy, hz);
+            if (!solid(i - 1, j)) faceQuad(m, sub({cx, 0, cz}, hx), hz, hy);
+            if (!solid(i, j + 1)) faceQuad(m, add({cx, 0, cz}, hz), hx, hy);
+            if (!solid(i, j - 1)) faceQuad(m, sub({cx, 0, cz}, hz), hy, hx);
+        }
+    return m;
+}
+
+Mesh placed(Mesh part, Vec3 at, Vec3 axis, float angle) {
+    if (angle != 0) rotate(part, axis, angle);
+    return translate(part, at.x, at.y, at.z);
 }
 
 Mesh& translate(Mesh& m, float x, float y, float z) {

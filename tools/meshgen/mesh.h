@@ -43,14 +43,25 @@ Mesh extrude(const std::vector<Vec2>& outline, float depth);
 // function; each cell is split along its (x0,y0)-(x1,y1) diagonal.
 Mesh heightfield(int nx, int ny, float cell, float x0, float y0,
                  const std::function<float(float, float)>& height);
-// A straight beam of square section side from a to b (for struts and strokes).
-Mesh beam(Vec3 a, Vec3 b, float side, float depth);
+// A straight beam from a to b, side wide and depth deep; with square ends it
+// overshoots each end by side/2 so that beams meeting at right angles close
+// their corner (struts), otherwise it ends flush (strokes with round joints).
+Mesh beam(Vec3 a, Vec3 b, float side, float depth, bool squareEnds = true);
+// A flat panel w wide (x) and h high (z), depth thick (y), with rectangular
+// openings (doors, windows) cut through it; openings may touch the border.
+struct Opening {
+    float x0, z0, x1, z1;
+};
+Mesh panel(float w, float h, float depth, const std::vector<Opening>& openings);
 
 // Transforms change the part in place and return it for chaining.
 Mesh& translate(Mesh& m, float x, float y, float z);
 Mesh& rotate(Mesh& m, Vec3 axis, float angle);  // right-handed, radians
 Mesh& scale(Mesh& m, float sx, float sy, float sz);  // keeps front faces outward
 Mesh& paint(Mesh& m, Vec3 colour);
+// A copy of part turned about axis by angle (about the origin), then moved to at:
+// how a physics geom's offset position and rotation place it on its body.
+Mesh placed(Mesh part, Vec3 at, Vec3 axis = {0, 0, 1}, float angle = 0);
 // Colour per triangle from its centroid (patterns on eggs, stripes on beams).
 Mesh& paintBy(Mesh& m, const std::function<Vec3(Vec3 centroid, Vec3 old)>& colourAt);
 

@@ -4,6 +4,7 @@
 //
 // usage: imagegen OUTDIR MODULE      (panelpack, guidepack, stagepack, buttonpack)
 //        imagegen --sheet OUT.png
+//        imagegen --png NAME OUT.png     (one image at full size)
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -85,10 +86,24 @@ int writeSheet(const char* path) {
     return writePng(path, sheet) ? 0 : 1;
 }
 
+int writeOne(const char* name, const char* path) {
+    for (const PackDef* p : {&panelPack(), &guidePack(), &stagePack(), &buttonPack()}) {
+        for (const ImageDef& image : p->images) {
+            if (image.name != name) continue;
+            Canvas c(image.width, image.height);
+            image.draw(c);
+            return writePng(path, c) ? 0 : 1;
+        }
+    }
+    fprintf(stderr, "imagegen: no image %s\n", name);
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && strcmp(argv[1], "--sheet") == 0) return writeSheet(argv[2]);
+    if (argc == 4 && strcmp(argv[1], "--png") == 0) return writeOne(argv[2], argv[3]);
     if (argc != 3) {
         fprintf(stderr, "usage: imagegen OUTDIR MODULE | imagegen --sheet OUT.png\n");
         return 2;

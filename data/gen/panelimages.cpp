@@ -32,7 +32,7 @@ void dashboard(Canvas& c) {
         fill(c, segment(cx, cy, cx + std::cos(a) * (r - 22), cy + std::sin(a) * (r - 22), 3),
              hex(0xff6a2a));
         fill(c, circle(cx, cy, 9), hex(0x6b737d));
-        fill(c, text(g == 0 ? "KM/H" : "RPM", cx, cy + 45, 12, 16, 1.2f, ALIGN_CENTER), LABEL_TEXT);
+        fill(c, text(g == 0 ? "SPEED" : "RPM", cx, cy + 45, 12, 16, 1.2f, ALIGN_CENTER), LABEL_TEXT);
     }
     const unsigned lights[4] = {0x39d353, 0xf2b632, 0xe04030, 0x3aa0ff};
     for (int i = 0; i < 4; i++) {
@@ -59,7 +59,10 @@ void sliderPlate(Canvas& c, bool withSlot) {
         }
         fill(c, roundRect(cx, cy, 12, travel + 12, 12), hex(0x4d5560));
         fill(c, roundRect(cx, cy + 1, 9, travel + 9, 9), DARK);
-        fill(c, text("+", cx, cy - travel - 24, 14, 14, 1.5f, ALIGN_CENTER), LABEL_TEXT);
+        float plusY = cy - travel - 24;  // the stroke font has no '+'
+        fill(c, unite(segment(cx - 5, plusY, cx + 5, plusY, 1.5f),
+                      segment(cx, plusY - 5, cx, plusY + 5, 1.5f)),
+             LABEL_TEXT);
         fill(c, segment(cx - 5, cy + travel + 24, cx + 5, cy + travel + 24, 1.5f), LABEL_TEXT);
     } else {
         fill(c, roundRect(cx, cy, c.w / 2.0f - 18, c.h / 2.0f - 18, 8), hex(0x2a2f36));
@@ -190,10 +193,25 @@ void badge(Canvas& c, RGBA colour, const char* line1, const char* line2, bool ti
 void jobDone(Canvas& c) { badge(c, hex(0x2f9e44), "JOB", "DONE", true); }
 void gameOver(Canvas& c) { badge(c, hex(0xc92a2a), "GAME", "OVER", false); }
 
-// The gamepad panel: the pad in the middle, its labels are drawn beside it.
+// The gamepad panel: the pad in the middle; the game writes the current
+// assignments at both edges, at the heights where these leader lines start.
 void xboxPad(Canvas& c) {
     drawPlate(c, hex(0x30353d), hex(0x1a1d22));
-    drawGamepad(c, 320, 132, 1.0f, hex(0xd9dde2));
+    struct Leader {
+        float labelX, labelY, controlX, controlY;
+    };
+    const Leader leaders[] = {
+        {150, 44, 242, 66},   {150, 132, 248, 118}, {150, 203, 280, 172},  // bumper, stick, d-pad
+        {490, 44, 398, 66},   {490, 116, 392, 116}, {490, 203, 360, 172},  // bumper, buttons, stick
+        {490, 229, 360, 172},
+    };
+    for (const Leader& l : leaders) {
+        float bendX = l.labelX < 320 ? l.labelX + 30 : l.labelX - 30;
+        fill(c, unite(segment(l.labelX, l.labelY, bendX, l.labelY, 1.2f),
+                      segment(bendX, l.labelY, l.controlX, l.controlY, 1.2f)),
+             hex(0x8a929c, 0.8f));
+    }
+    drawGamepad(c, 320, 140, 1.0f, hex(0xd9dde2));
 }
 
 }  // namespace

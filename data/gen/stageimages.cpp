@@ -234,20 +234,28 @@ void yukon(Canvas& c) {
 // grapple kinds 1 to 3, skid loader).
 void sandbox(Canvas& c) {
     for (int i = 0; i < 5; i++) {
-        float cx = 51.2f + i * 102.4f, ground = 170;
-        fill(c, roundRect(cx, ground + 4, 46, 4, 2), hex(0xd9b26a));
-        if (i == 0) {
-            box(c, cx - 6, ground - 10, 50, 30, hex(0xf08c00));
+        float cx = 51.2f + i * 102.4f, ground = GROUND + 8;
+        fill(c, roundRect(cx, ground + 3, 48, 5, 2), hex(0xd9b26a));
+        if (i == 0) {  // fork lift: body, cage, mast and forks
+            box(c, cx - 8, ground - 8, 50, 26, hex(0xf08c00));
+            fill(c, unite(segment(cx - 26, ground - 34, cx - 26, ground - 62, 2),
+                          unite(segment(cx + 6, ground - 34, cx + 6, ground - 62, 2),
+                                segment(cx - 28, ground - 62, cx + 8, ground - 62, 2.5f))),
+                 INK);
             fill(c, roundRect(cx + 24, ground - 40, 3, 40, 0), INK);
-            box(c, cx + 36, ground - 6, 24, 4, INK);
-            for (float x : {cx - 20, cx + 10}) fill(c, circle(x, ground - 8, 8), INK);
-        } else if (i == 4) {
-            box(c, cx - 4, ground - 8, 50, 30, YELLOW);
-            box(c, cx + 28, ground - 2, 22, 18, INK, 0.2f);
-            for (float x : {cx - 18, cx + 10}) fill(c, circle(x, ground - 8, 9), INK);
+            box(c, cx + 38, ground - 4, 26, 4, INK);
+            for (float x : {cx - 24, cx + 8}) fill(c, circle(x, ground - 8, 9), INK);
+        } else if (i == 4) {  // skid loader: body, cab, lift arm and bucket
+            box(c, cx - 8, ground - 8, 46, 26, YELLOW);
+            box(c, cx - 12, ground - 34, 28, 24, hex(0x9fd3ff));
+            fill(c, segment(cx - 24, ground - 44, cx + 26, ground - 22, 4), shade(YELLOW, 0.75f));
+            fill(c, polygon({cx + 22, ground - 26, cx + 46, ground - 26, cx + 46, ground - 2, cx + 26,
+                             ground - 4}),
+                 INK);
+            for (float x : {cx - 22, cx + 6}) fill(c, circle(x, ground - 9, 10), INK);
         } else {
-            truck(c, cx - 4, ground, 0.4f, 0.6f, hex(i == 1 ? 0xf2b632 : i == 2 ? 0x4dabf7 : 0x8ce99a));
-            fill(c, text(std::string(1, char('0' + i)), cx, ground - 80, 12, 16, 1.5f, ALIGN_CENTER), INK);
+            truck(c, cx - 2, ground, 0.55f, 0.6f, hex(i == 1 ? 0xf2b632 : i == 2 ? 0x4dabf7 : 0x8ce99a));
+            fill(c, text(std::string(1, char('0' + i)), cx, ground - 100, 14, 20, 1.8f, ALIGN_CENTER), INK);
         }
     }
 }

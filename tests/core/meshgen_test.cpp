@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -231,4 +232,86 @@ TEST(GeneratedRecords, ArenaTerrainFollowsTheArenaHeightFunction) {
         ASSERT_LE(std::fabs(f[1]), ARENA_HALF);
         ASSERT_GT(f[5], 0.9f);  // the ground faces up
     }
+}
+
+namespace {
+
+struct ExpectedBounds {
+    const char* record;
+    float lo[3], hi[3];  // the union of the prop's collision geoms, body frame
+};
+
+// Worked out from each prop's geoms (sizes, offsets and turns).
+const ExpectedBounds PROP_BOUNDS[] = {
+    {"bridgesegment", {-0.98f, -0.5f, -0.125f}, {0.98f, 0.5f, 0.025f}},
+    {"canister", {-0.125f, -0.125f, -0.175f}, {0.125f, 0.125f, 0.175f}},
+    {"charboard", {-0.05f, -0.24f, -0.65f}, {0.05f, 0.24f, 0.48f}},
+    {"chimney", {-0.25f, -0.15f, -0.6f}, {0.1f, 0.15f, 0.9f}},
+    {"crate", {-0.17f, -0.17f, -0.225f}, {0.17f, 0.17f, 0.225f}},
+    {"dumpster", {-1.0f, -0.5f, -0.275f}, {1.0f, 0.5f, 0.375f}},
+    {"dumpsterlid", {-1.25f, -0.6f, -0.025f}, {1.25f, 0.5f, 0.025f}},
+    {"egg0", {-0.12f, -0.12f, -0.2f}, {0.12f, 0.12f, 0.24f}},
+    {"egg7", {-0.12f, -0.12f, -0.2f}, {0.12f, 0.12f, 0.24f}},
+    {"frame", {-0.45f, -0.05f, -0.45f}, {0.45f, 0.05f, 0.45f}},
+    {"girder", {-0.99f, -0.1f, -0.05f}, {0.99f, 0.1f, 0.16f}},
+    {"greenbox", {-0.14f, -0.14f, -0.14f}, {0.14f, 0.14f, 0.14f}},
+    {"heavyweight", {-0.4f, -0.4f, -0.4f}, {0.4f, 0.4f, 0.575f}},
+    {"houseback", {-0.15f, -0.5f, -0.5f}, {0.025f, 0.5f, 0.8f}},
+    {"housefront", {-0.175f, -0.5f, -0.5f}, {0.15f, 0.5f, 0.8f}},
+    {"houseroof", {-0.62f, -0.609f, -0.309f}, {0.62f, 0.609f, 0.445f}},
+    {"housewall", {-0.62f, -0.175f, -0.4f}, {0.62f, 0.175f, 0.35f}},
+    {"liftplatform", {-1.75f, -1.15f, -0.025f}, {1.75f, -0.05f, 0.025f}},
+    {"markerpole", {-0.1f, -0.1f, -0.35f}, {0.1f, 0.1f, 0.3f}},
+    {"packcrate", {-0.2f, -0.2f, -0.2f}, {0.2f, 0.2f, 0.2f}},
+    {"pallet", {-0.31f, -0.34f, -0.04f}, {0.31f, 0.34f, 0.04f}},
+    {"prisonwall", {-0.35f, -0.49f, -0.8f}, {0.35f, 0.49f, 0.8f}},
+    {"rampbase", {-0.6f, -0.425f, -0.4f}, {0.6f, 0.425f, 0.1f}},
+    {"ramptop", {-0.612f, -0.425f, -0.35f}, {0.612f, 0.425f, 0.375f}},
+    {"redbox", {-0.14f, -0.14f, -0.14f}, {0.14f, 0.14f, 0.14f}},
+    {"riser11", {-0.177f, -0.15f, -0.55f}, {0.177f, 0.15f, 0.633f}},
+    {"sealdoor", {-0.105f, -0.805f, -0.3f}, {0.105f, 0.805f, 0.4f}},
+    {"sealpin", {-0.13f, -0.15f, -0.4f}, {0.13f, 0.15f, 0.45f}},
+    {"shutter", {-0.18f, -0.025f, -0.15f}, {0.18f, 0.025f, 0.3f}},
+    {"stacker", {-0.1707f, -0.1707f, -0.2f}, {0.1707f, 0.1707f, 0.3f}},
+    {"templepillar", {-0.2f, -0.2f, -0.8f}, {0.2f, 0.2f, 0.8f}},
+    {"tombseal", {-1.0f, -1.0f, -0.15f}, {1.0f, 1.0f, 0.35f}},
+};
+
+const geomdesc* recordNamed(const char* name) {
+    for (int i = 0; i < GEOM_TABLE_COUNT; i++)
+        if (std::string(geom_names[i]) == name) return geom_table[i];
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(GeneratedRecords, PropShapesCoverTheirCollisionGeoms) {
+    // A few millimetres of trim or low-poly rounding are fine; a part at the
+    // wrong offset or turned the wrong way is not.
+    const float slack = 0.008f;
+    for (const ExpectedBounds& e : PROP_BOUNDS) {
+        SCOPED_TRACE(e.record);
+        const geomdesc* g = recordNamed(e.record);
+        ASSERT_NE(g, nullptr);
+        float lo[3] = {1e9f, 1e9f, 1e9f}, hi[3] = {-1e9f, -1e9f, -1e9f};
+        for (int v = 0; v < g->numt * 3; v++)
+            for (int k = 0; k < 3; k++) {
+                lo[k] = std::min(lo[k], g->tridata[v * GEOM_VERTEX_FLOATS + k]);
+                hi[k] = std::max(hi[k], g->tridata[v * GEOM_VERTEX_FLOATS + k]);
+            }
+        for (int k = 0; k < 3; k++) {
+            EXPECT_NEAR(lo[k], e.lo[k], slack) << "axis " << k;
+            EXPECT_NEAR(hi[k], e.hi[k], slack) << "axis " << k;
+        }
+    }
+}
+
+TEST(GeneratedRecords, EveryPropClassHasItsRecords) {
+    const char* names[] = {"lever", "conveyor", "powermast", "templecornice", "riser",
+                           "label_hbr", "label_hcl", "label_hno3", "label_koh", "label_lioh",
+                           "label_nah", "letter_q", "letter_u", "letter_o", "letter_r",
+                           "letter_v", "letter_e", "letter_l"};
+    for (const char* n : names) EXPECT_NE(recordNamed(n), nullptr) << n;
+    for (int v = 0; v < 8; v++)
+        EXPECT_NE(recordNamed(("egg" + std::to_string(v)).c_str()), nullptr) << v;
 }

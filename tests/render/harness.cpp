@@ -51,7 +51,7 @@ void onError(int code, const char* description) { logLine("ERR %s (%d)", descrip
 
 }  // namespace
 
-bool harness_open(int w, int h, int swapInterval, bool depthTextures) {
+bool harness_openWindow(int w, int h, int swapInterval) {
     glfwSetErrorCallback(onError);
     if (!glfwInit()) {
         logLine("glfwInit() failed");
@@ -67,7 +67,11 @@ bool harness_open(int w, int h, int swapInterval, bool depthTextures) {
     glfwMakeContextCurrent(window);
     glfwGetFramebufferSize(window, &width, &height);
     glfwSwapInterval(swapInterval);
+    return true;
+}
 
+bool harness_open(int w, int h, int swapInterval, bool depthTextures) {
+    if (!harness_openWindow(w, h, swapInterval)) return false;
     ttyInit();
     viewInit();
     cameraInit();
@@ -112,7 +116,7 @@ std::vector<unsigned char> harness_readPixels() {
 }
 
 void harness_close() {
-    wld_destroy();
+    if (wld_created()) wld_destroy();
     // The buffers belong to this context; a later window uploads afresh.
     geomdb_clear();
     geomdb_resetCount();

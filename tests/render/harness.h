@@ -10,6 +10,9 @@
 // interest. False with a reason printed when something fails. Without depth
 // textures the shadow map is drawn the way for implementations lacking them.
 bool harness_open(int width, int height, int swapInterval, bool depthTextures = true);
+// Only the window and its current GL context (tests of GL-side pieces).
+bool harness_openWindow(int width, int height, int swapInterval);
+
 // One frame exactly as the game draws it: shadow pass and draw-frame, then
 // (harness_present) swap and events.
 void harness_draw(float dt);

@@ -128,3 +128,20 @@ INSTANTIATE_TEST_SUITE_P(ShadowMaps, RenderedArena, ::testing::Values(true, fals
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return info.param ? "DepthTexture" : "ColourTexture";
                          });
+
+TEST_P(RenderedArena, FrameRateDigitsSitInTheScenesLowerRightCorner) {
+    // Stroke digits in (0.8, 1.0, 0.7) inside the 22 x 22 corner, and nowhere left of it.
+    auto isDigitInk = [](const Rgb& p) {
+        return abs(p.r - 204) <= 1 && p.g == 255 && abs(p.b - 178) <= 1;
+    };
+    int inside = 0, outside = 0;
+    for (int y = scene.y; y < scene.y + 22; y++) {
+        for (int x = scene.x + scene.w - 60; x < scene.x + scene.w; x++) {
+            if (!isDigitInk(at(x, y))) continue;
+            if (x >= scene.x + scene.w - 22) inside++;
+            else outside++;
+        }
+    }
+    EXPECT_GT(inside, 10);
+    EXPECT_EQ(outside, 0);
+}

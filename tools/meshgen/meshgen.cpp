@@ -125,6 +125,10 @@ int main(int argc, char** argv) {
         if (r.numt > largestTris) largestTris = r.numt;
         if (r.nume > largestEdges) largestEdges = r.nume;
     }
+    if (records.empty()) {
+        printf("ERR meshgen: no models registered\n");  // the tables cannot be empty arrays
+        return 1;
+    }
     if (!writeBlob(blobPath, blob) || !writeHeader(dir + "/records.h", records) ||
         !writeSource(dir + "/records.cpp", blobPath, records)) {
         printf("ERR meshgen: cannot write the records into %s\n", dir.c_str());

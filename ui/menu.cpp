@@ -101,6 +101,8 @@ void menu_init() {
     addListener("nextAttachment", onNextAttachment);
     addListener("prevAttachment", onPrevAttachment);
     loadProgress();
+    // The first entry's job is readable before any button is pressed.
+    menu_printBriefing();
 }
 
 void menu_printBriefing() {

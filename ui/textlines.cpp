@@ -8,7 +8,14 @@ TextPrinter printer = nullptr;
 int printCount = 0;
 }  // namespace
 
-void text_setPrinter(TextPrinter p) { printer = p; }
+void text_setPrinter(TextPrinter p) {
+    printer = p;
+    // Whatever was printed before the text screen existed shows now.
+    if (printer && printCount > 0) {
+        const char* last[TEXT_ROWS] = {rows[0], rows[1], rows[2], rows[3]};
+        printer(last);
+    }
+}
 
 void text_print(const char* const lines[TEXT_ROWS]) {
     const char* cut[TEXT_ROWS];

@@ -6,7 +6,8 @@
 enum { TEXT_ROWS = 4, TEXT_COLUMNS = 37 };
 
 typedef void (*TextPrinter)(const char* const lines[TEXT_ROWS]);
-void text_setPrinter(TextPrinter printer);  // null: only remembered
+// Null: only remembered. A new printer gets the last block at once.
+void text_setPrinter(TextPrinter printer);
 
 // Prints four lines top to bottom, each cut at 37 characters.
 void text_print(const char* const lines[TEXT_ROWS]);

@@ -134,3 +134,19 @@ TEST_F(Menu, EveryEntryHasANameAndBriefingsFitTheScreen) {
     EXPECT_EQ(levelName(-2), nullptr);
     EXPECT_STREQ(levelName(13), "hearth");
 }
+
+namespace {
+std::string screenFirstLine;
+void screen(const char* const lines[TEXT_ROWS]) { screenFirstLine = lines[0]; }
+}  // namespace
+
+TEST_F(Menu, BriefingPrintedAtStartReachesATextScreenMadeLater) {
+    // The menu starts before the GL text screen exists.
+    EXPECT_STREQ(text_line(0), levelBriefing(0, 0));
+    screenFirstLine.clear();
+    text_setPrinter(screen);
+    EXPECT_EQ(screenFirstLine, levelBriefing(0, 0));
+    option(MENU_NEXT);
+    EXPECT_EQ(screenFirstLine, levelBriefing(1, 0));
+    text_setPrinter(nullptr);
+}

@@ -9,6 +9,8 @@
 #include "vehicles/vehicleobj.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
+#include "world/props_dumpster.h"
+#include "world/props_levers.h"
 #include "world/wld.h"
 
 namespace {
@@ -117,6 +119,22 @@ void babel(bool* won, bool*) {
     *won = true;
 }
 
+// Both lids stand open past upright; then the feed's own judgement of the
+// heaps decides. Without the lever nothing can be sorted, so no win.
+void factory(bool* won, bool*) {
+    const ConveyerLever* lever = nullptr;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (strcmp(o->name, "dumpster") == 0) {
+            const Dumpster* d = dynamic_cast<const Dumpster*>(o);
+            if (d && !(dJointGetHingeAngle(d->hinge) > 1.5707964)) return;
+        } else if (!lever && strcmp(o->name, "conveyerlever") == 0) {
+            lever = dynamic_cast<const ConveyerLever*>(o);
+        }
+    }
+    *won = lever && lever->completed;
+}
+
 void ufo(bool* won, bool*) {
     *won = everyNamed("prisonwall", [](const Pose& p) {
         return fabsf(p.x + 5.5f) < 0.025f && fabsf(p.z - 0.6f) < 0.025f;
@@ -208,7 +226,7 @@ typedef void (*GoalRule)(bool* won, bool* lost);
 // Levels whose machines are still to come judge nothing for now.
 const GoalRule RULES[LEVEL_COUNT] = {
     noRuleYet, court,     lockdown,  seesaw,    trainlot,  bridge,    stackem,
-    temple,    hazard,    luxor,     babel,     noRuleYet, ufo,       hearth,
+    temple,    hazard,    luxor,     babel,     factory,   ufo,       hearth,
     towercrane, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet,
     noRuleYet, superpac,  noRuleYet, noRuleYet,
 };

@@ -1,7 +1,29 @@
-// Level 11, "factory". Its terrain and objects come with its layout.
+// Level 11, "factory": the truck has no grapple. Its boom works the feed
+// lever and sweeps each box off the belt into the dumpster of its colour;
+// both lids must stand open.
+#include "world/levels/level11_factory.h"
+#include "geom/records.h"
 #include "world/levels/level_common.h"
+#include "world/props_dumpster.h"
+#include "world/props_levers.h"
+
+namespace {
+
+const dReal LEVER_HALF = 0.3;  // the lever body's half length above its foot
+
+}  // namespace
 
 void build_factory(LevelOut& out) {
+    using namespace factory;
+    makeTerrain(&geom_factory_terrain, nullptr);
+    makeScenery(&geom_factory_scenery);
+    // Each lid hinges on the side away from the belt.
+    const dReal north[3] = {DUMPSTER_X, DUMPSTER_Y, DUMPSTER_Z};
+    const dReal south[3] = {DUMPSTER_X, -DUMPSTER_Y, DUMPSTER_Z};
+    add(new Dumpster(north, false));
+    add(new Dumpster(south, true));
+    const dReal lever[3] = {PEDESTAL_X + 0.1, PEDESTAL_Y, PEDESTAL_TOP + LEVER_HALF};
+    add(new ConveyerLever(lever));
     setTruckStart(out, -4, -3, 0.4);
     setCamera(out, 0.2f, 0.1f, 4.0f);
 }

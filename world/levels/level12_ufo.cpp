@@ -1,7 +1,17 @@
-// Level 12, "ufo". Its terrain and objects come with its layout.
+// Level 12, "ufo": move the six prison-wall sections from their store slot
+// into the wall slot, closing the compound off.
+#include "world/levels/level12_ufo.h"
+#include "geom/records.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
 
 void build_ufo(LevelOut& out) {
+    using namespace ufo;
+    makeTerrain(&geom_ufo_terrain, &geom_ufo_collision);
+    for (int i = 0; i < 6; i++) {
+        const dReal pos[3] = {STORE_SLOT_X, (i - 2.5) * WALL_SPACING, WALL_Z + 0.002};
+        add(new PrisonWall(pos));
+    }
     setTruckStart(out, -7, 0, 0.4);
     setCamera(out, -1.5f, 0.06f, 5.8f);
 }

@@ -1,7 +1,40 @@
-// Level 14, "towercrane". Its terrain and objects come with its layout.
+// Level 14, "towercrane": put four new bearing balls into the seat on top
+// of the mast. Only the lift platform goes high enough: the balls ride up
+// in the frame, laid flat as a cage on the platform beside the truck.
+#include "world/levels/level14_towercrane.h"
+#include "geom/records.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+#include "world/props_basic.h"
+#include "world/props_levers.h"
+
+namespace {
+
+const dReal FRAME_THICKNESS = 0.1;
+
+}  // namespace
 
 void build_towercrane(LevelOut& out) {
+    using namespace towercrane;
+    makeTerrain(&geom_towercrane_terrain, nullptr);
+    makeScenery(&geom_towercrane_scenery);
+    const dReal lever[3] = {PEDESTAL_X + 0.1, PEDESTAL_Y, LEVER_Z};
+    add(new LiftLever(lever));
+    for (int i = 0; i < 4; i++) {
+        const dReal pos[3] = {CAGE_X + (i % 2 ? 0.2 : -0.2), CAGE_Y + (i / 2 ? 0.2 : -0.2),
+                              BEARING_RADIUS + 0.001};
+        add(new SphereObj("bearing", &geom_towercrane_bearing, pos, BEARING_RADIUS));
+    }
+    // The frame laid flat around the balls: its square opening is 0.8 wide.
+    const dReal cage[3] = {CAGE_X, CAGE_Y, FRAME_THICKNESS / 2 + 0.001};
+    Frame* frame = add(new Frame(cage));
+    dMatrix3 flat;
+    dRFromAxisAndAngle(flat, 1, 0, 0, M_PI / 2);
+    dBodySetRotation(frame->body, flat);
+    const dReal pole[3] = {PEDESTAL_X + 0.6, PEDESTAL_Y - 0.8, 0.35};
+    add(new MarkerPole(pole));
+    const dReal crate[3] = {-3.0, 3.0, 0.2};
+    add(new PackCrate(crate));
     setTruckStart(out, -9, -6, 0.4);
     setCamera(out, 0.18f, -0.1f, 6.0f);
 }

@@ -1,0 +1,18 @@
+# Replays one solution script in the simulator and expects the level won.
+# The script's "# ticks N" line says how long to run (default 36000).
+file(STRINGS ${SCRIPT} header REGEX "^# ticks [0-9]+")
+set(ticks 36000)
+if(header)
+  string(REGEX REPLACE "^# ticks ([0-9]+).*" "\\1" ticks "${header}")
+endif()
+execute_process(COMMAND ${SIM} --level ${LEVEL} --ticks ${ticks} --script ${SCRIPT}
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "simulator failed (${rc}):\n${out}${err}")
+endif()
+if(NOT out MATCHES "endGame win=1 level=${LEVEL} ")
+  message(FATAL_ERROR "level ${LEVEL} not won by ${SCRIPT}:\n${out}")
+endif()
+if(out MATCHES "endGame win=0")
+  message(FATAL_ERROR "level ${LEVEL} lost on the way:\n${out}")
+endif()

@@ -1,0 +1,421 @@
+// Jobs 8 to 14 (hazard, luxor, babel, factory, ufo, hearth, towercrane):
+// each builds a place that rests quietly until the player acts, its goal
+// objects judged in and out of their places, and the guides of the terrain
+// bring a carefully lowered load to within the goal's tolerance.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "bus/bus.h"
+#include "world/gamestep.h"
+#include "world/levels.h"
+#include "world/levels/level08_hazard.h"
+#include "world/levels/level09_luxor.h"
+#include "world/levels/level10_babel.h"
+#include "world/levels/level11_factory.h"
+#include "world/levels/level12_ufo.h"
+#include "world/levels/level13_hearth.h"
+#include "world/levels/level14_towercrane.h"
+#include "world/props_basic.h"
+#include "world/props_dumpster.h"
+#include "world/props_levers.h"
+#include "world/wld.h"
+
+namespace {
+
+int endGames = 0, lastWin = -1;
+void onEndGame(const char* text) {
+    endGames++;
+    lastWin = argInt(text, "win");
+}
+
+class LevelsB : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bus_reset();
+        endGames = 0;
+        lastWin = -1;
+        addListener("endGame", onEndGame);
+    }
+    void TearDown() override {
+        if (wld_created()) wld_destroy();
+        bus_reset();
+    }
+    void build(int level) { wld_create(level, nullptr); }
+    void run(int ticks) {
+        for (int i = 0; i < ticks; i++) game_step(GAME_TICK);
+    }
+    bool won() const { return endGames > 0 && lastWin == 1; }
+
+    std::vector<DynamicWorldObj*> named(const char* name) {
+        std::vector<DynamicWorldObj*> found;
+        for (int i = 0; i < wld_objectCount(); i++)
+            if (std::string(wld_object(i)->name) == name) found.push_back(wld_object(i));
+        return found;
+    }
+    // Puts a body at rest at a place, upright.
+    void teleport(DynamicWorldObj* o, dReal x, dReal y, dReal z) {
+        dMatrix3 upright;
+        dRSetIdentity(upright);
+        dBodySetRotation(o->body, upright);
+        dBodySetPosition(o->body, x, y, z);
+        dBodySetLinearVel(o->body, 0, 0, 0);
+        dBodySetAngularVel(o->body, 0, 0, 0);
+        dBodyEnable(o->body);
+        o->update(0);
+    }
+    const dReal* at(DynamicWorldObj* o) { return dBodyGetPosition(o->body); }
+    // Turns a lever about y for a while, as the boom pushing it would.
+    void swing(LeverProp* lever, dReal omega, int ticks) {
+        for (int i = 0; i < ticks; i++) {
+            dBodyEnable(lever->body);
+            dBodySetAngularVel(lever->body, 0, omega, 0);
+            run(1);
+        }
+    }
+};
+
+const int FIRST = 8, LAST = 14;
+const int IDLE_TICKS = 600;
+// The lowest a resting body may lie in each level: its lowest floor.
+const float FLOOR_OF[LAST - FIRST + 1] = {-0.05f, -0.6f, -0.05f, -0.05f, -0.3f, -0.05f, -0.15f};
+
+// The level's own objects; the world appends the truck after them.
+std::vector<std::string> namesInOrder() {
+    std::vector<std::string> names;
+    for (int i = 0; i < wld_objectCount(); i++)
+        if (wld_object(i) != wld_truck()) names.push_back(wld_object(i)->name);
+    return names;
+}
+
+// ------------------------------------------------------------ every level
+
+TEST_F(LevelsB, IdleLevelsRestWhereTheyAreBuiltAndNeverEnd) {
+    for (int level = FIRST; level <= LAST; level++) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        build(level);
+        ASSERT_NE(wld_terrain(), nullptr);
+        ASSERT_NE(wld_truck(), nullptr);
+        std::vector<dVector3> start(wld_objectCount());
+        for (int i = 0; i < wld_objectCount(); i++)
+            for (int k = 0; k < 3; k++) start[i][k] = at(wld_object(i))[k];
+        run(IDLE_TICKS);
+        EXPECT_EQ(endGames, 0);
+        for (int i = 0; i < wld_objectCount(); i++) {
+            DynamicWorldObj* o = wld_object(i);
+            if (o == wld_truck()) continue;  // it settles on its springs
+            const dReal* p = at(o);
+            SCOPED_TRACE(o->name);
+            ASSERT_TRUE(std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]));
+            EXPECT_GT(p[2], FLOOR_OF[level - FIRST]);
+            // Nothing was placed overlapping or in the air: it stays put.
+            float moved = std::hypot(std::hypot(p[0] - start[i][0], p[1] - start[i][1]), p[2] - start[i][2]);
+            EXPECT_LT(moved, 0.05f);
+        }
+        const dReal* t = at(wld_truck());
+        EXPECT_TRUE(std::isfinite(t[2]));
+        EXPECT_GT(t[2], FLOOR_OF[level - FIRST]);
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsB, RebuildingGivesTheSameObjectsInTheSameOrder) {
+    const std::vector<std::vector<std::string>> expected = {
+        {"stacker", "girder", "stacker", "girder"},
+        {"tombseal", "coffin", "coffin"},
+        {"segment", "segment", "packcrate", "packcrate", "packcrate", "packcrate", "packcrate",
+         "packcrate", "packcrate"},
+        {"dumpster", "dumpster", "conveyerlever"},
+        {"prisonwall", "prisonwall", "prisonwall", "prisonwall", "prisonwall", "prisonwall"},
+        {"chimney", "houseback", "housefront", "leftwall", "rightwall", "houseroof"},
+        {"liftlever", "bearing", "bearing", "bearing", "bearing", "frame", "pole", "packcrate"},
+    };
+    for (int level = FIRST; level <= LAST; level++) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        build(level);
+        std::vector<std::string> first = namesInOrder();
+        run(10);
+        wld_destroy();
+        build(level);
+        EXPECT_EQ(namesInOrder(), first);
+        EXPECT_EQ(first, expected[level - FIRST]);
+        wld_destroy();
+    }
+}
+
+// ----------------------------------------------------------------- hazard
+
+TEST_F(LevelsB, HazardIsWonWithExactlyTwoStackersInTheStore) {
+    build(8);
+    auto stackers = named("stacker");
+    ASSERT_EQ(stackers.size(), 2u);
+    teleport(stackers[0], -1.0, 5.0, 0.21);
+    run(30);
+    EXPECT_EQ(endGames, 0);  // one is not enough
+    teleport(stackers[1], 1.0, 5.0, 0.21);
+    run(30);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersLieFlushInThem) {
+    using namespace hazard;
+    build(8);
+    // Without girders a wheel-wide body dropped on the span falls through.
+    const dReal wheelSize[3] = {0.15, 0.15, 0.15}, noOffset[3] = {0, 0, 0};
+    const dReal over[3] = {BRIDGE_X - TRACK, (GAP_SOUTH + GAP_NORTH) / 2, PLATEAU_TOP + 0.1};
+    BoxObj* wheel = new BoxObj("probe", nullptr, over, wheelSize, 1.0, noOffset);
+    ASSERT_TRUE(wld_addObject(wheel));
+    run(90);
+    EXPECT_LT(at(wheel)[2], PLATEAU_TOP - 0.3);
+    teleport(wheel, -8, -10, PLATEAU_TOP + 0.1);
+
+    // A girder lengthwise over each channel settles with its top at road level.
+    auto girders = named("girder");
+    ASSERT_EQ(girders.size(), 2u);
+    dMatrix3 lengthwise;
+    dRFromAxisAndAngle(lengthwise, 0, 0, 1, M_PI / 2);
+    for (int s = 0; s < 2; s++) {
+        teleport(girders[s], BRIDGE_X + (s ? TRACK : -TRACK), (GAP_SOUTH + GAP_NORTH) / 2,
+                 PLATEAU_TOP + 0.02);
+        dBodySetRotation(girders[s]->body, lengthwise);
+    }
+    run(120);
+    for (DynamicWorldObj* g : girders) {
+        const float topAboveBody = 0.16f;
+        EXPECT_NEAR(at(g)[2] + topAboveBody, PLATEAU_TOP, 0.01);
+    }
+}
+
+// ------------------------------------------------------------------ luxor
+
+TEST_F(LevelsB, LuxorIsWonWithBothCoffinsInsideUnderTheSeal) {
+    using namespace luxor;
+    build(9);
+    auto coffins = named("coffin");
+    ASSERT_EQ(coffins.size(), 2u);
+    // The pharaoh already lies inside; the queen is laid next to him.
+    teleport(coffins[1], TOMB_X, TOMB_Y - 0.35, CHAMBER_FLOOR + 0.13);
+    run(30);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, LuxorIsNotWonWhileTheTombStandsOpen) {
+    using namespace luxor;
+    build(9);
+    auto coffins = named("coffin");
+    teleport(coffins[1], TOMB_X, TOMB_Y - 0.35, CHAMBER_FLOOR + 0.13);
+    teleport(named("tombseal")[0], -2.0, 3.0, 0.2);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsB, LuxorSealLoweredOffCentreSettlesWithinTheGoal) {
+    using namespace luxor;
+    build(9);
+    DynamicWorldObj* seal = named("tombseal")[0];
+    teleport(seal, TOMB_X + 0.08, TOMB_Y - 0.07, TOMB_TOP + 0.1);
+    run(120);
+    EXPECT_NEAR(at(seal)[0], TOMB_X, 0.15);
+    EXPECT_NEAR(at(seal)[1], TOMB_Y, 0.15);
+    EXPECT_NEAR(at(seal)[2], 0.557, 0.02);
+}
+
+// ------------------------------------------------------------------ babel
+
+TEST_F(LevelsB, BabelIsWonByATowerOnThePadAndNotWithOneCrateOffset) {
+    using namespace babel;
+    build(10);
+    auto crates = named("packcrate");
+    ASSERT_EQ(crates.size(), 7u);
+    for (int k = 0; k < 7; k++) teleport(crates[k], PAD_X + (k == 3 ? 0.21 : 0), PAD_Y, 0.2 + 0.4 * k);
+    run(2);
+    EXPECT_EQ(endGames, 0);
+    wld_destroy();
+    build(10);
+    crates = named("packcrate");
+    for (int k = 0; k < 7; k++) teleport(crates[k], PAD_X, PAD_Y, 0.2005 + 0.4 * k);
+    run(30);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, BabelSegmentsAcrossTheGapMakeAFlushRoadToTheDock) {
+    using namespace babel;
+    build(10);
+    auto segments = named("segment");
+    ASSERT_EQ(segments.size(), 2u);
+    // Lowered a little off centre, the end rails drop into the rebates.
+    teleport(segments[0], GAP_CENTRE + 0.03, -0.5, DOCK_TOP + 0.05);
+    teleport(segments[1], GAP_CENTRE - 0.03, 0.5, DOCK_TOP + 0.05);
+    run(120);
+    for (DynamicWorldObj* s : segments) {
+        EXPECT_NEAR(at(s)[0], GAP_CENTRE, 0.045);
+        const float deckTopAboveBody = 0.025f;
+        EXPECT_NEAR(at(s)[2] + deckTopAboveBody, DOCK_TOP + 0.025, 0.01);
+    }
+}
+
+// ---------------------------------------------------------------- factory
+
+// Opens a lid by swinging it, and holds the feed lever down to its stop.
+void openLid(Dumpster* d) {
+    const dReal* r = dBodyGetRotation(d->body);
+    // The hinge axis is the dumpster's own x axis; opening turns against it.
+    dBodyEnable(d->lid->body);
+    dBodySetAngularVel(d->lid->body, -3 * r[0], -3 * r[4], -3 * r[8]);
+}
+
+TEST_F(LevelsB, FactoryNeedsBothLidsOpenAndTheBoxesSortedByColour) {
+    using namespace factory;
+    build(11);
+    ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
+    ASSERT_NE(lever, nullptr);
+    // Tipped over to its stop, the lever keeps feeding: a box every 4 s.
+    swing(lever, -2, 120);
+    run(60 * 41);
+    ASSERT_EQ(lever->numBoxes, CONVEYOR_BOXES);
+    EXPECT_LT(lever->angle(), -0.1 * M_PI);
+    // Greens in the north dumpster, reds in the south one.
+    int g = 0, r = 0;
+    for (int i = 0; i < lever->numBoxes; i++) {
+        bool green = conveyor_isGreen(i);
+        int n = green ? g++ : r++;
+        teleport(lever->boxes[i], DUMPSTER_X - 0.6 + 0.3 * (n % 5), green ? DUMPSTER_Y : -DUMPSTER_Y,
+                 0.3 + 0.3 * (n / 5));
+    }
+    run(60);
+    EXPECT_TRUE(lever->completed);
+    EXPECT_EQ(endGames, 0);  // the lids are still shut
+
+    for (int t = 0; t < 40; t++) {
+        for (DynamicWorldObj* o : named("dumpster")) openLid(dynamic_cast<Dumpster*>(o));
+        run(1);
+    }
+    run(60);
+    for (DynamicWorldObj* o : named("dumpster"))
+        EXPECT_GT(dJointGetHingeAngle(dynamic_cast<Dumpster*>(o)->hinge), M_PI / 2);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, FactoryWithOpenLidsButUnsortedBoxesIsNotWon) {
+    build(11);
+    for (int t = 0; t < 40; t++) {
+        for (DynamicWorldObj* o : named("dumpster")) openLid(dynamic_cast<Dumpster*>(o));
+        run(1);
+    }
+    run(60);
+    EXPECT_EQ(endGames, 0);
+}
+
+// -------------------------------------------------------------------- ufo
+
+TEST_F(LevelsB, UfoWallsDroppedIntoTheSlotStandWithinTheTightTolerance) {
+    using namespace ufo;
+    build(12);
+    auto walls = named("prisonwall");
+    ASSERT_EQ(walls.size(), 6u);
+    // Lowered up to 6 cm off the line, the chamfers steer each foot in.
+    for (int i = 0; i < 6; i++)
+        teleport(walls[i], WALL_SLOT_X + (i % 2 ? 0.06 : -0.06), (i - 2.5) * WALL_SPACING,
+                 WALL_Z + 0.03);
+    run(240);
+    for (DynamicWorldObj* w : walls) {
+        EXPECT_NEAR(at(w)[0], WALL_SLOT_X, 0.025);
+        EXPECT_NEAR(at(w)[2], WALL_Z, 0.025);
+    }
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, UfoIsNotWonWithOneWallStillInStore) {
+    using namespace ufo;
+    build(12);
+    auto walls = named("prisonwall");
+    for (int i = 0; i < 5; i++) teleport(walls[i], WALL_SLOT_X, (i - 2.5) * WALL_SPACING, WALL_Z + 0.01);
+    run(120);
+    EXPECT_EQ(endGames, 0);
+}
+
+// ----------------------------------------------------------------- hearth
+
+struct HousePart {
+    const char* name;
+    dReal dx, dy, z;
+};
+const HousePart HOUSE[] = {
+    {"chimney", 0.775, 0, 1.1},     {"houseback", 0.65, 0, 1.0},   {"housefront", -0.65, 0, 1.0},
+    {"leftwall", 0, 0.475, 0.9},    {"rightwall", 0, -0.475, 0.9}, {"houseroof", 0, 0, 1.5},
+};
+
+TEST_F(LevelsB, HearthIsWonWithTheHouseRebuiltOnTheHill) {
+    using namespace hearth;
+    build(13);
+    for (const HousePart& part : HOUSE)
+        teleport(named(part.name)[0], HILL_X + part.dx, HILL_Y + part.dy, part.z + 0.003);
+    run(90);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, HearthIsNotWonWithTheChimneyLeftBehind) {
+    using namespace hearth;
+    build(13);
+    for (const HousePart& part : HOUSE)
+        if (std::string(part.name) != "chimney")
+            teleport(named(part.name)[0], HILL_X + part.dx, HILL_Y + part.dy, part.z + 0.003);
+    run(90);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
+    using namespace hearth;
+    build(13);
+    // Front, back and roof sit between each other; the kerbs place the rest.
+    for (const HousePart& part : HOUSE) {
+        std::string name = part.name;
+        dReal off = name == "leftwall" || name == "rightwall" ? 0.01 : 0;
+        dReal offX = name == "chimney" ? 0.01 : 0;
+        teleport(named(part.name)[0], HILL_X + part.dx + offX, HILL_Y + part.dy + off, part.z + 0.01);
+    }
+    run(180);
+    EXPECT_TRUE(won());
+    for (const HousePart& part : HOUSE) {
+        SCOPED_TRACE(part.name);
+        const dReal* p = at(named(part.name)[0]);
+        EXPECT_LT(std::hypot(std::hypot(p[0] - HILL_X - part.dx, p[1] - HILL_Y - part.dy), p[2] - part.z), 0.05)
+            << p[0] - HILL_X - part.dx << " " << p[1] - HILL_Y - part.dy << " " << p[2] - part.z;
+    }
+}
+
+// ------------------------------------------------------------- towercrane
+
+TEST_F(LevelsB, TowercraneIsWonWithEveryBearingInTheSeat) {
+    using namespace towercrane;
+    build(14);
+    auto balls = named("bearing");
+    ASSERT_EQ(balls.size(), 4u);
+    for (int i = 0; i < 3; i++) teleport(balls[i], SEAT_X + 0.25 * (i - 1), SEAT_Y, SEAT_FLOOR + 0.15);
+    run(60);
+    EXPECT_EQ(endGames, 0);  // one still on the ground
+    teleport(balls[3], SEAT_X, SEAT_Y + 0.25, SEAT_FLOOR + 0.15);
+    run(60);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsB, TowercraneLiftGoesDownToThePitAndUpBesideTheSeat) {
+    using namespace towercrane;
+    build(14);
+    LiftLever* lever = dynamic_cast<LiftLever*>(named("liftlever")[0]);
+    ASSERT_NE(lever, nullptr);
+    swing(lever, -2, 120);  // top towards -x: down
+    run(600);
+    const dReal* p = dBodyGetPosition(lever->platform->body);
+    EXPECT_NEAR(p[2], 0.0, 0.03);  // its top a hair above the yard
+    swing(lever, 2, 300);  // over to the other stop: up
+    EXPECT_GT(lever->angle(), 0.2 * M_PI);
+    run(900);
+    p = dBodyGetPosition(lever->platform->body);
+    EXPECT_NEAR(p[2], 6.85, 0.03);
+    EXPECT_LT(SEAT_FLOOR - (p[2] + 0.025), 0.2);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+// Hearth: a green valley with the house's old plot by the road and the hill
+// with its new foundation. The collision record holds ground, hill and kerbs.
+#include <cmath>
+
+#include "tools/meshgen/model.h"
+#include "tools/meshgen/palette.h"
+#include "world/levels/level13_hearth.h"
+
+namespace {
+
+const Vec3 GRASS = {0.40f, 0.60f, 0.30f};
+const Vec3 HILL = {0.46f, 0.64f, 0.32f};
+const Vec3 PATH = {0.70f, 0.62f, 0.48f};
+const Vec3 LEAVES = {0.22f, 0.46f, 0.22f};
+const Vec3 POND = {0.30f, 0.50f, 0.65f};
+
+void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, Vec3 c) {
+    Mesh m = box(x1 - x0, y1 - y0, z1 - z0);
+    append(dst, translate(m, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2), c);
+}
+
+// A foundation slab flush with the floor and its kerbs.
+void foundation(Mesh& m, float cx, float cy, float floor) {
+    using namespace hearth;
+    add(m, cx - 0.75f, cx + 0.95f, cy - 0.6f, cy + 0.6f, floor - 0.05f, floor + 0.001f, CONCRETE);
+    for (const auto& k : KERBS)
+        add(m, cx + k[0], cx + k[1], cy + k[2], cy + k[3], floor, floor + KERB_HEIGHT, STONE);
+}
+
+void touchable(Mesh& m) {
+    using namespace hearth;
+    const float W = 18.0f;
+    add(m, -W, W + 4, -W, W, -1, 0, GRASS);
+    // The hill: a square frustum, gentle enough to drive up from any side.
+    Mesh hill = cone(HILL_FOOT_HALF * 1.41421f, HILL_TOP_HALF * 1.41421f, HILL_TOP, 4);
+    rotate(hill, {0, 0, 1}, 0.7853982f);
+    append(m, translate(hill, HILL_X, HILL_Y, HILL_TOP / 2), HILL);
+    foundation(m, START_X, START_Y, 0.0f);
+    foundation(m, HILL_X, HILL_Y, HILL_TOP);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(hearth_terrain) {
+    using namespace hearth;
+    Mesh& m = model.mesh;
+    touchable(m);
+    // A gravel path from the old plot towards the hill.
+    add(m, START_X - 1.0f, START_X + 1.0f, START_Y + 0.8f, HILL_Y - HILL_FOOT_HALF, -0.01f, 0.002f, PATH);
+    // Trees and a pond around the valley.
+    const float trees[][2] = {{-6, 4}, {-9, -2}, {4, 2}, {14, 14}, {15, 2}, {-4, 12}, {6, -13}, {-12, -12}};
+    for (const auto& t : trees) {
+        Mesh trunk = cylinder(0.12f, 0.8f, 6);
+        append(m, translate(trunk, t[0], t[1], 0.4f), WOOD_DARK);
+        Mesh crown = cone(0.9f, 0.0f, 2.0f, 7);
+        append(m, translate(crown, t[0], t[1], 1.8f), LEAVES);
+    }
+    Mesh pond = cylinder(2.5f, 0.02f, 12);
+    append(m, translate(pond, -8.0f, 8.0f, 0.0f), POND);
+    // A picket fence along the hill top's north edge: the view they want.
+    for (int k = 0; k < 12; k++) {
+        float x = HILL_X - 2.75f + k * 0.5f;
+        add(m, x - 0.03f, x + 0.03f, HILL_Y + 2.8f, HILL_Y + 2.86f, HILL_TOP, HILL_TOP + 0.5f, WHITE_PAINT);
+    }
+    add(m, HILL_X - 2.8f, HILL_X + 2.8f, HILL_Y + 2.86f, HILL_Y + 2.89f, HILL_TOP + 0.3f,
+        HILL_TOP + 0.38f, WHITE_PAINT);
+    model.edges.boundaries = false;
+}
+
+QUORVEL_MODEL(hearth_collision) {
+    touchable(model.mesh);
+    model.edges.boundaries = false;
+}

@@ -1,0 +1,21 @@
+// The desert compound, shared by its shapes and its builder. The prison
+// walls stand in two slots across the yard: the store slot where they
+// wait, and the wall slot at x = -5.5 where they belong. A wall's foot
+// drops into a slot (funnelled by chamfers) while its base plate rests on
+// the ground either side, which puts its centre at exactly z = 0.6.
+#pragma once
+
+namespace ufo {
+
+const float WALL_SLOT_X = -5.5f;
+const float STORE_SLOT_X = -8.6f;
+const float SLOT_HALF = 0.07f;     // a wall's foot is 0.1 thick
+const float CHAMFER = 0.08f;       // the funnel widens this much either side at the top
+const float CHAMFER_DEPTH = 0.06f;
+const float SLOT_FLOOR = -0.3f;    // below the foot (which reaches 0.2 under the ground)
+const float SLOT_HALF_LENGTH = 3.3f;
+const float WALL_Z = 0.6f;
+const float WALL_SPACING = 1.0f;   // walls 0.98 wide, stored with a small gap
+const float HANGAR_X0 = 4.0f, HANGAR_X1 = 12.0f, HANGAR_Y0 = 3.0f, HANGAR_Y1 = 11.0f;
+
+}  // namespace ufo

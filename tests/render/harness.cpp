@@ -120,8 +120,9 @@ void harness_close() {
     // The buffers belong to this context; a later window uploads afresh.
     geomdb_clear();
     geomdb_resetCount();
+    // GLFW stays initialised: reconnecting to a display that has just lost
+    // its last client can fail while the server resets.
     glfwDestroyWindow(window);
-    glfwTerminate();
     window = nullptr;
 }
 

@@ -5,7 +5,10 @@
 #include <map>
 #include <string>
 
+#include "render/camera.h"
+#include "render/frame.h"
 #include "render/framerate.h"
+#include "render/rendercontext.h"
 #include "render/view.h"
 #include "tests/render/harness.h"
 #include "tools/arena/arena_terrain.h"
@@ -21,10 +24,17 @@ bool isSky(const Rgb& p) {
     return abs(p.r - 158) <= 1 && abs(p.g - 153) <= 1 && abs(p.b - 230) <= 1;
 }
 
-// The arena drawn for half a second, with the depth-texture shadow map or
-// with the colour-texture one, kept as a picture for people to look at.
+// The arena drawn for half a second, with the depth-texture shadow map, with
+// the colour-texture one, or with the depth-bias workaround instead of
+// polygon offset; kept as a picture for people to look at.
+enum Variant { DEPTH_TEXTURE, COLOUR_TEXTURE, DEPTH_BIAS };
+const char* const VARIANT_NAMES[] = {"DepthTexture", "ColourTexture", "DepthBias"};
+
+float workaroundBias() { return 1e-5f; }
+
 struct Picture {
     bool drawn = false;
+    bool projectionsRestored = false;
     int fps = 0;
     std::vector<unsigned char> pixels;
     std::map<std::string, std::pair<int, int>> points;  // projected ground points
@@ -32,11 +42,20 @@ struct Picture {
 
 const float OPEN_OFFSET = 1.2f;
 
-Picture render(bool depthTextures) {
+Picture render(Variant variant) {
     Picture picture;
-    if (!harness_open(1180, 720, 0, depthTextures)) return picture;
+    if (!harness_open(1180, 720, 0, variant != COLOUR_TEXTURE)) return picture;
+    FrameHooks hooks = {};
+    if (variant == DEPTH_BIAS) hooks.depthBias = workaroundBias;
+    frame_setHooks(hooks);
     for (int i = 0; i < 30; i++) harness_frame(1.0f / 60.0f);
-    harness_draw(1.0f / 60.0f);
+    // Both passes lower a projection element for the bias and must put it back.
+    float light10 = renderContext().lightProj[10];
+    frame_shadowStep();
+    bool lightRestored = renderContext().lightProj[10] == light10;
+    drawFrame(1.0f / 60.0f);
+    picture.projectionsRestored =
+        lightRestored && renderContext().camProj[10] == camera().camProj[10];
     picture.pixels = harness_readPixels();
     picture.fps = frameRate().fps;
     const struct {
@@ -52,17 +71,17 @@ Picture render(bool depthTextures) {
     }
     harness_present();
     mkdir(ARTIFACTS, 0755);
-    std::string name = depthTextures ? "/render_arena.png" : "/render_arena_colour_shadowmap.png";
+    std::string name = std::string("/render_arena_") + VARIANT_NAMES[variant] + ".png";
     writePng(ARTIFACTS + name, harness_width(), harness_height(), picture.pixels);
     harness_close();
     picture.drawn = true;
     return picture;
 }
 
-class RenderedArena : public ::testing::TestWithParam<bool> {
+class RenderedArena : public ::testing::TestWithParam<Variant> {
 protected:
     void SetUp() override {
-        static std::map<bool, Picture> pictures;
+        static std::map<Variant, Picture> pictures;
         if (!pictures.count(GetParam())) pictures[GetParam()] = render(GetParam());
         picture = &pictures[GetParam()];
         ASSERT_TRUE(picture->drawn) << "no window, or the GL start-up failed";
@@ -124,9 +143,14 @@ TEST_P(RenderedArena, FrameRateFigureFollowsTheGivenFrameTime) {
     EXPECT_EQ(picture->fps, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(ShadowMaps, RenderedArena, ::testing::Values(true, false),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "DepthTexture" : "ColourTexture";
+TEST_P(RenderedArena, BiasedProjectionsAreRestoredAfterTheirPass) {
+    EXPECT_TRUE(picture->projectionsRestored);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShadowMaps, RenderedArena,
+                         ::testing::Values(DEPTH_TEXTURE, COLOUR_TEXTURE, DEPTH_BIAS),
+                         [](const ::testing::TestParamInfo<Variant>& info) {
+                             return std::string(VARIANT_NAMES[info.param]);
                          });
 
 TEST_P(RenderedArena, FrameRateDigitsSitInTheScenesLowerRightCorner) {

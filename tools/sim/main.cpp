@@ -11,6 +11,7 @@
 
 #include "bus/bus.h"
 #include "tools/arena/arena.h"
+#include "tools/arena/loaders.h"
 #include "tools/arena/truckyard.h"
 #include "tools/sim/digest.h"
 #include "tools/sim/script.h"
@@ -44,7 +45,7 @@ void onEndGame(const char* text) {
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
     fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
-                    "       [--arena-variant truck]\n");
+                    "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader]\n");
     return 2;
 }
 
@@ -65,7 +66,8 @@ int parseOptions(int argc, char** argv, Options* o) {
             o->arena = true;
         } else if (!strcmp(a, "--arena-variant") && hasValue) {
             o->arenaVariant = argv[++i];
-            if (strcmp(o->arenaVariant, "truck")) return usage("--arena-variant takes 'truck'");
+            if (strcmp(o->arenaVariant, "truck") && !loaders_builder(o->arenaVariant))
+                return usage("--arena-variant takes truck, dumptruck, flatbed, forklift or skidloader");
         } else if (!strcmp(a, "--level") && hasValue) {
             if (!parseLong(argv[++i], &value) || value < LEVEL_SANDBOX || value >= LEVEL_COUNT)
                 return usage("--level takes -1 (sandbox) or 0..24");
@@ -114,7 +116,11 @@ int main(int argc, char** argv) {
         fprintf(stderr, "quorvel-sim: level %d is not available yet\n", o.level);
         return 2;
     }
-    if (o.arena) wld_setLevelBuilder(o.arenaVariant ? truckyard_builder() : arena_builder());
+    if (o.arena) {
+        const LevelBuilder* machineYard = loaders_builder(o.arenaVariant);
+        wld_setLevelBuilder(machineYard ? machineYard
+                                        : o.arenaVariant ? truckyard_builder() : arena_builder());
+    }
     addListener("endGame", onEndGame);
     wld_create(o.arena ? 0 : o.level, nullptr);
 

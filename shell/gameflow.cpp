@@ -146,13 +146,17 @@ void game_init() {
     addListener("resume", onResume);
     addListener("endGame", onEndGame);
     addListener("settingsTouch", settings_onTouch);
-    viewInit();
-    input_init();
-    hudInit();
+    game_initControls();
     menu_init();
     cameraInit();
     if (hooks.soundKeeperInit) hooks.soundKeeperInit();
     state.firstRun = false;
+}
+
+void game_initControls() {
+    viewInit();
+    input_init();
+    hudInit();
 }
 
 void game_resetForTests() {

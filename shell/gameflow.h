@@ -21,6 +21,11 @@ void game_setLevelOverride(const LevelBuilder* builder);
 // The game initialisation: listeners, the menu screen, HUD, menu with its
 // progress, camera and sound keeper. Runs once; later calls do nothing.
 void game_init();
+// Only the views, the HUD and the input mapping: what a headless run needs
+// so that scripted lever and key messages act as they do in the game (the
+// lever messages become "cranecontrol", held keys move levers every tick).
+// Call before the world is created; game_init includes it.
+void game_initControls();
 // Forgets the first run (tests start the game afresh in every case).
 void game_resetForTests();
 

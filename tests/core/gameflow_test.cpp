@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "bus/bus.h"
 #include "render/view.h"
@@ -323,4 +324,28 @@ TEST_F(GameFlow, VotePageOpensWithoutAShellAndWithoutWaiting) {
     }
     EXPECT_EQ(got, address);
     EXPECT_FALSE(exists("pwned"));
+}
+
+namespace {
+std::vector<std::string> craneControls;
+void recordCrane(const char* text) { craneControls.push_back(text); }
+}  // namespace
+
+TEST(HeadlessControls, HeldKeyMovesTheLeverEveryTickAsInTheGame) {
+    bus_reset();
+    game_initControls();
+    craneControls.clear();
+    addListener("cranecontrol", recordCrane);
+    postMessage("vehicleSwitch vehicle=truck");  // what the world posts for its truck
+    keyEvent(KEY_W, ACTION_PRESS);
+    for (int i = 0; i < 3; i++) inputUpdate(GAME_TICK);
+    keyEvent(KEY_W, ACTION_RELEASE);
+    ASSERT_EQ(craneControls.size(), 4u);
+    EXPECT_EQ(craneControls[0], "cranecontrol tag=elevate setting=0.033333");
+    // Each delta crosses the bus as 0.033333, so three make 0.099999.
+    EXPECT_EQ(craneControls[2], "cranecontrol tag=elevate setting=0.099999");
+    EXPECT_EQ(craneControls[3], "cranecontrol tag=elevate setting=0.000000");
+    game_setControlsUpdate(nullptr);
+    view_setInputResetHooks(nullptr, nullptr);
+    bus_reset();
 }

@@ -173,6 +173,22 @@ TEST(MeshToolkit, ExtrudedConcaveOutlineIsClosedEitherWinding) {
     EXPECT_EQ(r.nume(), 18);  // six sides: top, bottom and vertical corners
 }
 
+TEST(MeshToolkit, PanelOpeningsAreCutThroughAndTheRestStaysClosed) {
+    // A window inside and a door from the bottom edge: 2 x 1 wall, 0.1 thick.
+    Mesh wall = panel(2.0f, 1.0f, 0.1f, {{-0.6f, -0.1f, -0.2f, 0.3f}, {0.3f, -0.5f, 0.7f, 0.2f}});
+    RecordData r = makeRecord(wall, EdgeOptions());
+    double solid = 2.0 * 1.0 - 0.4 * 0.4 - 0.4 * 0.7;
+    EXPECT_NEAR(signedVolume(r), solid * 0.1, 1e-5);
+    // Every outline is drawn once, and none runs across the open doorway.
+    EXPECT_EQ((size_t)r.nume(), segmentKeys(r).size());
+    for (int e = 0; e < r.nume(); e++) {
+        const float* s = &r.edge[e * 6];
+        bool insideDoor = s[0] > 0.31f && s[0] < 0.69f && s[3] > 0.31f && s[3] < 0.69f &&
+                          s[2] < -0.49f && s[5] < -0.49f;
+        EXPECT_FALSE(insideDoor) << "an edge across the doorway";
+    }
+}
+
 TEST(MeshToolkit, BeamRunsBetweenItsEndsWithSquareCaps) {
     Mesh b = beam({0, 0, 0}, {3, 4, 0}, 0.2f, 0.1f);
     Vec3 lo, hi;

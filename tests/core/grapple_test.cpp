@@ -135,6 +135,14 @@ TEST_F(Grasp, WideKindFourClosesFurtherInward) {
     EXPECT_LT(dJointGetHingeAngle(grapple->hinges[0]), -0.3);
 }
 
+TEST_F(Grasp, WithoutAGrappleItsLeverDoesNothing) {
+    create(11);
+    EXPECT_EQ(grapple, nullptr);
+    hold("grapple", 1, 10);
+    hold("elevate", 1, 30);
+    EXPECT_GT(dJointGetHingeAngle(truck_current->crane->hingeA), 0.2);
+}
+
 TEST_F(Grasp, ALeverNearRestLocksTheProngs) {
     create(0);
     hold("grapple", 1, 30);

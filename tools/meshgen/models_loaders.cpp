@@ -30,10 +30,12 @@ void addBox(Mesh& dst, float sx, float sy, float sz, float x, float y, float z, 
 // on the outer face and a plain inner face.
 void wheel(Model& model, float radius, float length, Vec3 hubColour) {
     Mesh tyre = cylinder(radius, length, 18);
-    paintBy(tyre, [](Vec3 c, Vec3) {
+    const float rim = length / 2 - 1e-3f;
+    paintBy(tyre, [rim](Vec3 c, Vec3) {
+        if (std::fabs(c.z) > rim) return TYRE;  // side walls stay plain
         float a = std::atan2(c.y, c.x);
-        int sector = (int)std::floor((a + PI_F) / (2 * PI_F) * 9);
-        return sector % 2 ? TYRE : shade(TYRE, 1.45f);
+        int sector = (int)std::floor((a + PI_F) / (2 * PI_F) * 18);
+        return sector % 2 ? TYRE : shade(TYRE, 2.2f);
     });
     append(model.mesh, tyre);
     Mesh hub = cylinder(radius * 0.55f, 0.02f, 12);

@@ -189,6 +189,19 @@ TEST(MeshToolkit, PanelOpeningsAreCutThroughAndTheRestStaysClosed) {
     }
 }
 
+TEST(MeshToolkit, WedgeFillsHalfItsBoxRisingTowardPlusX) {
+    Mesh w = wedge(2.0f, 1.0f, 0.5f);
+    EXPECT_NEAR(signedVolume(makeRecord(w, EdgeOptions())), 0.5, 1e-5);
+    Vec3 lo, hi;
+    bounds(w, &lo, &hi);
+    EXPECT_NEAR(lo.y, -0.5f, 1e-6);
+    EXPECT_NEAR(hi.z, 0.25f, 1e-6);
+    for (const Tri& t : w.tris)
+        for (const Vec3& p : t.p)
+            if (p.z > 0.2f) EXPECT_NEAR(p.x, 1.0f, 1e-5);  // only the +x end is tall
+    EXPECT_EQ(makeRecord(w, EdgeOptions()).nume(), 9);
+}
+
 TEST(MeshToolkit, BeamRunsBetweenItsEndsWithSquareCaps) {
     Mesh b = beam({0, 0, 0}, {3, 4, 0}, 0.2f, 0.1f);
     Vec3 lo, hi;

@@ -233,6 +233,11 @@ Mesh extrude(const std::vector<Vec2>& outline, float depth) {
     return m;
 }
 
+Mesh wedge(float sx, float sy, float sz) {
+    Mesh m = extrude({{-sx / 2, -sz / 2}, {sx / 2, -sz / 2}, {sx / 2, sz / 2}}, sy);
+    return rotate(m, {1, 0, 0}, PI / 2);  // outline x,y -> x,z; depth along y
+}
+
 Mesh heightfield(int nx, int ny, float cell, float x0, float y0,
                  const std::function<float(float, float)>& height) {
     Mesh m;

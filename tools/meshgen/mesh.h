@@ -39,6 +39,9 @@ Mesh capsule(float radius, float length, int sides, int rings);
 // A 2D outline (any simple polygon, either winding) in x-y, extruded along z
 // over depth, centred on z = 0. A triangle outline gives a wedge or prism.
 Mesh extrude(const std::vector<Vec2>& outline, float depth);
+// A ramp-shaped prism in its sx x sy x sz box: the slope rises toward +x,
+// the tall end stands at +x, the triangle faces are at +-y.
+Mesh wedge(float sx, float sy, float sz);
 // A grid of nx by ny cells of cell size from (x0, y0), heights from the
 // function; each cell is split along its (x0,y0)-(x1,y1) diagonal.
 Mesh heightfield(int nx, int ny, float cell, float x0, float y0,

@@ -12,8 +12,8 @@ const float PI = 3.14159265358979f;
 const float TWO_PI = 2.0f * PI;
 const float ELEVATION_LIMIT = 1.5704822112321855f;  // a hair short of pi/2
 const float GROUND_LIMIT = -0.12f;
-const float HALF_FOV = 0.471238911151886f;           // 27 degrees
-const float ABSENT = -FLT_MAX;                        // argFloat of a missing key
+const float HALF_FOV = 0.471238911151886f;  // 27 degrees
+const float ABSENT = -FLT_MAX;              // argFloat of a missing key
 
 // Per-frame gains (not scaled by dt).
 const float AIM_GAIN_E = -0.07f, AIM_GAIN_FILTERED = -0.06f, AIM_GAIN_RATE = -0.008f;
@@ -113,7 +113,8 @@ void orient() {
 
 void onCameraControl(const char* text) {
     float v = argFloat(text, "distScale");
-    if (v != ABSENT) cam.cameraDistance = clampf(cam.cameraDistance * v, cam.distanceMin, cam.distanceMax);
+    if (v != ABSENT)
+        cam.cameraDistance = clampf(cam.cameraDistance * v, cam.distanceMin, cam.distanceMax);
     v = argFloat(text, "orbitDelta");
     if (v != ABSENT) {
         cam.cameraOrbit += v;

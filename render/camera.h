@@ -10,21 +10,21 @@ struct vec3c {
 
 struct CameraState {
     float cameraDistance;
-    float cameraOrbit;       // added to the heading; 0 puts the eye straight behind
-    float cameraElevation;   // above the horizontal
-    float cameraHeading;     // current value
-    float targetHeading;     // the vehicle's heading, set by the frame
+    float cameraOrbit;      // added to the heading; 0 puts the eye straight behind
+    float cameraElevation;  // above the horizontal
+    float cameraHeading;    // current value
+    float targetHeading;    // the vehicle's heading, set by the frame
     float distanceMin, distanceMax;
-    vec3c aimPoint;          // smoothed point looked at
-    vec3c interestPoint;     // where the vehicle is now
+    vec3c aimPoint;       // smoothed point looked at
+    vec3c interestPoint;  // where the vehicle is now
     vec3c aimError, aimErrorFiltered;
     bool aimFirstFrame;
     float headingError, headingErrorFiltered;
     bool headingFirstFrame;
     bool headingWrap;
     vec3c eye;
-    float cameraModel[16];   // camera to world
-    float camView[16];       // inverse of cameraModel while not stale
+    float cameraModel[16];  // camera to world
+    float camView[16];      // inverse of cameraModel while not stale
     bool camViewStale;
     float camProj[16];
     float horizontalFov;

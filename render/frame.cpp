@@ -56,17 +56,24 @@ void setEdgeColour(RenderContext& rc, float r, float g, float b) {
 
 const char* framebufferStatusLine(GLenum status) {
     switch (status) {
-    case GL_FRAMEBUFFER_UNDEFINED: return "ERR GL_FRAMEBUFFER_UNDEFINED";
-    case GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT: return "ERR GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT";
-    case GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT:
-        return "ERR GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT";
-    case GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER: return "ERR GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER";
-    case GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER: return "ERR GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER";
-    case GL_FRAMEBUFFER_UNSUPPORTED: return "ERR GL_FRAMEBUFFER_UNSUPPORTED";
-    case GL_FRAMEBUFFER_INCOMPLETE_MULTISAMPLE: return "ERR GL_FRAMEBUFFER_INCOMPLETE_MULTISAMPLE";
-    case GL_FRAMEBUFFER_INCOMPLETE_LAYER_TARGETS:
-        return "ERR GL_FRAMEBUFFER_INCOMPLETE_LAYER_TARGETS";
-    default: return nullptr;
+        case GL_FRAMEBUFFER_UNDEFINED:
+            return "ERR GL_FRAMEBUFFER_UNDEFINED";
+        case GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT";
+        case GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT";
+        case GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER";
+        case GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER";
+        case GL_FRAMEBUFFER_UNSUPPORTED:
+            return "ERR GL_FRAMEBUFFER_UNSUPPORTED";
+        case GL_FRAMEBUFFER_INCOMPLETE_MULTISAMPLE:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_MULTISAMPLE";
+        case GL_FRAMEBUFFER_INCOMPLETE_LAYER_TARGETS:
+            return "ERR GL_FRAMEBUFFER_INCOMPLETE_LAYER_TARGETS";
+        default:
+            return nullptr;
     }
 }
 
@@ -191,8 +198,7 @@ void drawEndPicture(RenderContext& rc, float dt) {
                (int)(scene.h * 0.5f + scene.y) - (int)(s * 0.5f), s, s);
     bool won = hooks.lastWon && hooks.lastWon();
     if (hooks.drawImage) {
-        hooks.drawImage(won ? "jobdone" : "gameover", rc, {0.0f, 0.0f}, {1.0f, 0.0f},
-                        {0.0f, 1.0f});
+        hooks.drawImage(won ? "jobdone" : "gameover", rc, {0.0f, 0.0f}, {1.0f, 0.0f}, {0.0f, 1.0f});
     }
     if (hooks.advanceEndTimer) hooks.advanceEndTimer(dt);
 }
@@ -297,7 +303,8 @@ bool createShadowFramebuffer() {
     if (depthTextureSupported) {
         glReadBuffer(GL_NONE);
         glDrawBuffer(GL_NONE);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowTexture, 0);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, shadowTexture,
+                               0);
     } else {
         glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, shadowTexture,
                                0);
@@ -311,8 +318,10 @@ bool createShadowFramebuffer() {
         return true;
     }
     const char* line = framebufferStatusLine(status);
-    if (line) logLine("%s", line);
-    else logLine("ERR UNKNOWN FRAMEBUFFER STATUS %x", status);
+    if (line)
+        logLine("%s", line);
+    else
+        logLine("ERR UNKNOWN FRAMEBUFFER STATUS %x", status);
     logLine("ERR failed to make complete shadowFramebuffer object for shadow %x", status);
     return false;
 }
@@ -396,4 +405,3 @@ const char* drawFrame(float dt) {
     drawLabels(rc);
     return nullptr;
 }
-

@@ -58,8 +58,8 @@ void glDrawLines(unsigned buffer, const float* clientPoints, int vertexCount) {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
-const GfxBackend backend = {glCreateBuffer,  glDeleteBuffer, glUniformMatrix,
-                            glUniform1,      glDrawTriangles, glDrawLines};
+const GfxBackend backend = {glCreateBuffer, glDeleteBuffer,  glUniformMatrix,
+                            glUniform1,     glDrawTriangles, glDrawLines};
 
 }  // namespace
 

@@ -64,12 +64,16 @@ void lookUpUniforms(const char* name, GLuint p) {
 // Prints the info log under the heading when it holds more than a terminator.
 void printLog(const char* heading, GLuint object, bool isShader) {
     GLint length = 0;
-    if (isShader) glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
-    else glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length);
+    if (isShader)
+        glGetShaderiv(object, GL_INFO_LOG_LENGTH, &length);
+    else
+        glGetProgramiv(object, GL_INFO_LOG_LENGTH, &length);
     if (length <= 1) return;
     std::vector<char> log(length);
-    if (isShader) glGetShaderInfoLog(object, length, nullptr, log.data());
-    else glGetProgramInfoLog(object, length, nullptr, log.data());
+    if (isShader)
+        glGetShaderInfoLog(object, length, nullptr, log.data());
+    else
+        glGetProgramInfoLog(object, length, nullptr, log.data());
     logLine("%s\n%s", heading, log.data());
 }
 
@@ -195,10 +199,10 @@ void probeGL() {
 bool loadPrograms() {
     if (!loadProgram("Hud", &programs.hud, HUD_VERTEX, HUD_FRAGMENT)) return false;
     if (!loadProgram("Main", &programs.main, MAIN_VERTEX, MAIN_FRAGMENT)) return false;
-    bool shadowLoaded = depthTextureSupported
-                            ? loadProgram("Shadow", &programs.shadow, SHADOW_VERTEX, SHADOW_FRAGMENT)
-                            : loadProgram("ShadowNDT", &programs.shadow, SHADOW_NDT_VERTEX,
-                                          SHADOW_NDT_FRAGMENT);
+    bool shadowLoaded =
+        depthTextureSupported
+            ? loadProgram("Shadow", &programs.shadow, SHADOW_VERTEX, SHADOW_FRAGMENT)
+            : loadProgram("ShadowNDT", &programs.shadow, SHADOW_NDT_VERTEX, SHADOW_NDT_FRAGMENT);
     if (!shadowLoaded) return false;
     if (!loadProgram("Edge", &programs.edge, EDGE_VERTEX, EDGE_FRAGMENT)) return false;
     logLine("Hud program loaded as %d", programs.hud);

@@ -5,9 +5,9 @@
 #pragma once
 
 enum {
-    STROKEFONT_FIRST = 48,   // '0'
-    STROKEFONT_GLYPHS = 48,  // '0' .. '_'
-    STROKEFONT_POINTS = 354, // two points per segment, degenerate ones included
+    STROKEFONT_FIRST = 48,    // '0'
+    STROKEFONT_GLYPHS = 48,   // '0' .. '_'
+    STROKEFONT_POINTS = 354,  // two points per segment, degenerate ones included
 };
 
 struct StrokePoint {

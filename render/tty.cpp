@@ -21,7 +21,8 @@ void onTty(const char*) {}
 
 // Appends the glyph of c, placed by x = gx * sx + ox, y = gy * sy + oy.
 // Points past the capacity are dropped; returns the new count.
-int appendGlyph(int c, float sx, float ox, float sy, float oy, float* out, int count, int capacity) {
+int appendGlyph(int c, float sx, float ox, float sy, float oy, float* out, int count,
+                int capacity) {
     int n = 0;
     const StrokePoint* p = strokefont_glyph(c, &n);
     for (int i = 0; i < n && count < capacity; i++) {

@@ -18,9 +18,9 @@ struct vec2f {
 };
 
 extern char ttyScreen[TTY_ROWS][TTY_COLUMNS];  // not zero-terminated
-extern float ttyReveal;  // share of the bottom row shown, 1 = all of it
-extern float ttyAge;     // grows with every ttyShow; callers reset it to show text
-extern bool ttyHidden;   // callers skip drawing the screen while set
+extern float ttyReveal;                        // share of the bottom row shown, 1 = all of it
+extern float ttyAge;    // grows with every ttyShow; callers reset it to show text
+extern bool ttyHidden;  // callers skip drawing the screen while set
 
 // Blank screen, ttyAge 1000, hidden; listens for "TTY" (which does nothing).
 void ttyInit();

@@ -22,10 +22,8 @@ struct VehicleViews {
     unsigned char visible[8];
 };
 const VehicleViews VEHICLE_VIEWS[] = {
-    {"truck", {1, 1, 1, 1, 1, 1, 0, 1}},
-    {"dumpTruck", {1, 0, 1, 0, 0, 0, 0, 1}},
-    {"forkLift", {1, 1, 1, 0, 0, 0, 0, 1}},
-    {"skidLoader", {0, 1, 1, 1, 1, 1, 0, 0}},
+    {"truck", {1, 1, 1, 1, 1, 1, 0, 1}},    {"dumpTruck", {1, 0, 1, 0, 0, 0, 0, 1}},
+    {"forkLift", {1, 1, 1, 0, 0, 0, 0, 1}}, {"skidLoader", {0, 1, 1, 1, 1, 1, 0, 0}},
     {"skyCrane", {0, 1, 1, 0, 0, 0, 1, 0}},
 };
 
@@ -41,8 +39,8 @@ void onVehicleSwitch(const char* text) {
 }
 
 void reportBadView(int line, int nr) {
-    logLine("ERR ASSERT FAILED at %s(%d): %s / nr=%d", SOURCE, line,
-            "nr >= 0 && nr < VIEWCOUNT", nr);
+    logLine("ERR ASSERT FAILED at %s(%d): %s / nr=%d", SOURCE, line, "nr >= 0 && nr < VIEWCOUNT",
+            nr);
     // Tests observe the failure through the assertion hook; the game stops.
     AssertHook hook = setAssertHook(nullptr);
     setAssertHook(hook);

@@ -13,8 +13,8 @@
 #include "render/frame.h"
 #include "render/tty.h"
 #include "render/view.h"
-#include "shell/gamepad_glfw.h"
 #include "shell/gameflow.h"
+#include "shell/gamepad_glfw.h"
 #include "shell/progress.h"
 #include "shell/vote.h"
 #include "sound/audiostream.h"
@@ -52,8 +52,10 @@ void onCursorPosition(GLFWwindow*, double x, double y) {
 }
 
 void onMouseButton(GLFWwindow*, int, int action, int) {
-    if (action == GLFW_PRESS) pointerDown();
-    else pointerUp();
+    if (action == GLFW_PRESS)
+        pointerDown();
+    else
+        pointerUp();
 }
 
 void onScroll(GLFWwindow*, double, double yOffset) { scroll(yOffset); }

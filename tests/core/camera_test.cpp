@@ -1,9 +1,10 @@
+#include "render/camera.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "bus/bus.h"
-#include "render/camera.h"
 #include "render/mat4.h"
 
 namespace {
@@ -12,7 +13,7 @@ const float PI = 3.14159265358979f;
 const float TICK = 1.0f / 60.0f;
 
 class Camera : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         cameraInit();

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include "render/framerate.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 const float TICK = 1.0f / 60.0f;
 
 class FrameRateFigure : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { framerate_reset(); }
 };
 }  // namespace

@@ -1,3 +1,5 @@
+#include "render/tty.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 
 #include "bus/bus.h"
 #include "render/strokefont.h"
-#include "render/tty.h"
 
 TEST(StrokeFont, GlyphsCoverTheDigitsToUnderscoreOnTheSmallGrid) {
     int count = -1;
@@ -55,7 +56,7 @@ TEST(StrokeFont, SomeGlyphsAreEmptyAndOthersHaveTheirShape) {
 namespace {
 
 class Tty : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         ttyInit();
@@ -102,7 +103,7 @@ TEST_F(Tty, TextHidesWhenNotReprinted) {
     ttyShow();
     EXPECT_FALSE(ttyHidden);  // age 6
     ttyShow();
-    EXPECT_TRUE(ttyHidden);   // age 8
+    EXPECT_TRUE(ttyHidden);  // age 8
 }
 
 TEST_F(Tty, BottomRowShowsOnlyAsFarAsRevealed) {

@@ -1,10 +1,11 @@
+#include "render/view.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "bus/bus.h"
 #include "bus/diag.h"
-#include "render/view.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ void countSwitchReset() { switchResets++; }
 void recordAssert(const char*, int, const char* expression) { failedExpression = expression; }
 
 class Views : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         viewInit();
@@ -132,8 +133,8 @@ TEST_F(Views, VehicleSwitchShowsTheVehiclesControls) {
         const char* vehicle;
         unsigned char visible[8];
     } cases[] = {
-        {"truck", {1, 1, 1, 1, 1, 1, 0, 1}},     {"dumpTruck", {1, 0, 1, 0, 0, 0, 0, 1}},
-        {"forkLift", {1, 1, 1, 0, 0, 0, 0, 1}},  {"skidLoader", {0, 1, 1, 1, 1, 1, 0, 0}},
+        {"truck", {1, 1, 1, 1, 1, 1, 0, 1}},    {"dumpTruck", {1, 0, 1, 0, 0, 0, 0, 1}},
+        {"forkLift", {1, 1, 1, 0, 0, 0, 0, 1}}, {"skidLoader", {0, 1, 1, 1, 1, 1, 0, 0}},
         {"skyCrane", {0, 1, 1, 0, 0, 0, 1, 0}},
     };
     for (const Case& c : cases) {

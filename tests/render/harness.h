@@ -30,4 +30,5 @@ extern const float HARNESS_CRATE_X, HARNESS_CRATE_Y, HARNESS_CRATE_LIFT;
 bool harness_project(const float world[3], int* px, int* py);
 
 // Writes RGB rows (bottom first) as a PNG; stored blocks, no compression library.
-bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb);
+bool writePng(const std::string& path, int width, int height,
+              const std::vector<unsigned char>& rgb);

@@ -32,7 +32,8 @@ void chunk(FILE* f, const char* type, const std::vector<unsigned char>& data) {
 
 }  // namespace
 
-bool writePng(const std::string& path, int width, int height, const std::vector<unsigned char>& rgb) {
+bool writePng(const std::string& path, int width, int height,
+              const std::vector<unsigned char>& rgb) {
     FILE* f = fopen(path.c_str(), "wb");
     if (!f) return false;
     static const unsigned char signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <epoxy/gl.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -19,7 +18,7 @@ const char* const UNMATCHED_FRAGMENT =
     "varying vec4 missing; void main() { gl_FragColor = missing; }";
 
 class Programs : public ::testing::Test {
-protected:
+   protected:
     static void SetUpTestSuite() { opened = harness_openWindow(64, 64, 0); }
     static void TearDownTestSuite() {
         if (opened) harness_close();
@@ -46,11 +45,11 @@ TEST_F(Programs, AllFourLoadAndTheirUniformsAreFound) {
     EXPECT_NE(p.edge, 0u);
     EXPECT_NE(p.hud, 0u);
     const RenderContext& rc = renderContext();
-    for (int location : {rc.mainModelCamViewProj, rc.mainModelLightViewProj, rc.mainModelLightView,
-                         rc.mainBaseColour, rc.mainShadowMap, rc.mainFogIntensity,
-                         rc.shadowModelLightViewProj, rc.edgeModelCamViewProj, rc.edgeLineColour,
-                         rc.edgeFogIntensity, rc.hudTextureMap, rc.hudTranslation, rc.hudRotX,
-                         rc.hudRotY}) {
+    for (int location :
+         {rc.mainModelCamViewProj, rc.mainModelLightViewProj, rc.mainModelLightView,
+          rc.mainBaseColour, rc.mainShadowMap, rc.mainFogIntensity, rc.shadowModelLightViewProj,
+          rc.edgeModelCamViewProj, rc.edgeLineColour, rc.edgeFogIntensity, rc.hudTextureMap,
+          rc.hudTranslation, rc.hudRotX, rc.hudRotY}) {
         EXPECT_GE(location, 0);
     }
     EXPECT_EQ(glGetAttribLocation(p.main, "rgb"), 2);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <map>
@@ -79,7 +78,7 @@ Picture render(Variant variant) {
 }
 
 class RenderedArena : public ::testing::TestWithParam<Variant> {
-protected:
+   protected:
     void SetUp() override {
         static std::map<Variant, Picture> pictures;
         if (!pictures.count(GetParam())) pictures[GetParam()] = render(GetParam());
@@ -122,7 +121,7 @@ TEST_P(RenderedArena, GroundUnderTheFloatingCrateIsInShadow) {
     Rgb shadow = ground("shadow");
     int open = std::max(ground("left").sum(), ground("right").sum());
     EXPECT_LT(shadow.sum(), open * 0.8) << "shadow " << shadow.r << "," << shadow.g << ","
-                                          << shadow.b << "; open ground sums to " << open;
+                                        << shadow.b << "; open ground sums to " << open;
     EXPECT_GT(shadow.sum(), open * 0.4) << "a shadow darkens, it does not blacken";
 }
 
@@ -139,9 +138,7 @@ TEST_P(RenderedArena, OutlineEdgesAreDrawn) {
     EXPECT_GT(edge, 200) << "outline pixels in the scene";
 }
 
-TEST_P(RenderedArena, FrameRateFigureFollowsTheGivenFrameTime) {
-    EXPECT_EQ(picture->fps, 60);
-}
+TEST_P(RenderedArena, FrameRateFigureFollowsTheGivenFrameTime) { EXPECT_EQ(picture->fps, 60); }
 
 TEST_P(RenderedArena, BiasedProjectionsAreRestoredAfterTheirPass) {
     EXPECT_TRUE(picture->projectionsRestored);
@@ -162,8 +159,10 @@ TEST_P(RenderedArena, FrameRateDigitsSitInTheScenesLowerRightCorner) {
     for (int y = scene.y; y < scene.y + 22; y++) {
         for (int x = scene.x + scene.w - 60; x < scene.x + scene.w; x++) {
             if (!isDigitInk(at(x, y))) continue;
-            if (x >= scene.x + scene.w - 22) inside++;
-            else outside++;
+            if (x >= scene.x + scene.w - 22)
+                inside++;
+            else
+                outside++;
         }
     }
     EXPECT_GT(inside, 10);

@@ -39,6 +39,7 @@ PropRecords prop_records = {
     &geom_charboard,
     &geom_lever,
     &geom_liftplatform,
+    &geom_conveyor,
     &geom_greenbox,
     &geom_redbox,
     &geom_dumpster,

@@ -40,6 +40,7 @@ struct PropRecords {
     geomdesc* charBoard;
     geomdesc* lever;
     geomdesc* platform;
+    geomdesc* conveyor;
     geomdesc* greenBox;
     geomdesc* redBox;
     geomdesc* dumpster;

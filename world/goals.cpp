@@ -6,6 +6,7 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
+#include "vehicles/truck.h"
 #include "vehicles/vehicleobj.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
@@ -28,6 +29,19 @@ float truckX() {
 }
 
 // ------------------------------------------------------------- the rules
+
+// Every wheel of the truck inside the slot's bay; a truck without wheels
+// (a stand-in) is never parked.
+void parkinglot(bool* won, bool* lost) {
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    bool parked = truck != nullptr;
+    for (int i = 0; parked && i < TRUCK_WHEELS; i++) {
+        Pose p = poseOf(truck->wheels[i]);
+        parked = 0.078f <= p.x && p.x <= 1.422f && -1.73f <= p.y && p.y <= -0.82f;
+    }
+    *won = parked;
+    *lost = anyNamed("pole", [](const Pose& p) { return p.upright < 0.4f; });
+}
 
 void court(bool* won, bool* lost) {
     *won = anyNamed("soccerball", [](const Pose& p) {
@@ -225,7 +239,7 @@ typedef void (*GoalRule)(bool* won, bool* lost);
 
 // Levels whose machines are still to come judge nothing for now.
 const GoalRule RULES[LEVEL_COUNT] = {
-    noRuleYet, court,     lockdown,  seesaw,    trainlot,  bridge,    stackem,
+    parkinglot, court,    lockdown,  seesaw,    trainlot,  bridge,    stackem,
     temple,    hazard,    luxor,     babel,     factory,   ufo,       hearth,
     towercrane, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet,
     noRuleYet, superpac,  noRuleYet, noRuleYet,

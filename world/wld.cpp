@@ -6,6 +6,7 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/gfx.h"
+#include "vehicles/trailer.h"
 #include "vehicles/truck.h"
 #include "vehicles/vehicleobj.h"
 #include "world/contact.h"
@@ -70,6 +71,7 @@ void makeTruck(const dReal truckPos[3]) {
     w.truck = truck;
     wld_setObjectOfInterest(truck);
     if (w.interestVehicle) w.interestVehicle->setActive(true);
+    trailer_hitch();  // levels with a "trailer" start with it coupled
     postMessage("vehicleSwitch vehicle=truck");
 }
 

@@ -1,7 +1,14 @@
-// Level 1, "court". Its terrain and objects come with its layout.
+// Level 1, "court": lift the ball off its stand and drop it into the hoop.
+// A ball that touches the floor is lost.
+#include "geom/records.h"
+#include "world/levels/level01_court.h"
 #include "world/levels/level_common.h"
+#include "world/props_basic.h"
 
 void build_court(LevelOut& out) {
+    makeTerrain(&geom_court_terrain, nullptr);
+    const dReal ball[3] = {COURT_STAND_X, COURT_STAND_Y, COURT_STAND_TOP + COURT_BALL_RADIUS};
+    add(new SphereObj("soccerball", &geom_court_ball, ball, COURT_BALL_RADIUS));
     setTruckStart(out, -3, -1, 0.5);
     setCamera(out, -0.524f, 0.101f, 2.72f);
 }

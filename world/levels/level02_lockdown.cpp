@@ -1,7 +1,28 @@
-// Level 2, "lockdown". Its terrain and objects come with its layout.
+// Level 2, "lockdown": the hangar's gate is shut by the seal door, held by two
+// pins standing in sockets outside it. Pull the pins over the wall, push the
+// door out and drive away east.
+#include "geom/records.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+
+namespace {
+
+const dReal FLOOR = -0.7;
+const dReal GATE_X = 0.12;    // just outside the east wall's face at x = 0
+const dReal PIN_Y = 0.7;      // through the door's eyelets
+const dReal PIN_Z = FLOOR + 0.4;   // a pin's lower end stands on the floor
+const dReal DOOR_Z = FLOOR + 0.3;  // the door's panel rests on the floor
+
+}  // namespace
 
 void build_lockdown(LevelOut& out) {
+    makeTerrain(&geom_lockdown_terrain, nullptr);
+    for (int side = -1; side <= 1; side += 2) {
+        const dReal pin[3] = {GATE_X, side * PIN_Y, PIN_Z};
+        add(new SealPin(pin));
+    }
+    const dReal door[3] = {GATE_X, 0, DOOR_Z};
+    add(new SealDoor(door));
     setTruckStart(out, -5, 0, -0.35);
     setCamera(out, 2.77f, 0.18f, 5.5f);
 }

@@ -1,7 +1,29 @@
-// Level 4, "trainlot". Its terrain and objects come with its layout.
+// Level 4, "trainlot": load the three crates onto the train's wagon and push
+// the train gently east into the tunnel; the job is done when every crate is
+// past x = 15.
+#include "geom/records.h"
+#include "world/levels/level04_trainlot.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+
+namespace {
+
+const dReal CRATE_HALF_HEIGHT = 0.225;  // its bottom rim reaches this far down
+const dReal CRATES[3][2] = {{-3.5, 1.6}, {-2.5, 1.6}, {-3.0, 2.4}};
+
+}  // namespace
 
 void build_trainlot(LevelOut& out) {
+    makeTerrain(&geom_trainlot_terrain, nullptr);
+    makeScenery(&geom_trainlot_scenery);
+    for (const auto& c : CRATES) {
+        const dReal pos[3] = {c[0], c[1], TRAINLOT_GROUND + CRATE_HALF_HEIGHT};
+        add(new Crate(pos));
+    }
+    // TODO(train): the TrainObj stands on the track west of the dock, its
+    // wagon beside the dock: at (-2, TRAINLOT_TRACK_Y) on the rails, which
+    // are TRAINLOT_RAIL_HEIGHT above the ground. Add it here, after the
+    // crates, once the train class exists.
     setTruckStart(out, 0, 0, 1.1);
     setCamera(out, 2.0f, 0.0f, 7.33f);
 }

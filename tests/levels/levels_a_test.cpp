@@ -1,0 +1,335 @@
+// Jobs 0 to 7 (parkinglot, court, lockdown, seesaw, trainlot, bridge,
+// stackem, temple): each builds a place that rests quietly until the player
+// acts, and its terrain really holds the goal objects where the goal wants
+// them: the hoop catches the ball, the cart holds the balls in the band, the
+// ledges carry the segments at deck height, the shaft's funnel centres the
+// stackers and the socket makes the pillar the right height.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "bus/bus.h"
+#include "vehicles/truck.h"
+#include "world/gamestep.h"
+#include "world/goals_query.h"
+#include "world/levels.h"
+#include "world/levels/level01_court.h"
+#include "world/levels/level03_seesaw.h"
+#include "world/levels/level05_bridge.h"
+#include "world/levels/level06_stackem.h"
+#include "world/levels/level07_temple.h"
+#include "world/wld.h"
+
+namespace {
+
+int endGames = 0, lastWin = -1;
+void onEndGame(const char* text) {
+    endGames++;
+    lastWin = argInt(text, "win");
+}
+
+class LevelsA : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bus_reset();
+        endGames = 0;
+        lastWin = -1;
+        wld_truckFactory = truck_create;
+        addListener("endGame", onEndGame);
+    }
+    void TearDown() override {
+        if (wld_created()) wld_destroy();
+        bus_reset();
+    }
+    void build(int level) { wld_create(level, nullptr); }
+    void run(int ticks) {
+        for (int i = 0; i < ticks; i++) game_step(GAME_TICK);
+    }
+    bool won() const { return endGames > 0 && lastWin == 1; }
+    bool lost() const { return endGames > 0 && lastWin == 0; }
+
+    std::vector<DynamicWorldObj*> named(const char* name) {
+        std::vector<DynamicWorldObj*> found;
+        for (int i = 0; i < wld_objectCount(); i++)
+            if (std::string(wld_object(i)->name) == name) found.push_back(wld_object(i));
+        return found;
+    }
+    // Puts a body at rest at a place with a given orientation (default upright).
+    void teleport(DynamicWorldObj* o, dReal x, dReal y, dReal z, dReal ax = 0, dReal ay = 0,
+                  dReal az = 1, dReal angle = 0) {
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, ax, ay, az, angle);
+        dBodySetRotation(o->body, r);
+        dBodySetPosition(o->body, x, y, z);
+        dBodySetLinearVel(o->body, 0, 0, 0);
+        dBodySetAngularVel(o->body, 0, 0, 0);
+        dBodyEnable(o->body);
+        o->update(0);
+    }
+    // Moves the truck with every body jointed to it (wheels, crane, grapple,
+    // a hitched trailer) by the same offset.
+    void shiftTruck(dReal dx, dReal dy, dReal dz) {
+        std::vector<dBodyID> seen{wld_truck()->body};
+        for (size_t k = 0; k < seen.size(); k++) {
+            for (int j = 0; j < dBodyGetNumJoints(seen[k]); j++) {
+                dJointID joint = dBodyGetJoint(seen[k], j);
+                for (int b = 0; b < 2; b++) {
+                    dBodyID other = dJointGetBody(joint, b);
+                    bool known = !other;
+                    for (dBodyID s : seen) known = known || s == other;
+                    if (!known) seen.push_back(other);
+                }
+            }
+        }
+        for (dBodyID b : seen) {
+            const dReal* p = dBodyGetPosition(b);
+            dBodySetPosition(b, p[0] + dx, p[1] + dy, p[2] + dz);
+            dBodyEnable(b);
+        }
+    }
+    void truckTo(dReal x, dReal y) {
+        const dReal* p = dBodyGetPosition(wld_truck()->body);
+        shiftTruck(x - p[0], y - p[1], 0);
+    }
+    float lowestTerrainPoint() {
+        const geomdesc* g = wld_terrain()->geometry;
+        float low = 1e30f;
+        for (int v = 0; v < 3 * g->numt; v++) low = fminf(low, g->tridata[v * 9 + 2]);
+        return low;
+    }
+    std::vector<std::string> objectNames() {
+        std::vector<std::string> names;
+        for (int i = 0; i < wld_objectCount(); i++) names.push_back(wld_object(i)->name);
+        return names;
+    }
+};
+
+const int MY_LEVELS[] = {0, 1, 2, 3, 4, 5, 6, 7};
+
+}  // namespace
+
+TEST_F(LevelsA, EveryLevelRestsIdleForTenSecondsAboveItsTerrain) {
+    for (int level : MY_LEVELS) {
+        SCOPED_TRACE(level);
+        endGames = 0;
+        build(level);
+        ASSERT_NE(wld_terrain(), nullptr);
+        ASSERT_NE(wld_truck(), nullptr);
+        float floor = lowestTerrainPoint();
+        run(600);
+        EXPECT_EQ(endGames, 0);
+        for (int i = 0; i < wld_objectCount(); i++) {
+            Pose p = poseOf(wld_object(i));
+            SCOPED_TRACE(wld_object(i)->name);
+            EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
+            EXPECT_GT(p.z, floor);
+        }
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsA, RebuildingGivesTheSameObjectsInTheSameOrder) {
+    const std::vector<std::string> expected[] = {
+        {"pole", "pole", "pole", "pole", "pole", "pole", "truck"},
+        {"soccerball", "truck"},
+        {"sealpin", "sealpin", "sealdoor", "truck"},
+        {"plank", "heavyweight", "cart", "shutter", "soccerball", "soccerball", "soccerball",
+         "soccerball", "soccerball", "truck"},
+        {"crate", "crate", "crate", "truck"},
+        {"segment", "segment", "truck"},
+        {"trailer", "stacker", "stacker", "stacker", "truck"},
+        {"cornice", "pillar", "truck"},
+    };
+    for (int level : MY_LEVELS) {
+        SCOPED_TRACE(level);
+        for (int round = 0; round < 2; round++) {
+            build(level);
+            EXPECT_EQ(objectNames(), expected[level]);
+            wld_destroy();
+        }
+    }
+}
+
+TEST_F(LevelsA, ParkinglotPolesStandOutsideTheSlotAndTheBayJudgesEveryWheel) {
+    build(0);
+    run(1);
+    for (DynamicWorldObj* pole : named("pole")) {
+        Pose p = poseOf(pole);
+        EXPECT_FALSE(p.x > 0.2f && p.x < 1.7f);
+        EXPECT_FLOAT_EQ(p.y, -0.85f);
+    }
+    truckTo(0.75, 1.6);  // beside the slot, across the lane: not parked
+    run(20);
+    EXPECT_EQ(endGames, 0);
+    truckTo(0.75 + 0.5, -1.27);  // the front wheels past the bay's end
+    run(5);
+    EXPECT_EQ(endGames, 0);
+    truckTo(0.75, -1.27);
+    run(5);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, ParkinglotKnockedPoleLoses) {
+    build(0);
+    run(5);
+    DynamicWorldObj* pole = named("pole")[4];
+    teleport(pole, 1.94, -0.85, 0.1, 1, 0, 0, M_PI / 2);
+    run(5);
+    EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsA, CourtHoopCatchesADroppedBallInsideTheGoalBox) {
+    build(1);
+    run(5);
+    EXPECT_EQ(endGames, 0);
+    teleport(named("soccerball")[0], COURT_HOOP_X + 0.03, 0.02, 1.8);
+    run(180);
+    EXPECT_TRUE(won());
+    Pose p = poseOf(named("soccerball")[0]);
+    EXPECT_NEAR(p.x, COURT_HOOP_X, 0.05);
+    EXPECT_GT(p.z, 1.3f);
+}
+
+TEST_F(LevelsA, CourtBallMissingTheHoopLandsOnTheFloorAndLoses) {
+    build(1);
+    teleport(named("soccerball")[0], COURT_HOOP_X - 0.6, 0.8, 1.8);
+    run(120);
+    EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsA, LockdownGateHoldsUntilThePinsArePulled) {
+    build(2);
+    run(30);
+    truckTo(-1.5, 0);
+    postMessage("accelcontrol setting=1.0");
+    run(300);
+    EXPECT_LT(poseOf(wld_truck()).x, 0.3f);  // the door holds against full throttle
+    EXPECT_EQ(endGames, 0);
+    // Pins lifted clear of the eyelets and laid aside: the door gives way.
+    std::vector<DynamicWorldObj*> pins = named("sealpin");
+    teleport(pins[0], -2.0, 2.0, -0.6, 1, 0, 0, M_PI / 2);
+    teleport(pins[1], -3.0, 2.0, -0.6, 1, 0, 0, M_PI / 2);
+    run(600);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, SeesawCartHoldsFiveBallsInTheBandButNotSix) {
+    build(3);
+    run(30);
+    std::vector<DynamicWorldObj*> balls = named("soccerball");
+    ASSERT_EQ(balls.size(), 5u);
+    for (int i = 0; i < 5; i++)
+        teleport(balls[i], SEESAW_CART_X - 0.6 + 0.3 * i, SEESAW_CART_Y, SEESAW_CART_Z + 0.3);
+    run(120);
+    EXPECT_TRUE(won());
+    for (DynamicWorldObj* b : balls) {
+        Pose p = poseOf(b);
+        EXPECT_GT(p.z, 0.6f);
+        EXPECT_LT(p.z, 1.0f);
+    }
+}
+
+TEST_F(LevelsA, SeesawBallsRestOnTheRackUntilTakenAndFourAreNotEnough) {
+    build(3);
+    run(300);
+    std::vector<DynamicWorldObj*> balls = named("soccerball");
+    for (DynamicWorldObj* b : balls) EXPECT_NEAR(poseOf(b).z, 2.0f, 0.01f);
+    for (int i = 0; i < 4; i++)
+        teleport(balls[i], SEESAW_CART_X - 0.45 + 0.3 * i, SEESAW_CART_Y, SEESAW_CART_Z + 0.3);
+    run(120);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsA, SeesawTipsUnderATruckOnItsShortArmUnlessTheWeightHoldsIt) {
+    for (bool weighted : {false, true}) {
+        SCOPED_TRACE(weighted);
+        build(3);
+        run(30);
+        if (weighted) {  // set down by the grapple, which leaves it heavier
+            DynamicWorldObj* weight = named("heavyweight")[0];
+            weight->setGrasped(true);
+            weight->setGrasped(false);
+            teleport(weight, -4.0, 0.7, 0.5);
+        }
+        truckTo(0.6, -0.55);  // the truck's whole weight on the short arm
+        run(240);
+        // Without the weight the short arm drops and the truck slides into
+        // the trench, wedged below the dock's edge; with it nothing moves.
+        DynamicWorldObj* plank = named("plank")[0];
+        EXPECT_EQ(fabsf(plank->modelMatrix[2]) < 0.05f, weighted);
+        EXPECT_EQ(poseOf(wld_truck()).z > 0.3f, weighted);
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsA, TrainlotCratesInsideTheTunnelWinAndOneLeftBehindDoesNot) {
+    build(4);
+    run(5);
+    std::vector<DynamicWorldObj*> crates = named("crate");
+    ASSERT_EQ(crates.size(), 3u);
+    for (int i = 0; i < 2; i++) teleport(crates[i], 16 + 0.5 * i, -3, 1.2);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+    teleport(crates[2], 17, -3, 1.2);
+    run(60);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
+    build(5);
+    run(5);
+    std::vector<DynamicWorldObj*> segments = named("segment");
+    ASSERT_EQ(segments.size(), 2u);
+    teleport(segments[0], -9.97, 0.05, -0.05);
+    teleport(segments[1], -7.97, -0.05, -0.05);
+    run(120);
+    for (DynamicWorldObj* s : segments) {
+        Pose p = poseOf(s);
+        EXPECT_GE(p.z, -0.125f);
+        EXPECT_LE(p.z, -0.075f);
+    }
+    EXPECT_EQ(endGames, 0);
+    truckTo(15, 0);
+    run(5);
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, BridgeFallIntoTheGorgeLoses) {
+    build(5);
+    truckTo(0, 4);  // beside the bridge, over the gorge
+    run(400);
+    EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsA, StackemStartsHitchedAndTheFunnelCentresDroppedStackers) {
+    build(6);
+    run(30);
+    Pose truck = poseOf(wld_truck());
+    Pose trailer = poseOf(named("trailer")[0]);
+    EXPECT_NEAR(truck.x - trailer.x, 1.75f, 0.05f);
+    // Dropped slightly off the axis, one after the other.
+    const dReal offsets[3][2] = {{0.08, -0.06}, {-0.07, 0.05}, {0.05, 0.07}};
+    std::vector<DynamicWorldObj*> stackers = named("stacker");
+    ASSERT_EQ(stackers.size(), 3u);
+    for (int i = 0; i < 3; i++) {
+        teleport(stackers[i], STACKEM_SHAFT_X + offsets[i][0], STACKEM_SHAFT_Y + offsets[i][1], 0.7);
+        run(300);
+        if (i < 2) EXPECT_EQ(endGames, 0);
+    }
+    EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, TempleCorniceOnBothPillarsWinsAndOnTheGroundDoesNot) {
+    build(7);
+    run(30);
+    DynamicWorldObj* pillar = named("pillar")[0];
+    DynamicWorldObj* cornice = named("cornice")[0];
+    teleport(pillar, TEMPLE_MOVABLE_X, 0, TEMPLE_SOCKET_FLOOR + TEMPLE_PILLAR_HALF_HEIGHT + 0.01);
+    run(60);
+    EXPECT_EQ(endGames, 0);  // the cornice still lies on the paving
+    teleport(cornice, TEMPLE_CORNICE_X, 0, TEMPLE_PILLAR_TOP + TEMPLE_CORNICE_ABOVE + 0.01);
+    run(120);
+    EXPECT_TRUE(won());
+}

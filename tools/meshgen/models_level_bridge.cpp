@@ -1,0 +1,81 @@
+// The bridge: a road over a deep gorge with a river, a deck carried on piers
+// and the gap where two segments are missing, with ledges and a pier cap
+// waiting for them. Scenery: hills and trees on the banks.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level05_bridge.h"
+
+using namespace kit;
+
+namespace {
+
+const float DECK_BOTTOM = BRIDGE_ROAD_TOP - 0.2f;
+const float W = BRIDGE_DECK_HALF_WIDTH;
+
+void deck(Mesh& m, float x0, float x1) {
+    slab(m, x0, x1, -W, W, DECK_BOTTOM, BRIDGE_ROAD_TOP, CONCRETE);
+    slab(m, x0, x1, -W - 0.08f, -W, DECK_BOTTOM, BRIDGE_ROAD_TOP + 0.15f, STEEL);
+    slab(m, x0, x1, W, W + 0.08f, DECK_BOTTOM, BRIDGE_ROAD_TOP + 0.15f, STEEL);
+    mark(m, x0, x1, -0.02f, 0.02f, BRIDGE_ROAD_TOP, PAINT);
+}
+
+void pier(Mesh& m, float x, float half, float top) {
+    slab(m, x - half, x + half, -W + 0.1f, W - 0.1f, BRIDGE_GORGE_FLOOR, top, STONE);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(bridge_terrain) {
+    Mesh& m = model.mesh;
+    const float B0 = BRIDGE_WEST_BANK, B1 = BRIDGE_EAST_BANK;
+    // Banks with the road across them.
+    slab(m, -40, B0, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
+    slab(m, B1, 40, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
+    mark(m, -40, B0, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
+    mark(m, B1, 40, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
+    // The gorge floor and the river in it.
+    slab(m, B0, B1, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_GORGE_FLOOR, SAND);
+    mark(m, B0 + 3, B1 - 3, -12, 12, BRIDGE_GORGE_FLOOR, WATER);
+    // The deck either side of the gap, and the piers that carry it.
+    deck(m, B0, BRIDGE_GAP_WEST);
+    deck(m, BRIDGE_GAP_EAST, B1);
+    for (float x = -12.5f; x < B1; x += 3.5f) {
+        if (x > BRIDGE_GAP_WEST - 0.5f && x < BRIDGE_GAP_EAST + 0.5f) continue;
+        pier(m, x, 0.25f, DECK_BOTTOM);
+    }
+    // Ledges at both ends of the gap and the cap of the middle pier: the
+    // segments' end rails stand on them at the deck's height.
+    slab(m, BRIDGE_GAP_WEST, BRIDGE_GAP_WEST + BRIDGE_LEDGE_LENGTH, -W, W, DECK_BOTTOM,
+         BRIDGE_LEDGE_TOP, YELLOW);
+    slab(m, BRIDGE_GAP_EAST - BRIDGE_LEDGE_LENGTH, BRIDGE_GAP_EAST, -W, W, DECK_BOTTOM,
+         BRIDGE_LEDGE_TOP, YELLOW);
+    pier(m, BRIDGE_GAP_WEST + 0.1f, 0.1f, DECK_BOTTOM);
+    pier(m, BRIDGE_GAP_EAST - 0.1f, 0.1f, DECK_BOTTOM);
+    pier(m, BRIDGE_PIER_X, BRIDGE_PIER_HALF, BRIDGE_LEDGE_TOP);
+    mark(m, BRIDGE_PIER_X - BRIDGE_PIER_HALF, BRIDGE_PIER_X + BRIDGE_PIER_HALF, -W + 0.1f,
+         W - 0.1f, BRIDGE_LEDGE_TOP, YELLOW);
+    // Warning barriers at the gap's edges, beside the road.
+    for (float x : {BRIDGE_GAP_WEST - 0.6f, BRIDGE_GAP_EAST + 0.6f}) {
+        slab(m, x - 0.05f, x + 0.05f, W + 0.1f, W + 0.3f, BRIDGE_ROAD_TOP, 0.6f, RED);
+        slab(m, x - 0.05f, x + 0.05f, -W - 0.3f, -W - 0.1f, BRIDGE_ROAD_TOP, 0.6f, RED);
+    }
+}
+
+QUORVEL_MODEL(bridge_scenery) {
+    Mesh& m = model.mesh;
+    // Rolling hills beyond the banks, and a few trees.
+    Mesh hills = heightfield(12, 2, 8.0f, -48, 12, [](float x, float y) {
+        return 0.8f + 1.5f * sinf(x * 0.15f) * sinf(y * 0.2f) + (y - 12) * 0.25f;
+    });
+    append(m, hills, shade(GRASS, 0.9f));
+    Mesh far = heightfield(12, 2, 8.0f, -48, -28, [](float x, float y) {
+        return 0.8f + 1.5f * sinf(x * 0.13f + 1) * sinf(y * 0.2f) + (-12 - y) * 0.25f;
+    });
+    append(m, far, shade(GRASS, 0.9f));
+    const float trees[][2] = {{-22, 5}, {-19, -6}, {-26, -3}, {18, 6}, {22, -5}, {27, 3}, {-17, 8}};
+    for (const auto& t : trees) {
+        column(m, t[0], t[1], BRIDGE_ROAD_TOP, 1.2f, 0.12f, 6, WOOD);
+        Mesh crown = cone(0.8f, 0.0f, 2.0f, 7);
+        append(m, translate(crown, t[0], t[1], 2.0f), shade(GRASS, 0.7f));
+    }
+}

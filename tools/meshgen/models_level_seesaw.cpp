@@ -1,0 +1,70 @@
+// The seesaw yard: a trench bridged by the seesaw plank, the dock beyond it
+// with a ramp up to the loading platform, the cart's stands and the rack the
+// balls wait on.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level03_seesaw.h"
+
+using namespace kit;
+
+QUORVEL_MODEL(seesaw_terrain) {
+    Mesh& m = model.mesh;
+    const float W = SEESAW_TRENCH_HALF;
+    // Yard west of the trench, and its notch where the plank's end rests.
+    slab(m, -14, SEESAW_NOTCH_WEST, -8, 8, -0.5f, 0, GRASS);
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_TRENCH_WEST, -W, W, -0.5f, -SEESAW_PLANK_HALF_THICK, CONCRETE);
+    // Ground either side of the trench.
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, W, 8, -0.5f, 0, GRASS);
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, -8, -W, -0.5f, 0, GRASS);
+    // The trench: deep enough that a truck falling in is lost.
+    slab(m, SEESAW_TRENCH_WEST, SEESAW_DOCK_WEST, -W, W, SEESAW_TRENCH_FLOOR - 0.3f, SEESAW_TRENCH_FLOOR, ROCK);
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, -W - 0.02f, -W, SEESAW_TRENCH_FLOOR, 0, ROCK);
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, W, W + 0.02f, SEESAW_TRENCH_FLOOR, 0, ROCK);
+    // The trestle under the axle, drawn from the trench floor.
+    slab(m, -0.1f, 0.1f, -W, -W + 0.15f, SEESAW_TRENCH_FLOOR, -0.08f, WOOD);
+    slab(m, -0.1f, 0.1f, W - 0.15f, W, SEESAW_TRENCH_FLOOR, -0.08f, WOOD);
+    // The dock east of the trench.
+    slab(m, SEESAW_DOCK_WEST, 14, -8, 8, -0.5f, 0, CONCRETE);
+    mark(m, SEESAW_DOCK_WEST, SEESAW_DOCK_WEST + 0.1f, -W, W, 0, YELLOW);
+    // Ramp up to the loading platform, and the platform itself.
+    const float P = SEESAW_PLATFORM_TOP;
+    ramp(m, SEESAW_PLATFORM_WEST - 2.0f, SEESAW_PLATFORM_WEST, -2.5f, SEESAW_PLATFORM_NORTH, 0, P, 0, CONCRETE);
+    slab(m, SEESAW_PLATFORM_WEST, 11.5f, -2.5f, SEESAW_PLATFORM_NORTH, 0, P, CONCRETE);
+    markFrame(m, SEESAW_CART_X - 0.95f, SEESAW_CART_X + 0.95f, SEESAW_CART_Y - 0.45f,
+              SEESAW_CART_Y + 0.45f, P, 0.04f, YELLOW);
+    // Stands under both ends of the cart keep it level on its one axle.
+    for (int end = -1; end <= 1; end += 2) {
+        float x = SEESAW_CART_X + end * 0.62f;
+        slab(m, x - 0.12f, x + 0.12f, SEESAW_CART_Y - 0.2f, SEESAW_CART_Y + 0.2f, P,
+             SEESAW_CART_STAND_TOP, STEEL);
+    }
+    // The rack: a gutter between two rails with stops at both ends.
+    const float R0 = SEESAW_RACK_WEST, R1 = SEESAW_RACK_EAST, RY = SEESAW_RACK_Y;
+    slab(m, R0, R1, RY - 0.25f, RY + 0.25f, 0, SEESAW_RACK_TOP, WOOD);
+    slab(m, R0, R1, RY - 0.17f, RY - 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
+    slab(m, R0, R1, RY + 0.13f, RY + 0.17f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
+    slab(m, R0, R0 + 0.05f, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
+    slab(m, R1 - 0.05f, R1, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
+}
+
+// The plank is drawn about its hinge, which sits off its middle.
+QUORVEL_MODEL(seesaw_plank) {
+    Mesh& m = model.mesh;
+    slab(m, SEESAW_PLANK_WEST, SEESAW_PLANK_EAST, -SEESAW_PLANK_HALF_WIDTH, SEESAW_PLANK_HALF_WIDTH,
+         -SEESAW_PLANK_HALF_THICK, SEESAW_PLANK_HALF_THICK, WOOD);
+    for (float x = SEESAW_PLANK_WEST + 0.3f; x < SEESAW_PLANK_EAST; x += 0.6f)
+        slab(m, x - 0.02f, x + 0.02f, -SEESAW_PLANK_HALF_WIDTH, SEESAW_PLANK_HALF_WIDTH,
+             SEESAW_PLANK_HALF_THICK - 0.001f, SEESAW_PLANK_HALF_THICK + 0.001f, shade(WOOD, 0.8f));
+    column(m, 0, 0, -SEESAW_PLANK_HALF_THICK - 0.06f, -SEESAW_PLANK_HALF_THICK, 0.06f, 8, STEEL);
+}
+
+// A football: white with black patches, of the rack's ball radius.
+QUORVEL_MODEL(seesaw_ball) {
+    Mesh ball = sphere(SEESAW_BALL_RADIUS, 8, 12);
+    paintBy(ball, [](Vec3 c, Vec3) {
+        int patch = (int)floorf(atan2f(c.y, c.x) * 2.5f) + (int)floorf(c.z * 25);
+        return patch % 2 ? rgb(0.95f, 0.95f, 0.92f) : rgb(0.12f, 0.12f, 0.12f);
+    });
+    append(model.mesh, ball);
+    model.edges.colourBoundaries = true;
+}

@@ -1,0 +1,10 @@
+// The court's hoop and the ball's stand: shared by the terrain model and the
+// construction.
+#pragma once
+
+const float COURT_BALL_RADIUS = 0.1f;  // resting on the floor it is below z = 0.11
+const float COURT_STAND_X = -1.2f, COURT_STAND_Y = 0.8f, COURT_STAND_TOP = 0.48f;
+// The basket narrows so that a ball comes to rest on the hoop's axis with its
+// centre at about z = 1.37, inside the job's goal box.
+const float COURT_HOOP_X = 2.35f, COURT_RIM_Z = 1.48f, COURT_RIM_R = 0.17f;
+const float COURT_NET_BOTTOM_Z = 1.33f, COURT_NET_BOTTOM_R = 0.09f;

@@ -1,0 +1,16 @@
+// The temple on its plateau: shared by the terrain model and the
+// construction. The cornice belongs on two pillars: the standing one fixed in
+// the terrain and the fallen one, which goes back into its socket.
+#pragma once
+
+const float TEMPLE_FLOOR = 5.47f;       // the plateau's paving
+const float TEMPLE_SOCKET_FLOOR = 5.42f;  // a pillar standing here tops out at 7.02
+const float TEMPLE_SOCKET_HALF = 0.23f;   // the pillar's foot is 0.4 wide
+const float TEMPLE_PILLAR_HALF_HEIGHT = 0.8f;
+const float TEMPLE_PILLAR_TOP = TEMPLE_SOCKET_FLOOR + 2 * TEMPLE_PILLAR_HALF_HEIGHT;
+const float TEMPLE_MOVABLE_X = -5.8f, TEMPLE_FIXED_X = -2.8f;
+// A cornice lying on the pillars has its centre 0.22 above their tops.
+const float TEMPLE_CORNICE_X = -4.3f, TEMPLE_CORNICE_ABOVE = 0.22f;
+// The plateau's extent; cliffs fall from it to the valley at z = 0.
+const float TEMPLE_PLATEAU_WEST = -14.0f, TEMPLE_PLATEAU_EAST = 1.0f;
+const float TEMPLE_PLATEAU_SOUTH = -6.0f, TEMPLE_PLATEAU_NORTH = 9.0f;

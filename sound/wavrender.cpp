@@ -22,7 +22,7 @@ const int TICKS_PER_SECOND = 60;
 
 const char* const TOUR[] = {
     "0 start nr=0 name=parkinglot",
-    "0 @silence",
+    "0 @engine_start",
     "30 @idle",
     "240 accelcontrol setting=1.0",
     "270 @fullthrottle",

@@ -35,9 +35,9 @@ void infoBubble(Canvas& c) {
     fillSoft(c, offset(body, 6, 8), hex(0x000000, 0.4f), 8);
     fill(c, grow(body, 5), hex(0x2c5d8f));
     fill(c, body, vgrad(40, hex(0xffffff, 0.97f), 368, hex(0xdce9f5, 0.97f)));
-    fill(c, circle(50, 204, 22), hex(0x2c5d8f));
-    fill(c, circle(50, 193, 4), WHITE);
-    fill(c, roundRect(50, 211, 3.5f, 10, 2), WHITE);
+    fill(c, circle(34, 204, 17), hex(0x2c5d8f));
+    fill(c, circle(34, 196, 3), WHITE);
+    fill(c, roundRect(34, 210, 2.8f, 8, 1.5f), WHITE);
 }
 
 // An OUYA-style pad: a rounded body with two sticks, a d-pad and four

@@ -12,37 +12,39 @@ const RGBA EDGE = hex(0x5b6470), DARK = hex(0x111316), YELLOW = hex(0xf2b632);
 const RGBA WHITE = hex(0xf4f4f0), LABEL_TEXT = hex(0xe8e2c8);
 const float PI = 3.14159265f;
 
+// Shown whole as the left panel and again as the middle panel, where the
+// steering wheel covers its centre and the accelerator its right fifth: the
+// gauges sit left of the wheel, the warning lights between wheel and pedal.
 void dashboard(Canvas& c) {
     drawPlate(c, hex(0x30353d), hex(0x1a1d22));
-    // Two round gauges with needles, a row of warning lights, vents.
-    for (int g = 0; g < 2; g++) {
-        float cx = 150 + g * 220, cy = 128, r = 92;
-        fill(c, circle(cx, cy + 4, r + 6), hex(0x000000, 0.5f));
-        fill(c, ring(cx, cy, r, 6), hex(0x9aa3ad));
-        fill(c, circle(cx, cy, r - 5), radial(cx, cy - 30, r, hex(0x20262e), hex(0x0b0d10)));
-        for (int k = 0; k <= 10; k++) {
-            float a = PI * (0.75f + 1.5f * k / 10.0f);
-            float ca = std::cos(a), sa = std::sin(a), len = k % 5 == 0 ? 18.0f : 10.0f;
-            RGBA tick = k >= 8 && g == 1 ? hex(0xe04030) : WHITE;
-            fill(c, segment(cx + ca * (r - 12), cy + sa * (r - 12), cx + ca * (r - 12 - len),
-                            cy + sa * (r - 12 - len), 2),
-                 tick);
-        }
-        float a = PI * (0.75f + 1.5f * (g == 0 ? 0.3f : 0.15f));
-        fill(c, segment(cx, cy, cx + std::cos(a) * (r - 22), cy + std::sin(a) * (r - 22), 3),
-             hex(0xff6a2a));
-        fill(c, circle(cx, cy, 9), hex(0x6b737d));
-        fill(c, text(g == 0 ? "SPEED" : "RPM", cx, cy + 45, 12, 16, 1.2f, ALIGN_CENTER), LABEL_TEXT);
+    // One big speed gauge with a small temperature dial inside it.
+    float cx = 118, cy = 128, r = 100;
+    fill(c, circle(cx, cy + 4, r + 6), hex(0x000000, 0.5f));
+    fill(c, ring(cx, cy, r, 6), hex(0x9aa3ad));
+    fill(c, circle(cx, cy, r - 5), radial(cx, cy - 30, r, hex(0x20262e), hex(0x0b0d10)));
+    for (int k = 0; k <= 12; k++) {
+        float a = PI * (0.75f + 1.5f * k / 12.0f);
+        float ca = std::cos(a), sa = std::sin(a), len = k % 3 == 0 ? 18.0f : 9.0f;
+        fill(c, segment(cx + ca * (r - 12), cy + sa * (r - 12), cx + ca * (r - 12 - len),
+                        cy + sa * (r - 12 - len), 2),
+             k >= 11 ? hex(0xe04030) : WHITE);
     }
+    float needle = PI * (0.75f + 1.5f * 0.3f);
+    fill(c, segment(cx, cy, cx + std::cos(needle) * (r - 24), cy + std::sin(needle) * (r - 24), 3),
+         hex(0xff6a2a));
+    fill(c, circle(cx, cy, 9), hex(0x6b737d));
+    fill(c, text("SPEED", cx, cy + 52, 12, 16, 1.3f, ALIGN_CENTER), LABEL_TEXT);
+    // The steering column's housing under the wheel.
+    fill(c, circle(384, 128, 70), radial(384, 110, 80, hex(0x2a2f36), hex(0x121417)));
+    fill(c, ring(384, 128, 70, 2), hex(0x4a505a));
     const unsigned lights[4] = {0x39d353, 0xf2b632, 0xe04030, 0x3aa0ff};
     for (int i = 0; i < 4; i++) {
-        float x = 600 + (i % 2) * 60, y = 70 + (i / 2) * 60;
-        fill(c, circle(x, y, 20), hex(0x0b0d10));
-        fill(c, circle(x, y, 14), radial(x - 4, y - 4, 16, shade(hex(lights[i]), 1.3f),
+        float x = 558 + (i % 2) * 34, y = 60 + (i / 2) * 44;
+        fill(c, circle(x, y, 15), hex(0x0b0d10));
+        fill(c, circle(x, y, 11), radial(x - 4, y - 4, 13, shade(hex(lights[i]), 1.3f),
                                            shade(hex(lights[i]), 0.5f)));
     }
-    for (int i = 0; i < 5; i++)
-        fill(c, roundRect(630, 180 + i * 12, 70, 3, 3), hex(0x0b0d10));
+    for (int i = 0; i < 4; i++) fill(c, roundRect(575, 160 + i * 12, 28, 3, 3), hex(0x0b0d10));
     for (float x : {14.0f, 754.0f})
         for (float y : {14.0f, 242.0f}) drawScrew(c, x, y, 6);
 }

@@ -198,7 +198,9 @@ TEST(MeshToolkit, WedgeFillsHalfItsBoxRisingTowardPlusX) {
     EXPECT_NEAR(hi.z, 0.25f, 1e-6);
     for (const Tri& t : w.tris)
         for (const Vec3& p : t.p)
-            if (p.z > 0.2f) EXPECT_NEAR(p.x, 1.0f, 1e-5);  // only the +x end is tall
+            if (p.z > 0.2f) {
+                EXPECT_NEAR(p.x, 1.0f, 1e-5);  // only the +x end is tall
+            }
     EXPECT_EQ(makeRecord(w, EdgeOptions()).nume(), 9);
 }
 

@@ -1,5 +1,7 @@
 // Level 5, "bridge": two deck segments are missing from the bridge. Lift them
 // into the gap, onto the ledges and the middle pier, then drive across.
+#include <cmath>
+
 #include "geom/records.h"
 #include "world/levels/level05_bridge.h"
 #include "world/levels/level_common.h"
@@ -7,8 +9,10 @@
 
 namespace {
 
-// Lying on the west bank on their end rails, either side of the road.
-const dReal SEGMENT_X = -15.5, SEGMENT_Y = 1.6;
+// Delivered on the verges either side of the road, lying across it: the arm
+// picks each up from the side and turns it in line with the road as it
+// slews back to the front.
+const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.8;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 
 }  // namespace
@@ -18,7 +22,11 @@ void build_bridge(LevelOut& out) {
     makeScenery(&geom_bridge_scenery);
     for (int side = 1; side >= -1; side -= 2) {
         const dReal pos[3] = {SEGMENT_X, side * SEGMENT_Y, BRIDGE_ROAD_TOP + RAIL_DROP};
-        add(new BridgeSegment(pos));
+        BridgeSegment* segment = add(new BridgeSegment(pos));
+        if (!segment) continue;
+        dMatrix3 across;
+        dRFromAxisAndAngle(across, 0, 0, 1, M_PI / 2);
+        dBodySetRotation(segment->body, across);
     }
     setTruckStart(out, -18, 0, 0.3);
     setCamera(out, 2.1f, 0.133f, 4.845f);

@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     int frames = argc > 1 ? atoi(argv[1]) : 600;
     if (frames <= 0) frames = 600;
     if (!harness_open(1180, 720, 0)) return 1;
+    GLint samples = 0;
+    glGetIntegerv(GL_SAMPLES, &samples);
+    printf("renderer: %s, %d samples per pixel\n", (const char*)glGetString(GL_RENDERER), samples);
     for (int i = 0; i < 30; i++) harness_frame(1.0f / 60.0f);  // warm-up
     glFinish();
 

@@ -43,7 +43,8 @@ bool imageSize(void* module, const char* name, const char* suffix, const char* e
 bool loadImage(void* module, const char* moduleName, const char* name) {
     char symbol[128];
     format128(symbol, "%s", name);
-    const unsigned char* pixels = static_cast<const unsigned char*>(dataModuleSymbol(module, symbol));
+    const unsigned char* pixels =
+        static_cast<const unsigned char*>(dataModuleSymbol(module, symbol));
     if (!pixels) {
         logLine("Could not get symbol %s from %s", name, moduleName);
         return false;

@@ -16,7 +16,10 @@ const short SILENCE[2] = {0, 0};
 
 MixerShared shared;
 MixerSamples samples = {
-    {SILENCE, 0}, {SILENCE, 0}, {{SILENCE, 0}}, {{SILENCE, 0}},
+    {SILENCE, 0},
+    {SILENCE, 0},
+    {{SILENCE, 0}},
+    {{SILENCE, 0}},
 };
 
 // Engine voices and the grain clock belong to the audio thread alone; the

@@ -18,8 +18,8 @@ enum {
     MIXER_RATCHETS = 8,
     SERVO_LOOP_START = 5248,  // values, two per frame
     SERVO_LOOP_END = 7256,
-    MIXER_SILENT = 1000000,      // a sample position past any sample's end
-    VOICE_FINISHED = 65536,      // a grain position past any grain's end
+    MIXER_SILENT = 1000000,          // a sample position past any sample's end
+    VOICE_FINISHED = 65536,          // a grain position past any grain's end
     MIXER_MAX_SHORT_LENGTH = 32767,  // grains and clicks are at most this long
 };
 

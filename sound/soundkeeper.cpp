@@ -25,8 +25,8 @@ struct LeverTag {
     Lever lever;
 };
 // "bend" and "bucket" move the same hydraulics.
-const LeverTag LEVER_TAGS[] = {{"rotate", ROTATE},   {"extend", EXTEND}, {"elevate", ELEVATE},
-                               {"bend", BEND},       {"bucket", BEND},   {"grapple", GRAPPLE}};
+const LeverTag LEVER_TAGS[] = {{"rotate", ROTATE}, {"extend", EXTEND}, {"elevate", ELEVATE},
+                               {"bend", BEND},     {"bucket", BEND},   {"grapple", GRAPPLE}};
 
 // Throttle above which the engine runs at a random, busy rate.
 const float BUSY_GRAIN_SHORTENING = 1200.0f;

@@ -35,8 +35,14 @@ const char* const TOUR[] = {
     "820 cranecontrol tag=elevate setting=0.0",
     "820 @servo_release",
     "900 @ratchet",
-    "900 craneClick", "906 craneClick", "912 craneClick", "918 craneClick",
-    "924 craneClick", "930 craneClick", "936 craneClick", "942 craneClick",
+    "900 craneClick",
+    "906 craneClick",
+    "912 craneClick",
+    "918 craneClick",
+    "924 craneClick",
+    "930 craneClick",
+    "936 craneClick",
+    "942 craneClick",
     "960 @end",
 };
 

@@ -34,7 +34,8 @@ Sdf circle(float cx, float cy, float r) {
 }
 
 Sdf ring(float cx, float cy, float r, float halfThickness) {
-    return [=](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - halfThickness; };
+    return
+        [=](float x, float y) { return std::fabs(std::hypot(x - cx, y - cy) - r) - halfThickness; };
 }
 
 namespace {
@@ -105,7 +106,8 @@ Sdf text(const std::string& s, float x, float y, float cellW, float cellH, float
         if (px < x0 || px > x1 || py < y0 || py > y1 || segs.empty()) return 1e6f;
         float d = 1e9f;
         for (size_t k = 0; k < segs.size(); k += 4)
-            d = std::min(d, segmentDistance(px, py, segs[k], segs[k + 1], segs[k + 2], segs[k + 3]));
+            d = std::min(d,
+                         segmentDistance(px, py, segs[k], segs[k + 1], segs[k + 2], segs[k + 3]));
         return d - halfWidth;
     };
 }

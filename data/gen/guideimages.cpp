@@ -21,7 +21,8 @@ void hand(Canvas& c, bool mirrored) {
     Sdf all = unite(unite(unite(palm, finger), unite(curled, thumb)), cuff);
     fillSoft(c, offset(all, 3, 4), hex(0x000000, 0.35f), 3);
     fill(c, grow(all, 3), OUTLINE);
-    fill(c, unite(unite(palm, finger), unite(curled, thumb)), radial(X(60), 60, 80, SKIN, hex(0xe8b88a)));
+    fill(c, unite(unite(palm, finger), unite(curled, thumb)),
+         radial(X(60), 60, 80, SKIN, hex(0xe8b88a)));
     fill(c, cuff, hex(0x3a6fd8));
     fill(c, segment(X(52), 16, X(64), 16, 1.2f), hex(0xffffff, 0.7f));  // nail shine
 }
@@ -51,7 +52,8 @@ void controller(Canvas& c, bool rightStick, bool leftStick, bool vertical, bool 
         fill(c, roundRect(cx - 70, 20, 34, 10, 6), hex(0x3a3d42));
     }
     fill(c, roundRect(cx + 70, 20, 34, 10, 6), hex(0x3a3d42));
-    Sdf body = unite(roundRect(cx, cy, 110, 38, 36), unite(circle(cx - 80, cy + 18, 36), circle(cx + 80, cy + 18, 36)));
+    Sdf body = unite(roundRect(cx, cy, 110, 38, 36),
+                     unite(circle(cx - 80, cy + 18, 36), circle(cx + 80, cy + 18, 36)));
     fillSoft(c, offset(body, 3, 5), hex(0x000000, 0.45f), 4);
     fill(c, grow(body, 2), hex(0x101214));
     fill(c, body, vgrad(30, hex(0x4a4e55), 120, hex(0x202327)));
@@ -70,7 +72,8 @@ void controller(Canvas& c, bool rightStick, bool leftStick, bool vertical, bool 
     };
     stick(cx - 80, cy - 2, leftStick);
     stick(cx + 42, cy + 24, rightStick);
-    fill(c, unite(roundRect(cx - 42, cy + 24, 14, 5, 2), roundRect(cx - 42, cy + 24, 5, 14, 2)), hex(0x111214));
+    fill(c, unite(roundRect(cx - 42, cy + 24, 14, 5, 2), roundRect(cx - 42, cy + 24, 5, 14, 2)),
+         hex(0x111214));
     const unsigned face[4] = {0x7fbf3f, 0x3f7fdf, 0xdf3f3f, 0xf5c518};
     const float fx[4] = {80, 64, 96, 80}, fy[4] = {14, -2, -2, -18};
     for (int i = 0; i < 4; i++) fill(c, circle(cx + fx[i], cy + fy[i], 7), hex(face[i]));
@@ -82,13 +85,14 @@ void tutorialZoom(Canvas& c) { controller(c, false, true, true, true); }
 }  // namespace
 
 const PackDef& guidePack() {
-    static const PackDef pack = {"guidepack", {
-    {"handl", 128, 128, handLeft},
-    {"handr", 128, 128, handRight},
-    {"infobubble", 512, 384, infoBubble},
-    {"tutouyacamera", 320, 128, tutorialCamera},
-    {"tutouyadrive", 320, 128, tutorialDrive},
-    {"tutouyazoom", 320, 128, tutorialZoom},
-    }};
+    static const PackDef pack = {"guidepack",
+                                 {
+                                     {"handl", 128, 128, handLeft},
+                                     {"handr", 128, 128, handRight},
+                                     {"infobubble", 512, 384, infoBubble},
+                                     {"tutouyacamera", 320, 128, tutorialCamera},
+                                     {"tutouyadrive", 320, 128, tutorialDrive},
+                                     {"tutouyazoom", 320, 128, tutorialZoom},
+                                 }};
     return pack;
 }

@@ -71,7 +71,8 @@ int writeSheet(const char* path) {
         for (int py = 0; py < p.h; py++) {
             for (int px = 0; px < p.w; px++) {
                 int sx = px * p.image->width / p.w, sy = py * p.image->height / p.h;
-                const unsigned char* s = &pixels[(size_t(p.image->height - 1 - sy) * p.image->width + sx) * 4];
+                const unsigned char* s =
+                    &pixels[(size_t(p.image->height - 1 - sy) * p.image->width + sx) * 4];
                 float check = ((px / 8 + py / 8) % 2) ? 0.8f : 0.6f;
                 float a = s[3] / 255.0f;
                 float* d = &sheet.px[(size_t(p.y + py) * SHEET_W + p.x + px) * 4];
@@ -81,7 +82,8 @@ int writeSheet(const char* path) {
         }
         std::string label = p.image->name;
         std::transform(label.begin(), label.end(), label.begin(), ::toupper);
-        fill(sheet, text(label, float(p.x), p.y + p.h + 11.0f, 7, 12, 0.7f, ALIGN_LEFT), hex(0xffffff));
+        fill(sheet, text(label, float(p.x), p.y + p.h + 11.0f, 7, 12, 0.7f, ALIGN_LEFT),
+             hex(0xffffff));
     }
     return writePng(path, sheet) ? 0 : 1;
 }

@@ -25,8 +25,9 @@ void dashboard(Canvas& c) {
     for (int k = 0; k <= 12; k++) {
         float a = PI * (0.75f + 1.5f * k / 12.0f);
         float ca = std::cos(a), sa = std::sin(a), len = k % 3 == 0 ? 18.0f : 9.0f;
-        fill(c, segment(cx + ca * (r - 12), cy + sa * (r - 12), cx + ca * (r - 12 - len),
-                        cy + sa * (r - 12 - len), 2),
+        fill(c,
+             segment(cx + ca * (r - 12), cy + sa * (r - 12), cx + ca * (r - 12 - len),
+                     cy + sa * (r - 12 - len), 2),
              k >= 11 ? hex(0xe04030) : WHITE);
     }
     float needle = PI * (0.75f + 1.5f * 0.3f);
@@ -41,8 +42,8 @@ void dashboard(Canvas& c) {
     for (int i = 0; i < 4; i++) {
         float x = 558 + (i % 2) * 34, y = 60 + (i / 2) * 44;
         fill(c, circle(x, y, 15), hex(0x0b0d10));
-        fill(c, circle(x, y, 11), radial(x - 4, y - 4, 13, shade(hex(lights[i]), 1.3f),
-                                           shade(hex(lights[i]), 0.5f)));
+        fill(c, circle(x, y, 11),
+             radial(x - 4, y - 4, 13, shade(hex(lights[i]), 1.3f), shade(hex(lights[i]), 0.5f)));
     }
     for (int i = 0; i < 4; i++) fill(c, roundRect(575, 160 + i * 12, 28, 3, 3), hex(0x0b0d10));
     for (float x : {14.0f, 754.0f})
@@ -62,8 +63,9 @@ void sliderPlate(Canvas& c, bool withSlot) {
         fill(c, roundRect(cx, cy, 12, travel + 12, 12), hex(0x4d5560));
         fill(c, roundRect(cx, cy + 1, 9, travel + 9, 9), DARK);
         float plusY = cy - travel - 24;  // the stroke font has no '+'
-        fill(c, unite(segment(cx - 5, plusY, cx + 5, plusY, 1.5f),
-                      segment(cx, plusY - 5, cx, plusY + 5, 1.5f)),
+        fill(c,
+             unite(segment(cx - 5, plusY, cx + 5, plusY, 1.5f),
+                   segment(cx, plusY - 5, cx, plusY + 5, 1.5f)),
              LABEL_TEXT);
         fill(c, segment(cx - 5, cy + travel + 24, cx + 5, cy + travel + 24, 1.5f), LABEL_TEXT);
     } else {
@@ -78,8 +80,9 @@ void sliderEmpty(Canvas& c) { sliderPlate(c, false); }
 void ballKnob(Canvas& c, RGBA colour) {
     float cx = c.w / 2.0f, cy = c.h / 2.0f, r = c.w * 0.42f;
     fillSoft(c, circle(cx + 2, cy + 3, r), hex(0x000000, 0.5f), 3);
-    fill(c, circle(cx, cy, r), radial(cx - r * 0.35f, cy - r * 0.35f, r * 1.5f,
-                                      shade(colour, 1.6f), shade(colour, 0.45f)));
+    fill(c, circle(cx, cy, r),
+         radial(cx - r * 0.35f, cy - r * 0.35f, r * 1.5f, shade(colour, 1.6f),
+                shade(colour, 0.45f)));
     fill(c, circle(cx - r * 0.35f, cy - r * 0.4f, r * 0.22f), hex(0xffffff, 0.55f));
 }
 void sliderKnob(Canvas& c) { ballKnob(c, hex(0xc0302a)); }
@@ -89,8 +92,8 @@ void cyclicStick(Canvas& c) { ballKnob(c, hex(0x303438)); }
 void sliderHandle(Canvas& c) {
     float cx = c.w / 2.0f, cy = c.h / 2.0f;
     fillSoft(c, roundRect(cx + 2, cy + 4, 58, 26, 14), hex(0x000000, 0.5f), 3);
-    fillOutlined(c, roundRect(cx, cy, 56, 24, 14), vgrad(cy - 24, hex(0xffd24a), cy + 24, hex(0xb07a10)),
-                 DARK, 2);
+    fillOutlined(c, roundRect(cx, cy, 56, 24, 14),
+                 vgrad(cy - 24, hex(0xffd24a), cy + 24, hex(0xb07a10)), DARK, 2);
     for (int i = -3; i <= 3; i++)
         fill(c, roundRect(cx + i * 12, cy, 2.5f, 15, 2), hex(0x5a3f08, 0.8f));
 }
@@ -105,8 +108,9 @@ void steeringWheel(Canvas& c) {
     // Grip marks and a yellow top marker show the rotation.
     for (int i = 0; i < 24; i++) {
         float a = 2 * PI * i / 24;
-        fill(c, segment(cx + std::cos(a) * 92, cy + std::sin(a) * 92, cx + std::cos(a) * 116,
-                        cy + std::sin(a) * 116, 1.2f),
+        fill(c,
+             segment(cx + std::cos(a) * 92, cy + std::sin(a) * 92, cx + std::cos(a) * 116,
+                     cy + std::sin(a) * 116, 1.2f),
              hex(0x000000, 0.6f));
     }
     fill(c, roundRect(cx, cy - 104, 8, 17, 3), YELLOW);
@@ -130,7 +134,8 @@ void acceleratorPanel(Canvas& c) {
 
 void acceleratorHandle(Canvas& c) {
     fillSoft(c, roundRect(54, 23, 48, 15, 7), hex(0x000000, 0.5f), 3);
-    fillOutlined(c, roundRect(52, 20, 47, 14, 7), vgrad(6, hex(0x8a929c), 34, hex(0x3a4048)), DARK, 2);
+    fillOutlined(c, roundRect(52, 20, 47, 14, 7), vgrad(6, hex(0x8a929c), 34, hex(0x3a4048)), DARK,
+                 2);
     for (int i = -3; i <= 3; i++) fill(c, roundRect(52 + i * 11, 20, 2, 9, 1), hex(0x1a1d22, 0.8f));
 }
 
@@ -156,7 +161,8 @@ void cyclicPlate(Canvas& c) {
 // blending, so every pixel is opaque.
 void labelPlate(Canvas& c, const char* word) {
     fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f, 16, 0), hex(0x4a505a));
-    fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f - 2, 14, 4), vgrad(2, hex(0x1f2328), 30, hex(0x0e1013)));
+    fill(c, roundRect(c.w / 2.0f, 16, c.w / 2.0f - 2, 14, 4),
+         vgrad(2, hex(0x1f2328), 30, hex(0x0e1013)));
     std::string s = word;
     float cell = std::min(14.0f, (c.w - 12.0f) / s.size());
     fill(c, text(s, c.w / 2.0f, 16, cell, 20, 1.3f, ALIGN_CENTER), LABEL_TEXT);
@@ -183,7 +189,8 @@ void badge(Canvas& c, RGBA colour, const char* line1, const char* line2, bool ti
         float a = 2 * PI * i / 32;
         fill(c, circle(cx + std::cos(a) * 196, cy + std::sin(a) * 196, 18), shade(colour, 0.7f));
     }
-    fill(c, circle(cx, cy, 200), radial(cx - 60, cy - 60, 320, shade(colour, 1.3f), shade(colour, 0.7f)));
+    fill(c, circle(cx, cy, 200),
+         radial(cx - 60, cy - 60, 320, shade(colour, 1.3f), shade(colour, 0.7f)));
     fill(c, ring(cx, cy, 172, 5), hex(0xffffff, 0.85f));
     if (tick)
         fill(c, unite(segment(170, 150, 230, 205, 16), segment(230, 205, 340, 95, 16)), WHITE);
@@ -209,8 +216,9 @@ void xboxPad(Canvas& c) {
     };
     for (const Leader& l : leaders) {
         float bendX = l.labelX < 320 ? l.labelX + 30 : l.labelX - 30;
-        fill(c, unite(segment(l.labelX, l.labelY, bendX, l.labelY, 1.2f),
-                      segment(bendX, l.labelY, l.controlX, l.controlY, 1.2f)),
+        fill(c,
+             unite(segment(l.labelX, l.labelY, bendX, l.labelY, 1.2f),
+                   segment(bendX, l.labelY, l.controlX, l.controlY, 1.2f)),
              hex(0x8a929c, 0.8f));
     }
     drawGamepad(c, 320, 140, 1.0f, hex(0xd9dde2));
@@ -219,33 +227,34 @@ void xboxPad(Canvas& c) {
 }  // namespace
 
 const PackDef& panelPack() {
-    static const PackDef pack = {"panelpack", {
-    {"accelerator_handle", 104, 40, acceleratorHandle},
-    {"accelerator_panel", 128, 200, acceleratorPanel},
-    {"button_pause", 56, 56, buttonPause},
-    {"cyclicplate", 240, 240, cyclicPlate},
-    {"cyclicstick", 64, 64, cyclicStick},
-    {"dashboard", 768, 256, dashboard},
-    {"gameover", 512, 512, gameOver},
-    {"jobdone", 512, 512, jobDone},
-    {"slider_background", 128, 224, sliderBackground},
-    {"slider_empty", 128, 224, sliderEmpty},
-    {"slider_handle", 128, 72, sliderHandle},
-    {"slider_knob", 64, 64, sliderKnob},
-    {"steering_wheel", 256, 256, steeringWheel},
-    {"text_antitorque", 128, 32, textAntitorque},
-    {"text_bend", 128, 32, textBend},
-    {"text_bucket", 128, 32, textBucket},
-    {"text_collective", 128, 32, textCollective},
-    {"text_elevate", 128, 32, textElevate},
-    {"text_empty", 130, 32, textEmpty},
-    {"text_extend", 128, 32, textExtend},
-    {"text_grapple", 128, 32, textGrapple},
-    {"text_left", 128, 32, textLeft},
-    {"text_right", 128, 32, textRight},
-    {"text_rotate", 128, 32, textRotate},
-    {"xboxpad", 640, 256, xboxPad},
-    }};
+    static const PackDef pack = {"panelpack",
+                                 {
+                                     {"accelerator_handle", 104, 40, acceleratorHandle},
+                                     {"accelerator_panel", 128, 200, acceleratorPanel},
+                                     {"button_pause", 56, 56, buttonPause},
+                                     {"cyclicplate", 240, 240, cyclicPlate},
+                                     {"cyclicstick", 64, 64, cyclicStick},
+                                     {"dashboard", 768, 256, dashboard},
+                                     {"gameover", 512, 512, gameOver},
+                                     {"jobdone", 512, 512, jobDone},
+                                     {"slider_background", 128, 224, sliderBackground},
+                                     {"slider_empty", 128, 224, sliderEmpty},
+                                     {"slider_handle", 128, 72, sliderHandle},
+                                     {"slider_knob", 64, 64, sliderKnob},
+                                     {"steering_wheel", 256, 256, steeringWheel},
+                                     {"text_antitorque", 128, 32, textAntitorque},
+                                     {"text_bend", 128, 32, textBend},
+                                     {"text_bucket", 128, 32, textBucket},
+                                     {"text_collective", 128, 32, textCollective},
+                                     {"text_elevate", 128, 32, textElevate},
+                                     {"text_empty", 130, 32, textEmpty},
+                                     {"text_extend", 128, 32, textExtend},
+                                     {"text_grapple", 128, 32, textGrapple},
+                                     {"text_left", 128, 32, textLeft},
+                                     {"text_right", 128, 32, textRight},
+                                     {"text_rotate", 128, 32, textRotate},
+                                     {"xboxpad", 640, 256, xboxPad},
+                                 }};
     return pack;
 }
 
@@ -257,7 +266,8 @@ void drawPlate(Canvas& c, RGBA top, RGBA bottom) {
 
 void drawScrew(Canvas& c, float x, float y, float r) {
     fill(c, circle(x, y, r), radial(x - r / 3, y - r / 3, r * 1.6f, hex(0xa0a8b2), hex(0x3a4048)));
-    fill(c, segment(x - r * 0.6f, y + r * 0.3f, x + r * 0.6f, y - r * 0.3f, r * 0.15f), hex(0x202328));
+    fill(c, segment(x - r * 0.6f, y + r * 0.3f, x + r * 0.6f, y - r * 0.3f, r * 0.15f),
+         hex(0x202328));
 }
 
 // A twin-grip pad seen from above: left stick high, d-pad low on the left,
@@ -265,9 +275,9 @@ void drawScrew(Canvas& c, float x, float y, float r) {
 void drawGamepad(Canvas& c, float cx, float cy, float s, RGBA body) {
     auto X = [&](float x) { return cx + x * s; };
     auto Y = [&](float y) { return cy + y * s; };
-    Sdf shape = unite(unite(roundRect(X(0), Y(-20), 120 * s, 55 * s, 50 * s),
-                            circle(X(-85), Y(35), 58 * s)),
-                      circle(X(85), Y(35), 58 * s));
+    Sdf shape = unite(
+        unite(roundRect(X(0), Y(-20), 120 * s, 55 * s, 50 * s), circle(X(-85), Y(35), 58 * s)),
+        circle(X(85), Y(35), 58 * s));
     fill(c, roundRect(X(-78), Y(-74), 40 * s, 12 * s, 8 * s), shade(body, 0.55f));
     fill(c, roundRect(X(78), Y(-74), 40 * s, 12 * s, 8 * s), shade(body, 0.55f));
     fillSoft(c, offset(shape, 4 * s, 8 * s), hex(0x000000, 0.5f), 6 * s);
@@ -275,11 +285,14 @@ void drawGamepad(Canvas& c, float cx, float cy, float s, RGBA body) {
     fill(c, shape, vgrad(Y(-80), shade(body, 1.1f), Y(95), shade(body, 0.7f)));
     auto stick = [&](float x, float y) {
         fill(c, circle(X(x), Y(y), 24 * s), hex(0x2a2d32));
-        fill(c, circle(X(x), Y(y), 17 * s), radial(X(x - 5), Y(y - 5), 24 * s, hex(0x5a606b), hex(0x17191c)));
+        fill(c, circle(X(x), Y(y), 17 * s),
+             radial(X(x - 5), Y(y - 5), 24 * s, hex(0x5a606b), hex(0x17191c)));
     };
     stick(-72, -22);
     stick(40, 32);
-    fill(c, unite(roundRect(X(-40), Y(32), 22 * s, 7 * s, 2 * s), roundRect(X(-40), Y(32), 7 * s, 22 * s, 2 * s)),
+    fill(c,
+         unite(roundRect(X(-40), Y(32), 22 * s, 7 * s, 2 * s),
+               roundRect(X(-40), Y(32), 7 * s, 22 * s, 2 * s)),
          hex(0x2a2d32));
     const unsigned face[4] = {0x39b54a, 0xe03c31, 0x2f7de1, 0xf5c518};  // bottom, right, left, top
     const float fx[4] = {72, 94, 50, 72}, fy[4] = {-2, -24, -24, -46};

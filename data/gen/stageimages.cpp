@@ -26,15 +26,16 @@ void box(Canvas& c, float cx, float bottom, float w, float h, RGBA col, float an
 
 void ball(Canvas& c, float x, float y, float r, RGBA col) {
     fill(c, circle(x, y, r + 1.5f), INK);
-    fill(c, circle(x, y, r), radial(x - r / 3, y - r / 3, r * 1.6f, shade(col, 1.4f), shade(col, 0.6f)));
+    fill(c, circle(x, y, r),
+         radial(x - r / 3, y - r / 3, r * 1.6f, shade(col, 1.4f), shade(col, 0.6f)));
 }
 
 // The crane truck in side view, facing right, its arm at 'lift' radians.
 void truck(Canvas& c, float x, float ground, float s, float lift, RGBA paint = hex(0xf2b632)) {
     auto P = [&](float v) { return v * s; };
-    box(c, x - P(10), ground - P(14), P(110), P(24), paint);                      // bed
-    box(c, x + P(52), ground - P(14), P(30), P(40), shade(paint, 0.9f));          // cab
-    box(c, x + P(56), ground - P(38), P(16), P(12), hex(0x9fd3ff));               // window
+    box(c, x - P(10), ground - P(14), P(110), P(24), paint);              // bed
+    box(c, x + P(52), ground - P(14), P(30), P(40), shade(paint, 0.9f));  // cab
+    box(c, x + P(56), ground - P(38), P(16), P(12), hex(0x9fd3ff));       // window
     for (float wx : {-45.0f, -18.0f, 48.0f}) {
         fill(c, circle(x + P(wx), ground - P(11), P(12)), INK);
         fill(c, circle(x + P(wx), ground - P(11), P(5)), STEEL);
@@ -109,7 +110,8 @@ void stackem(Canvas& c) {
 void temple(Canvas& c) {
     for (float x : {320.0f, 370.0f, 420.0f, 470.0f}) box(c, x, GROUND, 18, 90, CONCRETE);
     box(c, 395, GROUND - 90, 190, 12, CONCRETE);
-    fill(c, polygon({300, GROUND - 102, 490, GROUND - 102, 395, GROUND - 140}), shade(CONCRETE, 0.9f));
+    fill(c, polygon({300, GROUND - 102, 490, GROUND - 102, 395, GROUND - 140}),
+         shade(CONCRETE, 0.9f));
     truck(c, 150, GROUND, 0.9f, 0.6f);
 }
 void hazard(Canvas& c) {
@@ -133,7 +135,8 @@ void babel(Canvas& c) {
 }
 void factory(Canvas& c) {
     box(c, 330, GROUND - 20, 150, 8, INK);
-    for (float x : {280.0f, 320.0f, 360.0f}) box(c, x, GROUND - 28, 18, 18, x == 320 ? hex(0xc92a2a) : hex(0x2f9e44));
+    for (float x : {280.0f, 320.0f, 360.0f})
+        box(c, x, GROUND - 28, 18, 18, x == 320 ? hex(0xc92a2a) : hex(0x2f9e44));
     box(c, 450, GROUND, 50, 40, hex(0x2f9e44));
     box(c, 210, GROUND, 50, 40, hex(0xc92a2a));
     truck(c, 100, GROUND, 0.6f, 0.4f);
@@ -164,13 +167,15 @@ void dump(Canvas& c) {
     for (float x : {100.0f, 190.0f}) fill(c, circle(x, GROUND - 10, 11), INK);
 }
 void cleanup(Canvas& c) {
-    for (int i = 0; i < 6; i++) ball(c, 300 + (i % 3) * 40, GROUND - 8 - (i / 3) * 40, 8, hex(0x868e96));
+    for (int i = 0; i < 6; i++)
+        ball(c, 300 + (i % 3) * 40, GROUND - 8 - (i / 3) * 40, 8, hex(0x868e96));
     box(c, 160, GROUND - 10, 90, 40, YELLOW);
     box(c, 210, GROUND - 4, 30, 26, INK, 0.2f);
     for (float x : {130.0f, 180.0f}) fill(c, circle(x, GROUND - 10, 12), INK);
 }
 void chemistry(Canvas& c) {
-    for (int i = 0; i < 4; i++) box(c, 300 + i * 50, GROUND, 34, 50, i % 2 ? hex(0x7048e8) : hex(0x2f9e44));
+    for (int i = 0; i < 4; i++)
+        box(c, 300 + i * 50, GROUND, 34, 50, i % 2 ? hex(0x7048e8) : hex(0x2f9e44));
     box(c, 150, GROUND - 10, 80, 50, hex(0xf08c00));
     fill(c, roundRect(200, GROUND - 60, 3, 60, 0), INK);
     box(c, 220, GROUND - 14, 40, 6, INK);
@@ -238,9 +243,10 @@ void sandbox(Canvas& c) {
         fill(c, roundRect(cx, ground + 3, 48, 5, 2), hex(0xd9b26a));
         if (i == 0) {  // fork lift: body, cage, mast and forks
             box(c, cx - 8, ground - 8, 50, 26, hex(0xf08c00));
-            fill(c, unite(segment(cx - 26, ground - 34, cx - 26, ground - 62, 2),
-                          unite(segment(cx + 6, ground - 34, cx + 6, ground - 62, 2),
-                                segment(cx - 28, ground - 62, cx + 8, ground - 62, 2.5f))),
+            fill(c,
+                 unite(segment(cx - 26, ground - 34, cx - 26, ground - 62, 2),
+                       unite(segment(cx + 6, ground - 34, cx + 6, ground - 62, 2),
+                             segment(cx - 28, ground - 62, cx + 8, ground - 62, 2.5f))),
                  INK);
             fill(c, roundRect(cx + 24, ground - 40, 3, 40, 0), INK);
             box(c, cx + 38, ground - 4, 26, 4, INK);
@@ -249,13 +255,19 @@ void sandbox(Canvas& c) {
             box(c, cx - 8, ground - 8, 46, 26, YELLOW);
             box(c, cx - 12, ground - 34, 28, 24, hex(0x9fd3ff));
             fill(c, segment(cx - 24, ground - 44, cx + 26, ground - 22, 4), shade(YELLOW, 0.75f));
-            fill(c, polygon({cx + 22, ground - 26, cx + 46, ground - 26, cx + 46, ground - 2, cx + 26,
-                             ground - 4}),
+            fill(c,
+                 polygon({cx + 22, ground - 26, cx + 46, ground - 26, cx + 46, ground - 2, cx + 26,
+                          ground - 4}),
                  INK);
             for (float x : {cx - 22, cx + 6}) fill(c, circle(x, ground - 9, 10), INK);
         } else {
-            truck(c, cx - 2, ground, 0.55f, 0.6f, hex(i == 1 ? 0xf2b632 : i == 2 ? 0x4dabf7 : 0x8ce99a));
-            fill(c, text(std::string(1, char('0' + i)), cx, ground - 100, 14, 20, 1.8f, ALIGN_CENTER), INK);
+            truck(c, cx - 2, ground, 0.55f, 0.6f,
+                  hex(i == 1   ? 0xf2b632
+                      : i == 2 ? 0x4dabf7
+                               : 0x8ce99a));
+            fill(c,
+                 text(std::string(1, char('0' + i)), cx, ground - 100, 14, 20, 1.8f, ALIGN_CENTER),
+                 INK);
         }
     }
 }
@@ -267,19 +279,32 @@ struct Level {
 };
 
 const Level LEVELS[] = {
-    {"level_sandbox", "SANDBOX", sandbox},       {"level_parkinglot", "PARKINGLOT", parkinglot},
-    {"level_court", "COURT", court},             {"level_lockdown", "LOCKDOWN", lockdown},
-    {"level_seesaw", "SEESAW", seesaw},          {"level_trainlot", "TRAINLOT", trainlot},
-    {"level_bridge", "BRIDGE", bridge},          {"level_stackem", "STACKEM", stackem},
-    {"level_temple", "TEMPLE", temple},          {"level_hazard", "HAZARD", hazard},
-    {"level_luxor", "LUXOR", luxor},             {"level_babel", "BABEL", babel},
-    {"level_factory", "FACTORY", factory},       {"level_ufo", "UFO", ufo},
-    {"level_hearth", "HEARTH", hearth},          {"level_towercrane", "TOWERCRANE", towercrane},
-    {"level_dump", "DUMP", dump},                {"level_cleanup", "CLEANUP", cleanup},
-    {"level_chemistry", "CHEMISTRY", chemistry}, {"level_daredevil", "DAREDEVIL", daredevil},
-    {"level_hockeyriot", "HOCKEYRIOT", hockeyriot}, {"level_canal", "CANAL", canal},
-    {"level_egghunt", "EGGHUNT", egghunt},       {"level_superpac", "SUPERPAC", superpac},
-    {"level_powerlift", "POWERLIFT", powerlift}, {"level_yukon", "YUKON", yukon},
+    {"level_sandbox", "SANDBOX", sandbox},
+    {"level_parkinglot", "PARKINGLOT", parkinglot},
+    {"level_court", "COURT", court},
+    {"level_lockdown", "LOCKDOWN", lockdown},
+    {"level_seesaw", "SEESAW", seesaw},
+    {"level_trainlot", "TRAINLOT", trainlot},
+    {"level_bridge", "BRIDGE", bridge},
+    {"level_stackem", "STACKEM", stackem},
+    {"level_temple", "TEMPLE", temple},
+    {"level_hazard", "HAZARD", hazard},
+    {"level_luxor", "LUXOR", luxor},
+    {"level_babel", "BABEL", babel},
+    {"level_factory", "FACTORY", factory},
+    {"level_ufo", "UFO", ufo},
+    {"level_hearth", "HEARTH", hearth},
+    {"level_towercrane", "TOWERCRANE", towercrane},
+    {"level_dump", "DUMP", dump},
+    {"level_cleanup", "CLEANUP", cleanup},
+    {"level_chemistry", "CHEMISTRY", chemistry},
+    {"level_daredevil", "DAREDEVIL", daredevil},
+    {"level_hockeyriot", "HOCKEYRIOT", hockeyriot},
+    {"level_canal", "CANAL", canal},
+    {"level_egghunt", "EGGHUNT", egghunt},
+    {"level_superpac", "SUPERPAC", superpac},
+    {"level_powerlift", "POWERLIFT", powerlift},
+    {"level_yukon", "YUKON", yukon},
 };
 
 void levelPicture(Canvas& c, const Level& l) {
@@ -326,7 +351,9 @@ void menuSettings(Canvas& c) {
 }
 void menuSteam(Canvas& c) {  // the vote button
     key(c, hex(0x1c3d8f));
-    fill(c, polygon({64, 14, 71, 30, 88, 30, 74, 40, 80, 57, 64, 47, 48, 57, 54, 40, 40, 30, 57, 30}), YELLOW);
+    fill(c,
+         polygon({64, 14, 71, 30, 88, 30, 74, 40, 80, 57, 64, 47, 48, 57, 54, 40, 40, 30, 57, 30}),
+         YELLOW);
     fill(c, text("VOTE", 64, 74, 14, 16, 1.6f, ALIGN_CENTER), WHITE);
 }
 void stamp(Canvas& c) {  // a won level: a tilted green check in a ring
@@ -349,17 +376,18 @@ void padCross(Canvas& c) { padButton(c, true); }
 }  // namespace
 
 const PackDef& buttonPack() {
-    static const PackDef pack = {"buttonpack", {
-    {"menunext", 128, 96, menuNext},
-    {"menuplay", 128, 96, menuPlay},
-    {"menuprev", 128, 96, menuPrev},
-    {"menusteam", 128, 96, menuSteam},
-    {"menurestart", 128, 96, menuRestart},
-    {"menusettings", 128, 96, menuSettings},
-    {"stamp", 128, 128, stamp},
-    {"gamepadbuttoncircle", 64, 64, padCircle},
-    {"gamepadbuttoncross", 64, 64, padCross},
-    }};
+    static const PackDef pack = {"buttonpack",
+                                 {
+                                     {"menunext", 128, 96, menuNext},
+                                     {"menuplay", 128, 96, menuPlay},
+                                     {"menuprev", 128, 96, menuPrev},
+                                     {"menusteam", 128, 96, menuSteam},
+                                     {"menurestart", 128, 96, menuRestart},
+                                     {"menusettings", 128, 96, menuSettings},
+                                     {"stamp", 128, 128, stamp},
+                                     {"gamepadbuttoncircle", 64, 64, padCircle},
+                                     {"gamepadbuttoncross", 64, 64, padCross},
+                                 }};
     return pack;
 }
 

@@ -16,12 +16,12 @@ namespace {
 const double RATE = 11025.0;
 const double TWO_PI = 6.283185307179586;
 
-const int GRAIN_FRAMES = 2200;        // 0.2 s: eight overlap at full throttle
-const int BEEP_FRAMES = 11025;        // one second: 0.5 s on, 0.5 s off
-const int CLICK_FRAMES = 700;         // 64 ms
-const int SERVO_LOOP_START = 2624;    // frames (values 5248 .. 7256)
+const int GRAIN_FRAMES = 2200;      // 0.2 s: eight overlap at full throttle
+const int BEEP_FRAMES = 11025;      // one second: 0.5 s on, 0.5 s off
+const int CLICK_FRAMES = 700;       // 64 ms
+const int SERVO_LOOP_START = 2624;  // frames (values 5248 .. 7256)
 const int SERVO_LOOP_FRAMES = 1004;
-const int SERVO_TAIL_FRAMES = 3300;   // spin-down after release
+const int SERVO_TAIL_FRAMES = 3300;  // spin-down after release
 
 struct Noise {
     unsigned state;
@@ -41,7 +41,7 @@ short toShort(double v) {
 // ringing down. Each grain differs in pitch, crack and decay.
 std::vector<short> engineGrain(int index) {
     Noise noise{0x9e3779b9u * (index + 1)};
-    double f0 = 52.0 + 4.5 * index;           // firing thump
+    double f0 = 52.0 + 4.5 * index;  // firing thump
     double decay = 0.045 + 0.004 * (index % 3);
     double crackDecay = 0.006 + 0.001 * (index % 2);
     double lowpass = 0.0;
@@ -51,8 +51,8 @@ std::vector<short> engineGrain(int index) {
         double attack = std::min(1.0, t / 0.002);
         double fadeOut = std::min(1.0, (GRAIN_FRAMES - 1 - n) / 220.0);
         lowpass += 0.25 * (noise.next() - lowpass);
-        double body = 0.65 * std::sin(TWO_PI * f0 * t) + 0.3 * std::sin(TWO_PI * 2.03 * f0 * t + 1.0) +
-                      0.35 * lowpass;
+        double body = 0.65 * std::sin(TWO_PI * f0 * t) +
+                      0.3 * std::sin(TWO_PI * 2.03 * f0 * t + 1.0) + 0.35 * lowpass;
         double crack = noise.next() * std::exp(-t / crackDecay);
         double v = attack * fadeOut * (body * std::exp(-t / decay) + 0.5 * crack);
         out[n] = toShort(7000.0 * v);
@@ -101,9 +101,9 @@ std::vector<short> ratchetClick(int index) {
 // per loop, and the loop's hiss repeats, so the loop joins without a click.
 std::vector<short> servoWhine() {
     const double loopHz = RATE / SERVO_LOOP_FRAMES;  // 10.98 Hz
-    const int harmonic[3] = {38, 76, 114};            // 417, 834, 1252 Hz
+    const int harmonic[3] = {38, 76, 114};           // 417, 834, 1252 Hz
     const double weightL[3] = {1.0, 0.45, 0.2}, weightR[3] = {0.9, 0.5, 0.25};
-    const int wobbleCycles = 4;                       // 44 Hz pump ripple
+    const int wobbleCycles = 4;  // 44 Hz pump ripple
     const int total = SERVO_LOOP_START + SERVO_LOOP_FRAMES + SERVO_TAIL_FRAMES;
     const double sustainHz = harmonic[0] * loopHz;
 
@@ -146,7 +146,8 @@ std::vector<short> servoWhine() {
             // Locked to the loop so frame 3628 would equal frame 2624.
             phase = harmonic[0] * double(loopFrame) / SERVO_LOOP_FRAMES;
         }
-        double wobble = 1.0 + 0.15 * std::sin(TWO_PI * wobbleCycles * loopFrame / SERVO_LOOP_FRAMES);
+        double wobble =
+            1.0 + 0.15 * std::sin(TWO_PI * wobbleCycles * loopFrame / SERVO_LOOP_FRAMES);
         double l = 0.0, r = 0.0;
         for (int k = 0; k < 3; k++) {
             double s = std::sin(TWO_PI * phase * (k + 1));
@@ -154,7 +155,8 @@ std::vector<short> servoWhine() {
             r += weightR[k] * s;
         }
         double h = 0.35 * hiss[(n % SERVO_LOOP_FRAMES + SERVO_LOOP_FRAMES -
-                                SERVO_LOOP_START % SERVO_LOOP_FRAMES) % SERVO_LOOP_FRAMES];
+                                SERVO_LOOP_START % SERVO_LOOP_FRAMES) %
+                               SERVO_LOOP_FRAMES];
         out[2 * n] = toShort(3800.0 * gain * wobble * (l + h));
         out[2 * n + 1] = toShort(3800.0 * gain * wobble * (r + h));
         phase += hz / RATE;

@@ -4,9 +4,11 @@
 // whole path the game uses: module lookup, upload, row order, alpha.
 //
 // usage: txdbview OUT.png MODULE NAME [NAME...]     (run under X, e.g. xvfb-run)
+// clang-format off
 #include <epoxy/gl.h>
 // After epoxy, which must come before any GL header.
 #include <GLFW/glfw3.h>
+// clang-format on
 
 #include <cmath>
 #include <cstdio>
@@ -46,10 +48,14 @@ int main(int argc, char** argv) {
         float x0 = -1 + (i % cols) * cw + 0.02f, y1 = 1 - (i / cols) * ch - 0.02f;
         float x1 = x0 + cw - 0.04f, y0 = y1 - ch + 0.04f;
         glBegin(GL_QUADS);  // texture v = 0 is the exported bottom row
-        glTexCoord2f(0, 0); glVertex2f(x0, y0);
-        glTexCoord2f(1, 0); glVertex2f(x1, y0);
-        glTexCoord2f(1, 1); glVertex2f(x1, y1);
-        glTexCoord2f(0, 1); glVertex2f(x0, y1);
+        glTexCoord2f(0, 0);
+        glVertex2f(x0, y0);
+        glTexCoord2f(1, 0);
+        glVertex2f(x1, y0);
+        glTexCoord2f(1, 1);
+        glVertex2f(x1, y1);
+        glTexCoord2f(0, 1);
+        glVertex2f(x0, y1);
         glEnd();
     }
     glFinish();
@@ -59,7 +65,8 @@ int main(int argc, char** argv) {
     for (int y = 0; y < H; y++)
         for (int x = 0; x < W; x++)
             for (int k = 0; k < 4; k++)
-                shot.px[(size_t(H - 1 - y) * W + x) * 4 + k] = px[(size_t(y) * W + x) * 4 + k] / 255.0f;
+                shot.px[(size_t(H - 1 - y) * W + x) * 4 + k] =
+                    px[(size_t(y) * W + x) * 4 + k] / 255.0f;
     bool ok = writePng(argv[1], shot);
     glfwTerminate();
     return ok && loaded == count ? 0 : 1;

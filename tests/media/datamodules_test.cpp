@@ -16,29 +16,32 @@ struct Size {
 };
 
 const Size PANEL[] = {
-    {"accelerator_handle", 104, 40}, {"accelerator_panel", 128, 200}, {"button_pause", 56, 56},
-    {"cyclicplate", 240, 240},       {"cyclicstick", 64, 64},         {"dashboard", 768, 256},
-    {"gameover", 512, 512},          {"jobdone", 512, 512},           {"slider_background", 128, 224},
-    {"slider_empty", 128, 224},      {"slider_handle", 128, 72},      {"slider_knob", 64, 64},
-    {"steering_wheel", 256, 256},    {"text_antitorque", 128, 32},    {"text_bend", 128, 32},
-    {"text_bucket", 128, 32},        {"text_collective", 128, 32},    {"text_elevate", 128, 32},
-    {"text_empty", 130, 32},         {"text_extend", 128, 32},        {"text_grapple", 128, 32},
-    {"text_left", 128, 32},          {"text_right", 128, 32},         {"text_rotate", 128, 32},
+    {"accelerator_handle", 104, 40}, {"accelerator_panel", 128, 200},
+    {"button_pause", 56, 56},        {"cyclicplate", 240, 240},
+    {"cyclicstick", 64, 64},         {"dashboard", 768, 256},
+    {"gameover", 512, 512},          {"jobdone", 512, 512},
+    {"slider_background", 128, 224}, {"slider_empty", 128, 224},
+    {"slider_handle", 128, 72},      {"slider_knob", 64, 64},
+    {"steering_wheel", 256, 256},    {"text_antitorque", 128, 32},
+    {"text_bend", 128, 32},          {"text_bucket", 128, 32},
+    {"text_collective", 128, 32},    {"text_elevate", 128, 32},
+    {"text_empty", 130, 32},         {"text_extend", 128, 32},
+    {"text_grapple", 128, 32},       {"text_left", 128, 32},
+    {"text_right", 128, 32},         {"text_rotate", 128, 32},
     {"xboxpad", 640, 256},
 };
-const Size GUIDE[] = {{"handl", 128, 128},         {"handr", 128, 128},
-                      {"infobubble", 512, 384},    {"tutouyacamera", 320, 128},
-                      {"tutouyadrive", 320, 128},  {"tutouyazoom", 320, 128}};
+const Size GUIDE[] = {{"handl", 128, 128},        {"handr", 128, 128},
+                      {"infobubble", 512, 384},   {"tutouyacamera", 320, 128},
+                      {"tutouyadrive", 320, 128}, {"tutouyazoom", 320, 128}};
 const char* const LEVEL_NAMES[] = {
-    "sandbox", "parkinglot", "court",     "lockdown",   "seesaw",   "trainlot", "bridge",
-    "stackem", "temple",     "hazard",    "luxor",      "babel",    "factory",  "ufo",
-    "hearth",  "towercrane", "dump",      "cleanup",    "chemistry", "daredevil", "hockeyriot",
-    "canal",   "egghunt",    "superpac",  "powerlift",  "yukon"};
-const Size BUTTONS[] = {{"menunext", 128, 96},     {"menuplay", 128, 96},
-                        {"menuprev", 128, 96},     {"menusteam", 128, 96},
-                        {"menurestart", 128, 96},  {"menusettings", 128, 96},
-                        {"stamp", 128, 128},       {"gamepadbuttoncircle", 64, 64},
-                        {"gamepadbuttoncross", 64, 64}};
+    "sandbox", "parkinglot", "court",    "lockdown",  "seesaw",    "trainlot",  "bridge",
+    "stackem", "temple",     "hazard",   "luxor",     "babel",     "factory",   "ufo",
+    "hearth",  "towercrane", "dump",     "cleanup",   "chemistry", "daredevil", "hockeyriot",
+    "canal",   "egghunt",    "superpac", "powerlift", "yukon"};
+const Size BUTTONS[] = {
+    {"menunext", 128, 96},  {"menuplay", 128, 96},           {"menuprev", 128, 96},
+    {"menusteam", 128, 96}, {"menurestart", 128, 96},        {"menusettings", 128, 96},
+    {"stamp", 128, 128},    {"gamepadbuttoncircle", 64, 64}, {"gamepadbuttoncross", 64, 64}};
 
 struct Image {
     const unsigned char* px = nullptr;
@@ -49,7 +52,7 @@ struct Image {
 };
 
 class Module {
-public:
+   public:
     explicit Module(const char* name) : handle(dataModuleOpen(name)) {}
     ~Module() { dataModuleClose(handle); }
     bool loaded() const { return handle != nullptr; }
@@ -68,7 +71,7 @@ public:
         return std::vector<short>(d, d + *n);
     }
 
-private:
+   private:
     void* handle;
 };
 
@@ -112,11 +115,12 @@ TEST(DataModules, PicturesDrawnWithoutBlendingAreOpaqueAndBadgesAreNot) {
         Image i = panel.image(opaque);
         ASSERT_NE(i.px, nullptr);
         for (int y = 0; y < i.h; y += 7)
-            for (int x = 0; x < i.w; x += 5) ASSERT_EQ(i.at(x, y)[3], 255) << opaque << " " << x << "," << y;
+            for (int x = 0; x < i.w; x += 5)
+                ASSERT_EQ(i.at(x, y)[3], 255) << opaque << " " << x << "," << y;
     }
     for (const char* badge : {"jobdone", "gameover", "steering_wheel", "slider_knob"}) {
         Image i = panel.image(badge);
-        EXPECT_EQ(i.at(0, 0)[3], 0) << badge;             // corner see-through
+        EXPECT_EQ(i.at(0, 0)[3], 0) << badge;                // corner see-through
         EXPECT_GT(i.at(i.w / 2, i.h / 3)[3], 200) << badge;  // body solid
     }
     // Bottom row first: the badge's text ribbon is in the lower half of the picture.

@@ -1,3 +1,5 @@
+#include "sound/mixer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "bus/bus.h"
 #include "sound/audiostream.h"
-#include "sound/mixer.h"
 #include "sound/soundkeeper.h"
 
 namespace {
@@ -18,7 +19,7 @@ const int SERVO_FRAMES = 4000;
 short servo[2 * SERVO_FRAMES];  // left: frame number + 1, right: 0
 
 class Mixer : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         soundkeeper_registerListeners();

@@ -1,3 +1,5 @@
+#include "sound/soundkeeper.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "sound/mixer.h"
-#include "sound/soundkeeper.h"
 #include "sound/wavdb.h"
 
 namespace {
@@ -18,7 +19,7 @@ void recordAssert(const char* source, int line, const char* expression) {
 }
 
 class SoundKeeper : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         wavdb_clear();

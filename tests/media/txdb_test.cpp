@@ -1,10 +1,11 @@
+#include "render/txdb.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "bus/diag.h"
-#include "render/txdb.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ const TxdbUploader recorder = {recordCreate, recordBind};
 void recordAssert(const char*, int, const char* expression) { asserts.push_back(expression); }
 
 class Txdb : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         txdb_clear();
         txdb_setUploader(&recorder);

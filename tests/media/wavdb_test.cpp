@@ -1,10 +1,11 @@
+#include "sound/wavdb.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "bus/diag.h"
-#include "sound/wavdb.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ void recordAssert(const char* source, int line, const char* expression) {
 }
 
 class Wavdb : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         wavdb_clear();
         asserts.clear();

@@ -57,13 +57,13 @@ QUORVEL_MODEL(luxor_terrain) {
     ring(HALF_UPPER, STEP_Z, TOMB_TOP, shade(SANDSTONE, 0.9f));
     add(m, TOMB_X - in, TOMB_X + in, TOMB_Y - in, TOMB_Y + in, CHAMBER_FLOOR - 0.1f, CHAMBER_FLOOR,
         shade(SANDSTONE, 0.6f));
-    // Obelisks either side of the tomb's west face.
+    // Obelisks flanking the tomb's north face.
     for (int s = -1; s <= 1; s += 2) {
         Mesh shaft = cone(0.16f, 0.10f, 2.4f, 4);
         rotate(shaft, {0, 0, 1}, 0.7853982f);
-        append(m, translate(shaft, TOMB_X - 1.6f, TOMB_Y + s * 1.3f, 1.2f), SANDSTONE);
+        append(m, translate(shaft, TOMB_X + s * 1.3f, TOMB_Y + 1.6f, 1.2f), SANDSTONE);
         Mesh tip = pyramid(0.14f, 0.2f);
-        append(m, translate(tip, TOMB_X - 1.6f, TOMB_Y + s * 1.3f, 2.4f), GOLD);
+        append(m, translate(tip, TOMB_X + s * 1.3f, TOMB_Y + 1.6f, 2.4f), GOLD);
     }
     // Palms along the river bank.
     for (int k = 0; k < 5; k++) {
@@ -91,4 +91,10 @@ QUORVEL_MODEL(luxor_coffin) {
     append(model.mesh, translate(stripe, -0.05f, 0, 0), LAPIS);
     Mesh face = box(0.14f, s[1] * 0.6f, 0.02f);
     append(model.mesh, translate(face, s[0] / 2 - 0.12f, 0, s[2] / 2 + 0.01f), SANDSTONE);
+    Mesh bar = box(BAR_SIZE[0], BAR_SIZE[1], BAR_SIZE[2]);
+    append(model.mesh, translate(bar, 0, 0, s[2] / 2 + BAR_HEIGHT), GOLD);
+    for (int k = -1; k <= 1; k += 2) {
+        Mesh post = box(POST_SIZE[0], POST_SIZE[1], POST_SIZE[2]);
+        append(model.mesh, translate(post, k * POST_X, 0, s[2] / 2 + POST_SIZE[2] / 2), LAPIS);
+    }
 }

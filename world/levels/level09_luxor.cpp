@@ -5,16 +5,29 @@
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_basic.h"
+#include "world/wld.h"
+#include "world/contact.h"
 
 namespace {
 
 const dReal COFFIN_DENSITY = 0.3;
 
 void addCoffin(dReal x, dReal y, dReal z) {
+    using namespace luxor;
     const dReal pos[3] = {x, y, z};
-    const dReal size[3] = {luxor::COFFIN_SIZE[0], luxor::COFFIN_SIZE[1], luxor::COFFIN_SIZE[2]};
+    const dReal size[3] = {COFFIN_SIZE[0], COFFIN_SIZE[1], COFFIN_SIZE[2]};
     const dReal noOffset[3] = {0, 0, 0};
-    add(new BoxObj("coffin", &geom_luxor_coffin, pos, size, COFFIN_DENSITY, noOffset));
+    BoxObj* coffin = add(new BoxObj("coffin", &geom_luxor_coffin, pos, size, COFFIN_DENSITY, noOffset));
+    if (!coffin) return;
+    const dReal lid = COFFIN_SIZE[2] / 2;
+    const dReal bar[3] = {BAR_SIZE[0], BAR_SIZE[1], BAR_SIZE[2]};
+    const dReal barAt[3] = {0, 0, lid + BAR_HEIGHT};
+    attachBox(coffin->body, coffin, wld_space(), bar, barAt, CAT_PART);
+    const dReal post[3] = {POST_SIZE[0], POST_SIZE[1], POST_SIZE[2]};
+    for (int s = -1; s <= 1; s += 2) {
+        const dReal postAt[3] = {s * POST_X, 0, lid + POST_SIZE[2] / 2};
+        attachBox(coffin->body, coffin, wld_space(), post, postAt, CAT_PART);
+    }
 }
 
 }  // namespace
@@ -25,9 +38,10 @@ void build_luxor(LevelOut& out) {
     const dReal seal[3] = {TOMB_X, TOMB_Y, TOMB_TOP + 0.05 + 0.001};
     add(new TombSeal(seal));
     const dReal lying = COFFIN_SIZE[2] / 2 + 0.002;
-    // The pharaoh already rests in the chamber; the queen waits on the sand.
+    // The pharaoh already rests in the chamber; the queen waits on the sand
+    // south of the tomb, where the truck can work both.
     addCoffin(TOMB_X, TOMB_Y + 0.35, CHAMBER_FLOOR + lying);
-    addCoffin(-3.0, -3.0, lying);
+    addCoffin(QUEEN_X, QUEEN_Y, lying);
     setTruckStart(out, -6, 0, 0.4);
     setCamera(out, 0.5f, 0.2f, 3.3f);
 }

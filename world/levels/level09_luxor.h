@@ -15,5 +15,12 @@ const float CHAMBER_FLOOR = -0.6f;
 const float RIVER_X = 8.0f;       // the Nile bank starts here and falls to the river bed
 const float RIVER_BED = -3.0f;
 const float COFFIN_SIZE[3] = {0.9f, 0.32f, 0.25f};
+// A lifting bar on two posts along the lid, for the grapple's claws to hook
+// under (like the seal's handle).
+const float BAR_SIZE[3] = {0.6f, 0.08f, 0.08f};
+const float BAR_HEIGHT = 0.13f;  // bar centre above the lid
+const float POST_SIZE[3] = {0.06f, 0.12f, 0.1f};
+const float POST_X = 0.26f;
+const float QUEEN_X = 2.0f, QUEEN_Y = -5.2f;  // where the queen's coffin waits
 
 }  // namespace luxor

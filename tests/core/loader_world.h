@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "bus/bus.h"
+#include "render/geomdb.h"
 #include "tools/arena/loaders.h"
 #include "world/gamestep.h"
 #include "world/wld.h"
@@ -22,6 +23,9 @@ protected:
         if (wld_created()) wld_destroy();
         wld_setLevelBuilder(nullptr);
         bus_reset();
+        // Leave the records unregistered, as the next level start would.
+        geomdb_clear();
+        geomdb_resetCount();
     }
     // variant: a machine of the loader yards ("dumptruck", "forklift", ...).
     void create(const char* variant) {

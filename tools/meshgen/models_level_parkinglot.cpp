@@ -21,7 +21,10 @@ QUORVEL_MODEL(parkinglot_terrain) {
     // The slot: its bay exactly as the job measures it, in yellow.
     markFrame(m, 0.078f, 1.422f, -1.73f, -0.82f, 0, LINE, YELLOW);
     // The row of bays the poles stand in, and the lane's centre dashes.
-    for (float x = -3.2f; x < 3.6f; x += 0.79f) mark(m, x - 0.02f, x + 0.02f, -1.8f, -0.9f, 0, PAINT);
+    for (float x = -3.2f; x < 3.6f; x += 0.79f) {
+        if (x > -0.1f && x < 1.6f) continue;  // the slot has its own yellow frame
+        mark(m, x - 0.02f, x + 0.02f, -1.8f, -0.9f, 0, PAINT);
+    }
     for (float x = -12; x < 12; x += 1.5f) mark(m, x, x + 0.8f, 0.9f, 0.95f, 0, PAINT);
     // Bays on the far side of the lane, for the look of a real lot.
     for (int i = -6; i <= 6; i++) mark(m, i * 1.5f - 0.025f, i * 1.5f + 0.025f, 2.0f, 3.8f, 0, PAINT);

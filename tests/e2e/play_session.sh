@@ -56,6 +56,13 @@ shot tutorial
 for _ in 1 2 3 4 5; do key Return 0.5; done
 sleep 2
 shot play
+# Holding Q pushes the first lever up; it springs back when let go.
+xdotool keydown --window "$WIN" q
+sleep 2.5
+shot lever
+xdotool keyup --window "$WIN" q
+sleep 1
+shot released
 
 key Escape 1.5
 shot paused
@@ -85,6 +92,14 @@ above "$scene_mean" 0.3 || fail "the scene is dark (mean $scene_mean)"
 # The menu (black around the picture) must not show during play.
 read -r corner_mean _ <<< "$(region play 300 60 10 10)"
 above "$corner_mean" 0.1 || fail "the play picture looks like the menu"
+
+# The knob of lever 0 has left its centre while Q is held and is back after;
+# lever 1 never moved. Knob centres: x 825 and 904, y 632.
+is_red() { read -r r g b <<< "$(pixel "$1" "$2" 632)"; above "$r" 150 && above "$((r - g))" 80; }
+is_red play 825 && is_red play 904 || fail "the lever knobs are not at their centres"
+is_red lever 825 && fail "holding Q did not move lever 0"
+is_red lever 904 || fail "lever 1 moved although only Q was held"
+is_red released 825 || fail "lever 0 did not return to its centre"
 
 # Paused: the menu returns, now with the restart button (orange) in the
 # second fifth of the button strip.

@@ -334,8 +334,12 @@ void keyEvent(int key, int action) {
     if (key != KEY_ESCAPE) return;
     if (visible(VIEW_TUTORIAL)) {
         keyState("enter", pressed);
-    } else if (pressed) {
+    } else if (action == ACTION_PRESS) {
         closeUnlessBack();
+    } else if (action == ACTION_REPEAT && !game_menuShowing()) {
+        // A held Escape that has just paused the game must not go on to quit
+        // it: only a fresh press closes the program from the menu.
+        back();
     }
 }
 

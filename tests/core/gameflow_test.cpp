@@ -171,6 +171,17 @@ TEST_F(GameFlow, EscapePausesThenClosesTheProgramFromTheMenu) {
     EXPECT_TRUE(input().closeRequested);
 }
 
+TEST_F(GameFlow, HeldEscapePausesButItsRepeatsDoNotQuit) {
+    start(2);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    for (int i = 0; i < 10; i++) keyEvent(KEY_ESCAPE, ACTION_REPEAT);
+    EXPECT_TRUE(game_menuShowing());
+    EXPECT_FALSE(input().closeRequested);
+    keyEvent(KEY_ESCAPE, ACTION_RELEASE);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    EXPECT_TRUE(input().closeRequested);
+}
+
 TEST_F(GameFlow, TwoDepthBiasTouchesRestoreOpenGL) {
     postMessage("settingsTouch index=1");
     EXPECT_FLOAT_EQ(settings().depthBias, 1e-5f);

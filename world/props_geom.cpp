@@ -39,7 +39,6 @@ PropRecords prop_records = {
     &geom_charboard,
     &geom_lever,
     &geom_liftplatform,
-    &geom_conveyor,
     &geom_greenbox,
     &geom_redbox,
     &geom_dumpster,

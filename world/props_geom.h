@@ -40,7 +40,6 @@ struct PropRecords {
     geomdesc* charBoard;
     geomdesc* lever;
     geomdesc* platform;
-    geomdesc* conveyor;
     geomdesc* greenBox;
     geomdesc* redBox;
     geomdesc* dumpster;

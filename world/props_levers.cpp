@@ -165,13 +165,10 @@ ConveyerLever::ConveyerLever(const dReal pos[3])
     belt = dCreateBox(wld_space(), BELT_SIZE[0], BELT_SIZE[1], BELT_SIZE[2]);
     setCollision(belt, this, CAT_CONVEYOR);
     dGeomSetPosition(belt, BELT_POS[0], BELT_POS[1], BELT_POS[2]);
-    beltShape = new WorldObj("conveyor", prop_records.conveyor);
-    for (int k = 0; k < 3; k++) beltShape->modelMatrix[12 + k] = (float)BELT_POS[k];
 }
 
 ConveyerLever::~ConveyerLever() {
     for (int i = 0; i < numBoxes; i++) delete boxes[i];
-    delete beltShape;
     dGeomDestroy(belt);
 }
 
@@ -204,16 +201,13 @@ void ConveyerLever::update(float dt) {
 
 void ConveyerLever::draw(RenderContext& rc) {
     DynamicWorldObj::draw(rc);
-    beltShape->draw(rc);
     for (int i = 0; i < numBoxes; i++) boxes[i]->draw(rc);
 }
 void ConveyerLever::drawShadow(RenderContext& rc) {
     DynamicWorldObj::drawShadow(rc);
-    beltShape->drawShadow(rc);
     for (int i = 0; i < numBoxes; i++) boxes[i]->drawShadow(rc);
 }
 void ConveyerLever::drawEdges(RenderContext& rc) {
     DynamicWorldObj::drawEdges(rc);
-    beltShape->drawEdges(rc);
     for (int i = 0; i < numBoxes; i++) boxes[i]->drawEdges(rc);
 }

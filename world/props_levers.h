@@ -50,7 +50,6 @@ public:
     void drawEdges(RenderContext& rc) override;
 
     dGeomID belt;
-    WorldObj* beltShape;  // draws the belt where its geom lies
     BoxObj* boxes[CONVEYOR_BOXES];
     int numBoxes;
     float timer;

@@ -8,9 +8,9 @@
 
 // What the game flow drives in other modules; any of them may be null.
 struct GameHooks {
-    void (*soundStart)();            // (re)start the sound stream
+    void (*soundStart)();  // (re)start the sound stream
     void (*soundStop)();
-    void (*soundKeeperInit)();       // first start-up, last
+    void (*soundKeeperInit)();  // first start-up, last
 };
 void game_setHooks(const GameHooks& hooks);
 // Built in place of a level the catalogue cannot build yet (null: none).

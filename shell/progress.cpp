@@ -91,9 +91,7 @@ void saveProgress() {
     }
 }
 
-bool progress_won(int levelNr) {
-    return levelNr >= 0 && levelNr < PROGRESS_LEVELS && won[levelNr];
-}
+bool progress_won(int levelNr) { return levelNr >= 0 && levelNr < PROGRESS_LEVELS && won[levelNr]; }
 
 void progress_markWon(int levelNr) {
     if (levelNr >= 0 && levelNr < PROGRESS_LEVELS) won[levelNr] = true;

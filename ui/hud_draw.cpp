@@ -15,16 +15,16 @@
 namespace {
 
 const char* const PANEL_IMAGES[] = {
-    "accelerator_handle", "accelerator_panel", "button_pause", "cyclicplate", "cyclicstick",
-    "slider_empty", "slider_background", "slider_handle", "slider_knob", "steering_wheel",
-    "text_antitorque", "text_bend", "text_bucket", "text_collective", "text_elevate",
-    "text_extend", "text_grapple", "text_left", "text_right", "text_rotate", "text_empty",
-    "gameover", "jobdone", "xboxpad", "dashboard"};
+    "accelerator_handle", "accelerator_panel", "button_pause",  "cyclicplate",     "cyclicstick",
+    "slider_empty",       "slider_background", "slider_handle", "slider_knob",     "steering_wheel",
+    "text_antitorque",    "text_bend",         "text_bucket",   "text_collective", "text_elevate",
+    "text_extend",        "text_grapple",      "text_left",     "text_right",      "text_rotate",
+    "text_empty",         "gameover",          "jobdone",       "xboxpad",         "dashboard"};
 const int PANEL_IMAGE_COUNT = sizeof PANEL_IMAGES / sizeof PANEL_IMAGES[0];
 
 // Two triangles of (x, y, u, v) covering -1..1.
-const float UNIT_QUAD[6 * 4] = {1, 1, 1, 1, -1, 1, 0, 1, -1, -1, 0, 0,
-                                -1, -1, 0, 0, 1, -1, 1, 0, 1, 1, 1, 1};
+const float UNIT_QUAD[6 * 4] = {1,  1,  1, 1, -1, 1,  0, 1, -1, -1, 0, 0,
+                                -1, -1, 0, 0, 1,  -1, 1, 0, 1,  1,  1, 1};
 GLuint quadBuffer = 0;
 
 const vec2f ORIGIN = {0.0f, 0.0f};

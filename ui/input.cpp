@@ -41,9 +41,9 @@ bool lastButton[GAMEPAD_BUTTONS];
 float rememberedRT = 0.0f, rememberedLT = 0.0f;
 
 const char* const AXIS_NAMES[GAMEPAD_AXES] = {"LX", "LY", "LT", "RY", "RX", "RT"};
-const char* const BUTTON_NAMES[GAMEPAD_BUTTONS] = {
-    "BUT-A", "BUT-B", "BUT-X", "BUT-Y", "BUT-L1", "BUT-R1", "BACK",
-    "START", nullptr, nullptr, "DPAD-U", "DPAD-R", "DPAD-D", "DPAD-L"};
+const char* const BUTTON_NAMES[GAMEPAD_BUTTONS] = {"BUT-A",  "BUT-B",  "BUT-X",  "BUT-Y", "BUT-L1",
+                                                   "BUT-R1", "BACK",   "START",  nullptr, nullptr,
+                                                   "DPAD-U", "DPAD-R", "DPAD-D", "DPAD-L"};
 const int BUTTON_BACK = 6;
 
 struct LeverKey {
@@ -51,8 +51,8 @@ struct LeverKey {
     float sign;
 };
 const LeverKey LEVER_KEYS[] = {
-    {KEY_Q, 0, 1}, {KEY_A, 0, -1}, {KEY_W, 1, 1}, {KEY_S, 1, -1}, {KEY_E, 2, 1},
-    {KEY_D, 2, -1}, {KEY_R, 3, 1}, {KEY_F, 3, -1}, {KEY_T, 4, 1}, {KEY_G, 4, -1},
+    {KEY_Q, 0, 1},  {KEY_A, 0, -1}, {KEY_W, 1, 1},  {KEY_S, 1, -1}, {KEY_E, 2, 1},
+    {KEY_D, 2, -1}, {KEY_R, 3, 1},  {KEY_F, 3, -1}, {KEY_T, 4, 1},  {KEY_G, 4, -1},
 };
 
 struct NamedKey {
@@ -60,9 +60,9 @@ struct NamedKey {
     const char* name;
 };
 const NamedKey NAMED_KEYS[] = {
-    {KEY_UP, "up"},   {KEY_KP_8, "up"},   {KEY_DOWN, "dn"},          {KEY_KP_2, "dn"},
-    {KEY_LEFT, "le"}, {KEY_KP_4, "le"},   {KEY_RIGHT, "ri"},         {KEY_KP_6, "ri"},
-    {KEY_KP_SUBTRACT, "-"}, {KEY_KP_ADD, "+"}, {KEY_SPACE, " "},     {KEY_ENTER, "enter"},
+    {KEY_UP, "up"},         {KEY_KP_8, "up"},  {KEY_DOWN, "dn"},  {KEY_KP_2, "dn"},
+    {KEY_LEFT, "le"},       {KEY_KP_4, "le"},  {KEY_RIGHT, "ri"}, {KEY_KP_6, "ri"},
+    {KEY_KP_SUBTRACT, "-"}, {KEY_KP_ADD, "+"}, {KEY_SPACE, " "},  {KEY_ENTER, "enter"},
 };
 
 float clamp1(float v) { return std::min(1.0f, std::max(-1.0f, v)); }
@@ -248,10 +248,14 @@ void carAxis(const char* name, float v) {
 
 void skidLoaderAxis(const char* name, float v) {
     float d = gamepadDeadZone(v);
-    if (!strcmp(name, "LY")) postLeverSet(0, -d);
-    else if (!strcmp(name, "RY")) postLeverSet(4, -d);
-    else if (!strcmp(name, "RT")) postLeverSet(1, d);
-    else if (!strcmp(name, "LT")) postLeverSet(1, d == 0.0f ? 0.0f : -d);
+    if (!strcmp(name, "LY"))
+        postLeverSet(0, -d);
+    else if (!strcmp(name, "RY"))
+        postLeverSet(4, -d);
+    else if (!strcmp(name, "RT"))
+        postLeverSet(1, d);
+    else if (!strcmp(name, "LT"))
+        postLeverSet(1, d == 0.0f ? 0.0f : -d);
 }
 
 void skyCraneAxis(const char* name, float v) {
@@ -455,15 +459,22 @@ void gamepadAxis(const char* name, float v) {
     if (visible(VIEW_TUTORIAL)) return;
     if (state.cameraMode) {
         float d = gamepadDeadZone(v);
-        if (!strcmp(name, "RX")) state.orbitRate = -2.0f * d;
-        else if (!strcmp(name, "RY")) state.elevationRate = 2.0f * d;
-        else if (!strcmp(name, "LY")) state.zoomRate = d;
+        if (!strcmp(name, "RX"))
+            state.orbitRate = -2.0f * d;
+        else if (!strcmp(name, "RY"))
+            state.elevationRate = 2.0f * d;
+        else if (!strcmp(name, "LY"))
+            state.zoomRate = d;
         return;
     }
-    if (vehicleIs("truck")) truckAxis(name, v);
-    else if (vehicleIs("dumpTruck") || vehicleIs("forkLift")) carAxis(name, v);
-    else if (vehicleIs("skidLoader")) skidLoaderAxis(name, v);
-    else if (vehicleIs("skyCrane")) skyCraneAxis(name, v);
+    if (vehicleIs("truck"))
+        truckAxis(name, v);
+    else if (vehicleIs("dumpTruck") || vehicleIs("forkLift"))
+        carAxis(name, v);
+    else if (vehicleIs("skidLoader"))
+        skidLoaderAxis(name, v);
+    else if (vehicleIs("skyCrane"))
+        skyCraneAxis(name, v);
 }
 
 void gamepadButton(const char* name, bool pressed) {

@@ -113,9 +113,7 @@ void menu_printBriefing() {
 
 bool menu_showsPrevious() { return state.selection >= 0; }
 bool menu_showsNext() { return state.selection < LAST_LEVEL; }
-bool menu_showsRestart() {
-    return state.selection >= 0 && state.selection == game_pausedLevel();
-}
+bool menu_showsRestart() { return state.selection >= 0 && state.selection == game_pausedLevel(); }
 bool menu_showsPlay() { return state.selection != FIRST_LEVEL; }
 
 void menu_advanceAfterWin() {

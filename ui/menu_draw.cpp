@@ -15,18 +15,18 @@
 namespace {
 
 const char* const STAGE_IMAGES[] = {
-    "level_sandbox",   "level_parkinglot", "level_court",      "level_lockdown",
-    "level_seesaw",    "level_trainlot",   "level_bridge",     "level_stackem",
-    "level_temple",    "level_hazard",     "level_luxor",      "level_babel",
-    "level_factory",   "level_ufo",        "level_hearth",     "level_towercrane",
-    "level_dump",      "level_cleanup",    "level_chemistry",  "level_daredevil",
-    "level_hockeyriot", "level_canal",     "level_egghunt",    "level_superpac",
-    "level_powerlift", "level_yukon"};
+    "level_sandbox",    "level_parkinglot", "level_court",   "level_lockdown",  "level_seesaw",
+    "level_trainlot",   "level_bridge",     "level_stackem", "level_temple",    "level_hazard",
+    "level_luxor",      "level_babel",      "level_factory", "level_ufo",       "level_hearth",
+    "level_towercrane", "level_dump",       "level_cleanup", "level_chemistry", "level_daredevil",
+    "level_hockeyriot", "level_canal",      "level_egghunt", "level_superpac",  "level_powerlift",
+    "level_yukon"};
 const int STAGE_IMAGE_COUNT = sizeof STAGE_IMAGES / sizeof STAGE_IMAGES[0];
 
-const char* const BUTTON_IMAGES[] = {"menunext", "menuplay", "menuprev", "menusteam",
-                                     "menurestart", "menusettings", "stamp",
-                                     "gamepadbuttoncircle", "gamepadbuttoncross"};
+const char* const BUTTON_IMAGES[] = {
+    "menunext",          "menuplay",     "menuprev", "menusteam",
+    "menurestart",       "menusettings", "stamp",    "gamepadbuttoncircle",
+    "gamepadbuttoncross"};
 const int BUTTON_IMAGE_COUNT = sizeof BUTTON_IMAGES / sizeof BUTTON_IMAGES[0];
 
 // An image placed by its centre and half-size in the view's -1..1 square.

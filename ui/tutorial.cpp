@@ -11,8 +11,8 @@ namespace {
 
 TutorialState state = {0, 0.0f, false, 1, 1};
 
-const char* const IMAGES[] = {"handl", "handr", "infobubble", "tutouyacamera", "tutouyazoom",
-                              "tutouyadrive"};
+const char* const IMAGES[] = {"handl",         "handr",       "infobubble",
+                              "tutouyacamera", "tutouyazoom", "tutouyadrive"};
 
 const char* const MOUSE_TEXT[TUTORIAL_STAGES][4] = {
     {"", "YOU CAN  DRAG  HORIZONTALLY TO  MAKE", "THE CAMERA ORBIT:", ""},
@@ -28,8 +28,8 @@ const char* const GAMEPAD_TEXT[TUTORIAL_STAGES][4] = {
     {"", "", "MOVE LEFT STICK VERTICALLY TO  DRIVE", "FORWARD AND BACKWARD:"},
     {"", "", "MOVE THE LEFT STICK  HORIZONTALLY TO", "STEER THE TRUCK:"},
 };
-const char* const PAD_PICTURES[TUTORIAL_STAGES] = {"tutouyacamera", "tutouyacamera",
-                                                   "tutouyazoom", "tutouyadrive", "tutouyadrive"};
+const char* const PAD_PICTURES[TUTORIAL_STAGES] = {"tutouyacamera", "tutouyacamera", "tutouyazoom",
+                                                   "tutouyadrive", "tutouyadrive"};
 
 const float PI = 3.14159265f;
 
@@ -112,8 +112,8 @@ bool tutorial_frame(float dt, OverlayImage images[TUTORIAL_MAX_IMAGES], int* ima
     state.stageTime += dt;
     images[count++] = OverlayImage{"infobubble", -2.0f / 3.0f, a - 1.0f, 1.0f / 3.0f, a};
     if (gamepad && state.stage < TUTORIAL_STAGES) {
-        images[count++] = OverlayImage{PAD_PICTURES[state.stage], -2.0f / 3.0f,
-                                       1.5f * a - 1.0f, 0.13333334f, 0.4f * a};
+        images[count++] = OverlayImage{PAD_PICTURES[state.stage], -2.0f / 3.0f, 1.5f * a - 1.0f,
+                                       0.13333334f, 0.4f * a};
     }
     printStage(gamepad);
     demonstrate(gamepad, c, images, &count);

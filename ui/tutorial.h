@@ -7,9 +7,9 @@
 enum { TUTORIAL_STAGES = 5, TUTORIAL_MAX_IMAGES = 3 };
 
 struct TutorialState {
-    int stage;        // 0..5
-    float stageTime;  // seconds since the stage began
-    bool reverseDemo; // direction of the driving demonstration; kept across stages
+    int stage;         // 0..5
+    float stageTime;   // seconds since the stage began
+    bool reverseDemo;  // direction of the driving demonstration; kept across stages
     int screenW, screenH;
 };
 

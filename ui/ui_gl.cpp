@@ -32,8 +32,10 @@ bool gamepadMode() { return input().gamepadMode; }
 
 void labels(RenderContext& rc) {
     const char* name = nullptr;
-    if (input().cameraMode) name = "camera";
-    else if (wld_created() && wld_objectOfInterest()) name = wld_objectOfInterest()->name;
+    if (input().cameraMode)
+        name = "camera";
+    else if (wld_created() && wld_objectOfInterest())
+        name = wld_objectOfInterest()->name;
     drawControlLabels(name, rc);
 }
 

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "shell/gameflow.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,7 +12,6 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
-#include "shell/gameflow.h"
 #include "shell/progress.h"
 #include "shell/settings.h"
 #include "shell/vote.h"
@@ -47,7 +47,7 @@ void touch(const std::string& path) {
 }
 
 class GameFlow : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         if (wld_created()) wld_destroy();
@@ -286,8 +286,10 @@ TEST_F(GameFlow, ProgressSurvivesARestartOfTheProgram) {
     progress_chooseFolder();
     loadProgress();
     EXPECT_TRUE(progress_won(12));
-    if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
-    else unsetenv("XDG_DATA_HOME");
+    if (old)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(GameFlow, TheFirstStartOfTheFirstJobShowsTheTutorialOnce) {

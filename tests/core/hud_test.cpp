@@ -1,9 +1,10 @@
+#include "ui/hud.h"
+
 #include <gtest/gtest.h>
 
 #include "bus/bus.h"
 #include "shell/settings.h"
 #include "tests/core/ui_recorder.h"
-#include "ui/hud.h"
 
 using uitest::posted;
 using uitest::postedAs;
@@ -11,7 +12,7 @@ using uitest::postedAs;
 namespace {
 
 class Hud : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         settings_reset();

@@ -1,3 +1,5 @@
+#include "ui/input.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "render/view.h"
 #include "shell/gameflow.h"
 #include "tests/core/ui_recorder.h"
-#include "ui/input.h"
 #include "ui/menu.h"
 #include "world/gamestep.h"
 
@@ -18,7 +19,7 @@ namespace {
 const float TICK = 1.0f / 60.0f;
 
 class Input : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         viewInit();
@@ -297,8 +298,8 @@ TEST_F(Input, GamepadButtonsInTheMenuAndOnTheTutorial) {
 
     play("truck");
     viewVisible[VIEW_TUTORIAL] = 1;
-    buttons[1] = 1;  // B
-    buttons[10] = 1; // DPAD-U is no "BUT-" button
+    buttons[1] = 1;   // B
+    buttons[10] = 1;  // DPAD-U is no "BUT-" button
     pad(axes, buttons);
     EXPECT_EQ(postedAs("nextTutorialStage").size(), 1u);
     EXPECT_TRUE(postedAs("leverSet").empty());

@@ -1,5 +1,6 @@
-#include <gtest/gtest.h>
+#include "ui/menu.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,7 +13,6 @@
 #include "shell/progress.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/levelinfo.h"
-#include "ui/menu.h"
 #include "ui/textlines.h"
 
 using uitest::posted;
@@ -21,7 +21,7 @@ using uitest::postedAs;
 namespace {
 
 class Menu : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         viewInit();

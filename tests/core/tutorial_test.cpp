@@ -1,3 +1,5 @@
+#include "ui/tutorial.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "tests/core/ui_recorder.h"
 #include "ui/menu.h"
 #include "ui/textlines.h"
-#include "ui/tutorial.h"
 
 using uitest::posted;
 using uitest::postedAs;
@@ -18,7 +19,7 @@ namespace {
 const float TICK = 1.0f / 60.0f;
 
 class Tutorial : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         tutorial_reset();

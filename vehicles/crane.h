@@ -8,7 +8,7 @@
 #include "world/props_basic.h"
 
 class Crane : public WorldObj {
-public:
+   public:
     // anchor: the slew joint's anchor on the truck; grappleKind 0: none.
     Crane(const dReal anchor[3], dSpaceID vehicleSpace, int grappleKind);
     ~Crane() override;

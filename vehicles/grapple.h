@@ -8,7 +8,7 @@
 enum { GRAPPLE_MAX_PRONGS = 4 };
 
 class GrappleProng : public DynamicWorldObj {
-public:
+   public:
     GrappleProng(geomdesc* geometry, dSpaceID space, const dReal pos[3], dReal angle, int kind);
     void update(float dt) override;  // pose, then forget the touch
 
@@ -16,7 +16,7 @@ public:
 };
 
 class Grapple : public DynamicWorldObj {
-public:
+   public:
     Grapple(const dReal pos[3], int kind);
     ~Grapple() override;
     void update(float dt) override;

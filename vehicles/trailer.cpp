@@ -41,8 +41,10 @@ TrailerObj::TrailerObj(const char* name_, const dReal p[3])
     space = dSimpleSpaceCreate(wld_space());
     dSpaceSetCleanup(space, 0);
     const ShapeSpec s[] = {
-        hull(shapeBox(1.6, 0.62, 0.05, 0, 0, -0.05)),  hull(shapeBox(1.6, 0.05, 0.2, 0, -0.28, 0.075)),
-        hull(shapeBox(1.6, 0.05, 0.2, 0, 0.28, 0.075)), hull(shapeBox(0.05, 0.62, 0.2, -0.77, 0, 0.075)),
+        hull(shapeBox(1.6, 0.62, 0.05, 0, 0, -0.05)),
+        hull(shapeBox(1.6, 0.05, 0.2, 0, -0.28, 0.075)),
+        hull(shapeBox(1.6, 0.05, 0.2, 0, 0.28, 0.075)),
+        hull(shapeBox(0.05, 0.62, 0.2, -0.77, 0, 0.075)),
         hull(shapeBox(0.05, 0.62, 0.2, 0.77, 0, 0.075)),
     };
     attachShapes(body, this, space, s, 5);

@@ -5,12 +5,12 @@
 #include "world/worldobj.h"
 
 class TrailerWheels : public DynamicWorldObj {
-public:
+   public:
     TrailerWheels(const dReal pos[3], dSpaceID space);
 };
 
 class TrailerObj : public DynamicWorldObj {
-public:
+   public:
     TrailerObj(const char* name, const dReal pos[3]);
     ~TrailerObj() override;
     void update(float dt) override;

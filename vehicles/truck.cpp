@@ -16,7 +16,7 @@ enum { FRONT_LEFT, FRONT_RIGHT, REAR_LEFT, REAR_RIGHT };
 const dReal WHEEL_RADIUS = 0.2, WHEEL_LENGTH = 0.15;
 const dReal AXLE_X = 0.45, TRACK_Y = 0.35, WHEEL_DROP = 0.15, ANCHOR_INSET = 0.1;
 const dReal WHEELBASE = 0.9, ANCHOR_TRACK = 0.5;
-const dReal TOP_SPEED = 12.0;        // rad/s of the rear wheels at full throttle
+const dReal TOP_SPEED = 12.0;  // rad/s of the rear wheels at full throttle
 const dReal DRIVE_FORCE = 0.32, DRAG_FORCE = 0.07;
 const dReal STEER_RANGE = 0.6, STEER_DEADBAND = 0.05, STRAIGHT = 1000;
 const dReal STEER_GAIN = 20, STEER_ERROR_MAX = 0.3, STEER_FORCE = 105, STEER_STOP = 0.75;

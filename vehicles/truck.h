@@ -10,7 +10,7 @@
 enum { TRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right
 
 class TruckObj : public VehicleObj {
-public:
+   public:
     TruckObj(const dReal pos[3], int grappleKind);
     ~TruckObj() override;
     void update(float dt) override;
@@ -41,9 +41,9 @@ DynamicWorldObj* truck_create(const dReal pos[3], int grappleKind);
 // Steering and drive targets of one update, from the control settings and
 // the rear wheels' previous target; exposed so the numbers can be checked.
 struct TruckDrive {
-    dReal drive, front;             // rear and front-left roll targets (rad/s)
-    dReal driveForce, frontForce;   // their force limits
-    dReal steerLeft, steerRight;    // front wheel angle targets
-    dReal radius[3];                // path radii: rear-left, rear-right, centre
+    dReal drive, front;            // rear and front-left roll targets (rad/s)
+    dReal driveForce, frontForce;  // their force limits
+    dReal steerLeft, steerRight;   // front wheel angle targets
+    dReal radius[3];               // path radii: rear-left, rear-right, centre
 };
 TruckDrive truck_driveTargets(float throttle, float steer, dReal previousDrive, bool active);

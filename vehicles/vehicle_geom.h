@@ -13,8 +13,8 @@ struct VehicleRecords {
     geomdesc* beamA;
     geomdesc* beamB;
     geomdesc* beamC;
-    geomdesc* hubClaw;                // grapple kinds 1 and 2
-    geomdesc* hubWide;                // grapple kinds 3 to 5
+    geomdesc* hubClaw;               // grapple kinds 1 and 2
+    geomdesc* hubWide;               // grapple kinds 3 to 5
     geomdesc* prong[GRAPPLE_KINDS];  // by kind 1..5
     geomdesc* trailer;
     geomdesc* trailerWheels;

@@ -57,8 +57,8 @@ ShapedProp::ShapedProp(const char* name_, geomdesc* geometry_, const dReal pos[3
 }
 
 HeldLighterProp::HeldLighterProp(const char* name_, geomdesc* geometry_, const dReal pos[3],
-                                 dReal density, const dReal box[3], const ShapeSpec* shapes,
-                                 int n, dReal held, dReal released)
+                                 dReal density, const dReal box[3], const ShapeSpec* shapes, int n,
+                                 dReal held, dReal released)
     : ShapedProp(name_, geometry_, pos, density, box, shapes, n),
       massBox{box[0], box[1], box[2]},
       heldDensity(held),
@@ -76,12 +76,18 @@ static const dReal BRIDGE_BOX[3] = {2.0, 1.0, 0.05};
 BridgeSegment::BridgeSegment(const dReal pos[3])
     : ShapedProp("segment", prop_records.bridgeSegment, pos, 0.1, BRIDGE_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        guide(B(0.93, 0.45, 0.05, -0.515, -0.275, 0)), guide(B(0.93, 0.45, 0.05, 0.515, -0.275, 0)),
-        guide(B(0.93, 0.45, 0.05, 0.515, 0.275, 0)),   guide(B(0.93, 0.45, 0.05, -0.515, 0.275, 0)),
-        guide(B(0.58, 0.1, 0.05, 0.69, 0.075, 0)),     guide(B(0.58, 0.1, 0.05, -0.69, 0.075, 0)),
-        guide(B(0.1, 0.1, 0.05, 0, 0.45, 0)),          guide(B(0.1, 0.1, 0.05, 0, -0.45, 0)),
-        guide(B(0.3, 0.3, 0.05, 0, 0, 0)),             B(0.08, 1.0, 0.1, 0.94, 0, -0.075),
-        B(0.08, 1.0, 0.1, -0.94, 0, -0.075),           deck(B(1.96, 1.0, 0.05, 0, 0, 0)),
+        guide(B(0.93, 0.45, 0.05, -0.515, -0.275, 0)),
+        guide(B(0.93, 0.45, 0.05, 0.515, -0.275, 0)),
+        guide(B(0.93, 0.45, 0.05, 0.515, 0.275, 0)),
+        guide(B(0.93, 0.45, 0.05, -0.515, 0.275, 0)),
+        guide(B(0.58, 0.1, 0.05, 0.69, 0.075, 0)),
+        guide(B(0.58, 0.1, 0.05, -0.69, 0.075, 0)),
+        guide(B(0.1, 0.1, 0.05, 0, 0.45, 0)),
+        guide(B(0.1, 0.1, 0.05, 0, -0.45, 0)),
+        guide(B(0.3, 0.3, 0.05, 0, 0, 0)),
+        B(0.08, 1.0, 0.1, 0.94, 0, -0.075),
+        B(0.08, 1.0, 0.1, -0.94, 0, -0.075),
+        deck(B(1.96, 1.0, 0.05, 0, 0, 0)),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -123,9 +129,12 @@ static const dReal HOUSE_END_BOX[3] = {0.05, 1.0, 1.0};
 HouseBack::HouseBack(const dReal pos[3])
     : ShapedProp("houseback", prop_records.houseBack, pos, 0.12, HOUSE_END_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        BT(0.05, 0.707, 0.707, 0, 0, 0.3, AXIS_X, M_PI / 4), B(0.125, 0.1, 0.06, -0.0875, 0, 0.7),
-        B(0.05, 1.0, 0.5, 0, 0, 0.05),       B(0.05, 0.4, 0.3, 0, 0.3, -0.35),
-        B(0.05, 0.4, 0.3, 0, -0.3, -0.35),   B(0.1, 0.05, 0.3, -0.075, -0.425, -0.35),
+        BT(0.05, 0.707, 0.707, 0, 0, 0.3, AXIS_X, M_PI / 4),
+        B(0.125, 0.1, 0.06, -0.0875, 0, 0.7),
+        B(0.05, 1.0, 0.5, 0, 0, 0.05),
+        B(0.05, 0.4, 0.3, 0, 0.3, -0.35),
+        B(0.05, 0.4, 0.3, 0, -0.3, -0.35),
+        B(0.1, 0.05, 0.3, -0.075, -0.425, -0.35),
         B(0.1, 0.05, 0.3, -0.075, 0.425, -0.35),
     };
     attachShapes(body, this, wld_space(), s, count(s));
@@ -134,10 +143,14 @@ HouseBack::HouseBack(const dReal pos[3])
 HouseFront::HouseFront(const dReal pos[3])
     : ShapedProp("housefront", prop_records.houseFront, pos, 0.12, HOUSE_END_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        BT(0.05, 0.707, 0.707, 0, 0, 0.3, AXIS_X, M_PI / 4), B(0.3, 0.1, 0.06, 0, 0, 0.7),
-        B(0.05, 1.0, 0.5, 0, 0, 0.15),          B(0.05, 0.1, 0.5, 0, -0.45, -0.25),
-        B(0.05, 0.7, 0.5, 0, 0.15, -0.25),      B(0.1, 0.05, 0.3, 0.075, -0.425, -0.35),
-        B(0.1, 0.05, 0.3, 0.075, 0.425, -0.35), B(0.15, 0.7, 0.05, -0.1, 0.15, -0.375),
+        BT(0.05, 0.707, 0.707, 0, 0, 0.3, AXIS_X, M_PI / 4),
+        B(0.3, 0.1, 0.06, 0, 0, 0.7),
+        B(0.05, 1.0, 0.5, 0, 0, 0.15),
+        B(0.05, 0.1, 0.5, 0, -0.45, -0.25),
+        B(0.05, 0.7, 0.5, 0, 0.15, -0.25),
+        B(0.1, 0.05, 0.3, 0.075, -0.425, -0.35),
+        B(0.1, 0.05, 0.3, 0.075, 0.425, -0.35),
+        B(0.15, 0.7, 0.05, -0.1, 0.15, -0.375),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -146,9 +159,9 @@ static const dReal WALL_BOX[3] = {1.25, 0.05, 0.8};
 HouseWall::HouseWall(const char* name_, const dReal pos[3])
     : ShapedProp(name_, prop_records.houseWall, pos, 0.12, WALL_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        B(1.24, 0.05, 0.3, 0, 0, -0.25),     B(1.24, 0.05, 0.15, 0, 0, 0.275),
-        B(0.29, 0.05, 0.3, 0.475, 0, 0.05),  B(0.29, 0.05, 0.3, -0.475, 0, 0.05),
-        B(0.05, 0.35, 0.2, 0.425, 0, -0.2),  B(0.05, 0.34, 0.2, -0.425, 0, -0.2),
+        B(1.24, 0.05, 0.3, 0, 0, -0.25),    B(1.24, 0.05, 0.15, 0, 0, 0.275),
+        B(0.29, 0.05, 0.3, 0.475, 0, 0.05), B(0.29, 0.05, 0.3, -0.475, 0, 0.05),
+        B(0.05, 0.35, 0.2, 0.425, 0, -0.2), B(0.05, 0.34, 0.2, -0.425, 0, -0.2),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -164,13 +177,13 @@ static const dReal PACK_BOX[3] = {0.4, 0.4, 0.4};
 PackCrate::PackCrate(const dReal pos[3])
     : ShapedProp("packcrate", prop_records.packCrate, pos, 0.4, PACK_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        deck(B(0.4, 0.4, 0.4, 0, 0, 0)),
-        guide(B(0.4, 0.1, 0.1, 0, 0.15, 0.15)),   guide(B(0.4, 0.1, 0.1, 0, -0.15, 0.15)),
-        guide(B(0.4, 0.1, 0.1, 0, 0.15, -0.15)),  guide(B(0.4, 0.1, 0.1, 0, -0.15, -0.15)),
-        guide(B(0.1, 0.19, 0.1, 0.15, 0, 0.15)),  guide(B(0.1, 0.19, 0.1, -0.15, 0, 0.15)),
-        guide(B(0.1, 0.19, 0.1, 0.15, 0, -0.15)), guide(B(0.1, 0.19, 0.1, -0.15, 0, -0.15)),
-        guide(B(0.1, 0.1, 0.19, 0.15, 0.15, 0)),  guide(B(0.1, 0.1, 0.19, -0.15, 0.15, 0)),
-        guide(B(0.1, 0.1, 0.19, 0.15, -0.15, 0)), guide(B(0.1, 0.1, 0.19, -0.15, -0.15, 0)),
+        deck(B(0.4, 0.4, 0.4, 0, 0, 0)),           guide(B(0.4, 0.1, 0.1, 0, 0.15, 0.15)),
+        guide(B(0.4, 0.1, 0.1, 0, -0.15, 0.15)),   guide(B(0.4, 0.1, 0.1, 0, 0.15, -0.15)),
+        guide(B(0.4, 0.1, 0.1, 0, -0.15, -0.15)),  guide(B(0.1, 0.19, 0.1, 0.15, 0, 0.15)),
+        guide(B(0.1, 0.19, 0.1, -0.15, 0, 0.15)),  guide(B(0.1, 0.19, 0.1, 0.15, 0, -0.15)),
+        guide(B(0.1, 0.19, 0.1, -0.15, 0, -0.15)), guide(B(0.1, 0.1, 0.19, 0.15, 0.15, 0)),
+        guide(B(0.1, 0.1, 0.19, -0.15, 0.15, 0)),  guide(B(0.1, 0.1, 0.19, 0.15, -0.15, 0)),
+        guide(B(0.1, 0.1, 0.19, -0.15, -0.15, 0)),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -179,7 +192,7 @@ static const dReal PALLET_BOX[3] = {0.62, 0.68, 0.06};
 Pallet::Pallet(const char* name_, const dReal pos[3])
     : ShapedProp(name_, prop_records.pallet, pos, 0.7, PALLET_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        B(0.62, 0.68, 0.02, 0, 0, 0.03), B(0.62, 0.68, 0.02, 0, 0, -0.03),
+        B(0.62, 0.68, 0.02, 0, 0, 0.03),  B(0.62, 0.68, 0.02, 0, 0, -0.03),
         B(0.62, 0.04, 0.04, 0, -0.31, 0), B(0.62, 0.04, 0.04, 0, 0, 0),
         B(0.62, 0.04, 0.04, 0, 0.31, 0),
     };
@@ -192,11 +205,11 @@ PowerMast::PowerMast(const dReal pos[3])
     dBodySetAngularDamping(body, 0.06);
     const dReal k = 0.14833 * M_PI, m = 0.18333 * M_PI;
     const ShapeSpec s[] = {
-        mastLeg(0.75, 0.9, k, -m),      mastLeg(0.75, -0.9, -k, -m),
-        mastLeg(-0.75, 0.9, k, m),      mastLeg(-0.75, -0.9, -k, m),
-        B(1, 1, 1, 2.5, 2.5, -4.5),     B(1, 1, 1, 2.5, -2.5, -4.5),
-        B(1, 1, 1, -2.5, 2.5, -4.5),    B(1, 1, 1, -2.5, -2.5, -4.5),
-        B(3.0, 3.0, 5.8, 0, 0, 2.9),    shapeCylinder(0.05, 0.7, 0, 0, 7.8, AXIS_X, M_PI / 2),
+        mastLeg(0.75, 0.9, k, -m),   mastLeg(0.75, -0.9, -k, -m),
+        mastLeg(-0.75, 0.9, k, m),   mastLeg(-0.75, -0.9, -k, m),
+        B(1, 1, 1, 2.5, 2.5, -4.5),  B(1, 1, 1, 2.5, -2.5, -4.5),
+        B(1, 1, 1, -2.5, 2.5, -4.5), B(1, 1, 1, -2.5, -2.5, -4.5),
+        B(3.0, 3.0, 5.8, 0, 0, 2.9), shapeCylinder(0.05, 0.7, 0, 0, 7.8, AXIS_X, M_PI / 2),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -205,8 +218,8 @@ static const dReal PRISON_BOX[3] = {0.1, 0.98, 1.2};
 PrisonWall::PrisonWall(const dReal pos[3])
     : ShapedProp("prisonwall", prop_records.prisonWall, pos, 0.2, PRISON_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        B(0.1, 0.98, 1.2, 0, 0, 0),      B(0.1, 0.8, 0.2, 0, 0, -0.7),
-        B(0.7, 0.8, 0.1, 0, 0, -0.55),   B(0.1, 0.98, 0.1, 0, 0, 0.75),
+        B(0.1, 0.98, 1.2, 0, 0, 0),        B(0.1, 0.8, 0.2, 0, 0, -0.7),
+        B(0.7, 0.8, 0.1, 0, 0, -0.55),     B(0.1, 0.98, 0.1, 0, 0, 0.75),
         B(0.1, 0.29, 0.1, 0, -0.35, 0.65), B(0.1, 0.29, 0.1, 0, 0.35, 0.65),
     };
     attachShapes(body, this, wld_space(), s, count(s));
@@ -217,7 +230,8 @@ RampTop::RampTop(const dReal pos[3])
     : ShapedProp("ramptop", prop_records.rampTop, pos, 0.2, RAMP_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
         BT(1.272, 0.85, 0.1, 0, 0, 0.1, AXIS_Y, -0.11667 * M_PI),
-        B(0.08, 0.85, 0.25, -0.54, 0, -0.225), B(0.08, 0.85, 0.65, 0.54, 0, -0.025),
+        B(0.08, 0.85, 0.25, -0.54, 0, -0.225),
+        B(0.08, 0.85, 0.65, 0.54, 0, -0.025),
         B(1.0, 0.85, 0.08, 0, 0, -0.2),
     };
     attachShapes(body, this, wld_space(), s, count(s));
@@ -245,9 +259,12 @@ Stacker::Stacker(const dReal pos[3])
         BT(0.1, 0.0707, 0.0707, 0, -0.05, 0.25, AXIS_X, M_PI / 4),
         BT(0.0707, 0.1, 0.0707, 0.05, 0, 0.25, AXIS_Y, M_PI / 4),
         BT(0.0707, 0.1, 0.0707, -0.05, 0, 0.25, AXIS_Y, M_PI / 4),
-        B(0.1, 0.1, 0.05, 0, 0, 0.275),      B(0.3414, 0.3414, 0.05, 0, 0, 0.225),
-        B(0.035, 0.27, 0.4, -0.118, 0, 0),   B(0.035, 0.27, 0.4, 0.118, 0, 0),
-        B(0.27, 0.035, 0.4, 0, -0.118, 0),   B(0.27, 0.035, 0.4, 0, 0.118, 0),
+        B(0.1, 0.1, 0.05, 0, 0, 0.275),
+        B(0.3414, 0.3414, 0.05, 0, 0, 0.225),
+        B(0.035, 0.27, 0.4, -0.118, 0, 0),
+        B(0.035, 0.27, 0.4, 0.118, 0, 0),
+        B(0.27, 0.035, 0.4, 0, -0.118, 0),
+        B(0.27, 0.035, 0.4, 0, 0.118, 0),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -258,8 +275,10 @@ TempleCornice::TempleCornice(const dReal pos[3])
     const dReal t = 0.04444 * M_PI;
     const ShapeSpec s[] = {
         B(3.4, 0.2, 0.24, 0, 0, -0.1),
-        BT(1.7, 0.1, 0.4, -0.82, 0, 0.1, AXIS_Y, -t),  BT(1.7, 0.1, 0.4, 0.82, 0, 0.1, AXIS_Y, t),
-        BT(1.75, 0.2, 0.05, -0.85, 0, 0.3, AXIS_Y, -t), BT(1.75, 0.2, 0.05, 0.85, 0, 0.3, AXIS_Y, t),
+        BT(1.7, 0.1, 0.4, -0.82, 0, 0.1, AXIS_Y, -t),
+        BT(1.7, 0.1, 0.4, 0.82, 0, 0.1, AXIS_Y, t),
+        BT(1.75, 0.2, 0.05, -0.85, 0, 0.3, AXIS_Y, -t),
+        BT(1.75, 0.2, 0.05, 0.85, 0, 0.3, AXIS_Y, t),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -268,11 +287,10 @@ static const dReal SEAL_BOX[3] = {1.8, 1.8, 0.1};
 TombSeal::TombSeal(const dReal pos[3])
     : ShapedProp("tombseal", prop_records.tombSeal, pos, 0.1, SEAL_BOX, nullptr, 0) {
     const ShapeSpec s[] = {
-        B(1.8, 1.8, 0.1, 0, 0, 0),
-        B(0.1, 2.0, 0.2, -0.95, 0, -0.05),  B(0.1, 2.0, 0.2, 0.95, 0, -0.05),
-        B(2.0, 0.1, 0.2, 0, -0.95, -0.05),  B(2.0, 0.1, 0.2, 0, 0.95, -0.05),
-        B(0.07, 0.18, 0.2, -0.324, 0, 0.15), B(0.07, 0.18, 0.2, 0.324, 0, 0.15),
-        shapeCapsule(0.1, 0.87, 0, 0, 0.25, AXIS_Y, M_PI / 2),
+        B(1.8, 1.8, 0.1, 0, 0, 0),          B(0.1, 2.0, 0.2, -0.95, 0, -0.05),
+        B(0.1, 2.0, 0.2, 0.95, 0, -0.05),   B(2.0, 0.1, 0.2, 0, -0.95, -0.05),
+        B(2.0, 0.1, 0.2, 0, 0.95, -0.05),   B(0.07, 0.18, 0.2, -0.324, 0, 0.15),
+        B(0.07, 0.18, 0.2, 0.324, 0, 0.15), shapeCapsule(0.1, 0.87, 0, 0, 0.25, AXIS_Y, M_PI / 2),
     };
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -288,8 +306,8 @@ Egg::Egg(int variant, const dReal pos[3])
 
 static const dReal WEIGHT_BOX[3] = {0.8, 0.8, 0.8};
 HeavyWeight::HeavyWeight(const dReal pos[3])
-    : HeldLighterProp("heavyweight", prop_records.heavyWeight, pos, 0.275, WEIGHT_BOX, nullptr,
-                      0, 0.1, 0.45) {
+    : HeldLighterProp("heavyweight", prop_records.heavyWeight, pos, 0.275, WEIGHT_BOX, nullptr, 0,
+                      0.1, 0.45) {
     const ShapeSpec s[] = {B(0.8, 0.8, 0.8, 0, 0, 0), shapeCylinder(0.19, 0.05, 0, 0, 0.55)};
     attachShapes(body, this, wld_space(), s, count(s));
 }
@@ -311,9 +329,9 @@ TemplePillar::TemplePillar(const dReal pos[3])
     : HeldLighterProp("pillar", prop_records.templePillar, pos, 2.6, PILLAR_BOX, nullptr, 0, 0.6,
                       2.6) {
     const ShapeSpec s[] = {
-        B(0.4, 0.4, 0.1, 0, 0, 0.75),     B(0.4, 0.4, 0.1, 0, 0, -0.75),
+        B(0.4, 0.4, 0.1, 0, 0, 0.75),      B(0.4, 0.4, 0.1, 0, 0, -0.75),
         B(0.22, 0.22, 0.074, 0, 0, 0.666), B(0.22, 0.22, 0.074, 0, 0, -0.666),
-        B(0.12, 0.12, 1.1, 0, 0, 0),      shapeSphere(0.15, 0, 0, 0.62),
+        B(0.12, 0.12, 1.1, 0, 0, 0),       shapeSphere(0.15, 0, 0, 0.62),
         shapeSphere(0.15, 0, 0, -0.62),
     };
     attachShapes(body, this, wld_space(), s, count(s));
@@ -325,12 +343,12 @@ std::array<dReal, 3> riserBox(int tenths) { return {0.19, 0.19, riserHeight(tent
 }  // namespace
 
 Riser::Riser(int tenths, const dReal pos[3])
-    : HeldLighterProp("riser", tenths == 11 ? prop_records.riserTall : prop_records.riser, pos,
-                      0.2, riserBox(tenths).data(), nullptr, 0, 0.125,
-                      0.25) {
+    : HeldLighterProp("riser", tenths == 11 ? prop_records.riserTall : prop_records.riser, pos, 0.2,
+                      riserBox(tenths).data(), nullptr, 0, 0.125, 0.25) {
     const dReal h = riserHeight(tenths), top = h / 2 + 0.05, turn = 0.48333 * M_PI;
     const ShapeSpec s[] = {
-        B(0.19, 0.19, h, 0, 0, 0), B(0.3, 0.3, 0.1, 0, 0, h / 2),
+        B(0.19, 0.19, h, 0, 0, 0),
+        B(0.3, 0.3, 0.1, 0, 0, h / 2),
         shapeCapsule(0.025, 0.3, -0.002617, 0.125, top, AXIS_Y, turn),
         shapeCapsule(0.025, 0.3, 0.002617, -0.125, top, AXIS_Y, turn),
     };
@@ -350,7 +368,8 @@ ShapeSpec seal(ShapeSpec s) { return withCategory(s, CAT_SEAL); }
 
 static const dReal PIN_BOX[3] = {0.1, 0.1, 1.0};
 SealPin::SealPin(const dReal pos[3])
-    : ShapedProp("sealpin", prop_records.sealPin, pos, 2.0, PIN_BOX, nullptr, 0), space(ownSpace()) {
+    : ShapedProp("sealpin", prop_records.sealPin, pos, 2.0, PIN_BOX, nullptr, 0),
+      space(ownSpace()) {
     dBodySetLinearDamping(body, 0.03);
     dBodySetAngularDamping(body, 0.06);
     const ShapeSpec s[] = {

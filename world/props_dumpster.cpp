@@ -39,8 +39,10 @@ Dumpster::Dumpster(const dReal pos[3], bool flipped)
     space = dSimpleSpaceCreate(wld_space());
     dSpaceSetCleanup(space, 0);
     const ShapeSpec s[] = {
-        bin(shapeBox(2.0, 1.0, 0.05, 0, 0, -0.25)),   bin(shapeBox(2.0, 0.05, 0.6, 0, 0.475, 0.075)),
-        bin(shapeBox(2.0, 0.05, 0.6, 0, -0.475, 0.075)), bin(shapeBox(0.05, 0.95, 0.6, 0.975, 0, 0.075)),
+        bin(shapeBox(2.0, 1.0, 0.05, 0, 0, -0.25)),
+        bin(shapeBox(2.0, 0.05, 0.6, 0, 0.475, 0.075)),
+        bin(shapeBox(2.0, 0.05, 0.6, 0, -0.475, 0.075)),
+        bin(shapeBox(0.05, 0.95, 0.6, 0.975, 0, 0.075)),
         bin(shapeBox(0.05, 0.95, 0.6, -0.975, 0, 0.075)),
     };
     attachShapes(body, this, space, s, 5);

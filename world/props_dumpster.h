@@ -5,12 +5,12 @@
 #include "world/worldobj.h"
 
 class DumpsterLid : public DynamicWorldObj {
-public:
+   public:
     DumpsterLid(const dReal pos[3], const dReal rotation[12], dSpaceID space);
 };
 
 class Dumpster : public DynamicWorldObj {
-public:
+   public:
     Dumpster(const dReal pos[3], bool flipped);
     ~Dumpster() override;
     void update(float dt) override;

@@ -76,9 +76,9 @@ CharBoard::CharBoard(const char* letter, const dReal pos[3])
     dMassSetBox(&m, 0.8, 0.1, 0.48, 0.7);
     dBodySetMass(body, &m);
     const ShapeSpec s[] = {
-        shapeBox(0.1, 0.48, 0.7, 0, 0, 0),      shapeBox(0.06, 0.06, 0.3, 0, 0.19, -0.5),
+        shapeBox(0.1, 0.48, 0.7, 0, 0, 0),         shapeBox(0.06, 0.06, 0.3, 0, 0.19, -0.5),
         shapeBox(0.06, 0.06, 0.3, 0, -0.19, -0.5), shapeBox(0.06, 0.4, 0.06, 0, 0, 0.45),
-        shapeBox(0.1, 0.1, 0.1, 0, 0.19, 0.4),  shapeBox(0.1, 0.1, 0.1, 0, -0.19, 0.4),
+        shapeBox(0.1, 0.1, 0.1, 0, 0.19, 0.4),     shapeBox(0.1, 0.1, 0.1, 0, -0.19, 0.4),
     };
     attachShapes(body, this, wld_space(), s, 6);
     int i = letterIndex(letter);

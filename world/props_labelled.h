@@ -5,7 +5,7 @@
 #include "world/props_basic.h"
 
 class Canister : public BoxObj {
-public:
+   public:
     // formula: one of PROP_FORMULAS; names the canister "acid" or "base".
     Canister(const char* formula, const dReal pos[3]);
     ~Canister() override;
@@ -18,7 +18,7 @@ public:
 };
 
 class CharBoard : public DynamicWorldObj {
-public:
+   public:
     // letter: a one-letter text kept by the caller (a level table constant).
     CharBoard(const char* letter, const dReal pos[3]);
     ~CharBoard() override;

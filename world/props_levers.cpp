@@ -26,7 +26,7 @@ const dReal BOX_SIZE[3] = {0.28, 0.28, 0.28};
 const dReal NO_OFFSET[3] = {0, 0, 0};
 const dReal FEED_ANGLE = -0.1 * M_PI;  // held below this, the feed runs
 const float SPAWN_INTERVAL = 4.0f;
-const bool GREEN_PATTERN[CONVEYOR_BOXES] = {true, false, true, true, false,
+const bool GREEN_PATTERN[CONVEYOR_BOXES] = {true,  false, true, true,  false,
                                             false, false, true, false, true};
 
 struct Bounds {
@@ -77,7 +77,8 @@ dReal LeverProp::angle() const { return dJointGetHingeAngle(hinge); }
 
 // ------------------------------------------------------------- rail lever
 
-RailLever::RailLever(const dReal pos[3]) : LeverProp("lever", pos, -0.3 * M_PI, 0.3 * M_PI), pulled(false) {}
+RailLever::RailLever(const dReal pos[3])
+    : LeverProp("lever", pos, -0.3 * M_PI, 0.3 * M_PI), pulled(false) {}
 
 void RailLever::update(float dt) {
     DynamicWorldObj::update(dt);

@@ -7,7 +7,7 @@
 #include "world/props_basic.h"
 
 class LeverProp : public DynamicWorldObj {
-public:
+   public:
     LeverProp(const char* name, const dReal pos[3], dReal loStop, dReal hiStop);
     ~LeverProp() override;
     dReal angle() const;  // the hinge angle; positive tilts the top toward +x
@@ -16,7 +16,7 @@ public:
 };
 
 class RailLever : public LeverProp {
-public:
+   public:
     explicit RailLever(const dReal pos[3]);
     void update(float dt) override;
 
@@ -24,7 +24,7 @@ public:
 };
 
 class LiftLever : public LeverProp {
-public:
+   public:
     explicit LiftLever(const dReal pos[3]);
     ~LiftLever() override;
     void update(float dt) override;
@@ -40,7 +40,7 @@ public:
 enum { CONVEYOR_BOXES = 10 };
 
 class ConveyerLever : public LeverProp {
-public:
+   public:
     explicit ConveyerLever(const dReal pos[3]);
     ~ConveyerLever() override;
     void update(float dt) override;

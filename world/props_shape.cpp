@@ -23,10 +23,14 @@ ShapeSpec blank(ShapeKind kind, dReal ox, dReal oy, dReal oz) {
 
 dGeomID createGeom(dSpaceID space, const ShapeSpec& s) {
     switch (s.kind) {
-        case SHAPE_CYLINDER: return dCreateCylinder(space, s.size[0], s.size[1]);
-        case SHAPE_CAPSULE: return dCreateCapsule(space, s.size[0], s.size[1]);
-        case SHAPE_SPHERE: return dCreateSphere(space, s.size[0]);
-        case SHAPE_BOX: break;
+        case SHAPE_CYLINDER:
+            return dCreateCylinder(space, s.size[0], s.size[1]);
+        case SHAPE_CAPSULE:
+            return dCreateCapsule(space, s.size[0], s.size[1]);
+        case SHAPE_SPHERE:
+            return dCreateSphere(space, s.size[0]);
+        case SHAPE_BOX:
+            break;
     }
     return dCreateBox(space, s.size[0], s.size[1], s.size[2]);
 }

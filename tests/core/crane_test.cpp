@@ -1,10 +1,11 @@
+#include "vehicles/crane.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "bus/bus.h"
 #include "tools/arena/truckyard.h"
-#include "vehicles/crane.h"
 #include "vehicles/truck.h"
 #include "world/gamestep.h"
 #include "world/wld.h"
@@ -15,7 +16,7 @@ int clicks = 0;
 void countClick(const char*) { clicks++; }
 
 class CraneArm : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         clicks = 0;

@@ -14,13 +14,13 @@ namespace {
 int graspedOn = 0, graspedOff = 0;
 
 class WatchedCrate : public Crate {
-public:
+   public:
     using Crate::Crate;
     void setGrasped(bool g) override { (g ? graspedOn : graspedOff)++; }
 };
 
 class Grasp : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         graspedOn = graspedOff = 0;

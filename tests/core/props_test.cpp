@@ -1,3 +1,5 @@
+#include "world/props.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 #include "bus/bus.h"
 #include "world/contact.h"
 #include "world/gamestep.h"
-#include "world/props.h"
 #include "world/props_dumpster.h"
 #include "world/props_labelled.h"
 #include "world/props_levers.h"
@@ -25,7 +26,7 @@ void noGoals(int, bool* won, bool* lost) { *won = *lost = false; }
 const LevelBuilder groundOnly = {buildGround, noGoals};
 
 class Props : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         wld_setLevelBuilder(&groundOnly);

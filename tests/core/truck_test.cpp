@@ -1,3 +1,5 @@
+#include "vehicles/truck.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include "bus/bus.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/trailer.h"
-#include "vehicles/truck.h"
 #include "world/gamestep.h"
 #include "world/wld.h"
 
@@ -15,7 +16,7 @@ namespace {
 enum { FRONT_LEFT, FRONT_RIGHT, REAR_LEFT, REAR_RIGHT };
 
 class Truck : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         wld_truckFactory = truck_create;

@@ -1,3 +1,5 @@
+#include "vehicles/vehicle.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "bus/bus.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
-#include "vehicles/vehicle.h"
 #include "world/gamestep.h"
 #include "world/wld.h"
 
@@ -16,7 +17,7 @@ std::vector<std::string> heard;
 void record(const char* text) { heard.push_back(text); }
 
 class Vehicle : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         heard.clear();

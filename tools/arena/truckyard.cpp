@@ -16,8 +16,8 @@ float noEdge[6] = {0, 0, 0, 0, 0, 0};
 geomdesc groundRecord = {};
 
 void pushQuadCorner(float x, float y, float shade) {
-    float v[9] = {x, y, (float)TRUCKYARD_GROUND, 0, 0, 1, 0.55f * shade, 0.52f * shade,
-                  0.45f * shade};
+    float v[9] = {
+        x, y, (float)TRUCKYARD_GROUND, 0, 0, 1, 0.55f * shade, 0.52f * shade, 0.45f * shade};
     groundTriangles.insert(groundTriangles.end(), v, v + 9);
 }
 
@@ -30,8 +30,10 @@ geomdesc* ground() {
         for (int j = 0; j < GRID; j++) {
             float x0 = i - half, y0 = j - half, x1 = x0 + 1, y1 = y0 + 1;
             float shade = ((i + j) % 2) ? 1.0f : 0.9f;
-            pushQuadCorner(x0, y0, shade), pushQuadCorner(x1, y0, shade), pushQuadCorner(x1, y1, shade);
-            pushQuadCorner(x0, y0, shade), pushQuadCorner(x1, y1, shade), pushQuadCorner(x0, y1, shade);
+            pushQuadCorner(x0, y0, shade), pushQuadCorner(x1, y0, shade),
+                pushQuadCorner(x1, y1, shade);
+            pushQuadCorner(x0, y0, shade), pushQuadCorner(x1, y1, shade),
+                pushQuadCorner(x0, y1, shade);
         }
     }
     groundRecord.numt = (int)(groundTriangles.size() / 27);
@@ -50,7 +52,6 @@ void buildGround(dReal truckPos[3], float* orbit, float* elevation, float* dista
     *elevation = 0.35f;
     *distance = 6.0f;
 }
-
 
 void buildProps() {
     // Two rows of crates ahead and to the left, loads and parts beyond.

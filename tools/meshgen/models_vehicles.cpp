@@ -41,7 +41,8 @@ void wheel(Model& model, float radius, float length) {
         return sector % 2 ? RUBBER : shade(RUBBER, 1.5f);
     });
     append(model.mesh, tyre);
-    append(model.mesh, placed(cylinder(radius * 0.62f, 0.02f, 14), {0, 0, length / 2 + 0.005f}), RIM);
+    append(model.mesh, placed(cylinder(radius * 0.62f, 0.02f, 14), {0, 0, length / 2 + 0.005f}),
+           RIM);
     for (int k = 0; k < 3; k++) {
         Mesh spoke = box(radius * 1.1f, radius * 0.12f, 0.012f);
         append(model.mesh, placed(spoke, {0, 0, length / 2 + 0.02f}, {0, 0, 1}, k * PI_F / 3),
@@ -85,8 +86,8 @@ QUORVEL_MODEL(truck) {
     addBox(m, 0.34f, 0.66f, 0.22f, 0.42f, 0, 0.19f, CAB_BLUE);
     addBox(m, 0.01f, 0.56f, 0.12f, 0.595f, 0, 0.2f, WINDOW);
     for (float s : {1.0f, -1.0f}) addBox(m, 0.2f, 0.01f, 0.1f, 0.44f, s * 0.335f, 0.2f, WINDOW);
-    addBox(m, 0.03f, 0.5f, 0.06f, 0.6f, 0, 0.0f, STEEL);        // bumper
-    addBox(m, 0.5f, 0.66f, 0.1f, -0.32f, 0, 0.13f, WOOD);      // deck
+    addBox(m, 0.03f, 0.5f, 0.06f, 0.6f, 0, 0.0f, STEEL);          // bumper
+    addBox(m, 0.5f, 0.66f, 0.1f, -0.32f, 0, 0.13f, WOOD);         // deck
     addBox(m, 0.03f, 0.66f, 0.16f, -0.585f, 0, 0.16f, CAB_BLUE);  // tailboard
     for (float s : {1.0f, -1.0f}) {
         for (float x : {0.45f, -0.45f}) addBox(m, 0.46f, 0.04f, 0.05f, x, s * 0.33f, 0.1f, IRON);

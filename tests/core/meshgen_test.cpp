@@ -223,7 +223,8 @@ TEST(GeneratedRecords, SizesAndFieldsMatchTheirArrays) {
         EXPECT_GT(g.numt, 0);
         EXPECT_EQ(g.bufsz[0], g.numt * GEOM_TRIANGLE_BYTES);
         EXPECT_EQ(g.bufsz[1], g.nume ? g.nume * GEOM_EDGE_BYTES : GEOM_EDGE_BYTES);
-        EXPECT_EQ(g.vbos[0] | g.vbos[1], 0u);
+        // Buffer names belong to the registry once a level has run in this
+        // process, so only the reserved words are checked here.
         EXPECT_EQ(g.bufaux[0] | g.bufaux[1], 0);
         ASSERT_NE(g.tridata, nullptr);
         ASSERT_NE(g.edgedata, nullptr);

@@ -1,7 +1,43 @@
-// Level 15, "dump". Its terrain and objects come with its layout.
+// Level 15, "dump": the truck loads the six granite blocks from the quarry
+// floor into the dump truck waiting in the bay below; the dump truck hauls
+// them up the road and tips them into the bin on the plateau.
+#include "geom/records.h"
+#include "vehicles/dumptruck.h"
+#include "world/levels/level15_dump.h"
 #include "world/levels/level_common.h"
+#include "world/props_basic.h"
+
+namespace {
+
+// The dump truck's chassis rides this far above the ground its wheels touch.
+const dReal DUMPTRUCK_RIDE = 0.62;
+const dReal SETTLE = 0.002;  // blocks start this far above what holds them
+
+void addBlock(dReal x, dReal y, dReal z) {
+    using namespace dump;
+    const dReal pos[3] = {x, y, z};
+    const dReal size[3] = {BLOCK_SIZE, BLOCK_SIZE, BLOCK_SIZE};
+    const dReal noOffset[3] = {0, 0, 0};
+    add(new BoxObj("block", &geom_dump_block, pos, size, BLOCK_DENSITY, noOffset));
+}
+
+}  // namespace
 
 void build_dump(LevelOut& out) {
+    using namespace dump;
+    makeTerrain(&geom_dump_terrain, nullptr);
+    const dReal truckAt[3] = {DUMPTRUCK_X, DUMPTRUCK_Y, BAY_Z + DUMPTRUCK_RIDE};
+    add(new DumpTruckObj(truckAt, false));
+    // Rows of three, two and one along x, each resting on the row below.
+    const dReal pitch = BLOCK_SIZE + BLOCK_GAP;
+    for (int row = 0; row < 3; row++) {
+        int count = 3 - row;
+        for (int i = 0; i < count; i++) {
+            dReal x = PYRAMID_X + pitch * (i - (count - 1) / 2.0);
+            dReal z = FLOOR_Z + BLOCK_SIZE / 2 + row * (BLOCK_SIZE + SETTLE) + SETTLE;
+            addBlock(x, PYRAMID_Y, z);
+        }
+    }
     setTruckStart(out, -6.15, -9.3, -0.34);
     setCamera(out, -0.6f, 0.2f, 5.0f);
 }

@@ -1,6 +1,38 @@
-// Level 18, "daredevil". Its terrain and objects come with its layout.
+// Level 18, "daredevil": the fork lift builds a jump from three ramp bases
+// and three ramp tops at the canyon's lip, then parks in the storage shed;
+// the racer then runs up and jumps the canyon.
+#include "geom/records.h"
+#include "vehicles/forklift.h"
+#include "vehicles/racer.h"
+#include "world/levels/level18_daredevil.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+#include "world/wld.h"
+
+namespace {
+
+const dReal FORKLIFT_RIDE = 0.32;
+const dReal RACER_RIDE = 0.26;
+const dReal BASE_RIDE = 0.402;  // a ramp base's body above the ground it stands on
+const dReal TOP_RIDE = 0.352;
+
+}  // namespace
 
 void build_daredevil(LevelOut& out) {
+    using namespace daredevil;
+    makeTerrain(&geom_daredevil_terrain, &geom_daredevil_collision);
+    for (int i = 0; i < 3; i++) {
+        const dReal pos[3] = {PARTS_X + PARTS_PITCH * i, PARTS_Y, BASE_RIDE};
+        add(new RampBase(pos));
+    }
+    for (int i = 0; i < 3; i++) {
+        const dReal pos[3] = {PARTS_X + PARTS_PITCH * i, TOPS_Y, TOP_RIDE};
+        add(new RampTop(pos));
+    }
+    const dReal racerAt[3] = {RACER_X, 0, RACER_RIDE};
+    add(new Racer(racerAt));
+    const dReal liftAt[3] = {FORKLIFT_X, FORKLIFT_Y, FORKLIFT_RIDE};
+    ForkLift* forkLift = add(new ForkLift(liftAt));
+    if (forkLift) wld_setObjectOfInterest(forkLift);
     setCamera(out, -2.0f, 0.2f, 1.7f);
 }

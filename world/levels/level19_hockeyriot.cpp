@@ -1,6 +1,29 @@
-// Level 19, "hockeyriot". Its terrain and objects come with its layout.
+// Level 19, "hockeyriot": two police cars left spinning in the street after
+// the riot; the fork lift pushes them back into the station's yard.
+#include "geom/records.h"
+#include "vehicles/forklift.h"
+#include "vehicles/policecar.h"
+#include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level_common.h"
+#include "world/wld.h"
+
+namespace {
+
+const dReal FORKLIFT_RIDE = 0.32;
+const dReal CAR_RIDE = 0.36;  // its axles' wheels just touch the street
+
+}  // namespace
 
 void build_hockeyriot(LevelOut& out) {
+    using namespace hockeyriot;
+    makeTerrain(&geom_hockeyriot_terrain, &geom_hockeyriot_collision);
+    for (int i = 0; i < 2; i++) {
+        const dReal at[3] = {CAR_AT[i][0], CAR_AT[i][1], CAR_RIDE};
+        PoliceCar* car = add(new PoliceCar(at));
+        if (car) dBodySetAngularVel(car->body, 0, 0, CAR_SPIN[i]);
+    }
+    const dReal liftAt[3] = {FORKLIFT_X, FORKLIFT_Y, FORKLIFT_RIDE};
+    ForkLift* forkLift = add(new ForkLift(liftAt));
+    if (forkLift) wld_setObjectOfInterest(forkLift);
     setCamera(out, -0.15f, 0.2f, 2.9f);
 }

@@ -1,7 +1,42 @@
-// Level 20, "canal". Its terrain and objects come with its layout.
+// Level 20, "canal": finish the railway bridge over the drained canal. Four
+// risers go into the pillars' sockets and six girders become the missing
+// rails; pulling the rail lever then sends the train over from the east.
+#include "geom/records.h"
+#include "vehicles/train.h"
+#include "world/levels/level20_canal.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+#include "world/props_levers.h"
+
+namespace {
+
+const int RISER_TENTHS = 11;
+const dReal RISER_PITCH = 0.6;
+const dReal GIRDER_PITCH = 0.35;
+const dReal SETTLE = 0.003;
+const dReal TREAD_RADIUS = 0.16;   // the train's wheels ride the rail heads
+const dReal LEVER_ABOVE = 0.3;     // the lever's body above the bank
+
+}  // namespace
 
 void build_canal(LevelOut& out) {
+    using namespace canal;
+    makeTerrain(&geom_canal_terrain, nullptr);
+    makeScenery(&geom_canal_scenery);
+    for (int i = 0; i < 4; i++) {
+        const dReal pos[3] = {RISERS_X + RISER_PITCH * i, RISERS_Y,
+                              BANK_Z + RISER_HEIGHT / 2 + SETTLE};
+        add(new Riser(RISER_TENTHS, pos));
+    }
+    const dReal trainAt[3] = {TRAIN_X, 0, RAIL_HEAD + TREAD_RADIUS};
+    add(new TrainObj(trainAt));
+    for (int i = 0; i < 6; i++) {
+        const dReal pos[3] = {GIRDERS_X, GIRDERS_Y + GIRDER_PITCH * i,
+                              BANK_Z + GIRDER_FOOT_BELOW + SETTLE};
+        add(new Girder(pos));
+    }
+    const dReal leverAt[3] = {LEVER_X, LEVER_Y, BANK_Z + LEVER_ABOVE};
+    add(new RailLever(leverAt));
     setTruckStart(out, -18, 2, 1);
     setCamera(out, -0.15f, 0.2f, 2.9f);
 }

@@ -1,6 +1,30 @@
-// Level 21, "egghunt". Its terrain and objects come with its layout.
+// Level 21, "egghunt": eight eggs hidden about the meadow go into the
+// trailer the truck pulls.
+#include "geom/records.h"
+#include "vehicles/trailer.h"
+#include "world/levels/level21_egghunt.h"
 #include "world/levels/level_common.h"
+#include "world/props.h"
+
+namespace {
+
+const dReal TRAILER_RIDE = 0.36;  // its wheels just touch the meadow
+const dReal TRUCK_AHEAD = 1.75;   // of the trailer, where the hitch reaches
+const dReal EGG_FOOT = 0.2;       // an egg's flat foot below its body
+const dReal SETTLE = 0.003;
+
+}  // namespace
 
 void build_egghunt(LevelOut& out) {
+    using namespace egghunt;
+    makeTerrain(&geom_egghunt_terrain, nullptr);
+    const dReal trailer[3] = {TRAILER_X, TRAILER_Y, TRAILER_RIDE};
+    add(new TrailerObj("trailer", trailer));
+    for (int i = 0; i < 8; i++) {
+        const EggSpot& e = EGGS[i];
+        const dReal pos[3] = {e.x, e.y, (e.onStump ? STUMP_TOP : 0) + EGG_FOOT + SETTLE};
+        add(new Egg(i, pos));
+    }
+    setTruckStart(out, trailer[0] + TRUCK_AHEAD, trailer[1], trailer[2]);
     setCamera(out, 0.0f, 0.25f, 2.0f);
 }

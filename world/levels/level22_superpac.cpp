@@ -1,7 +1,43 @@
-// Level 22, "superpac". Its terrain and objects come with its layout.
+// Level 22, "superpac": hang the seven advertising boards on the viaduct,
+// one letter per place, facing west.
+#include "geom/records.h"
+#include "world/levels.h"
+#include "world/levels/level22_superpac.h"
 #include "world/levels/level_common.h"
+#include "world/props_labelled.h"
+
+namespace {
+
+const dReal BOARD_LEGS = 0.65;  // the legs' feet below the board's centre
+const dReal SETTLE = 0.003;
+// One-letter names that outlive the level: the boards keep pointers to them.
+const char* const LETTER_NAMES[7] = {"Q", "U", "O", "R", "V", "E", "L"};
+
+const char* letterName(char letter) {
+    for (const char* name : LETTER_NAMES)
+        if (name[0] == letter) return name;
+    return nullptr;
+}
+
+}  // namespace
 
 void build_superpac(LevelOut& out) {
+    using namespace superpac;
+    makeTerrain(&geom_superpac_terrain, nullptr);
+    // The boards wait in the reverse of their order along the viaduct, so
+    // the player reads the word only once it hangs.
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        const char* name = letterName(letters[6 - i]);
+        if (!name) continue;
+        const dReal pos[3] = {BOARDS_X, BOARDS_Y0 + BOARDS_PITCH * i,
+                              TERRACE_Z + BOARD_LEGS + SETTLE};
+        CharBoard* board = add(new CharBoard(name, pos));
+        if (!board) continue;
+        dMatrix3 turned;
+        dRFromAxisAndAngle(turned, 0, 0, 1, M_PI / 2);
+        dBodySetRotation(board->body, turned);
+    }
     setTruckStart(out, -10, 0, 0.4);
     setCamera(out, 0.0f, 0.058f, 4.83f);
 }

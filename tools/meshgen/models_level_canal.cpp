@@ -1,0 +1,88 @@
+// The canal at low tide: banks with the railway's rails on sleepers, the
+// drained bed with its puddles, two pillars with riser sockets, seats at
+// the abutments, and a slipway down from the west bank. Scenery: houses,
+// a signal and the lock gates up and down the canal.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level20_canal.h"
+
+using namespace kit;
+using namespace canal;
+
+namespace {
+
+const Vec3 MUD = {0.45f, 0.40f, 0.30f};
+const Vec3 SLEEPER = {0.40f, 0.30f, 0.22f};
+
+void rails(Mesh& m, float x0, float x1) {
+    for (int s = -1; s <= 1; s += 2)
+        slab(m, x0, x1, s * RAIL_Y - RAIL_WIDTH / 2, s * RAIL_Y + RAIL_WIDTH / 2, BANK_Z, RAIL_HEAD,
+             STEEL);
+    for (float x = x0 + 0.3f; x < x1 - 0.2f; x += 0.8f)
+        mark(m, x, x + 0.25f, -0.75f, 0.75f, BANK_Z, SLEEPER);
+}
+
+// A seat for the girders' ends: a block at the bank's edge with lips that
+// keep each girder's foot over its rail line.
+void seat(Mesh& m, float x) {
+    slab(m, x - 0.2f, x + 0.2f, -0.8f, 0.8f, BED_Z, SEAT_Z, CONCRETE);
+    for (int s = -1; s <= 1; s += 2)
+        for (float off : {-0.16f, 0.10f})
+            slab(m, x - 0.2f, x + 0.2f, s * RAIL_Y + off, s * RAIL_Y + off + 0.06f, SEAT_Z,
+                 SEAT_Z + 0.05f, YELLOW);
+}
+
+void pillar(Mesh& m, float x) {
+    slab(m, x - PILLAR_HALF_X, x + PILLAR_HALF_X, -PILLAR_HALF_Y, PILLAR_HALF_Y, BED_Z, PILLAR_TOP,
+         STONE);
+    for (int s = -1; s <= 1; s += 2)
+        socket(m, x, s * RAIL_Y, SOCKET_INNER, SOCKET_WALL, PILLAR_TOP, PILLAR_TOP + SOCKET_DEPTH,
+               YELLOW);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(canal_terrain) {
+    Mesh& m = model.mesh;
+    // West bank around the slipway's cutting, the slipway, the east bank.
+    slab(m, WEST_X, WEST_EDGE, SLIP_Y1, HALF_Y, DEEP_Z, BANK_Z, GRASS);
+    slab(m, WEST_X, WEST_EDGE, -HALF_Y, SLIP_Y0, DEEP_Z, BANK_Z, GRASS);
+    slab(m, WEST_X, SLIP_X0, SLIP_Y0, SLIP_Y1, DEEP_Z, BANK_Z, GRASS);
+    ramp(m, SLIP_X0, WEST_EDGE, SLIP_Y0, SLIP_Y1, BANK_Z, BED_Z, DEEP_Z, CONCRETE);
+    slab(m, EAST_EDGE, EAST_X, -HALF_Y, HALF_Y, DEEP_Z, BANK_Z, GRASS);
+    // The bed, with the low-tide channel of puddles down its middle.
+    slab(m, WEST_EDGE, EAST_EDGE, -HALF_Y, HALF_Y, DEEP_Z, BED_Z, MUD);
+    for (float y = -HALF_Y + 1; y < HALF_Y - 2; y += 3.5f)
+        mark(m, -3.6f + 0.3f * sinf(y), -2.4f + 0.3f * sinf(y), y, y + 2.6f, BED_Z, WATER);
+    rails(m, WEST_X, SUPPORT_X[0] - 0.2f);
+    rails(m, SUPPORT_X[3] + 0.2f, EAST_X);
+    seat(m, SUPPORT_X[0]);
+    seat(m, SUPPORT_X[3]);
+    pillar(m, SUPPORT_X[1]);
+    pillar(m, SUPPORT_X[2]);
+    // Where the parts wait, and the lever's plinth mark.
+    markFrame(m, RISERS_X - 1.0f, RISERS_X + 1.8f, RISERS_Y - 0.5f, RISERS_Y + 0.5f, BANK_Z, 0.05f,
+              YELLOW);
+    markFrame(m, GIRDERS_X - 1.3f, GIRDERS_X + 1.3f, GIRDERS_Y - 0.4f, GIRDERS_Y + 2.2f, BANK_Z,
+              0.05f, YELLOW);
+}
+
+QUORVEL_MODEL(canal_scenery) {
+    Mesh& m = model.mesh;
+    // Lock gates far up and down the canal.
+    for (float y : {-HALF_Y + 1.0f, HALF_Y - 1.5f})
+        slab(m, WEST_EDGE, EAST_EDGE, y, y + 0.5f, BED_Z, BANK_Z + 0.3f, WOOD);
+    // Houses along the banks.
+    const Vec3 walls[3] = {BRICK, STONE, CONCRETE};
+    for (int i = 0; i < 4; i++) {
+        float y = -20 + 11.0f * i;
+        if (y > -3 && y < 3) continue;
+        slab(m, -22, -17, y, y + 4, BANK_Z, BANK_Z + 2.6f, walls[i % 3]);
+        slab(m, 6, 11, y + 1, y + 5, BANK_Z, BANK_Z + 3.0f, walls[(i + 1) % 3]);
+        prismXZ(m, {{-22.2f, BANK_Z + 2.6f}, {-16.8f, BANK_Z + 2.6f}, {-19.5f, BANK_Z + 3.8f}}, y,
+                y + 4, RED);
+    }
+    // A railway signal east of the bridge.
+    column(m, 3.0f, -1.4f, BANK_Z, BANK_Z + 3.0f, 0.06f, 6, STEEL);
+    slab(m, 2.9f, 3.1f, -1.55f, -1.25f, BANK_Z + 2.5f, BANK_Z + 3.1f, RED);
+}

@@ -1,0 +1,50 @@
+// The canyon: desert run-up and landing, a deep canyon between them, the
+// storage shed, and painted guides for the run-up and the ramp. The
+// collision shape leaves out the paint and the rock detail.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level18_daredevil.h"
+
+using namespace kit;
+using namespace daredevil;
+
+namespace {
+
+const Vec3 DUST = {0.80f, 0.62f, 0.42f};
+const Vec3 CLIFF = {0.66f, 0.42f, 0.30f};
+
+void solid(Mesh& m) {
+    slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, DEEP_Z, 0, DUST);
+    slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, DEEP_Z, 0, DUST);
+    slab(m, LIP_X, FAR_X, -HALF_Y, HALF_Y, CANYON_FLOOR - 1, CANYON_FLOOR, CLIFF);
+    // The shed: back wall and two side walls, open toward the run-up (+x).
+    const float W = SHED_WALL, T = SHED_HEIGHT;
+    slab(m, SHED_X0 - W, SHED_X0, SHED_Y0 - W, SHED_Y1 + W, 0, T, WOOD);
+    slab(m, SHED_X0, SHED_X1, SHED_Y0 - W, SHED_Y0, 0, T, WOOD);
+    slab(m, SHED_X0, SHED_X1, SHED_Y1, SHED_Y1 + W, 0, T, WOOD);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(daredevil_collision) { solid(model.mesh); }
+
+QUORVEL_MODEL(daredevil_terrain) {
+    Mesh& m = model.mesh;
+    solid(m);
+    // Rock strata on the canyon walls, a touch proud of them.
+    for (int i = 0; i < 5; i++) {
+        float z0 = CANYON_FLOOR + 2.2f * i, z1 = z0 + 1.1f;
+        slab(m, LIP_X - 0.02f, LIP_X, -HALF_Y, HALF_Y, z0, z1, shade(CLIFF, 0.85f));
+        slab(m, FAR_X, FAR_X + 0.02f, -HALF_Y, HALF_Y, z0, z1, shade(CLIFF, 0.85f));
+    }
+    // The run-up's centre line, the ramp's bed at the lip, the landing line.
+    for (float x = RACER_X + 1.5f; x < RAMP_MARK_X0 - 0.5f; x += 2.0f)
+        mark(m, x, x + 1.0f, -0.04f, 0.04f, 0, PAINT);
+    markFrame(m, RAMP_MARK_X0, RAMP_MARK_X1, -0.5f, 0.5f, 0, 0.06f, YELLOW);
+    for (float y = -HALF_Y + 0.5f; y < HALF_Y; y += 2.0f)
+        mark(m, FAR_X + 2.0f, FAR_X + 2.15f, y, y + 1.0f, 0, RED);
+    markFrame(m, SHED_X0 + 0.6f, SHED_X0 + 2.6f, SHED_Y0 + 0.6f, SHED_Y1 - 0.6f, 0, 0.05f, YELLOW);
+    // The shed's roof line, on the walls' tops.
+    slab(m, SHED_X0 - SHED_WALL, SHED_X1, SHED_Y0 - 0.3f, SHED_Y1 + 0.3f, SHED_HEIGHT,
+         SHED_HEIGHT + 0.08f, RED);
+}

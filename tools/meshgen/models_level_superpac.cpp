@@ -1,0 +1,41 @@
+// The viaduct: stone arches carrying the railway deck, the ledge along its
+// west face with pegs between the seven board places, and the terrace road
+// with its ramp that brings the truck up beside it.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level22_superpac.h"
+
+using namespace kit;
+using namespace superpac;
+
+QUORVEL_MODEL(superpac_terrain) {
+    Mesh& m = model.mesh;
+    const float Y = VIADUCT_HALF_Y;
+    slab(m, -HALF, HALF, -HALF, HALF, DEEP_Z, 0, GRASS);
+    // Piers and the deck over the arches' openings.
+    for (float y = -Y; y < Y; y += 6.0f) {
+        slab(m, LEDGE_X0, DECK_X1, y, y + 1.6f, 0, DECK_Z - 0.8f, STONE);
+        prismXZ(m, {{LEDGE_X0, DECK_Z - 0.8f}, {DECK_X1, DECK_Z - 0.8f}, {DECK_X1, DECK_Z - 0.5f},
+                    {LEDGE_X0, DECK_Z - 0.5f}},
+                y + 1.6f, y + 6.0f, STONE);
+    }
+    slab(m, LEDGE_X0, DECK_X1, -Y, Y, DECK_Z - 0.5f, LEDGE_Z, STONE);
+    slab(m, FACE_X, PARAPET_X1, -Y, Y, LEDGE_Z, PARAPET_TOP, BRICK);
+    slab(m, PARAPET_X1, DECK_X1, -Y, Y, LEDGE_Z, DECK_Z, STONE);
+    // The board places: pegs between them on the ledge, a frame behind.
+    for (int k = 0; k <= 7; k++) {
+        float y = -1.75f + 0.5f * k;
+        slab(m, LEDGE_X0, FACE_X, y - PEG_WIDTH / 2, y + PEG_WIDTH / 2, LEDGE_Z,
+             LEDGE_Z + PEG_HEIGHT, YELLOW);
+    }
+    markFrame(m, LEDGE_X0, FACE_X, -1.8f, 1.8f, LEDGE_Z, 0.03f, PAINT);
+    // The terrace and its ramp.
+    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
+    // The ramp rises north: built rising along x, then turned a quarter.
+    Mesh up;
+    ramp(up, RAMP_Y0, TERRACE_Y0, -TERRACE_X1, -TERRACE_X0, 0, TERRACE_Z, DEEP_Z, CONCRETE);
+    rotate(up, {0, 0, 1}, 1.5707963f);
+    append(m, up);
+    for (float y = TERRACE_Y0 + 0.5f; y < TERRACE_Y1 - 0.5f; y += 2.0f)
+        mark(m, -0.64f, -0.56f, y, y + 1.0f, TERRACE_Z, PAINT);
+}

@@ -1,0 +1,76 @@
+// The gold claim: the creek bed, the bench above it with the tray, the belt's
+// bed and its guide rails that narrow to the wash point, and the bin at the
+// belt's end. Scenery: the belt itself, the sluice over the wash point and
+// the miners' cabin. Plus the gravel stone.
+#include "tools/meshgen/level_kit.h"
+#include "tools/meshgen/model.h"
+#include "world/levels/level24_yukon.h"
+
+using namespace kit;
+using namespace yukon;
+
+namespace {
+
+const Vec3 SILT = {0.50f, 0.46f, 0.38f};
+const Vec3 BELT = {0.18f, 0.18f, 0.19f};
+const Vec3 GRAVEL = {0.60f, 0.56f, 0.50f};
+const float GUIDE_SIDE = 0.12f;
+const float GUIDE_Z = BENCH_Z + GRAVEL_RADIUS;  // the rails meet a stone at its middle
+const float NARROW_X = WASH_X - 0.3f;
+
+void bench(Mesh& m) {
+    slab(m, -HALF_X, BELT_X0, SOUTH_Y, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
+    slab(m, BIN_X1, HALF_X, SOUTH_Y, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
+    slab(m, BELT_X0, BIN_X1, SOUTH_Y, BELT_Y0, DEEP_Z, BENCH_Z, SAND);
+    slab(m, BELT_X0, BIN_X1, BELT_Y1, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
+    slab(m, BELT_X0, BELT_X1, BELT_Y0, BELT_Y1, DEEP_Z, BENCH_Z - BELT_RECESS, STEEL);
+    slab(m, BELT_X1, BIN_X1, BELT_Y0, BELT_Y1, DEEP_Z, BIN_FLOOR, WOOD);
+}
+
+void guides(Mesh& m) {
+    const float T = TRAY_WALL, H = TRAY_WALL_HEIGHT;
+    slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - T, TRAY_Y0, BENCH_Z, BENCH_Z + H, WOOD);
+    slab(m, TRAY_X0, TRAY_X1, TRAY_Y1, TRAY_Y1 + T, BENCH_Z, BENCH_Z + H, WOOD);
+    float half = GUIDE_HALF_AT_WASH;
+    strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z},
+          {NARROW_X, WASH_Y - half, GUIDE_Z}, GUIDE_SIDE, YELLOW);
+    strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, GUIDE_Z},
+          {NARROW_X, WASH_Y + half, GUIDE_Z}, GUIDE_SIDE, YELLOW);
+    for (int s = -1; s <= 1; s += 2)
+        strut(m, {NARROW_X, WASH_Y + s * half, GUIDE_Z}, {BELT_X1, WASH_Y + s * half, GUIDE_Z},
+              GUIDE_SIDE, YELLOW);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(yukon_terrain) {
+    Mesh& m = model.mesh;
+    slab(m, -HALF_X, HALF_X, BENCH_EDGE_Y, NORTH_Y, DEEP_Z, CREEK_Z, SILT);
+    slab(m, -HALF_X, HALF_X, NORTH_Y, NORTH_Y + 3, DEEP_Z, 1.5f, GRASS);
+    for (float y = BENCH_EDGE_Y + 1.5f; y < NORTH_Y - 1; y += 2.4f)
+        mark(m, -HALF_X, HALF_X, y, y + 0.6f, CREEK_Z, WATER);
+    bench(m);
+    guides(m);
+    markFrame(m, GRAVEL_X0 - 0.6f, GRAVEL_X0 + 4 * GRAVEL_PITCH + 0.6f, GRAVEL_Y0 - 0.6f,
+              GRAVEL_Y0 + 3 * GRAVEL_PITCH + 0.6f, CREEK_Z, 0.05f, YELLOW);
+}
+
+QUORVEL_MODEL(yukon_scenery) {
+    Mesh& m = model.mesh;
+    // The belt's surface with its cross slats, in its bed.
+    slab(m, BELT_X0, BELT_X1, BELT_Y0, BELT_Y1, BENCH_Z - BELT_THICKNESS, BENCH_Z - 0.002f, BELT);
+    for (float x = BELT_X0 + 0.2f; x < BELT_X1; x += 0.5f)
+        slab(m, x, x + 0.06f, BELT_Y0, BELT_Y1, BENCH_Z - 0.004f, BENCH_Z - 0.001f, STEEL);
+    // The sluice's frame over the wash point, and its spray pipe.
+    for (int s = -1; s <= 1; s += 2)
+        column(m, WASH_X, WASH_Y + s * 1.3f, BENCH_Z, BENCH_Z + 1.6f, 0.06f, 6, WOOD);
+    strut(m, {WASH_X, WASH_Y - 1.3f, BENCH_Z + 1.6f}, {WASH_X, WASH_Y + 1.3f, BENCH_Z + 1.6f}, 0.1f,
+          WOOD);
+    column(m, WASH_X, WASH_Y, BENCH_Z + 0.9f, BENCH_Z + 1.6f, 0.04f, 6, WATER);
+    // The miners' cabin.
+    slab(m, -12, -8, -12, -9, BENCH_Z, BENCH_Z + 2.2f, WOOD);
+    prismXZ(m, {{-12.2f, BENCH_Z + 2.2f}, {-7.8f, BENCH_Z + 2.2f}, {-10, BENCH_Z + 3.2f}}, -12.2f,
+            -8.8f, shade(WOOD, 0.7f));
+}
+
+QUORVEL_MODEL(yukon_gravel) { append(model.mesh, sphere(GRAVEL_RADIUS, 4, 6), GRAVEL); }

@@ -1,0 +1,19 @@
+// The street after the riot, shared by its terrain shapes and its builder:
+// the police station's walled yard north of the street with its gate, the
+// street where the two cars were left spinning, and the arena opposite.
+#pragma once
+
+namespace hockeyriot {
+
+const float YARD_X0 = -32.0f, YARD_X1 = -16.0f, YARD_Y0 = 6.0f, YARD_Y1 = 16.0f;
+const float GATE_X0 = -27.0f, GATE_X1 = -19.0f;
+const float WALL = 0.3f, WALL_HEIGHT = 1.0f;
+const float HALF_X = 45.0f, HALF_Y = 30.0f;
+const float DEEP_Z = -1.0f;
+const float KERB_Y = 4.0f;  // the pavement's edge on the station's side
+// Where the cars stand, and the spin each was left with (rad/s about z).
+const float CAR_AT[2][2] = {{-23.0f, -1.5f}, {-12.0f, -4.0f}};
+const float CAR_SPIN[2] = {2.0f, -2.6f};
+const float FORKLIFT_X = -30.0f, FORKLIFT_Y = -5.0f;
+
+}  // namespace hockeyriot

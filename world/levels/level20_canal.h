@@ -1,0 +1,35 @@
+// The canal at low tide, shared by its terrain shapes and its builder: the
+// railway crosses the canal on two pillars; each pillar takes two risers in
+// sockets, one under each rail, and girders laid from seat to riser to riser
+// to seat become the missing rails. The banks' rails, the abutments' seats
+// and the riser caps all bring a girder's rail head to the same height.
+#pragma once
+
+namespace canal {
+
+const float BANK_Z = 0.6f;         // both banks
+const float BED_Z = -1.2f;         // the canal bed, drivable at low tide
+const float WATER_Z = -1.17f;      // puddles in the channel
+const float DEEP_Z = -2.5f;
+const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;  // where the banks end
+const float SUPPORT_X[4] = {-6.0f, -4.0f, -2.0f, 0.0f};  // seat, pillar, pillar, seat
+const float RAIL_Y = 0.49f;        // both rails, at +-
+const float RAIL_HEAD = 0.8f;      // top of every rail
+const float RAIL_WIDTH = 0.08f;
+const float GIRDER_HEAD_ABOVE = 0.16f, GIRDER_FOOT_BELOW = 0.05f;
+const float SEAT_Z = RAIL_HEAD - GIRDER_HEAD_ABOVE - GIRDER_FOOT_BELOW;  // a girder's foot
+const float RISER_HEIGHT = 1.1f;
+const float CAP_ABOVE = 0.05f;     // the riser cap's top above the riser's top
+const float PILLAR_TOP = SEAT_Z - CAP_ABOVE - RISER_HEIGHT;
+const float PILLAR_HALF_X = 0.3f, PILLAR_HALF_Y = 0.8f;
+const float SOCKET_INNER = 0.25f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.06f;
+// The slipway from the west bank down into the bed, south of the railway.
+const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
+const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
+// Where things wait: risers and girders on the west bank, the train east.
+const float RISERS_X = -12.0f, RISERS_Y = 3.5f;
+const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
+const float TRAIN_X = 8.0f;
+const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
+
+}  // namespace canal

@@ -1,0 +1,19 @@
+// The river crossing, shared by its terrain shape and its builder: the base
+// on a mesa with the sky crane's pad, the power mast standing below it, the
+// river, and across it the mast's footings near (-47, 8).
+#pragma once
+
+namespace powerlift {
+
+// The pad's height puts a sky crane resting on its wheels at z 11.14.
+const float PAD_TOP = 9.95f;
+const float PAD_X = -9.0f, PAD_Y = -6.0f;
+const float MESA_X0 = -15.0f, MESA_X1 = -3.0f, MESA_Y0 = -12.0f, MESA_Y1 = 0.0f;
+const float RIVER_X0 = -35.0f, RIVER_X1 = -26.0f;
+const float RIVER_BED = -3.0f, WATER_Z = -1.2f;
+const float SITE_X = -47.0f, SITE_Y = 8.0f;
+const float FOOTING_OFFSET = 2.5f;  // the mast's feet, at +- in x and y
+const float MAST_X = -12.0f, MAST_Y = -20.0f;
+const float HALF_Y = 45.0f, WEST_X = -70.0f, EAST_X = 20.0f, DEEP_Z = -4.0f;
+
+}  // namespace powerlift

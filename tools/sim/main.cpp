@@ -12,6 +12,7 @@
 #include "bus/bus.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/loaders.h"
+#include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
 #include "tools/sim/digest.h"
 #include "tools/sim/script.h"
@@ -45,7 +46,8 @@ void onEndGame(const char* text) {
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
     fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
-                    "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader]\n");
+                    "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
+                    "                        skycrane|skycranemast|racer|policecar|train]\n");
     return 2;
 }
 
@@ -66,8 +68,10 @@ int parseOptions(int argc, char** argv, Options* o) {
             o->arena = true;
         } else if (!strcmp(a, "--arena-variant") && hasValue) {
             o->arenaVariant = argv[++i];
-            if (strcmp(o->arenaVariant, "truck") && !loaders_builder(o->arenaVariant))
-                return usage("--arena-variant takes truck, dumptruck, flatbed, forklift or skidloader");
+            if (strcmp(o->arenaVariant, "truck") && !loaders_builder(o->arenaVariant) &&
+                !machines2_builder(o->arenaVariant))
+                return usage("--arena-variant takes truck, dumptruck, flatbed, forklift, skidloader, "
+                             "skycrane, skycranemast, racer, policecar or train");
         } else if (!strcmp(a, "--level") && hasValue) {
             if (!parseLong(argv[++i], &value) || value < LEVEL_SANDBOX || value >= LEVEL_COUNT)
                 return usage("--level takes -1 (sandbox) or 0..24");
@@ -118,6 +122,7 @@ int main(int argc, char** argv) {
     }
     if (o.arena) {
         const LevelBuilder* machineYard = loaders_builder(o.arenaVariant);
+        if (!machineYard) machineYard = machines2_builder(o.arenaVariant);
         wld_setLevelBuilder(machineYard ? machineYard
                                         : o.arenaVariant ? truckyard_builder() : arena_builder());
     }

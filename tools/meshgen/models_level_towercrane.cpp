@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/meshgen/model.h"
+#include "tools/meshgen/models_level_ground.h"
 #include "tools/meshgen/palette.h"
 #include "world/levels/level14_towercrane.h"
 
@@ -40,12 +41,11 @@ QUORVEL_MODEL(towercrane_terrain) {
     using namespace towercrane;
     Mesh& m = model.mesh;
     const float W = 18.0f;
-    // The yard around the pit, and the pit itself.
-    add(m, -W, PIT_X0, -W, W, -1, 0, GROUND);
-    add(m, PIT_X1, W, -W, W, -1, 0, GROUND);
-    add(m, PIT_X0, PIT_X1, -W, PIT_Y0, -1, 0, GROUND);
-    add(m, PIT_X0, PIT_X1, PIT_Y1, W, -1, 0, GROUND);
-    add(m, PIT_X0, PIT_X1, PIT_Y0, PIT_Y1, -1, PIT_FLOOR, shade(CONCRETE, 0.6f));
+    // The yard around the pit as one seamless surface, and the pit itself.
+    add(m, -W, W, -W, W, -1.0f, -0.5f, GROUND);
+    flatGround(m, -W, W, -W, W, 0.0f, {{PIT_X0, PIT_X1, PIT_Y0, PIT_Y1, PIT_FLOOR}}, -0.5f,
+               [](float, float) { return GROUND; });
+    flatFloor(m, PIT_X0, PIT_X1, PIT_Y0, PIT_Y1, PIT_FLOOR, shade(CONCRETE, 0.6f));
     for (int k = 0; k < 10; k++) {
         float x = PIT_X0 + k * (PIT_X1 - PIT_X0) / 10;
         add(m, x, x + (PIT_X1 - PIT_X0) / 10, PIT_Y0 - 0.1f, PIT_Y0, -0.01f, 0.002f,

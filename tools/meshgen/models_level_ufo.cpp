@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/meshgen/model.h"
+#include "tools/meshgen/models_level_ground.h"
 #include "tools/meshgen/palette.h"
 #include "world/levels/level12_ufo.h"
 
@@ -20,41 +21,50 @@ void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, 
     append(dst, translate(m, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2), c);
 }
 
-// The ground of one slot band (x within 0.5 of cx, |y| up to the slot's
-// ends): both sides as prisms with the chamfer, and the slot's floor.
-void slotBand(Mesh& m, float cx) {
+// One slot cut into the ground along y at x = cx: chamfered lips, upright
+// walls, end walls and the floor.
+void slot(Mesh& m, float cx) {
     using namespace ufo;
-    const float far = 0.5f, L = SLOT_HALF_LENGTH;
+    const float L = SLOT_HALF_LENGTH, w = SLOT_HALF, c = SLOT_HALF + CHAMFER, cd = -CHAMFER_DEPTH;
+    const Vec3 lip = shade(SAND, 0.85f), wall = shade(CONCRETE, 0.7f);
+    // Lips slope down into the slot from either side.
+    groundQuad(m, {cx - c, -L, 0}, {cx - w, -L, cd}, {cx - w, L, cd}, {cx - c, L, 0}, lip);
+    groundQuad(m, {cx + w, -L, cd}, {cx + c, -L, 0}, {cx + c, L, 0}, {cx + w, L, cd}, lip);
+    groundQuad(m, {cx - w, -L, SLOT_FLOOR}, {cx - w, L, SLOT_FLOOR}, {cx - w, L, cd}, {cx - w, -L, cd}, wall);
+    groundQuad(m, {cx + w, L, SLOT_FLOOR}, {cx + w, -L, SLOT_FLOOR}, {cx + w, -L, cd}, {cx + w, L, cd}, wall);
+    flatFloor(m, cx - w, cx + w, -L, L, SLOT_FLOOR, shade(CONCRETE, 0.6f));
     for (int s = -1; s <= 1; s += 2) {
-        std::vector<Vec2> side = {{s * SLOT_HALF, -1.0f},
-                                  {s * far, -1.0f},
-                                  {s * far, 0.0f},
-                                  {s * (SLOT_HALF + CHAMFER), 0.0f},
-                                  {s * SLOT_HALF, -CHAMFER_DEPTH}};
-        Mesh prism = extrude(side, 2 * L);
-        rotate(prism, {1, 0, 0}, 1.5707964f);
-        append(m, translate(prism, cx, 0, 0), SAND);
+        float y = s * L;
+        // Each end: the lip's trapezoid and the wall below it, facing in.
+        Vec3 p0 = {cx - c, y, 0}, p1 = {cx + c, y, 0}, p2 = {cx + w, y, cd}, p3 = {cx - w, y, cd};
+        Vec3 p4 = {cx + w, y, SLOT_FLOOR}, p5 = {cx - w, y, SLOT_FLOOR};
+        if (s < 0) {
+            groundQuad(m, p0, p3, p2, p1, wall);
+            groundQuad(m, p3, p5, p4, p2, wall);
+        } else {
+            groundQuad(m, p0, p1, p2, p3, wall);
+            groundQuad(m, p3, p2, p4, p5, wall);
+        }
     }
-    add(m, cx - SLOT_HALF, cx + SLOT_HALF, -L, L, -1.0f, SLOT_FLOOR, shade(CONCRETE, 0.6f));
-    for (int s = -1; s <= 1; s += 2) add(m, cx - far, cx + far, s * L, s * 16.0f, -1, 0, SAND);
 }
 
 // Everything the player can touch: yard, slots, hangar.
 void touchable(Mesh& m) {
     using namespace ufo;
-    const float W = 16.0f;
-    add(m, -W - 4, STORE_SLOT_X - 0.5f, -W, W, -1, 0, SAND);
-    add(m, STORE_SLOT_X + 0.5f, WALL_SLOT_X - 0.5f, -W, W, -1, 0, SAND);
-    add(m, WALL_SLOT_X + 0.5f, W, -W, W, -1, 0, SAND);
-    slotBand(m, STORE_SLOT_X);
-    slotBand(m, WALL_SLOT_X);
-    // The hangar: a closed shed with a curved-looking roof of two slopes.
+    const float W = 16.0f, c = SLOT_HALF + CHAMFER, L = SLOT_HALF_LENGTH;
+    add(m, -W - 4, W, -W, W, -1.0f, -0.5f, shade(SAND, 0.8f));
+    std::vector<GroundHole> holes;
+    for (float cx : {STORE_SLOT_X, WALL_SLOT_X}) holes.push_back({cx - c, cx + c, -L, L, -0.0001f});
+    flatGround(m, -W - 4, W, -W, W, 0.0f, holes, -0.5f, [](float, float) { return SAND; });
+    slot(m, STORE_SLOT_X);
+    slot(m, WALL_SLOT_X);
+    // The hangar: a closed shed under a gabled roof.
     add(m, HANGAR_X0, HANGAR_X1, HANGAR_Y0, HANGAR_Y1, 0, 3.0f, HANGAR);
     // The roof's gable outline runs across y and is extruded along x.
     Mesh r2 = extrude({{HANGAR_Y0, 0}, {HANGAR_Y1, 0}, {(HANGAR_Y0 + HANGAR_Y1) / 2, 1.5f}},
                       HANGAR_X1 - HANGAR_X0);
-    rotate(r2, {1, 0, 0}, 1.5707964f);   // outline y -> z, extrusion -> -y
-    rotate(r2, {0, 0, 1}, 1.5707964f);   // outline x -> y, extrusion -> x
+    rotate(r2, {1, 0, 0}, 1.5707964f);  // outline y -> z, extrusion -> -y
+    rotate(r2, {0, 0, 1}, 1.5707964f);  // outline x -> y, extrusion -> x
     append(m, translate(r2, (HANGAR_X0 + HANGAR_X1) / 2, 0, 3.0f), shade(HANGAR, 0.85f));
 }
 
@@ -94,7 +104,7 @@ QUORVEL_MODEL(ufo_terrain) {
     add(m, 14.0f, 14.02f, -13.0f, 13.0f, 0.3f, 1.5f, shade(GALVANISED, 0.8f));
     // Dunes beyond the compound.
     Mesh dunes = heightfield(18, 6, 4.0f, -36.0f, 16.0f, [](float x, float y) {
-        return -0.5f + 1.4f * (1 + sinf(x * 0.35f + y * 0.2f)) * fminf(1.0f, (y - 16.0f) / 6.0f);
+        return -0.5f + 0.8f * (1 + sinf(x * 0.35f + y * 0.2f)) * fminf(1.0f, (y - 16.0f) / 8.0f);
     });
     append(m, dunes, DUNE);
     model.edges.boundaries = false;

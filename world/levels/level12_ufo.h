@@ -9,7 +9,7 @@ namespace ufo {
 
 const float WALL_SLOT_X = -5.5f;
 const float STORE_SLOT_X = -8.6f;
-const float SLOT_HALF = 0.07f;     // a wall's foot is 0.1 thick
+const float SLOT_HALF = 0.062f;    // a wall's foot is 0.1 thick: 1.2 cm play
 const float CHAMFER = 0.08f;       // the funnel widens this much either side at the top
 const float CHAMFER_DEPTH = 0.06f;
 const float SLOT_FLOOR = -0.3f;    // below the foot (which reaches 0.2 under the ground)

@@ -176,3 +176,37 @@ TEST_F(ForkLiftTest, WheelSpinIsReportedForItsOwnWheelsOnly) {
     EXPECT_FALSE(lift->getWheelSpin(lift->chassis[0], spin));
     EXPECT_EQ(spin, -1.0f);
 }
+
+TEST_F(ForkLiftTest, PicksALoadedPalletOffTheGroundThroughItsSlots) {
+    wld_setLevelBuilder(loaders_builder("forklift"));  // a pallet with a crate ahead
+    wld_create(0, nullptr);
+    lift = forklift_current;
+    DynamicWorldObj* pallet = wld_object(1);
+    DynamicWorldObj* crate = wld_object(2);
+    ASSERT_STREQ(pallet->name, "pallet");
+    ASSERT_STREQ(crate->name, "crate");
+    const dReal ground = dBodyGetPosition(pallet->body)[2];
+
+    // Tines down level with the slots, as the driver would watch them go.
+    post("cranecontrol tag=elevate setting=-1");
+    for (int i = 0; i < 300 && dBodyGetPosition(carriage())[2] - 0.26 > ground + 0.009; i++) tick();
+    post("cranecontrol tag=elevate setting=0");
+    post("accelcontrol setting=0.3");  // in under the top deck
+    run(3);
+    post("accelcontrol setting=0");
+    run(0.5f);
+    EXPECT_GT(dBodyGetPosition(lift->body)[0], 0.8);
+    EXPECT_LT(fabs(dBodyGetPosition(pallet->body)[2] - ground), 0.01);  // slid in, not pushed over
+    post("cranecontrol tag=elevate setting=1");
+    run(1.5f);
+    post("cranecontrol tag=elevate setting=0");
+    post("cranecontrol tag=rotate setting=1");  // mast back, so the load leans on it
+    run(0.7f);
+    post("cranecontrol tag=rotate setting=0");
+    post("accelcontrol setting=-0.4");
+    run(2);
+    const dReal* p = dBodyGetPosition(pallet->body);
+    EXPECT_GT(p[2], ground + 0.3);
+    EXPECT_LT(p[0], 1.5);  // it came back with the fork lift
+    EXPECT_GT(dBodyGetPosition(crate->body)[2], p[2]);  // the crate is still on it
+}

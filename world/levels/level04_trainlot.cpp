@@ -2,6 +2,7 @@
 // the train gently east into the tunnel; the job is done when every crate is
 // past x = 15.
 #include "geom/records.h"
+#include "vehicles/train.h"
 #include "world/levels/level04_trainlot.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -9,6 +10,7 @@
 namespace {
 
 const dReal CRATE_HALF_HEIGHT = 0.225;  // its bottom rim reaches this far down
+const dReal TRAIN_WHEEL_DROP = 0.201;   // axle height over the ground (flange radius)
 const dReal CRATES[3][2] = {{-3.5, 1.6}, {-2.5, 1.6}, {-3.0, 2.4}};
 
 }  // namespace
@@ -20,10 +22,10 @@ void build_trainlot(LevelOut& out) {
         const dReal pos[3] = {c[0], c[1], TRAINLOT_GROUND + CRATE_HALF_HEIGHT};
         add(new Crate(pos));
     }
-    // TODO(train): the TrainObj stands on the track west of the dock, its
-    // wagon beside the dock: at (-2, TRAINLOT_TRACK_Y) on the rails, which
-    // are TRAINLOT_RAIL_HEIGHT above the ground. Add it here, after the
-    // crates, once the train class exists.
+    // The wagon stands on the track west of the dock, its flanges on the
+    // gravel either side of the rails, asleep until the truck pushes it.
+    const dReal trainAt[3] = {-2, TRAINLOT_TRACK_Y, TRAINLOT_GROUND + TRAIN_WHEEL_DROP};
+    add(new TrainObj(trainAt));
     setTruckStart(out, 0, 0, 1.1);
     setCamera(out, 2.0f, 0.0f, 7.33f);
 }

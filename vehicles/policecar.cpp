@@ -94,8 +94,8 @@ PoliceCar::PoliceCar(const dReal p[3]) : VehicleObj("policeCar", &geom_policecar
     space = vehicle_createSpace();
     setBoxMass(body, 0.16, 2.4, 1.0, 0.3);
     for (int i = 0; i < 3; i++)
-        chassis[i] = axle_chassisBox(body, this, space, CHASSIS[i].size, CHASSIS[i].offset,
-                                     CHASSIS[i].turn);
+        chassis[i] =
+            axle_chassisBox(body, this, space, CHASSIS[i].size, CHASSIS[i].offset, CHASSIS[i].turn);
     dBodySetPosition(body, p[0], p[1], p[2]);
     for (int i = 0; i < POLICECAR_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_AT[i][0], p[1] + AXLE_AT[i][1], p[2] + AXLE_AT[i][2]};

@@ -14,7 +14,7 @@ enum { AXLE_MAX_DISCS = 4 };
 // An axle body lying across the vehicle (its z axis along world y), with the
 // mass of a solid sphere of radius 0.3 and its discs in the vehicle space.
 class AxleObj : public DynamicWorldObj {
-public:
+   public:
     AxleObj(geomdesc* geometry, const dReal pos[3], dReal density, const WheelDisc* discs, int n,
             dSpaceID space);
     bool hasGeom(dGeomID geom) const;
@@ -25,7 +25,7 @@ public:
 };
 
 class PoliceCarAxle : public AxleObj {
-public:
+   public:
     PoliceCarAxle(const dReal pos[3], dSpaceID space);
 };
 
@@ -38,7 +38,7 @@ dGeomID axle_chassisBox(dBodyID body, void* owner, dSpaceID space, const dReal s
 enum { POLICECAR_AXLES = 2 };  // rear, front
 
 class PoliceCar : public VehicleObj {
-public:
+   public:
     explicit PoliceCar(const dReal pos[3]);
     ~PoliceCar() override;
     void update(float dt) override;

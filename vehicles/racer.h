@@ -7,12 +7,12 @@
 enum { RACER_REAR, RACER_FRONT, RACER_AXLES };
 
 class RacerAxle : public AxleObj {
-public:
+   public:
     RacerAxle(const dReal pos[3], bool rear, dSpaceID space);
 };
 
 class Racer : public VehicleObj {
-public:
+   public:
     explicit Racer(const dReal pos[3]);
     ~Racer() override;
     void update(float dt) override;

@@ -27,7 +27,7 @@ const dReal ROTOR_SPEED = 5.0, ROTOR_FORCE = 200;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
 // Flight.
-const float LIFT_ARM = 1.8f, LIFT_HEIGHT = 0.86f;   // corners of the lift square
+const float LIFT_ARM = 1.8f, LIFT_HEIGHT = 0.86f;    // corners of the lift square
 const float TAIL_FORCE = 0.0665f, TAIL_ARM = 5.44f;  // sideways push at the tail
 const float LOSS_START = 11.0f, LOSS_BASE = 10.0f, LOSS_RATE = 0.04f;
 const float CYCLIC_RANGE = 0.4f;
@@ -48,9 +48,9 @@ const BoxSpec FUSELAGE_BOXES[2] = {
 };
 const dReal BLADE[3] = {7.72, 0.15, 0.05};
 const BoxSpec HOOK_BOXES[3] = {
-    {{2.9, 0.25, 0.1}, {0, 0, 0}, 0},                 // arm
-    {{0.1, 0.25, 0.2}, {-1.4, 0, -0.15}, 0},          // drop
-    {{0.4, 0.25, 0.1}, {-1.2, 0, -0.39}, M_PI / 6},   // tip
+    {{2.9, 0.25, 0.1}, {0, 0, 0}, 0},                // arm
+    {{0.1, 0.25, 0.2}, {-1.4, 0, -0.15}, 0},         // drop
+    {{0.4, 0.25, 0.1}, {-1.2, 0, -0.39}, M_PI / 6},  // tip
 };
 
 dGeomID attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& b,
@@ -366,11 +366,13 @@ void SkyCrane::update(float dt) {
     skycrane_tailSpin += 22.0f;
     if (skycrane_tailSpin > 360.0f) skycrane_tailSpin -= 360.0f;
     float a = skycrane_tailSpin * (float)M_PI / 180.0f;
-    const float spin[16] = {cosf(a), 0, -sinf(a), 0, 0, 1, 0, 0, sinf(a), 0, cosf(a), 0, 0, 0, 0, 1};
+    const float spin[16] = {cosf(a), 0, -sinf(a), 0, 0, 1, 0, 0,
+                            sinf(a), 0, cosf(a),  0, 0, 0, 0, 1};
     float* t = tailRotor->modelMatrix;
     mat4_mul(t, modelMatrix, spin);
     const float* m = modelMatrix;
-    for (int k = 0; k < 3; k++) t[12 + k] = m[12 + k] - 5.45f * m[k] + 0.07f * m[4 + k] + 0.9f * m[8 + k];
+    for (int k = 0; k < 3; k++)
+        t[12 + k] = m[12 + k] - 5.45f * m[k] + 0.07f * m[4 + k] + 0.9f * m[8 + k];
 
     hook->update(dt);
 

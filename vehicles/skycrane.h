@@ -30,7 +30,7 @@ void skycrane_rotorHit(WorldObj* rotor);
 float skycrane_liftFactor(float z);
 
 class MainRotor : public DynamicWorldObj {
-public:
+   public:
     MainRotor(const dReal pos[3], dSpaceID space);
     ~MainRotor() override;
     void update(float dt) override;
@@ -44,12 +44,12 @@ public:
 };
 
 class SkyCraneHook : public DynamicWorldObj {
-public:
+   public:
     SkyCraneHook(const dReal pos[3], dSpaceID space);
 };
 
 class SkyCrane : public VehicleObj {
-public:
+   public:
     explicit SkyCrane(const dReal pos[3]);
     ~SkyCrane() override;
     void update(float dt) override;

@@ -7,12 +7,12 @@
 enum { TRAIN_AXLES = 4 };
 
 class TrainAxle : public AxleObj {
-public:
+   public:
     TrainAxle(const dReal pos[3], dSpaceID space);
 };
 
 class TrainObj : public DynamicWorldObj {
-public:
+   public:
     explicit TrainObj(const dReal pos[3]);
     ~TrainObj() override;
     void update(float dt) override;

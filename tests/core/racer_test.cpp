@@ -18,7 +18,7 @@ T* findNamed(const char* name) {
 }
 
 class CarTest : public LoaderWorld {
-protected:
+   protected:
     void build(const char* variant) {
         wld_setLevelBuilder(machines2_builder(variant));
         wld_create(0, nullptr);
@@ -30,7 +30,7 @@ protected:
 };
 
 class RacerTest : public CarTest {
-protected:
+   protected:
     Racer* racer = nullptr;
     void create() {
         build("racer");
@@ -41,7 +41,7 @@ protected:
 };
 
 class PoliceCarTest : public CarTest {
-protected:
+   protected:
     PoliceCar* car = nullptr;
     void create() {
         build("policecar");

@@ -17,7 +17,7 @@ void onAccel(const char* text) {
 }
 
 class SkyCraneTest : public LoaderWorld {
-protected:
+   protected:
     SkyCrane* crane = nullptr;
     void SetUp() override {
         LoaderWorld::SetUp();

@@ -10,7 +10,7 @@
 namespace {
 
 class TrainTest : public LoaderWorld {
-protected:
+   protected:
     TrainObj* train = nullptr;
     void create() {
         wld_setLevelBuilder(machines2_builder("train"));
@@ -49,7 +49,7 @@ TEST_F(TrainTest, LaunchedItRollsAlongItsRails) {
     // Only the wagon is launched; it shares its momentum with the axles.
     EXPECT_LT(at()[0], -1.5);
     EXPECT_LT(dBodyGetLinearVel(train->body)[0], -0.5);
-    EXPECT_LT(worstY, 0.05);   // held between its flanges
+    EXPECT_LT(worstY, 0.05);  // held between its flanges
     EXPECT_LT(worstZ, 0.03);
     // Its wheels roll rather than slide: the axles turn at about v / r.
     const dReal* w = dBodyGetAngularVel(train->axles[0]->body);

@@ -70,7 +70,8 @@ void hangMast(SkyCrane* crane) {
 void build(Machine m, int, dReal truckPos[3], float* orbit, float* elevation, float* distance) {
     buildGround(truckPos, orbit, elevation, distance);
     if (m == SKYCRANE || m == SKYCRANE_MAST) {
-        SkyCrane* crane = new SkyCrane(m == SKYCRANE ? MACHINES2_SKYCRANE_POS : MACHINES2_HOVER_POS);
+        SkyCrane* crane =
+            new SkyCrane(m == SKYCRANE ? MACHINES2_SKYCRANE_POS : MACHINES2_HOVER_POS);
         wld_addObject(crane);
         wld_setObjectOfInterest(crane);
         vehicle_activateInterest();

@@ -10,8 +10,8 @@
 // One of the names above; null for other names.
 const LevelBuilder* machines2_builder(const char* variant);
 
-extern const dReal MACHINES2_SKYCRANE_POS[3];   // wheels on the ground
-extern const dReal MACHINES2_HOVER_POS[3];      // the hover benchmark
-extern const dReal MACHINES2_CAR_POS[3];        // racer and police car
-extern const dReal MACHINES2_TRAIN_POS[3];      // on the rails
-extern const dReal MACHINES2_RAIL_Y;            // each rail's centre is +- this
+extern const dReal MACHINES2_SKYCRANE_POS[3];  // wheels on the ground
+extern const dReal MACHINES2_HOVER_POS[3];     // the hover benchmark
+extern const dReal MACHINES2_CAR_POS[3];       // racer and police car
+extern const dReal MACHINES2_TRAIN_POS[3];     // on the rails
+extern const dReal MACHINES2_RAIL_Y;           // each rail's centre is +- this

@@ -10,7 +10,7 @@ namespace {
 
 const float PI_F = 3.14159265f;
 
-const Vec3 HELI = {0.86f, 0.62f, 0.16f};        // sky crane paint
+const Vec3 HELI = {0.86f, 0.62f, 0.16f};  // sky crane paint
 const Vec3 HELI_DARK = {0.34f, 0.36f, 0.38f};
 const Vec3 BLADE = {0.20f, 0.21f, 0.23f};
 const Vec3 DISC = {0.55f, 0.57f, 0.60f};
@@ -90,7 +90,7 @@ QUORVEL_MODEL(skycrane) {
     Mesh& m = model.mesh;
     // Spine over the main body (the collision boom runs from x -5.0 to 1.7).
     addBox(m, 3.4f, 0.5f, 0.42f, -0.05f, 0, 0.14f, HELI);
-    addBox(m, 3.2f, 0.34f, 0.26f, -3.4f, 0, 0.2f, HELI);  // tail boom
+    addBox(m, 3.2f, 0.34f, 0.26f, -3.4f, 0, 0.2f, HELI);        // tail boom
     addBox(m, 3.2f, 0.36f, 0.04f, -3.4f, 0, 0.09f, HELI_DARK);  // stripe under the boom
     // Cabin (1.0 x 0.8 x 1.1 at (2.1, 0, -0.15)) with a glazed front.
     addBox(m, 1.0f, 0.8f, 1.1f, 2.1f, 0, -0.15f, HELI);
@@ -171,9 +171,8 @@ QUORVEL_MODEL(skycrane_hook) {
     Mesh& m = model.mesh;
     // Box for box as it collides: the arm, the drop at its far end, the tip.
     Mesh arm = box(2.9f, 0.25f, 0.1f);
-    paintBy(arm, [](Vec3 c, Vec3) {
-        return (int)std::floor(c.x / 0.3f) % 2 ? HAZARD_YELLOW : INK;
-    });
+    paintBy(arm,
+            [](Vec3 c, Vec3) { return (int)std::floor(c.x / 0.3f) % 2 ? HAZARD_YELLOW : INK; });
     append(m, arm);
     addBox(m, 0.1f, 0.25f, 0.2f, -1.4f, 0, -0.15f, IRON);
     addTurned(m, 0.4f, 0.25f, 0.1f, {-1.2f, 0, -0.39f}, {0, 0, 1}, PI_F / 6, IRON);
@@ -256,9 +255,8 @@ QUORVEL_MODEL(train) {
     // Plank deck (2.2 x 1.2 x 0.05 at z -0.025) between two bogie platforms
     // (1.0 x 0.72 x 0.05 at x +-1.75, z 0.075).
     Mesh deck = box(2.2f, 1.2f, 0.05f);
-    paintBy(deck, [](Vec3 c, Vec3) {
-        return (int)std::floor(c.y / 0.2f + 10) % 2 ? WOOD : WOOD_DARK;
-    });
+    paintBy(deck,
+            [](Vec3 c, Vec3) { return (int)std::floor(c.y / 0.2f + 10) % 2 ? WOOD : WOOD_DARK; });
     append(m, translate(deck, 0, 0, -0.025f));
     for (float x : {1.75f, -1.75f}) {
         addBox(m, 1.0f, 0.72f, 0.05f, x, 0, 0.075f, GIRDER_RED);

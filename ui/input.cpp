@@ -497,6 +497,16 @@ void gamepadButton(const char* name, bool pressed) {
     }
 }
 
+void input_holdSteer(float value) {
+    state.steerValue = clamp1(value);
+    postSteer();
+}
+
+void input_holdAccel(float value) {
+    state.accelValue = clamp1(value);
+    postAccel();
+}
+
 void inputUpdate(float dt) {
     if (state.cameraMode) {
         char text[80];

@@ -69,6 +69,11 @@ void gamepadPoll(const float* axes, int axisCount, const unsigned char* buttons,
 void gamepadAxis(const char* name, float value);
 void gamepadButton(const char* name, bool pressed);
 
+// The steering wheel or the pedal held at a value, as a drag leaves it; posts
+// it. Headless runs use these to script a player's hand on the controls.
+void input_holdSteer(float value);
+void input_holdAccel(float value);
+
 // The rate-driven controls, once per game tick.
 void inputUpdate(float dt);
 

@@ -82,6 +82,17 @@ TEST_F(Input, SteeringZoomAndAcceleratorArePostedEveryTick) {
     EXPECT_EQ(postedAs("cameraControl")[0], "cameraControl distScale=1.000000");
 }
 
+TEST_F(Input, AHeldWheelAndPedalKeepTheirValueTickAfterTick) {
+    input_holdSteer(0.5f);
+    input_holdAccel(2.0f);
+    inputUpdate(TICK);
+    EXPECT_EQ(postedAs("steer").back(), "steer setting=0.500000");
+    EXPECT_EQ(postedAs("accelcontrol").back(), "accelcontrol setting=1.000000");
+    play("truck");
+    inputUpdate(TICK);
+    EXPECT_EQ(postedAs("steer").back(), "steer setting=0.000000");
+}
+
 TEST_F(Input, LeverKeysMoveAtTwoThenFourUnitsPerSecondAndCentreOnRelease) {
     keyEvent(KEY_Q, ACTION_PRESS);
     inputUpdate(TICK);

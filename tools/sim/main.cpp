@@ -2,6 +2,7 @@
 // ticks, posting scripted bus messages as a player's input would, and prints
 // the endGame results, a digest of the final poses and the per-tick cost.
 #include <algorithm>
+#include <cfloat>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -10,12 +11,15 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "shell/gameflow.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/loaders.h"
 #include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
 #include "tools/sim/digest.h"
 #include "tools/sim/script.h"
+#include "tools/sim/trace.h"
+#include "ui/input.h"
 #include "world/gamestep.h"
 #include "world/levels.h"
 #include "world/wld.h"
@@ -29,6 +33,8 @@ struct Options {
     int level = 0;
     long ticks = -1;
     const char* scriptPath = nullptr;
+    std::vector<const char*> traced;  // --trace NAME, repeatable
+    long traceEvery = 60;
 };
 
 struct EndGame {
@@ -46,6 +52,7 @@ void onEndGame(const char* text) {
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
     fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
+                    "       [--trace NAME ...] [--trace-every TICKS]\n"
                     "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
                     "                        skycrane|skycranemast|racer|policecar|train]\n");
     return 2;
@@ -82,6 +89,12 @@ int parseOptions(int argc, char** argv, Options* o) {
             o->ticks = value;
         } else if (!strcmp(a, "--script") && hasValue) {
             o->scriptPath = argv[++i];
+        } else if (!strcmp(a, "--trace") && hasValue) {
+            o->traced.push_back(argv[++i]);
+        } else if (!strcmp(a, "--trace-every") && hasValue) {
+            if (!parseLong(argv[++i], &value) || value < 1)
+                return usage("--trace-every takes a count >= 1");
+            o->traceEvery = value;
         } else {
             return usage("unknown or incomplete option");
         }
@@ -89,6 +102,19 @@ int parseOptions(int argc, char** argv, Options* o) {
     if (o->arena == o->haveLevel) return usage("give exactly one of --level N and --arena");
     if (o->ticks < 0) return usage("--ticks is required");
     return 0;
+}
+
+// The input mapping re-posts the wheel and pedal every tick, as in the game;
+// a scripted "steer" or "accelcontrol" is a hand holding them there.
+void postScripted(const char* text) {
+    float value = argFloat(text, "setting");
+    bool hasValue = value != -FLT_MAX;
+    if (hasValue && strncmp(text, "steer ", 6) == 0)
+        input_holdSteer(value);
+    else if (hasValue && strncmp(text, "accelcontrol ", 13) == 0)
+        input_holdAccel(value);
+    else
+        postMessage(text);
 }
 
 double median(std::vector<double> v) {
@@ -126,6 +152,9 @@ int main(int argc, char** argv) {
         wld_setLevelBuilder(machineYard ? machineYard
                                         : o.arenaVariant ? truckyard_builder() : arena_builder());
     }
+    // The HUD and input mapping listen as in the game, so "leverSet" lines
+    // and held keys reach the machines exactly as a player's would.
+    game_initControls();
     addListener("endGame", onEndGame);
     wld_create(o.arena ? 0 : o.level, nullptr);
 
@@ -134,11 +163,13 @@ int main(int argc, char** argv) {
     size_t next = 0;
     for (currentTick = 0; currentTick < o.ticks; currentTick++) {
         while (next < script.lines.size() && script.lines[next].tick <= currentTick)
-            postMessage(script.lines[next++].text.c_str());
+            postScripted(script.lines[next++].text.c_str());
         auto start = std::chrono::steady_clock::now();
         game_step(GAME_TICK);
         auto end = std::chrono::steady_clock::now();
         tickMicros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        if (currentTick % o.traceEvery == 0)
+            for (const char* name : o.traced) trace_print(stderr, currentTick, name);
     }
     // The digest reads the model matrices, which the objects refresh in update.
     for (int i = 0; i < wld_objectCount(); i++) wld_object(i)->update(0.0f);

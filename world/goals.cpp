@@ -6,7 +6,16 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
+#include "vehicles/crane.h"
+#include "vehicles/dumptruck.h"
+#include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
+#include "vehicles/racer.h"
+#include "vehicles/skidloader.h"
+#include "vehicles/skycrane.h"
+#include "vehicles/train.h"
 #include "vehicles/truck.h"
+#include "vehicles/vehicle.h"
 #include "vehicles/vehicleobj.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
@@ -219,6 +228,234 @@ void superpac(bool* won, bool*) {
     *won = inPlaceCount == 7;
 }
 
+
+// ------------------------------------------------- the machines' levels
+
+// Switches a vehicle on as the one being driven, telling the HUD.
+void activate(VehicleObj* v) {
+    logLine("Activating '%s'", v->name);
+    v->setActive(true);
+    char msg[128];
+    format128(msg, "vehicleSwitch vehicle=%s", v->name);
+    postMessage(msg);
+}
+
+template <class T>
+T* findVehicle(const char* name) {
+    return dynamic_cast<T*>(findNamed(name));
+}
+
+bool inBed(const WorldObj* bed, const Pose& p) {
+    const float q[3] = {p.x, p.y, p.z};
+    float l[3];
+    localCoordinates(bed, q, l);
+    return fabsf(l[0]) <= 0.9f && fabsf(l[1]) <= 0.45f && -0.08f <= l[2] && l[2] <= 0.8f;
+}
+
+void dump(bool* won, bool* lost) {
+    DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
+    if (!dumpTruck) {
+        QASSERT(SOURCE, dumpTruck);
+        return;
+    }
+    float truckZ = poseOf(dumpTruck).z;
+    int loaded = 0, unloaded = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (strcmp(o->name, "block") != 0) continue;
+        Pose p = poseOf(o);
+        if (inBed(dumpTruck->bed, p)) loaded++;
+        if (-2 < p.x && p.x < -1.25f && -19.85f < p.y && p.y < -18.55f && 0.9f < p.z && p.z < 1.1f)
+            unloaded++;
+        if (p.z < truckZ && p.z < 0.86f) *lost = true;
+    }
+    *won = unloaded == 6;
+    VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
+    if (loaded == 6 && !dumpTruck->isActive())
+        vehicle_handOver(truck, dumpTruck);
+    else if (loaded == 0 && truck && !truck->isActive())
+        vehicle_handOver(dumpTruck, truck);
+}
+
+const dReal CLEANUP_TIPPED = 0.659734;
+
+void cleanup(bool* won, bool*) {
+    *won = everyNamed("sphere", [](const Pose& p) {
+        return fabsf(p.x) <= 1 && fabsf(p.y) <= 1 && p.z <= -0.8f;
+    });
+    DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
+    SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
+    if (!dumpTruck || !loader) return;
+    if (!dumpTruck->isActive() && !loader->isActive()) {
+        wld_setObjectOfInterest(dumpTruck);
+        dumpTruck->setActive(true);
+        postMessage("vehicleSwitch vehicle=dumpTruck");
+    } else if (dumpTruck->isActive() && dJointGetHingeAngle(dumpTruck->bedHinge) > CLEANUP_TIPPED) {
+        dumpTruck->setActive(false);
+        wld_setObjectOfInterest(loader);
+        loader->setActive(true);
+        postMessage("vehicleSwitch vehicle=skidLoader");
+    }
+}
+
+bool inZoneA(const Pose& p) {
+    return -4 < p.x && p.x < 6 && 2.5f < p.y && p.y < 5.9f && 1.25f < p.z && p.z < 1.26f;
+}
+bool inZoneB(const Pose& p) {
+    return -4 < p.x && p.x < 6 && -5.9f < p.y && p.y < -2.5f && 1.25f < p.z && p.z < 1.26f;
+}
+
+// Keeps the fork lift switched on; returns it, or null.
+ForkLift* forkLiftOn() {
+    ForkLift* forkLift = findVehicle<ForkLift>("forkLift");
+    if (forkLift && !forkLift->isActive()) activate(forkLift);
+    return forkLift;
+}
+
+void chemistry(bool* won, bool* lost) {
+    ForkLift* forkLift = forkLiftOn();
+    bool basesInA = countNamed("base", inZoneA) == 4, acidsInB = countNamed("acid", inZoneB) == 4;
+    bool basesInB = countNamed("base", inZoneB) == 4, acidsInA = countNamed("acid", inZoneA) == 4;
+    *won = (basesInA && acidsInB) || (basesInB && acidsInA);
+    auto toppled = [](const Pose& p) { return p.upright < 0.2f; };
+    *lost = anyNamed("base", toppled) || anyNamed("acid", toppled) ||
+            (forkLift && poseOf(forkLift).upright < 0.1f);
+}
+
+// The show starts once: cleared whenever the fork lift is switched on.
+bool racerStarted = false, racerStopped = false;
+
+void daredevil(bool* won, bool* lost) {
+    ForkLift* forkLift = findVehicle<ForkLift>("forkLift");
+    Racer* racer = findVehicle<Racer>("racer");
+    if (forkLift && !forkLift->isActive()) {
+        activate(forkLift);
+        racerStarted = racerStopped = false;
+    }
+    if (!racer) return;
+    if (forkLift && !racerStarted) {
+        Pose f = poseOf(forkLift);
+        if (-36 < f.x && f.x < -34 && 2 < f.y && f.y < 5.6f) {
+            wld_setObjectOfInterest(racer);
+            racer->startRacer();
+            racerStarted = true;
+        }
+    }
+    Pose r = poseOf(racer);
+    if (r.x > -3 && !racerStopped) {
+        racer->stopRacer();
+        racerStopped = true;
+    }
+    *won = r.x > 10;
+    *lost = r.z < -9;
+}
+
+void hockeyriot(bool* won, bool*) {
+    forkLiftOn();
+    *won = countNamed("policeCar", [](const Pose& p) {
+        return 6 < p.y && p.y < 16 && -32 < p.x && p.x < -16 && p.upright > 0.97f;
+    }) >= 2;
+}
+
+void canal(bool* won, bool* lost) {
+    TrainObj* train = dynamic_cast<TrainObj*>(findNamed("train"));
+    const RailLever* lever = dynamic_cast<const RailLever*>(findNamed("lever"));
+    if (!train) return;
+    if (lever && lever->pulled && !train->started) {
+        const dReal away[3] = {-3, 0, 0};
+        train->launch(away);
+    }
+    Pose p = poseOf(train);
+    *won = p.x < -14;
+    *lost = fabsf(p.sideTilt) > 0.15f;
+}
+
+void egghunt(bool* won, bool*) {
+    const WorldObj* trailer = findNamed("trailer");
+    if (!trailer) return;
+    const WorldObj* held = nullptr;
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    if (truck && truck->crane && truck->crane->grapple) held = truck->crane->grapple->grasped;
+    int inTrailer = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (o == held || strcmp(o->name, "egg") != 0) continue;
+        Pose p = poseOf(o);
+        const float q[3] = {p.x, p.y, p.z};
+        float l[3];
+        localCoordinates(trailer, q, l);
+        if (fabsf(l[0]) < 0.78f && fabsf(l[1]) < 0.29f && 0 < l[2] && l[2] < 1.0f) inTrailer++;
+    }
+    *won = inTrailer == 8;
+}
+
+// Whether the sky crane still carries its hook. Letting go detaches the
+// hinge rather than destroying it: the sky crane keeps using its handle.
+bool hookHeld(const SkyCrane* crane) {
+    return crane->hookHinge && dJointGetBody(crane->hookHinge, 0) != nullptr;
+}
+
+void powerlift(bool* won, bool* lost) {
+    SkyCrane* crane = findVehicle<SkyCrane>("skyCrane");
+    if (!crane) return;
+    if (!crane->isActive()) activate(crane);
+    const WorldObj* mast = findNamed("powermast");
+    if (mast && hookHeld(crane)) {
+        Pose m = poseOf(mast);
+        if (fabsf(m.x + 47) < 4 && fabsf(m.y - 8) < 4 && m.z < 11 && m.upright > 0.92f)
+            dJointAttach(crane->hookHinge, nullptr, nullptr);
+    }
+    Pose c = poseOf(crane);
+    const dReal* v = dBodyGetLinearVel(crane->body);
+    dReal speed2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    *won = fabsf(c.x + 9) < 2 && fabsf(c.y + 6) < 2 && fabsf(c.z - 11.14f) < 0.05f &&
+           !hookHeld(crane) && speed2 < 0.0004;
+    *lost = c.z < 0;
+}
+
+bool named(const WorldObj* o, const char* name) { return strcmp(o->name, name) == 0; }
+
+void yukon(bool* won, bool* lost) {
+    SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
+    if (!loader) {
+        QASSERT(SOURCE, loader);
+        return;
+    }
+    int gravel = 0, collected = 0, washed = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (named(o, "gravel")) {
+            Pose p = poseOf(o);
+            if (p.y < -6 && p.z > 0 && !dBodyIsEnabled(o->body)) o->name = "collectedgravel";
+            gravel++;
+        }
+        if (named(o, "collectedgravel")) {
+            collected++;
+            Pose p = poseOf(o);
+            float dx = p.x - 5, dy = p.y + 6, dz = p.z - 0.4f;
+            if (dx * dx + dy * dy + dz * dz < 0.32f * 0.32f)
+                o->name = "washedgravel";
+            else if (p.z < 0)
+                o->name = "gravel";
+        }
+        if (named(o, "washedgravel")) washed++;
+    }
+    *won = washed >= 20;
+    *lost = poseOf(loader).upright < 0.2f;
+    VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
+    if (collected > gravel && !loader->isActive()) {
+        wld_setObjectOfInterest(loader);
+        loader->setActive(true);
+        if (truck) truck->setActive(false);
+        postMessage("vehicleSwitch vehicle=skidLoader");
+    } else if (collected == 0 && gravel > 0 && truck && !truck->isActive()) {
+        wld_setObjectOfInterest(truck);
+        loader->setActive(false);
+        truck->setActive(true);
+        postMessage("vehicleSwitch vehicle=truck");
+    }
+}
+
 void sandbox(bool*, bool*) {
     VehicleObj* v = dynamic_cast<VehicleObj*>(wld_objectOfInterest());
     if (!wld_objectOfInterest()) {
@@ -233,16 +470,13 @@ void sandbox(bool*, bool*) {
     postMessage(msg);
 }
 
-void noRuleYet(bool*, bool*) {}
-
 typedef void (*GoalRule)(bool* won, bool* lost);
 
-// Levels whose machines are still to come judge nothing for now.
 const GoalRule RULES[LEVEL_COUNT] = {
-    parkinglot, court,    lockdown,  seesaw,    trainlot,  bridge,    stackem,
-    temple,    hazard,    luxor,     babel,     factory,   ufo,       hearth,
-    towercrane, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet, noRuleYet,
-    noRuleYet, superpac,  noRuleYet, noRuleYet,
+    parkinglot, court,      lockdown, seesaw,    trainlot,   bridge,  stackem,
+    temple,     hazard,     luxor,    babel,     factory,    ufo,     hearth,
+    towercrane, dump,       cleanup,  chemistry, daredevil,  hockeyriot, canal,
+    egghunt,    superpac,   powerlift, yukon,
 };
 
 }  // namespace

@@ -54,8 +54,9 @@ QUORVEL_MODEL(canal_terrain) {
     slab(m, WEST_EDGE, EAST_EDGE, -HALF_Y, HALF_Y, DEEP_Z, BED_Z, MUD);
     for (float y = -HALF_Y + 1; y < HALF_Y - 2; y += 3.5f)
         mark(m, -3.6f + 0.3f * sinf(y), -2.4f + 0.3f * sinf(y), y, y + 2.6f, BED_Z, WATER);
-    rails(m, WEST_X, SUPPORT_X[0] - 0.2f);
-    rails(m, SUPPORT_X[3] + 0.2f, EAST_X);
+    // The banks' rails run out onto the seats to meet the girders' ends.
+    rails(m, WEST_X, SUPPORT_X[0] - 0.01f);
+    rails(m, SUPPORT_X[3] + 0.01f, EAST_X);
     seat(m, SUPPORT_X[0]);
     seat(m, SUPPORT_X[3]);
     pillar(m, SUPPORT_X[1]);

@@ -15,7 +15,7 @@ const dReal RISER_PITCH = 0.6;
 const dReal GIRDER_PITCH = 0.35;
 const dReal SETTLE = 0.003;
 const dReal TREAD_RADIUS = 0.16;   // the train's wheels ride the rail heads
-const dReal LEVER_ABOVE = 0.3;     // the lever's body above the bank
+const dReal LEVER_ABOVE = 0.45;    // the lever's body above the bank: it swings clear of it
 
 }  // namespace
 

@@ -13,7 +13,7 @@ const float WATER_Z = -1.17f;      // puddles in the channel
 const float DEEP_Z = -2.5f;
 const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;  // where the banks end
 const float SUPPORT_X[4] = {-6.0f, -4.0f, -2.0f, 0.0f};  // seat, pillar, pillar, seat
-const float RAIL_Y = 0.49f;        // both rails, at +-
+const float RAIL_Y = 0.5f;          // both rails, at +-: 1 cm beside the wheels' flanges
 const float RAIL_HEAD = 0.8f;      // top of every rail
 const float RAIL_WIDTH = 0.08f;
 const float GIRDER_HEAD_ABOVE = 0.16f, GIRDER_FOOT_BELOW = 0.05f;

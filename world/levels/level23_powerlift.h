@@ -6,7 +6,7 @@
 namespace powerlift {
 
 // The pad's height puts a sky crane resting on its wheels at z 11.14.
-const float PAD_TOP = 9.95f;
+const float PAD_TOP = 10.015f;
 const float PAD_X = -9.0f, PAD_Y = -6.0f;
 const float MESA_X0 = -15.0f, MESA_X1 = -3.0f, MESA_Y0 = -12.0f, MESA_Y1 = 0.0f;
 const float RIVER_X0 = -35.0f, RIVER_X1 = -26.0f;

@@ -1,0 +1,528 @@
+// Jobs 15 to 24 and the sandbox: each place rests quietly until the player
+// acts; its goal objects put into their places win and out of them do not;
+// the machines hand over as the job goes on; and the terrain really holds
+// the goal objects at the heights the goals want.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "bus/bus.h"
+#include "vehicles/dumptruck.h"
+#include "vehicles/forklift.h"
+#include "vehicles/racer.h"
+#include "vehicles/skidloader.h"
+#include "vehicles/skycrane.h"
+#include "vehicles/train.h"
+#include "vehicles/truck.h"
+#include "world/gamestep.h"
+#include "world/goals_query.h"
+#include "world/levels.h"
+#include "world/levels/level15_dump.h"
+#include "world/levels/level19_hockeyriot.h"
+#include "world/levels/level20_canal.h"
+#include "world/levels/level22_superpac.h"
+#include "world/levels/level23_powerlift.h"
+#include "world/levels/level24_yukon.h"
+#include "world/props_levers.h"
+#include "world/wld.h"
+
+namespace {
+
+int endGames = 0, lastWin = -1;
+std::vector<std::string> switches;
+void onEndGame(const char* text) {
+    endGames++;
+    lastWin = argInt(text, "win");
+}
+void onSwitch(const char* text) {
+    char vehicle[64] = "";
+    argString(text, "vehicle", vehicle, sizeof vehicle);
+    switches.push_back(vehicle);
+}
+
+class LevelsC : public ::testing::Test {
+protected:
+    void SetUp() override {
+        bus_reset();
+        endGames = 0;
+        lastWin = -1;
+        switches.clear();
+        wld_truckFactory = truck_create;
+        addListener("endGame", onEndGame);
+        addListener("vehicleSwitch", onSwitch);
+    }
+    void TearDown() override {
+        if (wld_created()) wld_destroy();
+        levels_setSandboxAttachment(0);
+        bus_reset();
+    }
+    void build(int level) { wld_create(level, nullptr); }
+    void run(int ticks) {
+        for (int i = 0; i < ticks; i++) game_step(GAME_TICK);
+    }
+    bool won() const { return endGames > 0 && lastWin == 1; }
+    bool lost() const { return endGames > 0 && lastWin == 0; }
+
+    std::vector<DynamicWorldObj*> named(const char* name) {
+        std::vector<DynamicWorldObj*> found;
+        for (int i = 0; i < wld_objectCount(); i++)
+            if (std::string(wld_object(i)->name) == name) found.push_back(wld_object(i));
+        return found;
+    }
+    // Puts a body at rest at a place, turned by angle about z.
+    void teleport(DynamicWorldObj* o, dReal x, dReal y, dReal z, dReal angle = 0) {
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, 0, 0, 1, angle);
+        dBodySetRotation(o->body, r);
+        dBodySetPosition(o->body, x, y, z);
+        dBodySetLinearVel(o->body, 0, 0, 0);
+        dBodySetAngularVel(o->body, 0, 0, 0);
+        dBodyEnable(o->body);
+        o->update(0);
+    }
+    // Moves a body and every body jointed to it by the same offset.
+    void shiftAssembly(dBodyID root, dReal dx, dReal dy, dReal dz) {
+        std::vector<dBodyID> seen{root};
+        for (size_t k = 0; k < seen.size(); k++) {
+            for (int j = 0; j < dBodyGetNumJoints(seen[k]); j++) {
+                dJointID joint = dBodyGetJoint(seen[k], j);
+                if (dJointGetType(joint) == dJointTypeContact) continue;
+                for (int b = 0; b < 2; b++) {
+                    dBodyID other = dJointGetBody(joint, b);
+                    bool known = !other;
+                    for (dBodyID s : seen) known = known || s == other;
+                    if (!known) seen.push_back(other);
+                }
+            }
+        }
+        for (dBodyID b : seen) {
+            const dReal* p = dBodyGetPosition(b);
+            dBodySetPosition(b, p[0] + dx, p[1] + dy, p[2] + dz);
+            dBodySetLinearVel(b, 0, 0, 0);
+            dBodyEnable(b);
+        }
+    }
+    const dReal* at(DynamicWorldObj* o) { return dBodyGetPosition(o->body); }
+    // Tips a lever about y for a while, as the grapple pulling it would.
+    void pull(LeverProp* lever, dReal omega, int ticks) {
+        for (int i = 0; i < ticks; i++) {
+            dBodyEnable(lever->body);
+            dBodySetAngularVel(lever->body, 0, omega, 0);
+            run(1);
+        }
+    }
+    float lowestTerrainPoint() {
+        if (!wld_terrain()) return 0;  // the sandbox's ground plane
+        const geomdesc* g = wld_terrain()->geometry;
+        float low = 1e30f;
+        for (int v = 0; v < 3 * g->numt; v++) low = fminf(low, g->tridata[v * 9 + 2]);
+        return low;
+    }
+    std::vector<std::string> objectNames() {
+        std::vector<std::string> names;
+        for (int i = 0; i < wld_objectCount(); i++)
+            if (wld_object(i) != wld_truck()) names.push_back(wld_object(i)->name);
+        return names;
+    }
+};
+
+const int MY_LEVELS[] = {15, 16, 17, 18, 19, 20, 21, 22, 23, 24, LEVEL_SANDBOX};
+
+}  // namespace
+
+// ------------------------------------------------------------ every level
+
+TEST_F(LevelsC, EveryLevelRestsIdleForTenSecondsAboveItsTerrain) {
+    for (int level : MY_LEVELS) {
+        SCOPED_TRACE(level);
+        endGames = 0;
+        build(level);
+        if (level != LEVEL_SANDBOX) ASSERT_NE(wld_terrain(), nullptr);
+        float floor = lowestTerrainPoint();
+        run(600);
+        ASSERT_NE(wld_objectOfInterest(), nullptr);
+        EXPECT_EQ(endGames, 0);
+        for (int i = 0; i < wld_objectCount(); i++) {
+            DynamicWorldObj* o = wld_object(i);
+            SCOPED_TRACE(o->name);
+            const dReal* p = at(o);
+            ASSERT_TRUE(std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]));
+            EXPECT_GT(p[2], floor);
+        }
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsC, RebuildingGivesTheSameObjectsInTheSameOrder) {
+    for (int level : MY_LEVELS) {
+        SCOPED_TRACE(level);
+        build(level);
+        std::vector<std::string> first = objectNames();
+        run(10);
+        wld_destroy();
+        build(level);
+        EXPECT_EQ(objectNames(), first);
+        wld_destroy();
+    }
+    build(17);
+    std::vector<std::string> names = objectNames();
+    ASSERT_EQ(names.size(), 17u);
+    EXPECT_EQ(names[0], "forkLift");
+    int acids = 0, bases = 0;
+    for (size_t i = 1; i < names.size(); i += 2) {
+        EXPECT_EQ(names[i], "paller");
+        acids += names[i + 1] == "acid";
+        bases += names[i + 1] == "base";
+    }
+    EXPECT_EQ(acids, 4);
+    EXPECT_EQ(bases, 4);
+}
+
+TEST_F(LevelsC, MachineLevelsBuildNoTruckOfTheWorld) {
+    for (int level : {16, 17, 18, 19, 23, (int)LEVEL_SANDBOX}) {
+        SCOPED_TRACE(level);
+        build(level);
+        EXPECT_EQ(wld_truck(), nullptr);
+        wld_destroy();
+    }
+}
+
+// ------------------------------------------------------------------- dump
+
+TEST_F(LevelsC, DumpHandsOverWithSixBlocksInTheBedAndBack) {
+    build(15);
+    auto blocks = named("block");
+    ASSERT_EQ(blocks.size(), 6u);
+    DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+    ASSERT_NE(dumpTruck, nullptr);
+    run(5);
+    const dReal* b = at(dumpTruck->bed);
+    for (int i = 0; i < 6; i++)
+        teleport(blocks[i], b[0] - 0.4 + 0.3 * (i % 3), b[1] - 0.15 + 0.3 * (i / 3), b[2] - 0.02);
+    run(10);
+    EXPECT_EQ(wld_objectOfInterest(), dumpTruck);
+    EXPECT_TRUE(dumpTruck->isActive());
+    ASSERT_FALSE(switches.empty());
+    EXPECT_EQ(switches.back(), "dumpTruck");
+    EXPECT_EQ(endGames, 0);
+    // Emptied again onto the quarry floor: the truck takes over.
+    for (int i = 0; i < 6; i++)
+        teleport(blocks[i], dump::PYRAMID_X + 0.3 * i, dump::PYRAMID_Y, dump::FLOOR_Z + 0.13);
+    run(10);
+    EXPECT_EQ(wld_objectOfInterest(), wld_truck());
+    EXPECT_EQ(switches.back(), "truck");
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
+    using namespace dump;
+    build(15);
+    auto blocks = named("block");
+    for (int i = 0; i < 5; i++)
+        teleport(blocks[i], BIN_X0 + 0.2 + 0.3 * (i % 2), BIN_Y0 + 0.2 + 0.28 * (i / 2),
+                 BIN_FLOOR + 0.13);
+    run(30);
+    EXPECT_EQ(endGames, 0);  // five are not enough
+    teleport(blocks[5], BIN_X0 + 0.5, BIN_Y1 - 0.2, BIN_FLOOR + 0.13);
+    run(30);
+    EXPECT_TRUE(won());
+    // The bin's floor holds a block inside the goal's height band.
+    EXPECT_NEAR(poseOf(blocks[5]).z, 1.0, 0.09);
+
+    wld_destroy();
+    endGames = 0;
+    build(15);
+    teleport(named("block")[0], -8.0, DUMPTRUCK_Y, BAY_Z + 0.13);
+    run(5);
+    EXPECT_TRUE(lost());
+}
+
+// ---------------------------------------------------------------- cleanup
+
+TEST_F(LevelsC, CleanupStartsWithTheDumpTruckAndTippingHandsToTheSkidLoader) {
+    build(16);
+    run(2);
+    DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+    SkidLoader* loader = dynamic_cast<SkidLoader*>(named("skidLoader")[0]);
+    ASSERT_TRUE(dumpTruck && loader);
+    EXPECT_EQ(wld_objectOfInterest(), dumpTruck);
+    EXPECT_TRUE(dumpTruck->isActive());
+    postMessage("cranecontrol tag=elevate setting=1");
+    run(120);
+    EXPECT_EQ(wld_objectOfInterest(), loader);
+    EXPECT_TRUE(loader->isActive());
+    EXPECT_FALSE(dumpTruck->isActive());
+    ASSERT_GE(switches.size(), 2u);
+    EXPECT_EQ(switches.back(), "skidLoader");
+}
+
+TEST_F(LevelsC, CleanupIsWonOnlyWithEverySphereInThePit) {
+    build(16);
+    auto spheres = named("sphere");
+    ASSERT_EQ(spheres.size(), 4u);
+    for (int i = 0; i < 3; i++) teleport(spheres[i], -0.5 + 0.4 * i, 0.3, -0.9);
+    teleport(spheres[3], 1.5, 0, 0.16);
+    run(30);
+    EXPECT_EQ(endGames, 0);
+    teleport(spheres[3], 0.5, -0.4, -0.9);
+    run(30);
+    EXPECT_TRUE(won());
+    EXPECT_LT(poseOf(spheres[3]).z, -1.0f);
+}
+
+// -------------------------------------------------------------- chemistry
+
+TEST_F(LevelsC, ChemistryDocksHoldCanistersInsideTheZonesHeightBand) {
+    build(17);
+    auto pallets = named("paller");
+    ASSERT_EQ(pallets.size(), 8u);
+    int acids = 0, bases = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        std::string n = o->name;
+        if (n != "acid" && n != "base") continue;
+        DynamicWorldObj* pallet = wld_object(i - 1);
+        int& k = n == "acid" ? acids : bases;
+        dReal x = -3 + 1.5 * k, y = n == "acid" ? -4.0 : 4.0;
+        const dReal* c = at(o);
+        const dReal* p = at(pallet);
+        shiftAssembly(pallet->body, x - p[0], y - p[1], 0);
+        dBodySetPosition(o->body, x, y, c[2]);
+        k++;
+    }
+    run(90);
+    EXPECT_TRUE(won());
+    for (DynamicWorldObj* c : named("acid")) EXPECT_NEAR(poseOf(c).z, 1.255f, 0.005f);
+}
+
+TEST_F(LevelsC, ChemistryIsLostWhenACanisterFalls) {
+    build(17);
+    DynamicWorldObj* acid = named("acid")[0];
+    dMatrix3 onSide;
+    dRFromAxisAndAngle(onSide, 1, 0, 0, M_PI / 2);
+    dBodySetRotation(acid->body, onSide);
+    dBodySetPosition(acid->body, 0, -3, 1.2);
+    run(20);
+    EXPECT_TRUE(lost());
+}
+
+// -------------------------------------------------------------- daredevil
+
+TEST_F(LevelsC, DaredevilStartsTheRacerWhenTheForkLiftParksInTheShed) {
+    build(18);
+    run(2);
+    ForkLift* forkLift = dynamic_cast<ForkLift*>(named("forkLift")[0]);
+    Racer* racer = dynamic_cast<Racer*>(named("racer")[0]);
+    ASSERT_TRUE(forkLift && racer);
+    EXPECT_TRUE(forkLift->isActive());
+    run(60);
+    EXPECT_NE(wld_objectOfInterest(), racer);
+    const dReal* f = at(forkLift);
+    shiftAssembly(forkLift->body, -35 - f[0], 3.8 - f[1], 0.01);
+    run(120);
+    EXPECT_EQ(wld_objectOfInterest(), racer);
+    EXPECT_GT(poseOf(racer).x, -30.0f + 1.0f);  // it is off
+}
+
+TEST_F(LevelsC, DaredevilIsWonOnTheFarSideAndLostInTheCanyon) {
+    build(18);
+    Racer* racer = dynamic_cast<Racer*>(named("racer")[0]);
+    shiftAssembly(racer->body, 42, 0, 0.05);
+    run(20);
+    EXPECT_TRUE(won());
+    wld_destroy();
+    endGames = 0;
+    build(18);
+    racer = dynamic_cast<Racer*>(named("racer")[0]);
+    shiftAssembly(racer->body, 34, 0, 0);
+    run(150);
+    EXPECT_TRUE(lost());
+}
+
+// ------------------------------------------------------------- hockeyriot
+
+TEST_F(LevelsC, HockeyriotNeedsBothCarsUprightInTheYard) {
+    using namespace hockeyriot;
+    build(19);
+    auto cars = named("policeCar");
+    ASSERT_EQ(cars.size(), 2u);
+    run(300);  // the spins die down and the cars stay on their wheels
+    for (DynamicWorldObj* c : cars) EXPECT_GT(poseOf(c).upright, 0.97f);
+    const dReal* p = at(cars[0]);
+    shiftAssembly(cars[0]->body, -24 - p[0], 10 - p[1], 0.02);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+    p = at(cars[1]);
+    shiftAssembly(cars[1]->body, -20 - p[0], 13 - p[1], 0.02);
+    run(60);
+    EXPECT_TRUE(won());
+}
+
+// ------------------------------------------------------------------ canal
+
+TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {
+    build(20);
+    TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
+    RailLever* lever = dynamic_cast<RailLever*>(named("lever")[0]);
+    ASSERT_TRUE(train && lever);
+    auto risers = named("riser");
+    auto girders = named("girder");
+    ASSERT_EQ(risers.size(), 4u);
+    ASSERT_EQ(girders.size(), 6u);
+    // Risers into the sockets, girders from seat to riser to riser to seat.
+    using namespace canal;
+    for (int i = 0; i < 4; i++)
+        teleport(risers[i], SUPPORT_X[1 + i / 2], (i % 2 ? 1 : -1) * RAIL_Y,
+                 PILLAR_TOP + RISER_HEIGHT / 2 + 0.002);
+    for (int i = 0; i < 6; i++)
+        teleport(girders[i], SUPPORT_X[i / 2] + 1.0, (i % 2 ? 1 : -1) * RAIL_Y,
+                 SEAT_Z + GIRDER_FOOT_BELOW + 0.003);
+    run(60);
+    EXPECT_FALSE(train->started);
+    pull(lever, 4.0, 40);
+    EXPECT_TRUE(lever->pulled) << lever->angle();
+    EXPECT_TRUE(train->started);
+    run(60 * 30);  // it settles to under 1 m/s on its heavy axles
+    EXPECT_TRUE(won());
+    EXPECT_LT(poseOf(train).x, -14.0f);
+}
+
+TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {
+    build(20);
+    TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
+    run(30);
+    EXPECT_EQ(endGames, 0);
+    dMatrix3 leaning;
+    dRFromAxisAndAngle(leaning, 1, 0, 0, 0.2);
+    dBodySetRotation(train->body, leaning);
+    run(1);
+    EXPECT_TRUE(lost());
+}
+
+// ---------------------------------------------------------------- egghunt
+
+TEST_F(LevelsC, EgghuntCountsEveryEggInTheTrailerButNotOneOnTheGround) {
+    build(21);
+    auto eggs = named("egg");
+    ASSERT_EQ(eggs.size(), 8u);
+    DynamicWorldObj* trailer = named("trailer")[0];
+    run(30);
+    const dReal* t = at(trailer);
+    for (int i = 0; i < 7; i++)
+        teleport(eggs[i], t[0] - 0.6 + 0.3 * (i % 4), t[1] - 0.12 + 0.25 * (i / 4), t[2] + 0.2);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+    teleport(eggs[7], t[0] + 0.6, t[1] + 0.13, t[2] + 0.2);
+    run(60);
+    EXPECT_TRUE(won());
+}
+
+// --------------------------------------------------------------- superpac
+
+TEST_F(LevelsC, SuperpacLedgeHangsEachBoardInItsPlace) {
+    using namespace superpac;
+    build(22);
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        std::string letter(1, letters[i]);
+        auto boards = named(letter.c_str());
+        ASSERT_EQ(boards.size(), 1u) << letter;
+        teleport(boards[0], 1.8, levelBoardPlace(letters[i]), LEDGE_Z + 0.66);
+    }
+    run(90);
+    EXPECT_TRUE(won());
+    for (int i = 0; i < 7; i++) {
+        std::string letter(1, letters[i]);
+        Pose p = poseOf(named(letter.c_str())[0]);
+        EXPECT_NEAR(p.z, 4.75f, 0.05f);
+        EXPECT_NEAR(p.y, levelBoardPlace(letters[i]), 0.03f);
+    }
+}
+
+// -------------------------------------------------------------- powerlift
+
+TEST_F(LevelsC, PowerliftPadHoldsTheSkyCraneAtItsHomeHeight) {
+    build(23);
+    SkyCrane* crane = dynamic_cast<SkyCrane*>(named("skyCrane")[0]);
+    ASSERT_NE(crane, nullptr);
+    run(300);
+    EXPECT_TRUE(crane->isActive());
+    EXPECT_NEAR(poseOf(crane).z, 11.14f, 0.03f) << poseOf(crane).z;
+    EXPECT_EQ(endGames, 0);  // home, but still with the hook
+}
+
+TEST_F(LevelsC, PowerliftMastAtTheSiteLetsGoAndTheCraneHomeWins) {
+    using namespace powerlift;
+    build(23);
+    SkyCrane* crane = dynamic_cast<SkyCrane*>(named("skyCrane")[0]);
+    DynamicWorldObj* mast = named("powermast")[0];
+    run(240);
+    teleport(mast, SITE_X, SITE_Y, 5.003);
+    run(60);
+    EXPECT_EQ(dJointGetBody(crane->hookHinge, 0), nullptr);
+    run(120);
+    EXPECT_TRUE(won());
+}
+
+// ------------------------------------------------------------------ yukon
+
+TEST_F(LevelsC, YukonTrayCollectsGravelTheBeltWashesItAndTheMachinesSwap) {
+    using namespace yukon;
+    build(24);
+    auto stones = named("gravel");
+    ASSERT_EQ(stones.size(), 20u);
+    SkidLoader* loader = dynamic_cast<SkidLoader*>(named("skidLoader")[0]);
+    // Eleven stones in the tray fall asleep and outnumber the rest.
+    for (int i = 0; i < 11; i++)
+        teleport(stones[i], TRAY_X0 + 0.4 + 0.35 * i, -6.85, BENCH_Z + GRAVEL_RADIUS + 0.002);
+    run(240);
+    EXPECT_EQ(named("collectedgravel").size(), 11u);
+    EXPECT_EQ(wld_objectOfInterest(), loader);
+    EXPECT_EQ(switches.back(), "skidLoader");
+    // Every stone laid on the belt's start, one after another, rides it
+    // through the guides past the wash point.
+    for (int i = 0; i < 20; i++) {
+        DynamicWorldObj* s = wld_object(1 + i);
+        s->name = "collectedgravel";
+        teleport(s, BELT_X0 + 0.3, (TRAY_Y0 + TRAY_Y1) / 2, BENCH_Z + GRAVEL_RADIUS + 0.01);
+        run(90);
+    }
+    run(60 * 10);
+    EXPECT_TRUE(won());
+    EXPECT_EQ(named("washedgravel").size(), 20u);
+}
+
+TEST_F(LevelsC, YukonStoneFallingBackIsGravelAgain) {
+    using namespace yukon;
+    build(24);
+    DynamicWorldObj* stone = named("gravel")[0];
+    teleport(stone, 0, -6.85, BENCH_Z + GRAVEL_RADIUS + 0.002);
+    run(120);
+    EXPECT_STREQ(stone->name, "collectedgravel");
+    teleport(stone, 0, -3, CREEK_Z + GRAVEL_RADIUS + 0.002);
+    run(2);
+    EXPECT_STREQ(stone->name, "gravel");
+}
+
+// ---------------------------------------------------------------- sandbox
+
+TEST_F(LevelsC, SandboxBuildsTheChosenToyAndTenStationsAndNeverEnds) {
+    const char* toys[5] = {"forkLift", "truck", "truck", "truck", "skidLoader"};
+    for (int choice = 0; choice < 5; choice++) {
+        SCOPED_TRACE(choice);
+        levels_setSandboxAttachment(choice);
+        build(LEVEL_SANDBOX);
+        ASSERT_NE(wld_objectOfInterest(), nullptr);
+        EXPECT_STREQ(wld_objectOfInterest()->name, toys[choice]);
+        EXPECT_EQ(wld_objectCount(), 1 + 28);
+        EXPECT_EQ(named("soccerball").size(), 4u);
+        EXPECT_EQ(named("pallet").size(), 2u);
+        run(60);
+        EXPECT_EQ(endGames, 0);
+        ASSERT_FALSE(switches.empty());
+        EXPECT_EQ(switches.back(), toys[choice]);
+        wld_destroy();
+    }
+}

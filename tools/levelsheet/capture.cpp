@@ -1,0 +1,122 @@
+#include "tools/levelsheet/capture.h"
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+#include <epoxy/gl.h>
+
+#include "bus/bus.h"
+#include "bus/diag.h"
+#include "render/frame.h"
+#include "render/gl_programs.h"
+#include "render/rendercontext.h"
+#include "render/tty.h"
+#include "render/tty_gl.h"
+#include "render/view.h"
+#include "shell/gameflow.h"
+#include "ui/levelinfo.h"
+#include "ui/menu.h"
+#include "ui/ui_gl.h"
+#include "world/wld.h"
+
+namespace {
+
+// The game's own window, so the HUD lays out as players see it.
+const int WINDOW_WIDTH = 1180;
+const int WINDOW_HEIGHT = 720;
+const float TICK = 1.0f / 60.0f;
+
+GLFWwindow* window = nullptr;
+int width = 0, height = 0;
+
+void onError(int code, const char* description) { logLine("ERR %s (%d)", description, code); }
+
+Picture readBack(int x, int y, int w, int h) {
+    Picture p = picture_make(w, h, 0, 0, 0);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, y, w, h, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
+    return p;
+}
+
+}  // namespace
+
+bool capture_open() {
+    glfwSetErrorCallback(onError);
+    if (!glfwInit()) {
+        logLine("glfwInit() failed");
+        return false;
+    }
+    glfwWindowHint(GLFW_SAMPLES, 4);
+    window = glfwCreateWindow(WINDOW_WIDTH, WINDOW_HEIGHT, "quorvel", nullptr, nullptr);
+    if (!window) {
+        logLine("glfwCreateWindow() failed");
+        glfwTerminate();
+        return false;
+    }
+    glfwMakeContextCurrent(window);
+    glfwGetFramebufferSize(window, &width, &height);
+    glfwSwapInterval(0);
+    // As the game's start-up does, without sound: the pictures need none.
+    ttyInit();
+    game_setHooks(GameHooks{});
+    game_init();
+    if (!render_init(width, height)) return false;
+    ui_glInit();
+    return true;
+}
+
+Picture capture_level(int nr, int ticks) {
+    char text[128];
+    format128(text, "start nr=%d name=%s attachment=%d", nr, levelName(nr), (int)TOY_START);
+    postMessage(text);
+    // The first job opens with the tutorial over it; the picture is of the level.
+    viewVisible[VIEW_TUTORIAL] = 0;
+    for (int i = 0; i < ticks; i++) {
+        frame_shadowStep();
+        drawFrame(TICK);
+        if (i + 1 < ticks) {
+            glfwSwapBuffers(window);
+            glfwPollEvents();
+        }
+    }
+    Picture frame = readBack(0, 0, width, height);
+    glfwSwapBuffers(window);
+    glfwPollEvents();
+    return frame;
+}
+
+Picture capture_label(const char* text, int w, int h) {
+    RenderContext& rc = renderContext();
+    glViewport(0, 0, w, h);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glUseProgram(glPrograms().edge);
+    glUniform4f(rc.edgeLineColour, 1.0f, 1.0f, 1.0f, 1.0f);
+    glUniform1f(rc.edgeFogIntensity, 0.0f);
+    glLineWidth(1.0f);
+    // Glyphs of about 8 x 12 pixels whatever the strip's size.
+    const vec2f cell = {16.0f / w, 24.0f / h};
+    ttyDrawString(text, rc, vec2f{-1.0f + 8.0f / w, -12.0f / h}, cell, "left");
+    Picture label = readBack(0, 0, w, h);
+    glfwSwapBuffers(window);
+    return label;
+}
+
+PixelRect capture_sceneRect() {
+    ViewRect r = viewRect(VIEW_SCENE);
+    return PixelRect{r.x, r.y, r.w, r.h};
+}
+
+PixelRect capture_hudRect() {
+    ViewRect scene = viewRect(VIEW_SCENE);
+    return PixelRect{0, 0, width, scene.y};
+}
+
+void capture_close() {
+    if (wld_created()) wld_destroy();
+    if (window) glfwDestroyWindow(window);
+    window = nullptr;
+    glfwTerminate();
+}

@@ -24,8 +24,8 @@ const dReal WHEEL_AT[DUMPTRUCK_WHEELS][3] = {{0.52, 0.3755, -0.35},
                                              {0.52, -0.3755, -0.35},
                                              {-0.624, 0.3755, -0.35},
                                              {-0.624, -0.3755, -0.35}};
-const dReal ANCHOR_INSET = 0.1;                  // hinge-2 anchors toward the centre line
-const dReal BED_AT[3] = {-0.2, 0, 0.2};          // from the chassis
+const dReal ANCHOR_INSET = 0.1;                     // hinge-2 anchors toward the centre line
+const dReal BED_AT[3] = {-0.2, 0, 0.2};             // from the chassis
 const dReal BED_HINGE_AT[3] = {-0.435, 0, -0.243};  // from the bed
 
 const dReal TOP_SPEED = 12, DRIVE_LAG = 0.05, COAST_DECAY = 0.9;
@@ -36,46 +36,22 @@ const dReal STEER_FORCE = 105, STEER_STOP = 0.75;
 const dReal BED_GAIN = 0.5, BED_FORCE = 5.0;
 const dReal SLEEP_ANGULAR = 0.1, SLEEP_LINEAR = 0.05;
 
-struct BoxSpec {
-    dReal size[3];
-    dReal offset[3];
-    dReal turn;  // about the body's y axis
-};
-
 const BoxSpec CHASSIS_BOXES[2] = {
     {{1.4, 0.8, 0.2}, {0, 0, -0.1}, 0},      // frame
     {{0.28, 0.34, 0.4}, {0.56, 0, 0.2}, 0},  // cab
 };
 const BoxSpec TIPPER_BOXES[6] = {
-    {{1.5, 0.04, 0.45}, {-0.15, 0.44, 0}, 0},        // left side
-    {{1.5, 0.04, 0.45}, {-0.15, -0.44, 0}, 0},       // right side
-    {{0.04, 0.88, 0.45}, {0.6, 0, 0}, 0},            // front wall
-    {{0.3, 0.88, 0.04}, {0.75, 0, 0.25}, 0},         // cab guard
-    {{1.2, 0.88, 0.04}, {0, 0, -0.2}, 0},            // floor
-    {{0.04, 0.88, 0.54}, {-0.75, 0, 0}, -0.5857},    // tail
+    {{1.5, 0.04, 0.45}, {-0.15, 0.44, 0}, 0},      // left side
+    {{1.5, 0.04, 0.45}, {-0.15, -0.44, 0}, 0},     // right side
+    {{0.04, 0.88, 0.45}, {0.6, 0, 0}, 0},          // front wall
+    {{0.3, 0.88, 0.04}, {0.75, 0, 0.25}, 0},       // cab guard
+    {{1.2, 0.88, 0.04}, {0, 0, -0.2}, 0},          // floor
+    {{0.04, 0.88, 0.54}, {-0.75, 0, 0}, -0.5857},  // tail
 };
 const BoxSpec FLATBED_BOXES[2] = {
     {{1.6, 0.88, 0.02}, {-0.2, 0, -0.19}, 0},  // deck
     {{0.02, 0.88, 0.3}, {0.59, 0, -0.03}, 0},  // front plate
 };
-
-dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
-dGeomID attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& b,
-                        unsigned long category) {
-    dGeomID g = attachBox(body, owner, space, b.size, b.offset, category);
-    if (b.turn != 0) {
-        dMatrix3 r;
-        dRFromAxisAndAngle(r, 0, 1, 0, b.turn);
-        dGeomSetOffsetRotation(g, r);
-    }
-    return g;
-}
-
-void setSleepThresholds(dBodyID b) {
-    dBodySetAutoDisableAngularThreshold(b, SLEEP_ANGULAR);
-    dBodySetAutoDisableLinearThreshold(b, SLEEP_LINEAR);
-}
 
 void onSteer(const char* text) {
     float s;
@@ -100,10 +76,11 @@ const VehicleListener LISTENERS[] = {
 
 }  // namespace
 
-DumpTruckDrive dumptruck_drive(float throttle, float brake, bool reverse, dReal vPrev, bool active) {
+DumpTruckDrive dumptruck_drive(float throttle, float brake, bool reverse, dReal vPrev,
+                               bool active) {
     if (!active) return {0, IDLE_FORCE};
-    if (throttle > 0) return {DRIVE_LAG * TOP_SPEED * throttle + (1 - DRIVE_LAG) * vPrev,
-                              0.7 * throttle + 0.2};
+    if (throttle > 0)
+        return {DRIVE_LAG * TOP_SPEED * throttle + (1 - DRIVE_LAG) * vPrev, 0.7 * throttle + 0.2};
     if (brake > 0 && reverse) return {-TOP_SPEED * brake, 0.7 * brake + 0.2};
     if (brake > 0) return {0, BRAKE_FORCE};
     return {COAST_DECAY * vPrev, COAST_FORCE};
@@ -117,9 +94,11 @@ DumpTruckBed::DumpTruckBed(const dReal pos[3], dSpaceID space, bool flat)
     dBodySetPosition(body, pos[0], pos[1], pos[2]);
     setBoxMass(body, 0.07, 1.5, 0.6, 0.4);
     if (flat) {
-        for (const BoxSpec& b : FLATBED_BOXES) attachTurnedBox(body, this, space, b, CAT_PART);
+        for (const BoxSpec& b : FLATBED_BOXES)
+            vehicle_attachTurnedBox(body, this, space, b, CAT_PART, TURN_ABOUT_Y);
     } else {
-        for (const BoxSpec& b : TIPPER_BOXES) attachTurnedBox(body, this, space, b, CAT_PART);
+        for (const BoxSpec& b : TIPPER_BOXES)
+            vehicle_attachTurnedBox(body, this, space, b, CAT_PART, TURN_ABOUT_Y);
     }
 }
 
@@ -135,9 +114,11 @@ DumpTruckObj::DumpTruckObj(const dReal p[3], bool flatBed)
       reverse(false) {
     dBodySetPosition(body, p[0], p[1], p[2]);
     setBoxMass(body, 0.2, 1.4, 0.8, 0.3);
-    setSleepThresholds(body);
+    vehicle_setSleepThresholds(body, SLEEP_ANGULAR, SLEEP_LINEAR);
     space = vehicle_createSpace();
-    for (int i = 0; i < 2; i++) chassis[i] = attachTurnedBox(body, this, space, CHASSIS_BOXES[i], CAT_CHASSIS);
+    for (int i = 0; i < 2; i++)
+        chassis[i] =
+            vehicle_attachTurnedBox(body, this, space, CHASSIS_BOXES[i], CAT_CHASSIS, TURN_ABOUT_Y);
 
     for (int i = 0; i < DUMPTRUCK_WHEELS; i++) {
         const dReal* d = WHEEL_AT[i];
@@ -176,11 +157,12 @@ DumpTruckObj::DumpTruckObj(const dReal p[3], bool flatBed)
                          b[2] + BED_HINGE_AT[2]);
     dJointSetHingeAxis(bedHinge, 0, 1, 0);
     dJointSetHingeParam(bedHinge, dParamLoStop, 0);
-    dJointSetHingeParam(bedHinge, dParamHiStop, flatBed ? DUMPTRUCK_FLATBED_MAX : DUMPTRUCK_TIPPER_MAX);
+    dJointSetHingeParam(bedHinge, dParamHiStop,
+                        flatBed ? DUMPTRUCK_FLATBED_MAX : DUMPTRUCK_TIPPER_MAX);
     dJointSetHingeParam(bedHinge, dParamCFM, 0.05);
     dJointSetHingeParam(bedHinge, dParamFMax, BED_FORCE);
 
-    setSleepThresholds(bed->body);
+    vehicle_setSleepThresholds(bed->body, SLEEP_ANGULAR, SLEEP_LINEAR);
     dBodyDisable(body);
     dBodyDisable(bed->body);
     for (CylObj* w : wheels) dBodyDisable(w->body);

@@ -34,42 +34,18 @@ const dReal LEVER_GAIN = 0.25;
 const float RELEASED = 0.001f;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
-struct BoxSpec {
-    dReal size[3];
-    dReal offset[3];
-    dReal turn;  // about the body's z axis
-};
-
 const BoxSpec CHASSIS_BOXES[2] = {
     {{1.0, 0.64, 0.3}, {0.15, 0, -0.05}, 0},  // frame and counterweight
     {{0.64, 0.6, 0.4}, {0.2, 0, 0.3}, 0},     // cab under the guard
 };
 
 const BoxSpec CARRIAGE_BOXES[5] = {
-    {{0.04, 0.61, 0.5}, {0, 0, 0}, 0},                      // back plate
-    {{0.49, 0.1, 0.025}, {0.275, -0.2, -0.26}, 0},          // right tine
-    {{0.49, 0.1, 0.025}, {0.275, 0.2, -0.26}, 0},           // left tine
-    {{0.06, 0.06, 0.02}, {0.47, -0.2, -0.26}, M_PI / 4},    // right tip
-    {{0.06, 0.06, 0.02}, {0.47, 0.2, -0.26}, M_PI / 4},     // left tip
+    {{0.04, 0.61, 0.5}, {0, 0, 0}, 0},                    // back plate
+    {{0.49, 0.1, 0.025}, {0.275, -0.2, -0.26}, 0},        // right tine
+    {{0.49, 0.1, 0.025}, {0.275, 0.2, -0.26}, 0},         // left tine
+    {{0.06, 0.06, 0.02}, {0.47, -0.2, -0.26}, M_PI / 4},  // right tip
+    {{0.06, 0.06, 0.02}, {0.47, 0.2, -0.26}, M_PI / 4},   // left tip
 };
-
-dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
-dGeomID attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& b,
-                        unsigned long category) {
-    dGeomID g = attachBox(body, owner, space, b.size, b.offset, category);
-    if (b.turn != 0) {
-        dMatrix3 r;
-        dRFromAxisAndAngle(r, 0, 0, 1, b.turn);
-        dGeomSetOffsetRotation(g, r);
-    }
-    return g;
-}
-
-void setSleepThresholds(dBodyID b) {
-    dBodySetAutoDisableAngularThreshold(b, SLEEP_ANGULAR);
-    dBodySetAutoDisableLinearThreshold(b, SLEEP_LINEAR);
-}
 
 void onSteer(const char* text) {
     float s;
@@ -118,7 +94,8 @@ ForkLiftCarriage::ForkLiftCarriage(const dReal pos[3], dSpaceID space)
     : DynamicWorldObj("carriage", &geom_forklift_carriage, wld_world()) {
     dBodySetPosition(body, pos[0], pos[1], pos[2]);
     setBoxMass(body, 0.8, 0.1, 0.4, 1.0);
-    for (const BoxSpec& b : CARRIAGE_BOXES) attachTurnedBox(body, this, space, b, CAT_GRIP);
+    for (const BoxSpec& b : CARRIAGE_BOXES)
+        vehicle_attachTurnedBox(body, this, space, b, CAT_GRIP, TURN_ABOUT_Z);
 }
 
 ForkLiftArm::ForkLiftArm(const dReal pos[3], dSpaceID space)
@@ -179,14 +156,17 @@ ForkLift::ForkLift(const dReal p[3])
     space = vehicle_createSpace();
     dBodySetPosition(body, p[0], p[1], p[2]);
     setBoxMass(body, 1.7, 1.0, 0.4, 0.3);
-    for (int i = 0; i < 2; i++) chassis[i] = attachTurnedBox(body, this, space, CHASSIS_BOXES[i], CAT_CHASSIS);
+    for (int i = 0; i < 2; i++)
+        chassis[i] =
+            vehicle_attachTurnedBox(body, this, space, CHASSIS_BOXES[i], CAT_CHASSIS, TURN_ABOUT_Z);
 
     for (int i = 0; i < FORKLIFT_WHEELS; i++) {
         const dReal* d = WHEEL_AT[i];
         const dReal at[3] = {p[0] + d[0], p[1] + d[1], p[2] + d[2]};
         bool front = i < REAR_LEFT;
-        wheels[i] = new ForkLiftWheel(front ? &geom_forklift_wheel_front : &geom_forklift_wheel_rear,
-                                      at, front ? FRONT_RADIUS : REAR_RADIUS, space);
+        wheels[i] =
+            new ForkLiftWheel(front ? &geom_forklift_wheel_front : &geom_forklift_wheel_rear, at,
+                              front ? FRONT_RADIUS : REAR_RADIUS, space);
         if (i % 2) {
             // Right-hand wheels face outward: a further half turn about world z.
             dMatrix3 half, r;
@@ -237,13 +217,13 @@ ForkLift::ForkLift(const dReal p[3])
 
     // Built asleep. The carriage sleeps too: an awake carriage would wake the
     // mast through its slider, and through it the whole machine, at once.
-    setSleepThresholds(arm->body);
-    setSleepThresholds(body);
+    vehicle_setSleepThresholds(arm->body, SLEEP_ANGULAR, SLEEP_LINEAR);
+    vehicle_setSleepThresholds(body, SLEEP_ANGULAR, SLEEP_LINEAR);
     dBodyDisable(body);
     dBodyDisable(arm->body);
     dBodyDisable(arm->carriage->body);
     for (ForkLiftWheel* w : wheels) {
-        setSleepThresholds(w->body);
+        vehicle_setSleepThresholds(w->body, SLEEP_ANGULAR, SLEEP_LINEAR);
         dBodyDisable(w->body);
     }
     forklift_current = this;

@@ -28,11 +28,6 @@ const dReal TOP_SPEED = 7, DRIVE_LAG = 0.05, IDLE_FORCE = 0.05;
 const dReal LEVER_GAIN = 0.5;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
-struct BoxSpec {
-    dReal size[3];
-    dReal offset[3];
-};
-
 const BoxSpec CHASSIS_BOXES[2] = {
     {{1.0, 0.4, 0.3}, {-0.1, 0, -0.05}},
     {{0.64, 0.36, 0.4}, {-0.15, 0, 0.3}},
@@ -44,8 +39,8 @@ const BoxSpec ARM_BOXES[2] = {
 const BoxSpec BUCKET_BOXES[4] = {
     {{0.2, 0.02, 0.3}, {0.17, -0.39, 0.01}},  // side plates
     {{0.2, 0.02, 0.3}, {0.17, 0.39, 0.01}},
-    {{0.3, 0.8, 0.02}, {0.2, 0, -0.15}},      // bottom
-    {{0.02, 0.76, 0.3}, {0.06, 0, 0.01}},     // back
+    {{0.3, 0.8, 0.02}, {0.2, 0, -0.15}},   // bottom
+    {{0.02, 0.76, 0.3}, {0.06, 0, 0.01}},  // back
 };
 
 void setStops(dJointID hinge, dReal lo, dReal hi, dReal fudge, dReal stopErp) {
@@ -65,11 +60,6 @@ dJointID makeHinge(dBodyID b1, dBodyID b2, const dReal at[3]) {
     dJointSetHingeAnchor(j, at[0], at[1], at[2]);
     dJointSetHingeAxis(j, 0, 1, 0);
     return j;
-}
-
-void setSleepThresholds(dBodyID b) {
-    dBodySetAutoDisableAngularThreshold(b, SLEEP_ANGULAR);
-    dBodySetAutoDisableLinearThreshold(b, SLEEP_LINEAR);
 }
 
 void onCraneControl(const char* text) {
@@ -167,10 +157,10 @@ SkidLoader::SkidLoader(const dReal p[3])
     armHinge = makeHinge(body, arm->body, hingeAt);
     setStops(armHinge, 0, SKIDLOADER_ARM_MAX, 0.05, 0.5);
 
-    setSleepThresholds(arm->body);
-    setSleepThresholds(body);
+    vehicle_setSleepThresholds(arm->body, SLEEP_ANGULAR, SLEEP_LINEAR);
+    vehicle_setSleepThresholds(body, SLEEP_ANGULAR, SLEEP_LINEAR);
     for (CylObj* w : wheels) {
-        setSleepThresholds(w->body);
+        vehicle_setSleepThresholds(w->body, SLEEP_ANGULAR, SLEEP_LINEAR);
         dBodyDisable(w->body);
     }
     skidloader_current = this;
@@ -247,7 +237,8 @@ void SkidLoader::update(float dt) {
 
     // Each side's commanded speed lags its lever by 5 % a frame.
     dReal a[SKIDLOADER_WHEELS];
-    for (int i = 0; i < SKIDLOADER_WHEELS; i++) a[i] = dJointGetHingeParam(wheelJoints[i], dParamVel);
+    for (int i = 0; i < SKIDLOADER_WHEELS; i++)
+        a[i] = dJointGetHingeParam(wheelJoints[i], dParamVel);
     dReal target[2] = {0, 0}, force[2] = {IDLE_FORCE, IDLE_FORCE};  // left, right
     if (active) {
         const float setting[2] = {leftSetting, rightSetting};

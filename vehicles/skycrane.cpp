@@ -36,12 +36,6 @@ const float CYCLIC_RANGE = 0.4f;
 // RELEASE_HEIGHT, its stop opening as 1.2 (1 - cos t) over pi seconds.
 const float RELEASE_HEIGHT = 13.0f, RELEASE_OPEN = 1.2f, STOWED_BELOW = 1.0f;
 
-struct BoxSpec {
-    dReal size[3];
-    dReal offset[3];
-    dReal turn;  // about the body's z axis
-};
-
 const BoxSpec FUSELAGE_BOXES[2] = {
     {{6.7, 0.5, 0.34}, {-1.65, 0, 0.18}, 0},  // tail boom
     {{1.0, 0.8, 1.1}, {2.1, 0, -0.15}, 0},    // cabin
@@ -52,17 +46,6 @@ const BoxSpec HOOK_BOXES[3] = {
     {{0.1, 0.25, 0.2}, {-1.4, 0, -0.15}, 0},         // drop
     {{0.4, 0.25, 0.1}, {-1.2, 0, -0.39}, M_PI / 6},  // tip
 };
-
-dGeomID attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& b,
-                        unsigned long category) {
-    dGeomID g = attachBox(body, owner, space, b.size, b.offset, category);
-    if (b.turn != 0) {
-        dMatrix3 r;
-        dRFromAxisAndAngle(r, 0, 0, 1, b.turn);
-        dGeomSetOffsetRotation(g, r);
-    }
-    return g;
-}
 
 float clampUnit(float s) { return s < -1 ? -1 : (s > 1 ? 1 : s); }
 
@@ -130,7 +113,7 @@ MainRotor::MainRotor(const dReal pos[3], dSpaceID space)
     dBodySetAngularDamping(body, 0.002);
     for (int k = 0; k < 3; k++) {
         const BoxSpec blade = {{BLADE[0], BLADE[1], BLADE[2]}, {0, 0, 0}, k * M_PI / 3};
-        attachTurnedBox(body, this, space, blade, CAT_ROTOR);
+        vehicle_attachTurnedBox(body, this, space, blade, CAT_ROTOR, TURN_ABOUT_Z);
     }
     disc = new WorldObj("mainrotor", &geom_skycrane_disc);
 }
@@ -170,7 +153,8 @@ SkyCraneHook::SkyCraneHook(const dReal pos[3], dSpaceID space)
     setBoxMass(body, 0.1, 2.9, 0.25, 0.1);
     dBodySetLinearDamping(body, 0);
     dBodySetAngularDamping(body, 0.06);
-    for (const BoxSpec& b : HOOK_BOXES) attachTurnedBox(body, this, space, b, CAT_HOOK);
+    for (const BoxSpec& b : HOOK_BOXES)
+        vehicle_attachTurnedBox(body, this, space, b, CAT_HOOK, TURN_ABOUT_Z);
 }
 
 // -------------------------------------------------------------- sky crane
@@ -193,7 +177,8 @@ SkyCrane::SkyCrane(const dReal p[3])
     dBodySetLinearDamping(body, 0.002);
     dBodySetAngularDamping(body, 0.06);
     for (int i = 0; i < 2; i++)
-        fuselage[i] = attachTurnedBox(body, this, space, FUSELAGE_BOXES[i], CAT_CHASSIS);
+        fuselage[i] = vehicle_attachTurnedBox(body, this, space, FUSELAGE_BOXES[i], CAT_CHASSIS,
+                                              TURN_ABOUT_Z);
 
     for (int i = 0; i < SKYCRANE_WHEELS; i++) {
         const dReal* d = WHEEL_AT[i];

@@ -33,8 +33,6 @@ void onAccel(const char* text) {
 
 const VehicleListener LISTENERS[] = {{"accelcontrol", onAccel}, {"steer", onSteer}};
 
-dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
-
 }  // namespace
 
 TruckDrive truck_driveTargets(float throttle, float steer, dReal vPrev, bool active) {

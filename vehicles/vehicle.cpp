@@ -68,3 +68,24 @@ void vehicle_handOver(VehicleObj* from, VehicleObj* to) {
     if (from) from->setActive(false);
     wld_setObjectOfInterest(to);
 }
+
+dGeomID vehicle_attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& box,
+                                unsigned long category, TurnAxis axis) {
+    dGeomID g = attachBox(body, owner, space, box.size, box.offset, category);
+    if (box.turn != 0) {
+        dMatrix3 r;
+        if (axis == TURN_ABOUT_Y)
+            dRFromAxisAndAngle(r, 0, 1, 0, box.turn);
+        else
+            dRFromAxisAndAngle(r, 0, 0, 1, box.turn);
+        dGeomSetOffsetRotation(g, r);
+    }
+    return g;
+}
+
+void vehicle_setSleepThresholds(dBodyID body, dReal angular, dReal linear) {
+    dBodySetAutoDisableAngularThreshold(body, angular);
+    dBodySetAutoDisableLinearThreshold(body, linear);
+}
+
+dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }

@@ -34,3 +34,19 @@ bool vehicle_setting(const char* text, float* setting);
 void vehicle_activateInterest();
 // Gives the controls to another vehicle in the order the HUD expects.
 void vehicle_handOver(VehicleObj* from, VehicleObj* to);
+
+// A box on a machine's body: full size, offset, and a turn about one of the
+// body's axes (0 for none).
+struct BoxSpec {
+    dReal size[3];
+    dReal offset[3];
+    dReal turn = 0;
+};
+enum TurnAxis { TURN_ABOUT_Y, TURN_ABOUT_Z };
+dGeomID vehicle_attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& box,
+                                unsigned long category, TurnAxis axis);
+
+// Per-body sleep thresholds for parts that must come to rest by themselves.
+void vehicle_setSleepThresholds(dBodyID body, dReal angular, dReal linear);
+
+dReal clampTo(dReal v, dReal lo, dReal hi);

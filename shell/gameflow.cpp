@@ -66,6 +66,8 @@ void buildWorld(int nr) {
     logLine("geomdb cleared of %d entries.", geomdb_count());
     geomdb_clear();
     geomdb_resetCount();
+    // The toy chosen on the menu is what the sandbox builds.
+    levels_setSandboxAttachment(state.attachment);
     wld_create(nr, nullptr);
     if (wld_objectOfInterest()) {
         vec3f p = wld_objectOfInterestPosition();

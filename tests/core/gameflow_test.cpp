@@ -219,6 +219,19 @@ TEST_F(GameFlow, AToyTouchedBehindTheSettingsScreenStartsTheSandboxWithoutIt) {
     EXPECT_FALSE(viewVisible[VIEW_SETTINGS]);
 }
 
+TEST_F(GameFlow, TheSandboxBuildsTheToyTheStartMessageChose) {
+    game_setLevelOverride(nullptr);
+    const char* expected[] = {"forkLift", "truck", "truck", "truck", "skidLoader"};
+    for (int toy = 4; toy >= 0; toy--) {
+        char text[128];
+        format128(text, "start nr=-1 name=sandbox attachment=%d", toy);
+        postMessage(text);
+        ASSERT_TRUE(wld_created());
+        ASSERT_NE(wld_objectOfInterest(), nullptr);
+        EXPECT_STREQ(wld_objectOfInterest()->name, expected[toy]) << "toy " << toy;
+    }
+}
+
 TEST_F(GameFlow, WonLevelSevenWritesFile07AndMovesTheMenuOn) {
     start(7);
     postMessage("endGame win=1 level=7");

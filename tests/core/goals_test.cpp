@@ -32,15 +32,17 @@ class Goals : public ::testing::Test {
 protected:
     void SetUp() override {
         bus_reset();
+        savedFactory = wld_truckFactory;
         wld_truckFactory = makeStandInTruck;
         wld_setLevelBuilder(&bare);
     }
     void TearDown() override {
         if (wld_created()) wld_destroy();
-        wld_truckFactory = nullptr;
+        wld_truckFactory = savedFactory;
         wld_setLevelBuilder(nullptr);
         bus_reset();
     }
+    TruckFactory savedFactory = nullptr;
     void level(int n) { wld_create(n, nullptr); }
 
     DynamicWorldObj* place(const char* name, float x, float y, float z, float tiltAboutX = 0,

@@ -32,7 +32,7 @@ geomdesc* hubRecord(int kind) {
     return kind >= 3 && kind <= 5 ? vehicle_records.hubWide : vehicle_records.hubClaw;
 }
 
-dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
+dReal clampRange(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 ShapeSpec turned(ShapeSpec s, dReal angle) {
     s.axis[0] = 0, s.axis[1] = 1, s.axis[2] = 0;
@@ -66,7 +66,7 @@ int paddleShapes(ShapeSpec* s) {
 }  // namespace
 
 dReal grapple_lockHinge(dJointID hinge, dReal lo, dReal hi, bool locked) {
-    dReal a = clampTo(dJointGetHingeAngle(hinge), lo, hi);
+    dReal a = clampRange(dJointGetHingeAngle(hinge), lo, hi);
     dJointSetHingeParam(hinge, dParamLoStop, locked ? a : lo);
     dJointSetHingeParam(hinge, dParamHiStop, locked ? a : hi);
     return a;
@@ -180,14 +180,35 @@ void Grapple::control(float s) {
     }
 }
 
+// All prongs on one object take hold of it. A load already held stays held
+// while at least half of the prongs still touch it and none touches anything
+// else: locked prongs exert no squeeze, so once the load hangs its weight on
+// one opposing pair the other pair drifts clear, and dropping the hold there
+// would tell the load it was let go while it is still being carried.
+WorldObj* Grapple::nextGrasp() const {
+    int present = 0, onHeld = 0;
+    WorldObj* common = nullptr;
+    bool allSame = true, strangers = false;
+    for (const GrappleProng* p : prongs) {
+        if (!p) continue;
+        WorldObj* t = p->touching;
+        if (present++ == 0) common = t;
+        if (t != common) allSame = false;
+        if (grasped && t == grasped) onHeld++;
+        if (t && t != grasped) strangers = true;
+    }
+    if (present == 0) return nullptr;
+    if (allSame && common) return common;
+    if (grasped && !strangers && 2 * onHeld >= present) return grasped;
+    return nullptr;
+}
+
 void Grapple::update(float dt) {
-    WorldObj* candidate = prongs[0] ? prongs[0]->touching : nullptr;
-    for (int i = 1; i < GRAPPLE_MAX_PRONGS; i++)
-        if (prongs[i] && prongs[i]->touching != candidate) candidate = nullptr;
-    if (candidate != grasped && grasped) {
+    WorldObj* next = nextGrasp();
+    if (next != grasped && grasped) {
         if (DynamicWorldObj* d = dynamic_cast<DynamicWorldObj*>(grasped)) d->setGrasped(false);
     }
-    grasped = candidate;
+    grasped = next;
     if (grasped) {
         if (DynamicWorldObj* d = dynamic_cast<DynamicWorldObj*>(grasped)) d->setGrasped(true);
     }

@@ -1,6 +1,7 @@
 // The grapple on the crane tip: a hub swinging freely under beam C with two
 // or four hinged prongs. An object that every prong touched during the last
-// physics steps is grasped; the grasped object is told so every frame.
+// physics steps is grasped, and stays grasped while half of them still
+// touch it; the grasped object is told so every frame.
 #pragma once
 
 #include "world/worldobj.h"
@@ -27,6 +28,8 @@ class Grapple : public DynamicWorldObj {
     void setActive(bool on);
     // The "grapple" lever: positive opens; at rest the prongs are fixed.
     void control(float setting);
+    // What the prongs hold after the last physics steps' touches.
+    WorldObj* nextGrasp() const;
 
     int kind;
     bool active;

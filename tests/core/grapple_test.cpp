@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "bus/bus.h"
@@ -153,4 +154,84 @@ TEST_F(Grasp, ALeverNearRestLocksTheProngs) {
         EXPECT_GT(lo, 0.2);
         EXPECT_EQ(dJointGetHingeParam(h, dParamFMax), 0);
     }
+}
+
+namespace {
+
+// Lowest point of the prongs' boxes.
+dReal fingerBottom(const Grapple* g) {
+    dReal lowest = 1e9;
+    for (const GrappleProng* p : g->prongs) {
+        if (!p) continue;
+        for (dGeomID geom = dBodyGetFirstGeom(p->body); geom; geom = dBodyGetNextGeom(geom)) {
+            dReal aabb[6];
+            dGeomGetAABB(geom, aabb);
+            lowest = std::min(lowest, aabb[4]);
+        }
+    }
+    return lowest;
+}
+
+}  // namespace
+
+// The bridge job's grip: open fingers through the segment's guide slots, under
+// the centre plate, closed; then the load is swung round on the arm.
+TEST_F(Grasp, ClawHoldsABridgeSegmentWhileSlewing) {
+    create(0);
+    hold("elevate", 1, 30);
+    hold("extend", 1, 80);  // the segment is wider than the truck is long
+    hold("grapple", 1, 35);
+    const dReal railDrop = 0.125, plateBottom = railDrop - 0.025;
+    postMessage("cranecontrol tag=bend setting=-0.15");
+    for (int i = 0; i < 600 && fingerBottom(grapple) > plateBottom - 0.04; i++) ticks(1);
+    postMessage("cranecontrol tag=bend setting=0");
+    ticks(90);
+    ASSERT_LT(fingerBottom(grapple), plateBottom - 0.02);
+    ASSERT_GT(fingerBottom(grapple), 0.01);
+    vec3f g = grapple->getPosition();
+    const dReal at[3] = {g.x, g.y, TRUCKYARD_GROUND + railDrop};
+    BridgeSegment* segment = new BridgeSegment(at);
+    wld_addObject(segment);
+    ticks(30);
+    hold("grapple", -1, 60);
+    ASSERT_EQ(grapple->grasped, segment);
+    hold("elevate", 1, 40);
+    ticks(30);
+    EXPECT_GT(segment->getPosition().z, at[2] + 0.2);
+    postMessage("cranecontrol tag=rotate setting=0.3");
+    int lostAt = -1;
+    for (int i = 0; i < 600 && lostAt < 0; i++) {
+        ticks(1);
+        if (grapple->grasped != segment) lostAt = i;
+    }
+    EXPECT_EQ(lostAt, -1) << "let go after " << lostAt << " ticks of slewing";
+    EXPECT_GT(segment->getPosition().z, at[2] + 0.2);
+}
+
+TEST_F(Grasp, AHeldLoadStaysHeldOnHalfTheProngsButNotAmongStrangers) {
+    create(0);
+    const dReal at[3] = {5, 5, 0.3}, other[3] = {6, 5, 0.3};
+    WatchedCrate* crate = new WatchedCrate(at);
+    Crate* wall = new Crate(other);
+    wld_addObject(crate);
+    wld_addObject(wall);
+    auto touch = [this](WorldObj* a, WorldObj* b, WorldObj* c, WorldObj* d) {
+        WorldObj* t[4] = {a, b, c, d};
+        for (int i = 0; i < 4; i++) grapple->prongs[i]->touching = t[i];
+        grapple->update(0);
+    };
+    touch(crate, crate, crate, nullptr);
+    EXPECT_EQ(grapple->grasped, nullptr);  // taking hold needs every prong
+    touch(crate, crate, crate, crate);
+    EXPECT_EQ(grapple->grasped, crate);
+    touch(crate, nullptr, crate, nullptr);  // hanging on one opposing pair
+    EXPECT_EQ(grapple->grasped, crate);
+    EXPECT_EQ(graspedOff, 0);
+    touch(crate, wall, crate, nullptr);  // something else in the claw
+    EXPECT_EQ(grapple->grasped, nullptr);
+    EXPECT_EQ(graspedOff, 1);
+    touch(crate, crate, crate, crate);
+    touch(crate, nullptr, nullptr, nullptr);  // one prong is not a hold
+    EXPECT_EQ(grapple->grasped, nullptr);
+    EXPECT_EQ(graspedOff, 2);
 }

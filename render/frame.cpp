@@ -111,14 +111,18 @@ void drawMenuScreen(RenderContext& rc) {
 
 // One fixed tick of the game, the camera and the light.
 void advanceGame() {
-    if (!wld_created() || !wld_objectOfInterest()) return;
-    vec3f p = wld_objectOfInterestPosition();
-    vec3f x = wld_objectOfInterestForward();
-    CameraState& cam = camera();
-    cam.interestPoint = {p.x, p.y, p.z};
-    cam.targetHeading = cam.cameraHeading = atan2f(x.y, x.x);
-    light.target[0] = p.x, light.target[1] = p.y, light.target[2] = p.z;
-    light.eye[0] = p.x, light.eye[1] = p.y, light.eye[2] = p.z + LIGHT_HEIGHT;
+    if (!wld_created()) return;
+    // A level may start with nothing to follow and hand its first vehicle
+    // over in its goals, which only run when the world does.
+    if (wld_objectOfInterest()) {
+        vec3f p = wld_objectOfInterestPosition();
+        vec3f x = wld_objectOfInterestForward();
+        CameraState& cam = camera();
+        cam.interestPoint = {p.x, p.y, p.z};
+        cam.targetHeading = cam.cameraHeading = atan2f(x.y, x.x);
+        light.target[0] = p.x, light.target[1] = p.y, light.target[2] = p.z;
+        light.eye[0] = p.x, light.eye[1] = p.y, light.eye[2] = p.z + LIGHT_HEIGHT;
+    }
     cameraUpdate(TICK);
     updateLightView();
     game_step(GAME_TICK);

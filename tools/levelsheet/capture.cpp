@@ -65,7 +65,7 @@ bool capture_open() {
     return true;
 }
 
-Picture capture_level(int nr, int ticks) {
+LevelShot capture_level(int nr, int ticks) {
     char text[128];
     format128(text, "start nr=%d name=%s attachment=%d", nr, levelName(nr), (int)TOY_START);
     postMessage(text);
@@ -79,10 +79,13 @@ Picture capture_level(int nr, int ticks) {
             glfwPollEvents();
         }
     }
-    Picture frame = readBack(0, 0, width, height);
+    LevelShot shot;
+    shot.frame = readBack(0, 0, width, height);
+    shot.hasVehicle = wld_created() && wld_objectOfInterest() != nullptr;
+    shot.advanced = wld_created() && wld_subStepCount() >= (long)ticks;
     glfwSwapBuffers(window);
     glfwPollEvents();
-    return frame;
+    return shot;
 }
 
 Picture capture_label(const char* text, int w, int h) {

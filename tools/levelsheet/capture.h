@@ -8,9 +8,16 @@
 // The game's window size, start-up (game initialisation, programs, HUD
 // images) and first layout. False with a reason printed when it fails.
 bool capture_open();
-// Starts level nr (the sandbox with its default toy for -1), runs ticks
-// frames as the main loop would and returns the last one, HUD included.
-Picture capture_level(int nr, int ticks);
+// What one level's start gave: its last frame, HUD included, whether the
+// camera had a vehicle to follow, and whether the world ran every tick.
+struct LevelShot {
+    Picture frame;
+    bool hasVehicle;
+    bool advanced;
+};
+// Starts level nr (the sandbox with its default toy for -1) and runs ticks
+// frames as the main loop would.
+LevelShot capture_level(int nr, int ticks);
 // The level's number and name in the stroke font, white on black.
 Picture capture_label(const char* text, int width, int height);
 // Where the scene and the HUD strip lie in a captured frame.

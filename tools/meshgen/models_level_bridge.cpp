@@ -28,14 +28,19 @@ void pier(Mesh& m, float x, float half, float top) {
 QUORVEL_MODEL(bridge_terrain) {
     Mesh& m = model.mesh;
     const float B0 = BRIDGE_WEST_BANK, B1 = BRIDGE_EAST_BANK;
-    // Banks with the road across them.
-    slab(m, -40, B0, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
-    slab(m, B1, 40, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
+    // Banks with the road across them. They reach under the hills so that the
+    // gorge has walls all along; its ends are closed, or a view along it
+    // would look out under the scenery into the sky.
+    const float E = BRIDGE_GORGE_END;
+    slab(m, -BRIDGE_LAND_EDGE, B0, -E, E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
+    slab(m, B1, BRIDGE_LAND_EDGE, -E, E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, GRASS);
     mark(m, -40, B0, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
     mark(m, B1, 40, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
-    // The gorge floor and the river in it.
-    slab(m, B0, B1, -12, 12, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_GORGE_FLOOR, SAND);
-    mark(m, B0 + 3, B1 - 3, -12, 12, BRIDGE_GORGE_FLOOR, WATER);
+    // The gorge floor and the river in it, between rock walls at its ends.
+    slab(m, B0, B1, -E, E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_GORGE_FLOOR, SAND);
+    mark(m, B0 + 3, B1 - 3, -E, E, BRIDGE_GORGE_FLOOR, WATER);
+    slab(m, B0, B1, -E - 0.5f, -E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
+    slab(m, B0, B1, E, E + 0.5f, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
     // The deck either side of the gap, and the piers that carry it.
     deck(m, B0, BRIDGE_GAP_WEST);
     deck(m, BRIDGE_GAP_EAST, B1);
@@ -63,15 +68,19 @@ QUORVEL_MODEL(bridge_terrain) {
 
 QUORVEL_MODEL(bridge_scenery) {
     Mesh& m = model.mesh;
-    // Rolling hills beyond the banks, and a few trees.
-    Mesh hills = heightfield(12, 2, 8.0f, -48, 12, [](float x, float y) {
-        return 0.8f + 1.5f * sinf(x * 0.15f) * sinf(y * 0.2f) + (y - 12) * 0.25f;
-    });
-    append(m, hills, shade(GRASS, 0.9f));
-    Mesh far = heightfield(12, 2, 8.0f, -48, -28, [](float x, float y) {
-        return 0.8f + 1.5f * sinf(x * 0.13f + 1) * sinf(y * 0.2f) + (-12 - y) * 0.25f;
-    });
-    append(m, far, shade(GRASS, 0.9f));
+    // Rolling hills beyond the banks, on the land either side of the gorge
+    // (hills across it would hang in the air), and a few trees.
+    const float G = BRIDGE_EAST_BANK, L = BRIDGE_LAND_EDGE, CELL = (L - G) / 4;
+    for (float x0 : {-L, G}) {
+        Mesh hills = heightfield(4, 2, CELL, x0, 12, [](float x, float y) {
+            return 0.8f + 1.5f * sinf(x * 0.15f) * sinf(y * 0.2f) + (y - 12) * 0.25f;
+        });
+        append(m, hills, shade(GRASS, 0.9f));
+        Mesh far = heightfield(4, 2, CELL, x0, -12 - 2 * CELL, [](float x, float y) {
+            return 0.8f + 1.5f * sinf(x * 0.13f + 1) * sinf(y * 0.2f) + (-12 - y) * 0.25f;
+        });
+        append(m, far, shade(GRASS, 0.9f));
+    }
     const float trees[][2] = {{-22, 5}, {-19, -6}, {-26, -3}, {18, 6}, {22, -5}, {27, 3}, {-17, 8}};
     for (const auto& t : trees) {
         column(m, t[0], t[1], BRIDGE_ROAD_TOP, 1.2f, 0.12f, 6, WOOD);

@@ -20,6 +20,10 @@ QUORVEL_MODEL(seesaw_terrain) {
     slab(m, SEESAW_TRENCH_WEST, SEESAW_DOCK_WEST, -W, W, SEESAW_TRENCH_FLOOR - 0.3f, SEESAW_TRENCH_FLOOR, ROCK);
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, -W - 0.02f, -W, SEESAW_TRENCH_FLOOR, 0, ROCK);
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, W, W + 0.02f, SEESAW_TRENCH_FLOOR, 0, ROCK);
+    // Its ends, below the notch and the dock: without them the trench looks
+    // out under the ground into the sky, and a ball rolls away beneath the dock.
+    slab(m, SEESAW_TRENCH_WEST - 0.02f, SEESAW_TRENCH_WEST, -W, W, SEESAW_TRENCH_FLOOR, -0.5f, ROCK);
+    slab(m, SEESAW_DOCK_WEST, SEESAW_DOCK_WEST + 0.02f, -W, W, SEESAW_TRENCH_FLOOR, -0.5f, ROCK);
     // The trestle under the axle, drawn from the trench floor.
     slab(m, -0.1f, 0.1f, -W, -W + 0.15f, SEESAW_TRENCH_FLOOR, -0.08f, WOOD);
     slab(m, -0.1f, 0.1f, W - 0.15f, W, SEESAW_TRENCH_FLOOR, -0.08f, WOOD);

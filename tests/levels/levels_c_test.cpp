@@ -258,6 +258,19 @@ TEST_F(LevelsC, CleanupStartsWithTheDumpTruckAndTippingHandsToTheSkidLoader) {
     EXPECT_EQ(switches.back(), "skidLoader");
 }
 
+TEST_F(LevelsC, CleanupTippedAtAStandstillLeavesEverySphereOnTheYardForTheLoader) {
+    build(16);
+    run(2);
+    postMessage("cranecontrol tag=elevate setting=1");
+    run(300);
+    for (DynamicWorldObj* sphere : named("sphere")) {
+        vec3f p = sphere->getPosition();
+        EXPECT_LT(p.z, 0.2f) << "still on the bed";
+        EXPECT_GT(p.x, 0.95f) << "the loader still has work to do";
+        EXPECT_LT(p.x, 3.0f);
+    }
+}
+
 TEST_F(LevelsC, CleanupIsWonOnlyWithEverySphereInThePit) {
     build(16);
     auto spheres = named("sphere");

@@ -1,4 +1,4 @@
-// Level 16, "cleanup": the dump truck brings four spheres in its bed and
+// Level 16, "cleanup": the dump truck brings four spheres on its flat bed and
 // tips them out beside the drain pit; the skid loader pushes them in.
 #include "geom/records.h"
 #include "vehicles/dumptruck.h"
@@ -25,7 +25,7 @@ void build_cleanup(LevelOut& out) {
     const dReal loaderAt[3] = {SKIDLOADER_X, SKIDLOADER_Y, SKIDLOADER_RIDE};
     add(new SkidLoader(loaderAt));
     const dReal truckAt[3] = {DUMPTRUCK_X, DUMPTRUCK_Y, DUMPTRUCK_RIDE};
-    add(new DumpTruckObj(truckAt, false));
+    add(new DumpTruckObj(truckAt, true));  // the flat bed lets the spheres roll off once tipped
     const dReal bedX = DUMPTRUCK_X - BED_BEHIND, bedZ = DUMPTRUCK_RIDE + BED_ABOVE;
     for (const auto& s : SPHERE_AT) {
         const dReal pos[3] = {bedX + s[0], DUMPTRUCK_Y + s[1], bedZ + BED_FLOOR + SPHERE_RADIUS + 0.01};

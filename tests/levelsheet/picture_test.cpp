@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "tools/levelsheet/picture.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

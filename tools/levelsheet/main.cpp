@@ -50,8 +50,7 @@ bool parse(int argc, char** argv, Options* o) {
             return false;
         }
     }
-    return !o->outDir.empty() && o->ticks >= 1 && o->first >= FIRST_LEVEL &&
-           o->last <= LAST_LEVEL;
+    return !o->outDir.empty() && o->ticks >= 1 && o->first >= FIRST_LEVEL && o->last <= LAST_LEVEL;
 }
 
 std::string levelFileName(int nr) {
@@ -140,8 +139,8 @@ int main(int argc, char** argv) {
     capture_close();
     written = save(o.outDir + "/levelsheet.png", sheet.picture) && written;
 
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
-                         .count();
+    double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     printf("%d pictures, %d looking empty, %.1f s\n", sheet.count, failures, seconds);
     if (!written) return 1;
     return o.check && failures > 0 ? 1 : 0;

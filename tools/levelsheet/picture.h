@@ -25,11 +25,11 @@ void picture_paste(Picture& target, const Picture& source, int x, int y);
 // in the scene, a scene that is more than a handful of colours, and a HUD
 // strip that is drawn (not the bare clear colour, not one flat colour).
 struct PictureVerdict {
-    float skyShare;       // of the scene's pixels
-    int sceneColours;     // distinct colours (quantised) in the scene
-    float hudCoverage;    // share of HUD pixels that differ from black
-    int hudColours;       // distinct colours (quantised) in the HUD strip
+    float skyShare;     // of the scene's pixels
+    int sceneColours;   // distinct colours (quantised) in the scene
+    float hudCoverage;  // share of HUD pixels that differ from black
+    int hudColours;     // distinct colours (quantised) in the HUD strip
     bool ok;
-    std::string reason;   // empty when ok
+    std::string reason;  // empty when ok
 };
 PictureVerdict picture_judge(const Picture& frame, PixelRect scene, PixelRect hud);

@@ -25,7 +25,6 @@ const dReal ARM_FORCE = 30000, EXTEND_FORCE = 120000;
 const dReal REST = 0.001;
 const float CLICK_STEP = 0.035f;
 
-dReal clampRange(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 void onCraneControl(const char* text) {
     if (!crane_current) return;
@@ -86,12 +85,12 @@ void ratchet(dJointID hinge, dJointID motor, float s, dReal lo, dReal hi) {
     dReal vOld = dJointGetAMotorParam(motor, dParamVel);
     dJointSetAMotorParam(motor, dParamVel, ARM_GAIN * s);
     if (s > 0 || (s == 0 && vOld != 0))
-        dJointSetHingeParam(hinge, dParamLoStop, clampRange(dJointGetHingeAngle(hinge), lo, hi));
+        dJointSetHingeParam(hinge, dParamLoStop, clampTo(dJointGetHingeAngle(hinge), lo, hi));
     if (s < 0) dJointSetHingeParam(hinge, dParamLoStop, lo);
 }
 
 void lockSlider(dJointID slider, bool locked) {
-    dReal p = clampRange(dJointGetSliderPosition(slider), CRANE_EXTEND_MIN, CRANE_EXTEND_LOCK_MAX);
+    dReal p = clampTo(dJointGetSliderPosition(slider), CRANE_EXTEND_MIN, CRANE_EXTEND_LOCK_MAX);
     dJointSetSliderParam(slider, dParamLoStop, locked ? p : CRANE_EXTEND_MIN);
     dJointSetSliderParam(slider, dParamHiStop, locked ? p : CRANE_EXTEND_MAX);
 }
@@ -147,9 +146,9 @@ Crane::Crane(const dReal a[3], dSpaceID vehicleSpace, int grappleKind)
         dJointSetHingeParam(grappleHinge, dParamCFM, 0.4);
     }
     dJointSetHingeParam(hingeA, dParamLoStop,
-                        clampRange(dJointGetHingeAngle(hingeA), 0, CRANE_ELEVATE_MAX));
+                        clampTo(dJointGetHingeAngle(hingeA), 0, CRANE_ELEVATE_MAX));
     dJointSetHingeParam(hingeB, dParamLoStop,
-                        clampRange(dJointGetHingeAngle(hingeB), CRANE_BEND_MIN, 0));
+                        clampTo(dJointGetHingeAngle(hingeB), CRANE_BEND_MIN, 0));
     lockSlider(sliderC, true);
     crane_current = this;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "vehicles/vehicle.h"
 #include "vehicles/vehicle_geom.h"
 #include "world/contact.h"
 #include "world/props_shape.h"
@@ -32,7 +33,6 @@ geomdesc* hubRecord(int kind) {
     return kind >= 3 && kind <= 5 ? vehicle_records.hubWide : vehicle_records.hubClaw;
 }
 
-dReal clampRange(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 ShapeSpec turned(ShapeSpec s, dReal angle) {
     s.axis[0] = 0, s.axis[1] = 1, s.axis[2] = 0;
@@ -66,7 +66,7 @@ int paddleShapes(ShapeSpec* s) {
 }  // namespace
 
 dReal grapple_lockHinge(dJointID hinge, dReal lo, dReal hi, bool locked) {
-    dReal a = clampRange(dJointGetHingeAngle(hinge), lo, hi);
+    dReal a = clampTo(dJointGetHingeAngle(hinge), lo, hi);
     dJointSetHingeParam(hinge, dParamLoStop, locked ? a : lo);
     dJointSetHingeParam(hinge, dParamHiStop, locked ? a : hi);
     return a;

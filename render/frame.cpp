@@ -112,11 +112,17 @@ void drawMenuScreen(RenderContext& rc) {
 // One fixed tick of the game, the camera and the light.
 void advanceGame() {
     if (!wld_created()) return;
+    // Objects have no pose until the world's first update, so on a level's
+    // first tick the camera would aim at the origin and fly in from there:
+    // that tick steps the world first and puts the camera on the vehicle.
+    bool levelStart = camera().aimFirstFrame;
+    if (levelStart) game_step(GAME_TICK);
     // A level may start with nothing to follow and hand its first vehicle
     // over in its goals, which only run when the world does.
     if (wld_objectOfInterest()) {
         vec3f p = wld_objectOfInterestPosition();
         vec3f x = wld_objectOfInterestForward();
+        if (levelStart) cameraSnapTo(vec3c{p.x, p.y, p.z});
         CameraState& cam = camera();
         cam.interestPoint = {p.x, p.y, p.z};
         cam.targetHeading = cam.cameraHeading = atan2f(x.y, x.x);
@@ -125,7 +131,7 @@ void advanceGame() {
     }
     cameraUpdate(TICK);
     updateLightView();
-    game_step(GAME_TICK);
+    if (!levelStart) game_step(GAME_TICK);
 }
 
 void fillContext(RenderContext& rc, float bias) {

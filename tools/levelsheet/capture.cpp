@@ -4,10 +4,13 @@
 #include <GLFW/glfw3.h>
 #include <epoxy/gl.h>
 
+#include <cmath>
+
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/frame.h"
 #include "render/gl_programs.h"
+#include "render/mat4.h"
 #include "render/rendercontext.h"
 #include "render/tty.h"
 #include "render/tty_gl.h"
@@ -36,6 +39,19 @@ Picture readBack(int x, int y, int w, int h) {
     glReadBuffer(GL_BACK);
     glReadPixels(x, y, w, h, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
     return p;
+}
+
+// Whether the point lies in front of the camera of the last frame and
+// inside the scene's view.
+bool inView(vec3f point) {
+    const RenderContext& rc = renderContext();
+    float m[16];
+    mat4_mul(m, rc.camProj, rc.camView);
+    const float p[4] = {point.x, point.y, point.z, 1.0f};
+    float c[4];
+    for (int r = 0; r < 4; r++) c[r] = m[r] * p[0] + m[4 + r] * p[1] + m[8 + r] * p[2] + m[12 + r];
+    if (c[3] <= 0.0f) return false;
+    return fabsf(c[0] / c[3]) <= 1.0f && fabsf(c[1] / c[3]) <= 1.0f;
 }
 
 }  // namespace
@@ -82,6 +98,7 @@ LevelShot capture_level(int nr, int ticks) {
     LevelShot shot;
     shot.frame = readBack(0, 0, width, height);
     shot.hasVehicle = wld_created() && wld_objectOfInterest() != nullptr;
+    shot.vehicleInView = shot.hasVehicle && inView(wld_objectOfInterestPosition());
     shot.advanced = wld_created() && wld_subStepCount() >= (long)ticks;
     glfwSwapBuffers(window);
     glfwPollEvents();

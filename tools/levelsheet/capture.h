@@ -9,10 +9,12 @@
 // images) and first layout. False with a reason printed when it fails.
 bool capture_open();
 // What one level's start gave: its last frame, HUD included, whether the
-// camera had a vehicle to follow, and whether the world ran every tick.
+// camera had a vehicle to follow and looks at it, and whether the world ran
+// every tick.
 struct LevelShot {
     Picture frame;
     bool hasVehicle;
+    bool vehicleInView;  // the followed vehicle projects into the scene
     bool advanced;
 };
 // Starts level nr (the sandbox with its default toy for -1) and runs ticks

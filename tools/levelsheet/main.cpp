@@ -129,6 +129,8 @@ int main(int argc, char** argv) {
             v.reason = "world stands still";
         else if (v.ok && !shot.hasVehicle)
             v.reason = "no vehicle to follow";
+        else if (v.ok && !shot.vehicleInView)
+            v.reason = "camera looks away from the vehicle";
         v.ok = v.reason.empty();
         printf("level %3d %-11s sky %5.1f%%  scene colours %4d  hud %5.1f%% / %3d colours  %s\n",
                nr, levelName(nr), 100.0f * v.skyShare, v.sceneColours, 100.0f * v.hudCoverage,

@@ -8,7 +8,7 @@
 namespace ufo {
 
 const float WALL_SLOT_X = -5.5f;
-const float STORE_SLOT_X = -8.6f;
+const float STORE_SLOT_X = -8.3f;  // near enough that the truck between the slots reaches both
 const float SLOT_HALF = 0.062f;    // a wall's foot is 0.1 thick: 1.2 cm play
 const float CHAMFER = 0.08f;       // the funnel widens this much either side at the top
 const float CHAMFER_DEPTH = 0.06f;

@@ -260,10 +260,7 @@ bool ForkLift::isActive() { return active; }
 
 bool ForkLift::getWheelSpin(dGeomID geom, float& spin) {
     for (ForkLiftWheel* w : wheels) {
-        if (w->cylinder != geom) continue;
-        const dReal* av = dBodyGetAngularVel(w->body);
-        spin = (float)sqrt(av[0] * av[0] + av[1] * av[1] + av[2] * av[2]);
-        return true;
+        if (vehicle_wheelSpinOf(w, geom, spin)) return true;
     }
     return false;
 }

@@ -89,3 +89,10 @@ void vehicle_setSleepThresholds(dBodyID body, dReal angular, dReal linear) {
 }
 
 dReal clampTo(dReal v, dReal lo, dReal hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+bool vehicle_wheelSpinOf(const CylObj* wheel, dGeomID geom, float& spin) {
+    if (wheel->cylinder != geom) return false;
+    const dReal* av = dBodyGetAngularVel(wheel->body);
+    spin = (float)sqrt(av[0] * av[0] + av[1] * av[1] + av[2] * av[2]);
+    return true;
+}

@@ -19,6 +19,9 @@ void vehicle_moveToSpace(dGeomID geom, dSpaceID space);
 CylObj* vehicle_makeWheel(geomdesc* geometry, const dReal pos[3], dReal radius, dReal length,
                           dSpaceID space, unsigned long category);
 
+// True when geom is this wheel's cylinder; spin gets the wheel's angular speed.
+bool vehicle_wheelSpinOf(const CylObj* wheel, dGeomID geom, float& spin);
+
 struct VehicleListener {
     const char* message;
     ListenerFn handler;

@@ -3,13 +3,12 @@
 // Usage: quorvel-render-bench [frames]   (needs a display; Xvfb will do)
 // Also prints where the time goes: shadow pass, draw-frame (which includes
 // the simulation tick) and the buffer swap, each finished before timing on.
-#include <epoxy/gl.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "render/frame.h"
+#include "render/glcontext.h"
 #include "tests/render/harness.h"
 #include "world/gamestep.h"
 
@@ -27,22 +26,21 @@ int main(int argc, char** argv) {
     int frames = argc > 1 ? atoi(argv[1]) : 600;
     if (frames <= 0) frames = 600;
     if (!harness_open(1180, 720, 0)) return 1;
-    GLint samples = 0;
-    glGetIntegerv(GL_SAMPLES, &samples);
-    printf("renderer: %s, %d samples per pixel\n", (const char*)glGetString(GL_RENDERER), samples);
+    ContextInfo gl = context_info();
+    printf("renderer: %s, %d samples per pixel\n", gl.renderer, gl.samples);
     for (int i = 0; i < 30; i++) harness_frame(1.0f / 60.0f);  // warm-up
-    glFinish();
+    context_finish();
 
     double shadow = 0, draw = 0, present = 0;
     auto start = Clock::now();
     for (int i = 0; i < frames; i++) {
         auto t = Clock::now();
         frame_shadowStep();
-        glFinish();
+        context_finish();
         shadow += since(t);
         t = Clock::now();
         drawFrame(1.0f / 60.0f);
-        glFinish();
+        context_finish();
         draw += since(t);
         t = Clock::now();
         harness_present();

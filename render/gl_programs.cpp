@@ -180,6 +180,12 @@ bool loadProgram(const char* name, GLuint* out, const char* vertexSource,
     return true;
 }
 
+int attributeLocation(GLuint program, const char* name) {
+    return glGetAttribLocation(program, name);
+}
+
+void deleteShader(GLuint shader) { glDeleteShader(shader); }
+
 void probeExtensions(const char* extensions) {
     for (size_t i = 0; i < sizeof EXTENSIONS / sizeof EXTENSIONS[0]; i++) {
         bool found = strstr(extensions, EXTENSIONS[i].substring) != nullptr;

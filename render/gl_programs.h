@@ -22,6 +22,9 @@ bool validateProgram(GLuint program);
 // ("ShadowNDT" takes the "Shadow" bindings) into the render context.
 bool loadProgram(const char* name, GLuint* out, const char* vertexSource,
                  const char* fragmentSource);
+// The slot a linked program gave an attribute, -1 when it has none.
+int attributeLocation(GLuint program, const char* name);
+void deleteShader(GLuint shader);
 
 // Prints what the implementation offers; sets depthTextureSupported from
 // the extension string.

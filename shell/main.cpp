@@ -2,21 +2,20 @@
 // folder, the one-time start-up, and a loop that simulates and draws one
 // frame per display refresh until the window is asked to close. Window
 // events go to the input mapping at once, on this thread.
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
-#include <epoxy/gl.h>
-
 #include <cstring>
 
 #include "bus/bus.h"
 #include "bus/diag.h"
+#include "render/draw2d.h"
 #include "render/frame.h"
+#include "render/glcontext.h"
 #include "render/tty.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
 #include "shell/gamepad_glfw.h"
 #include "shell/progress.h"
 #include "shell/vote.h"
+#include "shell/window.h"
 #include "sound/audiostream.h"
 #include "sound/soundkeeper.h"
 #include "ui/input.h"
@@ -32,10 +31,8 @@ int windowHeight = 0;
 float lastFrameTime = 0.0f;
 bool firstRun = true;
 
-void onError(int code, const char* description) { logLine("ERR %s (%d)", description, code); }
-
-void onFramebufferSize(GLFWwindow*, int width, int height) {
-    glViewport(0, 0, width, height);
+void onFramebufferSize(int width, int height) {
+    draw2d_viewport(0, 0, width, height);
     windowWidth = width;
     windowHeight = height;
     viewLayout(width, height);
@@ -46,29 +43,25 @@ void onFramebufferSize(GLFWwindow*, int width, int height) {
     postMessage(message);
 }
 
-void onCursorPosition(GLFWwindow*, double x, double y) {
+void onCursorPosition(double x, double y) {
     input_setPointer(x, (windowHeight - 1) - y);
     pointerMove();
 }
 
-void onMouseButton(GLFWwindow*, int, int action, int) {
-    if (action == GLFW_PRESS)
+void onButton(bool pressed) {
+    if (pressed)
         pointerDown();
     else
         pointerUp();
 }
 
-void onScroll(GLFWwindow*, double, double yOffset) { scroll(yOffset); }
-
-void onKey(GLFWwindow*, int key, int, int action, int) { keyEvent(key, action); }
-
 void printBuildAndRenderer() {
     logLine("OPTIMIZED build");
     logLine("Built on %s at %s", __DATE__, __TIME__);
-    const char* language = (const char*)glGetString(GL_SHADING_LANGUAGE_VERSION);
-    logLine("GL_RENDERER: %s", (const char*)glGetString(GL_RENDERER));
-    logLine("GL_VERSION: %s", (const char*)glGetString(GL_VERSION));
-    logLine("GL_SHADING_LANGUAGE_VERSION: %s", language ? language : "None");
+    ContextInfo gl = context_info();
+    logLine("GL_RENDERER: %s", gl.renderer);
+    logLine("GL_VERSION: %s", gl.version);
+    logLine("GL_SHADING_LANGUAGE_VERSION: %s", gl.shadingLanguage ? gl.shadingLanguage : "None");
 }
 
 // GL capabilities, shader programs and the rest of the GL start-up; the game
@@ -83,14 +76,14 @@ bool onInit() {
         firstRun = false;
     }
     if (!render_init(windowWidth, windowHeight)) return false;
-    ui_glInit();
+    ui_drawInit();
     return true;
 }
 
 // Shadow pass from the previous frame's state, then draw-frame.
 void runFrame() {
     frame_shadowStep();
-    float now = (float)glfwGetTime();
+    float now = (float)window_time();
     float dt = now - lastFrameTime;
     lastFrameTime = now;
     const char* request = drawFrame(dt);
@@ -100,48 +93,27 @@ void runFrame() {
 }  // namespace
 
 int main() {
-    glfwSetErrorCallback(onError);
-    if (!glfwInit()) {
-        logLine("glfwInit() failed");
-        return -1;
-    }
-    if (const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor())) {
-        logLine("Current mode: %dx%d@%dHz %dbpp", mode->width, mode->height, mode->refreshRate,
-                mode->redBits + mode->greenBits + mode->blueBits);
-    }
-    glfwWindowHint(GLFW_SAMPLES, 4);
-    GLFWwindow* window = glfwCreateWindow(WINDOW_WIDTH, WINDOW_HEIGHT, "quorvel", nullptr, nullptr);
-    if (!window) {
-        logLine("glfwCreateWindow() failed");
-        glfwTerminate();
-        return -1;
-    }
-    glfwSetTime(0.0);
-    glfwSetKeyCallback(window, onKey);
-    glfwSetFramebufferSizeCallback(window, onFramebufferSize);
-    glfwSetCursorPosCallback(window, onCursorPosition);
-    glfwSetMouseButtonCallback(window, onMouseButton);
-    glfwSetScrollCallback(window, onScroll);
-    glfwMakeContextCurrent(window);
-    glfwGetFramebufferSize(window, &windowWidth, &windowHeight);
-    glfwSwapInterval(1);
+    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 1, false, true, "quorvel"};
+    if (!window_open(options)) return -1;
+    window_listen(WindowEvents{keyEvent, onFramebufferSize, onCursorPosition, onButton, scroll});
+    windowWidth = window_width();
+    windowHeight = window_height();
 
     progress_chooseFolder();
-    logLine("version of gl3w: %d", epoxy_gl_version());
+    logLine("version of gl3w: %d", context_info().loaderVersion);
 
     if (!onInit()) {
         // A shader that does not compile leaves nothing to draw with.
-        glfwTerminate();
+        window_shutDown();
         return -1;
     }
 
-    while (!glfwWindowShouldClose(window)) {
+    while (!window_closeRequested()) {
         runFrame();
-        glfwSwapBuffers(window);
-        glfwPollEvents();
+        window_present();
         gamepad_pollGlfw();
-        if (input().closeRequested) glfwSetWindowShouldClose(window, GLFW_TRUE);
+        if (input().closeRequested) window_requestClose();
     }
-    glfwTerminate();
+    window_shutDown();
     return 0;
 }

@@ -1,6 +1,7 @@
 // The audio output stream: PortAudio's default device, stereo 16-bit at
 // 11025 Hz in buffers of 128 frames, fed by the mixer. Without a device the
-// failure is printed and the game goes on silent.
+// failure is printed and the game goes on silent. A library of its own
+// beside the core, so only what plays sound links PortAudio.
 #pragma once
 
 void sound_open();   // no-op while a stream is open

@@ -1,12 +1,11 @@
 #include "ui/hud_draw.h"
 
-#include <epoxy/gl.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "bus/diag.h"
+#include "render/draw2d.h"
 #include "render/tty_gl.h"
 #include "render/txdb.h"
 #include "ui/hud.h"
@@ -21,11 +20,6 @@ const char* const PANEL_IMAGES[] = {
     "text_extend",        "text_grapple",      "text_left",     "text_right",      "text_rotate",
     "text_empty",         "gameover",          "jobdone",       "xboxpad",         "dashboard"};
 const int PANEL_IMAGE_COUNT = sizeof PANEL_IMAGES / sizeof PANEL_IMAGES[0];
-
-// Two triangles of (x, y, u, v) covering -1..1.
-const float UNIT_QUAD[6 * 4] = {1,  1,  1, 1, -1, 1,  0, 1, -1, -1, 0, 0,
-                                -1, -1, 0, 0, 1,  -1, 1, 0, 1,  1,  1, 1};
-GLuint quadBuffer = 0;
 
 const vec2f ORIGIN = {0.0f, 0.0f};
 const vec2f ROW_X = {1.0f, 0.0f};
@@ -80,32 +74,9 @@ void hudLoadImages() {
     if (numLoaded != PANEL_IMAGE_COUNT) assertFailed("Game/hud", __LINE__, "numLoaded == 25", true);
 }
 
-void drawImage(const char* name, RenderContext& rc, vec2f translation, vec2f rowX, vec2f rowY) {
-    if (!quadBuffer) {
-        glGenBuffers(1, &quadBuffer);
-        glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
-        glBufferData(GL_ARRAY_BUFFER, sizeof UNIT_QUAD, UNIT_QUAD, GL_STATIC_DRAW);
-    }
-    glActiveTexture(GL_TEXTURE0);
-    txdb_bind(name);
-    glUniform2f(rc.hudTranslation, translation.x, translation.y);
-    glUniform2f(rc.hudRotX, rowX.x, rowX.y);
-    glUniform2f(rc.hudRotY, rowY.x, rowY.y);
-    glUniform1i(rc.hudTextureMap, 0);
-    glBindBuffer(GL_ARRAY_BUFFER, quadBuffer);
-    glEnableVertexAttribArray(0);
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, 16, (const void*)0);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, 16, (const void*)8);
-    glDrawArrays(GL_TRIANGLES, 0, 6);
-    glDisableVertexAttribArray(0);
-    glDisableVertexAttribArray(1);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
-}
-
 void hud_drawLeverPanel(RenderContext& rc) {
     const HudState& h = hud();
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     for (int i = 0; i < HUD_LEVERS; i++) {
         float x = (i - 2) * 0.4f;
         // The cyclic covers the places of levers 3 and 4.
@@ -117,7 +88,7 @@ void hud_drawLeverPanel(RenderContext& rc) {
         drawImage(background, rc, {x, 0.125f}, {0.2f, 0.0f}, {0.0f, 0.875f});
         drawImage(label, rc, {x, -0.875f}, {0.2f, 0.0f}, {0.0f, 0.125f});
     }
-    glEnable(GL_BLEND);
+    draw2d_blend(true);
     for (int i = 0; i < HUD_LEVERS; i++) {
         if (!h.leverPresent[i]) continue;
         vec2f at = {(i - 2) * 0.4f, h.leverValue[i] * 0.55f + 0.125f};
@@ -126,25 +97,25 @@ void hud_drawLeverPanel(RenderContext& rc) {
         else
             drawImage("slider_knob", rc, at, {0.1f, 0.0f}, {0.0f, 0.25f});
     }
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
 }
 
 void hud_drawLeftPanel(RenderContext& rc) {
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     full(input().gamepadMode ? "xboxpad" : "dashboard", rc);
 }
 
 void hud_drawMiddlePanel(RenderContext& rc) {
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     full("dashboard", rc);
 }
 
 void hud_drawCyclic(RenderContext& rc) {
     const HudState& h = hud();
     if (!h.showCyclic) return;
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     full("cyclicplate", rc);
-    glEnable(GL_BLEND);
+    draw2d_blend(true);
     const float s = 0.26666668f;
     drawImage("cyclicstick", rc, {h.stickX * 0.6f, h.stickY * 0.6f}, {s, 0.0f}, {0.0f, s});
 }
@@ -152,7 +123,7 @@ void hud_drawCyclic(RenderContext& rc) {
 void hud_drawAccelerator(RenderContext& rc) {
     const HudState& h = hud();
     if (!h.showAccelerator) return;
-    glEnable(GL_BLEND);
+    draw2d_blend(true);
     full("accelerator_panel", rc);
     drawImage("accelerator_handle", rc, {0.0f, h.accelPosition * 0.7f}, {0.8125f, 0.0f},
               {0.0f, 0.2f});
@@ -161,7 +132,7 @@ void hud_drawAccelerator(RenderContext& rc) {
 void hud_drawSteeringWheel(RenderContext& rc) {
     const HudState& h = hud();
     if (!h.showWheel) return;
-    glEnable(GL_BLEND);
+    draw2d_blend(true);
     float c = cosf(h.wheelAngle), s = sinf(h.wheelAngle);
     drawImage("steering_wheel", rc, ORIGIN, {c, s}, {-s, c});
 }

@@ -1,6 +1,6 @@
 // Drawing the HUD with the Hud program: the lever panel, the dashboard or
-// pad picture, the cyclic, the accelerator, the steering wheel, the gamepad
-// labels and any named image on the unit quad. GL side.
+// pad picture, the cyclic, the accelerator, the steering wheel and the
+// gamepad labels, through render's 2D layer (draw2d.h).
 #pragma once
 
 #include "render/rendercontext.h"
@@ -8,10 +8,6 @@
 
 // Loads the 25 panel images; a shortfall is reported and the game goes on.
 void hudLoadImages();
-
-// The image on the unit quad: at translation, rows rowX and rowY (normalised
-// coordinates of the viewport). Identity placement fills the viewport.
-void drawImage(const char* name, RenderContext& rc, vec2f translation, vec2f rowX, vec2f rowY);
 
 void hud_drawLeverPanel(RenderContext& rc);
 void hud_drawLeftPanel(RenderContext& rc);

@@ -1,14 +1,12 @@
 #include "ui/menu_draw.h"
 
-#include <epoxy/gl.h>
-
 #include <cstdio>
 
 #include "bus/diag.h"
+#include "render/draw2d.h"
 #include "render/txdb.h"
 #include "render/view.h"
 #include "shell/progress.h"
-#include "ui/hud_draw.h"
 #include "ui/levelinfo.h"
 #include "ui/menu.h"
 
@@ -49,18 +47,18 @@ void menu_drawPicture(RenderContext& rc) {
     const MenuState& m = menu();
     char picture[40];
     snprintf(picture, sizeof picture, "level_%s", levelName(m.selection));
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     place(picture, rc, 0.0f, 0.0f, 1.0f, 1.0f);
-    glEnable(GL_BLEND);
+    draw2d_blend(true);
     if (progress_won(m.selection)) place("stamp", rc, 0.75f, 0.5f, 0.25f, 0.5f);
     if (m.selection == FIRST_LEVEL && m.gamepadInUse)
         place("gamepadbuttoncross", rc, 0.392f * m.toy - 0.81f, -0.21f, 0.06f, 0.12f);
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
 }
 
 void menu_drawButtons(RenderContext& rc) {
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
+    draw2d_depthTest(false);
+    draw2d_blend(false);
     button("menusettings", rc, 0.4f);
     if (viewVisible[VIEW_SETTINGS]) return;
     if (menu_showsPrevious()) button("menuprev", rc, -0.8f);
@@ -71,9 +69,9 @@ void menu_drawButtons(RenderContext& rc) {
 
 void menu_draw(RenderContext& rc) {
     ViewRect picture = viewRect(VIEW_MENU_PICTURE);
-    glViewport(picture.x, picture.y, picture.w, picture.h);
+    draw2d_viewport(picture.x, picture.y, picture.w, picture.h);
     menu_drawPicture(rc);
     ViewRect buttons = viewRect(VIEW_MENU_BUTTONS);
-    glViewport(buttons.x, buttons.y, buttons.w, buttons.h);
+    draw2d_viewport(buttons.x, buttons.y, buttons.w, buttons.h);
     menu_drawButtons(rc);
 }

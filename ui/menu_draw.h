@@ -1,5 +1,6 @@
 // Drawing the menu: the selected entry's picture with its stamp or toy
-// cursor in view 0, and the button strip in view 1. GL side.
+// cursor in view 0, and the button strip in view 1, through render's 2D
+// layer (draw2d.h).
 #pragma once
 
 #include "render/rendercontext.h"

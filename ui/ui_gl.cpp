@@ -1,12 +1,8 @@
 #include "ui/ui_gl.h"
 
-#include <epoxy/gl.h>
-
+#include "render/draw2d.h"
 #include "render/frame.h"
-#include "render/gl_programs.h"
 #include "render/tty.h"
-#include "render/txdb.h"
-#include "render/txdb_gl.h"
 #include "shell/gameflow.h"
 #include "shell/settings.h"
 #include "ui/hud_draw.h"
@@ -45,19 +41,19 @@ bool drawTutorial(RenderContext& rc, float dt) {
     OverlayImage images[TUTORIAL_MAX_IMAGES];
     int count = 0;
     bool finished = tutorial_frame(dt, images, &count);
-    glUseProgram(glPrograms().hud);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
+    draw2d_useImages();
+    draw2d_depthTest(false);
+    draw2d_blend(true);
     for (int i = 0; i < count; i++) {
         const OverlayImage& im = images[i];
         drawImage(im.name, rc, {im.x, im.y}, {im.rowX, 0.0f}, {0.0f, im.rowY});
     }
-    glDisable(GL_BLEND);
+    draw2d_blend(false);
     return finished;
 }
 
-void ui_glInit() {
-    txdb_setUploader(txdb_glUploader());
+void ui_drawInit() {
+    draw2d_init();
     text_setPrinter(printToScreen);
     hudLoadImages();
     menu_loadImages();

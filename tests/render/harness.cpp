@@ -1,22 +1,19 @@
 #include "tests/render/harness.h"
 
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
-#include <epoxy/gl.h>
-
 #include <cstdio>
 
 #include "bus/bus.h"
-#include "bus/diag.h"
 #include "geom/records.h"
 #include "render/camera.h"
 #include "render/frame.h"
 #include "render/geomdb.h"
 #include "render/gl_programs.h"
+#include "render/glcontext.h"
 #include "render/mat4.h"
 #include "render/rendercontext.h"
 #include "render/tty.h"
 #include "render/view.h"
+#include "shell/window.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/arena_terrain.h"
 #include "world/props_basic.h"
@@ -26,7 +23,6 @@ const float HARNESS_CRATE_X = 2.0f, HARNESS_CRATE_Y = 2.0f, HARNESS_CRATE_LIFT =
 
 namespace {
 
-GLFWwindow* window = nullptr;
 int width = 0, height = 0;
 
 // The arena plus one crate held in the air, so its shadow lies in the open.
@@ -47,26 +43,12 @@ void goals(int levelNr, bool* won, bool* lost) { arena_builder()->goals(levelNr,
 
 const LevelBuilder harnessLevel = {buildWithFloatingCrate, goals};
 
-void onError(int code, const char* description) { logLine("ERR %s (%d)", description, code); }
-
 }  // namespace
 
 bool harness_openWindow(int w, int h, int swapInterval) {
-    glfwSetErrorCallback(onError);
-    if (!glfwInit()) {
-        logLine("glfwInit() failed");
-        return false;
-    }
-    glfwWindowHint(GLFW_SAMPLES, 4);
-    window = glfwCreateWindow(w, h, "quorvel", nullptr, nullptr);
-    if (!window) {
-        logLine("glfwCreateWindow() failed");
-        glfwTerminate();
-        return false;
-    }
-    glfwMakeContextCurrent(window);
-    glfwGetFramebufferSize(window, &width, &height);
-    glfwSwapInterval(swapInterval);
+    if (!window_open(WindowOptions{w, h, 4, swapInterval, false, false, "quorvel"})) return false;
+    width = window_width();
+    height = window_height();
     return true;
 }
 
@@ -94,10 +76,7 @@ void harness_draw(float dt) {
     drawFrame(dt);
 }
 
-void harness_present() {
-    glfwSwapBuffers(window);
-    glfwPollEvents();
-}
+void harness_present() { window_present(); }
 
 void harness_frame(float dt) {
     harness_draw(dt);
@@ -107,23 +86,15 @@ void harness_frame(float dt) {
 int harness_width() { return width; }
 int harness_height() { return height; }
 
-std::vector<unsigned char> harness_readPixels() {
-    std::vector<unsigned char> rgb(width * height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
+std::vector<unsigned char> harness_readPixels() { return context_readBack(0, 0, width, height); }
 
 void harness_close() {
     if (wld_created()) wld_destroy();
     // The buffers belong to this context; a later window uploads afresh.
     geomdb_clear();
     geomdb_resetCount();
-    // GLFW stays initialised: reconnecting to a display that has just lost
-    // its last client can fail while the server resets.
-    glfwDestroyWindow(window);
-    window = nullptr;
+    // The window system stays up for the next test's window.
+    window_close();
 }
 
 bool harness_project(const float world[3], int* px, int* py) {

@@ -1,4 +1,3 @@
-#include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -52,10 +51,10 @@ TEST_F(Programs, AllFourLoadAndTheirUniformsAreFound) {
           rc.hudTranslation, rc.hudRotX, rc.hudRotY}) {
         EXPECT_GE(location, 0);
     }
-    EXPECT_EQ(glGetAttribLocation(p.main, "rgb"), 2);
-    EXPECT_EQ(glGetAttribLocation(p.main, "surfacenormal"), 1);
-    EXPECT_EQ(glGetAttribLocation(p.hud, "uv"), 1);
-    EXPECT_EQ(glGetAttribLocation(p.edge, "position"), 0);
+    EXPECT_EQ(attributeLocation(p.main, "rgb"), 2);
+    EXPECT_EQ(attributeLocation(p.main, "surfacenormal"), 1);
+    EXPECT_EQ(attributeLocation(p.hud, "uv"), 1);
+    EXPECT_EQ(attributeLocation(p.edge, "position"), 0);
 }
 
 TEST_F(Programs, ShadowNDTTakesTheShadowBindingsAndCompilesOnTheDesktop) {
@@ -63,7 +62,7 @@ TEST_F(Programs, ShadowNDTTakesTheShadowBindingsAndCompilesOnTheDesktop) {
     GLuint program = 0;
     ASSERT_TRUE(loadProgram("ShadowNDT", &program, SHADOW_NDT_VERTEX, SHADOW_NDT_FRAGMENT));
     EXPECT_GE(renderContext().shadowModelLightViewProj, 0);
-    EXPECT_EQ(glGetAttribLocation(program, "position"), 0);
+    EXPECT_EQ(attributeLocation(program, "position"), 0);
 }
 
 TEST_F(Programs, WithoutDepthTexturesTheColourShadowProgramIsLoaded) {
@@ -112,7 +111,7 @@ TEST_F(Programs, CleanCompileLeavesNoLogLine) {
     std::string out = captured([] {
         GLuint shader = 0;
         EXPECT_TRUE(compileShader(&shader, GL_VERTEX_SHADER, PLAIN_VERTEX));
-        glDeleteShader(shader);
+        deleteShader(shader);
     });
     EXPECT_EQ(out, "");
 }

@@ -1,21 +1,18 @@
 #include "tools/levelsheet/capture.h"
 
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
-#include <epoxy/gl.h>
-
 #include <cmath>
 
 #include "bus/bus.h"
-#include "bus/diag.h"
+#include "render/draw2d.h"
 #include "render/frame.h"
-#include "render/gl_programs.h"
+#include "render/glcontext.h"
 #include "render/mat4.h"
 #include "render/rendercontext.h"
 #include "render/tty.h"
 #include "render/tty_gl.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "shell/window.h"
 #include "ui/levelinfo.h"
 #include "ui/menu.h"
 #include "ui/ui_gl.h"
@@ -28,16 +25,13 @@ const int WINDOW_WIDTH = 1180;
 const int WINDOW_HEIGHT = 720;
 const float TICK = 1.0f / 60.0f;
 
-GLFWwindow* window = nullptr;
 int width = 0, height = 0;
 
-void onError(int code, const char* description) { logLine("ERR %s (%d)", description, code); }
-
 Picture readBack(int x, int y, int w, int h) {
-    Picture p = picture_make(w, h, 0, 0, 0);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(x, y, w, h, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
+    Picture p;
+    p.width = w;
+    p.height = h;
+    p.rgb = context_readBack(x, y, w, h);
     return p;
 }
 
@@ -57,27 +51,16 @@ bool inView(vec3f point) {
 }  // namespace
 
 bool capture_open() {
-    glfwSetErrorCallback(onError);
-    if (!glfwInit()) {
-        logLine("glfwInit() failed");
-        return false;
-    }
-    glfwWindowHint(GLFW_SAMPLES, 4);
-    window = glfwCreateWindow(WINDOW_WIDTH, WINDOW_HEIGHT, "quorvel", nullptr, nullptr);
-    if (!window) {
-        logLine("glfwCreateWindow() failed");
-        glfwTerminate();
-        return false;
-    }
-    glfwMakeContextCurrent(window);
-    glfwGetFramebufferSize(window, &width, &height);
-    glfwSwapInterval(0);
+    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 0, false, false, "quorvel"};
+    if (!window_open(options)) return false;
+    width = window_width();
+    height = window_height();
     // As the game's start-up does, without sound: the pictures need none.
     ttyInit();
     game_setHooks(GameHooks{});
     game_init();
     if (!render_init(width, height)) return false;
-    ui_glInit();
+    ui_drawInit();
     return true;
 }
 
@@ -90,37 +73,29 @@ LevelShot capture_level(int nr, int ticks) {
     for (int i = 0; i < ticks; i++) {
         frame_shadowStep();
         drawFrame(TICK);
-        if (i + 1 < ticks) {
-            glfwSwapBuffers(window);
-            glfwPollEvents();
-        }
+        if (i + 1 < ticks) window_present();
     }
     LevelShot shot;
     shot.frame = readBack(0, 0, width, height);
     shot.hasVehicle = wld_created() && wld_objectOfInterest() != nullptr;
     shot.vehicleInView = shot.hasVehicle && inView(wld_objectOfInterestPosition());
     shot.advanced = wld_created() && wld_subStepCount() >= (long)ticks;
-    glfwSwapBuffers(window);
-    glfwPollEvents();
+    window_present();
     return shot;
 }
 
 Picture capture_label(const char* text, int w, int h) {
     RenderContext& rc = renderContext();
-    glViewport(0, 0, w, h);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glUseProgram(glPrograms().edge);
-    glUniform4f(rc.edgeLineColour, 1.0f, 1.0f, 1.0f, 1.0f);
-    glUniform1f(rc.edgeFogIntensity, 0.0f);
-    glLineWidth(1.0f);
+    draw2d_viewport(0, 0, w, h);
+    draw2d_depthTest(false);
+    draw2d_blend(false);
+    draw2d_clear(0.0f, 0.0f, 0.0f);
+    draw2d_useLines(rc, 1.0f, 1.0f, 1.0f, 1.0f);
     // Glyphs of about 8 x 12 pixels whatever the strip's size.
     const vec2f cell = {16.0f / w, 24.0f / h};
     ttyDrawString(text, rc, vec2f{-1.0f + 8.0f / w, -12.0f / h}, cell, "left");
     Picture label = readBack(0, 0, w, h);
-    glfwSwapBuffers(window);
+    window_swap();
     return label;
 }
 
@@ -136,7 +111,5 @@ PixelRect capture_hudRect() {
 
 void capture_close() {
     if (wld_created()) wld_destroy();
-    if (window) glfwDestroyWindow(window);
-    window = nullptr;
-    glfwTerminate();
+    window_shutDown();
 }

@@ -1,6 +1,6 @@
 // The game in a window, driven the way the menu drives it: start a level by
 // its "start" message, let it run a few fixed ticks, draw the frame and read
-// it back. GL side; needs a display (Xvfb will do).
+// it back, in the window of shell/window.h. Needs a display (Xvfb will do).
 #pragma once
 
 #include "tools/levelsheet/picture.h"

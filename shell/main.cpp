@@ -20,6 +20,7 @@
 #include "sound/audiostream.h"
 #include "sound/soundkeeper.h"
 #include "ui/input.h"
+#include "ui/tutorial.h"
 #include "ui/ui_gl.h"
 
 namespace {
@@ -134,6 +135,7 @@ int main() {
         glfwTerminate();
         return -1;
     }
+    tutorial_loadHand();
 
     while (!glfwWindowShouldClose(window)) {
         runFrame();

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -425,6 +426,28 @@ TEST_F(GameFlow, VotePageOpensWithoutAShellAndWithoutWaiting) {
     }
     EXPECT_EQ(got, address);
     EXPECT_FALSE(exists("pwned"));
+}
+
+TEST_F(GameFlow, AnOpenerThatCannotBeRunIsReported) {
+    std::string missing = folder + "/no-such-opener";
+    std::string plain = folder + "/not-executable";
+    touch(plain);
+    for (const std::string& opener : {missing, plain}) {
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(openPage(opener.c_str(), "https://example.org/vote"));
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(out.find("ERR cannot start " + opener + ": "), 0u) << out;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    }
+    // With no opener on the search path at all, as on a desktop without xdg-open.
+    const char* old = getenv("PATH");
+    std::string saved = old ? old : "";
+    setenv("PATH", folder.c_str(), 1);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(openVotePage());
+    std::string out = testing::internal::GetCapturedStdout();
+    setenv("PATH", saved.c_str(), 1);
+    EXPECT_NE(out.find("ERR cannot start xdg-open: "), std::string::npos) << out;
 }
 
 namespace {

@@ -300,9 +300,10 @@ bool createShadowFramebuffer() {
                      GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, nullptr);
     } else {
         logLine("ERR No depth texture support.");
-        // The depth goes into the blue channel of a colour texture instead
-        // (ShadowNDT), with a renderbuffer for the depth test.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, SHADOW_SIZE, SHADOW_SIZE, 0, GL_RGBA,
+        // The depth goes packed into a colour texture instead (ShadowNDT),
+        // with a renderbuffer for the depth test. Eight bits a channel, asked
+        // for by name: the packing needs every one of them.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, SHADOW_SIZE, SHADOW_SIZE, 0, GL_RGBA,
                      GL_UNSIGNED_BYTE, nullptr);
         glGenRenderbuffers(1, &shadowDepthRenderbuffer);
         glBindRenderbuffer(GL_RENDERBUFFER, shadowDepthRenderbuffer);

@@ -204,7 +204,8 @@ void probeGL() {
 
 bool loadPrograms() {
     if (!loadProgram("Hud", &programs.hud, HUD_VERTEX, HUD_FRAGMENT)) return false;
-    if (!loadProgram("Main", &programs.main, MAIN_VERTEX, MAIN_FRAGMENT)) return false;
+    const char* mainFragment = depthTextureSupported ? MAIN_FRAGMENT : MAIN_PACKED_FRAGMENT;
+    if (!loadProgram("Main", &programs.main, MAIN_VERTEX, mainFragment)) return false;
     bool shadowLoaded =
         depthTextureSupported
             ? loadProgram("Shadow", &programs.shadow, SHADOW_VERTEX, SHADOW_FRAGMENT)

@@ -56,6 +56,28 @@ void main() {
 }
 )";
 
+// Main where depth textures are missing: the same but for the stored depth,
+// unpacked from the bytes that ShadowNDT spreads over the colour channels.
+const char* const MAIN_PACKED_FRAGMENT = R"(
+uniform sampler2D shadowmap;
+varying vec4 colour;
+varying vec4 shadowcoord;
+varying vec2 shadowcoordcentered;
+varying vec4 lightcontrib;
+varying float attenuation;
+const vec4 illum_lo = vec4(0.7, 0.7, 0.7, 1.0);
+const vec4 yello = vec4(0.6, 0.6, 0.2, 1.0);
+void main() {
+    vec2 inview = step(abs(shadowcoordcentered), vec2(0.5, 0.5));
+    vec3 bytes = floor(texture2D(shadowmap, shadowcoord.xy).rgb * 255.0 + 0.5);
+    float stored = dot(bytes, vec3(1.0, 256.0, 65536.0)) / 16777215.0;
+    float depth = shadowcoord.z / shadowcoord.w;
+    float darkening = inview.x * inview.y * step(stored, depth);
+    vec4 lit = (illum_lo + (1.0 - darkening) * lightcontrib) * colour;
+    gl_FragColor = mix(lit, yello, attenuation);
+}
+)";
+
 const char* const SHADOW_VERTEX = R"(
 attribute vec4 position;
 uniform mat4 modellightviewprojmat;
@@ -70,9 +92,12 @@ void main() {
 }
 )";
 
-// Without depth textures the depth goes into the blue channel of a colour
-// texture, the channel Main reads. Desktop GLSL 1.10 has no precision
-// qualifiers, so they are defined away.
+// Without depth textures the depth goes into a colour texture instead. One
+// 8-bit channel would put paint lying 3 mm proud of the ground in its own
+// shadow, so the depth is rounded to 24 bits and spread over the channels:
+// the high byte in blue, where a depth texture's value is read, then green
+// and red. Scaling by powers of two keeps every step exact in 32-bit floats.
+// Desktop GLSL 1.10 has no precision qualifiers, so they are defined away.
 const char* const SHADOW_NDT_VERTEX = R"(#define lowp
 #define mediump
 #define highp
@@ -85,7 +110,11 @@ void main() {
 
 const char* const SHADOW_NDT_FRAGMENT = R"(
 void main() {
-    gl_FragColor = vec4(0.0, 0.0, gl_FragCoord.z, 1.0);
+    float d = floor(gl_FragCoord.z * 16777215.0 + 0.5);
+    float hi = floor(d * (1.0 / 65536.0));
+    float mid = floor((d - hi * 65536.0) * (1.0 / 256.0));
+    float lo = d - hi * 65536.0 - mid * 256.0;
+    gl_FragColor = vec4(lo, mid, hi, 255.0) / 255.0;
 }
 )";
 

@@ -3,6 +3,7 @@
 
 extern const char* const MAIN_VERTEX;
 extern const char* const MAIN_FRAGMENT;
+extern const char* const MAIN_PACKED_FRAGMENT;  // Main reading what ShadowNDT stores
 extern const char* const SHADOW_VERTEX;
 extern const char* const SHADOW_FRAGMENT;
 extern const char* const SHADOW_NDT_VERTEX;

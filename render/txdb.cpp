@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "bus/bus.h"
 #include "bus/diag.h"
@@ -67,6 +69,20 @@ bool loadImage(void* module, const char* moduleName, const char* name) {
     return true;
 }
 
+// Names already reported as not stored: a missing image is drawn every
+// frame, and one line says all there is to say. Bounded, so that a caller
+// making up endless names cannot grow it; past the bound lines are printed.
+std::vector<std::string> reportedMissing;
+const size_t REPORTED_MAX = 2 * TXDB_MAX_SZ;
+
+bool firstReportOf(const char* name) {
+    for (const std::string& r : reportedMissing) {
+        if (r == name) return false;
+    }
+    if (reportedMissing.size() < REPORTED_MAX) reportedMissing.push_back(name);
+    return true;
+}
+
 const Entry* find(const char* name) {
     for (int i = 0; i < txdb_sz; i++) {
         if (strcmp(txdb_entries[i].name, name) == 0) return &txdb_entries[i];
@@ -93,7 +109,7 @@ int txdb_load(const char* module, const char* const* names, int count) {
 void txdb_bind(const char* name) {
     const Entry* e = find(name);
     if (!e) {
-        logLine("ERR Texture '%s' not stored in txdb.", name);
+        if (firstReportOf(name)) logLine("ERR Texture '%s' not stored in txdb.", name);
         return;
     }
     uploader->bindTexture(e->texture);
@@ -108,4 +124,7 @@ unsigned txdb_texture(const char* name) {
 
 void txdb_setUploader(const TxdbUploader* u) { uploader = u ? u : &nullUploader; }
 
-void txdb_clear() { txdb_sz = 0; }
+void txdb_clear() {
+    txdb_sz = 0;
+    reportedMissing.clear();
+}

@@ -20,8 +20,8 @@ struct TxdbUploader {
 // Loads the named images from the module; returns how many were stored.
 // The names are kept by pointer: pass string constants.
 int txdb_load(const char* module, const char* const* names, int count);
-// Binds the first stored texture of that name; an unknown name is reported
-// and leaves the current binding alone.
+// Binds the first stored texture of that name; an unknown name leaves the
+// current binding alone and is reported the first time only.
 void txdb_bind(const char* name);
 
 int txdb_size();
@@ -29,5 +29,6 @@ int txdb_size();
 unsigned txdb_texture(const char* name);
 
 void txdb_setUploader(const TxdbUploader* uploader);  // null restores the default
-// Forgets every entry (the game never does; tests and tools start afresh).
+// Forgets every entry and every reported name (the game never does; tests
+// and tools start afresh).
 void txdb_clear();

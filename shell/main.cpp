@@ -19,6 +19,7 @@
 #include "sound/audiostream.h"
 #include "sound/soundkeeper.h"
 #include "ui/input.h"
+#include "ui/tutorial.h"
 #include "ui/ui_gl.h"
 
 namespace {
@@ -107,6 +108,7 @@ int main() {
         window_shutDown();
         return -1;
     }
+    tutorial_loadHand();
 
     while (!window_closeRequested()) {
         runFrame();

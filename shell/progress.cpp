@@ -1,6 +1,7 @@
 #include "shell/progress.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "bus/diag.h"
@@ -17,18 +19,45 @@ namespace {
 std::string folder = ".";
 bool won[PROGRESS_LEVELS];
 
-bool makeFolder(const std::string& path) {
-    if (mkdir(path.c_str(), 0755) == 0 || errno == EEXIST) return true;
-    return false;
+bool isFolder(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isRegularFile(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // Makes every missing folder along the path (a fresh account may lack
-// ~/.local/share).
-bool makeFolders(const std::string& path) {
+// ~/.local/share). Null when the path ends in a folder that progress can be
+// written to, else why not.
+const char* makeWritableFolders(const std::string& path) {
     for (size_t i = 1; i < path.size(); i++) {
-        if (path[i] == '/') makeFolder(path.substr(0, i));
+        if (path[i] == '/') mkdir(path.substr(0, i).c_str(), 0755);
     }
-    return makeFolder(path);
+    if (mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return strerror(errno);
+    if (!isFolder(path)) return "not a folder";
+    if (access(path.c_str(), W_OK | X_OK) != 0) return strerror(errno);
+    return nullptr;
+}
+
+enum Mark { MARK_THERE, MARK_MADE, MARK_FAILED };
+
+// Creates the empty file of one win unless it is there already; an existing
+// file is never opened for writing, so nothing once saved can be cut short.
+Mark createMark(const std::string& path) {
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return errno == EEXIST && isRegularFile(path) ? MARK_THERE : MARK_FAILED;
+    return close(fd) == 0 ? MARK_MADE : MARK_FAILED;
+}
+
+// Makes the folder's new entries last through a crash that follows at once.
+void syncFolder(const std::string& path) {
+    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
 }
 
 std::string appDataFolder() {
@@ -58,7 +87,11 @@ void progress_chooseFolder() {
     std::string appData = appDataFolder();
     if (appData.empty()) return;
     logLine("app data at: '%s'", appData.c_str());
-    makeFolders(appData);
+    if (const char* reason = makeWritableFolders(appData)) {
+        logLine("ERR cannot keep progress in '%s' (%s); progress goes to '%s'", appData.c_str(),
+                reason, cwd.c_str());
+        return;
+    }
     folder = appData;
 }
 
@@ -71,24 +104,25 @@ void loadProgress() {
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) {
         if (!isProgressName(entry->d_name)) continue;
+        // Only files mark a win; a folder named "12" is something else.
+        if (!isRegularFile(folder + "/" + entry->d_name)) continue;
         progress_markWon(atoi(entry->d_name));
     }
     closedir(dir);
 }
 
 void saveProgress() {
+    bool created = false;
     for (int level = 0; level < PROGRESS_LEVELS; level++) {
         if (!won[level]) continue;
         char name[8];
         snprintf(name, sizeof name, "/%02d", level);
         std::string path = folder + name;
-        FILE* f = fopen(path.c_str(), "w");
-        if (!f) {
-            logLine("ERR cannot open '%s' for writing", path.c_str());
-            continue;
-        }
-        fclose(f);
+        Mark mark = createMark(path);
+        if (mark == MARK_MADE) created = true;
+        if (mark == MARK_FAILED) logLine("ERR cannot open '%s' for writing", path.c_str());
     }
+    if (created) syncFolder(folder);
 }
 
 bool progress_won(int levelNr) { return levelNr >= 0 && levelNr < PROGRESS_LEVELS && won[levelNr]; }

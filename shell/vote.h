@@ -4,8 +4,9 @@
 
 extern const char* const VOTE_PAGE;
 
-// Starts the opener on the page without waiting for it; false (with an
-// error line) when no process could be started.
+// Starts the opener on the page without waiting for it to finish; false
+// (with an error line) when no process could be started or the opener could
+// not be run.
 bool openVotePage();
 // The same with a chosen opener program and address (tests).
 bool openPage(const char* opener, const char* address);

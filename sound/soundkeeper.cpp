@@ -113,6 +113,12 @@ void soundkeeper_registerListeners() {
 
 int soundkeeper_loadSamples(const char* module) {
     int numLoaded = wavdb_load(module, SAMPLE_NAMES, SOUNDKEEPER_SAMPLES);
+    if (numLoaded != SOUNDKEEPER_SAMPLES) {
+        // Short of samples the count check ends the program; looking each
+        // one up first would only bury its line under one per missing name.
+        mixer_setSamples(MixerSamples{});
+        return numLoaded;
+    }
     MixerSamples s;
     s.beep = lookup("backupbeep");
     s.servo = lookup("servo");

@@ -13,7 +13,8 @@ void soundkeeper_init();
 
 // The pieces of soundkeeper_init, for tests and tools that bring their own samples.
 void soundkeeper_registerListeners();
-// Loads the samples from the module into the mixer; returns how many were stored.
+// Loads the samples from the module into the mixer; returns how many were
+// stored. Unless all 18 arrive the mixer gets none and nothing is looked up.
 int soundkeeper_loadSamples(const char* module);
 // Back to the start state (levers released, sound off, no throttle).
 void soundkeeper_reset();

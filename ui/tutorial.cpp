@@ -94,6 +94,11 @@ const TutorialState& tutorial() { return state; }
 
 void tutorial_reset() { state = TutorialState{0, 0.0f, false, 1, 1}; }
 
+void tutorial_loadHand() {
+    static const char* const HAND[] = {"handr"};
+    txdb_load("guidepack", HAND, 1);
+}
+
 void initTutorial(int screenW, int screenH) {
     state.screenW = screenW > 0 ? screenW : 1;
     state.screenH = screenH > 0 ? screenH : 1;

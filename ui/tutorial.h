@@ -25,6 +25,9 @@ const TutorialState& tutorial();
 // "nextTutorialStage" and starts at stage 0.
 void initTutorial(int screenW, int screenH);
 void tutorial_reset();  // the start state (tests)
+// The pointing hand alone, loaded once at start-up before any tutorial runs;
+// the overlay's full set of images comes with initTutorial.
+void tutorial_loadHand();
 
 // One frame: advances the clock, prints the stage's lines and demonstrates.
 // Writes the images to draw (in order) and their count. True when the

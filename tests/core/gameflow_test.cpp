@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -266,10 +267,85 @@ TEST_F(GameFlow, SandboxEndGameRecordsNothing) {
 
 TEST_F(GameFlow, OnlyTwoDigitNamesOfJobsMarkProgress) {
     for (const char* name : {"99", "7", "24", "07x", ".1", "-1", "03"}) touch(folder + "/" + name);
-    mkdir((folder + "/11").c_str(), 0755);  // a folder of that name counts like a file
+    mkdir((folder + "/11").c_str(), 0755);  // a folder of that name marks nothing
     loadProgress();
     for (int i = 0; i < PROGRESS_LEVELS; i++)
-        EXPECT_EQ(progress_won(i), i == 3 || i == 11 || i == 24) << i;
+        EXPECT_EQ(progress_won(i), i == 3 || i == 24) << i;
+}
+
+TEST_F(GameFlow, SavingLeavesWhatIsThereAndReportsWhatCannotBeMade) {
+    {
+        FILE* f = fopen((folder + "/05").c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        fputs("kept", f);
+        fclose(f);
+    }
+    mkdir((folder + "/12").c_str(), 0755);
+    loadProgress();
+    EXPECT_TRUE(progress_won(5));
+    EXPECT_FALSE(progress_won(12));
+    testing::internal::CaptureStdout();
+    postMessage("endGame win=1 level=6");
+    postMessage("endGame win=1 level=12");
+    std::string out = testing::internal::GetCapturedStdout();
+    // Saving again touches nothing that is there: 05 keeps its bytes.
+    char kept[8] = {};
+    FILE* f = fopen((folder + "/05").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fread(kept, 1, sizeof kept - 1, f), 4u);
+    fclose(f);
+    EXPECT_STREQ(kept, "kept");
+    struct stat st;
+    ASSERT_EQ(stat((folder + "/06").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(st.st_size, 0);
+    // The folder named 12 stays a folder, and the win it blocks is reported;
+    // the files that were made or were there report nothing.
+    ASSERT_EQ(stat((folder + "/12").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISDIR(st.st_mode));
+    EXPECT_NE(out.find("ERR cannot open '" + folder + "/12' for writing\n"), std::string::npos)
+        << out;
+    EXPECT_EQ(out.find("/06' for writing"), std::string::npos) << out;
+    EXPECT_EQ(out.find("/05' for writing"), std::string::npos) << out;
+}
+
+TEST_F(GameFlow, UnusableDataFolderLeavesProgressInTheWorkingFolder) {
+    char* before = getcwd(nullptr, 0);
+    ASSERT_NE(before, nullptr);
+    ASSERT_EQ(chdir(folder.c_str()), 0);
+    char* here = getcwd(nullptr, 0);
+    std::string cwd = here;
+    free(here);
+    const char* old = getenv("XDG_DATA_HOME");
+    std::string saved = old ? old : "";
+    // A data home where no folder can be made, and one where a file already
+    // holds the game's name.
+    std::string occupied = folder + "/occupied";
+    mkdir(occupied.c_str(), 0755);
+    touch(occupied + "/Quorvel");
+    for (const std::string& home : {std::string("/proc"), occupied}) {
+        setenv("XDG_DATA_HOME", home.c_str(), 1);
+        testing::internal::CaptureStdout();
+        progress_chooseFolder();
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(std::string(progress_folder()), cwd) << home;
+        std::string said = "; progress goes to '" + cwd + "'\n";
+        size_t at = out.find(said);
+        EXPECT_NE(at, std::string::npos) << out;
+        EXPECT_EQ(out.find(said, at + 1), std::string::npos) << "one line only: " << out;
+        EXPECT_NE(out.find("ERR cannot keep progress in '" + home + "/Quorvel' ("),
+                  std::string::npos)
+            << out;
+    }
+    postMessage("endGame win=1 level=12");
+    EXPECT_TRUE(exists(cwd + "/12"));
+    EXPECT_TRUE(exists(occupied + "/Quorvel"));  // the file in the way is left alone
+    if (old)
+        setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(chdir(before), 0);
+    free(before);
 }
 
 TEST_F(GameFlow, UnwritableFolderReportsEveryWinAndTheGameGoesOn) {
@@ -350,6 +426,28 @@ TEST_F(GameFlow, VotePageOpensWithoutAShellAndWithoutWaiting) {
     }
     EXPECT_EQ(got, address);
     EXPECT_FALSE(exists("pwned"));
+}
+
+TEST_F(GameFlow, AnOpenerThatCannotBeRunIsReported) {
+    std::string missing = folder + "/no-such-opener";
+    std::string plain = folder + "/not-executable";
+    touch(plain);
+    for (const std::string& opener : {missing, plain}) {
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(openPage(opener.c_str(), "https://example.org/vote"));
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(out.find("ERR cannot start " + opener + ": "), 0u) << out;
+        EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << out;
+    }
+    // With no opener on the search path at all, as on a desktop without xdg-open.
+    const char* old = getenv("PATH");
+    std::string saved = old ? old : "";
+    setenv("PATH", folder.c_str(), 1);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(openVotePage());
+    std::string out = testing::internal::GetCapturedStdout();
+    setenv("PATH", saved.c_str(), 1);
+    EXPECT_NE(out.find("ERR cannot start xdg-open: "), std::string::npos) << out;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bus/bus.h"
+#include "render/txdb.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/menu.h"
 #include "ui/textlines.h"
@@ -121,4 +122,14 @@ TEST_F(Tutorial, WithAGamepadThePadIsShownInsteadOfTheHand) {
     toStage(3);
     frame();
     EXPECT_STREQ(images[1].name, "tutouyadrive");
+}
+
+TEST(TutorialHand, StartUpLoadsTheHandAloneFromGuidepack) {
+    txdb_clear();
+    testing::internal::CaptureStdout();
+    tutorial_loadHand();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(txdb_size(), 1);
+    EXPECT_NE(txdb_texture("handr"), 0u);
+    txdb_clear();
 }

@@ -84,6 +84,19 @@ TEST_F(SoundKeeper, MissingModuleFailsTheSampleCountCheck) {
     EXPECT_EQ(rms(buffer), 0.0);
 }
 
+TEST_F(SoundKeeper, ShortOfSamplesNothingIsLookedUpBeforeTheCountCheck) {
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(soundkeeper_loadSamples("nosuchpack"), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Could not load nosuchpack\n");
+    // A module without the keeper's samples: each missing export is reported
+    // once, by the load, and nothing is looked up.
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(soundkeeper_loadSamples("testpack"), 0);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.find("ERR Wave"), std::string::npos) << out;
+    EXPECT_NE(out.find("ERR Could not get symbol servo_dat from testpack\n"), std::string::npos);
+}
+
 TEST_F(SoundKeeper, FullThrottleEngineIsLouderThanIdle) {
     soundkeeper_registerListeners();
     ASSERT_EQ(soundkeeper_loadSamples("tonepack"), SOUNDKEEPER_SAMPLES);

@@ -97,6 +97,27 @@ TEST_F(Txdb, UnknownNameIsReportedAndLeavesTheBindingAlone) {
     EXPECT_TRUE(binds.empty());
 }
 
+TEST_F(Txdb, EachUnknownNameIsReportedOnceHoweverOftenItIsBound) {
+    // Without panelpack the HUD binds its 25 images every frame.
+    testing::internal::CaptureStdout();
+    for (int frame = 0; frame < 80; frame++) {
+        txdb_bind("dashboard");
+        txdb_bind("slider_knob");
+    }
+    char madeUp[16] = "dashboard";  // the same name from another buffer
+    txdb_bind(madeUp);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERR Texture 'dashboard' not stored in txdb.\n"
+              "ERR Texture 'slider_knob' not stored in txdb.\n");
+    EXPECT_TRUE(binds.empty());
+    // A fresh database reports again.
+    txdb_clear();
+    testing::internal::CaptureStdout();
+    txdb_bind("dashboard");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERR Texture 'dashboard' not stored in txdb.\n");
+}
+
 TEST_F(Txdb, ImageWithoutWidthFailsTheSizeAssertion) {
     const char* names[] = {"nowidth", "blue"};
     testing::internal::CaptureStdout();

@@ -115,3 +115,57 @@ TEST_F(Programs, CleanCompileLeavesNoLogLine) {
     });
     EXPECT_EQ(out, "");
 }
+
+namespace {
+
+// Draws a square at window depth 'depth' with ShadowNDT into an RGBA8
+// texture and reads back the bytes of its centre.
+void packedDepthBytes(GLuint program, float depth, unsigned char rgba[4]) {
+    glUseProgram(program);
+    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    glUniformMatrix4fv(glGetUniformLocation(program, "modellightviewprojmat"), 1, GL_FALSE,
+                       identity);
+    float z = 2.0f * depth - 1.0f;
+    const float square[] = {-1, -1, z, 1, 1, -1, z, 1, 1, 1, z, 1, -1, 1, z, 1};
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, 0, square);
+    glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+    glDisableVertexAttribArray(0);
+    glReadPixels(4, 4, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+}
+
+}  // namespace
+
+TEST_F(Programs, ShadowNDTKeepsTwentyFourBitsOfDepthInTheColourChannels) {
+    GLuint program = 0;
+    ASSERT_TRUE(loadProgram("ShadowNDT", &program, SHADOW_NDT_VERTEX, SHADOW_NDT_FRAGMENT));
+    GLuint texture = 0, framebuffer = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 8, 8, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+    ASSERT_EQ(glCheckFramebufferStatus(GL_FRAMEBUFFER), (GLenum)GL_FRAMEBUFFER_COMPLETE);
+    glViewport(0, 0, 8, 8);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    // Ground and the paint on it, 3 mm apart in a 43 m deep light view, and
+    // depths near both ends of the range.
+    const double depths[] = {0.3, 0.3 + 0.003 / 43.0, 0.000123, 0.5, 0.99999};
+    double decoded[5];
+    for (int i = 0; i < 5; i++) {
+        unsigned char b[4] = {};
+        packedDepthBytes(program, (float)depths[i], b);
+        decoded[i] = (b[0] + 256.0 * b[1] + 65536.0 * b[2]) / 16777215.0;
+        EXPECT_NEAR(decoded[i], depths[i], 4.0 / 16777215.0) << "depth " << depths[i];
+        EXPECT_EQ(b[3], 255) << "depth " << depths[i];
+    }
+    EXPECT_GT(decoded[1], decoded[0]) << "the paint and the ground below it got one depth";
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glDeleteFramebuffers(1, &framebuffer);
+    glDeleteTextures(1, &texture);
+    glDeleteProgram(program);
+}

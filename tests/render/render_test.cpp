@@ -11,6 +11,7 @@
 #include "render/view.h"
 #include "tests/render/harness.h"
 #include "tools/arena/arena_terrain.h"
+#include "world/wld.h"
 
 namespace {
 
@@ -167,4 +168,77 @@ TEST_P(RenderedArena, FrameRateDigitsSitInTheScenesLowerRightCorner) {
     }
     EXPECT_GT(inside, 10);
     EXPECT_EQ(outside, 0);
+}
+
+namespace {
+
+// The first job's start, drawn with either shadow map: the camera looks over
+// the truck at the slot's yellow frame, painted 3 mm proud of the asphalt.
+struct BayPicture {
+    bool drawn = false;
+    std::vector<unsigned char> pixels;
+    std::vector<std::pair<int, int>> frame;  // pixels on the yellow frame's strips
+    std::vector<std::pair<int, int>> open;   // bare asphalt inside the frame
+};
+
+BayPicture renderBay(Variant variant) {
+    BayPicture picture;
+    if (!harness_open(1180, 720, 0, variant != COLOUR_TEXTURE)) return picture;
+    wld_destroy();
+    wld_setLevelBuilder(nullptr);
+    wld_create(0, nullptr);
+    // Settle the dropped truck first: a light that still moves between the
+    // shadow pass and the scene shifts every depth it compares.
+    for (int i = 0; i < 180; i++) wld_update(1.0f / 60.0f);
+    vec3f p = wld_objectOfInterestPosition();
+    cameraSnapTo({p.x, p.y, p.z});
+    for (int i = 0; i < 10; i++) harness_frame(1.0f / 60.0f);
+    harness_draw(1.0f / 60.0f);
+    picture.pixels = harness_readPixels();
+    // Strip centres of the frame x 0.078..1.422, y -1.73..-0.82, 0.05 wide.
+    for (float x = 0.3f; x < 1.3f; x += 0.2f) {
+        for (float y : {-1.705f, -0.845f}) {
+            const float world[3] = {x, y, 0.003f};
+            int px = -1, py = -1;
+            if (harness_project(world, &px, &py)) picture.frame.push_back({px, py});
+        }
+        const float inside[3] = {x, -1.275f, 0.0f};
+        int px = -1, py = -1;
+        if (harness_project(inside, &px, &py)) picture.open.push_back({px, py});
+    }
+    harness_present();
+    mkdir(ARTIFACTS, 0755);
+    std::string name = std::string("/render_bay_") + VARIANT_NAMES[variant] + ".png";
+    writePng(ARTIFACTS + name, harness_width(), harness_height(), picture.pixels);
+    harness_close();
+    wld_setLevelBuilder(nullptr);
+    picture.drawn = true;
+    return picture;
+}
+
+Rgb pixelOf(const BayPicture& p, std::pair<int, int> at) {
+    const unsigned char* c = &p.pixels[(at.second * 1180 + at.first) * 3];
+    return {c[0], c[1], c[2]};
+}
+
+}  // namespace
+
+TEST(ParkingBay, StaysLitWithEitherShadowMap) {
+    BayPicture hardware = renderBay(DEPTH_TEXTURE);
+    BayPicture colour = renderBay(COLOUR_TEXTURE);
+    ASSERT_TRUE(hardware.drawn && colour.drawn) << "no window, or the GL start-up failed";
+    ASSERT_EQ(colour.frame.size(), 10u);
+    // A shadowed face keeps 0.7 of its colour, a lit one facing the light
+    // gets up to 1.2: the yellow paint must show the lit share.
+    for (size_t i = 0; i < colour.frame.size(); i++) {
+        Rgb h = pixelOf(hardware, hardware.frame[i]), c = pixelOf(colour, colour.frame[i]);
+        EXPECT_GT(h.r, 200) << "frame point " << i << " of the depth-texture picture is dark";
+        EXPECT_NEAR(c.sum(), h.sum(), 12) << "frame point " << i << ": " << c.r << "," << c.g
+                                          << "," << c.b << " against " << h.r << "," << h.g
+                                          << "," << h.b;
+    }
+    for (size_t i = 0; i < colour.open.size(); i++) {
+        Rgb h = pixelOf(hardware, hardware.open[i]), c = pixelOf(colour, colour.open[i]);
+        EXPECT_NEAR(c.sum(), h.sum(), 12) << "asphalt point " << i;
+    }
 }

@@ -5,8 +5,10 @@
 // usage: imagegen OUTDIR MODULE      (panelpack, guidepack, stagepack, buttonpack)
 //        imagegen --sheet OUT.png
 //        imagegen --png NAME OUT.png     (one image at full size)
+//        imagegen --icon SIZE OUT.png    (the game's icon, SIZE x SIZE)
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -101,13 +103,27 @@ int writeOne(const char* name, const char* path) {
     return 2;
 }
 
+int writeIcon(const char* size, const char* path) {
+    int n = atoi(size);
+    if (n < 16 || n > 1024) {
+        fprintf(stderr, "imagegen: icon size %s is not within 16..1024\n", size);
+        return 2;
+    }
+    Canvas c(n, n);
+    drawIcon(c);
+    return writePng(path, c) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && strcmp(argv[1], "--sheet") == 0) return writeSheet(argv[2]);
     if (argc == 4 && strcmp(argv[1], "--png") == 0) return writeOne(argv[2], argv[3]);
+    if (argc == 4 && strcmp(argv[1], "--icon") == 0) return writeIcon(argv[2], argv[3]);
     if (argc != 3) {
-        fprintf(stderr, "usage: imagegen OUTDIR MODULE | imagegen --sheet OUT.png\n");
+        fprintf(stderr,
+                "usage: imagegen OUTDIR MODULE | imagegen --sheet OUT.png | imagegen --png NAME "
+                "OUT.png | imagegen --icon SIZE OUT.png\n");
         return 2;
     }
     const PackDef* pack = findPack(argv[2]);

@@ -27,6 +27,8 @@ const PackDef& panelPack();
 const PackDef& guidePack();
 const PackDef& stagePack();
 const PackDef& buttonPack();
+// The game's icon (in no module), drawn to fill a square canvas of any size.
+void drawIcon(Canvas& c);
 
 // Shared drawing pieces.
 void drawGamepad(Canvas& c, float cx, float cy, float scale, RGBA body);

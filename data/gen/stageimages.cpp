@@ -1,5 +1,6 @@
 // Menu pictures: one 512 x 256 picture per level with its name and a sketch
-// of the job, the sandbox's five toys in five fifths, and the menu buttons.
+// of the job, the sandbox's five toys in five fifths, and the menu buttons;
+// and the game's icon, drawn in the same style.
 #include <cmath>
 #include <string>
 
@@ -9,6 +10,8 @@ namespace {
 
 const RGBA INK = hex(0x1a1d22), WHITE = hex(0xffffff), YELLOW = hex(0xf2b632);
 const RGBA CRATE = hex(0xb07a3a), STEEL = hex(0x8a949e), CONCRETE = hex(0xb9b4aa);
+const RGBA SKY_TOP = hex(0x74b9e8), SKY_LOW = hex(0xd7ecf8);
+const RGBA GRASS_TOP = hex(0x8fbf5a), GRASS_LOW = hex(0x5c8a34);
 const float GROUND = 196;  // ground line of the sketches
 const float PI = 3.14159265f;
 
@@ -30,8 +33,13 @@ void ball(Canvas& c, float x, float y, float r, RGBA col) {
          radial(x - r / 3, y - r / 3, r * 1.6f, shade(col, 1.4f), shade(col, 0.6f)));
 }
 
+struct Spot {
+    float x, y;
+};
+
 // The crane truck in side view, facing right, its arm at 'lift' radians.
-void truck(Canvas& c, float x, float ground, float s, float lift, RGBA paint = hex(0xf2b632)) {
+// Returns the bottom middle of the grapple.
+Spot truck(Canvas& c, float x, float ground, float s, float lift, RGBA paint = hex(0xf2b632)) {
     auto P = [&](float v) { return v * s; };
     box(c, x - P(10), ground - P(14), P(110), P(24), paint);              // bed
     box(c, x + P(52), ground - P(14), P(30), P(40), shade(paint, 0.9f));  // cab
@@ -46,6 +54,7 @@ void truck(Canvas& c, float x, float ground, float s, float lift, RGBA paint = h
     fill(c, segment(ex, ey, ex - P(40), ey + P(10), P(4)), shade(paint, 0.75f));
     fill(c, segment(ex - P(40), ey + P(10), ex - P(40), ey + P(30), P(1.5f)), INK);
     fill(c, roundRect(ex - P(40), ey + P(34), P(7), P(4), P(2)), INK);
+    return {ex - P(40), ey + P(38)};
 }
 
 void tree(Canvas& c, float x, float ground, float s) {
@@ -308,8 +317,8 @@ const Level LEVELS[] = {
 };
 
 void levelPicture(Canvas& c, const Level& l) {
-    fill(c, roundRect(256, 128, 256, 128, 0), vgrad(0, hex(0x74b9e8), GROUND, hex(0xd7ecf8)));
-    fill(c, roundRect(256, 226, 256, 30, 0), vgrad(GROUND, hex(0x8fbf5a), 256, hex(0x5c8a34)));
+    fill(c, roundRect(256, 128, 256, 128, 0), vgrad(0, SKY_TOP, GROUND, SKY_LOW));
+    fill(c, roundRect(256, 226, 256, 30, 0), vgrad(GROUND, GRASS_TOP, 256, GRASS_LOW));
     l.scene(c);
     // The name in the top left, clear of the stamp's corner at the top right.
     std::string label = l.title;
@@ -374,6 +383,31 @@ void padCircle(Canvas& c) { padButton(c, false); }
 void padCross(Canvas& c) { padButton(c, true); }
 
 }  // namespace
+
+// The crane truck on a rounded tile of sky and grass, a crate hanging from
+// its grapple. Drawn on a 256-unit grid scaled to the canvas, so every size
+// comes from the same shapes.
+void drawIcon(Canvas& c) {
+    const float k = c.w / 256.0f;
+    auto P = [k](float v) { return v * k; };
+    const float ground = P(196);
+    Sdf tile = roundRect(P(128), P(126), P(118), P(118), P(40));
+    fillSoft(c, offset(tile, 0, P(4)), hex(0x000000, 0.45f), P(5));
+    fill(c, tile, INK);
+    Sdf inner = grow(tile, -P(6));
+    fill(c, inner, vgrad(P(8), SKY_TOP, ground, SKY_LOW));
+    fill(c, intersect(inner, roundRect(P(128), P(226), P(128), P(30), 0)),
+         vgrad(ground, GRASS_TOP, P(244), GRASS_LOW));
+
+    Spot grapple = truck(c, P(146), ground, 1.25f * k, 0.45f);
+    Sdf crate = roundRect(grapple.x, grapple.y + P(14), P(14), P(14), P(2));
+    fill(c, grow(crate, P(2)), INK);
+    fill(c, crate, CRATE);
+    float left = grapple.x - P(12), right = grapple.x + P(12);
+    float top = grapple.y + P(2), bottom = grapple.y + P(26);
+    fill(c, unite(segment(left, top, right, bottom, P(2)), segment(right, top, left, bottom, P(2))),
+         shade(CRATE, 0.8f));
+}
 
 const PackDef& buttonPack() {
     static const PackDef pack = {"buttonpack",

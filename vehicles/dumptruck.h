@@ -4,7 +4,7 @@
 // bed is either a tipper box or a flat deck with a front plate.
 #pragma once
 
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/props_basic.h"
 
 enum { DUMPTRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right

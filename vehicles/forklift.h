@@ -4,7 +4,7 @@
 // levers, "elevate" (lift) and "rotate" (tilt), each hold where they are let go.
 #pragma once
 
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/props_basic.h"
 
 enum { FORKLIFT_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right

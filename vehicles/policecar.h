@@ -3,7 +3,7 @@
 // carry their wheel discs as geoms, which the racer and the train share.
 #pragma once
 
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 
 // A wheel disc on an axle: a cylinder offset along the axle body's z axis.
 struct WheelDisc {

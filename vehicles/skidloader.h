@@ -5,7 +5,7 @@
 // It tells the engine sound how hard it works with an "accelcontrol" message.
 #pragma once
 
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/props_basic.h"
 
 enum { SKIDLOADER_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right

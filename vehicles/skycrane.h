@@ -8,7 +8,7 @@
 #pragma once
 
 #include "vehicles/forklift.h"
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 
 enum { SKYCRANE_WHEELS = 3 };  // nose, left main, right main
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "vehicles/crane.h"
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/props_basic.h"
 
 enum { TRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "bus/bus.h"
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/props_basic.h"
 
 // A simple space in the world's top space, clean-up off: the vehicle's own

@@ -16,7 +16,7 @@
 #include "vehicles/train.h"
 #include "vehicles/truck.h"
 #include "vehicles/vehicle.h"
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/props_dumpster.h"

@@ -1,5 +1,7 @@
 #include "world/levels.h"
 
+#include "vehicles/trailer.h"
+#include "vehicles/truck.h"
 #include "world/levels/level_common.h"
 
 namespace {
@@ -19,6 +21,10 @@ int sandboxAttachment = 0;
 }  // namespace
 
 void levels_setSandboxAttachment(int attachment) { sandboxAttachment = attachment; }
+
+DynamicWorldObj* levelTruck(const dReal pos[3], int grappleKind) { return truck_create(pos, grappleKind); }
+
+void levelHitch() { trailer_hitch(); }
 
 bool levelAvailable(int levelNr) { return levelNr >= LEVEL_SANDBOX && levelNr < LEVEL_COUNT; }
 

@@ -10,6 +10,11 @@ enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25 };
 // start (zero length: no truck) and the camera's orbit, elevation, distance.
 void buildLevel(int levelNr, dReal truckPos[3], float* orbit, float* elevation, float* distance);
 void levelGoals(int levelNr, bool* won, bool* lost);
+// The machines the world itself places: the level's truck (with its grapple
+// kind) and the coupling of a trailer that starts hitched to it.
+class DynamicWorldObj;
+DynamicWorldObj* levelTruck(const dReal pos[3], int grappleKind);
+void levelHitch();
 // Whether the number names a level (-1..24).
 bool levelAvailable(int levelNr);
 // The toy the sandbox builds (0 fork lift, 1..3 truck with that grapple, 4 skid loader).

@@ -6,15 +6,13 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/gfx.h"
-#include "vehicles/trailer.h"
-#include "vehicles/truck.h"
-#include "vehicles/vehicleobj.h"
 #include "world/contact.h"
 #include "world/levels.h"
+#include "world/vehicleobj.h"
 
 const dReal WLD_SUBSTEP = 0.007505;
 
-TruckFactory wld_truckFactory = truck_create;
+TruckFactory wld_truckFactory = levelTruck;
 void (*wld_prongTouched)(WorldObj* prong, WorldObj* other) = nullptr;
 void (*wld_rotorHit)(WorldObj* rotor) = nullptr;
 void (*wld_contactObserver)(dGeomID, dGeomID, const dContact*, int) = nullptr;
@@ -71,7 +69,7 @@ void makeTruck(const dReal truckPos[3]) {
     w.truck = truck;
     wld_setObjectOfInterest(truck);
     if (w.interestVehicle) w.interestVehicle->setActive(true);
-    trailer_hitch();  // levels with a "trailer" start with it coupled
+    levelHitch();  // levels with a "trailer" start with it coupled
     postMessage("vehicleSwitch vehicle=truck");
 }
 

@@ -9,7 +9,7 @@
 #include "bus/diag.h"
 #include "tools/arena/arena.h"
 #include "tools/sim/digest.h"
-#include "vehicles/vehicleobj.h"
+#include "world/vehicleobj.h"
 #include "world/contact.h"
 #include "world/gamestep.h"
 #include "world/props_basic.h"

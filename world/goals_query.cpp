@@ -2,7 +2,12 @@
 
 #include <cstring>
 
+#include "bus/bus.h"
+#include "bus/diag.h"
+#include "vehicles/forklift.h"
 #include "world/wld.h"
+
+const char* const GOAL_SOURCE = "PI/wld";
 
 Pose poseOf(const WorldObj* obj) {
     const float* m = obj->modelMatrix;
@@ -42,4 +47,28 @@ DynamicWorldObj* findNamed(const char* name) {
         if (strcmp(wld_object(i)->name, name) == 0) return wld_object(i);
     }
     return nullptr;
+}
+
+bool truckBelow(float z) {
+    DynamicWorldObj* truck = wld_truck();
+    return truck && poseOf(truck).z < z;
+}
+
+float truckX() {
+    DynamicWorldObj* truck = wld_truck();
+    return truck ? poseOf(truck).x : -1e30f;
+}
+
+void activateVehicle(VehicleObj* v) {
+    logLine("Activating '%s'", v->name);
+    v->setActive(true);
+    char msg[128];
+    format128(msg, "vehicleSwitch vehicle=%s", v->name);
+    postMessage(msg);
+}
+
+ForkLift* forkLiftOn() {
+    ForkLift* forkLift = findVehicle<ForkLift>("forkLift");
+    if (forkLift && !forkLift->isActive()) activateVehicle(forkLift);
+    return forkLift;
 }

@@ -1,8 +1,15 @@
-// Reading the level's objects by name for the goal rules: positions and
-// axes come from each object's model matrix of its last update.
+// What the levels' goal rules share: reading the level's objects by name
+// (positions and axes come from each object's model matrix of its last
+// update), the truck's place, and switching a machine on.
 #pragma once
 
+#include "world/vehicleobj.h"
 #include "world/worldobj.h"
+
+class ForkLift;
+
+// Where the goal rules' assertion lines say they come from.
+extern const char* const GOAL_SOURCE;
 
 struct Pose {
     float x, y, z;
@@ -20,3 +27,15 @@ int countNamed(const char* name, PosePredicate pred);   // pred null: count them
 bool everyNamed(const char* name, PosePredicate pred);  // true when there are none
 bool anyNamed(const char* name, PosePredicate pred);
 DynamicWorldObj* findNamed(const char* name);            // the first, or null
+
+bool truckBelow(float z);  // false without a truck
+float truckX();            // far west without a truck
+// Switches a vehicle on as the one being driven, telling the HUD.
+void activateVehicle(VehicleObj* v);
+// Keeps the fork lift switched on; returns it, or null.
+ForkLift* forkLiftOn();
+
+template <class T>
+T* findVehicle(const char* name) {
+    return dynamic_cast<T*>(findNamed(name));
+}

@@ -6,19 +6,98 @@
 
 namespace {
 
-typedef void (*LevelBuild)(LevelOut& out);
-
-const LevelBuild BUILDERS[LEVEL_COUNT] = {
-    build_parkinglot, build_court,     build_lockdown,   build_seesaw,    build_trainlot,
-    build_bridge,     build_stackem,   build_temple,     build_hazard,    build_luxor,
-    build_babel,      build_factory,   build_ufo,        build_hearth,    build_towercrane,
-    build_dump,       build_cleanup,   build_chemistry,  build_daredevil, build_hockeyriot,
-    build_canal,      build_egghunt,   build_superpac,   build_powerlift, build_yukon,
+// Every level once, in catalogue order from the sandbox. The grapple kind is
+// the truck's claw: 0 none, 1 four-prong claw, 2 the same with tips, 3 wide
+// two-prong with tips, 4 wide two-prong without, 5 paddle. The font has no
+// full stop, so ':' ends the briefing's sentences.
+const LevelEntry LEVELS[LEVEL_COUNT + 1] = {
+    {-1, "sandbox",
+     {"RELEASE THAT INNER CHILD  WITHIN YOU", "AND GO PLAY IN THE SANDBOX: YOU EVEN", "GET TO CHOOSE YOUR TOY:", ""},
+     build_sandbox, goal_sandbox, 2},
+    {0, "parkinglot",
+     {"WE WILL START WITH THE BASICS:  SHOW", "US THAT YOU  CAN  PARALLEL  PARK THE", "TRUCK:", ""},
+     build_parkinglot, goal_parkinglot, 1},
+    {1, "court",
+     {"ASSUMING YOU CAN DRIVE LET US GO FOR", "CRANE CERTIFICATION: DEMONSTRATE THE", "APTITUDE AS A CRANE OPERATOR  ON THE", "BASKETBALL COURT:"},
+     build_court, goal_court, 1},
+    {2, "lockdown",
+     {"GET THE CRANE OUT OF THE HANGAR: THE", "FACILITIES HAVE BEEN LOCKED DOWN  SO", "YOU NEED TO FORCE OPEN THE GATE:", ""},
+     build_lockdown, goal_lockdown, 2},
+    {3, "seesaw",
+     {"IT IS YOUR TASK TO  LOAD THE TRAILER:", "TO MAKE IT UP TO THE LOADING PLATFORM", "YOU CAN USE THE WEIGHT TO HOLD DOWN A", "SEE SAW:"},
+     build_seesaw, goal_seesaw, 2},
+    {4, "trainlot",
+     {"WE NEED YOU TO LOAD A TRAIN: ONCE YOU", "HAVE LOADED IT PLEASE GENTLY PUSH THE", "TRAIN DOWN INTO THE TUNNEL:", ""},
+     build_trainlot, goal_trainlot, 2},
+    {5, "bridge",
+     {"I GOT A CONTRACT FOR EMERGENCY BRIDGE", "REPAIRS:  IT IS YOUR TASK TO  REPLACE", "THE MISSING SECTIONS: AFTERWARDS TEST", "THE BRIDGE BY CROSSING IT:"},
+     build_bridge, goal_bridge, 1},
+    {6, "stackem",
+     {"HOPEFULLY YOU CAN REVERSE A TRUCK AND", "TRAILER:  STACK ALL CONTAINERS IN THE", "CONTAINTMENT AREA:", ""},
+     build_stackem, goal_stackem, 1},
+    {7, "temple",
+     {"RECONSTRUCT THE ANCIENT TEMPLE: IT IS", "BEST NOT TO GRAPPLE  THE PEDIMENT BUT", "USE THE CRANE BOOM AS A JACK INSTEAD:", ""},
+     build_temple, goal_temple, 2},
+    {8, "hazard",
+     {"YOU NEED TO STORE THE HAZARDOUS WASTE", "BUT THE PROTESTERS SABOTAGED A BRIDGE", "WHICH NEEDS REPAIRING FIRST:", ""},
+     build_hazard, goal_hazard, 4},
+    {9, "luxor",
+     {"THIS IS A JOB IN EGYPT:  A QUEEN FROM", "LUXOR NEEDS REBURIAL  INTO THE FAMILY", "TOMB: OPEN IT UP AND REUNITE HER WITH", "HER PHARAO:"},
+     build_luxor, goal_luxor, 3},
+    {10, "babel",
+     {"STACK ALL THE CRATES TO FORM A SINGLE", "TOWER: YEAH IT SOUNDS EASY BUT EXPECT", "TO BE USING YOUR BRAIN TODAY:", ""},
+     build_babel, goal_babel, 2},
+    {11, "factory",
+     {"A FACTORY JOB IS UP NEXT: PLEASE SORT", "ALL GREEN PRODUCTS FROM  THE RED ONES", "AND STORE IN SEPARATE CONTAINERS:", ""},
+     build_factory, goal_factory, 0},
+    {12, "ufo",
+     {"A NONEXISTENT FACILITY  IN THE NEVADA", "DESERT IS GETTING  TOO MUCH ATTENTION", "AND NEEDS TO BE LOCKED DOWN: YOUR JOB", "IS TO INSTALL A CONCRETE WALL:"},
+     build_ufo, goal_ufo, 3},
+    {13, "hearth",
+     {"THE JOHNSON FAMILY WANTS A NICER VIEW", "WHICH MEANS MOVING THEIR HOUSE TO THE", "HILL TOP: 1 DECONSTRUCT:  2 TRANSPORT", "3 RECONSTRUCT:"},
+     build_hearth, goal_hearth, 3},
+    {14, "towercrane",
+     {"OUR  LARGEST CRANE  IS  OUT  OF ORDER", "AND NEEDS SERVICE: PLEASE INSTALL THE", "NEW BALL BEARINGS A:S:A:P:", ""},
+     build_towercrane, goal_towercrane, 1},
+    {15, "dump",
+     {"YOU WILL GO TO THE QUARRY WHERE THERE", "IS SOME GRANITE  WAITING TO BE LOADED", "AND BROUGHT TO THE TOP:", ""},
+     build_dump, goal_dump, 1},
+    {16, "cleanup",
+     {"YOU NEED TO DO SOME CLEAN UP WITH THE", "SKID LOADER: YOU NEED TO KNOW THAT IT", "USES DIFFERENTIAL STEERING  WHICH MAY", "BE NEW TO YOU:"},
+     build_cleanup, goal_cleanup, 1},
+    {17, "chemistry",
+     {"INCOMPETENCE CREATED A HAZARD  IN THE", "CHEMICAL STORAGE FACILITY:  REARRANGE", "WITH A FORK LIFT BY  SEPARATING ACIDS", "FROM THE BASES:"},
+     build_chemistry, goal_chemistry, 1},
+    {18, "daredevil",
+     {"HELP THE DAREDEVIL JUMP THE CANYON BY", "BUILDING THE RAMP: PARK YOUR TRUCK IN", "STORAGE AND ENJOY THE SPECTACLE:", ""},
+     build_daredevil, goal_daredevil, 1},
+    {19, "hockeyriot",
+     {"A LOCAL HOCKEY TEAM LOST  THE STANLEY", "CUP FINAL: THE RIOT AFTERWARDS LEFT A", "MESS: BRING BACK THE  VANDALIZED CARS", "TO THE POLICE STATION:"},
+     build_hockeyriot, goal_hockeyriot, 1},
+    {20, "canal",
+     {"TIME TO GET YOUR FEET WET:  WHILE THE", "CANAL IS AT LOW TIDE  FINISH BUILDING", "THE RAILROAD BRIDGE: BE WARY OF SLANT", "ON THE PILLARS:"},
+     build_canal, goal_canal, 4},
+    {21, "egghunt",
+     {"PUT ALL YOUR EGGS INTO ONE BASKET:", "", "", ""},
+     build_egghunt, goal_egghunt, 1},
+    {22, "superpac",
+     {"SOME SUPER PAC MONEY CAME OUR WAY: IT", "MEANS WE NEED TO  HANG UP ADVERTISING", "ON THE VIADUCT:", ""},
+     build_superpac, goal_superpac, 4},
+    {23, "powerlift",
+     {"NOW YOU ARE PLAYING IN THE BIG LEAGUE", "AND ASSIGNED TO A SKYCRANE:  HAUL THE", "POWERMAST ACROSS THE RIVER AND RETURN", "TO BASE:"},
+     build_powerlift, goal_powerlift, 1},
+    {24, "yukon",
+     {"WE NEED  AT LEAST  30 TROY OUNCES  OF", "GOLD FROM OUR KLONDIKE CLAIM  JUST TO", "BREAK EVEN ON THE DIESEL COSTS:", ""},
+     build_yukon, goal_yukon, 5},
 };
 
 int sandboxAttachment = 0;
 
 }  // namespace
+
+const LevelEntry* levelEntry(int levelNr) {
+    return levelAvailable(levelNr) ? &LEVELS[levelNr - LEVEL_SANDBOX] : nullptr;
+}
 
 void levels_setSandboxAttachment(int attachment) { sandboxAttachment = attachment; }
 
@@ -29,14 +108,17 @@ void levelHitch() { trailer_hitch(); }
 bool levelAvailable(int levelNr) { return levelNr >= LEVEL_SANDBOX && levelNr < LEVEL_COUNT; }
 
 void buildLevel(int levelNr, dReal truckPos[3], float* orbit, float* elevation, float* distance) {
-    if (!levelAvailable(levelNr)) return;
+    const LevelEntry* level = levelEntry(levelNr);
+    if (!level) return;
     LevelOut out = {{0, 0, 0}, *orbit, *elevation, *distance, sandboxAttachment};
-    if (levelNr == LEVEL_SANDBOX)
-        build_sandbox(out);
-    else
-        BUILDERS[levelNr](out);
+    level->build(out);
     for (int i = 0; i < 3; i++) truckPos[i] = out.truckPos[i];
     *orbit = out.orbit;
     *elevation = out.elevation;
     *distance = out.distance;
+}
+
+void levelGoals(int levelNr, bool* won, bool* lost) {
+    const LevelEntry* level = levelEntry(levelNr);
+    if (level) level->goal(won, lost);
 }

@@ -4,7 +4,22 @@
 
 #include <ode/ode.h>
 
-enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25 };
+enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25, BRIEFING_LINES = 4 };
+
+struct LevelOut;
+
+// One row of the level table: what the world builds and judges, what the
+// menu shows, and the claw the level's truck carries.
+struct LevelEntry {
+    int number;
+    const char* name;
+    const char* briefing[BRIEFING_LINES];
+    void (*build)(LevelOut& out);
+    void (*goal)(bool* won, bool* lost);
+    int grappleKind;
+};
+// Null for numbers outside -1..24.
+const LevelEntry* levelEntry(int levelNr);
 
 // Creates terrain, scenery and objects into the world; writes the truck
 // start (zero length: no truck) and the camera's orbit, elevation, distance.

@@ -122,14 +122,8 @@ long wld_subStepCount() { return w.subSteps; }
 void wld_setLevelBuilder(const LevelBuilder* b) { builder = b ? b : &catalogue; }
 
 int wld_grappleKind(int levelNr) {
-    switch (levelNr) {
-        case 11: return 0;
-        case 2: case 3: case 4: case 7: case 10: case -1: return 2;
-        case 9: case 12: case 13: return 3;
-        case 8: case 20: case 22: return 4;
-        case 24: return 5;
-        default: return 1;
-    }
+    const LevelEntry* level = levelEntry(levelNr);
+    return level ? level->grappleKind : 1;
 }
 
 bool wld_addObject(DynamicWorldObj* obj) {

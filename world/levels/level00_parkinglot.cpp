@@ -3,6 +3,10 @@
 #include "geom/records.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
+#include "vehicles/truck.h"
 
 namespace {
 
@@ -20,4 +24,19 @@ void build_parkinglot(LevelOut& out) {
     }
     setTruckStart(out, 0, 0, 1);
     setCamera(out, 0.4f, 0.4f, 4.0f);
+}
+
+// The goal rule.
+
+// Every wheel of the truck inside the slot's bay; a truck without wheels
+// (a stand-in) is never parked.
+void goal_parkinglot(bool* won, bool* lost) {
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    bool parked = truck != nullptr;
+    for (int i = 0; parked && i < TRUCK_WHEELS; i++) {
+        Pose p = poseOf(truck->wheels[i]);
+        parked = 0.078f <= p.x && p.x <= 1.422f && -1.73f <= p.y && p.y <= -0.82f;
+    }
+    *won = parked;
+    *lost = anyNamed("pole", [](const Pose& p) { return p.upright < 0.4f; });
 }

@@ -4,6 +4,9 @@
 #include "world/levels/level01_court.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 void build_court(LevelOut& out) {
     makeTerrain(&geom_court_terrain, nullptr);
@@ -11,4 +14,13 @@ void build_court(LevelOut& out) {
     add(new SphereObj("soccerball", &geom_court_ball, ball, COURT_BALL_RADIUS));
     setTruckStart(out, -3, -1, 0.5);
     setCamera(out, -0.524f, 0.101f, 2.72f);
+}
+
+// The goal rule.
+
+void goal_court(bool* won, bool* lost) {
+    *won = anyNamed("soccerball", [](const Pose& p) {
+        return 2.28f < p.x && p.x < 2.42f && -0.07f < p.y && p.y < 0.07f && 1.3f < p.z && p.z < 1.45f;
+    });
+    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= 0.11f; });
 }

@@ -4,6 +4,9 @@
 #include "geom/records.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -26,3 +29,7 @@ void build_lockdown(LevelOut& out) {
     setTruckStart(out, -5, 0, -0.35);
     setCamera(out, 2.77f, 0.18f, 5.5f);
 }
+
+// The goal rule.
+
+void goal_lockdown(bool* won, bool*) { *won = truckX() > 5.0f; }

@@ -9,6 +9,8 @@
 #include "world/props_basic.h"
 #include "world/wld.h"
 #include "vehicles/trailer.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -54,4 +56,11 @@ void build_seesaw(LevelOut& out) {
     }
     setTruckStart(out, -5, 0, 0.4);
     setCamera(out, 0.4f, 0.52f, 3.8f);
+}
+
+// The goal rule.
+
+void goal_seesaw(bool* won, bool* lost) {
+    *won = countNamed("soccerball", [](const Pose& p) { return 0.6f < p.z && p.z < 1.0f; }) == 5;
+    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= -1.0f; }) || truckBelow(-1.0f);
 }

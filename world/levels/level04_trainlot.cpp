@@ -6,6 +6,9 @@
 #include "world/levels/level04_trainlot.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -28,4 +31,10 @@ void build_trainlot(LevelOut& out) {
     add(new TrainObj(trainAt));
     setTruckStart(out, 0, 0, 1.1);
     setCamera(out, 2.0f, 0.0f, 7.33f);
+}
+
+// The goal rule.
+
+void goal_trainlot(bool* won, bool*) {
+    *won = everyNamed("crate", [](const Pose& p) { return p.x >= 15.0f; });
 }

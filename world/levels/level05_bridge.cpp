@@ -6,6 +6,9 @@
 #include "world/levels/level05_bridge.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -30,4 +33,14 @@ void build_bridge(LevelOut& out) {
     }
     setTruckStart(out, -18, 0, 0.3);
     setCamera(out, 2.1f, 0.133f, 4.845f);
+}
+
+// The goal rule.
+
+void goal_bridge(bool* won, bool* lost) {
+    bool decks = everyNamed("segment", [](const Pose& p) {
+        return -10.8f <= p.x && p.x <= -7.2f && -0.125f <= p.z && p.z <= -0.075f;
+    });
+    *won = decks && truckX() >= 14.0f;
+    *lost = truckBelow(-6.0f);
 }

@@ -5,6 +5,10 @@
 #include "world/levels/level06_stackem.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -27,4 +31,13 @@ void build_stackem(LevelOut& out) {
     }
     setTruckStart(out, trailer[0] + TRUCK_AHEAD, trailer[1], trailer[2]);
     setCamera(out, -1.55f, 0.2f, 5.9f);
+}
+
+// The goal rule.
+
+void goal_stackem(bool* won, bool* lost) {
+    *won = everyNamed("stacker", [](const Pose& p) {
+        return fabsf(p.x + 9) <= 0.025f && fabsf(p.y - 3) <= 0.025f && p.z <= -0.42f;
+    });
+    *lost = truckBelow(-1.0f);
 }

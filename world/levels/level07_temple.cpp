@@ -6,6 +6,9 @@
 #include "world/levels/level07_temple.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -28,4 +31,17 @@ void build_temple(LevelOut& out) {
     }
     setTruckStart(out, -9, 5, 6);
     setCamera(out, -0.5f, 0.4f, 3.33f);
+}
+
+// The goal rule.
+
+void goal_temple(bool* won, bool*) {
+    bool cornice = everyNamed("cornice", [](const Pose& p) {
+        return fabsf(p.x + 4.3f) <= 0.2f && fabsf(p.y) <= 0.2f && fabsf(p.z - 7.24f) <= 0.02f &&
+               p.upright >= 0.998f;
+    });
+    bool pillars = everyNamed("pillar", [](const Pose& p) {
+        return fabsf(p.upright) >= 0.98f && fabsf(p.x + 5.8f) <= 0.1f && fabsf(p.y) <= 0.1f;
+    });
+    *won = cornice && pillars;
 }

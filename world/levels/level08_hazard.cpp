@@ -4,6 +4,9 @@
 #include "world/levels/level08_hazard.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -29,4 +32,12 @@ void build_hazard(LevelOut& out) {
     }
     setTruckStart(out, -2.5, -7, 1.4);
     setCamera(out, 0.6f, 0.4f, 5.5f);
+}
+
+// The goal rule.
+
+void goal_hazard(bool* won, bool*) {
+    *won = countNamed("stacker", [](const Pose& p) {
+        return p.z < 1.0f && -5 < p.x && p.x < 5 && 0 < p.y && p.y < 10;
+    }) == 2;
 }

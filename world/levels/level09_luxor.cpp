@@ -7,6 +7,9 @@
 #include "world/props_basic.h"
 #include "world/wld.h"
 #include "world/contact.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -44,4 +47,17 @@ void build_luxor(LevelOut& out) {
     addCoffin(QUEEN_X, QUEEN_Y, lying);
     setTruckStart(out, -6, 0, 0.4);
     setCamera(out, 0.5f, 0.2f, 3.3f);
+}
+
+// The goal rule.
+
+void goal_luxor(bool* won, bool* lost) {
+    bool coffins = everyNamed("coffin", [](const Pose& p) {
+        return 1.2f <= p.x && p.x <= 2.8f && -2.8f <= p.y && p.y <= -1.2f && p.z <= 0.5f;
+    });
+    bool seal = everyNamed("tombseal", [](const Pose& p) {
+        return fabsf(p.x - 2) <= 0.15f && fabsf(p.y + 2) <= 0.15f && fabsf(p.z - 0.557f) <= 0.05f;
+    });
+    *won = coffins && seal;
+    *lost = truckBelow(-2.0f);
 }

@@ -5,6 +5,11 @@
 #include "geom/records.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include <cstring>
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -26,4 +31,35 @@ void build_babel(LevelOut& out) {
     }
     setTruckStart(out, -8, -0.5, 0.4);
     setCamera(out, -0.1f, 0.1f, 4.5f);
+}
+
+// The goal rule.
+
+// Seven crates, each 0.4 above the one below and at most 0.2 beside it.
+void goal_babel(bool* won, bool*) {
+    const int SLOTS = 7;
+    float zmin = 1e30f, zmax = -1e30f;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (strcmp(o->name, "packcrate") != 0) continue;
+        zmin = fminf(zmin, poseOf(o).z);
+        zmax = fmaxf(zmax, poseOf(o).z);
+    }
+    if (!(fabsf((zmax - zmin) / 6 - 0.4f) < 0.05f)) return;
+    WorldObj* slot[SLOTS] = {};
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (strcmp(o->name, "packcrate") != 0) continue;
+        int k = (int)floorf((poseOf(o).z - zmin) / 0.4f + 0.5f);
+        if (k >= 0 && k < SLOTS) slot[k] = o;
+    }
+    for (int k = 0; k < SLOTS; k++) {
+        if (!slot[k]) return;
+    }
+    for (int k = 1; k < SLOTS; k++) {
+        Pose a = poseOf(slot[k]), b = poseOf(slot[k - 1]);
+        if (fabsf(a.x - b.x) > 0.2f || fabsf(a.y - b.y) > 0.2f || fabsf(a.z - b.z - 0.4f) > 0.025f)
+            return;
+    }
+    *won = true;
 }

@@ -6,6 +6,10 @@
 #include "world/levels/level_common.h"
 #include "world/props_dumpster.h"
 #include "world/props_levers.h"
+#include <cstring>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -26,4 +30,22 @@ void build_factory(LevelOut& out) {
     add(new ConveyerLever(lever));
     setTruckStart(out, -4, -3, 0.4);
     setCamera(out, 0.2f, 0.1f, 4.0f);
+}
+
+// The goal rule.
+
+// Both lids stand open past upright; then the feed's own judgement of the
+// heaps decides. Without the lever nothing can be sorted, so no win.
+void goal_factory(bool* won, bool*) {
+    const ConveyerLever* lever = nullptr;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (strcmp(o->name, "dumpster") == 0) {
+            const Dumpster* d = dynamic_cast<const Dumpster*>(o);
+            if (d && !(dJointGetHingeAngle(d->hinge) > 1.5707964)) return;
+        } else if (!lever && strcmp(o->name, "conveyerlever") == 0) {
+            lever = dynamic_cast<const ConveyerLever*>(o);
+        }
+    }
+    *won = lever && lever->completed;
 }

@@ -4,6 +4,10 @@
 #include "geom/records.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 void build_ufo(LevelOut& out) {
     using namespace ufo;
@@ -14,4 +18,12 @@ void build_ufo(LevelOut& out) {
     }
     setTruckStart(out, -7, 0, 0.4);
     setCamera(out, -1.5f, 0.06f, 5.8f);
+}
+
+// The goal rule.
+
+void goal_ufo(bool* won, bool*) {
+    *won = everyNamed("prisonwall", [](const Pose& p) {
+        return fabsf(p.x + 5.5f) < 0.025f && fabsf(p.z - 0.6f) < 0.025f;
+    });
 }

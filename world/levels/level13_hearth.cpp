@@ -4,6 +4,10 @@
 #include "geom/records.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include <cstring>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -41,4 +45,47 @@ void build_hearth(LevelOut& out) {
     add(new HouseRoof(p));
     setTruckStart(out, -3, -8, 0.4);
     setCamera(out, 1.0f, 0.13f, 3.0f);
+}
+
+// The goal rule.
+
+namespace {
+
+bool near(const Pose& p, float x, float y, float z) {
+    float dx = p.x - x, dy = p.y - y, dz = p.z - z;
+    return dx * dx + dy * dy + dz * dz <= 0.0025f;
+}
+
+struct Place {
+    const char* name;
+    float at[2][3];  // one place, or either of two
+    int choices;
+};
+
+const Place HOUSE[] = {
+    {"houseback", {{9.65f, 8, 1.0f}}, 1},
+    {"housefront", {{8.35f, 8, 1.0f}}, 1},
+    {"chimney", {{9.775f, 8, 1.1f}}, 1},
+    {"leftwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
+    {"rightwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
+    {"houseroof", {{9, 8, 1.5f}}, 1},
+};
+
+bool inPlace(const Place& place, const Pose& p) {
+    for (int c = 0; c < place.choices; c++) {
+        if (near(p, place.at[c][0], place.at[c][1], place.at[c][2])) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void goal_hearth(bool* won, bool*) {
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        for (const Place& place : HOUSE) {
+            if (strcmp(o->name, place.name) == 0 && !inPlace(place, poseOf(o))) return;
+        }
+    }
+    *won = true;
 }

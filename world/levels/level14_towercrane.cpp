@@ -7,6 +7,10 @@
 #include "world/props.h"
 #include "world/props_basic.h"
 #include "world/props_levers.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -37,4 +41,13 @@ void build_towercrane(LevelOut& out) {
     add(new PackCrate(crate));
     setTruckStart(out, -9, -6, 0.4);
     setCamera(out, 0.18f, -0.1f, 6.0f);
+}
+
+// The goal rule.
+
+void goal_towercrane(bool* won, bool*) {
+    *won = everyNamed("bearing", [](const Pose& p) {
+        float dx = p.x - 0.85f, dy = p.y - 0.9f, dz = p.z - 7.14f;
+        return fabsf(dz) <= 0.05f && dx * dx + dy * dy + dz * dz <= 0.64f;
+    });
 }

@@ -6,6 +6,12 @@
 #include "world/levels/level15_dump.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
+#include <cstring>
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
+#include "vehicles/vehicle.h"
 
 namespace {
 
@@ -40,4 +46,42 @@ void build_dump(LevelOut& out) {
     }
     setTruckStart(out, -6.15, -9.3, -0.34);
     setCamera(out, -0.6f, 0.2f, 5.0f);
+}
+
+// The goal rule.
+
+namespace {
+
+bool inBed(const WorldObj* bed, const Pose& p) {
+    const float q[3] = {p.x, p.y, p.z};
+    float l[3];
+    localCoordinates(bed, q, l);
+    return fabsf(l[0]) <= 0.9f && fabsf(l[1]) <= 0.45f && -0.08f <= l[2] && l[2] <= 0.8f;
+}
+
+}  // namespace
+
+void goal_dump(bool* won, bool* lost) {
+    DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
+    if (!dumpTruck) {
+        QASSERT(GOAL_SOURCE, dumpTruck);
+        return;
+    }
+    float truckZ = poseOf(dumpTruck).z;
+    int loaded = 0, unloaded = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (strcmp(o->name, "block") != 0) continue;
+        Pose p = poseOf(o);
+        if (inBed(dumpTruck->bed, p)) loaded++;
+        if (-2 < p.x && p.x < -1.25f && -19.85f < p.y && p.y < -18.55f && 0.9f < p.z && p.z < 1.1f)
+            unloaded++;
+        if (p.z < truckZ && p.z < 0.86f) *lost = true;
+    }
+    *won = unloaded == 6;
+    VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
+    if (loaded == 6 && !dumpTruck->isActive())
+        vehicle_handOver(truck, dumpTruck);
+    else if (loaded == 0 && truck && !truck->isActive())
+        vehicle_handOver(dumpTruck, truck);
 }

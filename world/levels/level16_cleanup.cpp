@@ -6,6 +6,11 @@
 #include "world/levels/level16_cleanup.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
+#include "vehicles/vehicle.h"
 
 namespace {
 
@@ -38,4 +43,25 @@ void build_cleanup(LevelOut& out) {
         dBodySetAngularDamping(sphere->body, SPHERE_DAMPING);
     }
     setCamera(out, -0.6f, 0.2f, 5.0f);
+}
+
+// The goal rule.
+
+namespace {
+
+const dReal CLEANUP_TIPPED = 0.659734;
+
+}  // namespace
+
+void goal_cleanup(bool* won, bool*) {
+    *won = everyNamed("sphere", [](const Pose& p) {
+        return fabsf(p.x) <= 1 && fabsf(p.y) <= 1 && p.z <= -0.8f;
+    });
+    DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
+    SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
+    if (!dumpTruck || !loader) return;
+    if (!dumpTruck->isActive() && !loader->isActive())
+        vehicle_handOver(nullptr, dumpTruck);
+    else if (dumpTruck->isActive() && dJointGetHingeAngle(dumpTruck->bedHinge) > CLEANUP_TIPPED)
+        vehicle_handOver(dumpTruck, loader);
 }

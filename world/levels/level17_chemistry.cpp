@@ -7,6 +7,8 @@
 #include "world/props.h"
 #include "world/props_labelled.h"
 #include "world/wld.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -35,4 +37,28 @@ void build_chemistry(LevelOut& out) {
         add(new Canister(FORMULAS[i], canister));
     }
     setCamera(out, -0.6f, 0.2f, 5.0f);
+}
+
+// The goal rule.
+
+namespace {
+
+bool inZoneA(const Pose& p) {
+    return -4 < p.x && p.x < 6 && 2.5f < p.y && p.y < 5.9f && 1.25f < p.z && p.z < 1.26f;
+}
+
+bool inZoneB(const Pose& p) {
+    return -4 < p.x && p.x < 6 && -5.9f < p.y && p.y < -2.5f && 1.25f < p.z && p.z < 1.26f;
+}
+
+}  // namespace
+
+void goal_chemistry(bool* won, bool* lost) {
+    ForkLift* forkLift = forkLiftOn();
+    bool basesInA = countNamed("base", inZoneA) == 4, acidsInB = countNamed("acid", inZoneB) == 4;
+    bool basesInB = countNamed("base", inZoneB) == 4, acidsInA = countNamed("acid", inZoneA) == 4;
+    *won = (basesInA && acidsInB) || (basesInB && acidsInA);
+    auto toppled = [](const Pose& p) { return p.upright < 0.2f; };
+    *lost = anyNamed("base", toppled) || anyNamed("acid", toppled) ||
+            (forkLift && poseOf(forkLift).upright < 0.1f);
 }

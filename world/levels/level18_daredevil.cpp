@@ -8,6 +8,8 @@
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/wld.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -35,4 +37,38 @@ void build_daredevil(LevelOut& out) {
     ForkLift* forkLift = add(new ForkLift(liftAt));
     if (forkLift) wld_setObjectOfInterest(forkLift);
     setCamera(out, -2.0f, 0.2f, 1.7f);
+}
+
+// The goal rule.
+
+namespace {
+
+// The show starts once: cleared whenever the fork lift is switched on.
+bool racerStarted = false, racerStopped = false;
+
+}  // namespace
+
+void goal_daredevil(bool* won, bool* lost) {
+    ForkLift* forkLift = findVehicle<ForkLift>("forkLift");
+    Racer* racer = findVehicle<Racer>("racer");
+    if (forkLift && !forkLift->isActive()) {
+        activateVehicle(forkLift);
+        racerStarted = racerStopped = false;
+    }
+    if (!racer) return;
+    if (forkLift && !racerStarted) {
+        Pose f = poseOf(forkLift);
+        if (-36 < f.x && f.x < -34 && 2 < f.y && f.y < 5.6f) {
+            wld_setObjectOfInterest(racer);
+            racer->startRacer();
+            racerStarted = true;
+        }
+    }
+    Pose r = poseOf(racer);
+    if (r.x > -3 && !racerStopped) {
+        racer->stopRacer();
+        racerStopped = true;
+    }
+    *won = r.x > 10;
+    *lost = r.z < -9;
 }

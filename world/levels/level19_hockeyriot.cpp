@@ -6,6 +6,8 @@
 #include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level_common.h"
 #include "world/wld.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -26,4 +28,13 @@ void build_hockeyriot(LevelOut& out) {
     ForkLift* forkLift = add(new ForkLift(liftAt));
     if (forkLift) wld_setObjectOfInterest(forkLift);
     setCamera(out, -0.15f, 0.2f, 2.9f);
+}
+
+// The goal rule.
+
+void goal_hockeyriot(bool* won, bool*) {
+    forkLiftOn();
+    *won = countNamed("policeCar", [](const Pose& p) {
+        return 6 < p.y && p.y < 16 && -32 < p.x && p.x < -16 && p.upright > 0.97f;
+    }) >= 2;
 }

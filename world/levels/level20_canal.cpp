@@ -7,6 +7,10 @@
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_levers.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -39,4 +43,19 @@ void build_canal(LevelOut& out) {
     add(new RailLever(leverAt));
     setTruckStart(out, -18, 2, 1);
     setCamera(out, -0.15f, 0.2f, 2.9f);
+}
+
+// The goal rule.
+
+void goal_canal(bool* won, bool* lost) {
+    TrainObj* train = dynamic_cast<TrainObj*>(findNamed("train"));
+    const RailLever* lever = dynamic_cast<const RailLever*>(findNamed("lever"));
+    if (!train) return;
+    if (lever && lever->pulled && !train->started) {
+        const dReal away[3] = {-3, 0, 0};
+        train->launch(away);
+    }
+    Pose p = poseOf(train);
+    *won = p.x < -14;
+    *lost = fabsf(p.sideTilt) > 0.15f;
 }

@@ -5,6 +5,14 @@
 #include "world/levels/level21_egghunt.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
+#include <cstring>
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
+#include "vehicles/crane.h"
+#include "vehicles/grapple.h"
+#include "vehicles/truck.h"
 
 namespace {
 
@@ -27,4 +35,25 @@ void build_egghunt(LevelOut& out) {
     }
     setTruckStart(out, trailer[0] + TRUCK_AHEAD, trailer[1], trailer[2]);
     setCamera(out, 0.0f, 0.25f, 2.0f);
+}
+
+// The goal rule.
+
+void goal_egghunt(bool* won, bool*) {
+    const WorldObj* trailer = findNamed("trailer");
+    if (!trailer) return;
+    const WorldObj* held = nullptr;
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    if (truck && truck->crane && truck->crane->grapple) held = truck->crane->grapple->grasped;
+    int inTrailer = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        if (o == held || strcmp(o->name, "egg") != 0) continue;
+        Pose p = poseOf(o);
+        const float q[3] = {p.x, p.y, p.z};
+        float l[3];
+        localCoordinates(trailer, q, l);
+        if (fabsf(l[0]) < 0.78f && fabsf(l[1]) < 0.29f && 0 < l[2] && l[2] < 1.0f) inTrailer++;
+    }
+    *won = inTrailer == 8;
 }

@@ -5,6 +5,11 @@
 #include "world/levels/level22_superpac.h"
 #include "world/levels/level_common.h"
 #include "world/props_labelled.h"
+#include <cstring>
+#include <cmath>
+#include "world/goals_query.h"
+#include "world/wld.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -40,4 +45,38 @@ void build_superpac(LevelOut& out) {
     }
     setTruckStart(out, -10, 0, 0.4);
     setCamera(out, 0.0f, 0.058f, 4.83f);
+}
+
+// The goal rule.
+
+namespace {
+
+// Which place along the viaduct each letter of "QUORVEL" hangs in; it
+// reads left to right for a player facing +x.
+const char BOARD_LETTERS[] = "QUORVEL";
+
+const float BOARD_PLACES[] = {1.5f, 1.0f, 0.5f, 0.0f, -0.5f, -1.0f, -1.5f};
+
+}  // namespace
+
+void goal_superpac(bool* won, bool*) {
+    int inPlaceCount = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        WorldObj* o = wld_object(i);
+        const char* at = o->name[0] && !o->name[1] ? strchr(BOARD_LETTERS, o->name[0]) : nullptr;
+        if (!at) continue;
+        Pose p = poseOf(o);
+        float place = BOARD_PLACES[at - BOARD_LETTERS];
+        if (p.heading > 0.9f && fabsf(p.x - 1.8f) < 0.15f && fabsf(p.y - place) < 0.05f &&
+            p.z - 4.75f < 0.05f)
+            inPlaceCount++;
+    }
+    *won = inPlaceCount == 7;
+}
+
+const char* levelBoardLetters() { return BOARD_LETTERS; }
+
+float levelBoardPlace(char letter) {
+    const char* at = strchr(BOARD_LETTERS, letter);
+    return at && letter ? BOARD_PLACES[at - BOARD_LETTERS] : 0.0f;
 }

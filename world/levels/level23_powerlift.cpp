@@ -7,6 +7,9 @@
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/wld.h"
+#include <cmath>
+#include "world/goals_query.h"
+#include "bus/diag.h"
 
 namespace {
 
@@ -27,4 +30,34 @@ void build_powerlift(LevelOut& out) {
     add(new PowerMast(mastAt));
     postMessage("vehicleSwitch vehicle=skyCrane");
     setCamera(out, -0.1f, 0.3f, 8.7f);
+}
+
+// The goal rule.
+
+namespace {
+
+// Whether the sky crane still carries its hook. Letting go detaches the
+// hinge rather than destroying it: the sky crane keeps using its handle.
+bool hookHeld(const SkyCrane* crane) {
+    return crane->hookHinge && dJointGetBody(crane->hookHinge, 0) != nullptr;
+}
+
+}  // namespace
+
+void goal_powerlift(bool* won, bool* lost) {
+    SkyCrane* crane = findVehicle<SkyCrane>("skyCrane");
+    if (!crane) return;
+    if (!crane->isActive()) activateVehicle(crane);
+    const WorldObj* mast = findNamed("powermast");
+    if (mast && hookHeld(crane)) {
+        Pose m = poseOf(mast);
+        if (fabsf(m.x + 47) < 4 && fabsf(m.y - 8) < 4 && m.z < 11 && m.upright > 0.92f)
+            dJointAttach(crane->hookHinge, nullptr, nullptr);
+    }
+    Pose c = poseOf(crane);
+    const dReal* v = dBodyGetLinearVel(crane->body);
+    dReal speed2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    *won = fabsf(c.x + 9) < 2 && fabsf(c.y + 6) < 2 && fabsf(c.z - 11.14f) < 0.05f &&
+           !hookHeld(crane) && speed2 < 0.0004;
+    *lost = c.z < 0;
 }

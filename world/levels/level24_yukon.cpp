@@ -8,6 +8,11 @@
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
 #include "world/wld.h"
+#include <cstring>
+#include "vehicles/vehicle.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
+#include "world/vehicleobj.h"
 
 namespace {
 
@@ -56,4 +61,46 @@ void build_yukon(LevelOut& out) {
     addBelt();
     setTruckStart(out, 0.5, -3.5, -0.6);
     setCamera(out, -0.1f, 0.3f, 9.6f);
+}
+
+// The goal rule.
+
+namespace {
+
+bool named(const WorldObj* o, const char* name) { return strcmp(o->name, name) == 0; }
+
+}  // namespace
+
+void goal_yukon(bool* won, bool* lost) {
+    SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
+    if (!loader) {
+        QASSERT(GOAL_SOURCE, loader);
+        return;
+    }
+    int gravel = 0, collected = 0, washed = 0;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (named(o, "gravel")) {
+            Pose p = poseOf(o);
+            if (p.y < -6 && p.z > 0 && !dBodyIsEnabled(o->body)) o->name = "collectedgravel";
+            gravel++;
+        }
+        if (named(o, "collectedgravel")) {
+            collected++;
+            Pose p = poseOf(o);
+            float dx = p.x - 5, dy = p.y + 6, dz = p.z - 0.4f;
+            if (dx * dx + dy * dy + dz * dz < 0.32f * 0.32f)
+                o->name = "washedgravel";
+            else if (p.z < 0)
+                o->name = "gravel";
+        }
+        if (named(o, "washedgravel")) washed++;
+    }
+    *won = washed >= 20;
+    *lost = poseOf(loader).upright < 0.2f;
+    VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
+    if (collected > gravel && !loader->isActive())
+        vehicle_handOver(truck, loader);
+    else if (collected == 0 && gravel > 0 && truck && !truck->isActive())
+        vehicle_handOver(loader, truck);
 }

@@ -59,3 +59,32 @@ void build_egghunt(LevelOut& out);
 void build_superpac(LevelOut& out);
 void build_powerlift(LevelOut& out);
 void build_yukon(LevelOut& out);
+
+// One goal rule per level, in the same file as its builder: sets *won or
+// *lost (each left false otherwise) from the poses of the level's objects.
+void goal_sandbox(bool* won, bool* lost);
+void goal_parkinglot(bool* won, bool* lost);
+void goal_court(bool* won, bool* lost);
+void goal_lockdown(bool* won, bool* lost);
+void goal_seesaw(bool* won, bool* lost);
+void goal_trainlot(bool* won, bool* lost);
+void goal_bridge(bool* won, bool* lost);
+void goal_stackem(bool* won, bool* lost);
+void goal_temple(bool* won, bool* lost);
+void goal_hazard(bool* won, bool* lost);
+void goal_luxor(bool* won, bool* lost);
+void goal_babel(bool* won, bool* lost);
+void goal_factory(bool* won, bool* lost);
+void goal_ufo(bool* won, bool* lost);
+void goal_hearth(bool* won, bool* lost);
+void goal_towercrane(bool* won, bool* lost);
+void goal_dump(bool* won, bool* lost);
+void goal_cleanup(bool* won, bool* lost);
+void goal_chemistry(bool* won, bool* lost);
+void goal_daredevil(bool* won, bool* lost);
+void goal_hockeyriot(bool* won, bool* lost);
+void goal_canal(bool* won, bool* lost);
+void goal_egghunt(bool* won, bool* lost);
+void goal_superpac(bool* won, bool* lost);
+void goal_powerlift(bool* won, bool* lost);
+void goal_yukon(bool* won, bool* lost);

@@ -12,6 +12,10 @@
 #include "world/props.h"
 #include "world/props_basic.h"
 #include "world/wld.h"
+#include "world/goals_query.h"
+#include "bus/diag.h"
+#include "world/vehicleobj.h"
+#include "bus/bus.h"
 
 namespace {
 
@@ -95,4 +99,15 @@ void build_sandbox(LevelOut& out) {
     DynamicWorldObj* toy = add(makeToy(toyChoice));
     if (toy) wld_setObjectOfInterest(toy);
     for (int i = 0; i < sandbox::STATIONS; i++) addStation(i);
+}
+
+// The goal rule.
+
+void goal_sandbox(bool*, bool*) {
+    VehicleObj* v = dynamic_cast<VehicleObj*>(wld_objectOfInterest());
+    if (!wld_objectOfInterest()) {
+        QASSERT(GOAL_SOURCE, wld_objectOfInterest());
+        return;
+    }
+    if (v && !v->isActive()) activateVehicle(v);
 }

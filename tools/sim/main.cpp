@@ -2,7 +2,6 @@
 // ticks, posting scripted bus messages as a player's input would, and prints
 // the endGame results, a digest of the final poses and the per-tick cost.
 #include <algorithm>
-#include <cfloat>
 #include <chrono>
 #include <cinttypes>
 #include <cstdio>
@@ -17,6 +16,8 @@
 #include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
 #include "tools/sim/digest.h"
+#include "tools/sim/options.h"
+#include "tools/sim/player.h"
 #include "tools/sim/script.h"
 #include "tools/sim/trace.h"
 #include "ui/input.h"
@@ -25,17 +26,6 @@
 #include "world/wld.h"
 
 namespace {
-
-struct Options {
-    bool arena = false;
-    const char* arenaVariant = nullptr;  // "truck": the truck yard
-    bool haveLevel = false;
-    int level = 0;
-    long ticks = -1;
-    const char* scriptPath = nullptr;
-    std::vector<const char*> traced;  // --trace NAME, repeatable
-    long traceEvery = 60;
-};
 
 struct EndGame {
     int win, level;
@@ -49,72 +39,19 @@ void onEndGame(const char* text) {
     endGames.push_back({argInt(text, "win"), argInt(text, "level"), currentTick});
 }
 
-int usage(const char* problem) {
-    fprintf(stderr, "quorvel-sim: %s\n", problem);
-    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
-                    "       [--trace NAME ...] [--trace-every TICKS]\n"
-                    "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
-                    "                        skycrane|skycranemast|racer|policecar|train]\n");
-    return 2;
-}
-
-bool parseLong(const char* text, long* out) {
-    char* end = nullptr;
-    long value = strtol(text, &end, 10);
-    if (!*text || *end) return false;
-    *out = value;
-    return true;
-}
-
-int parseOptions(int argc, char** argv, Options* o) {
-    for (int i = 1; i < argc; i++) {
-        const char* a = argv[i];
-        bool hasValue = i + 1 < argc;
-        long value = 0;
-        if (!strcmp(a, "--arena")) {
-            o->arena = true;
-        } else if (!strcmp(a, "--arena-variant") && hasValue) {
-            o->arenaVariant = argv[++i];
-            if (strcmp(o->arenaVariant, "truck") && !loaders_builder(o->arenaVariant) &&
-                !machines2_builder(o->arenaVariant))
-                return usage("--arena-variant takes truck, dumptruck, flatbed, forklift, skidloader, "
-                             "skycrane, skycranemast, racer, policecar or train");
-        } else if (!strcmp(a, "--level") && hasValue) {
-            if (!parseLong(argv[++i], &value) || value < LEVEL_SANDBOX || value >= LEVEL_COUNT)
-                return usage("--level takes -1 (sandbox) or 0..24");
-            o->level = (int)value;
-            o->haveLevel = true;
-        } else if (!strcmp(a, "--ticks") && hasValue) {
-            if (!parseLong(argv[++i], &value) || value < 0) return usage("--ticks takes a count >= 0");
-            o->ticks = value;
-        } else if (!strcmp(a, "--script") && hasValue) {
-            o->scriptPath = argv[++i];
-        } else if (!strcmp(a, "--trace") && hasValue) {
-            o->traced.push_back(argv[++i]);
-        } else if (!strcmp(a, "--trace-every") && hasValue) {
-            if (!parseLong(argv[++i], &value) || value < 1)
-                return usage("--trace-every takes a count >= 1");
-            o->traceEvery = value;
-        } else {
-            return usage("unknown or incomplete option");
-        }
+// Prints the first line (in file order) a player could not have produced.
+bool refuseNonPlayerLines(const char* path, const Script& script) {
+    const ScriptLine* first = nullptr;
+    std::string why, firstWhy;
+    for (const ScriptLine& line : script.lines) {
+        if (player_allowed(line.text, &why) || (first && first->number < line.number)) continue;
+        first = &line;
+        firstWhy = why;
     }
-    if (o->arena == o->haveLevel) return usage("give exactly one of --level N and --arena");
-    if (o->ticks < 0) return usage("--ticks is required");
-    return 0;
-}
-
-// The input mapping re-posts the wheel and pedal every tick, as in the game;
-// a scripted "steer" or "accelcontrol" is a hand holding them there.
-void postScripted(const char* text) {
-    float value = argFloat(text, "setting");
-    bool hasValue = value != -FLT_MAX;
-    if (hasValue && strncmp(text, "steer ", 6) == 0)
-        input_holdSteer(value);
-    else if (hasValue && strncmp(text, "accelcontrol ", 13) == 0)
-        input_holdAccel(value);
-    else
-        postMessage(text);
+    if (first)
+        fprintf(stderr, "%s:%d: refused '%s': %s\n", path, first->number, first->text.c_str(),
+                firstWhy.c_str());
+    return first != nullptr;
 }
 
 double median(std::vector<double> v) {
@@ -128,7 +65,7 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     Options o;
-    if (int rc = parseOptions(argc, argv, &o)) return rc;
+    if (int rc = options_parse(argc, argv, &o)) return rc;
     Script script;
     script.errorLine = 0;
     if (o.scriptPath) {
@@ -141,6 +78,7 @@ int main(int argc, char** argv) {
                     script.error.c_str());
             return 2;
         }
+        if (!o.anyMessage && refuseNonPlayerLines(o.scriptPath, script)) return 2;
     }
     if (o.haveLevel && !levelAvailable(o.level)) {
         fprintf(stderr, "quorvel-sim: level %d is not available yet\n", o.level);
@@ -163,7 +101,7 @@ int main(int argc, char** argv) {
     size_t next = 0;
     for (currentTick = 0; currentTick < o.ticks; currentTick++) {
         while (next < script.lines.size() && script.lines[next].tick <= currentTick)
-            postScripted(script.lines[next++].text.c_str());
+            player_post(script.lines[next++].text.c_str());
         auto start = std::chrono::steady_clock::now();
         game_step(GAME_TICK);
         auto end = std::chrono::steady_clock::now();

@@ -18,6 +18,7 @@ bool skippable(const std::string& line) {
 // Reads "TICK TEXT" into out; returns an error text, empty when fine.
 std::string parseLine(std::string line, ScriptLine* out) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\t') != std::string::npos) return "a tab in the line (use blanks)";
     size_t i = line.find_first_not_of(" \t");
     size_t digitsEnd = i;
     while (digitsEnd < line.size() && isdigit((unsigned char)line[digitsEnd])) digitsEnd++;
@@ -45,6 +46,7 @@ Script script_parse(const std::string& content) {
         number++;
         if (skippable(line)) continue;
         ScriptLine parsed;
+        parsed.number = number;
         std::string error = parseLine(line, &parsed);
         if (!error.empty()) {
             script.errorLine = number;

@@ -1,0 +1,20 @@
+// The simulator's command line: which world, how long, what input, what to
+// trace. Bad values are refused with a usage line (exit status 2).
+#pragma once
+
+#include <vector>
+
+struct Options {
+    bool arena = false;
+    const char* arenaVariant = nullptr;  // "truck": the truck yard
+    bool haveLevel = false;
+    int level = 0;
+    long ticks = -1;
+    const char* scriptPath = nullptr;
+    bool anyMessage = false;  // developer escape hatch: scripts may post any message
+    std::vector<const char*> traced;  // --trace NAME, repeatable
+    long traceEvery = 60;
+};
+
+// 0 when argv made sense, else the exit status after printing why.
+int options_parse(int argc, char** argv, Options* o);

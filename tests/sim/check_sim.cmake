@@ -63,3 +63,25 @@ foreach(case "endgame_win.txt:endGame win=1 level=5" "cranecontrol.txt:cranecont
     message(FATAL_ERROR "${file} ran the level although refused:\n${refused}")
   endif()
 endforeach()
+
+# Bad option values stop the run with a line that names the problem.
+foreach(case "--ticks;99999999999999:--ticks takes a count from 0 to 10000000"
+             "--ticks;10000001:--ticks takes a count from 0 to 10000000"
+             "--script;${SCRIPTS}:is not|not a regular file"
+             "--script;${SCRIPTS}/no_such_script.txt:No such file"
+             "--script;${SCRIPTS}/tab.txt:tab.txt:2: a tab in the line")
+  string(REGEX MATCH "^([^:]+):(.*)$" m "${case}")
+  set(args ${CMAKE_MATCH_1})
+  set(expected "${CMAKE_MATCH_2}")
+  if(NOT args MATCHES "--ticks")
+    list(APPEND args --ticks 10)
+  endif()
+  run_sim(badvalue rc --arena ${args})
+  if(NOT rc EQUAL 2 OR NOT badvalue MATCHES "${expected}")
+    message(FATAL_ERROR "${args}: rc=${rc}, expected exit 2 and '${expected}':\n${badvalue}")
+  endif()
+endforeach()
+run_sim(longest rc --arena --ticks 10000000 --script ${SCRIPTS}/no_such_script.txt)
+if(longest MATCHES "--ticks takes")
+  message(FATAL_ERROR "the largest tick count was refused:\n${longest}")
+endif()

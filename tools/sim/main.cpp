@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     script.errorLine = 0;
     if (o.scriptPath) {
         if (!script_load(o.scriptPath, &script)) {
-            fprintf(stderr, "quorvel-sim: cannot read script '%s'\n", o.scriptPath);
+            fprintf(stderr, "quorvel-sim: cannot read script '%s': %s\n", o.scriptPath,
+                    script.error.c_str());
             return 2;
         }
         if (script.errorLine) {

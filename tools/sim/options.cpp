@@ -10,6 +10,9 @@
 
 namespace {
 
+// Every tick's cost is kept for the summary; beyond this the run is a mistake.
+const long MAX_TICKS = 10000000;
+
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
     fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
@@ -48,7 +51,8 @@ int options_parse(int argc, char** argv, Options* o) {
             o->level = (int)value;
             o->haveLevel = true;
         } else if (!strcmp(a, "--ticks") && hasValue) {
-            if (!parseLong(argv[++i], &value) || value < 0) return usage("--ticks takes a count >= 0");
+            if (!parseLong(argv[++i], &value) || value < 0 || value > MAX_TICKS)
+                return usage("--ticks takes a count from 0 to 10000000 (about 46 hours of play)");
             o->ticks = value;
         } else if (!strcmp(a, "--script") && hasValue) {
             o->scriptPath = argv[++i];

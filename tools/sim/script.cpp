@@ -1,7 +1,11 @@
 #include "tools/sim/script.h"
 
 #include <algorithm>
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -62,8 +66,22 @@ Script script_parse(const std::string& content) {
 }
 
 bool script_load(const char* path, Script* out) {
+    // A folder opens as an empty stream on some systems: it must not pass for
+    // a script without lines.
+    struct stat info;
+    if (stat(path, &info) != 0) {
+        out->error = strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        out->error = "not a regular file";
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
+    if (!file) {
+        out->error = "cannot be opened for reading";
+        return false;
+    }
     std::stringstream buffer;
     buffer << file.rdbuf();
     *out = script_parse(buffer.str());

@@ -19,4 +19,5 @@ struct Script {
 };
 
 Script script_parse(const std::string& content);
-bool script_load(const char* path, Script* out);  // false when unreadable
+// False when path is not a readable regular file; out->error then says why.
+bool script_load(const char* path, Script* out);

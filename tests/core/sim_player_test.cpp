@@ -80,6 +80,7 @@ class PlayerKeys : public ::testing::Test {
         for (int i = 0; i < VIEWCOUNT; i++) viewVisible[i] = 0;
         viewVisible[VIEW_PAUSE] = viewVisible[VIEW_SCENE] = 1;
         postMessage("vehicleSwitch vehicle=truck");
+        player_init();
         posted().clear();
     }
     void TearDown() override {
@@ -115,6 +116,31 @@ TEST_F(PlayerKeys, ScriptedWheelAndPedalStayWhereTheHandPutThem) {
     ticks(3);
     EXPECT_EQ(postedAs("steer").back(), "steer setting=0.500000");
     EXPECT_EQ(postedAs("accelcontrol").back(), "accelcontrol setting=-0.250000");
+}
+
+TEST_F(PlayerKeys, AHeldWheelAndPedalStayHeldThroughAVehicleSwitch) {
+    player_post("steer setting=0.5");
+    player_post("accelcontrol setting=-0.25");
+    postMessage("vehicleSwitch vehicle=dumpTruck");
+    EXPECT_EQ(input().steerValue, 0.5f);
+    EXPECT_EQ(input().accelValue, -0.25f);
+    ticks(1);
+    EXPECT_EQ(postedAs("steer").back(), "steer setting=0.500000");
+    EXPECT_EQ(postedAs("accelcontrol").back(), "accelcontrol setting=-0.250000");
+}
+
+TEST_F(PlayerKeys, ASteeringOrPedalKeyTakesOverFromTheHand) {
+    player_post("steer setting=0.5");
+    player_post("accelcontrol setting=0.5");
+    player_post("key le down");
+    player_post("key le up");
+    postMessage("vehicleSwitch vehicle=truck");
+    EXPECT_EQ(input().steerValue, 0.0f);
+    EXPECT_EQ(input().accelValue, 0.5f);  // the pedal is still in the hand
+    player_post("key dn down");
+    player_post("key dn up");
+    postMessage("vehicleSwitch vehicle=truck");
+    EXPECT_EQ(input().accelValue, 0.0f);
 }
 
 TEST(SimScript, LinesKeepTheirNumberAndRunInTickOrder) {

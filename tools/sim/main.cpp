@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
     // The HUD and input mapping listen as in the game, so "leverSet" lines
     // and held keys reach the machines exactly as a player's would.
     game_initControls();
+    player_init();
     addListener("endGame", onEndGame);
     wld_create(o.arena ? 0 : o.level, nullptr);
 

@@ -52,6 +52,24 @@ const KeyName KEYS[] = {
     {"space", KEY_SPACE}, {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE},
 };
 
+// Where the script's hand holds the wheel and the pedal; a steering or
+// pedal key takes over from it.
+struct Hand {
+    bool steerHeld, accelHeld;
+    float steer, accel;
+};
+Hand hand;
+
+void onVehicleSwitch(const char*) {
+    if (hand.steerHeld) input_holdSteer(hand.steer);
+    if (hand.accelHeld) input_holdAccel(hand.accel);
+}
+
+void releaseHandFor(const std::string& key) {
+    if (key == "le" || key == "ri") hand.steerHeld = false;
+    if (key == "up" || key == "dn") hand.accelHeld = false;
+}
+
 std::vector<std::string> words(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream in(text);
@@ -112,6 +130,11 @@ std::string checkKey(const std::vector<std::string>& w) {
 
 }  // namespace
 
+void player_init() {
+    hand = Hand{};
+    addListener("vehicleSwitch", onVehicleSwitch);
+}
+
 bool player_allowed(const std::string& text, std::string* why) {
     if (text.find('\t') != std::string::npos) {
         *why = "a tab inside a message";
@@ -142,6 +165,7 @@ void player_post(const char* text) {
     std::vector<std::string> w = words(text);
     if (w.size() == 3 && w[0] == "key") {
         const KeyName* k = findKey(w[1]);
+        releaseHandFor(w[1]);
         if (k) keyEvent(k->key, w[2] == "down" ? ACTION_PRESS : ACTION_RELEASE);
         return;
     }
@@ -149,10 +173,15 @@ void player_post(const char* text) {
     // game; a scripted "steer" or "accelcontrol" is a hand holding them there.
     float value = argFloat(text, "setting");
     bool hasValue = value != -FLT_MAX;
-    if (hasValue && strncmp(text, "steer ", 6) == 0)
+    if (hasValue && strncmp(text, "steer ", 6) == 0) {
+        hand.steerHeld = true;
+        hand.steer = value;
         input_holdSteer(value);
-    else if (hasValue && strncmp(text, "accelcontrol ", 13) == 0)
+    } else if (hasValue && strncmp(text, "accelcontrol ", 13) == 0) {
+        hand.accelHeld = true;
+        hand.accel = value;
         input_holdAccel(value);
-    else
+    } else {
         postMessage(text);
+    }
 }

@@ -7,6 +7,11 @@
 
 #include <string>
 
+// Listens for vehicle switches, which let go of the wheel and pedal in the
+// input mapping: a scripted hand keeps holding them, as a held key would.
+// Call once after the game's controls are set up.
+void player_init();
+
 // True when a player could produce text; otherwise why holds the reason.
 bool player_allowed(const std::string& text, std::string* why);
 

@@ -1,6 +1,7 @@
 // quorvel-sim: runs a level (or the test arena) headless for a number of
 // ticks, posting scripted bus messages as a player's input would, and prints
-// the endGame results, a digest of the final poses and the per-tick cost.
+// the endGame results, a digest of the final poses and the per-tick cost; or
+// serves a closed-loop driver on standard input and output.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "tools/sim/options.h"
 #include "tools/sim/player.h"
 #include "tools/sim/script.h"
+#include "tools/sim/serve.h"
 #include "tools/sim/session.h"
 #include "tools/sim/trace.h"
 #include "ui/input.h"
@@ -42,6 +44,11 @@ bool refuseNonPlayerLines(const char* path, const Script& script) {
 int main(int argc, char** argv) {
     Options o;
     if (int rc = options_parse(argc, argv, &o)) return rc;
+    FILE* report = o.serve ? serve_claimStdout() : stdout;
+    if (!report) {
+        fprintf(stderr, "quorvel-sim: cannot set up the answer stream\n");
+        return 1;
+    }
     Script script;
     script.errorLine = 0;
     if (o.scriptPath) {
@@ -71,8 +78,9 @@ int main(int argc, char** argv) {
     // and held keys reach the machines exactly as a player's would.
     game_initControls();
     player_init();
-    session_init(o.ticks);
+    session_init(o.serve ? 0 : o.ticks);
     wld_create(o.arena ? 0 : o.level, nullptr);
+    if (o.serve) serve_run(stdin, report, o.anyMessage);
 
     size_t next = 0;
     for (long tick = 0; tick < o.ticks; tick++) {
@@ -82,6 +90,6 @@ int main(int argc, char** argv) {
         if (tick % o.traceEvery == 0)
             for (const char* name : o.traced) trace_print(stderr, tick, name);
     }
-    session_printSummary(stdout, session_finish());
+    session_printSummary(report, session_finish());
     return 0;
 }

@@ -10,12 +10,9 @@
 
 namespace {
 
-// Every tick's cost is kept for the summary; beyond this the run is a mistake.
-const long MAX_TICKS = 10000000;
-
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
-    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) --ticks T [--script FILE]\n"
+    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) (--ticks T [--script FILE] | --serve)\n"
                     "       [--any-message] [--trace NAME ...] [--trace-every TICKS]\n"
                     "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
                     "                        skycrane|skycranemast|racer|policecar|train]\n");
@@ -56,6 +53,8 @@ int options_parse(int argc, char** argv, Options* o) {
             o->ticks = value;
         } else if (!strcmp(a, "--script") && hasValue) {
             o->scriptPath = argv[++i];
+        } else if (!strcmp(a, "--serve")) {
+            o->serve = true;
         } else if (!strcmp(a, "--any-message")) {
             o->anyMessage = true;
         } else if (!strcmp(a, "--trace") && hasValue) {
@@ -69,7 +68,9 @@ int options_parse(int argc, char** argv, Options* o) {
         }
     }
     if (o->arena == o->haveLevel) return usage("give exactly one of --level N and --arena");
-    if (o->ticks < 0) return usage("--ticks is required");
+    if (o->serve && (o->ticks >= 0 || o->scriptPath))
+        return usage("--serve takes its ticks and messages from standard input, not --ticks or --script");
+    if (o->ticks < 0 && !o->serve) return usage("--ticks is required");
     return 0;
 }
 

@@ -4,6 +4,9 @@
 
 #include <vector>
 
+// Every tick's cost is kept for the summary; beyond this a run is a mistake.
+const long MAX_TICKS = 10000000;
+
 struct Options {
     bool arena = false;
     const char* arenaVariant = nullptr;  // "truck": the truck yard
@@ -11,6 +14,7 @@ struct Options {
     int level = 0;
     long ticks = -1;
     const char* scriptPath = nullptr;
+    bool serve = false;       // commands on standard input instead of a script
     bool anyMessage = false;  // developer escape hatch: scripts may post any message
     std::vector<const char*> traced;  // --trace NAME, repeatable
     long traceEvery = 60;

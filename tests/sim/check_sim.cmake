@@ -1,5 +1,6 @@
 # Runs quorvel-sim as scripts and checks rely on it: the summary lines in
-# order, identical digests for identical runs, malformed scripts exit 2.
+# order, identical digests for identical runs, malformed scripts exit 2,
+# scripts that post what no player can are refused.
 function(run_sim out_var rc_var)
   execute_process(COMMAND ${SIM} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   set(${out_var} "${out}${err}" PARENT_SCOPE)
@@ -37,7 +38,7 @@ if(NOT rc4 EQUAL 2 OR NOT bad MATCHES "malformed.txt:4:")
   message(FATAL_ERROR "malformed script: rc=${rc4} output:\n${bad}")
 endif()
 
-run_sim(scripted rc5 --arena --ticks 10 --script ${SCRIPTS}/endgame.txt)
+run_sim(scripted rc5 --arena --ticks 10 --any-message --script ${SCRIPTS}/endgame.txt)
 if(NOT rc5 EQUAL 0 OR NOT scripted MATCHES "endGame win=1 level=0 tick=3\nendGame win=0 level=7 tick=5\ndigest")
   message(FATAL_ERROR "scripted messages not posted in tick order:\n${scripted}")
 endif()
@@ -45,4 +46,42 @@ endif()
 run_sim(noargs rc6 --ticks 10)
 if(NOT rc6 EQUAL 2)
   message(FATAL_ERROR "missing --arena/--level accepted")
+endif()
+
+# Without the developer flag only a player's input gets through: a script
+# that declares its own win, or drives the crane behind the HUD's back, is
+# refused before the world is built.
+foreach(case "endgame_win.txt:endGame win=1 level=5" "cranecontrol.txt:cranecontrol tag=elevate setting=1")
+  string(REGEX MATCH "^([^:]+):(.*)$" m "${case}")
+  set(file ${CMAKE_MATCH_1})
+  set(line "${CMAKE_MATCH_2}")
+  run_sim(refused rc --level 5 --ticks 10 --script ${SCRIPTS}/${file})
+  if(NOT rc EQUAL 2 OR NOT refused MATCHES "${file}:2: refused '${line}': ")
+    message(FATAL_ERROR "${file} not refused: rc=${rc} output:\n${refused}")
+  endif()
+  if(refused MATCHES "endGame win=1 level=5 tick=")
+    message(FATAL_ERROR "${file} ran the level although refused:\n${refused}")
+  endif()
+endforeach()
+
+# Bad option values stop the run with a line that names the problem.
+foreach(case "--ticks;99999999999999:--ticks takes a count from 0 to 10000000"
+             "--ticks;10000001:--ticks takes a count from 0 to 10000000"
+             "--script;${SCRIPTS}:is not|not a regular file"
+             "--script;${SCRIPTS}/no_such_script.txt:No such file"
+             "--script;${SCRIPTS}/tab.txt:tab.txt:2: a tab in the line")
+  string(REGEX MATCH "^([^:]+):(.*)$" m "${case}")
+  set(args ${CMAKE_MATCH_1})
+  set(expected "${CMAKE_MATCH_2}")
+  if(NOT args MATCHES "--ticks")
+    list(APPEND args --ticks 10)
+  endif()
+  run_sim(badvalue rc --arena ${args})
+  if(NOT rc EQUAL 2 OR NOT badvalue MATCHES "${expected}")
+    message(FATAL_ERROR "${args}: rc=${rc}, expected exit 2 and '${expected}':\n${badvalue}")
+  endif()
+endforeach()
+run_sim(longest rc --arena --ticks 10000000 --script ${SCRIPTS}/no_such_script.txt)
+if(longest MATCHES "--ticks takes")
+  message(FATAL_ERROR "the largest tick count was refused:\n${longest}")
 endif()

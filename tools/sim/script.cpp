@@ -1,7 +1,11 @@
 #include "tools/sim/script.h"
 
 #include <algorithm>
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -18,6 +22,7 @@ bool skippable(const std::string& line) {
 // Reads "TICK TEXT" into out; returns an error text, empty when fine.
 std::string parseLine(std::string line, ScriptLine* out) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find('\t') != std::string::npos) return "a tab in the line (use blanks)";
     size_t i = line.find_first_not_of(" \t");
     size_t digitsEnd = i;
     while (digitsEnd < line.size() && isdigit((unsigned char)line[digitsEnd])) digitsEnd++;
@@ -45,6 +50,7 @@ Script script_parse(const std::string& content) {
         number++;
         if (skippable(line)) continue;
         ScriptLine parsed;
+        parsed.number = number;
         std::string error = parseLine(line, &parsed);
         if (!error.empty()) {
             script.errorLine = number;
@@ -60,8 +66,22 @@ Script script_parse(const std::string& content) {
 }
 
 bool script_load(const char* path, Script* out) {
+    // A folder opens as an empty stream on some systems: it must not pass for
+    // a script without lines.
+    struct stat info;
+    if (stat(path, &info) != 0) {
+        out->error = strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        out->error = "not a regular file";
+        return false;
+    }
     std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
+    if (!file) {
+        out->error = "cannot be opened for reading";
+        return false;
+    }
     std::stringstream buffer;
     buffer << file.rdbuf();
     *out = script_parse(buffer.str());

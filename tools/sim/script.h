@@ -1,5 +1,6 @@
 // Scripts for the headless simulator: one message per line, "TICK MESSAGE TEXT",
-// posted at the start of that tick. Blank lines and '#' lines are skipped.
+// posted at the start of that tick. Blank lines and '#' lines are skipped; a
+// tab anywhere else is an error, since the bus splits messages on blanks only.
 #pragma once
 
 #include <string>
@@ -7,6 +8,7 @@
 
 struct ScriptLine {
     long tick;
+    int number;  // line in the file, from 1
     std::string text;
 };
 
@@ -17,4 +19,5 @@ struct Script {
 };
 
 Script script_parse(const std::string& content);
-bool script_load(const char* path, Script* out);  // false when unreadable
+// False when path is not a readable regular file; out->error then says why.
+bool script_load(const char* path, Script* out);

@@ -1,0 +1,146 @@
+#include "tools/sim/probe.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "vehicles/crane.h"
+#include "vehicles/dumptruck.h"
+#include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
+#include "vehicles/skidloader.h"
+#include "vehicles/skycrane.h"
+#include "world/wld.h"
+
+namespace {
+
+const char* const JOINT_NAMES =
+    "crane: slew boom bend extend prong0..prong3; forkLift: lift tilt; skidLoader: arm bucket; "
+    "dumpTruck: bed; skyCrane: collective hook";
+
+void poseFromMatrix(const float* m, Pose* out) {
+    for (int i = 0; i < 3; i++) {
+        out->pos[i] = m[12 + i];
+        for (int j = 0; j < 3; j++) out->axis[i][j] = m[4 * i + j];
+        out->vel[i] = out->angVel[i] = 0.0;
+    }
+}
+
+void poseFromBody(dBodyID body, Pose* out) {
+    const dReal* p = dBodyGetPosition(body);
+    const dReal* r = dBodyGetRotation(body);  // rows of 4: column i is the body's axis i
+    const dReal* v = dBodyGetLinearVel(body);
+    const dReal* w = dBodyGetAngularVel(body);
+    for (int i = 0; i < 3; i++) {
+        out->pos[i] = p[i];
+        for (int j = 0; j < 3; j++) out->axis[i][j] = r[4 * j + i];
+        out->vel[i] = v[i];
+        out->angVel[i] = w[i];
+    }
+}
+
+std::string triple(const char* label, const double* v) {
+    char text[96];
+    snprintf(text, sizeof text, "%s %.5f %.5f %.5f", label, v[0], v[1], v[2]);
+    return text;
+}
+
+// Hinges read their angle, sliders their position.
+bool readJoint(dJointID j, double* value) {
+    if (!j) return false;
+    int type = dJointGetType(j);
+    if (type == dJointTypeHinge)
+        *value = dJointGetHingeAngle(j);
+    else if (type == dJointTypeSlider)
+        *value = dJointGetSliderPosition(j);
+    else
+        return false;
+    return true;
+}
+
+dJointID craneJoint(const std::string& joint) {
+    Crane* c = crane_current;
+    if (joint == "slew") return c->slew;
+    if (joint == "boom") return c->hingeA;
+    if (joint == "bend") return c->hingeB;
+    if (joint == "extend") return c->sliderC;
+    if (c->grapple && joint.size() == 6 && joint.compare(0, 5, "prong") == 0) {
+        int i = joint[5] - '0';
+        if (i >= 0 && i < GRAPPLE_MAX_PRONGS) return c->grapple->hinges[i];
+    }
+    return nullptr;
+}
+
+dJointID machineJoint(const std::string& machine, const std::string& joint) {
+    if (machine == "crane") return craneJoint(joint);
+    if (machine == "forkLift" && joint == "lift") return forklift_current->arm->lift;
+    if (machine == "forkLift" && joint == "tilt") return forklift_current->tilt;
+    if (machine == "skidLoader" && joint == "arm") return skidloader_current->armHinge;
+    if (machine == "skidLoader" && joint == "bucket") return skidloader_current->arm->bucketHinge;
+    if (machine == "dumpTruck" && joint == "bed") return dumptruck_current->bedHinge;
+    if (machine == "skyCrane" && joint == "hook") return skycrane_current->hookHinge;
+    return nullptr;
+}
+
+// The machine built last, if this level has one of that kind.
+bool machinePresent(const std::string& machine) {
+    if (machine == "crane") return crane_current != nullptr;
+    if (machine == "forkLift") return forklift_current != nullptr;
+    if (machine == "skidLoader") return skidloader_current != nullptr;
+    if (machine == "dumpTruck") return dumptruck_current != nullptr;
+    if (machine == "skyCrane") return skycrane_current != nullptr;
+    return false;
+}
+
+}  // namespace
+
+bool probe_pose(const char* name, int index, Pose* out) {
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (strcmp(o->name, name) != 0 || index-- > 0) continue;
+        if (o->body)
+            poseFromBody(o->body, out);
+        else
+            poseFromMatrix(o->modelMatrix, out);
+        return true;
+    }
+    return false;
+}
+
+std::string probe_poseText(const Pose& p) {
+    return triple("pos", p.pos) + " " + triple("x", p.axis[0]) + " " + triple("y", p.axis[1]) +
+           " " + triple("z", p.axis[2]) + " " + triple("vel", p.vel) + " " +
+           triple("avel", p.angVel);
+}
+
+bool probe_joint(const std::string& machine, const std::string& joint, double* value,
+                 std::string* why) {
+    if (!machinePresent(machine)) {
+        *why = "no machine '" + machine + "' here";
+        return false;
+    }
+    if (machine == "skyCrane" && joint == "collective") {
+        *value = skycrane_current->collective;
+        return true;
+    }
+    if (readJoint(machineJoint(machine, joint), value)) return true;
+    *why = "no joint '" + joint + "' on '" + machine + "' (" + JOINT_NAMES + ")";
+    return false;
+}
+
+const char* probe_jointNames() { return JOINT_NAMES; }
+
+std::vector<std::string> probe_list() {
+    std::vector<std::string> out;
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        int index = 0;
+        for (int j = 0; j < i; j++) index += strcmp(wld_object(j)->name, o->name) == 0;
+        Pose p;
+        probe_pose(o->name, index, &p);
+        char text[160];
+        snprintf(text, sizeof text, "%s %d %.5f %.5f %.5f", o->name, index, p.pos[0], p.pos[1],
+                 p.pos[2]);
+        out.push_back(text);
+    }
+    return out;
+}

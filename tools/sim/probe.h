@@ -1,0 +1,28 @@
+// Reading the world for closed-loop drivers: where an object is and how it
+// moves, what a machine's joints read, and the list of every object.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Pose {
+    double pos[3];
+    double axis[3][3];  // the body's own x, y and z axes in world coordinates
+    double vel[3], angVel[3];
+};
+
+// The index-th object of that name (counting from 0); false when none.
+bool probe_pose(const char* name, int index, Pose* out);
+// One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
+std::string probe_poseText(const Pose& p);
+
+// A named joint of the current machine of that name: an angle in radians or
+// a position in metres (the sky crane's collective is its lever setting).
+// False with why set when the machine or the joint is not there.
+bool probe_joint(const std::string& machine, const std::string& joint, double* value,
+                 std::string* why);
+// The joints probe_joint knows, for messages and documentation.
+const char* probe_jointNames();
+
+// "NAME INDEX X Y Z", one per listed object, in list order.
+std::vector<std::string> probe_list();

@@ -98,7 +98,7 @@ DumpTruckBed::DumpTruckBed(const dReal pos[3], dSpaceID space, bool flat)
             vehicle_attachTurnedBox(body, this, space, b, CAT_PART, TURN_ABOUT_Y);
     } else {
         for (const BoxSpec& b : TIPPER_BOXES)
-            vehicle_attachTurnedBox(body, this, space, b, CAT_PART, TURN_ABOUT_Y);
+            vehicle_attachTurnedBox(body, this, space, b, CAT_BED, TURN_ABOUT_Y);
     }
 }
 

@@ -180,11 +180,13 @@ void Grapple::control(float s) {
     }
 }
 
-// All prongs on one object take hold of it. A load already held stays held
-// while at least half of the prongs still touch it and none touches anything
-// else: locked prongs exert no squeeze, so once the load hangs its weight on
-// one opposing pair the other pair drifts clear, and dropping the hold there
-// would tell the load it was let go while it is still being carried.
+// All prongs on one object take hold of it. With four prongs a load already
+// held stays held while at least half of them still touch it and none touches
+// anything else: locked prongs exert no squeeze, so once the load hangs its
+// weight on one opposing pair the other pair drifts clear, and dropping the
+// hold there would tell the load it was let go while it is still being
+// carried. Two prongs hold only together: a load hanging on one finger is
+// swinging loose, not carried.
 WorldObj* Grapple::nextGrasp() const {
     int present = 0, onHeld = 0;
     WorldObj* common = nullptr;
@@ -199,7 +201,8 @@ WorldObj* Grapple::nextGrasp() const {
     }
     if (present == 0) return nullptr;
     if (allSame && common) return common;
-    if (grasped && !strangers && 2 * onHeld >= present) return grasped;
+    int keep = present > 2 ? (present + 1) / 2 : present;
+    if (grasped && !strangers && onHeld >= keep) return grasped;
     return nullptr;
 }
 

@@ -1,7 +1,8 @@
 // The grapple on the crane tip: a hub swinging freely under beam C with two
 // or four hinged prongs. An object that every prong touched during the last
-// physics steps is grasped, and stays grasped while half of them still
-// touch it; the grasped object is told so every frame.
+// physics steps is grasped; with four prongs it stays grasped while half of
+// them still touch it, with two only while both do. The grasped object is
+// told so every frame.
 #pragma once
 
 #include "world/worldobj.h"

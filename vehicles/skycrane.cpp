@@ -1,6 +1,5 @@
 #include "vehicles/skycrane.h"
 
-#include <cfloat>
 #include <cmath>
 #include <cstring>
 
@@ -49,15 +48,6 @@ const BoxSpec HOOK_BOXES[3] = {
 
 float clampUnit(float s) { return s < -1 ? -1 : (s > 1 ? 1 : s); }
 
-// A finite value of a message argument; missing (the bus's -FLT_MAX) or not
-// a number is refused, so it can never reach the flight forces.
-bool finiteArg(const char* text, const char* key, float* out) {
-    float v = argFloat(text, key);
-    if (v == -FLT_MAX || !std::isfinite(v)) return false;
-    *out = v;
-    return true;
-}
-
 void onCraneControl(const char* text) {
     char tag[80];
     argString(text, "tag", tag, sizeof tag);
@@ -67,7 +57,8 @@ void onCraneControl(const char* text) {
 
 void onCyclic(const char* text) {
     float x, y;
-    if (skycrane_current && finiteArg(text, "x", &x) && finiteArg(text, "y", &y))
+    if (skycrane_current && vehicle_controlArg(text, "x", &x) &&
+        vehicle_controlArg(text, "y", &y))
         skycrane_current->cyclic(x, y);
 }
 

@@ -39,11 +39,15 @@ void vehicle_listen(const VehicleListener* table, int count, bool on) {
     }
 }
 
-bool vehicle_setting(const char* text, float* setting) {
-    float s = argFloat(text, "setting");
-    if (s == -FLT_MAX || !std::isfinite(s)) return false;
-    *setting = s;
+bool vehicle_controlArg(const char* text, const char* key, float* value) {
+    float v = argFloat(text, key);
+    if (v == -FLT_MAX || std::isinf(v)) return false;
+    *value = std::isnan(v) ? 0.0f : (float)clampTo(v, -1, 1);
     return true;
+}
+
+bool vehicle_setting(const char* text, float* setting) {
+    return vehicle_controlArg(text, "setting", setting);
 }
 
 namespace {

@@ -28,8 +28,12 @@ struct VehicleListener {
 };
 void vehicle_listen(const VehicleListener* table, int count, bool on);
 
-// The "setting" argument of a control message. False when it is missing or
-// not a number: such a message must not reach a motor.
+// A control argument as a motor may take it: clamped to -1..1, since a
+// motor target is a setting times a gain and a huge one would fling the
+// machine apart; NaN reads as the control at rest. False when the argument
+// is missing or infinite: such a message must not reach a motor.
+bool vehicle_controlArg(const char* text, const char* key, float* value);
+// The "setting" argument, read as above.
 bool vehicle_setting(const char* text, float* setting);
 
 // Activates the object of interest when it is a vehicle that is off:

@@ -7,6 +7,10 @@ namespace {
 const dReal SOFT_ERP = 0.5;
 const dReal SOFT_CFM = 0.03;
 const int SOFT_MODE = dContactSoftERP | dContactSoftCFM | dContactApprox1;
+// Low enough for a load to slide off the tipped bed's tail, which then
+// slopes down at about 25 degrees; high enough that a load rides still in
+// the bed while the truck drives.
+const dReal BED_MU = 0.25;
 
 ContactCase wheelSurface(unsigned long unionBits, const dReal* axis, dReal spin, dContact* c) {
     const dReal* n = c->geom.normal;
@@ -76,6 +80,10 @@ ContactCase contact_chooseSurface(unsigned long u, bool wheelFound, const dReal*
         c->surface.soft_erp = 0.001;
         c->surface.soft_cfm = 0.4;
         return CONTACT_PRONG_GROUND;
+    }
+    if (u & CAT_BED) {
+        c->surface.mu = BED_MU;
+        return CONTACT_BED;
     }
     c->surface.mu = (u & CAT_SEAL) ? 0.0 : 10.0;
     return CONTACT_DEFAULT;

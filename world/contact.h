@@ -12,6 +12,7 @@ enum ContactCase {
     CONTACT_HOOK,
     CONTACT_ROTOR,
     CONTACT_PRONG_GROUND,
+    CONTACT_BED,
     CONTACT_DEFAULT,
 };
 
@@ -23,6 +24,7 @@ enum : unsigned long {
     CAT_GRIP = 0x40,
     CAT_CONVEYOR = 0x80,
     CAT_LOADER_WHEEL = 0x100,
+    CAT_BED = 0x200,  // a tipper's bed: steel worn smooth, so a load slides out
     CAT_WHEEL = 0x400,
     CAT_HOOK = 0x800,
     CAT_ROTOR = 0x1000,

@@ -235,3 +235,29 @@ TEST_F(Grasp, AHeldLoadStaysHeldOnHalfTheProngsButNotAmongStrangers) {
     EXPECT_EQ(grapple->grasped, nullptr);
     EXPECT_EQ(graspedOff, 2);
 }
+
+TEST_F(Grasp, TwoProngKindsLetGoWhenALoadHangsOnOneFinger) {
+    for (int levelNr : {9, 8}) {  // kinds 3 and 4
+        if (wld_created()) wld_destroy();
+        create(levelNr);
+        SCOPED_TRACE(grapple->kind);
+        const dReal at[3] = {5, 5, 0.3};
+        WatchedCrate* crate = new WatchedCrate(at);
+        wld_addObject(crate);
+        graspedOn = graspedOff = 0;
+        auto touch = [this](WorldObj* a, WorldObj* b) {
+            grapple->prongs[0]->touching = a;
+            grapple->prongs[2]->touching = b;
+            grapple->update(0);
+        };
+        touch(crate, crate);
+        EXPECT_EQ(grapple->grasped, crate);
+        touch(crate, nullptr);
+        EXPECT_EQ(grapple->grasped, nullptr);
+        EXPECT_EQ(graspedOff, 1);
+        touch(crate, crate);
+        touch(nullptr, crate);
+        EXPECT_EQ(grapple->grasped, nullptr);
+        EXPECT_EQ(graspedOff, 2);
+    }
+}

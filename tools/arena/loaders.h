@@ -6,7 +6,9 @@
 
 #include "world/wld.h"
 
-// "dumptruck", "flatbed", "forklift" or "skidloader"; null for other names.
+// "dumptruck", "flatbed", "forklift" or "skidloader"; "tipperload" and
+// "tipperspheres" are the tipper with six quarry blocks or four clean-up
+// spheres in its bed. Null for other names.
 const LevelBuilder* loaders_builder(const char* variant);
 // The same yard without props: ground and machine only (tests).
 const LevelBuilder* loaders_emptyBuilder(const char* variant);

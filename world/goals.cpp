@@ -231,9 +231,9 @@ void superpac(bool* won, bool*) {
 
 // ------------------------------------------------- the machines' levels
 
-// Switches a vehicle on as the one being driven, telling the HUD.
+// Switches a level's own vehicle on as the one being driven, telling the HUD.
+// Only the sandbox announces it in the log (see sandbox below).
 void activate(VehicleObj* v) {
-    logLine("Activating '%s'", v->name);
     v->setActive(true);
     char msg[128];
     format128(msg, "vehicleSwitch vehicle=%s", v->name);
@@ -457,17 +457,11 @@ void yukon(bool* won, bool* lost) {
 }
 
 void sandbox(bool*, bool*) {
-    VehicleObj* v = dynamic_cast<VehicleObj*>(wld_objectOfInterest());
     if (!wld_objectOfInterest()) {
-        QASSERT(SOURCE, wld_objectOfInterest());
+        QASSERT_AS(SOURCE, wld_objectOfInterest(), "objectOfInterest");
         return;
     }
-    if (!v || v->isActive()) return;
-    logLine("Activating '%s'", v->name);
-    v->setActive(true);
-    char msg[128];
-    format128(msg, "vehicleSwitch vehicle=%s", v->name);
-    postMessage(msg);
+    vehicle_activateInterest();  // "Activating '%s'" and the switch, once
 }
 
 typedef void (*GoalRule)(bool* won, bool* lost);

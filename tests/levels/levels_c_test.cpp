@@ -189,6 +189,26 @@ TEST_F(LevelsC, MachineLevelsBuildNoTruckOfTheWorld) {
     }
 }
 
+TEST_F(LevelsC, OnlyTheSandboxAnnouncesTheVehicleItSwitchesOn) {
+    const struct {
+        int level;
+        const char* vehicle;
+    } cases[] = {{17, "forkLift"}, {18, "forkLift"}, {19, "forkLift"}, {23, "skyCrane"},
+                 {LEVEL_SANDBOX, "forkLift"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
+        build(c.level);
+        switches.clear();
+        testing::internal::CaptureStdout();
+        run(2);
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(switches, std::vector<std::string>{c.vehicle});
+        bool announced = out.find("Activating '" + std::string(c.vehicle) + "'\n") != std::string::npos;
+        EXPECT_EQ(announced, c.level == LEVEL_SANDBOX);
+        wld_destroy();
+    }
+}
+
 // ------------------------------------------------------------------- dump
 
 TEST_F(LevelsC, DumpHandsOverWithSixBlocksInTheBedAndBack) {

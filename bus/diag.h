@@ -14,3 +14,7 @@ AssertHook setAssertHook(AssertHook hook);
 
 #define QASSERT(source, expr) \
     ((expr) ? (void)0 : assertFailed(source, __LINE__, #expr, false))
+// The same with the expression printed as text: where the printed form is
+// read by others and our variable names differ from it.
+#define QASSERT_AS(source, expr, text) \
+    ((expr) ? (void)0 : assertFailed(source, __LINE__, text, false))

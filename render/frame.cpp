@@ -226,14 +226,25 @@ void drawTutorialOverlay(RenderContext& rc, float dt) {
     if (finished) viewVisible[VIEW_TUTORIAL] = 0;
 }
 
-void drawLabels(RenderContext& rc) {
-    if (!hooks.gamepadMode || !hooks.gamepadMode()) return;
-    if (endTimer() >= 0.0f || viewVisible[VIEW_TUTORIAL]) return;
-    viewport(viewRect(VIEW_LEFT_PANEL));
+// Labels and key hints: yellow stroke text over the HUD, kept off the end
+// picture and the tutorial. False when they must not be drawn now.
+bool takeLabelPen(RenderContext& rc) {
+    if (endTimer() >= 0.0f || viewVisible[VIEW_TUTORIAL]) return false;
     glUseProgram(glPrograms().edge);
     setEdgeColour(rc, 1.0f, 0.8f, 0.2f);
     glLineWidth(2.0f);
+    return true;
+}
+
+void drawLabels(RenderContext& rc) {
+    if (!hooks.gamepadMode || !hooks.gamepadMode()) return;
+    if (!takeLabelPen(rc)) return;
+    viewport(viewRect(VIEW_LEFT_PANEL));
     callHook(hooks.drawControlLabels, rc);
+}
+
+void drawKeyHints(RenderContext& rc) {
+    if (hooks.drawKeyHints && takeLabelPen(rc)) hooks.drawKeyHints(rc);
 }
 
 }  // namespace
@@ -414,5 +425,6 @@ const char* drawFrame(float dt) {
     drawEndPicture(rc, dt);
     drawTutorialOverlay(rc, dt);
     drawLabels(rc);
+    drawKeyHints(rc);
     return nullptr;
 }

@@ -34,6 +34,8 @@ struct FrameHooks {
     // Gamepad labels in view 16 (Edge program, colour and width set).
     bool (*gamepadMode)();
     void (*drawControlLabels)(RenderContext& rc);
+    // Keyboard hints over the HUD (same pen); the hook sets its viewports.
+    void (*drawKeyHints)(RenderContext& rc);
     // The depth-bias setting: 0 or 1e-5.
     float (*depthBias)();
 };

@@ -4,6 +4,7 @@
 #include <GLFW/glfw3.h>
 
 #include "bus/diag.h"
+#include "shell/fullscreen.h"
 
 namespace {
 
@@ -13,7 +14,8 @@ WindowEvents listeners = {};
 
 void onError(int code, const char* description) { logLine("ERR %s (%d)", description, code); }
 
-void onKey(GLFWwindow*, int key, int, int action, int) {
+void onKey(GLFWwindow* w, int key, int, int action, int) {
+    if (key == GLFW_KEY_F11 && action == GLFW_PRESS) window_toggleFullscreen(w);
     if (listeners.key) listeners.key(key, action);
 }
 

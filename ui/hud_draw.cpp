@@ -8,8 +8,10 @@
 #include "render/draw2d.h"
 #include "render/tty_gl.h"
 #include "render/txdb.h"
+#include "render/view.h"
 #include "ui/hud.h"
 #include "ui/input.h"
+#include "ui/keyhints.h"
 
 namespace {
 
@@ -65,6 +67,31 @@ const float LABEL_X = 0.9921875f;
 void drawLabel(const char* text, bool right, float y, RenderContext& rc) {
     vec2f pos = {right ? LABEL_X : -LABEL_X, y};
     ttyDrawString(text, rc, pos, LABEL_CELL, right ? "right" : "left");
+}
+
+// Key hints: one character in a square of the HUD, centred at fractions of a
+// view's rectangle (outside 0..1 lies beside the view).
+const float HINT_SIZE = 0.18f;  // of the lever width
+const float LEVER_HINT_X = 0.76f;
+const float LEVER_UP_Y = 0.93f, LEVER_DOWN_Y = 0.15f;  // beside the slot's + and -
+
+int hintSize() { return (int)(HINT_SIZE * viewRect(VIEW_LEVER0).w); }
+
+void drawHintSquare(const char* text, int cx, int cy, int size, RenderContext& rc) {
+    if (size <= 0) return;
+    draw2d_viewport(cx - size / 2, cy - size / 2, size, size);
+    ttyDrawString(text, rc, {-1.0f, -1.0f}, {2.0f, 2.0f}, "left");
+}
+
+void drawHintAt(const char* text, const ViewRect& r, float fx, float fy, RenderContext& rc) {
+    drawHintSquare(text, r.x + (int)(fx * r.w), r.y + (int)(fy * r.h), hintSize(), rc);
+}
+
+// The font's caret fills only the top quarter of its cell: a doubled cell,
+// lowered, makes it an up arrow as large as the "V" below the pedal.
+void drawUpArrowAt(const ViewRect& r, float fx, float fy, RenderContext& rc) {
+    int size = hintSize();
+    drawHintSquare("^", r.x + (int)(fx * r.w), r.y + (int)(fy * r.h) - size * 3 / 4, 2 * size, rc);
 }
 
 }  // namespace
@@ -146,5 +173,26 @@ void drawControlLabels(const char* name, RenderContext& rc) {
             if (l.text) drawLabel(l.text, l.right, l.y, rc);
         }
         return;
+    }
+}
+
+void hud_drawKeyHints(RenderContext& rc) {
+    if (!keyhints_visible()) return;
+    const HudState& h = hud();
+    for (int i = 0; i < HUD_LEVERS; i++) {
+        if (!h.leverPresent[i]) continue;
+        ViewRect r = viewRect(VIEW_LEVER0 + i);
+        drawHintAt(keyhints_leverUpKey(i), r, LEVER_HINT_X, LEVER_UP_Y, rc);
+        drawHintAt(keyhints_leverDownKey(i), r, LEVER_HINT_X, LEVER_DOWN_Y, rc);
+    }
+    if (h.showWheel) {
+        ViewRect r = viewRect(VIEW_STEERING);
+        drawHintAt("<", r, 0.3f, -0.12f, rc);  // under the rim, either side of the column
+        drawHintAt(">", r, 0.7f, -0.12f, rc);
+    }
+    if (h.showAccelerator) {
+        ViewRect r = viewRect(VIEW_ACCELERATOR);
+        drawUpArrowAt(r, 0.5f, 1.07f, rc);
+        drawHintAt("V", r, 0.5f, -0.05f, rc);
     }
 }

@@ -18,3 +18,6 @@ void hud_drawSteeringWheel(RenderContext& rc);
 // The gamepad assignments beside the pad picture for "camera" or a vehicle
 // name; nothing for null or an unknown name.
 void drawControlLabels(const char* name, RenderContext& rc);
+// The keyboard's keys beside the present levers and arrows beside the wheel
+// and pedal, while the keyboard hints are shown; sets its own viewports.
+void hud_drawKeyHints(RenderContext& rc);

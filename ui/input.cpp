@@ -8,6 +8,7 @@
 #include "bus/diag.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "ui/keyhints.h"
 #include "ui/menu.h"
 #include "world/gamestep.h"
 
@@ -179,6 +180,7 @@ void dragSteering(const ViewRect& r, double dx, double dy) {
 }
 
 void dragHeldView(int view, double dx, double dy) {
+    keyhints_pointerDragged(view);
     ViewRect r = viewRect(view);
     if (r.w <= 0 || r.h <= 0) return;
     if (view == VIEW_STEERING) {
@@ -313,6 +315,7 @@ void input_reset() {
     for (float& a : lastAxis) a = 0.0f;
     for (bool& b : lastButton) b = false;
     rememberedRT = rememberedLT = 0.0f;
+    keyhints_reset();
 }
 
 void input_init() {
@@ -323,6 +326,7 @@ void input_init() {
 }
 
 void keyEvent(int key, int action) {
+    if (action == ACTION_PRESS) keyhints_keyPressed();
     bool pressed = action == ACTION_PRESS || action == ACTION_REPEAT;
     for (const LeverKey& k : LEVER_KEYS) {
         if (k.key != key) continue;

@@ -75,6 +75,7 @@ void ui_drawInit() {
     hooks.drawTutorial = drawTutorial;
     hooks.gamepadMode = gamepadMode;
     hooks.drawControlLabels = labels;
+    hooks.drawKeyHints = hud_drawKeyHints;
     hooks.depthBias = depthBias;
     frame_setHooks(hooks);
 }

@@ -60,7 +60,6 @@ float truckX() {
 }
 
 void activateVehicle(VehicleObj* v) {
-    logLine("Activating '%s'", v->name);
     v->setActive(true);
     char msg[128];
     format128(msg, "vehicleSwitch vehicle=%s", v->name);

@@ -30,7 +30,8 @@ DynamicWorldObj* findNamed(const char* name);            // the first, or null
 
 bool truckBelow(float z);  // false without a truck
 float truckX();            // far west without a truck
-// Switches a vehicle on as the one being driven, telling the HUD.
+// Switches a level's own vehicle on as the one being driven, telling the
+// HUD. Only the sandbox announces it in the log.
 void activateVehicle(VehicleObj* v);
 // Keeps the fork lift switched on; returns it, or null.
 ForkLift* forkLiftOn();

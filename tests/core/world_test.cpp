@@ -153,12 +153,40 @@ TEST_F(World, ObjectListRefusesThe257thObject) {
 TEST_F(World, DoubleCreationAndMissingObjectOfInterestAreAssertions) {
     wld_create(0, nullptr);
     testing::internal::CaptureStdout();
+    wld_create(1, nullptr);
     wld_objectOfInterestPosition();
+    wld_objectOfInterestForward();
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("ERR ASSERT FAILED at PI/wld("), std::string::npos);
-    EXPECT_NE(out.find("):  w.objectOfInterest"), std::string::npos);
+    EXPECT_NE(out.find("):  !wld_created\n"), std::string::npos);
+    EXPECT_NE(out.find("):  objectOfInterest\n"), std::string::npos);
+    std::vector<std::string> expected = {"PI/wld: !wld_created", "PI/wld: objectOfInterest",
+                                         "PI/wld: objectOfInterest"};
+    EXPECT_EQ(assertions, expected);
+    EXPECT_EQ(wld_levelNr(), 0);  // the second creation built nothing
+}
+
+TEST_F(World, UserLevelsAndContactsWithoutBodiesAreAssertionsInTheirOwnWords) {
+    testing::internal::CaptureStdout();
+    wld_create(0, "mine");
+    EXPECT_NE(testing::internal::GetCapturedStdout().find(
+                  "ERR No support for user defined levels\nERR ASSERT FAILED at PI/wld("),
+              std::string::npos);
     ASSERT_EQ(assertions.size(), 1u);
-    EXPECT_EQ(assertions[0], "PI/wld: w.objectOfInterest");
+    EXPECT_EQ(assertions[0], "PI/wld: !userlevelname");
+    // Two overlapping geoms, neither on a body.
+    dReal pos[3] = {0, 0, 0};
+    BoxObj a("a", nullptr, pos, CUBE, 1.0, NO_OFFSET), b("b", nullptr, pos, CUBE, 1.0, NO_OFFSET);
+    dGeomID ga = dCreateBox(nullptr, 1, 1, 1), gb = dCreateBox(nullptr, 1, 1, 1);
+    dGeomSetData(ga, &a);
+    dGeomSetData(gb, &b);
+    testing::internal::CaptureStdout();
+    wld_nearCallback(nullptr, ga, gb);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("):  bod1 || bod2\n"), std::string::npos);
+    ASSERT_EQ(assertions.size(), 2u);
+    EXPECT_EQ(assertions[1], "PI/wld: bod1 || bod2");
+    dGeomDestroy(ga);
+    dGeomDestroy(gb);
 }
 
 TEST_F(World, GrappleKindFollowsTheLevel) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "bus/diag.h"
 #include "world/gamestep.h"
 #include "world/levels.h"
 #include "world/levels/level08_hazard.h"
@@ -419,3 +420,51 @@ TEST_F(LevelsB, TowercraneLiftGoesDownToThePitAndUpBesideTheSeat) {
 }
 
 }  // namespace
+
+// ------------------------------------------------------- a full object list
+
+namespace {
+const dReal PEBBLE[3] = {0.1, 0.1, 0.1};
+const dReal NO_OFFSET[3] = {0, 0, 0};
+// Fills the object list to the last place, then builds the level as usual.
+void buildOnAFullList(int levelNr, dReal truckPos[3], float* orbit, float* elevation,
+                      float* distance) {
+    while (wld_objectCount() < WLD_MAX_OBJECTS) {
+        int i = wld_objectCount();
+        const dReal pos[3] = {(dReal)(i % 16), (dReal)(i / 16), 50};
+        wld_addObject(new BoxObj("pebble", nullptr, pos, PEBBLE, 1.0, NO_OFFSET));
+    }
+    buildLevel(levelNr, truckPos, orbit, elevation, distance);
+}
+void judgeAsUsual(int levelNr, bool* won, bool* lost) { levelGoals(levelNr, won, lost); }
+const LevelBuilder FULL_LIST = {buildOnAFullList, judgeAsUsual};
+}  // namespace
+
+std::vector<std::string> failedAssertions;
+void recordAssertion(const char*, int, const char* expression) {
+    failedAssertions.push_back(expression);
+}
+
+// Every builder meets the refusal of the 257th object: the refused object is
+// gone and nothing that was built uses it. Only the levels whose goals need
+// their own machine, which was refused, say so.
+TEST_F(LevelsB, EveryLevelBuildsOnAFullObjectList) {
+    wld_setLevelBuilder(&FULL_LIST);
+    failedAssertions.clear();
+    AssertHook saved = setAssertHook(recordAssertion);
+    testing::internal::CaptureStdout();
+    for (int level = LEVEL_SANDBOX; level < LEVEL_COUNT; level++) {
+        SCOPED_TRACE(level);
+        build(level);
+        EXPECT_EQ(wld_objectCount(), WLD_MAX_OBJECTS);
+        run(2);
+        wld_destroy();
+    }
+    std::string out = testing::internal::GetCapturedStdout();
+    setAssertHook(saved);
+    wld_setLevelBuilder(nullptr);
+    EXPECT_NE(out.find("ERR Object list full (256); 'frame' not added"), std::string::npos);
+    std::vector<std::string> expected = {"objectOfInterest", "objectOfInterest", "dumpTruck",
+                                         "dumpTruck", "loader", "loader"};
+    EXPECT_EQ(failedAssertions, expected);
+}

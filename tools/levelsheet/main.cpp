@@ -53,6 +53,14 @@ bool parse(int argc, char** argv, Options* o) {
     return !o->outDir.empty() && o->ticks >= 1 && o->first >= FIRST_LEVEL && o->last <= LAST_LEVEL;
 }
 
+// The folder and any missing parents: the tests name one inside the build's
+// artifacts folder, which another test may not have made yet.
+void makeFolders(const std::string& path) {
+    for (size_t at = path.find('/', 1); at != std::string::npos; at = path.find('/', at + 1))
+        mkdir(path.substr(0, at).c_str(), 0755);
+    mkdir(path.c_str(), 0755);
+}
+
 std::string levelFileName(int nr) {
     char name[64];
     if (nr < 0)
@@ -101,7 +109,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "usage: quorvel-levelsheet OUTDIR [--ticks N] [--only NR] [--check]\n");
         return 2;
     }
-    mkdir(o.outDir.c_str(), 0755);
+    makeFolders(o.outDir);
     auto started = std::chrono::steady_clock::now();
     if (!capture_open()) return 1;
 

@@ -31,10 +31,11 @@ void build_towercrane(LevelOut& out) {
     }
     // The frame laid flat around the balls: its square opening is 0.8 wide.
     const dReal cage[3] = {CAGE_X, CAGE_Y, FRAME_THICKNESS / 2 + 0.001};
-    Frame* frame = add(new Frame(cage));
-    dMatrix3 flat;
-    dRFromAxisAndAngle(flat, 1, 0, 0, M_PI / 2);
-    dBodySetRotation(frame->body, flat);
+    if (Frame* frame = add(new Frame(cage))) {
+        dMatrix3 flat;
+        dRFromAxisAndAngle(flat, 1, 0, 0, M_PI / 2);
+        dBodySetRotation(frame->body, flat);
+    }
     const dReal pole[3] = {PEDESTAL_X + 0.6, PEDESTAL_Y - 0.8, 0.35};
     add(new MarkerPole(pole));
     const dReal crate[3] = {-3.0, 3.0, 0.2};

@@ -22,14 +22,14 @@ StaticWorldObj* makeTerrain(geomdesc* drawn, geomdesc* collision);
 WorldObj* makeScenery(geomdesc* geometry);
 // The ground plane named "ground" at height 0 (levels 8 and the sandbox).
 StaticWorldObj* makeGround(geomdesc* geometry);
-// Appends to the world's object list and returns the object.
+// Appends to the world's object list and returns the object; null when the
+// full list refused it (the object is then deleted).
 template <class T>
 T* add(T* obj);
 DynamicWorldObj* addObject(DynamicWorldObj* obj);
 template <class T>
 T* add(T* obj) {
-    addObject(obj);
-    return obj;
+    return addObject(obj) ? obj : nullptr;
 }
 
 // One builder per level, each in its own file.

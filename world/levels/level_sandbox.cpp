@@ -6,6 +6,7 @@
 #include "vehicles/forklift.h"
 #include "vehicles/skidloader.h"
 #include "vehicles/truck.h"
+#include "vehicles/vehicle.h"
 #include "world/levels/level01_court.h"
 #include "world/levels/level_common.h"
 #include "world/levels/level_sandbox.h"
@@ -104,10 +105,9 @@ void build_sandbox(LevelOut& out) {
 // The goal rule.
 
 void goal_sandbox(bool*, bool*) {
-    VehicleObj* v = dynamic_cast<VehicleObj*>(wld_objectOfInterest());
     if (!wld_objectOfInterest()) {
-        QASSERT(GOAL_SOURCE, wld_objectOfInterest());
+        QASSERT_AS(GOAL_SOURCE, wld_objectOfInterest(), "objectOfInterest");
         return;
     }
-    if (v && !v->isActive()) activateVehicle(v);
+    vehicle_activateInterest();  // "Activating '%s'" and the switch, once
 }

@@ -94,7 +94,7 @@ void runFrame() {
 }  // namespace
 
 int main() {
-    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 1, false, true, "quorvel"};
+    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 1, false, true, "quorvel", true};
     if (!window_open(options)) return -1;
     window_listen(WindowEvents{keyEvent, onFramebufferSize, onCursorPosition, onButton, scroll});
     windowWidth = window_width();

@@ -4,6 +4,8 @@
 #include <GLFW/glfw3.h>
 
 #include "bus/diag.h"
+#include "render/glcontext.h"
+#include "render/smoothing.h"
 
 namespace {
 
@@ -40,6 +42,32 @@ void logDisplayMode() {
     }
 }
 
+GLFWwindow* create(const WindowOptions& o, int samples, bool visible) {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    if (!visible) glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    GLFWwindow* w = glfwCreateWindow(o.width, o.height, o.title, nullptr, nullptr);
+    if (w) glfwMakeContextCurrent(w);
+    return w;
+}
+
+// The window is made hidden first so that a software renderer's second
+// window does not follow a flash of the first.
+GLFWwindow* createForRenderer(const WindowOptions& o) {
+    GLFWwindow* w = create(o, o.samples, false);
+    if (!w) return nullptr;
+    const char* renderer = context_info().renderer;
+    EdgeSmoothing path = smoothing_forRenderer(renderer);
+    smoothing_log(path, renderer);
+    smoothing_set(path);
+    if (path == SMOOTH_LINES) {
+        glfwDestroyWindow(w);
+        return create(o, 0, !o.hidden);
+    }
+    if (!o.hidden) glfwShowWindow(w);
+    return w;
+}
+
 }  // namespace
 
 bool window_open(const WindowOptions& o) {
@@ -49,10 +77,8 @@ bool window_open(const WindowOptions& o) {
         return false;
     }
     if (o.logDisplayMode) logDisplayMode();
-    glfwDefaultWindowHints();
-    glfwWindowHint(GLFW_SAMPLES, o.samples);
-    if (o.hidden) glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(o.width, o.height, o.title, nullptr, nullptr);
+    bool choose = o.smoothingByRenderer && o.samples > 0;
+    window = choose ? createForRenderer(o) : create(o, o.samples, !o.hidden);
     if (!window) {
         logLine("glfwCreateWindow() failed");
         glfwTerminate();
@@ -64,7 +90,6 @@ bool window_open(const WindowOptions& o) {
     glfwSetCursorPosCallback(window, onCursorPosition);
     glfwSetMouseButtonCallback(window, onMouseButton);
     glfwSetScrollCallback(window, onScroll);
-    glfwMakeContextCurrent(window);
     glfwGetFramebufferSize(window, &width, &height);
     glfwSwapInterval(o.swapInterval);
     return true;

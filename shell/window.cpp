@@ -51,18 +51,20 @@ GLFWwindow* create(const WindowOptions& o, int samples, bool visible) {
     return w;
 }
 
-// The window is made hidden first so that a software renderer's second
-// window does not follow a flash of the first.
+// A software renderer is told by the window's first context, made hidden and
+// without samples: that is the window it keeps, and a multisampled window
+// costs such a renderer as much to make as to draw into. Hardware gets the
+// window again with its samples, which costs it little.
 GLFWwindow* createForRenderer(const WindowOptions& o) {
-    GLFWwindow* w = create(o, o.samples, false);
+    GLFWwindow* w = create(o, 0, false);
     if (!w) return nullptr;
     const char* renderer = context_info().renderer;
     EdgeSmoothing path = smoothing_forRenderer(renderer);
     smoothing_log(path, renderer);
     smoothing_set(path);
-    if (path == SMOOTH_LINES) {
+    if (path == SMOOTH_MULTISAMPLE) {
         glfwDestroyWindow(w);
-        return create(o, 0, !o.hidden);
+        return create(o, o.samples, !o.hidden);
     }
     if (!o.hidden) glfwShowWindow(w);
     return w;

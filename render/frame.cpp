@@ -25,8 +25,8 @@ const float LIGHT_HEIGHT = 14.0f;
 const float SHADOW_OFFSET_FACTOR = 1.02f;
 const float SCENE_OFFSET_FACTOR = 1.005f;
 const int FPS_SIZE = 22;
-// Wide enough that a smoothed line keeps a fully covered core.
-const float SMOOTH_EDGE_WIDTH = 1.5f;
+// As wide as the multisampled lines, so that the look stays the same.
+const float SMOOTH_EDGE_WIDTH = 1.0f;
 
 FrameHooks hooks = {};
 void (*passMark)(FramePass) = nullptr;

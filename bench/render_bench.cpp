@@ -43,7 +43,7 @@ typedef std::chrono::steady_clock Clock;
 
 const int WIDTH = 1180, HEIGHT = 720;
 const int ARENA_FRAMES = 600;
-const int LEVEL_FRAMES = 150;
+const int LEVEL_FRAMES = 120;
 const int WARM_UP = 20;
 const float TICK = 1.0f / 60.0f;
 

@@ -11,6 +11,7 @@
 #include "render/gfx_gl.h"
 #include "render/gl_programs.h"
 #include "render/mat4.h"
+#include "render/smoothing.h"
 #include "render/tty_gl.h"
 #include "render/view.h"
 #include "world/gamestep.h"
@@ -24,8 +25,15 @@ const float LIGHT_HEIGHT = 14.0f;
 const float SHADOW_OFFSET_FACTOR = 1.02f;
 const float SCENE_OFFSET_FACTOR = 1.005f;
 const int FPS_SIZE = 22;
+// As wide as the multisampled lines, so that the look stays the same.
+const float SMOOTH_EDGE_WIDTH = 1.0f;
 
 FrameHooks hooks = {};
+void (*passMark)(FramePass) = nullptr;
+
+void markPass(FramePass pass) {
+    if (passMark) passMark(pass);
+}
 
 struct Light {
     float eye[3];
@@ -164,12 +172,29 @@ void drawScene(RenderContext& rc, float bias) {
     wld_draw(rc);
 }
 
+// Without samples the lines are smoothed by coverage; that alpha is not
+// premultiplied like the images are.
+void beginSmoothLines() {
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void endSmoothLines() {
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+}
+
 void drawEdges(RenderContext& rc) {
     rc.camProj[10] = camera().camProj[10];
     glUseProgram(glPrograms().edge);
-    glLineWidth(1.0f);
+    bool smooth = edgeSmoothing() == SMOOTH_LINES;
+    glLineWidth(smooth ? SMOOTH_EDGE_WIDTH : 1.0f);
+    if (smooth) beginSmoothLines();
     setEdgeColour(rc, 0.15f, 0.15f, 0.15f);
     wld_drawEdges(rc);
+    if (smooth) endSmoothLines();
 }
 
 void drawFrameRate(RenderContext& rc) {
@@ -250,6 +275,8 @@ void drawKeyHints(RenderContext& rc) {
 }  // namespace
 
 void frame_setHooks(const FrameHooks& h) { hooks = h; }
+
+void frame_setPassMark(void (*mark)(FramePass pass)) { passMark = mark; }
 
 // ------------------------------------------------------------------ light
 
@@ -415,16 +442,20 @@ const char* drawFrame(float dt) {
         return nullptr;
     }
     advanceGame();
+    markPass(PASS_TICK);
     setLightProjection(camera().cameraDistance * 0.5f, 1.0f, 44.0f);
     float bias = depthBias();
     fillContext(rc, bias);
     drawScene(rc, bias);
+    markPass(PASS_SCENE);
     drawEdges(rc);
+    markPass(PASS_EDGES);
     drawFrameRate(rc);
     drawHud(rc);
     drawEndPicture(rc, dt);
     drawTutorialOverlay(rc, dt);
     drawLabels(rc);
     drawKeyHints(rc);
+    markPass(PASS_OVERLAYS);
     return nullptr;
 }

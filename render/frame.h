@@ -41,6 +41,11 @@ struct FrameHooks {
 };
 void frame_setHooks(const FrameHooks& hooks);
 
+// The passes of a game frame, in drawing order; a bench that times them is
+// told as each one has been issued (null: nobody is).
+enum FramePass { PASS_TICK, PASS_SCENE, PASS_EDGES, PASS_OVERLAYS };
+void frame_setPassMark(void (*mark)(FramePass pass));
+
 // GL start-up after the game initialisation: probe, programs, view layout,
 // projection, light, shadow framebuffer, blending, geometry buffers.
 // False when a shader program fails.

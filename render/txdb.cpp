@@ -13,13 +13,26 @@ namespace {
 
 const char* const SOURCE = "Base/C/txdb_mswin";
 
+// A deferred image keeps its module's pixels until its texture is made.
 struct Entry {
     const char* name;
-    unsigned texture;
+    unsigned texture;  // 0 while deferred
+    const unsigned char* pixels;
+    int width, height;
+    int module;  // index into heldModules while deferred
 };
 
 Entry txdb_entries[TXDB_MAX_SZ];
 int txdb_sz = 0;
+
+// Modules kept loaded for their deferred images. Each one held has stored an
+// entry, except the last while its load is running (it may store none).
+struct HeldModule {
+    void* handle;
+    int pending;
+};
+HeldModule heldModules[TXDB_MAX_SZ + 1];
+int heldCount = 0;
 
 unsigned nextTextureName = 1;
 unsigned nullCreateTexture(const unsigned char*, int, int) { return nextTextureName++; }
@@ -41,8 +54,9 @@ bool imageSize(void* module, const char* name, const char* suffix, const char* e
     return true;
 }
 
-// Loads one image; true when it was stored.
-bool loadImage(void* module, const char* moduleName, const char* name) {
+// Loads one image; true when it was stored. A deferred one (held >= 0)
+// keeps its pixels for later.
+bool loadImage(void* module, const char* moduleName, const char* name, int held) {
     char symbol[128];
     format128(symbol, "%s", name);
     const unsigned char* pixels =
@@ -63,10 +77,52 @@ bool loadImage(void* module, const char* moduleName, const char* name) {
         assertFailed(SOURCE, __LINE__, "txdb_sz < TXDB_MAX_SZ", false);
         return false;
     }
-    txdb_entries[txdb_sz].name = name;
-    txdb_entries[txdb_sz].texture = uploader->createTexture(pixels, width, height);
-    txdb_sz++;
+    Entry& e = txdb_entries[txdb_sz++];
+    e = Entry{name, 0, pixels, width, height, held};
+    if (held < 0)
+        e.texture = uploader->createTexture(pixels, width, height);
+    else
+        heldModules[held].pending++;
     return true;
+}
+
+void release(int held) {
+    if (--heldModules[held].pending > 0) return;
+    dataModuleClose(heldModules[held].handle);
+    heldModules[held].handle = nullptr;
+}
+
+unsigned textureOf(Entry& e) {
+    if (e.texture == 0 && e.pixels) {
+        e.texture = uploader->createTexture(e.pixels, e.width, e.height);
+        e.pixels = nullptr;
+        release(e.module);
+    }
+    return e.texture;
+}
+
+int load(const char* module, const char* const* names, int count, bool deferred) {
+    void* handle = dataModuleOpen(module);
+    if (!handle) {
+        logLine("Could not load %s", module);
+        return 0;
+    }
+    int held = -1;
+    if (deferred) {
+        held = heldCount++;
+        heldModules[held] = HeldModule{handle, 0};
+    }
+    int made = 0;
+    for (int i = 0; i < count; i++) {
+        if (loadImage(handle, module, names[i], held)) made++;
+    }
+    if (!deferred) {
+        dataModuleClose(handle);
+    } else if (heldModules[held].pending == 0) {
+        dataModuleClose(handle);
+        heldCount--;
+    }
+    return made;
 }
 
 // Names already reported as not stored: a missing image is drawn every
@@ -83,7 +139,7 @@ bool firstReportOf(const char* name) {
     return true;
 }
 
-const Entry* find(const char* name) {
+Entry* find(const char* name) {
     for (int i = 0; i < txdb_sz; i++) {
         if (strcmp(txdb_entries[i].name, name) == 0) return &txdb_entries[i];
     }
@@ -93,38 +149,34 @@ const Entry* find(const char* name) {
 }  // namespace
 
 int txdb_load(const char* module, const char* const* names, int count) {
-    void* handle = dataModuleOpen(module);
-    if (!handle) {
-        logLine("Could not load %s", module);
-        return 0;
-    }
-    int made = 0;
-    for (int i = 0; i < count; i++) {
-        if (loadImage(handle, module, names[i])) made++;
-    }
-    dataModuleClose(handle);
-    return made;
+    return load(module, names, count, false);
+}
+
+int txdb_loadDeferred(const char* module, const char* const* names, int count) {
+    return load(module, names, count, true);
 }
 
 void txdb_bind(const char* name) {
-    const Entry* e = find(name);
+    Entry* e = find(name);
     if (!e) {
         if (firstReportOf(name)) logLine("ERR Texture '%s' not stored in txdb.", name);
         return;
     }
-    uploader->bindTexture(e->texture);
+    uploader->bindTexture(textureOf(*e));
 }
 
 int txdb_size() { return txdb_sz; }
 
 unsigned txdb_texture(const char* name) {
-    const Entry* e = find(name);
-    return e ? e->texture : 0;
+    Entry* e = find(name);
+    return e ? textureOf(*e) : 0;
 }
 
 void txdb_setUploader(const TxdbUploader* u) { uploader = u ? u : &nullUploader; }
 
 void txdb_clear() {
+    for (int i = 0; i < heldCount; i++) dataModuleClose(heldModules[i].handle);
+    heldCount = 0;
     txdb_sz = 0;
     reportedMissing.clear();
 }

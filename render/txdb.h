@@ -20,6 +20,10 @@ struct TxdbUploader {
 // Loads the named images from the module; returns how many were stored.
 // The names are kept by pointer: pass string constants.
 int txdb_load(const char* module, const char* const* names, int count);
+// The same, but each texture is made when its image is first bound (or
+// asked for), so that pictures not yet shown cost nothing at start-up; the
+// module stays loaded until the last of its images has been made.
+int txdb_loadDeferred(const char* module, const char* const* names, int count);
 // Binds the first stored texture of that name; an unknown name leaves the
 // current binding alone and is reported the first time only.
 void txdb_bind(const char* name);

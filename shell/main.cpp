@@ -2,6 +2,7 @@
 // folder, the one-time start-up, and a loop that simulates and draws one
 // frame per display refresh until the window is asked to close. Window
 // events go to the input mapping at once, on this thread.
+#include <chrono>
 #include <cstring>
 
 #include "bus/bus.h"
@@ -31,6 +32,18 @@ int windowWidth = 0;
 int windowHeight = 0;
 float lastFrameTime = 0.0f;
 bool firstRun = true;
+
+typedef std::chrono::steady_clock Clock;
+Clock::time_point started;
+bool menuFrameReported = false;
+
+// How long the player waited for the menu: the start-up's one measure.
+void reportFirstMenuFrame() {
+    if (menuFrameReported || !game_menuShowing()) return;
+    menuFrameReported = true;
+    double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    logLine("First menu frame after %.3f s", seconds);
+}
 
 void onFramebufferSize(int width, int height) {
     draw2d_viewport(0, 0, width, height);
@@ -94,7 +107,8 @@ void runFrame() {
 }  // namespace
 
 int main() {
-    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 1, false, true, "quorvel"};
+    started = Clock::now();
+    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 1, false, true, "quorvel", true};
     if (!window_open(options)) return -1;
     window_listen(WindowEvents{keyEvent, onFramebufferSize, onCursorPosition, onButton, scroll});
     windowWidth = window_width();
@@ -113,6 +127,7 @@ int main() {
     while (!window_closeRequested()) {
         runFrame();
         window_present();
+        reportFirstMenuFrame();
         gamepad_pollGlfw();
         if (input().closeRequested) window_requestClose();
     }

@@ -4,6 +4,8 @@
 #include <GLFW/glfw3.h>
 
 #include "bus/diag.h"
+#include "render/glcontext.h"
+#include "render/smoothing.h"
 #include "shell/fullscreen.h"
 
 namespace {
@@ -42,6 +44,34 @@ void logDisplayMode() {
     }
 }
 
+GLFWwindow* create(const WindowOptions& o, int samples, bool visible) {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_SAMPLES, samples);
+    if (!visible) glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    GLFWwindow* w = glfwCreateWindow(o.width, o.height, o.title, nullptr, nullptr);
+    if (w) glfwMakeContextCurrent(w);
+    return w;
+}
+
+// A software renderer is told by the window's first context, made hidden and
+// without samples: that is the window it keeps, and a multisampled window
+// costs such a renderer as much to make as to draw into. Hardware gets the
+// window again with its samples, which costs it little.
+GLFWwindow* createForRenderer(const WindowOptions& o) {
+    GLFWwindow* w = create(o, 0, false);
+    if (!w) return nullptr;
+    const char* renderer = context_info().renderer;
+    EdgeSmoothing path = smoothing_forRenderer(renderer);
+    smoothing_log(path, renderer);
+    smoothing_set(path);
+    if (path == SMOOTH_MULTISAMPLE) {
+        glfwDestroyWindow(w);
+        return create(o, o.samples, !o.hidden);
+    }
+    if (!o.hidden) glfwShowWindow(w);
+    return w;
+}
+
 }  // namespace
 
 bool window_open(const WindowOptions& o) {
@@ -51,10 +81,8 @@ bool window_open(const WindowOptions& o) {
         return false;
     }
     if (o.logDisplayMode) logDisplayMode();
-    glfwDefaultWindowHints();
-    glfwWindowHint(GLFW_SAMPLES, o.samples);
-    if (o.hidden) glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(o.width, o.height, o.title, nullptr, nullptr);
+    bool choose = o.smoothingByRenderer && o.samples > 0;
+    window = choose ? createForRenderer(o) : create(o, o.samples, !o.hidden);
     if (!window) {
         logLine("glfwCreateWindow() failed");
         glfwTerminate();
@@ -66,7 +94,6 @@ bool window_open(const WindowOptions& o) {
     glfwSetCursorPosCallback(window, onCursorPosition);
     glfwSetMouseButtonCallback(window, onMouseButton);
     glfwSetScrollCallback(window, onScroll);
-    glfwMakeContextCurrent(window);
     glfwGetFramebufferSize(window, &width, &height);
     glfwSwapInterval(o.swapInterval);
     return true;

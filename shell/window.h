@@ -11,6 +11,9 @@ struct WindowOptions {
     bool hidden;          // never shown (pictures read back only)
     bool logDisplayMode;  // "Current mode: ..." before the window opens
     const char* title;
+    // Smooth edges the way the renderer affords (render/smoothing.h): a
+    // software rasteriser gets the window again without samples.
+    bool smoothingByRenderer;
 };
 // False with a reason printed when the window system or the window fails.
 bool window_open(const WindowOptions& options);

@@ -97,7 +97,8 @@ void drawUpArrowAt(const ViewRect& r, float fx, float fy, RenderContext& rc) {
 }  // namespace
 
 void hudLoadImages() {
-    int numLoaded = txdb_load("panelpack", PANEL_IMAGES, PANEL_IMAGE_COUNT);
+    // Made on the first game frame, not before the first menu frame.
+    int numLoaded = txdb_loadDeferred("panelpack", PANEL_IMAGES, PANEL_IMAGE_COUNT);
     if (numLoaded != PANEL_IMAGE_COUNT) assertFailed("Game/hud", __LINE__, "numLoaded == 25", true);
 }
 

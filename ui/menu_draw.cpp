@@ -37,7 +37,8 @@ void button(const char* name, RenderContext& rc, float x) { place(name, rc, x, 0
 }  // namespace
 
 void menu_loadImages() {
-    int pictures = txdb_load("stagepack", STAGE_IMAGES, STAGE_IMAGE_COUNT);
+    // One level picture shows at a time: each is made when first shown.
+    int pictures = txdb_loadDeferred("stagepack", STAGE_IMAGES, STAGE_IMAGE_COUNT);
     QASSERT("Game/menu", pictures == STAGE_IMAGE_COUNT);
     int buttons = txdb_load("buttonpack", BUTTON_IMAGES, BUTTON_IMAGE_COUNT);
     QASSERT("Game/menu", buttons == BUTTON_IMAGE_COUNT);

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int W = 1024, H = 640;
-    if (!window_open(WindowOptions{W, H, 0, 0, true, false, "txdbview"})) return 1;
+    if (!window_open(WindowOptions{W, H, 0, 0, true, false, "txdbview", false})) return 1;
     if (!loadPrograms()) return 1;
     draw2d_init();
     int count = argc - 3;

@@ -140,3 +140,43 @@ TEST_F(Txdb, NinetySeventhTextureFailsTheCapacityAssertion) {
     EXPECT_EQ(txdb_size(), TXDB_MAX_SZ);
     EXPECT_EQ(uploads.size(), size_t(TXDB_MAX_SZ));  // no texture made for the refused one
 }
+
+TEST_F(Txdb, DeferredImagesAreMadeOnceWhenFirstBoundFromTheModulesOwnPixels) {
+    const char* names[] = {"red", "gone", "blue"};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(txdb_loadDeferred("testpack", names, 3), 2);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Could not get symbol gone from testpack\n")
+        << "a missing image is found out at load, as without deferring";
+    EXPECT_EQ(txdb_size(), 2);
+    EXPECT_TRUE(uploads.empty()) << "nothing is made before it is shown";
+
+    unsigned blue = txdb_texture("blue");
+    txdb_bind("blue");
+    ASSERT_EQ(uploads.size(), 1u);
+    // The module is still loaded for red: its pixels are the exported ones.
+    txdb_bind("red");
+    ASSERT_EQ(uploads.size(), 2u);
+    EXPECT_EQ(uploads[1].width, 2);
+    ASSERT_EQ(uploads[1].pixels.size(), 16u);
+    EXPECT_EQ(uploads[1].pixels[0], 255);
+    EXPECT_EQ(uploads[1].pixels[8], 128);
+    txdb_bind("red");
+    txdb_bind("blue");
+    EXPECT_EQ(uploads.size(), 2u) << "each texture is made once";
+    EXPECT_EQ(binds, (std::vector<unsigned>{blue, 102, 102, blue}));
+}
+
+TEST_F(Txdb, DeferredImagesKeepTheCapacityAndClearingDropsThem) {
+    for (int i = 0; i < TXDB_MAX_SZ; i++) ASSERT_EQ(txdb_loadDeferred("testpack", RED, 1), 1);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(txdb_loadDeferred("testpack", RED, 1), 0);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(asserts.size(), 1u);
+    EXPECT_EQ(asserts[0], "txdb_sz < TXDB_MAX_SZ");
+    // Modules still held for never-shown images are let go with the entries.
+    txdb_clear();
+    EXPECT_EQ(txdb_size(), 0);
+    ASSERT_EQ(txdb_loadDeferred("testpack", RED, 1), 1);
+    txdb_bind("red");
+    EXPECT_EQ(uploads.size(), 1u);
+}

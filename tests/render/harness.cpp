@@ -45,15 +45,18 @@ const LevelBuilder harnessLevel = {buildWithFloatingCrate, goals};
 
 }  // namespace
 
-bool harness_openWindow(int w, int h, int swapInterval) {
-    if (!window_open(WindowOptions{w, h, 4, swapInterval, false, false, "quorvel"})) return false;
+bool harness_openWindow(int w, int h, int swapInterval, EdgeSmoothing smoothing) {
+    int samples = smoothing == SMOOTH_MULTISAMPLE ? 4 : 0;
+    if (!window_open(WindowOptions{w, h, samples, swapInterval, false, false, "quorvel", false}))
+        return false;
+    smoothing_set(smoothing);
     width = window_width();
     height = window_height();
     return true;
 }
 
-bool harness_open(int w, int h, int swapInterval, bool depthTextures) {
-    if (!harness_openWindow(w, h, swapInterval)) return false;
+bool harness_open(int w, int h, int swapInterval, bool depthTextures, EdgeSmoothing smoothing) {
+    if (!harness_openWindow(w, h, swapInterval, smoothing)) return false;
     ttyInit();
     viewInit();
     cameraInit();
@@ -95,6 +98,7 @@ void harness_close() {
     geomdb_resetCount();
     // The window system stays up for the next test's window.
     window_close();
+    smoothing_set(SMOOTH_MULTISAMPLE);
 }
 
 bool harness_project(const float world[3], int* px, int* py) {

@@ -5,13 +5,19 @@
 #include <string>
 #include <vector>
 
-// Opens a width x height window (4 samples, swap interval as given), runs the
-// GL start-up and builds the arena with a floating crate as the object of
+#include "render/smoothing.h"
+
+// Opens a width x height window (swap interval as given), runs the GL
+// start-up and builds the arena with a floating crate as the object of
 // interest. False with a reason printed when something fails. Without depth
 // textures the shadow map is drawn the way for implementations lacking them.
-bool harness_open(int width, int height, int swapInterval, bool depthTextures = true);
+// Edges are smoothed the way asked, whatever the renderer: 4 samples, or
+// none and smoothed lines.
+bool harness_open(int width, int height, int swapInterval, bool depthTextures = true,
+                  EdgeSmoothing smoothing = SMOOTH_MULTISAMPLE);
 // Only the window and its current GL context (tests of GL-side pieces).
-bool harness_openWindow(int width, int height, int swapInterval);
+bool harness_openWindow(int width, int height, int swapInterval,
+                        EdgeSmoothing smoothing = SMOOTH_MULTISAMPLE);
 
 // One frame exactly as the game draws it: shadow pass and draw-frame, then
 // (harness_present) swap and events.

@@ -6,6 +6,7 @@
 
 #include "render/camera.h"
 #include "render/frame.h"
+#include "render/glcontext.h"
 #include "render/framerate.h"
 #include "render/rendercontext.h"
 #include "render/view.h"
@@ -26,9 +27,23 @@ bool isSky(const Rgb& p) {
 
 // The arena drawn for half a second, with the depth-texture shadow map, with
 // the colour-texture one, or with the depth-bias workaround instead of
-// polygon offset; kept as a picture for people to look at.
-enum Variant { DEPTH_TEXTURE, COLOUR_TEXTURE, DEPTH_BIAS };
-const char* const VARIANT_NAMES[] = {"DepthTexture", "ColourTexture", "DepthBias"};
+// polygon offset; with 4 samples as on hardware, or as on a software
+// rasteriser without samples and with smoothed lines; kept as a picture for
+// people to look at.
+enum Variant {
+    DEPTH_TEXTURE,
+    COLOUR_TEXTURE,
+    DEPTH_BIAS,
+    LINES_DEPTH_TEXTURE,
+    LINES_COLOUR_TEXTURE,
+    LINES_DEPTH_BIAS
+};
+const char* const VARIANT_NAMES[] = {"DepthTexture",      "ColourTexture",      "DepthBias",
+                                     "LinesDepthTexture", "LinesColourTexture", "LinesDepthBias"};
+
+bool depthTextures(Variant v) { return v != COLOUR_TEXTURE && v != LINES_COLOUR_TEXTURE; }
+bool biased(Variant v) { return v == DEPTH_BIAS || v == LINES_DEPTH_BIAS; }
+EdgeSmoothing smoothingOf(Variant v) { return v >= LINES_DEPTH_TEXTURE ? SMOOTH_LINES : SMOOTH_MULTISAMPLE; }
 
 float workaroundBias() { return 1e-5f; }
 
@@ -36,6 +51,7 @@ struct Picture {
     bool drawn = false;
     bool projectionsRestored = false;
     int fps = 0;
+    int samples = -1;
     std::vector<unsigned char> pixels;
     std::map<std::string, std::pair<int, int>> points;  // projected ground points
 };
@@ -44,9 +60,9 @@ const float OPEN_OFFSET = 1.2f;
 
 Picture render(Variant variant) {
     Picture picture;
-    if (!harness_open(1180, 720, 0, variant != COLOUR_TEXTURE)) return picture;
+    if (!harness_open(1180, 720, 0, depthTextures(variant), smoothingOf(variant))) return picture;
     FrameHooks hooks = {};
-    if (variant == DEPTH_BIAS) hooks.depthBias = workaroundBias;
+    if (biased(variant)) hooks.depthBias = workaroundBias;
     frame_setHooks(hooks);
     for (int i = 0; i < 30; i++) harness_frame(1.0f / 60.0f);
     // Both passes lower a projection element for the bias and must put it back.
@@ -58,6 +74,7 @@ Picture render(Variant variant) {
         lightRestored && renderContext().camProj[10] == camera().camProj[10];
     picture.pixels = harness_readPixels();
     picture.fps = frameRate().fps;
+    picture.samples = context_info().samples;
     const struct {
         const char* name;
         float dy;
@@ -139,6 +156,13 @@ TEST_P(RenderedArena, OutlineEdgesAreDrawn) {
     EXPECT_GT(edge, 200) << "outline pixels in the scene";
 }
 
+TEST_P(RenderedArena, OnlyTheMultisamplingPathHasSamples) {
+    if (smoothingOf(GetParam()) == SMOOTH_LINES)
+        EXPECT_EQ(picture->samples, 0);
+    else
+        EXPECT_GT(picture->samples, 1);
+}
+
 TEST_P(RenderedArena, FrameRateFigureFollowsTheGivenFrameTime) { EXPECT_EQ(picture->fps, 60); }
 
 TEST_P(RenderedArena, BiasedProjectionsAreRestoredAfterTheirPass) {
@@ -146,7 +170,9 @@ TEST_P(RenderedArena, BiasedProjectionsAreRestoredAfterTheirPass) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShadowMaps, RenderedArena,
-                         ::testing::Values(DEPTH_TEXTURE, COLOUR_TEXTURE, DEPTH_BIAS),
+                         ::testing::Values(DEPTH_TEXTURE, COLOUR_TEXTURE, DEPTH_BIAS,
+                                           LINES_DEPTH_TEXTURE, LINES_COLOUR_TEXTURE,
+                                           LINES_DEPTH_BIAS),
                          [](const ::testing::TestParamInfo<Variant>& info) {
                              return std::string(VARIANT_NAMES[info.param]);
                          });

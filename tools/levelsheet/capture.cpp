@@ -51,7 +51,7 @@ bool inView(vec3f point) {
 }  // namespace
 
 bool capture_open() {
-    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 0, false, false, "quorvel"};
+    WindowOptions options = {WINDOW_WIDTH, WINDOW_HEIGHT, 4, 0, false, false, "quorvel", true};
     if (!window_open(options)) return false;
     width = window_width();
     height = window_height();

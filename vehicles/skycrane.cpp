@@ -62,8 +62,7 @@ void onCraneControl(const char* text) {
 
 void onCyclic(const char* text) {
     float x, y;
-    if (skycrane_current && vehicle_controlArg(text, "x", &x) &&
-        vehicle_controlArg(text, "y", &y))
+    if (skycrane_current && vehicle_controlArg(text, "x", &x) && vehicle_controlArg(text, "y", &y))
         skycrane_current->cyclic(x, y);
 }
 

@@ -30,7 +30,7 @@ const dReal TILT_ANCHOR[3] = {0.79, 0, 0.15};
 const dReal TOP_SPEED = 14, DRIVE_LAG = 0.05, HOLD_FORCE = 0.35;
 const dReal STEER_RANGE = 0.8, STEER_GAIN = 20, STEER_ERROR_MAX = 0.3;
 const dReal STEER_FORCE = 5.0, STEER_STOP = 0.85;
-const dReal LEVER_GAIN = 0.25;
+const dReal LEVER_GAIN = 0.25, LEVER_FORCE = 3.0;
 const float RELEASED = 0.001f;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
@@ -112,7 +112,7 @@ ForkLiftArm::ForkLiftArm(const dReal pos[3], dSpaceID space)
     dJointSetSliderParam(lift, dParamLoStop, FORKLIFT_LIFT_MIN);
     dJointSetSliderParam(lift, dParamHiStop, FORKLIFT_LIFT_MAX);
     dJointSetSliderParam(lift, dParamCFM, 0.15);
-    dJointSetSliderParam(lift, dParamFMax, 3.0);
+    dJointSetSliderParam(lift, dParamFMax, LEVER_FORCE);
     dJointSetSliderParam(lift, dParamFudgeFactor, 0.01);
     dJointSetSliderParam(lift, dParamBounce, 0);
     dJointSetSliderParam(lift, dParamStopERP, 0.4);
@@ -206,14 +206,14 @@ ForkLift::ForkLift(const dReal p[3])
     dJointSetHingeParam(tilt, dParamLoStop, FORKLIFT_TILT_MIN);
     dJointSetHingeParam(tilt, dParamHiStop, FORKLIFT_TILT_MAX);
     dJointSetHingeParam(tilt, dParamCFM, 0.15);
-    dJointSetHingeParam(tilt, dParamFMax, 3.0);
+    dJointSetHingeParam(tilt, dParamFMax, LEVER_FORCE);
     dJointSetHingeParam(tilt, dParamFudgeFactor, 0.05);
     dJointSetHingeParam(tilt, dParamBounce, 0);
     dJointSetHingeParam(tilt, dParamStopERP, 0.5);
     dJointSetHingeParam(tilt, dParamStopCFM, 0.1);
 
-    forklift_ratchetSlider(arm->lift, 0, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
-    forklift_ratchetHinge(tilt, 0, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
+    control("elevate", 0);
+    control("rotate", 0);
 
     // Built asleep. The carriage sleeps too: an awake carriage would wake the
     // mast through its slider, and through it the whole machine, at once.
@@ -279,17 +279,29 @@ bool ForkLift::isAlmostStopped() {
 
 vec3f ForkLift::getPosition() { return arm->getPosition(); }
 
+// A motor held at velocity 0 on a stop pushes into it with its full force
+// (the physics library's rule for a powered joint at a limit), many times
+// the weight it carries, and the soft stop gives: released tines would sink
+// millimetres below where they were let go. So while a lever rests its motor
+// lets go. The carriage then rests on the low stop under it; the mast, which
+// a load can tip either way, is held between both stops at its angle.
 void ForkLift::control(const char* tag, float s) {
+    bool released = fabsf(s) < RELEASED;
+    dReal force = released ? 0 : LEVER_FORCE;
     if (!strcmp(tag, "elevate")) {
         dJointSetSliderParam(arm->lift, dParamVel, LEVER_GAIN * s);
+        dJointSetSliderParam(arm->lift, dParamFMax, force);
         dBodyEnable(arm->body);
         dBodyEnable(body);
         forklift_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
     } else if (!strcmp(tag, "rotate")) {
         dJointSetHingeParam(tilt, dParamVel, LEVER_GAIN * s);
+        dJointSetHingeParam(tilt, dParamFMax, force);
         dBodyEnable(arm->body);
         dBodyEnable(body);
         forklift_ratchetHinge(tilt, s, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
+        dReal held = dJointGetHingeParam(tilt, dParamLoStop);
+        dJointSetHingeParam(tilt, dParamHiStop, released ? held : FORKLIFT_TILT_MAX);
     }
 }
 

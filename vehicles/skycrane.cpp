@@ -23,6 +23,11 @@ const dReal ROTOR_AT[3] = {0, 0, 0.86};
 const dReal HOOK_AT[3] = {-1.45, 0, -0.1};
 const dReal HOOK_HINGE_AT[3] = {0, 0, -0.1};
 const dReal ROTOR_SPEED = 5.0, ROTOR_FORCE = 200;
+// With the collective at the bottom of its travel the wheels are braked, so
+// a landed sky crane stays where it was set down instead of rolling off on
+// its free wheels under the slight forward lean of its lift.
+const float COLLECTIVE_LOWEST = 0.6f;
+const dReal WHEEL_BRAKE = 0.03;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
 // Flight.
@@ -57,8 +62,7 @@ void onCraneControl(const char* text) {
 
 void onCyclic(const char* text) {
     float x, y;
-    if (skycrane_current && vehicle_controlArg(text, "x", &x) &&
-        vehicle_controlArg(text, "y", &y))
+    if (skycrane_current && vehicle_controlArg(text, "x", &x) && vehicle_controlArg(text, "y", &y))
         skycrane_current->cyclic(x, y);
 }
 
@@ -261,6 +265,7 @@ void SkyCrane::setActive(bool on) {
         dBodyEnable(body);
         dBodyEnable(rotor->body);
         dBodyEnable(hook->body);
+        spinRotor();
         postMessage("accelcontrol setting=1.0");  // the engine starts
         return;
     }
@@ -270,6 +275,20 @@ void SkyCrane::setActive(bool on) {
 }
 
 bool SkyCrane::isActive() { return active; }
+
+// The rotor starts at its working speed. Spun up by its motor in one step,
+// its reaction would twist the light fuselage a third of a radian round on
+// its wheels before the flight has begun.
+void SkyCrane::spinRotor() {
+    if (!rotorHinge) return;
+    dVector3 axis;
+    dJointGetHingeAxis(rotorHinge, axis);
+    const dReal* w = dBodyGetAngularVel(body);
+    dBodySetAngularVel(rotor->body, w[0] - ROTOR_SPEED * axis[0], w[1] - ROTOR_SPEED * axis[1],
+                       w[2] - ROTOR_SPEED * axis[2]);
+}
+
+bool SkyCrane::wheelsBraked() const { return collective <= COLLECTIVE_LOWEST; }
 
 bool SkyCrane::getWheelSpin(dGeomID geom, float& spin) {
     for (ForkLiftWheel* w : wheels) {
@@ -325,6 +344,10 @@ void SkyCrane::physicsStep(float h) {
 
 void SkyCrane::update(float dt) {
     DynamicWorldObj::update(dt);
+    for (dJointID j : wheelJoints) {
+        dJointSetHinge2Param(j, dParamVel2, 0);
+        dJointSetHinge2Param(j, dParamFMax2, wheelsBraked() ? WHEEL_BRAKE : 0);
+    }
     for (ForkLiftWheel* w : wheels) w->update(dt);
 
     for (int i = 0; i < SKYCRANE_WHEELS; i++) {

@@ -66,6 +66,9 @@ class SkyCrane : public VehicleObj {
     void cyclic(float x, float y);
     bool rotorLost() const { return rotorHinge == nullptr; }
     bool hookReleased() const;
+    // The wheel brake holds while the collective is at its lowest.
+    bool wheelsBraked() const;
+    void spinRotor();
 
     bool active;
     float collective;

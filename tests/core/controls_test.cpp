@@ -19,8 +19,8 @@
 namespace {
 
 const char* const MACHINES[] = {"truck", "dumptruck", "forklift", "skidloader", "skycrane"};
-const char* const LEVER_TAGS[] = {"rotate", "elevate", "bend",      "extend",    "grapple",
-                                  "left",   "bucket",  "right",     "collective", "antitorque"};
+const char* const LEVER_TAGS[] = {"rotate", "elevate", "bend",  "extend",     "grapple",
+                                  "left",   "bucket",  "right", "collective", "antitorque"};
 
 struct Pose {
     dReal pos[3];

@@ -95,6 +95,71 @@ TEST_F(ForkLiftTest, ReleasedLiftLeverLocksWhereTheCarriageStands) {
     EXPECT_GT(slider(), held - 0.01);
 }
 
+// Tine height after pressing the lift lever fully for some ticks: at the
+// release, and two seconds later.
+struct Press {
+    dReal rise, drift;
+};
+
+class TineHeight : public ForkLiftTest {
+   protected:
+    Press press(int ticks, bool loaded) {
+        create();
+        dBodyID c = carriage();
+        if (loaded) {
+            // A crate on the tines, centred along them.
+            tick();
+            const dReal* p = dBodyGetPosition(c);
+            const dReal at[3] = {p[0] + 0.3, p[1], p[2] - 0.2475 + 0.225 + 0.002};
+            wld_addObject(new Crate(at));
+        }
+        run(1);
+        const dReal start = dBodyGetPosition(c)[2];
+        post("cranecontrol tag=elevate setting=1");
+        tick(ticks);
+        post("cranecontrol tag=elevate setting=0");
+        const dReal released = dBodyGetPosition(c)[2];
+        run(2);
+        Press r = {released - start, dBodyGetPosition(c)[2] - released};
+        wld_destroy();
+        return r;
+    }
+};
+
+TEST_F(TineHeight, ReleasedTinesStayWithinTwoMillimetresOfWhereTheyWereLetGo) {
+    for (bool loaded : {false, true}) {
+        SCOPED_TRACE(loaded ? "loaded" : "empty");
+        for (int ticks : {10, 30}) {
+            Press p = press(ticks, loaded);
+            EXPECT_GT(p.rise, 0.03);
+            EXPECT_LT(fabs(p.drift), 0.002) << ticks << " ticks";
+        }
+    }
+}
+
+TEST_F(TineHeight, ALongerPressRaisesTheTinesHigher) {
+    for (bool loaded : {false, true}) {
+        SCOPED_TRACE(loaded ? "loaded" : "empty");
+        dReal previous = 0;
+        for (int ticks : {5, 10, 12, 14, 20}) {
+            Press p = press(ticks, loaded);
+            EXPECT_GT(p.rise + p.drift, previous + 0.005) << ticks << " ticks";
+            previous = p.rise + p.drift;
+        }
+    }
+}
+
+TEST_F(ForkLiftTest, ReleasedTiltHoldsTheMastAtItsAngleEvenLeaningBack) {
+    create();
+    post("cranecontrol tag=rotate setting=1");
+    run(1);
+    post("cranecontrol tag=rotate setting=0");
+    const dReal held = dJointGetHingeAngle(lift->tilt);
+    ASSERT_GT(held, 0.2);
+    run(2);
+    EXPECT_NEAR(dJointGetHingeAngle(lift->tilt), held, 0.002);
+}
+
 TEST_F(ForkLiftTest, TiltReleasedPastItsTravelLocksAtTheClampedAngle) {
     create();
     post("cranecontrol tag=rotate setting=1");

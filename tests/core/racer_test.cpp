@@ -76,6 +76,16 @@ TEST_F(RacerTest, IdleUntilStartedThenSpinsUpToFortyInAbout266Updates) {
     EXPECT_LT(std::fabs(p[1]), 0.5 * (p[0] - x0));
 }
 
+TEST_F(RacerTest, OnTheFlatItGainsAboutOnePointEightMetresASecondEachSecondUpToEight) {
+    create();
+    run(1);
+    racer->startRacer();
+    run(2);
+    EXPECT_NEAR(speed(racer->body), 3.6, 0.15);  // its wheels do not spin on the ground
+    run(2.5f);
+    EXPECT_NEAR(speed(racer->body), 8.0, 0.15);  // 40 rad/s on wheels of radius 0.2
+}
+
 TEST_F(RacerTest, StopTakesTheDriveOffAndItRunsDown) {
     create();
     racer->startRacer();

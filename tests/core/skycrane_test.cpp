@@ -115,6 +115,47 @@ TEST_F(SkyCraneTest, StaysOnTheGroundUntilTheCollectiveMoves) {
     EXPECT_LT(tilt(), 0.05);
 }
 
+TEST_F(SkyCraneTest, ParkedWithTheCollectiveDownItNeitherRollsNorYaws) {
+    create();
+    collective(-1);  // the bottom of the lever: light on its wheels
+    post("cycliccontrol x=0 y=0");
+    const dReal start[3] = {dBodyGetPosition(crane->body)[0], dBodyGetPosition(crane->body)[1], 0};
+    dReal fastest = 0, worstYaw = 0;
+    for (int i = 0; i < 8 * 60; i++) {
+        tick();
+        const dReal* v = dBodyGetLinearVel(crane->body);
+        if (i >= 3 * 60) fastest = std::fmax(fastest, v[0] * v[0] + v[1] * v[1]);
+        worstYaw = std::fmax(worstYaw, std::fabs(heading(crane->body)));
+    }
+    EXPECT_LT(fastest, 0.0004);  // the goal's "stopped"
+    EXPECT_LT(worstYaw, 0.02);
+    EXPECT_LT(distance2d(dBodyGetPosition(crane->body), start), 0.05);
+}
+
+TEST_F(SkyCraneTest, LandedWithCentredControlsItComesToRestWithinThreeSeconds) {
+    create();
+    climbTo(3);
+    post("cycliccontrol x=0.5 y=0");  // drifting forward as it comes down
+    collective(-0.3f);
+    run(1.5f);
+    post("cycliccontrol x=0 y=0");
+    collective(-1);
+    const dReal rest = MACHINES2_SKYCRANE_POS[2];
+    int t = 0;
+    while (z() > rest + 0.05 && t < 1200) tick(), t++;
+    ASSERT_LT(t, 1200) << "never landed";
+    const dReal* v = dBodyGetLinearVel(crane->body);
+    EXPECT_GT(v[0] * v[0] + v[1] * v[1], 0.0004);  // it touches down moving
+    run(3);
+    dReal fastest = 0;
+    for (int i = 0; i < 120; i++) {
+        tick();
+        fastest = std::fmax(fastest, v[0] * v[0] + v[1] * v[1]);
+    }
+    EXPECT_LT(fastest, 0.0004);
+    EXPECT_LT(tilt(), 0.05);
+}
+
 TEST_F(SkyCraneTest, HoversLevelAtTheBalancingCollective) {
     create();
     climbTo(4);

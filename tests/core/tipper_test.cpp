@@ -2,8 +2,8 @@
 // behind when the bed is tipped.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -99,7 +99,7 @@ TEST_F(Tipper, WithTheBedDownTheLoadRidesASlalomAtFullSpeed) {
         EXPECT_EQ(fewest, l.count);
         const dReal* v = dBodyGetLinearVel(truck->body);
         EXPECT_GT(std::hypot(v[0], v[1]), 2.5);  // still at speed
-        EXPECT_GT(lowestUp, 0.7);  // and never near tipping over
+        EXPECT_GT(lowestUp, 0.7);                // and never near tipping over
         wld_destroy();
     }
 }

@@ -13,3 +13,5 @@ void framerate_reset();
 // Cleans up the measured dt (<= 0 or >= 1 s become 1/60 s), updates the
 // figure and returns the dt the timers should use.
 float framerate_measure(float dt);
+// The same clean-up alone, leaving the figure as it is.
+float framerate_clean(float dt);

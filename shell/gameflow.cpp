@@ -8,6 +8,7 @@
 #include "render/camera.h"
 #include "render/geomdb.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "shell/settings.h"
 #include "ui/hud.h"
 #include "ui/input.h"
@@ -69,6 +70,7 @@ void buildWorld(int nr) {
     // The toy chosen on the menu is what the sandbox builds.
     levels_setSandboxAttachment(state.attachment);
     wld_create(nr, nullptr);
+    game_levelStarted();
     if (wld_objectOfInterest()) {
         vec3f p = wld_objectOfInterestPosition();
         cameraSnapTo(vec3c{p.x, p.y, p.z});
@@ -158,6 +160,7 @@ void game_init() {
 void game_initControls() {
     viewInit();
     input_init();
+    game_setControlsUpdate(inputUpdate);
     hudInit();
 }
 

@@ -2,8 +2,6 @@
 // folder, the one-time start-up, and a loop that simulates and draws one
 // frame per display refresh until the window is asked to close. Window
 // events go to the input mapping at once, on this thread.
-#include <cstring>
-
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/draw2d.h"
@@ -13,7 +11,9 @@
 #include "render/view.h"
 #include "shell/gameflow.h"
 #include "shell/gamepad_glfw.h"
+#include "shell/gametick.h"
 #include "shell/progress.h"
+#include "shell/settings.h"
 #include "shell/vote.h"
 #include "shell/window.h"
 #include "sound/audiostream.h"
@@ -81,14 +81,20 @@ bool onInit() {
     return true;
 }
 
-// Shadow pass from the previous frame's state, then draw-frame.
+// Shadow pass from the previous frame's state, then the game tick while a
+// level shows (or the settings text while that screen does), then the frame.
 void runFrame() {
     frame_shadowStep();
     float now = (float)window_time();
     float dt = now - lastFrameTime;
     lastFrameTime = now;
-    const char* request = drawFrame(dt);
-    if (request && strcmp(request, "vote") == 0) openVotePage();
+    bool settingsShown = viewVisible[VIEW_SETTINGS] != 0;
+    if (settingsShown)
+        buildSettingsText();
+    else if (game_levelShowing())
+        game_tick(dt);
+    drawFrame(dt);
+    if (settingsShown && settings_takeVoteRequest()) openVotePage();
 }
 
 }  // namespace

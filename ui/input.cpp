@@ -9,7 +9,6 @@
 #include "render/view.h"
 #include "shell/gameflow.h"
 #include "ui/menu.h"
-#include "world/gamestep.h"
 
 namespace {
 
@@ -319,7 +318,6 @@ void input_init() {
     input_reset();
     addListener("vehicleSwitch", onVehicleSwitch);
     view_setInputResetHooks(onLayout, onSwitchReset);
-    game_setControlsUpdate(inputUpdate);
 }
 
 void keyEvent(int key, int action) {

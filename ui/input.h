@@ -51,7 +51,7 @@ struct InputState {
 };
 
 const InputState& input();
-// Listeners, the view reset hooks and the per-frame update of the game step.
+// Listeners and the view reset hooks.
 void input_init();
 void input_reset();  // the start state (tests)
 

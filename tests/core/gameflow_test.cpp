@@ -13,6 +13,7 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "shell/progress.h"
 #include "shell/settings.h"
 #include "shell/vote.h"
@@ -20,7 +21,6 @@
 #include "ui/input.h"
 #include "ui/menu.h"
 #include "ui/textlines.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include "bus/bus.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/menu.h"
-#include "world/gamestep.h"
 
 using uitest::posted;
 using uitest::postedAs;

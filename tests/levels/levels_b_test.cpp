@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bus/bus.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 #include "world/levels.h"
 #include "world/levels/level08_hazard.h"
 #include "world/levels/level09_luxor.h"

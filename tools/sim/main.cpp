@@ -12,6 +12,7 @@
 
 #include "bus/bus.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/loaders.h"
 #include "tools/arena/machines2.h"
@@ -20,7 +21,6 @@
 #include "tools/sim/script.h"
 #include "tools/sim/trace.h"
 #include "ui/input.h"
-#include "world/gamestep.h"
 #include "world/levels.h"
 #include "world/wld.h"
 
@@ -165,7 +165,7 @@ int main(int argc, char** argv) {
         while (next < script.lines.size() && script.lines[next].tick <= currentTick)
             postScripted(script.lines[next++].text.c_str());
         auto start = std::chrono::steady_clock::now();
-        game_step(GAME_TICK);
+        game_tick(GAME_TICK);
         auto end = std::chrono::steady_clock::now();
         tickMicros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
         if (currentTick % o.traceEvery == 0)

@@ -23,13 +23,12 @@ const float END_PICTURE_SECONDS = 4.0f;
 
 struct GameState {
     bool firstRun;
-    int pausedLevel;
     int attachment;
     float endTimer;
     bool lastWon;
     bool tutorialShown;
 };
-GameState state = {true, -1, TOY_START, -1.0f, false, false};
+GameState state = {true, TOY_START, -1.0f, false, false};
 GameHooks hooks = {};
 const LevelBuilder* fallbackBuilder = nullptr;
 const LevelBuilder* overrideBuilder = nullptr;
@@ -49,7 +48,7 @@ void showGame() {
     viewVisible[VIEW_SETTINGS] = 0;
     viewVisible[VIEW_PAUSE] = 1;
     viewVisible[VIEW_SCENE] = 1;
-    state.pausedLevel = -1;
+    menu().pausedLevel = -1;
     soundStart();
 }
 
@@ -115,7 +114,7 @@ void onRestart(const char* text) {
 }
 
 void pauseGame() {
-    state.pausedLevel = menu().selection;
+    menu().pausedLevel = menu().selection;
     showMenu();
     soundStop();
 }
@@ -165,25 +164,14 @@ void game_initControls() {
 }
 
 void game_resetForTests() {
-    state = GameState{true, -1, TOY_START, -1.0f, false, false};
+    state = GameState{true, TOY_START, -1.0f, false, false};
+    menu().pausedLevel = -1;
     settings_reset();
-}
-
-bool back() {
-    if (viewVisible[VIEW_SETTINGS]) {
-        viewVisible[VIEW_SETTINGS] = 0;
-        menu_printBriefing();
-        return true;
-    }
-    if (game_menuShowing()) return false;
-    onPause("pause");
-    return true;
 }
 
 bool game_menuShowing() { return viewVisible[VIEW_MENU_PICTURE] != 0; }
 bool game_playing() { return viewVisible[VIEW_PAUSE] && viewVisible[VIEW_SCENE]; }
-int game_pausedLevel() { return state.pausedLevel; }
-void game_clearPausedLevel() { state.pausedLevel = -1; }
+int game_pausedLevel() { return menu().pausedLevel; }
 int game_attachment() { return state.attachment; }
 bool game_tutorialShown() { return state.tutorialShown; }
 float game_endTimer() { return state.endTimer; }

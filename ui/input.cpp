@@ -7,7 +7,6 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "render/view.h"
-#include "shell/gameflow.h"
 #include "ui/menu.h"
 
 namespace {
@@ -66,6 +65,7 @@ const NamedKey NAMED_KEYS[] = {
 
 float clamp1(float v) { return std::min(1.0f, std::max(-1.0f, v)); }
 bool visible(int view) { return viewVisible[view] != 0; }
+bool menuShowing() { return visible(VIEW_MENU_PICTURE); }
 bool vehicleIs(const char* name) { return !strcmp(state.currentVehicle, name); }
 
 void post(const char* text) { postMessage(text); }
@@ -305,6 +305,17 @@ void markGamepadUse() {
 
 const InputState& input() { return state; }
 
+bool back() {
+    if (visible(VIEW_SETTINGS)) {
+        viewVisible[VIEW_SETTINGS] = 0;
+        menu_printBriefing();
+        return true;
+    }
+    if (menuShowing()) return false;
+    post("pause");
+    return true;
+}
+
 void input_reset() {
     state = InputState{};
     numCamTouches = 0;
@@ -338,7 +349,7 @@ void keyEvent(int key, int action) {
         keyState("enter", pressed);
     } else if (action == ACTION_PRESS) {
         closeUnlessBack();
-    } else if (action == ACTION_REPEAT && !game_menuShowing()) {
+    } else if (action == ACTION_REPEAT && !menuShowing()) {
         // A held Escape that has just paused the game must not go on to quit
         // it: only a fresh press closes the program from the menu.
         back();
@@ -346,7 +357,7 @@ void keyEvent(int key, int action) {
 }
 
 void keyState(const char* name, bool pressed) {
-    bool menuShows = game_menuShowing();
+    bool menuShows = menuShowing();
     if (!strcmp(name, "up")) {
         state.accelRate = pressed ? KEY_DRIVE_RATE : 0.0f;
         if (!pressed) state.accelValue = 0.0f;
@@ -365,7 +376,7 @@ void keyState(const char* name, bool pressed) {
         state.zoomRate = pressed ? -1.0f : 0.0f;
     } else if (pressed && (!strcmp(name, " ") || !strcmp(name, "enter"))) {
         if (visible(VIEW_TUTORIAL)) post("nextTutorialStage");
-        if (game_menuShowing()) postMenuOption(MENU_PLAY);
+        if (menuShowing()) postMenuOption(MENU_PLAY);
     }
 }
 

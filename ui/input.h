@@ -55,6 +55,10 @@ const InputState& input();
 void input_init();
 void input_reset();  // the start state (tests)
 
+// Escape or the gamepad "BACK": closes the settings screen, or pauses the
+// game; false when the menu shows (the caller then closes the program).
+bool back();
+
 void keyEvent(int key, int action);
 void keyState(const char* name, bool pressed);
 

@@ -2,6 +2,8 @@
 // ("steer", "accelcontrol", lever, camera, menu, settings and tutorial
 // messages). The window layer passes key codes (GLFW 3 values), the pointer
 // position and gamepad arrays in; nothing here knows the window library.
+// One unit per source (input_keyboard, input_pointer, input_gamepad); this
+// one holds the shared state, the back action and the per-tick update.
 #pragma once
 
 // Key codes and actions, GLFW 3's numbers.

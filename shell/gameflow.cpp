@@ -76,6 +76,20 @@ void buildWorld(int nr) {
     }
 }
 
+void startAfresh(int nr, int attachment) {
+    state.attachment = attachment >= 0 && attachment < TOY_COUNT ? attachment : TOY_START;
+    hudReset();
+    buildWorld(nr);
+    showGame();
+    if (nr == 0 && !state.tutorialShown) {
+        ViewRect screen = viewRect(VIEW_TUTORIAL);
+        viewVisible[VIEW_TUTORIAL] = 1;
+        initTutorial(screen.w, screen.h);
+        state.tutorialShown = true;
+    }
+    state.endTimer = -1.0f;
+}
+
 void onStart(const char* text) {
     int nr = argInt(text, "nr");
     if (nr < FIRST_LEVEL || nr > LAST_LEVEL) {
@@ -91,21 +105,12 @@ void onStart(const char* text) {
     }
     if (wld_created() && (nr != wld_levelNr() || nr < 0)) wld_destroy();
     if (wld_created()) {
+        // The paused level simply continues, and so does an end picture
+        // that was showing: it still ends the level.
         showGame();
-    } else {
-        int attachment = argInt(text, "attachment");
-        state.attachment = attachment >= 0 && attachment < TOY_COUNT ? attachment : TOY_START;
-        hudReset();
-        buildWorld(nr);
-        showGame();
-        if (nr == 0 && !state.tutorialShown) {
-            ViewRect screen = viewRect(VIEW_TUTORIAL);
-            viewVisible[VIEW_TUTORIAL] = 1;
-            initTutorial(screen.w, screen.h);
-            state.tutorialShown = true;
-        }
+        return;
     }
-    state.endTimer = -1.0f;
+    startAfresh(nr, argInt(text, "attachment"));
 }
 
 void onRestart(const char* text) {

@@ -249,6 +249,20 @@ TEST_F(GameFlow, WonLevelSevenWritesFile07AndMovesTheMenuOn) {
     EXPECT_EQ(soundStops, 1);
 }
 
+TEST_F(GameFlow, ResumingDuringTheEndPictureStillEndsTheLevel) {
+    start(3);
+    postMessage("endGame win=0 level=3");
+    game_advanceEndTimer(1.0f);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    ASSERT_TRUE(game_menuShowing());
+    keyEvent(KEY_ENTER, ACTION_PRESS);  // plays the paused level on
+    ASSERT_TRUE(game_playing());
+    EXPECT_EQ(game_endTimer(), 1.0f);
+    for (int i = 0; i < 4 * 60; i++) game_tick(GAME_TICK);
+    EXPECT_FALSE(wld_created());
+    EXPECT_TRUE(game_menuShowing());
+}
+
 TEST_F(GameFlow, LostLevelKeepsTheSelection) {
     start(9);
     postMessage("endGame win=0 level=9");

@@ -1,6 +1,6 @@
 // Keyboard: letter keys hold levers, arrows and the keypad drive and steer,
-// the keypad's plus and minus zoom, Space and Enter play or advance the
-// tutorial, Escape goes back.
+// the keypad's plus and minus zoom, Space and Enter play, Escape goes back;
+// on the tutorial Space and every special key advance it.
 #include <cstring>
 
 #include "render/view.h"
@@ -14,6 +14,7 @@ const float KEY_PRESS_VALUE = 0.5f;   // a key just pressed
 const float KEY_REPEAT_VALUE = 1.0f;  // a key the system repeats
 const float KEY_LEVER_GAIN = 4.0f;    // lever units per second per key value
 const float KEY_DRIVE_RATE = 4.0f;    // accelerator and steering, units per second
+const int FIRST_SPECIAL_KEY = 256;    // every key that prints nothing is numbered from here
 
 struct LeverKey {
     int key, lever;
@@ -56,6 +57,13 @@ void escape(int action, bool pressed) {
 
 void keyEvent(int key, int action) {
     bool pressed = action == ACTION_PRESS || action == ACTION_REPEAT;
+    // On the tutorial any special key (Escape, Enter, arrows, F-keys...)
+    // moves it on instead of acting; letting go still reaches the controls,
+    // so nothing stays held once the tutorial is gone.
+    if (pressed && key >= FIRST_SPECIAL_KEY && viewShown(VIEW_TUTORIAL)) {
+        inputPost("nextTutorialStage");
+        return;
+    }
     for (const LeverKey& k : LEVER_KEYS) {
         if (k.key != key) continue;
         float v = action == ACTION_PRESS ? KEY_PRESS_VALUE : KEY_REPEAT_VALUE;

@@ -143,6 +143,28 @@ TEST_F(Input, EscapeOnTheTutorialActsAsEnter) {
     EXPECT_FALSE(input().closeRequested);
 }
 
+TEST_F(Input, EverySpecialKeyAndSpaceAdvanceTheTutorialOnceAndArrowsSteerAfterIt) {
+    const int F1 = 290, PAGE_DOWN = 267, KP_ENTER = 335;
+    viewVisible[VIEW_TUTORIAL] = 1;
+    for (int key : {F1, PAGE_DOWN, KP_ENTER, (int)KEY_LEFT, (int)KEY_ENTER, (int)KEY_SPACE}) {
+        keyEvent(key, ACTION_PRESS);
+        keyEvent(key, ACTION_RELEASE);
+    }
+    EXPECT_EQ(postedAs("nextTutorialStage").size(), 6u);
+    EXPECT_TRUE(postedAs("menuOption").empty());
+    inputUpdate(TICK);
+    EXPECT_EQ(input().steerValue, 0.0f);  // the arrow only advanced the tutorial
+
+    viewVisible[VIEW_TUTORIAL] = 0;
+    posted().clear();
+    keyEvent(KEY_LEFT, ACTION_PRESS);
+    keyEvent(F1, ACTION_PRESS);
+    inputUpdate(TICK);
+    EXPECT_LT(input().steerValue, 0.0f);
+    EXPECT_TRUE(postedAs("nextTutorialStage").empty());
+    keyEvent(KEY_LEFT, ACTION_RELEASE);
+}
+
 TEST_F(Input, PointerOnMenuButtonsPicksTheFifthAndOnSettingsTheRowFromBelow) {
     showMenu();
     pointAt(VIEW_MENU_BUTTONS, 0.5, 0.5);

@@ -121,6 +121,8 @@ void onRestart(const char* text) {
 void pauseGame() {
     menu().pausedLevel = menu().selection;
     showMenu();
+    // The text box may still hold the tutorial's last words.
+    menu_printBriefing();
     soundStop();
 }
 

@@ -19,6 +19,7 @@
 #include "shell/vote.h"
 #include "tools/arena/arena.h"
 #include "ui/input.h"
+#include "ui/levelinfo.h"
 #include "ui/menu.h"
 #include "ui/textlines.h"
 #include "world/wld.h"
@@ -145,6 +146,17 @@ TEST_F(GameFlow, RestartIsOfferedForThePausedLevelAndRebuildsIt) {
     EXPECT_EQ(wld_levelNr(), 5);
     EXPECT_EQ(wld_subStepCount(), 0);
     EXPECT_TRUE(game_playing());
+}
+
+TEST_F(GameFlow, PausingPrintsTheSelectedLevelsBriefing) {
+    start(3);
+    const char* tutorialText[TEXT_ROWS] = {"", "YOU CAN PRESS", "TO DRIVE", ""};
+    text_print(tutorialText);
+    int printed = text_printCount();
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    ASSERT_TRUE(game_menuShowing());
+    EXPECT_EQ(text_printCount(), printed + 1);
+    for (int row = 0; row < TEXT_ROWS; row++) EXPECT_STREQ(text_line(row), levelBriefing(3, row));
 }
 
 TEST_F(GameFlow, PauseWithoutAWorldChangesNothing) {

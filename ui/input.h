@@ -9,6 +9,8 @@
 // Key codes and actions, GLFW 3's numbers.
 enum {
     KEY_SPACE = 32,
+    KEY_MINUS = 45,
+    KEY_EQUAL = 61,  // the main row's "=" and, shifted, "+"
     KEY_A = 65,
     KEY_D = 68,
     KEY_E = 69,

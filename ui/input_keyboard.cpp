@@ -1,10 +1,11 @@
 // Keyboard: letter keys hold levers, arrows and the keypad drive and steer,
-// the keypad's plus and minus zoom, Space and Enter play, Escape goes back;
+// plus and minus (keypad or main row) zoom, Space and Enter play, Escape goes back;
 // on the tutorial Space and every special key advance it.
 #include <cstring>
 
 #include "render/view.h"
 #include "ui/input.h"
+#include "ui/hud.h"
 #include "ui/input_shared.h"
 #include "ui/menu.h"
 
@@ -33,12 +34,14 @@ const NamedKey NAMED_KEYS[] = {
     {KEY_UP, "up"},         {KEY_KP_8, "up"},  {KEY_DOWN, "dn"},  {KEY_KP_2, "dn"},
     {KEY_LEFT, "le"},       {KEY_KP_4, "le"},  {KEY_RIGHT, "ri"}, {KEY_KP_6, "ri"},
     {KEY_KP_SUBTRACT, "-"}, {KEY_KP_ADD, "+"}, {KEY_SPACE, " "},  {KEY_ENTER, "enter"},
+    // Laptops have no keypad: the main row's minus and plus zoom too.
+    {KEY_MINUS, "-"},       {KEY_EQUAL, "+"},
 };
 
 void setKeyLever(int lever, float v) {
     if (!viewShown(VIEW_LEVER0 + lever)) return;
     inputState().leverRate[lever] = KEY_LEVER_GAIN * v;
-    if (v == 0.0f) postLeverSet(lever, 0.0f);
+    if (v == 0.0f && !hud_leverStaysWhereReleased(lever)) postLeverSet(lever, 0.0f);
 }
 
 void escape(int action, bool pressed) {

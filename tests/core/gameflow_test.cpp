@@ -18,6 +18,7 @@
 #include "shell/settings.h"
 #include "shell/vote.h"
 #include "tools/arena/arena.h"
+#include "ui/hud.h"
 #include "ui/input.h"
 #include "ui/levelinfo.h"
 #include "ui/menu.h"
@@ -495,6 +496,32 @@ TEST(HeadlessControls, HeldKeyMovesTheLeverEveryTickAsInTheGame) {
     // Each delta crosses the bus as 0.033333, so three make 0.099999.
     EXPECT_EQ(craneControls[2], "cranecontrol tag=elevate setting=0.099999");
     EXPECT_EQ(craneControls[3], "cranecontrol tag=elevate setting=0.000000");
+    game_setControlsUpdate(nullptr);
+    view_setInputResetHooks(nullptr, nullptr);
+    bus_reset();
+}
+
+TEST(HeadlessControls, KeyReleaseLeavesTheCollectiveWhereItIsAndCentresTheOtherLevers) {
+    bus_reset();
+    game_initControls();
+    craneControls.clear();
+    addListener("cranecontrol", recordCrane);
+    postMessage("vehicleSwitch vehicle=skyCrane");
+    keyEvent(KEY_Q, ACTION_PRESS);  // collective up
+    for (int i = 0; i < 20; i++) inputUpdate(GAME_TICK);
+    float raised = hud().leverValue[0];
+    EXPECT_NEAR(raised, -1.0f + 20 * 2.0f / 60.0f, 1e-3);
+    keyEvent(KEY_Q, ACTION_RELEASE);
+    EXPECT_EQ(hud().leverValue[0], raised);
+    EXPECT_EQ(craneControls.back().rfind("cranecontrol tag=collective setting=", 0), 0u);
+    EXPECT_NE(craneControls.back(), "cranecontrol tag=collective setting=0.000000");
+
+    keyEvent(KEY_W, ACTION_PRESS);  // antitorque
+    for (int i = 0; i < 10; i++) inputUpdate(GAME_TICK);
+    keyEvent(KEY_W, ACTION_RELEASE);
+    EXPECT_EQ(hud().leverValue[1], 0.0f);
+    EXPECT_EQ(craneControls.back(), "cranecontrol tag=antitorque setting=0.000000");
+    EXPECT_EQ(hud().leverValue[0], raised);
     game_setControlsUpdate(nullptr);
     view_setInputResetHooks(nullptr, nullptr);
     bus_reset();

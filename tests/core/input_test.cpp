@@ -82,6 +82,26 @@ TEST_F(Input, SteeringZoomAndAcceleratorArePostedEveryTick) {
     EXPECT_EQ(postedAs("cameraControl")[0], "cameraControl distScale=1.000000");
 }
 
+TEST_F(Input, PlusAndMinusZoomFromTheKeypadAndTheMainRowAlike) {
+    const struct {
+        int key;
+        const char* scale;
+    } zooms[] = {{KEY_KP_SUBTRACT, "1.016667"},
+                 {KEY_MINUS, "1.016667"},
+                 {KEY_KP_ADD, "0.983333"},
+                 {KEY_EQUAL, "0.983333"}};
+    for (const auto& z : zooms) {
+        keyEvent(z.key, ACTION_PRESS);
+        inputUpdate(TICK);
+        EXPECT_EQ(postedAs("cameraControl").back(),
+                  std::string("cameraControl distScale=") + z.scale)
+            << z.key;
+        keyEvent(z.key, ACTION_RELEASE);
+        inputUpdate(TICK);
+        EXPECT_EQ(postedAs("cameraControl").back(), "cameraControl distScale=1.000000") << z.key;
+    }
+}
+
 TEST_F(Input, AHeldWheelAndPedalKeepTheirValueTickAfterTick) {
     input_holdSteer(0.5f);
     input_holdAccel(2.0f);

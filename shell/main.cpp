@@ -1,6 +1,7 @@
 // Entry point of the game: one window with an OpenGL context, the progress
-// folder, the one-time start-up, and a loop that simulates and draws one
-// frame per display refresh until the window is asked to close. Window
+// folder, the one-time start-up, and a loop that draws one frame per display
+// refresh, with a game tick on each at 60 Hz and below (paced to real time
+// on faster displays), until the window is asked to close. Window
 // events go to the input mapping at once, on this thread.
 #include "bus/bus.h"
 #include "bus/diag.h"
@@ -12,6 +13,7 @@
 #include "shell/gameflow.h"
 #include "shell/gamepad_glfw.h"
 #include "shell/gametick.h"
+#include "shell/pacing.h"
 #include "shell/progress.h"
 #include "shell/settings.h"
 #include "shell/vote.h"
@@ -30,6 +32,7 @@ const int WINDOW_HEIGHT = 720;
 int windowWidth = 0;
 int windowHeight = 0;
 float lastFrameTime = 0.0f;
+FramePacer pacer = {};
 bool firstRun = true;
 
 void onFramebufferSize(int width, int height) {
@@ -81,6 +84,12 @@ bool onInit() {
     return true;
 }
 
+// The game tick, paced against the clock.
+void tickLevel(float dt) {
+    float tickDt = 0.0f;
+    if (pacer_frame(&pacer, dt, &tickDt)) game_tick(tickDt);
+}
+
 // Shadow pass from the previous frame's state, then the game tick while a
 // level shows (or the settings text while that screen does), then the frame.
 void runFrame() {
@@ -92,7 +101,7 @@ void runFrame() {
     if (settingsShown)
         buildSettingsText();
     else if (game_levelShowing())
-        game_tick(dt);
+        tickLevel(dt);
     drawFrame(dt);
     if (settingsShown && settings_takeVoteRequest()) openVotePage();
 }

@@ -2,8 +2,6 @@
 
 #include <epoxy/gl.h>
 
-#include <cmath>
-
 #include "bus/diag.h"
 #include "render/camera.h"
 #include "render/framerate.h"
@@ -24,7 +22,6 @@ const int FPS_SIZE = 22;
 
 FrameHooks hooks = {};
 SceneHooks scene = {};
-
 
 GLuint shadowFramebuffer = 0;
 GLuint shadowTexture = 0;

@@ -30,12 +30,12 @@
 #include "render/tty.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "shell/window.h"
 #include "tests/render/harness.h"
 #include "ui/levelinfo.h"
 #include "ui/menu.h"
 #include "ui/ui_gl.h"
-#include "world/gamestep.h"
 
 namespace {
 
@@ -91,6 +91,8 @@ void timedFrame(void (*present)()) {
     context_finish();
     passStart = passClock();
     times.shadow += passStart - t;
+    game_tick(TICK);
+    onPass(PASS_TICK);
     drawFrame(TICK);
     t = passClock();
     present();
@@ -148,7 +150,7 @@ int benchArena(int frames, const std::string& smoothing) {
            ms(times.pass[PASS_EDGES]), ms(times.pass[PASS_OVERLAYS]), ms(times.swap));
     // The simulation tick alone, for comparison.
     auto t = Clock::now();
-    for (int i = 0; i < frames; i++) game_step(GAME_TICK);
+    for (int i = 0; i < frames; i++) game_tick(GAME_TICK);
     printf("processor time: %.2f ms per frame, %.2f ms of it on the main thread\n", ms(times.cpu),
            ms(times.mainThread));
     printf("simulation tick alone: %.2f ms\n", since(t) * 1000 / frames);
@@ -223,6 +225,7 @@ void runLevel(int nr, int frames, const std::string& shots) {
     for (; tick < WARM_UP; tick++) {
         benchScript_post(tick);
         frame_shadowStep();
+        game_tick(TICK);
         drawFrame(TICK);
         window_present();
     }
@@ -231,6 +234,7 @@ void runLevel(int nr, int frames, const std::string& shots) {
         benchScript_post(tick);
         if (i + 1 == frames && !shots.empty()) {
             frame_shadowStep();
+            game_tick(TICK);
             drawFrame(TICK);
             saveShot(shots, nr);
             window_present();

@@ -2,26 +2,21 @@
 
 #include <epoxy/gl.h>
 
-#include <cmath>
-
 #include "bus/diag.h"
 #include "render/camera.h"
 #include "render/framerate.h"
 #include "render/geomdb.h"
 #include "render/gfx_gl.h"
 #include "render/gl_programs.h"
+#include "render/light.h"
 #include "render/mat4.h"
 #include "render/smoothing.h"
 #include "render/tty_gl.h"
 #include "render/view.h"
-#include "world/gamestep.h"
-#include "world/wld.h"
 
 namespace {
 
 const int SHADOW_SIZE = 512;
-const float TICK = 1.0f / 60.0f;
-const float LIGHT_HEIGHT = 14.0f;
 const float SHADOW_OFFSET_FACTOR = 1.02f;
 const float SCENE_OFFSET_FACTOR = 1.005f;
 const int FPS_SIZE = 22;
@@ -35,16 +30,7 @@ void markPass(FramePass pass) {
     if (passMark) passMark(pass);
 }
 
-struct Light {
-    float eye[3];
-    float target[3];
-    float model[16];
-    float view[16];
-    float proj[16];
-    float product[16];
-    bool stale;
-};
-Light light;
+SceneHooks scene = {};
 
 GLuint shadowFramebuffer = 0;
 GLuint shadowTexture = 0;
@@ -103,13 +89,10 @@ void beginTextScreen(RenderContext& rc, int textView, float r, float g, float b)
     glDisable(GL_BLEND);
 }
 
-const char* drawSettingsScreen(RenderContext& rc) {
-    if (hooks.buildSettingsText) hooks.buildSettingsText();
+void drawSettingsScreen(RenderContext& rc) {
     beginTextScreen(rc, VIEW_TEXT, 0.7f, 0.8f, 1.0f);
     viewport(viewRect(VIEW_MENU_BUTTONS));
     callHook(hooks.drawMenuButtons, rc);
-    if (hooks.takeVoteRequest && hooks.takeVoteRequest()) return "vote";
-    return nullptr;
 }
 
 void drawMenuScreen(RenderContext& rc) {
@@ -117,37 +100,12 @@ void drawMenuScreen(RenderContext& rc) {
     callHook(hooks.drawMenu, rc);
 }
 
-// One fixed tick of the game, the camera and the light.
-void advanceGame() {
-    if (!wld_created()) return;
-    // Objects have no pose until the world's first update, so on a level's
-    // first tick the camera would aim at the origin and fly in from there:
-    // that tick steps the world first and puts the camera on the vehicle.
-    bool levelStart = camera().aimFirstFrame;
-    if (levelStart) game_step(GAME_TICK);
-    // A level may start with nothing to follow and hand its first vehicle
-    // over in its goals, which only run when the world does.
-    if (wld_objectOfInterest()) {
-        vec3f p = wld_objectOfInterestPosition();
-        vec3f x = wld_objectOfInterestForward();
-        if (levelStart) cameraSnapTo(vec3c{p.x, p.y, p.z});
-        CameraState& cam = camera();
-        cam.interestPoint = {p.x, p.y, p.z};
-        cam.targetHeading = cam.cameraHeading = atan2f(x.y, x.x);
-        light.target[0] = p.x, light.target[1] = p.y, light.target[2] = p.z;
-        light.eye[0] = p.x, light.eye[1] = p.y, light.eye[2] = p.z + LIGHT_HEIGHT;
-    }
-    cameraUpdate(TICK);
-    updateLightView();
-    if (!levelStart) game_step(GAME_TICK);
-}
-
 void fillContext(RenderContext& rc, float bias) {
     mat4_copy(rc.camView, cameraViewMatrix());
     mat4_copy(rc.camProj, camera().camProj);
     rc.camProj[10] -= bias;
-    mat4_copy(rc.lightView, light.view);
-    mat4_copy(rc.lightProj, light.proj);
+    mat4_copy(rc.lightView, light().view);
+    mat4_copy(rc.lightProj, light().proj);
 }
 
 void drawScene(RenderContext& rc, float bias) {
@@ -169,7 +127,7 @@ void drawScene(RenderContext& rc, float bias) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, shadowTexture);
     glUniform1i(rc.mainShadowMap, 0);
-    wld_draw(rc);
+    callHook(scene.draw, rc);
 }
 
 // Without samples the lines are smoothed by coverage; that alpha is not
@@ -193,7 +151,7 @@ void drawEdges(RenderContext& rc) {
     glLineWidth(smooth ? SMOOTH_EDGE_WIDTH : 1.0f);
     if (smooth) beginSmoothLines();
     setEdgeColour(rc, 0.15f, 0.15f, 0.15f);
-    wld_drawEdges(rc);
+    callHook(scene.drawEdges, rc);
     if (smooth) endSmoothLines();
 }
 
@@ -225,7 +183,7 @@ void drawHud(RenderContext& rc) {
 
 float endTimer() { return hooks.endTimer ? hooks.endTimer() : -1.0f; }
 
-void drawEndPicture(RenderContext& rc, float dt) {
+void drawEndPicture(RenderContext& rc) {
     if (endTimer() < 0.0f) return;
     ViewRect scene = viewRect(VIEW_SCENE);
     int s = (int)(scene.w * 0.25f);
@@ -235,7 +193,6 @@ void drawEndPicture(RenderContext& rc, float dt) {
     if (hooks.drawImage) {
         hooks.drawImage(won ? "jobdone" : "gameover", rc, {0.0f, 0.0f}, {1.0f, 0.0f}, {0.0f, 1.0f});
     }
-    if (hooks.advanceEndTimer) hooks.advanceEndTimer(dt);
 }
 
 void drawTutorialOverlay(RenderContext& rc, float dt) {
@@ -278,48 +235,7 @@ void frame_setHooks(const FrameHooks& h) { hooks = h; }
 
 void frame_setPassMark(void (*mark)(FramePass pass)) { passMark = mark; }
 
-// ------------------------------------------------------------------ light
-
-void setLightProjection(float halfSize, float zNear, float zFar) {
-    float* p = light.proj;
-    for (int i = 0; i < 16; i++) p[i] = 0.0f;
-    p[0] = p[5] = 1.0f / halfSize;
-    p[10] = -2.0f / (zFar - zNear);
-    p[14] = -(zNear + zFar) / (zFar - zNear);
-    p[15] = 1.0f;
-    light.stale = true;
-}
-
-void initLight() {
-    mat4_identity(light.model);
-    mat4_identity(light.view);
-    mat4_identity(light.proj);
-    mat4_identity(light.product);
-    light.eye[0] = 0, light.eye[1] = 0, light.eye[2] = 50;
-    light.target[0] = light.target[1] = light.target[2] = 0;
-    setLightProjection(40.0f, 10.0f, 290.0f);
-}
-
-void updateLightView() {
-    float f[3] = {light.eye[0] - light.target[0], light.eye[1] - light.target[1],
-                  light.eye[2] - light.target[2]};
-    float fl = sqrtf(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]);
-    if (fl <= 0.0f) return;
-    for (float& k : f) k /= fl;
-    float s[3] = {f[2], 0.0f, -f[0]};
-    float sl = sqrtf(s[0] * s[0] + s[2] * s[2]);
-    if (sl <= 0.0f) return;  // looking along y: keep the last orientation
-    s[0] /= sl, s[2] /= sl;
-    float u[3] = {f[1] * s[2] - f[2] * s[1], f[2] * s[0] - f[0] * s[2], f[0] * s[1] - f[1] * s[0]};
-    float* m = light.model;
-    m[0] = s[0], m[1] = s[1], m[2] = s[2], m[3] = 0;
-    m[4] = u[0], m[5] = u[1], m[6] = u[2], m[7] = 0;
-    m[8] = f[0], m[9] = f[1], m[10] = f[2], m[11] = 0;
-    m[12] = light.eye[0], m[13] = light.eye[1], m[14] = light.eye[2], m[15] = 1;
-    mat4_inverse(light.view, light.model);
-    mat4_mul(light.product, light.proj, light.view);
-    light.stale = false;
-}
+void frame_setScene(const SceneHooks& s) { scene = s; }
 
 // ---------------------------------------------------- shadow framebuffer
 
@@ -429,20 +345,15 @@ void drawShadowPass() {
     }
     glDisable(GL_BLEND);
     glUseProgram(glPrograms().shadow);
-    wld_drawShadows(rc);
+    callHook(scene.drawShadows, rc);
     rc.lightProj[10] = saved;
 }
 
-const char* drawFrame(float dt) {
+void drawFrame(float dt) {
     RenderContext& rc = renderContext();
     dt = framerate_measure(dt);
     if (viewVisible[VIEW_SETTINGS]) return drawSettingsScreen(rc);
-    if (viewVisible[VIEW_MENU_PICTURE]) {
-        drawMenuScreen(rc);
-        return nullptr;
-    }
-    advanceGame();
-    markPass(PASS_TICK);
+    if (viewVisible[VIEW_MENU_PICTURE]) return drawMenuScreen(rc);
     setLightProjection(camera().cameraDistance * 0.5f, 1.0f, 44.0f);
     float bias = depthBias();
     fillContext(rc, bias);
@@ -452,10 +363,9 @@ const char* drawFrame(float dt) {
     markPass(PASS_EDGES);
     drawFrameRate(rc);
     drawHud(rc);
-    drawEndPicture(rc, dt);
+    drawEndPicture(rc);
     drawTutorialOverlay(rc, dt);
     drawLabels(rc);
     drawKeyHints(rc);
     markPass(PASS_OVERLAYS);
-    return nullptr;
 }

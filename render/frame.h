@@ -1,18 +1,15 @@
 // One drawn frame: the shadow pass from a light hovering over the driven
 // vehicle, the lit and fogged scene with outline edges, the frame-rate
 // figure, the HUD, the end picture, the tutorial overlay and the control
-// labels; or the menu or settings screen instead. While a level is played
-// every frame advances the game by one fixed tick, whatever the frame time.
-// GL side. What other modules draw comes in through FrameHooks.
+// labels; or the menu or settings screen instead. It only draws: the game
+// tick that moves what it shows runs before it. GL side. What other modules
+// draw comes in through FrameHooks and SceneHooks.
 #pragma once
 
 #include "render/rendercontext.h"
 #include "render/tty.h"
 
 struct FrameHooks {
-    // Settings screen: rewrite its text; the vote entry's pending request.
-    void (*buildSettingsText)();
-    bool (*takeVoteRequest)();
     void (*drawMenuButtons)(RenderContext& rc);  // the button strip in view 1
     void (*drawMenu)(RenderContext& rc);
     // HUD, each in its viewport with the Hud program bound.
@@ -22,11 +19,9 @@ struct FrameHooks {
     void (*drawCyclic)(RenderContext& rc);
     void (*drawAccelerator)(RenderContext& rc);
     void (*drawSteeringWheel)(RenderContext& rc);
-    // End of a level: -1 while none ended; the win flag; advancing the timer
-    // (which after 4 s returns to the menu); drawing a named image.
+    // End of a level: -1 while none ended; the win flag; drawing a named image.
     float (*endTimer)();
     bool (*lastWon)();
-    void (*advanceEndTimer)(float dt);
     void (*drawImage)(const char* name, RenderContext& rc, vec2f translation, vec2f rowX,
                       vec2f rowY);
     // Tutorial step in view 2; true when it has finished.
@@ -41,8 +36,16 @@ struct FrameHooks {
 };
 void frame_setHooks(const FrameHooks& hooks);
 
-// The passes of a game frame, in drawing order; a bench that times them is
-// told as each one has been issued (null: nobody is).
+// The world's objects in the three passes: lit, into the shadow map, edges.
+struct SceneHooks {
+    void (*draw)(RenderContext& rc);
+    void (*drawShadows)(RenderContext& rc);
+    void (*drawEdges)(RenderContext& rc);
+};
+void frame_setScene(const SceneHooks& scene);
+// The passes of a game frame, in order; a bench that times them is told as
+// each drawing pass has been issued (null: nobody is). The tick runs before
+// draw-frame, so its caller marks it.
 enum FramePass { PASS_TICK, PASS_SCENE, PASS_EDGES, PASS_OVERLAYS };
 void frame_setPassMark(void (*mark)(FramePass pass));
 
@@ -53,16 +56,14 @@ bool render_init(int width, int height);
 // The part after the programs are loaded (tests probe their own way first).
 void render_initScene(int width, int height);
 
-void initLight();
-void setLightProjection(float halfSize, float zNear, float zFar);
-void updateLightView();
 bool createShadowFramebuffer();
 
 // The main loop's draw step: the shadow pass into the shadow framebuffer.
 void frame_shadowStep();
 void drawShadowPass();
-// Returns a request word ("vote") or null.
-const char* drawFrame(float dt);
+// dt is the measured frame time: the frame-rate figure and the tutorial's
+// animation follow it.
+void drawFrame(float dt);
 
 // The shadow map, for tests and tools.
 unsigned frame_shadowTexture();

@@ -11,6 +11,8 @@ FrameRate& frameRate() { return rate; }
 
 void framerate_reset() { rate = {TICK, 0}; }
 
+float framerate_clean(float dt) { return dt > 0.0f && dt < 1.0f ? dt : TICK; }
+
 float framerate_measure(float dt) {
     if (dt <= 0.0f) dt = TICK;
     if (dt < 1.0f) {

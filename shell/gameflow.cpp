@@ -8,6 +8,7 @@
 #include "render/camera.h"
 #include "render/geomdb.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "shell/settings.h"
 #include "ui/hud.h"
 #include "ui/input.h"
@@ -22,13 +23,12 @@ const float END_PICTURE_SECONDS = 4.0f;
 
 struct GameState {
     bool firstRun;
-    int pausedLevel;
     int attachment;
     float endTimer;
     bool lastWon;
     bool tutorialShown;
 };
-GameState state = {true, -1, TOY_START, -1.0f, false, false};
+GameState state = {true, TOY_START, -1.0f, false, false};
 GameHooks hooks = {};
 const LevelBuilder* fallbackBuilder = nullptr;
 const LevelBuilder* overrideBuilder = nullptr;
@@ -48,7 +48,7 @@ void showGame() {
     viewVisible[VIEW_SETTINGS] = 0;
     viewVisible[VIEW_PAUSE] = 1;
     viewVisible[VIEW_SCENE] = 1;
-    state.pausedLevel = -1;
+    menu().pausedLevel = -1;
     soundStart();
 }
 
@@ -69,10 +69,25 @@ void buildWorld(int nr) {
     // The toy chosen on the menu is what the sandbox builds.
     levels_setSandboxAttachment(state.attachment);
     wld_create(nr, nullptr);
+    game_levelStarted();
     if (wld_objectOfInterest()) {
         vec3f p = wld_objectOfInterestPosition();
         cameraSnapTo(vec3c{p.x, p.y, p.z});
     }
+}
+
+void startAfresh(int nr, int attachment) {
+    state.attachment = attachment >= 0 && attachment < TOY_COUNT ? attachment : TOY_START;
+    hudReset();
+    buildWorld(nr);
+    showGame();
+    if (nr == 0 && !state.tutorialShown) {
+        ViewRect screen = viewRect(VIEW_TUTORIAL);
+        viewVisible[VIEW_TUTORIAL] = 1;
+        initTutorial(screen.w, screen.h);
+        state.tutorialShown = true;
+    }
+    state.endTimer = -1.0f;
 }
 
 void onStart(const char* text) {
@@ -90,21 +105,12 @@ void onStart(const char* text) {
     }
     if (wld_created() && (nr != wld_levelNr() || nr < 0)) wld_destroy();
     if (wld_created()) {
+        // The paused level simply continues, and so does an end picture
+        // that was showing: it still ends the level.
         showGame();
-    } else {
-        int attachment = argInt(text, "attachment");
-        state.attachment = attachment >= 0 && attachment < TOY_COUNT ? attachment : TOY_START;
-        hudReset();
-        buildWorld(nr);
-        showGame();
-        if (nr == 0 && !state.tutorialShown) {
-            ViewRect screen = viewRect(VIEW_TUTORIAL);
-            viewVisible[VIEW_TUTORIAL] = 1;
-            initTutorial(screen.w, screen.h);
-            state.tutorialShown = true;
-        }
+        return;
     }
-    state.endTimer = -1.0f;
+    startAfresh(nr, argInt(text, "attachment"));
 }
 
 void onRestart(const char* text) {
@@ -113,8 +119,10 @@ void onRestart(const char* text) {
 }
 
 void pauseGame() {
-    state.pausedLevel = menu().selection;
+    menu().pausedLevel = menu().selection;
     showMenu();
+    // The text box may still hold the tutorial's last words.
+    menu_printBriefing();
     soundStop();
 }
 
@@ -158,29 +166,19 @@ void game_init() {
 void game_initControls() {
     viewInit();
     input_init();
+    game_setControlsUpdate(inputUpdate);
     hudInit();
 }
 
 void game_resetForTests() {
-    state = GameState{true, -1, TOY_START, -1.0f, false, false};
+    state = GameState{true, TOY_START, -1.0f, false, false};
+    menu().pausedLevel = -1;
     settings_reset();
-}
-
-bool back() {
-    if (viewVisible[VIEW_SETTINGS]) {
-        viewVisible[VIEW_SETTINGS] = 0;
-        menu_printBriefing();
-        return true;
-    }
-    if (game_menuShowing()) return false;
-    onPause("pause");
-    return true;
 }
 
 bool game_menuShowing() { return viewVisible[VIEW_MENU_PICTURE] != 0; }
 bool game_playing() { return viewVisible[VIEW_PAUSE] && viewVisible[VIEW_SCENE]; }
-int game_pausedLevel() { return state.pausedLevel; }
-void game_clearPausedLevel() { state.pausedLevel = -1; }
+int game_pausedLevel() { return menu().pausedLevel; }
 int game_attachment() { return state.attachment; }
 bool game_tutorialShown() { return state.tutorialShown; }
 float game_endTimer() { return state.endTimer; }

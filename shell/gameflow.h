@@ -1,7 +1,8 @@
 // The game's top-level state: which screen shows (menu, settings, a level
 // being played, the tutorial overlay), the "start", "restart", "pause",
-// "resume", "endGame" and "settingsTouch" handlers, the back action and the
-// end-of-level timer. Screens are the visibility flags of the views.
+// "resume", "endGame" and "settingsTouch" handlers and the end-of-level
+// timer. Screens are the visibility flags of the views; the paused level is
+// the menu's.
 #pragma once
 
 #include "world/wld.h"
@@ -29,14 +30,9 @@ void game_initControls();
 // Forgets the first run (tests start the game afresh in every case).
 void game_resetForTests();
 
-// Escape or the gamepad "BACK": closes the settings screen, or pauses the
-// game; false when the menu shows (the caller then closes the program).
-bool back();
-
 bool game_menuShowing();
 bool game_playing();  // views 4 and 13: a level is on screen
 int game_pausedLevel();
-void game_clearPausedLevel();
 int game_attachment();  // sandbox vehicle choice from the last "start"
 bool game_tutorialShown();
 

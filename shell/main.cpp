@@ -1,6 +1,7 @@
 // Entry point of the game: one window with an OpenGL context, the progress
-// folder, the one-time start-up, and a loop that simulates and draws one
-// frame per display refresh until the window is asked to close. Window
+// folder, the one-time start-up, and a loop that draws one frame per display
+// refresh, with a game tick on each at 60 Hz and below (paced to real time
+// on faster displays), until the window is asked to close. Window
 // events go to the input mapping at once, on this thread.
 #include <chrono>
 #include <cstring>
@@ -14,7 +15,10 @@
 #include "render/view.h"
 #include "shell/gameflow.h"
 #include "shell/gamepad_glfw.h"
+#include "shell/gametick.h"
+#include "shell/pacing.h"
 #include "shell/progress.h"
+#include "shell/settings.h"
 #include "shell/vote.h"
 #include "shell/window.h"
 #include "sound/audiostream.h"
@@ -31,6 +35,7 @@ const int WINDOW_HEIGHT = 720;
 int windowWidth = 0;
 int windowHeight = 0;
 float lastFrameTime = 0.0f;
+FramePacer pacer = {};
 bool firstRun = true;
 
 typedef std::chrono::steady_clock Clock;
@@ -94,14 +99,26 @@ bool onInit() {
     return true;
 }
 
-// Shadow pass from the previous frame's state, then draw-frame.
+// The game tick, paced against the clock.
+void tickLevel(float dt) {
+    float tickDt = 0.0f;
+    if (pacer_frame(&pacer, dt, &tickDt)) game_tick(tickDt);
+}
+
+// Shadow pass from the previous frame's state, then the game tick while a
+// level shows (or the settings text while that screen does), then the frame.
 void runFrame() {
     frame_shadowStep();
     float now = (float)window_time();
     float dt = now - lastFrameTime;
     lastFrameTime = now;
-    const char* request = drawFrame(dt);
-    if (request && strcmp(request, "vote") == 0) openVotePage();
+    bool settingsShown = viewVisible[VIEW_SETTINGS] != 0;
+    if (settingsShown)
+        buildSettingsText();
+    else if (game_levelShowing())
+        tickLevel(dt);
+    drawFrame(dt);
+    if (settingsShown && settings_takeVoteRequest()) openVotePage();
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ void onLeverSet(const char* text) {
 
 void onLeverUp(const char* text) {
     int i = argInt(text, "leverNr");
-    if (!validLever(i) || !strcmp(state.leverName[i], "collective")) return;
+    if (!validLever(i) || hud_leverStaysWhereReleased(i)) return;
     state.leverValue[i] = 0.0f;
     char out[80];
     format80(out, "cranecontrol tag=%s setting=%f", state.leverName[i], 0.0);
@@ -136,6 +136,11 @@ void onVehicleSwitch(const char* text) {
 }  // namespace
 
 const HudState& hud() { return state; }
+
+bool hud_leverStaysWhereReleased(int lever) {
+    const char* name = validLever(lever) ? state.leverName[lever] : nullptr;
+    return name && !strcmp(name, "collective");
+}
 
 void hudReset() {
     for (int i = 0; i < HUD_LEVERS; i++) {

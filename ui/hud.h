@@ -18,5 +18,8 @@ struct HudState {
 };
 
 const HudState& hud();
+// The sky crane's collective stays where a hand lets go of it; every other
+// lever springs back to 0.
+bool hud_leverStaysWhereReleased(int lever);
 void hudReset();
 void hudInit();  // reset, then the listeners

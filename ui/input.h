@@ -2,11 +2,15 @@
 // ("steer", "accelcontrol", lever, camera, menu, settings and tutorial
 // messages). The window layer passes key codes (GLFW 3 values), the pointer
 // position and gamepad arrays in; nothing here knows the window library.
+// One unit per source (input_keyboard, input_pointer, input_gamepad); this
+// one holds the shared state, the back action and the per-tick update.
 #pragma once
 
 // Key codes and actions, GLFW 3's numbers.
 enum {
     KEY_SPACE = 32,
+    KEY_MINUS = 45,
+    KEY_EQUAL = 61,  // the main row's "=" and, shifted, "+"
     KEY_A = 65,
     KEY_D = 68,
     KEY_E = 69,
@@ -51,9 +55,13 @@ struct InputState {
 };
 
 const InputState& input();
-// Listeners, the view reset hooks and the per-frame update of the game step.
+// Listeners and the view reset hooks.
 void input_init();
 void input_reset();  // the start state (tests)
+
+// Escape or the gamepad "BACK": closes the settings screen, or pauses the
+// game; false when the menu shows (the caller then closes the program).
+bool back();
 
 void keyEvent(int key, int action);
 void keyState(const char* name, bool pressed);

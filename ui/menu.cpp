@@ -5,14 +5,13 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
-#include "shell/gameflow.h"
 #include "shell/progress.h"
 #include "ui/levelinfo.h"
 #include "ui/textlines.h"
 
 namespace {
 
-MenuState state = {0, TOY_START, false};
+MenuState state = {0, TOY_START, false, -1};
 
 bool settingsShowing() { return viewVisible[VIEW_SETTINGS] != 0; }
 
@@ -94,7 +93,7 @@ void menu_init() {
     state.selection = 0;
     state.toy = TOY_START;
     state.gamepadInUse = false;
-    game_clearPausedLevel();
+    state.pausedLevel = -1;
     addListener("menuOption", onMenuOption);
     addListener("menuGraphic", onMenuGraphic);
     addListener("endGame", onEndGame);
@@ -113,7 +112,7 @@ void menu_printBriefing() {
 
 bool menu_showsPrevious() { return state.selection >= 0; }
 bool menu_showsNext() { return state.selection < LAST_LEVEL; }
-bool menu_showsRestart() { return state.selection >= 0 && state.selection == game_pausedLevel(); }
+bool menu_showsRestart() { return state.selection >= 0 && state.selection == state.pausedLevel; }
 bool menu_showsPlay() { return state.selection != FIRST_LEVEL; }
 
 void menu_advanceAfterWin() {

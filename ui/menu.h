@@ -12,6 +12,7 @@ struct MenuState {
     int selection;      // -1 sandbox, 0..24 a job
     int toy;            // sandbox vehicle 0..4
     bool gamepadInUse;  // set by gamepad events, cleared by pointer events
+    int pausedLevel;    // the selection when the game was paused; -1: nothing paused
 };
 
 MenuState& menu();

@@ -22,7 +22,6 @@ void printToScreen(const char* const lines[TEXT_ROWS]) {
     ttyShow();
 }
 
-bool takeVote() { return settings_takeVoteRequest(); }
 float depthBias() { return settings().depthBias; }
 bool gamepadMode() { return input().gamepadMode; }
 
@@ -58,8 +57,6 @@ void ui_drawInit() {
     hudLoadImages();
     menu_loadImages();
     FrameHooks hooks = {};
-    hooks.buildSettingsText = buildSettingsText;
-    hooks.takeVoteRequest = takeVote;
     hooks.drawMenuButtons = menu_drawButtons;
     hooks.drawMenu = menu_draw;
     hooks.drawLeverPanel = hud_drawLeverPanel;
@@ -70,7 +67,6 @@ void ui_drawInit() {
     hooks.drawSteeringWheel = hud_drawSteeringWheel;
     hooks.endTimer = game_endTimer;
     hooks.lastWon = game_lastWon;
-    hooks.advanceEndTimer = game_advanceEndTimer;
     hooks.drawImage = drawImage;
     hooks.drawTutorial = drawTutorial;
     hooks.gamepadMode = gamepadMode;
@@ -78,4 +74,5 @@ void ui_drawInit() {
     hooks.drawKeyHints = hud_drawKeyHints;
     hooks.depthBias = depthBias;
     frame_setHooks(hooks);
+    frame_setScene(SceneHooks{wld_draw, wld_drawShadows, wld_drawEdges});
 }

@@ -1,4 +1,4 @@
-// Puts the HUD, menu, tutorial and settings drawing into the frame, sends
+// Puts the world, HUD, menu, tutorial and settings drawing into the frame, sends
 // the core's text blocks to the stroke-font text screen and loads the HUD
 // and menu images. Call once the GL context and programs exist.
 #pragma once

@@ -13,7 +13,7 @@
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
 #include "vehicles/vehicle.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 #include "world/wld.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {

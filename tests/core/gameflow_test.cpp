@@ -13,14 +13,16 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "shell/progress.h"
 #include "shell/settings.h"
 #include "shell/vote.h"
 #include "tools/arena/arena.h"
+#include "ui/hud.h"
 #include "ui/input.h"
+#include "ui/levelinfo.h"
 #include "ui/menu.h"
 #include "ui/textlines.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {
@@ -147,6 +149,17 @@ TEST_F(GameFlow, RestartIsOfferedForThePausedLevelAndRebuildsIt) {
     EXPECT_TRUE(game_playing());
 }
 
+TEST_F(GameFlow, PausingPrintsTheSelectedLevelsBriefing) {
+    start(3);
+    const char* tutorialText[TEXT_ROWS] = {"", "YOU CAN PRESS", "TO DRIVE", ""};
+    text_print(tutorialText);
+    int printed = text_printCount();
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    ASSERT_TRUE(game_menuShowing());
+    EXPECT_EQ(text_printCount(), printed + 1);
+    for (int row = 0; row < TEXT_ROWS; row++) EXPECT_STREQ(text_line(row), levelBriefing(3, row));
+}
+
 TEST_F(GameFlow, PauseWithoutAWorldChangesNothing) {
     testing::internal::CaptureStdout();
     postMessage("pause");
@@ -247,6 +260,20 @@ TEST_F(GameFlow, WonLevelSevenWritesFile07AndMovesTheMenuOn) {
     EXPECT_EQ(game_endTimer(), -1.0f);
     EXPECT_EQ(menu().selection, 8);
     EXPECT_EQ(soundStops, 1);
+}
+
+TEST_F(GameFlow, ResumingDuringTheEndPictureStillEndsTheLevel) {
+    start(3);
+    postMessage("endGame win=0 level=3");
+    game_advanceEndTimer(1.0f);
+    keyEvent(KEY_ESCAPE, ACTION_PRESS);
+    ASSERT_TRUE(game_menuShowing());
+    keyEvent(KEY_ENTER, ACTION_PRESS);  // plays the paused level on
+    ASSERT_TRUE(game_playing());
+    EXPECT_EQ(game_endTimer(), 1.0f);
+    for (int i = 0; i < 4 * 60; i++) game_tick(GAME_TICK);
+    EXPECT_FALSE(wld_created());
+    EXPECT_TRUE(game_menuShowing());
 }
 
 TEST_F(GameFlow, LostLevelKeepsTheSelection) {
@@ -469,6 +496,32 @@ TEST(HeadlessControls, HeldKeyMovesTheLeverEveryTickAsInTheGame) {
     // Each delta crosses the bus as 0.033333, so three make 0.099999.
     EXPECT_EQ(craneControls[2], "cranecontrol tag=elevate setting=0.099999");
     EXPECT_EQ(craneControls[3], "cranecontrol tag=elevate setting=0.000000");
+    game_setControlsUpdate(nullptr);
+    view_setInputResetHooks(nullptr, nullptr);
+    bus_reset();
+}
+
+TEST(HeadlessControls, KeyReleaseLeavesTheCollectiveWhereItIsAndCentresTheOtherLevers) {
+    bus_reset();
+    game_initControls();
+    craneControls.clear();
+    addListener("cranecontrol", recordCrane);
+    postMessage("vehicleSwitch vehicle=skyCrane");
+    keyEvent(KEY_Q, ACTION_PRESS);  // collective up
+    for (int i = 0; i < 20; i++) inputUpdate(GAME_TICK);
+    float raised = hud().leverValue[0];
+    EXPECT_NEAR(raised, -1.0f + 20 * 2.0f / 60.0f, 1e-3);
+    keyEvent(KEY_Q, ACTION_RELEASE);
+    EXPECT_EQ(hud().leverValue[0], raised);
+    EXPECT_EQ(craneControls.back().rfind("cranecontrol tag=collective setting=", 0), 0u);
+    EXPECT_NE(craneControls.back(), "cranecontrol tag=collective setting=0.000000");
+
+    keyEvent(KEY_W, ACTION_PRESS);  // antitorque
+    for (int i = 0; i < 10; i++) inputUpdate(GAME_TICK);
+    keyEvent(KEY_W, ACTION_RELEASE);
+    EXPECT_EQ(hud().leverValue[1], 0.0f);
+    EXPECT_EQ(craneControls.back(), "cranecontrol tag=antitorque setting=0.000000");
+    EXPECT_EQ(hud().leverValue[0], raised);
     game_setControlsUpdate(nullptr);
     view_setInputResetHooks(nullptr, nullptr);
     bus_reset();

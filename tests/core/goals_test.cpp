@@ -6,7 +6,7 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 #include "world/vehicleobj.h"
 #include "world/levels.h"
 #include "world/props_basic.h"

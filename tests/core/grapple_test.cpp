@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
-#include "world/gamestep.h"
 #include "world/props.h"
 #include "world/wld.h"
 

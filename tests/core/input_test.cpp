@@ -7,9 +7,9 @@
 #include "bus/bus.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/menu.h"
-#include "world/gamestep.h"
 
 using uitest::posted;
 using uitest::postedAs;
@@ -82,6 +82,26 @@ TEST_F(Input, SteeringZoomAndAcceleratorArePostedEveryTick) {
     EXPECT_EQ(postedAs("cameraControl")[0], "cameraControl distScale=1.000000");
 }
 
+TEST_F(Input, PlusAndMinusZoomFromTheKeypadAndTheMainRowAlike) {
+    const struct {
+        int key;
+        const char* scale;
+    } zooms[] = {{KEY_KP_SUBTRACT, "1.016667"},
+                 {KEY_MINUS, "1.016667"},
+                 {KEY_KP_ADD, "0.983333"},
+                 {KEY_EQUAL, "0.983333"}};
+    for (const auto& z : zooms) {
+        keyEvent(z.key, ACTION_PRESS);
+        inputUpdate(TICK);
+        EXPECT_EQ(postedAs("cameraControl").back(),
+                  std::string("cameraControl distScale=") + z.scale)
+            << z.key;
+        keyEvent(z.key, ACTION_RELEASE);
+        inputUpdate(TICK);
+        EXPECT_EQ(postedAs("cameraControl").back(), "cameraControl distScale=1.000000") << z.key;
+    }
+}
+
 TEST_F(Input, AHeldWheelAndPedalKeepTheirValueTickAfterTick) {
     input_holdSteer(0.5f);
     input_holdAccel(2.0f);
@@ -141,6 +161,28 @@ TEST_F(Input, EscapeOnTheTutorialActsAsEnter) {
     keyEvent(KEY_ESCAPE, ACTION_RELEASE);
     EXPECT_EQ(postedAs("nextTutorialStage").size(), 1u);
     EXPECT_FALSE(input().closeRequested);
+}
+
+TEST_F(Input, EverySpecialKeyAndSpaceAdvanceTheTutorialOnceAndArrowsSteerAfterIt) {
+    const int F1 = 290, PAGE_DOWN = 267, KP_ENTER = 335;
+    viewVisible[VIEW_TUTORIAL] = 1;
+    for (int key : {F1, PAGE_DOWN, KP_ENTER, (int)KEY_LEFT, (int)KEY_ENTER, (int)KEY_SPACE}) {
+        keyEvent(key, ACTION_PRESS);
+        keyEvent(key, ACTION_RELEASE);
+    }
+    EXPECT_EQ(postedAs("nextTutorialStage").size(), 6u);
+    EXPECT_TRUE(postedAs("menuOption").empty());
+    inputUpdate(TICK);
+    EXPECT_EQ(input().steerValue, 0.0f);  // the arrow only advanced the tutorial
+
+    viewVisible[VIEW_TUTORIAL] = 0;
+    posted().clear();
+    keyEvent(KEY_LEFT, ACTION_PRESS);
+    keyEvent(F1, ACTION_PRESS);
+    inputUpdate(TICK);
+    EXPECT_LT(input().steerValue, 0.0f);
+    EXPECT_TRUE(postedAs("nextTutorialStage").empty());
+    keyEvent(KEY_LEFT, ACTION_RELEASE);
 }
 
 TEST_F(Input, PointerOnMenuButtonsPicksTheFifthAndOnSettingsTheRowFromBelow) {

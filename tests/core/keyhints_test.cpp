@@ -8,7 +8,7 @@
 #include "render/view.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/input.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 
 using uitest::postedAs;
 

@@ -10,8 +10,8 @@
 
 #include "bus/bus.h"
 #include "render/geomdb.h"
+#include "shell/gametick.h"
 #include "tools/arena/loaders.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 class LoaderWorld : public ::testing::Test {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "world/contact.h"
-#include "world/gamestep.h"
 #include "world/props_dumpster.h"
 #include "world/props_labelled.h"
 #include "world/props_levers.h"

@@ -9,7 +9,7 @@
 #include "tests/core/ui_recorder.h"
 #include "tools/sim/script.h"
 #include "ui/input.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 
 using uitest::posted;
 using uitest::postedAs;

@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/trailer.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {

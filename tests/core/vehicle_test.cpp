@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {

@@ -7,11 +7,11 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
+#include "shell/gametick.h"
 #include "tools/arena/arena.h"
 #include "tools/sim/digest.h"
 #include "world/vehicleobj.h"
 #include "world/contact.h"
-#include "world/gamestep.h"
 #include "world/props_basic.h"
 #include "world/wld.h"
 

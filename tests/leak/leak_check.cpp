@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/arena/arena.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 int main(int argc, char** argv) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "vehicles/truck.h"
-#include "world/gamestep.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level01_court.h"

@@ -10,7 +10,7 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
-#include "world/gamestep.h"
+#include "shell/gametick.h"
 #include "world/levels.h"
 #include "world/levels/level08_hazard.h"
 #include "world/levels/level09_luxor.h"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "vehicles/dumptruck.h"
 #include "vehicles/forklift.h"
 #include "vehicles/racer.h"
@@ -16,7 +17,6 @@
 #include "vehicles/skycrane.h"
 #include "vehicles/train.h"
 #include "vehicles/truck.h"
-#include "world/gamestep.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level15_dump.h"

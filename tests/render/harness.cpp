@@ -13,6 +13,7 @@
 #include "render/rendercontext.h"
 #include "render/tty.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "shell/window.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/arena_terrain.h"
@@ -64,9 +65,11 @@ bool harness_open(int w, int h, int swapInterval, bool depthTextures, EdgeSmooth
     if (!depthTextures) probeExtensions("");
     if (!loadPrograms()) return false;
     render_initScene(width, height);
+    frame_setScene(SceneHooks{wld_draw, wld_drawShadows, wld_drawEdges});
     wld_setLevelBuilder(&harnessLevel);
     wld_create(0, nullptr);
     if (!wld_created()) return false;
+    game_levelStarted();
     vec3f p = wld_objectOfInterestPosition();
     cameraSnapTo({p.x, p.y, p.z});
     viewVisible[VIEW_MENU_PICTURE] = viewVisible[VIEW_MENU_BUTTONS] = 0;
@@ -76,6 +79,7 @@ bool harness_open(int w, int h, int swapInterval, bool depthTextures, EdgeSmooth
 
 void harness_draw(float dt) {
     frame_shadowStep();
+    game_tick(dt);
     drawFrame(dt);
 }
 

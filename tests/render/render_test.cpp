@@ -10,6 +10,7 @@
 #include "render/framerate.h"
 #include "render/rendercontext.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "tests/render/harness.h"
 #include "tools/arena/arena_terrain.h"
 #include "world/wld.h"
@@ -69,6 +70,7 @@ Picture render(Variant variant) {
     float light10 = renderContext().lightProj[10];
     frame_shadowStep();
     bool lightRestored = renderContext().lightProj[10] == light10;
+    game_tick(1.0f / 60.0f);
     drawFrame(1.0f / 60.0f);
     picture.projectionsRestored =
         lightRestored && renderContext().camProj[10] == camera().camProj[10];

@@ -12,6 +12,7 @@
 #include "render/tty_gl.h"
 #include "render/view.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "shell/window.h"
 #include "ui/levelinfo.h"
 #include "ui/menu.h"
@@ -72,6 +73,7 @@ LevelShot capture_level(int nr, int ticks) {
     viewVisible[VIEW_TUTORIAL] = 0;
     for (int i = 0; i < ticks; i++) {
         frame_shadowStep();
+        game_tick(TICK);
         drawFrame(TICK);
         if (i + 1 < ticks) window_present();
     }

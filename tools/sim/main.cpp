@@ -8,6 +8,7 @@
 
 #include "bus/bus.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "tools/arena/arena.h"
 #include "tools/arena/loaders.h"
 #include "tools/arena/machines2.h"

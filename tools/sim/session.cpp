@@ -5,8 +5,8 @@
 #include <cinttypes>
 
 #include "bus/bus.h"
+#include "shell/gametick.h"
 #include "tools/sim/digest.h"
-#include "world/gamestep.h"
 #include "world/wld.h"
 
 namespace {
@@ -38,7 +38,7 @@ void session_init(long expectedTicks) {
 
 void session_tick() {
     auto start = std::chrono::steady_clock::now();
-    game_step(GAME_TICK);
+    game_tick(GAME_TICK);
     auto end = std::chrono::steady_clock::now();
     tickMicros.push_back(std::chrono::duration<double, std::micro>(end - start).count());
     ticksRun++;

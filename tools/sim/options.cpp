@@ -12,7 +12,8 @@ namespace {
 
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
-    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) (--ticks T [--script FILE] | --serve)\n"
+    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) (--ticks T [--script FILE] | --serve |\n"
+                    "       --soak SEED [--ticks T])\n"
                     "       [--any-message] [--trace NAME ...] [--trace-every TICKS]\n"
                     "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
                     "                        skycrane|skycranemast|racer|policecar|train]\n");
@@ -26,6 +27,8 @@ bool parseLong(const char* text, long* out) {
     *out = value;
     return true;
 }
+
+const long SOAK_TICKS = 6000;
 
 }  // namespace
 
@@ -55,6 +58,10 @@ int options_parse(int argc, char** argv, Options* o) {
             o->scriptPath = argv[++i];
         } else if (!strcmp(a, "--serve")) {
             o->serve = true;
+        } else if (!strcmp(a, "--soak") && hasValue) {
+            if (!parseLong(argv[++i], &value) || value < 0) return usage("--soak takes a seed >= 0");
+            o->soak = true;
+            o->soakSeed = (unsigned long)value;
         } else if (!strcmp(a, "--any-message")) {
             o->anyMessage = true;
         } else if (!strcmp(a, "--trace") && hasValue) {
@@ -70,6 +77,9 @@ int options_parse(int argc, char** argv, Options* o) {
     if (o->arena == o->haveLevel) return usage("give exactly one of --level N and --arena");
     if (o->serve && (o->ticks >= 0 || o->scriptPath))
         return usage("--serve takes its ticks and messages from standard input, not --ticks or --script");
+    if (o->soak && (o->serve || o->scriptPath))
+        return usage("--soak makes its own input: no --serve or --script");
+    if (o->soak && o->ticks < 0) o->ticks = SOAK_TICKS;
     if (o->ticks < 0 && !o->serve) return usage("--ticks is required");
     return 0;
 }

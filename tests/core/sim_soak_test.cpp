@@ -1,8 +1,8 @@
-#include "tools/sim/soak.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "tools/sim/soak.h"
 
 namespace {
 

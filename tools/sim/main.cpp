@@ -19,7 +19,6 @@
 #include "tools/sim/session.h"
 #include "tools/sim/soak.h"
 #include "tools/sim/trace.h"
-#include "ui/input.h"
 #include "world/levels.h"
 #include "world/wld.h"
 

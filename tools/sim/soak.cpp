@@ -120,8 +120,8 @@ bool soak_run(unsigned long seed, long ticks, FILE* out) {
         session_tick();
         Fault f;
         if (!session_endGames().empty() || !spaceFault(wld_space(), &f)) continue;
-        fprintf(out, "soak: level %d seed %lu tick %ld: '%s' at %.2f %.2f %.2f: %s\n", wld_levelNr(),
-                seed, tick, f.name, f.pos[0], f.pos[1], f.pos[2], f.what.c_str());
+        fprintf(out, "soak: level %d seed %lu tick %ld: '%s' at %.2f %.2f %.2f: %s\n",
+                wld_levelNr(), seed, tick, f.name, f.pos[0], f.pos[1], f.pos[2], f.what.c_str());
         return false;
     }
     fprintf(out, "soak: level %d seed %lu: %ld ticks without a fault\n", wld_levelNr(), seed,

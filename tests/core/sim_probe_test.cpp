@@ -6,7 +6,9 @@
 #include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
 #include "tools/sim/probe.h"
+#include "vehicles/crane.h"
 #include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
 #include "vehicles/skycrane.h"
 
 namespace {
@@ -28,6 +30,9 @@ class Probe : public LoaderWorld {
 
 TEST_F(Probe, EveryMachineJointReadsOnItsYard) {
     createWith(truckyard_builder());
+    Pose hub;
+    ASSERT_TRUE(probe_pose("grapple", 0, &hub));  // on the crane, not in the world's list
+    EXPECT_NEAR(hub.pos[0], dBodyGetPosition(crane_current->grapple->body)[0], 1e-6);
     for (const char* name : {"slew", "boom", "bend", "extend", "prong0", "prong1"})
         EXPECT_TRUE(std::isfinite(joint("crane", name))) << name;
     wld_destroy();

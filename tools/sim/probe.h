@@ -11,7 +11,8 @@ struct Pose {
     double vel[3], angVel[3];
 };
 
-// The index-th object of that name (counting from 0); false when none.
+// The index-th object of that name (counting from 0), or with "grapple" the
+// current crane's grapple hub; false when none.
 bool probe_pose(const char* name, int index, Pose* out);
 // One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
 std::string probe_poseText(const Pose& p);

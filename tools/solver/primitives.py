@@ -105,6 +105,71 @@ def fork_to_height(sim, height, window=FORK_WINDOW, max_ticks=1200, every=2):
     return False
 
 
+# The crane's slew axis stands this far ahead of the truck body's centre;
+# found from the circle the grapple hub draws as the crane slews.
+SLEW_AXIS_AHEAD = 0.37
+
+
+def axis_setting(error, gain, dead_band, least):
+    """A lever setting for one joint: none inside the dead band, else at
+    least least, below which that joint under its load hardly moves."""
+    if abs(error) < dead_band:
+        return 0.0
+    return math.copysign(clamp(max(least, gain * abs(error))), error)
+
+
+def crane_levers_toward(sim, target):
+    """One correction of the truck's crane toward a world point for the
+    grapple hub: slew for the bearing (a positive rotate lever turns the crane
+    clockwise from above), extend for the reach, elevate for the height (the
+    boom barely lifts below half a lever). Returns the hub's distance."""
+    truck = sim.pose("truck")
+    hub = sim.pose("grapple").pos
+    px = truck.pos[0] + SLEW_AXIS_AHEAD * truck.x_axis[0]
+    py = truck.pos[1] + SLEW_AXIS_AHEAD * truck.x_axis[1]
+    bearing = wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(hub[1] - py, hub[0] - px))
+    reach = math.hypot(target[0] - px, target[1] - py) - math.hypot(hub[0] - px, hub[1] - py)
+    lever(sim, TRUCK_LEVERS["rotate"], -axis_setting(bearing, 3.0, 0.02, 0.2))
+    lever(sim, TRUCK_LEVERS["extend"], axis_setting(reach, 4.0, 0.02, 0.2))
+    lever(sim, TRUCK_LEVERS["elevate"], axis_setting(target[2] - hub[2], 4.0, 0.03, 0.5))
+    return math.dist(hub, target)
+
+
+def hub_rest_point(sim, ticks=60, every=5):
+    """The grapple hub swings freely under the crane tip (about once a
+    second); its mean position over a swing is where it hangs."""
+    samples = []
+    for _ in range(0, ticks, every):
+        sim.step(every)
+        samples.append(sim.pose("grapple").pos)
+    return [sum(p[i] for p in samples) / len(samples) for i in range(3)]
+
+
+def grapple_to(sim, target, tolerance=0.1, max_ticks=2400, every=3):
+    """Moves the grapple hub to a world point: corrects until it is close,
+    lets the levers go and checks where it hangs over one swing. The arm
+    gives a little when let go, so each release learns by how much and the
+    next approach aims that far the other way."""
+    ticks = 0
+    give = [0.0, 0.0, 0.0]
+    while ticks < max_ticks:
+        aim = [target[i] - give[i] for i in range(3)]
+        if crane_levers_toward(sim, aim) < tolerance * 0.5:
+            released = sim.pose("grapple").pos
+            for name in ("rotate", "extend", "elevate"):
+                sim.post("leverUp leverNr=%d" % TRUCK_LEVERS[name])
+            ticks += 60
+            rest = hub_rest_point(sim)
+            if math.dist(rest, target) < tolerance * 0.6:
+                return True
+            give = [rest[i] - released[i] for i in range(3)]
+            continue
+        if sim.step(every):
+            return False
+        ticks += every
+    return False
+
+
 def tip_dump_truck(sim, angle, max_ticks=1200, every=5):
     """Raises the dump truck's bed until its hinge reads at least angle
     radians, then lets the lever go."""

@@ -43,7 +43,22 @@ class ToolsTest(unittest.TestCase):
             self.assertGreaterEqual(sim.joint("dumpTruck", "bed"), 0.6)
 
 
+class CraneTest(unittest.TestCase):
+    def test_the_grapple_goes_to_points_around_the_truck_and_hangs_there(self):
+        with Sim(arena_variant="truck") as sim:
+            for target in ((1.2, 1.0, 0.8), (0.5, -1.2, 1.0), (1.0, 0.0, 1.2), (-0.3, 1.3, 0.9)):
+                self.assertTrue(P.grapple_to(sim, target), target)
+                sim.step(60)  # the arm holds it there
+                self.assertLess(math.dist(P.hub_rest_point(sim), target), 0.1, target)
+
+
 class HelpersTest(unittest.TestCase):
+    def test_a_joint_gets_no_lever_in_its_dead_band_and_at_least_its_least_outside(self):
+        self.assertEqual(P.axis_setting(0.01, 4.0, 0.02, 0.5), 0.0)
+        self.assertEqual(P.axis_setting(-0.05, 4.0, 0.02, 0.5), -0.5)
+        self.assertEqual(P.axis_setting(0.2, 4.0, 0.02, 0.5), 0.8)
+        self.assertEqual(P.axis_setting(3.0, 4.0, 0.02, 0.5), 1.0)
+
     def test_angles_wrap_into_one_turn(self):
         self.assertAlmostEqual(P.wrap(3 * math.pi / 2), -math.pi / 2)
         self.assertAlmostEqual(P.wrap(-3 * math.pi / 2), math.pi / 2)

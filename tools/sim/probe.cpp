@@ -133,6 +133,13 @@ bool probe_joint(const std::string& machine, const std::string& joint, double* v
     return false;
 }
 
+bool probe_grasped(std::string* name) {
+    Grapple* g = crane_current ? crane_current->grapple : nullptr;
+    if (!g) return false;
+    *name = g->grasped && g->grasped->name ? g->grasped->name : "-";
+    return true;
+}
+
 const char* probe_jointNames() { return JOINT_NAMES; }
 
 std::vector<std::string> probe_list() {

@@ -25,5 +25,9 @@ bool probe_joint(const std::string& machine, const std::string& joint, double* v
 // The joints probe_joint knows, for messages and documentation.
 const char* probe_jointNames();
 
+// The name of what the current crane's grapple holds, "-" for nothing; false
+// when the level has no crane with a grapple.
+bool probe_grasped(std::string* name);
+
 // "NAME INDEX X Y Z", one per listed object, in list order.
 std::vector<std::string> probe_list();

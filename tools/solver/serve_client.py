@@ -105,6 +105,11 @@ class Sim:
     def joint(self, machine, name):
         return float(self.command("joint %s %s" % (machine, name))[0].split()[2])
 
+    def grasped(self):
+        """The name of what the crane's grapple holds, or None."""
+        name = self.command("grasped")[0].split()[1]
+        return None if name == "-" else name
+
     def objects(self):
         """[(name, index, (x, y, z))] for every listed object."""
         out = []

@@ -29,6 +29,8 @@ class ClientTest(unittest.TestCase):
                 sim.joint("crane", "boom")
             with self.assertRaisesRegex(ServeError, "no object 'truck'"):
                 sim.pose("truck")
+            with self.assertRaisesRegex(ServeError, "no crane with a grapple"):
+                sim.grasped()
             sim.step(1)
             self.assertEqual(sim.tick, 1)
 

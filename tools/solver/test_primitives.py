@@ -46,6 +46,7 @@ class ToolsTest(unittest.TestCase):
 class CraneTest(unittest.TestCase):
     def test_the_grapple_goes_to_points_around_the_truck_and_hangs_there(self):
         with Sim(arena_variant="truck") as sim:
+            self.assertIsNone(sim.grasped())
             for target in ((1.2, 1.0, 0.8), (0.5, -1.2, 1.0), (1.0, 0.0, 1.2), (-0.3, 1.3, 0.9)):
                 self.assertTrue(P.grapple_to(sim, target), target)
                 sim.step(60)  # the arm holds it there

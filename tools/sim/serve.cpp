@@ -139,7 +139,8 @@ bool command(const std::string& line) {
         ok();
         return false;
     } else
-        err("unknown command '" + verb + "' (step, post, pose, joint, grasped, list, record, quit)");
+        err("unknown command '" + verb +
+            "' (step, post, pose, joint, grasped, list, record, quit)");
     return true;
 }
 

@@ -1,5 +1,3 @@
-#include "tools/sim/player.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 #include "bus/bus.h"
 #include "render/view.h"
 #include "tests/core/ui_recorder.h"
+#include "tools/sim/player.h"
 #include "tools/sim/script.h"
 #include "ui/input.h"
 #include "shell/gametick.h"

@@ -1,5 +1,3 @@
-#include "tools/sim/probe.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +5,10 @@
 #include "tests/core/loader_world.h"
 #include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
+#include "tools/sim/probe.h"
+#include "vehicles/crane.h"
 #include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
 #include "vehicles/skycrane.h"
 
 namespace {
@@ -21,18 +22,24 @@ class Probe : public LoaderWorld {
     static double joint(const char* machine, const char* name) {
         double value = NAN;
         std::string why;
-        EXPECT_TRUE(probe_joint(machine, name, &value, &why)) << machine << " " << name << ": " << why;
+        EXPECT_TRUE(probe_joint(machine, name, &value, &why))
+            << machine << " " << name << ": " << why;
         return value;
     }
 };
 
 TEST_F(Probe, EveryMachineJointReadsOnItsYard) {
     createWith(truckyard_builder());
+    Pose hub;
+    ASSERT_TRUE(probe_pose("grapple", 0, &hub));  // on the crane, not in the world's list
+    EXPECT_NEAR(hub.pos[0], dBodyGetPosition(crane_current->grapple->body)[0], 1e-6);
     for (const char* name : {"slew", "boom", "bend", "extend", "prong0", "prong1"})
         EXPECT_TRUE(std::isfinite(joint("crane", name))) << name;
     wld_destroy();
-    const char* const yards[][3] = {{"forklift", "forkLift", "lift"},   {"forklift", "forkLift", "tilt"},
-                                    {"skidloader", "skidLoader", "arm"}, {"skidloader", "skidLoader", "bucket"},
+    const char* const yards[][3] = {{"forklift", "forkLift", "lift"},
+                                    {"forklift", "forkLift", "tilt"},
+                                    {"skidloader", "skidLoader", "arm"},
+                                    {"skidloader", "skidLoader", "bucket"},
                                     {"dumptruck", "dumpTruck", "bed"}};
     for (const auto& y : yards) {
         create(y[0]);

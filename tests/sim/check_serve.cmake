@@ -10,6 +10,7 @@ step 10
 post leverSet leverNr=1 setting=0
 pose truck
 joint crane boom
+grasped
 step 258
 post steer setting=0
 post key Q down
@@ -39,11 +40,11 @@ endif()
 string(REPLACE ";" "," listSafe "${served}")  # a CMake list splits on semicolons
 string(REGEX MATCHALL "(^|\n)(ok|err [^\n]*)" ends "${listSafe}")
 list(LENGTH ends answers)
-if(NOT answers EQUAL 23)
-  message(FATAL_ERROR "expected 23 answers, got ${answers}:\n${served}")
+if(NOT answers EQUAL 24)
+  message(FATAL_ERROR "expected 24 answers, got ${answers}:\n${served}")
 endif()
 foreach(expected "tick 150\nok\n" "tick 600\nok\n" "\npos [-0-9.]+ [-0-9.]+ [-0-9.]+ x [-0-9. ]+ y [-0-9. ]+ z [-0-9. ]+ vel [-0-9. ]+ avel [-0-9. ]+\nok\n"
-                 "crane boom [-0-9.]+\nok\n" "\ntruck 0 [-0-9.]+ [-0-9.]+ [-0-9.]+\nok\n"
+                 "crane boom [-0-9.]+\nok\ngrasped -\nok\n" "\ntruck 0 [-0-9.]+ [-0-9.]+ [-0-9.]+\nok\n"
                  "err refused 'endGame win=1 level=0': " "err refused 'cranecontrol tag=rotate setting=1': "
                  "err no joint 'nothing' on 'crane'" "err no object 'nothing'" "err step takes"
                  "err unknown command 'dance'")

@@ -85,3 +85,21 @@ run_sim(longest rc --arena --ticks 10000000 --script ${SCRIPTS}/no_such_script.t
 if(longest MATCHES "--ticks takes")
   message(FATAL_ERROR "the largest tick count was refused:\n${longest}")
 endif()
+
+# The soak is seeded: a seed gives the same run; on the parking lot,
+# which has no wall at its edge, seed 1 drives the truck over it and the
+# fall is reported, while seed 2 loses the level early, without a fault.
+run_sim(soakA rcA --level 0 --soak 1 --ticks 3000)
+run_sim(soakB rcB --level 0 --soak 1 --ticks 3000)
+run_sim(soakC rcC --level 0 --soak 2 --ticks 300)
+if(NOT rcA EQUAL 1 OR NOT soakA MATCHES "soak: level 0 seed 1 tick [0-9]+: '[a-z]+' at [-0-9. ]+: fell to z -50")
+  message(FATAL_ERROR "soak did not report the fall: rc=${rcA}\n${soakA}")
+endif()
+digest_of("${soakA}" sa)
+digest_of("${soakB}" sb)
+if(NOT sa STREQUAL sb)
+  message(FATAL_ERROR "one seed, two soaks: ${sa} ${sb}")
+endif()
+if(NOT rcC EQUAL 0 OR NOT soakC MATCHES "soak: level 0 seed 2: [0-9]+ ticks without a fault")
+  message(FATAL_ERROR "short soak should pass: rc=${rcC}\n${soakC}")
+endif()

@@ -18,8 +18,8 @@
 #include "tools/sim/script.h"
 #include "tools/sim/serve.h"
 #include "tools/sim/session.h"
+#include "tools/sim/soak.h"
 #include "tools/sim/trace.h"
-#include "ui/input.h"
 #include "world/levels.h"
 #include "world/wld.h"
 
@@ -82,9 +82,10 @@ int main(int argc, char** argv) {
     session_init(o.serve ? 0 : o.ticks);
     wld_create(o.arena ? 0 : o.level, nullptr);
     if (o.serve) serve_run(stdin, report, o.anyMessage);
+    bool soaked = !o.soak || soak_run(o.soakSeed, o.ticks, report);
 
     size_t next = 0;
-    for (long tick = 0; tick < o.ticks; tick++) {
+    for (long tick = 0; !o.soak && tick < o.ticks; tick++) {
         while (next < script.lines.size() && script.lines[next].tick <= tick)
             player_post(script.lines[next++].text.c_str());
         session_tick();
@@ -92,5 +93,5 @@ int main(int argc, char** argv) {
             for (const char* name : o.traced) trace_print(stderr, tick, name);
     }
     session_printSummary(report, session_finish());
-    return 0;
+    return soaked ? 0 : 1;
 }

@@ -12,10 +12,12 @@ namespace {
 
 int usage(const char* problem) {
     fprintf(stderr, "quorvel-sim: %s\n", problem);
-    fprintf(stderr, "usage: quorvel-sim (--level N | --arena) (--ticks T [--script FILE] | --serve)\n"
-                    "       [--any-message] [--trace NAME ...] [--trace-every TICKS]\n"
-                    "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
-                    "                        skycrane|skycranemast|racer|policecar|train]\n");
+    fprintf(stderr,
+            "usage: quorvel-sim (--level N | --arena) (--ticks T [--script FILE] | --serve |\n"
+            "       --soak SEED [--ticks T])\n"
+            "       [--any-message] [--trace NAME ...] [--trace-every TICKS]\n"
+            "       [--arena-variant truck|dumptruck|flatbed|forklift|skidloader|\n"
+            "                        skycrane|skycranemast|racer|policecar|train]\n");
     return 2;
 }
 
@@ -26,6 +28,8 @@ bool parseLong(const char* text, long* out) {
     *out = value;
     return true;
 }
+
+const long SOAK_TICKS = 6000;
 
 }  // namespace
 
@@ -40,8 +44,9 @@ int options_parse(int argc, char** argv, Options* o) {
             o->arenaVariant = argv[++i];
             if (strcmp(o->arenaVariant, "truck") && !loaders_builder(o->arenaVariant) &&
                 !machines2_builder(o->arenaVariant))
-                return usage("--arena-variant takes truck, dumptruck, flatbed, forklift, skidloader, "
-                             "skycrane, skycranemast, racer, policecar or train");
+                return usage(
+                    "--arena-variant takes truck, dumptruck, flatbed, forklift, skidloader, "
+                    "skycrane, skycranemast, racer, policecar or train");
         } else if (!strcmp(a, "--level") && hasValue) {
             if (!parseLong(argv[++i], &value) || value < LEVEL_SANDBOX || value >= LEVEL_COUNT)
                 return usage("--level takes -1 (sandbox) or 0..24");
@@ -55,6 +60,11 @@ int options_parse(int argc, char** argv, Options* o) {
             o->scriptPath = argv[++i];
         } else if (!strcmp(a, "--serve")) {
             o->serve = true;
+        } else if (!strcmp(a, "--soak") && hasValue) {
+            if (!parseLong(argv[++i], &value) || value < 0)
+                return usage("--soak takes a seed >= 0");
+            o->soak = true;
+            o->soakSeed = (unsigned long)value;
         } else if (!strcmp(a, "--any-message")) {
             o->anyMessage = true;
         } else if (!strcmp(a, "--trace") && hasValue) {
@@ -69,8 +79,11 @@ int options_parse(int argc, char** argv, Options* o) {
     }
     if (o->arena == o->haveLevel) return usage("give exactly one of --level N and --arena");
     if (o->serve && (o->ticks >= 0 || o->scriptPath))
-        return usage("--serve takes its ticks and messages from standard input, not --ticks or --script");
+        return usage(
+            "--serve takes its ticks and messages from standard input, not --ticks or --script");
+    if (o->soak && (o->serve || o->scriptPath))
+        return usage("--soak makes its own input: no --serve or --script");
+    if (o->soak && o->ticks < 0) o->ticks = SOAK_TICKS;
     if (o->ticks < 0 && !o->serve) return usage("--ticks is required");
     return 0;
 }
-

@@ -14,8 +14,10 @@ struct Options {
     int level = 0;
     long ticks = -1;
     const char* scriptPath = nullptr;
-    bool serve = false;       // commands on standard input instead of a script
-    bool anyMessage = false;  // developer escape hatch: scripts may post any message
+    bool serve = false;  // commands on standard input instead of a script
+    bool soak = false;   // seeded random player input, watched for faults
+    unsigned long soakSeed = 0;
+    bool anyMessage = false;          // developer escape hatch: scripts may post any message
     std::vector<const char*> traced;  // --trace NAME, repeatable
     long traceEvery = 60;
 };

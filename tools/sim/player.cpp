@@ -45,10 +45,10 @@ struct KeyName {
 };
 
 const KeyName KEYS[] = {
-    {"Q", KEY_Q},       {"A", KEY_A},         {"W", KEY_W},           {"S", KEY_S},
-    {"E", KEY_E},       {"D", KEY_D},         {"R", KEY_R},           {"F", KEY_F},
-    {"T", KEY_T},       {"G", KEY_G},         {"up", KEY_UP},         {"dn", KEY_DOWN},
-    {"le", KEY_LEFT},   {"ri", KEY_RIGHT},    {"+", KEY_KP_ADD},      {"-", KEY_KP_SUBTRACT},
+    {"Q", KEY_Q},         {"A", KEY_A},         {"W", KEY_W},           {"S", KEY_S},
+    {"E", KEY_E},         {"D", KEY_D},         {"R", KEY_R},           {"F", KEY_F},
+    {"T", KEY_T},         {"G", KEY_G},         {"up", KEY_UP},         {"dn", KEY_DOWN},
+    {"le", KEY_LEFT},     {"ri", KEY_RIGHT},    {"+", KEY_KP_ADD},      {"-", KEY_KP_SUBTRACT},
     {"space", KEY_SPACE}, {"enter", KEY_ENTER}, {"escape", KEY_ESCAPE},
 };
 
@@ -102,8 +102,7 @@ std::string checkValue(const Argument& a, const std::string& value) {
 
 // Empty when the arguments are exactly those of the shape, else why not.
 std::string matchShape(const Shape& s, const std::vector<std::string>& w) {
-    if ((int)w.size() - 1 != s.count)
-        return "expected " + std::to_string(s.count) + " argument(s)";
+    if ((int)w.size() - 1 != s.count) return "expected " + std::to_string(s.count) + " argument(s)";
     for (int i = 0; i < s.count; i++) {
         const std::string& arg = w[i + 1];
         std::string prefix = std::string(s.args[i].key) + "=";
@@ -123,7 +122,9 @@ const KeyName* findKey(const std::string& name) {
 
 std::string checkKey(const std::vector<std::string>& w) {
     if (w.size() != 3) return "a key line is 'key NAME down|up'";
-    if (!findKey(w[1])) return "no key '" + w[1] + "' (keys: Q A W S E D R F T G up dn le ri + - space enter escape)";
+    if (!findKey(w[1]))
+        return "no key '" + w[1] +
+               "' (keys: Q A W S E D R F T G up dn le ri + - space enter escape)";
     if (w[2] != "down" && w[2] != "up") return "a key is 'down' or 'up'";
     return "";
 }

@@ -94,6 +94,12 @@ bool machinePresent(const std::string& machine) {
 }  // namespace
 
 bool probe_pose(const char* name, int index, Pose* out) {
+    // The grapple hangs on the crane, outside the world's list.
+    Grapple* g = crane_current ? crane_current->grapple : nullptr;
+    if (g && !strcmp(name, "grapple") && index == 0) {
+        poseFromBody(g->body, out);
+        return true;
+    }
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
         if (strcmp(o->name, name) != 0 || index-- > 0) continue;
@@ -125,6 +131,13 @@ bool probe_joint(const std::string& machine, const std::string& joint, double* v
     if (readJoint(machineJoint(machine, joint), value)) return true;
     *why = "no joint '" + joint + "' on '" + machine + "' (" + JOINT_NAMES + ")";
     return false;
+}
+
+bool probe_grasped(std::string* name) {
+    Grapple* g = crane_current ? crane_current->grapple : nullptr;
+    if (!g) return false;
+    *name = g->grasped && g->grasped->name ? g->grasped->name : "-";
+    return true;
 }
 
 const char* probe_jointNames() { return JOINT_NAMES; }

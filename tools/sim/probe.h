@@ -11,7 +11,8 @@ struct Pose {
     double vel[3], angVel[3];
 };
 
-// The index-th object of that name (counting from 0); false when none.
+// The index-th object of that name (counting from 0), or with "grapple" the
+// current crane's grapple hub; false when none.
 bool probe_pose(const char* name, int index, Pose* out);
 // One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
 std::string probe_poseText(const Pose& p);
@@ -23,6 +24,10 @@ bool probe_joint(const std::string& machine, const std::string& joint, double* v
                  std::string* why);
 // The joints probe_joint knows, for messages and documentation.
 const char* probe_jointNames();
+
+// The name of what the current crane's grapple holds, "-" for nothing; false
+// when the level has no crane with a grapple.
+bool probe_grasped(std::string* name);
 
 // "NAME INDEX X Y Z", one per listed object, in list order.
 std::vector<std::string> probe_list();

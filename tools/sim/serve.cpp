@@ -88,6 +88,13 @@ void joint(const std::string& args) {
     ok();
 }
 
+void grasped() {
+    std::string name;
+    if (!probe_grasped(&name)) return err("no crane with a grapple here");
+    fprintf(answers, "grasped %s\n", name.c_str());
+    ok();
+}
+
 void list() {
     for (const std::string& line : probe_list()) fprintf(answers, "%s\n", line.c_str());
     ok();
@@ -122,6 +129,8 @@ bool command(const std::string& line) {
         pose(rest);
     else if (verb == "joint")
         joint(rest);
+    else if (verb == "grasped")
+        grasped();
     else if (verb == "list")
         list();
     else if (verb == "record")
@@ -130,7 +139,8 @@ bool command(const std::string& line) {
         ok();
         return false;
     } else
-        err("unknown command '" + verb + "' (step, post, pose, joint, list, record, quit)");
+        err("unknown command '" + verb +
+            "' (step, post, pose, joint, grasped, list, record, quit)");
     return true;
 }
 

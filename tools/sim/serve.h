@@ -1,7 +1,7 @@
 // Serve mode: a closed-loop driver plays the level through standard input and
 // output, one command a line. Each answer is zero or more lines of data and
 // then "ok" or "err TEXT". Commands: step K, post MESSAGE, pose NAME [I],
-// joint MACHINE NAME, list, record FILE, quit.
+// joint MACHINE NAME, grasped, list, record FILE, quit.
 #pragma once
 
 #include <cstdio>

@@ -60,6 +60,7 @@ void session_printSummary(FILE* out, uint64_t digest) {
     for (const EndGame& e : endGames)
         fprintf(out, "endGame win=%d level=%d tick=%ld\n", e.win, e.level, e.tick);
     fprintf(out, "digest %016" PRIx64 "\n", digest);
-    double maxMicros = tickMicros.empty() ? 0.0 : *std::max_element(tickMicros.begin(), tickMicros.end());
+    double maxMicros =
+        tickMicros.empty() ? 0.0 : *std::max_element(tickMicros.begin(), tickMicros.end());
     fprintf(out, "tick_us median=%.1f max=%.1f\n", median(tickMicros), maxMicros);
 }

@@ -1,0 +1,183 @@
+"""Closed-loop moves the levels need, on top of serve_client.Sim. Each runs
+the simulator in small steps, reads the world back and corrects, and returns
+True when it got there (False when it ran out of ticks or the level ended)."""
+
+import math
+
+# HUD levers per machine (the lever numbers of the leverSet lines).
+TRUCK_LEVERS = {"rotate": 0, "elevate": 1, "bend": 2, "extend": 3, "grapple": 4}
+FORKLIFT_LEVERS = {"tilt": 0, "elevate": 1}
+SKIDLOADER_LEVERS = {"left": 0, "elevate": 1, "bucket": 2, "right": 4}
+DUMPTRUCK_BED_LEVER = 1
+
+FORK_WINDOW = 0.012  # metres: how close the fork lift's forks can be set
+
+
+def clamp(v, lo=-1.0, hi=1.0):
+    return max(lo, min(hi, v))
+
+
+def wrap(angle):
+    """The same angle in -pi..pi."""
+    return math.atan2(math.sin(angle), math.cos(angle))
+
+
+def lever(sim, number, setting):
+    sim.post("leverSet leverNr=%d setting=%f" % (number, clamp(setting)))
+
+
+def come_to_rest(sim, name, max_ticks=600, every=10):
+    """Lets go of the pedal and waits until the body is nearly still."""
+    sim.post("accelcontrol setting=0")
+    sim.post("steer setting=0")
+    for _ in range(0, max_ticks, every):
+        if sim.step(every) or sim.pose(name).speed < 0.05:
+            break
+    return sim.pose(name).speed < 0.05
+
+
+def drive_to(sim, name, target, tolerance=0.3, throttle=0.6, max_ticks=3000, every=5):
+    """Drives the truck, dump truck or fork lift (the object named name) forward
+    to the ground point target and stops there. The wheel turns right for a
+    positive setting, so the setting follows minus the heading error."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose(name)
+        dx, dy = target[0] - p.pos[0], target[1] - p.pos[1]
+        distance = math.hypot(dx, dy)
+        if distance < tolerance:
+            return come_to_rest(sim, name)
+        error = wrap(math.atan2(dy, dx) - p.heading)
+        sim.post("steer setting=%f" % clamp(-2.0 * error))
+        # Slow down for sharp turns and for the last metre.
+        sim.post("accelcontrol setting=%f" % (throttle * min(1.0, distance) * max(0.3, math.cos(error))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def skid_drive_to(sim, target, tolerance=0.3, throttle=0.6, max_ticks=3000, every=5):
+    """The skid loader steers by its two track levers: both forward to go,
+    the right one ahead of the left to turn left."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("skidLoader")
+        dx, dy = target[0] - p.pos[0], target[1] - p.pos[1]
+        distance = math.hypot(dx, dy)
+        if distance < tolerance:
+            lever(sim, SKIDLOADER_LEVERS["left"], 0)
+            lever(sim, SKIDLOADER_LEVERS["right"], 0)
+            return come_to_rest(sim, "skidLoader")
+        error = wrap(math.atan2(dy, dx) - p.heading)
+        forward = throttle * min(1.0, distance) * max(0.0, math.cos(error))
+        turn = clamp(1.5 * error, -0.6, 0.6)
+        lever(sim, SKIDLOADER_LEVERS["left"], forward - turn)
+        lever(sim, SKIDLOADER_LEVERS["right"], forward + turn)
+        if sim.step(every):
+            return False
+    return False
+
+
+def fork_to_height(sim, height, window=FORK_WINDOW, max_ticks=1200, every=2):
+    """Raises or lowers the fork lift's forks until the lift slider reads
+    within half the window of height with the lever let go. The forks settle
+    a few millimetres when the lever is released, so each release learns by
+    how much and the next approach aims that far above."""
+    elevate = FORKLIFT_LEVERS["elevate"]
+    settle = 0.0
+    ticks = 0
+    while ticks < max_ticks:
+        lift = sim.joint("forkLift", "lift")
+        error = height + settle - lift
+        if abs(error) < window / 4:
+            sim.post("leverUp leverNr=%d" % elevate)
+            sim.step(20)
+            ticks += 20
+            rested = sim.joint("forkLift", "lift")
+            if abs(height - rested) < window / 2:
+                return True
+            settle = lift - rested
+            continue
+        # Full speed far away, creeping in the last few centimetres.
+        speed = 1.0 if abs(error) > 0.03 else 0.15
+        lever(sim, elevate, math.copysign(speed, error))
+        if sim.step(every):
+            return False
+        ticks += every
+    return False
+
+
+# The crane's slew axis stands this far ahead of the truck body's centre;
+# found from the circle the grapple hub draws as the crane slews.
+SLEW_AXIS_AHEAD = 0.37
+
+
+def axis_setting(error, gain, dead_band, least):
+    """A lever setting for one joint: none inside the dead band, else at
+    least least, below which that joint under its load hardly moves."""
+    if abs(error) < dead_band:
+        return 0.0
+    return math.copysign(clamp(max(least, gain * abs(error))), error)
+
+
+def crane_levers_toward(sim, target):
+    """One correction of the truck's crane toward a world point for the
+    grapple hub: slew for the bearing (a positive rotate lever turns the crane
+    clockwise from above), extend for the reach, elevate for the height (the
+    boom barely lifts below half a lever). Returns the hub's distance."""
+    truck = sim.pose("truck")
+    hub = sim.pose("grapple").pos
+    px = truck.pos[0] + SLEW_AXIS_AHEAD * truck.x_axis[0]
+    py = truck.pos[1] + SLEW_AXIS_AHEAD * truck.x_axis[1]
+    bearing = wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(hub[1] - py, hub[0] - px))
+    reach = math.hypot(target[0] - px, target[1] - py) - math.hypot(hub[0] - px, hub[1] - py)
+    lever(sim, TRUCK_LEVERS["rotate"], -axis_setting(bearing, 3.0, 0.02, 0.2))
+    lever(sim, TRUCK_LEVERS["extend"], axis_setting(reach, 4.0, 0.02, 0.2))
+    lever(sim, TRUCK_LEVERS["elevate"], axis_setting(target[2] - hub[2], 4.0, 0.03, 0.5))
+    return math.dist(hub, target)
+
+
+def hub_rest_point(sim, ticks=60, every=5):
+    """The grapple hub swings freely under the crane tip (about once a
+    second); its mean position over a swing is where it hangs."""
+    samples = []
+    for _ in range(0, ticks, every):
+        sim.step(every)
+        samples.append(sim.pose("grapple").pos)
+    return [sum(p[i] for p in samples) / len(samples) for i in range(3)]
+
+
+def grapple_to(sim, target, tolerance=0.1, max_ticks=2400, every=3):
+    """Moves the grapple hub to a world point: corrects until it is close,
+    lets the levers go and checks where it hangs over one swing. The arm
+    gives a little when let go, so each release learns by how much and the
+    next approach aims that far the other way."""
+    ticks = 0
+    give = [0.0, 0.0, 0.0]
+    while ticks < max_ticks:
+        aim = [target[i] - give[i] for i in range(3)]
+        if crane_levers_toward(sim, aim) < tolerance * 0.5:
+            released = sim.pose("grapple").pos
+            for name in ("rotate", "extend", "elevate"):
+                sim.post("leverUp leverNr=%d" % TRUCK_LEVERS[name])
+            ticks += 60
+            rest = hub_rest_point(sim)
+            if math.dist(rest, target) < tolerance * 0.6:
+                return True
+            give = [rest[i] - released[i] for i in range(3)]
+            continue
+        if sim.step(every):
+            return False
+        ticks += every
+    return False
+
+
+def tip_dump_truck(sim, angle, max_ticks=1200, every=5):
+    """Raises the dump truck's bed until its hinge reads at least angle
+    radians, then lets the lever go."""
+    for _ in range(0, max_ticks, every):
+        if sim.joint("dumpTruck", "bed") >= angle:
+            sim.post("leverUp leverNr=%d" % DUMPTRUCK_BED_LEVER)
+            return True
+        lever(sim, DUMPTRUCK_BED_LEVER, 1.0)
+        if sim.step(every):
+            return sim.joint("dumpTruck", "bed") >= angle
+    return False

@@ -1,0 +1,70 @@
+"""Each primitive against the real simulator on a machine yard."""
+
+import math
+import unittest
+
+import primitives as P
+from serve_client import Sim
+
+
+class DrivingTest(unittest.TestCase):
+    def check_arrival(self, sim, name, target):
+        p = sim.pose(name)
+        self.assertLess(math.hypot(p.pos[0] - target[0], p.pos[1] - target[1]), 0.5)
+        self.assertLess(p.speed, 0.05)
+
+    def test_the_dump_truck_drives_to_a_point_behind_and_to_its_right(self):
+        with Sim(arena_variant="dumptruck") as sim:
+            self.assertTrue(P.drive_to(sim, "dumpTruck", (4, -3)))
+            self.check_arrival(sim, "dumpTruck", (4, -3))
+
+    def test_the_fork_lift_turns_round_to_a_point_behind_it(self):
+        with Sim(arena_variant="forklift") as sim:
+            self.assertTrue(P.drive_to(sim, "forkLift", (-3, 3)))
+            self.check_arrival(sim, "forkLift", (-3, 3))
+
+    def test_the_skid_loader_steers_by_its_tracks(self):
+        with Sim(arena_variant="skidloader") as sim:
+            self.assertTrue(P.skid_drive_to(sim, (-3, 2)))
+            self.check_arrival(sim, "skidLoader", (-3, 2))
+
+
+class ToolsTest(unittest.TestCase):
+    def test_the_forks_stop_within_their_window_going_up_and_down(self):
+        with Sim(arena_variant="forklift") as sim:
+            for height in (0.3, 0.12):
+                self.assertTrue(P.fork_to_height(sim, height))
+                sim.step(60)  # and they stay there
+                self.assertLess(abs(sim.joint("forkLift", "lift") - height), P.FORK_WINDOW / 2)
+
+    def test_the_dump_truck_tips_its_bed_past_an_angle(self):
+        with Sim(arena_variant="dumptruck") as sim:
+            self.assertTrue(P.tip_dump_truck(sim, 0.6))
+            self.assertGreaterEqual(sim.joint("dumpTruck", "bed"), 0.6)
+
+
+class CraneTest(unittest.TestCase):
+    def test_the_grapple_goes_to_points_around_the_truck_and_hangs_there(self):
+        with Sim(arena_variant="truck") as sim:
+            self.assertIsNone(sim.grasped())
+            for target in ((1.2, 1.0, 0.8), (0.5, -1.2, 1.0), (1.0, 0.0, 1.2), (-0.3, 1.3, 0.9)):
+                self.assertTrue(P.grapple_to(sim, target), target)
+                sim.step(60)  # the arm holds it there
+                self.assertLess(math.dist(P.hub_rest_point(sim), target), 0.1, target)
+
+
+class HelpersTest(unittest.TestCase):
+    def test_a_joint_gets_no_lever_in_its_dead_band_and_at_least_its_least_outside(self):
+        self.assertEqual(P.axis_setting(0.01, 4.0, 0.02, 0.5), 0.0)
+        self.assertEqual(P.axis_setting(-0.05, 4.0, 0.02, 0.5), -0.5)
+        self.assertEqual(P.axis_setting(0.2, 4.0, 0.02, 0.5), 0.8)
+        self.assertEqual(P.axis_setting(3.0, 4.0, 0.02, 0.5), 1.0)
+
+    def test_angles_wrap_into_one_turn(self):
+        self.assertAlmostEqual(P.wrap(3 * math.pi / 2), -math.pi / 2)
+        self.assertAlmostEqual(P.wrap(-3 * math.pi / 2), math.pi / 2)
+        self.assertAlmostEqual(P.wrap(0.25), 0.25)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,4 +1,5 @@
-# Replays one solution script in the simulator and expects the level won.
+# Replays one solution script in the simulator and expects the level won;
+# with -DWRONGWAY=ON it replays a wrong way and expects no win instead.
 # The script's "# ticks N" line says how long to run (default 36000).
 file(STRINGS ${SCRIPT} header REGEX "^# ticks [0-9]+")
 set(ticks 36000)
@@ -9,6 +10,12 @@ execute_process(COMMAND ${SIM} --level ${LEVEL} --ticks ${ticks} --script ${SCRI
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "simulator failed (${rc}):\n${out}${err}")
+endif()
+if(WRONGWAY)
+  if(out MATCHES "endGame win=1")
+    message(FATAL_ERROR "level ${LEVEL} won by the wrong way ${SCRIPT}:\n${out}")
+  endif()
+  return()
 endif()
 if(NOT out MATCHES "endGame win=1 level=${LEVEL} ")
   message(FATAL_ERROR "level ${LEVEL} not won by ${SCRIPT}:\n${out}")

@@ -1,0 +1,39 @@
+#include "tools/solver/drivers.h"
+
+#include <cstring>
+
+#include "tools/solver/solver.h"
+#include "tools/solver/truck_kit.h"
+
+namespace {
+
+const float ARRIVED = 0.6f;  // metres: close enough to turn for the next point
+
+const DriverEntry DRIVERS[] = {
+    {20, "canal", drive_canal,
+     "# Canal: cross the rails at the level crossing, take the slipway into\n"
+     "# the bed, seat the risers and lay the girders, then pull the lever.\n"},
+    {20, "canal-ramlever", drive_canalRamLever,
+     "# Canal the lazy way: over the crossing and straight into the lever,\n"
+     "# with the bridge unbuilt. The train must not get across.\n"},
+    {23, "powerlift", drive_powerlift,
+     "# Powerlift: lift off, swing the hook down, catch the mast's top bar,\n"
+     "# carry it over the river, stand it on its footings, fly home and land.\n"},
+};
+
+}  // namespace
+
+const DriverEntry* solver_driver(int level, const char* name) {
+    for (const DriverEntry& d : DRIVERS)
+        if (d.level == level && (!name || !strcmp(d.name, name))) return &d;
+    return nullptr;
+}
+
+bool followRoute(const Waypoint* route, int count, int* leg) {
+    while (*leg < count) {
+        const Waypoint& w = route[*leg];
+        if (truck_goTo(w.x, w.y, w.speed) > ARRIVED) return true;
+        ++*leg;
+    }
+    return false;
+}

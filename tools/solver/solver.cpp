@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 #include "bus/bus.h"
 #include "tools/solver/solver_run.h"
@@ -13,17 +14,19 @@ namespace {
 
 std::vector<std::string>* recorded = nullptr;
 long worldTick = 0, firstTick = 0;
-std::string heldSteer, heldAccel;
+std::map<std::string, std::string> held;
 
-// The wheel and pedal stay where a hand leaves them, so posting the same
-// setting again changes nothing and is left out of the recording.
+// A wheel, pedal, lever or stick stays where a hand leaves it, so posting
+// the same setting of the same control again changes nothing and is left
+// out of the recording. A control is the text before its values.
 bool alreadyHeld(const char* text) {
-    std::string* held = !strncmp(text, "steer ", 6)           ? &heldSteer
-                        : !strncmp(text, "accelcontrol ", 13) ? &heldAccel
-                                                              : nullptr;
-    if (!held) return false;
-    if (*held == text) return true;
-    *held = text;
+    std::string t(text);
+    size_t values = t.find(" setting=");
+    if (values == std::string::npos) values = t.find(" x=");
+    if (values == std::string::npos) return false;
+    std::string& last = held[t.substr(0, values)];
+    if (last == t) return true;
+    last = t;
     return false;
 }
 
@@ -33,8 +36,7 @@ void solver_begin(std::vector<std::string>* lines, long delay) {
     recorded = lines;
     firstTick = delay;
     worldTick = 0;
-    heldSteer.clear();
-    heldAccel.clear();
+    held.clear();
 }
 
 void solver_setTick(long tick) { worldTick = tick; }

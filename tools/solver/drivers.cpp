@@ -11,8 +11,9 @@ const float ARRIVED = 0.6f;  // metres: close enough to turn for the next point
 
 const DriverEntry DRIVERS[] = {
     {20, "canal", drive_canal,
-     "# Canal: cross the rails at the level crossing, take the slipway into\n"
-     "# the bed, seat the risers and lay the girders, then pull the lever.\n"},
+     "# Canal, the way in: round onto the level crossing, over the rails and\n"
+     "# down the slipway into the bed. The crane work (risers into the\n"
+     "# sockets, girders onto the risers) is not driven yet: no win.\n"},
     {20, "canal-ramlever", drive_canalRamLever,
      "# Canal the lazy way: over the crossing and straight into the lever,\n"
      "# with the bridge unbuilt. The train must not get across.\n"},

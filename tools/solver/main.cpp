@@ -1,6 +1,6 @@
 // quorvel-solve: runs a level's closed-loop driver headless and writes what
 // it posted as a solution script, with the ticks the replay needs.
-//   quorvel-solve --level N [--driver NAME] [--out FILE] [--delay TICKS] [--ticks MAX]
+//   quorvel-solve --level N [--driver NAME] [--out FILE] [--delay TICKS] [--ticks MAX] [--verbose]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,17 +41,24 @@ int main(int argc, char** argv) {
     long delay = 0, maxTicks = 60 * 60 * 20;
     const char* out = nullptr;
     const char* name = nullptr;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (!strcmp(argv[i], "--level"))
-            level = atoi(argv[i + 1]);
-        else if (!strcmp(argv[i], "--out"))
-            out = argv[i + 1];
-        else if (!strcmp(argv[i], "--delay"))
-            delay = atol(argv[i + 1]);
-        else if (!strcmp(argv[i], "--ticks"))
-            maxTicks = atol(argv[i + 1]);
-        else if (!strcmp(argv[i], "--driver"))
-            name = argv[i + 1];
+    for (int i = 1; i < argc; i++) {
+        const char* a = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : "";
+        if (!strcmp(a, "--verbose")) {
+            solver_setVerbose(true);
+            continue;
+        }
+        if (!strcmp(a, "--level"))
+            level = atoi(value);
+        else if (!strcmp(a, "--out"))
+            out = value;
+        else if (!strcmp(a, "--delay"))
+            delay = atol(value);
+        else if (!strcmp(a, "--ticks"))
+            maxTicks = atol(value);
+        else if (!strcmp(a, "--driver"))
+            name = value;
+        i++;
     }
     const DriverEntry* d = solver_driver(level, name);
     if (!d) {

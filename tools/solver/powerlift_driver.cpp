@@ -4,7 +4,6 @@
 // slowly until the mast stands and the hook lets go, and home to the pad.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "tools/solver/drivers.h"
@@ -34,7 +33,7 @@ const int HOMEWARD = 8;
 void next(long tick) {
     phase++;
     phaseStart = tick;
-    if (getenv("SOLVER_DEBUG")) fprintf(stderr, "phase %d at %ld\n", phase, tick);
+    if (solver_verbose()) fprintf(stderr, "phase %d at %ld\n", phase, tick);
 }
 
 DynamicWorldObj* mast() {
@@ -46,7 +45,7 @@ DynamicWorldObj* mast() {
 bool hookHolds(SkyCrane* c) { return c->hookHinge && dJointGetBody(c->hookHinge, 0); }
 
 void debug(long tick) {
-    if (!getenv("SOLVER_DEBUG") || tick % 100) return;
+    if (!solver_verbose() || tick % 100) return;
     SkyCrane* c = sky_crane();
     DynamicWorldObj* m = mast();
     const dReal* h = dBodyGetPosition(c->hook->body);

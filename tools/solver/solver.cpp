@@ -14,6 +14,7 @@ namespace {
 
 std::vector<std::string>* recorded = nullptr;
 long worldTick = 0, firstTick = 0;
+bool verbose = false;
 std::map<std::string, std::string> held;
 
 // A wheel, pedal, lever or stick stays where a hand leaves it, so posting
@@ -42,6 +43,9 @@ void solver_begin(std::vector<std::string>* lines, long delay) {
 void solver_setTick(long tick) { worldTick = tick; }
 
 long solver_tick() { return worldTick - firstTick; }
+
+bool solver_verbose() { return verbose; }
+void solver_setVerbose(bool on) { verbose = on; }
 
 // As the simulator replays it: a wheel or pedal setting is a hand holding
 // the control, everything else goes onto the bus as it stands.

@@ -21,7 +21,8 @@ struct DriverEntry {
 // Posts one player message now and records it at the current tick.
 void solver_post(const char* text);
 void solver_postf(const char* format, ...);
-long solver_tick();  // ticks since the driver's first input
+long solver_tick();     // ticks since the driver's first input
+bool solver_verbose();  // --verbose: drivers report their phases on stderr
 
 // The level's driver of that name; with name null, the level's solution.
 const DriverEntry* solver_driver(int level, const char* name);

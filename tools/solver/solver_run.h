@@ -7,3 +7,4 @@
 // Starts recording into lines; the driver's first tick is world tick delay.
 void solver_begin(std::vector<std::string>* lines, long delay);
 void solver_setTick(long worldTick);
+void solver_setVerbose(bool on);

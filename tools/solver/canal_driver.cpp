@@ -2,10 +2,13 @@
 // into the canal bed. The crane's part of the job is still to be driven: the
 // boom reaches 1.93 m from the slew axis held straight out at its own height.
 #include <cmath>
+#include <cstdio>
 
+#include "tools/solver/crane_kit.h"
 #include "tools/solver/drivers.h"
 #include "tools/solver/solver.h"
 #include "tools/solver/truck_kit.h"
+#include "vehicles/crane.h"
 #include "world/levels/level20_canal.h"
 
 namespace {
@@ -43,4 +46,48 @@ bool drive_canalRamLever(long) {
 bool drive_canal(long) {
     if (!followRoute(ROUTE, sizeof ROUTE / sizeof ROUTE[0], &leg)) return truck_stop(), true;
     return true;
+}
+
+namespace {
+
+int step = 0;
+long stepStart = 0;
+
+void nextStep(long tick) {
+    step++;
+    stepStart = tick;
+}
+
+}  // namespace
+
+// Reach at the riser pile: park 1.3 m south of the row and hold the grapple
+// over the first riser's handles; with --verbose it reports the boom's
+// extension left to spare there.
+bool drive_canalReach(long tick) {
+    const float rx = RISERS_X, ry = RISERS_Y, handles = BANK_Z + RISER_HEIGHT + 0.05f;
+    CraneState s;
+    switch (step) {
+        case 0: {
+            static const Waypoint PARK[] = {{-13.5f, 2.2f, 1.0f}, {rx - 0.2f, 2.2f, 0.6f}};
+            static int leg = 0;
+            if (!followRoute(PARK, 2, &leg) && truck_stop()) nextStep(tick);
+            return true;
+        }
+        case 1:
+            truck_stop();
+            if (crane_reach(rx, ry, handles + 0.6f) < 0.03f && tick - stepStart > 120)
+                nextStep(tick);
+            return true;
+        case 2:
+            if (crane_reach(rx, ry, handles + 0.2f) < 0.02f && tick - stepStart > 120)
+                nextStep(tick);
+            return true;
+        default:
+            crane_stop();
+            if (solver_verbose() && crane_state(&s))
+                fprintf(stderr,
+                        "over the riser's handles: extension %.3f of %.3f, %.3f m to spare\n",
+                        s.extend, CRANE_EXTEND_LOCK_MAX, CRANE_EXTEND_LOCK_MAX - s.extend);
+            return false;
+    }
 }

@@ -52,6 +52,9 @@ namespace {
 
 int step = 0;
 long stepStart = 0;
+const float GRIP_ABOVE = 0.1f;    // the hub over the handles when the claws close
+const float LOWER_STEP = 0.001f;  // metres a tick: slow enough not to knock the riser
+float lowering = BANK_Z + RISER_HEIGHT + 0.05f + 0.6f;
 
 void nextStep(long tick) {
     step++;
@@ -60,10 +63,11 @@ void nextStep(long tick) {
 
 }  // namespace
 
-// Reach at the riser pile: park 1.3 m south of the row and hold the grapple
-// over the first riser's handles; with --verbose it reports the boom's
-// extension left to spare there.
-bool drive_canalReach(long tick) {
+// The first riser picked from the pile: park 1.3 m south of the row, the
+// claws up and over it opened, lowered slowly to just above the handles,
+// closed and lifted. With --verbose it reports the boom's extension left
+// to spare while gripping, and whether the lift holds the riser.
+bool drive_canalPickRiser(long tick) {
     const float rx = RISERS_X, ry = RISERS_Y, handles = BANK_Z + RISER_HEIGHT + 0.05f;
     CraneState s;
     switch (step) {
@@ -73,21 +77,38 @@ bool drive_canalReach(long tick) {
             if (!followRoute(PARK, 2, &leg) && truck_stop()) nextStep(tick);
             return true;
         }
-        case 1:
+        case 1:  // up short of the pile first, so the swing out passes over it
             truck_stop();
-            if (crane_reach(rx, ry, handles + 0.6f) < 0.03f && tick - stepStart > 120)
-                nextStep(tick);
+            if (crane_reach(rx, ry - 0.6f, handles + 0.6f) < 0.05f) nextStep(tick);
             return true;
         case 2:
-            if (crane_reach(rx, ry, handles + 0.2f) < 0.02f && tick - stepStart > 120)
+            crane_grip(1);
+            if (crane_reach(rx, ry, handles + 0.6f) < 0.03f && tick - stepStart > 150)
                 nextStep(tick);
+            return true;
+        case 3:  // down slowly, the claws open, to just above the handles
+            crane_grip(0);
+            lowering = fmaxf(lowering - LOWER_STEP, handles + GRIP_ABOVE);
+            crane_reach(rx, ry, lowering);
+            if (lowering <= handles + GRIP_ABOVE && tick - stepStart > 200) nextStep(tick);
+            return true;
+        case 4:
+            crane_grip(-1);
+            crane_reach(rx, ry, handles + GRIP_ABOVE);
+            if (solver_verbose() && tick == stepStart + 1 && crane_state(&s))
+                fprintf(stderr, "gripping the riser: extension %.3f of %.3f, %.3f m to spare\n",
+                        s.extend, CRANE_EXTEND_LOCK_MAX, CRANE_EXTEND_LOCK_MAX - s.extend);
+            if (tick - stepStart > 150) nextStep(tick);
+            return true;
+        case 5:
+            crane_grip(0);
+            crane_reach(rx, ry, handles + 0.6f);
+            if (tick - stepStart > 240) nextStep(tick);
             return true;
         default:
             crane_stop();
             if (solver_verbose() && crane_state(&s))
-                fprintf(stderr,
-                        "over the riser's handles: extension %.3f of %.3f, %.3f m to spare\n",
-                        s.extend, CRANE_EXTEND_LOCK_MAX, CRANE_EXTEND_LOCK_MAX - s.extend);
+                fprintf(stderr, "lifted: %s\n", s.grasped ? "the riser is held" : "nothing held");
             return false;
     }
 }

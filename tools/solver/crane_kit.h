@@ -3,7 +3,7 @@
 // straight (bend at rest), slewing, elevating and extending.
 #pragma once
 
-struct WorldObj;
+class WorldObj;
 
 struct CraneState {
     float slew, elevate, bend, extend;  // joint positions

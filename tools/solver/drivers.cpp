@@ -17,7 +17,8 @@ const DriverEntry DRIVERS[] = {
     {20, "canal-ramlever", drive_canalRamLever,
      "# Canal the lazy way: over the crossing and straight into the lever,\n"
      "# with the bridge unbuilt. The train must not get across.\n"},
-    {20, "canal-reach", drive_canalReach, "# Canal: the crane held over the riser pile.\n"},
+    {20, "canal-pickriser", drive_canalPickRiser,
+     "# Canal: the first riser picked from the pile.\n"},
     {23, "powerlift", drive_powerlift,
      "# Powerlift: lift off, swing the hook down, catch the mast's top bar,\n"
      "# carry it over the river, stand it on its footings, fly home and land.\n"},

@@ -10,6 +10,6 @@ bool followRoute(const Waypoint* route, int count, int* leg);
 
 bool drive_canal(long tick);
 bool drive_canalRamLever(long tick);
-bool drive_canalReach(long tick);
+bool drive_canalPickRiser(long tick);
 bool drive_powerlift(long tick);
 bool drive_powerliftLandOnly(long tick);

@@ -82,8 +82,8 @@ protected:
         dBodyEnable(o->body);
         o->update(0);
     }
-    // Moves a body and every body jointed to it by the same offset.
-    void shiftAssembly(dBodyID root, dReal dx, dReal dy, dReal dz) {
+    // A body and every body jointed to it, directly or through others.
+    std::vector<dBodyID> assemblyBodies(dBodyID root) {
         std::vector<dBodyID> seen{root};
         for (size_t k = 0; k < seen.size(); k++) {
             for (int j = 0; j < dBodyGetNumJoints(seen[k]); j++) {
@@ -97,10 +97,31 @@ protected:
                 }
             }
         }
-        for (dBodyID b : seen) {
+        return seen;
+    }
+    // Moves a body and every body jointed to it by the same offset.
+    void shiftAssembly(dBodyID root, dReal dx, dReal dy, dReal dz) {
+        for (dBodyID b : assemblyBodies(root)) {
             const dReal* p = dBodyGetPosition(b);
             dBodySetPosition(b, p[0] + dx, p[1] + dy, p[2] + dz);
             dBodySetLinearVel(b, 0, 0, 0);
+            dBodyEnable(b);
+        }
+    }
+    // Turns a body and every body jointed to it about z through the root.
+    void turnAssembly(dBodyID root, dReal angle) {
+        const dReal* c = dBodyGetPosition(root);
+        const dReal cx = c[0], cy = c[1], co = cos(angle), si = sin(angle);
+        dMatrix3 turn, turned;
+        dRFromAxisAndAngle(turn, 0, 0, 1, angle);
+        for (dBodyID b : assemblyBodies(root)) {
+            const dReal* p = dBodyGetPosition(b);
+            dReal dx = p[0] - cx, dy = p[1] - cy;
+            dBodySetPosition(b, cx + co * dx - si * dy, cy + si * dx + co * dy, p[2]);
+            dMultiply0_333(turned, turn, dBodyGetRotation(b));
+            dBodySetRotation(b, turned);
+            dBodySetLinearVel(b, 0, 0, 0);
+            dBodySetAngularVel(b, 0, 0, 0);
             dBodyEnable(b);
         }
     }
@@ -441,6 +462,32 @@ TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {
     EXPECT_LT(poseOf(train).x, -14.0f);
 }
 
+TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {
+    using namespace canal;
+    build(20);
+    DynamicWorldObj* truck = wld_truck();
+    ASSERT_NE(truck, nullptr);
+    run(30);
+    // Square onto the crossing from the north, facing south.
+    const dReal* p = at(truck);
+    shiftAssembly(truck->body, (CROSSING_X0 + CROSSING_X1) / 2 - p[0], 3.0 - p[1], 0.02);
+    turnAssembly(truck->body, -M_PI / 2);
+    for (dReal pedal : {0.5, -0.5}) {
+        for (int i = 0; i < 60 * 9; i++) {
+            postMessage(pedal > 0 ? "accelcontrol setting=0.5" : "accelcontrol setting=-0.5");
+            run(1);
+        }
+        Pose t = poseOf(truck);
+        if (pedal > 0)
+            EXPECT_LT(t.y, -2.5f) << "stopped at the rails";
+        else
+            EXPECT_GT(t.y, 2.5f) << "stopped at the rails on the way back";
+        EXPECT_GT(t.upright, 0.95f);
+        EXPECT_NEAR(t.x, (CROSSING_X0 + CROSSING_X1) / 2, 0.4f);
+    }
+    EXPECT_EQ(endGames, 0);
+}
+
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {
     build(20);
     TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
@@ -511,11 +558,42 @@ TEST_F(LevelsC, PowerliftMastAtTheSiteLetsGoAndTheCraneHomeWins) {
     SkyCrane* crane = dynamic_cast<SkyCrane*>(named("skyCrane")[0]);
     DynamicWorldObj* mast = named("powermast")[0];
     run(240);
-    teleport(mast, SITE_X, SITE_Y, 5.003);
+    teleport(mast, SITE_X, SITE_Y, SITE_TOP + 5.003);
     run(60);
     EXPECT_EQ(dJointGetBody(crane->hookHinge, 0), nullptr);
     run(120);
     EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsC, PowerliftMastHeldAboveTheSiteIsNotLetGo) {
+    using namespace powerlift;
+    build(23);
+    SkyCrane* crane = dynamic_cast<SkyCrane*>(named("skyCrane")[0]);
+    DynamicWorldObj* mast = named("powermast")[0];
+    run(240);
+    // Hanging 0.15 m over its footings, as a hook would hold it.
+    for (int i = 0; i < 60; i++) {
+        teleport(mast, SITE_X, SITE_Y, SITE_TOP + 5.15);
+        run(1);
+    }
+    EXPECT_NE(dJointGetBody(crane->hookHinge, 0), nullptr);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsC, PowerliftMastStandsOnThePlateauAnywhereTheHookLetsGo) {
+    using namespace powerlift;
+    for (int corner = 0; corner < 4; corner++) {
+        build(23);
+        DynamicWorldObj* mast = named("powermast")[0];
+        const dReal x = SITE_X + (corner % 2 ? 3.9 : -3.9), y = SITE_Y + (corner / 2 ? 3.9 : -3.9);
+        teleport(mast, x, y, SITE_TOP + 5.003, 0.4 * corner);
+        run(120);
+        Pose p = poseOf(mast);
+        EXPECT_GT(p.upright, 0.99f) << corner;
+        EXPECT_GT(p.z, 10.85f) << corner;  // on the plateau, not tipped off its edge
+        EXPECT_LT(p.z, 11.0f) << corner;
+        wld_destroy();
+    }
 }
 
 // ------------------------------------------------------------------ yukon

@@ -32,6 +32,29 @@ void seat(Mesh& m, float x) {
                  SEAT_Z + 0.05f, YELLOW);
 }
 
+// A ramp whose slope runs across the railway: its side outline is given in
+// (y, z) and it is extruded along x from x0 to x1.
+void rampAcross(Mesh& m, float x0, float x1, const std::vector<Vec2>& outlineYZ, Vec3 c) {
+    Mesh r = extrude(outlineYZ, x1 - x0);
+    rotate(r, {1, 0, 0}, 1.5707964f);  // outline y -> z, extrusion -> -y
+    rotate(r, {0, 0, 1}, 1.5707964f);  // outline x -> y, extrusion -> x
+    append(m, translate(r, (x0 + x1) / 2, 0, 0), c);
+}
+
+// Planks level with the rail heads, so that a wheel meets no kerb, with a
+// flangeway beside each rail's inner and outer face.
+void levelCrossing(Mesh& m) {
+    const float x0 = CROSSING_X0, x1 = CROSSING_X1;
+    const float gap = RAIL_WIDTH / 2 + FLANGEWAY;
+    slab(m, x0, x1, -RAIL_Y + gap, RAIL_Y - gap, BANK_Z, RAIL_HEAD, WOOD);
+    for (int s = -1; s <= 1; s += 2) {
+        float inner = s * (RAIL_Y + gap), outer = s * CROSSING_DECK_Y;
+        slab(m, x0, x1, fminf(inner, outer), fmaxf(inner, outer), BANK_Z, RAIL_HEAD, WOOD);
+        float foot = s * (CROSSING_DECK_Y + CROSSING_RAMP);
+        rampAcross(m, x0, x1, {{outer, BANK_Z}, {foot, BANK_Z}, {outer, RAIL_HEAD}}, CONCRETE);
+    }
+}
+
 void pillar(Mesh& m, float x) {
     slab(m, x - PILLAR_HALF_X, x + PILLAR_HALF_X, -PILLAR_HALF_Y, PILLAR_HALF_Y, BED_Z, PILLAR_TOP,
          STONE);
@@ -57,6 +80,7 @@ QUORVEL_MODEL(canal_terrain) {
     // The banks' rails run out onto the seats to meet the girders' ends.
     rails(m, WEST_X, SUPPORT_X[0] - 0.01f);
     rails(m, SUPPORT_X[3] + 0.01f, EAST_X);
+    levelCrossing(m);
     seat(m, SUPPORT_X[0]);
     seat(m, SUPPORT_X[3]);
     pillar(m, SUPPORT_X[1]);

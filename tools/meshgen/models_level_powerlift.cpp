@@ -20,21 +20,24 @@ QUORVEL_MODEL(powerlift_terrain) {
     mark(m, PAD_X - 1.0f, PAD_X - 0.7f, PAD_Y - 1.2f, PAD_Y + 1.2f, PAD_TOP, PAINT);
     mark(m, PAD_X + 0.7f, PAD_X + 1.0f, PAD_Y - 1.2f, PAD_Y + 1.2f, PAD_TOP, PAINT);
     mark(m, PAD_X - 0.7f, PAD_X + 0.7f, PAD_Y - 0.15f, PAD_Y + 0.15f, PAD_TOP, PAINT);
-    // The site's footings, flush with the plain, and the mast's waiting spot.
+    // The site's plateau with its footings flush on top, and the mast's
+    // waiting spot.
+    slab(m, SITE_X - SITE_HALF, SITE_X + SITE_HALF, SITE_Y - SITE_HALF, SITE_Y + SITE_HALF, 0,
+         SITE_TOP, ROCK);
     for (int sx = -1; sx <= 1; sx += 2)
         for (int sy = -1; sy <= 1; sy += 2) {
             float x = SITE_X + sx * FOOTING_OFFSET, y = SITE_Y + sy * FOOTING_OFFSET;
-            mark(m, x - 0.6f, x + 0.6f, y - 0.6f, y + 0.6f, 0, CONCRETE);
+            mark(m, x - 0.6f, x + 0.6f, y - 0.6f, y + 0.6f, SITE_TOP, CONCRETE);
         }
-    markFrame(m, SITE_X - 3.5f, SITE_X + 3.5f, SITE_Y - 3.5f, SITE_Y + 3.5f, 0, 0.1f, YELLOW);
+    markFrame(m, SITE_X - 3.5f, SITE_X + 3.5f, SITE_Y - 3.5f, SITE_Y + 3.5f, SITE_TOP, 0.1f, YELLOW);
     markFrame(m, MAST_X - 3.4f, MAST_X + 3.4f, MAST_Y - 3.4f, MAST_Y + 3.4f, 0, 0.1f, PAINT);
 }
 
 QUORVEL_MODEL(powerlift_scenery) {
     Mesh& m = model.mesh;
-    // The old line: towers marching west from the site.
+    // The old line: towers marching west from the site, clear of its plateau.
     for (int i = 1; i <= 3; i++) {
-        float x = SITE_X - 10.0f * i;
+        float x = SITE_X - SITE_HALF - 2.0f - 8.0f * (i - 1);
         for (int sx = -1; sx <= 1; sx += 2)
             for (int sy = -1; sy <= 1; sy += 2)
                 strut(m, {x + 1.8f * sx, SITE_Y + 1.8f * sy, 0}, {x + 0.5f * sx, SITE_Y + 0.5f * sy, 9.0f},

@@ -31,5 +31,12 @@ const float RISERS_X = -12.0f, RISERS_Y = 3.5f;
 const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
+// The level crossing over the west bank's rails, west of where the train
+// ever runs: a deck flush with the rail heads, flangeways beside each rail,
+// and a ramp up from the bank on either side.
+const float CROSSING_X0 = -21.5f, CROSSING_X1 = -19.0f;
+const float FLANGEWAY = 0.05f;
+const float CROSSING_DECK_Y = 1.0f;  // the deck's outer edges, at +-
+const float CROSSING_RAMP = 1.2f;    // each ramp's run; it rises 0.2 m
 
 }  // namespace canal

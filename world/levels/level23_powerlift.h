@@ -1,6 +1,6 @@
 // The river crossing, shared by its terrain shape and its builder: the base
 // on a mesa with the sky crane's pad, the power mast standing below it, the
-// river, and across it the mast's footings near (-47, 8).
+// river, and across it the mast's footings on a plateau near (-47, 8).
 #pragma once
 
 namespace powerlift {
@@ -13,6 +13,13 @@ const float RIVER_X0 = -35.0f, RIVER_X1 = -26.0f;
 const float RIVER_BED = -3.0f, WATER_Z = -1.2f;
 const float SITE_X = -47.0f, SITE_Y = 8.0f;
 const float FOOTING_OFFSET = 2.5f;  // the mast's feet, at +- in x and y
+// The site is a plateau whose top stands a mast's body at z 10.9, just under
+// the 11 m at which the hook lets go; a mast still hanging from the hook is
+// higher than that until its feet are within 0.1 m of the footings. The
+// plateau runs past the 4 m release square by more than the mast's half
+// footprint (3 m), so wherever the hook lets go the mast stands on it.
+const float SITE_TOP = 5.9f;
+const float SITE_HALF = 7.5f;
 const float MAST_X = -12.0f, MAST_Y = -20.0f;
 const float HALF_Y = 45.0f, WEST_X = -70.0f, EAST_X = 20.0f, DEEP_Z = -4.0f;
 

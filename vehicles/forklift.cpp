@@ -30,7 +30,7 @@ const dReal TILT_ANCHOR[3] = {0.79, 0, 0.15};
 const dReal TOP_SPEED = 14, DRIVE_LAG = 0.05, HOLD_FORCE = 0.35;
 const dReal STEER_RANGE = 0.8, STEER_GAIN = 20, STEER_ERROR_MAX = 0.3;
 const dReal STEER_FORCE = 5.0, STEER_STOP = 0.85;
-const dReal LEVER_GAIN = 0.25, LEVER_FORCE = 3.0;
+const dReal LEVER_GAIN = 0.25, LEVER_FORCE = 3.0, REST_FORCE = 0.6;
 const float RELEASED = 0.001f;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
@@ -283,14 +283,15 @@ vec3f ForkLift::getPosition() { return arm->getPosition(); }
 // (the physics library's rule for a powered joint at a limit), many times
 // the weight it carries, and the soft stop gives: released tines would sink
 // millimetres below where they were let go. So while a lever rests its motor
-// lets go. The carriage then rests on the low stop under it; the mast, which
-// a load can tip either way, is held between both stops at its angle.
+// lets go: the mast is held between both stops at its angle; the lift keeps
+// a fifth of its force, enough that tines driven into a pallet do not ride
+// up on it, too little to sink them into the stop they rest on.
 void ForkLift::control(const char* tag, float s) {
     bool released = fabsf(s) < RELEASED;
     dReal force = released ? 0 : LEVER_FORCE;
     if (!strcmp(tag, "elevate")) {
         dJointSetSliderParam(arm->lift, dParamVel, LEVER_GAIN * s);
-        dJointSetSliderParam(arm->lift, dParamFMax, force);
+        dJointSetSliderParam(arm->lift, dParamFMax, released ? REST_FORCE : LEVER_FORCE);
         dBodyEnable(arm->body);
         dBodyEnable(body);
         forklift_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);

@@ -11,7 +11,7 @@ namespace {
 const dReal FLOOR = LOCKDOWN_FLOOR;
 const dReal GATE_X = LOCKDOWN_PIN_X;
 const dReal PIN_Y = LOCKDOWN_PIN_Y;
-const dReal PIN_Z = FLOOR + 0.4;   // a pin's lower end stands on the floor
+const dReal PIN_Z = FLOOR + 0.55;  // a pin's lower end stands on the floor
 const dReal DOOR_Z = FLOOR + 0.3;  // the door's panel rests on the floor
 
 }  // namespace

@@ -7,9 +7,11 @@
 enum { LEVEL_SANDBOX = -1, LEVEL_COUNT = 25, BRIEFING_LINES = 4 };
 
 struct LevelOut;
+struct geomdesc;
 
 // One row of the level table: what the world builds and judges, what the
-// menu shows, and the claw the level's truck carries.
+// menu shows, the claw the level's truck carries and the drawn edge wall
+// that rings its map.
 struct LevelEntry {
     int number;
     const char* name;
@@ -17,6 +19,7 @@ struct LevelEntry {
     void (*build)(LevelOut& out);
     void (*goal)(bool* won, bool* lost);
     int grappleKind;
+    geomdesc* edge;
 };
 // Null for numbers outside -1..24.
 const LevelEntry* levelEntry(int levelNr);

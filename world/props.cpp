@@ -373,9 +373,11 @@ SealPin::SealPin(const dReal pos[3])
     dBodySetLinearDamping(body, 0.03);
     dBodySetAngularDamping(body, 0.06);
     const ShapeSpec s[] = {
-        seal(B(0.26, 0.15, 0.1, 0, 0, 0.4)),
-        seal(BT(0.26, 0.15, 0.1, 0, 0, 0.4, AXIS_Z, M_PI / 3)),
-        seal(shapeCapsule(0.05, 0.7, 0, 0, 0)),
+        // The handle stands 0.4 above the door's top bar when the pin is home,
+        // room for a claw's fingers to close under it.
+        seal(B(0.26, 0.15, 0.1, 0, 0, 0.55)),
+        seal(BT(0.26, 0.15, 0.1, 0, 0, 0.55, AXIS_Z, M_PI / 3)),
+        seal(shapeCapsule(0.05, 1.0, 0, 0, 0)),
     };
     attachShapes(body, this, space, s, count(s));
 }

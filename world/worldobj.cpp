@@ -119,7 +119,7 @@ void setCollision(dGeomID geom, void* owner, unsigned long category, unsigned lo
 // ----------------------------------------------------------- StaticWorldObj
 
 StaticWorldObj::StaticWorldObj(geomdesc* geometry_, geomdesc* collision, const float position[3])
-    : WorldObj("terrain", geometry_), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
+    : WorldObj("terrain", geometry_), edge(nullptr), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
     modelMatrix[12] = position[0];
     modelMatrix[13] = position[1];
     modelMatrix[14] = position[2];
@@ -150,7 +150,7 @@ StaticWorldObj::StaticWorldObj(geomdesc* geometry_, geomdesc* collision, const f
 }
 
 StaticWorldObj::StaticWorldObj(geomdesc* geometry_, const float position[3])
-    : WorldObj("ground", geometry_), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
+    : WorldObj("ground", geometry_), edge(nullptr), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
     modelMatrix[12] = position[0];
     modelMatrix[13] = position[1];
     modelMatrix[14] = position[2];
@@ -160,9 +160,35 @@ StaticWorldObj::StaticWorldObj(geomdesc* geometry_, const float position[3])
 }
 
 StaticWorldObj::~StaticWorldObj() {
+    delete edge;
     if (geom) dGeomDestroy(geom);
     if (meshData) dGeomTriMeshDataDestroy(meshData);
     dSpaceDestroy(space);
     delete[] meshIndices;
     delete[] meshVertices;
+}
+
+void StaticWorldObj::setEdge(geomdesc* edgeGeometry) {
+    delete edge;
+    edge = edgeGeometry ? new WorldObj("edge", edgeGeometry) : nullptr;
+}
+
+void StaticWorldObj::draw(RenderContext& rc) {
+    WorldObj::draw(rc);
+    if (edge) edge->draw(rc);
+}
+
+void StaticWorldObj::drawShadow(RenderContext& rc) {
+    WorldObj::drawShadow(rc);
+    if (edge) edge->drawShadow(rc);
+}
+
+void StaticWorldObj::drawPlain(RenderContext& rc) {
+    WorldObj::drawPlain(rc);
+    if (edge) edge->drawPlain(rc);
+}
+
+void StaticWorldObj::drawEdges(RenderContext& rc) {
+    WorldObj::drawEdges(rc);
+    if (edge) edge->drawEdges(rc);
 }

@@ -52,8 +52,16 @@ public:
     // Ground: an infinite plane at height position[2].
     StaticWorldObj(geomdesc* geometry, const float position[3]);
     ~StaticWorldObj() override;
+    void draw(RenderContext& rc) override;
+    void drawShadow(RenderContext& rc) override;
+    void drawPlain(RenderContext& rc) override;
+    void drawEdges(RenderContext& rc) override;
+    // A second record drawn with the ground and collided apart from its
+    // mesh (the map's edge wall); replaces any earlier one.
+    void setEdge(geomdesc* edgeGeometry);
 
     dGeomID geom;
+    WorldObj* edge;  // owned; null when none
     dSpaceID space;
     dTriMeshDataID meshData;
     int* meshIndices;

@@ -86,11 +86,12 @@ if(longest MATCHES "--ticks takes")
   message(FATAL_ERROR "the largest tick count was refused:\n${longest}")
 endif()
 
-# The soak is seeded: a seed gives the same run; on the parking lot,
-# which has no wall at its edge, seed 1 drives the truck over it and the
-# fall is reported, while seed 2 loses the level early, without a fault.
-run_sim(soakA rcA --level 0 --soak 1 --ticks 3000)
-run_sim(soakB rcB --level 0 --soak 1 --ticks 3000)
+# The soak is seeded: a seed gives the same run; in the truck yard, which
+# has no wall at its edge, seed 1 flings a prong over it and the fall is
+# reported, while on the parking lot seed 2 loses the level early, without
+# a fault.
+run_sim(soakA rcA --arena --arena-variant truck --soak 1 --ticks 3000)
+run_sim(soakB rcB --arena --arena-variant truck --soak 1 --ticks 3000)
 run_sim(soakC rcC --level 0 --soak 2 --ticks 300)
 if(NOT rcA EQUAL 1 OR NOT soakA MATCHES "soak: level 0 seed 1 tick [0-9]+: '[a-z]+' at [-0-9. ]+: fell to z -50")
   message(FATAL_ERROR "soak did not report the fall: rc=${rcA}\n${soakA}")

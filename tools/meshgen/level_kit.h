@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/meshgen/mesh.h"
+#include "world/levels/level_edge.h"
 
 namespace kit {
 
@@ -107,6 +108,16 @@ inline void socket(Mesh& m, float x, float y, float inner, float wall, float z0,
     slab(m, x - o, x + o, y + h, y + o, z0, z1, c);
     slab(m, x - o, x - h, y - h, y + h, z0, z1, c);
     slab(m, x + h, x + o, y - h, y + h, z0, z1, c);
+}
+
+// The wall round the map: four slabs outside the rectangle, from the foot
+// up, so that what is drawn is what the terrain collides.
+inline void edgeWall(Mesh& m, const EdgeWall& e, Vec3 c) {
+    const float T = EDGE_WALL_THICK;
+    slab(m, e.west - T, e.west, e.south - T, e.north + T, e.foot, e.top, c);
+    slab(m, e.east, e.east + T, e.south - T, e.north + T, e.foot, e.top, c);
+    slab(m, e.west, e.east, e.south - T, e.south, e.foot, e.top, c);
+    slab(m, e.west, e.east, e.north, e.north + T, e.foot, e.top, c);
 }
 
 }  // namespace kit

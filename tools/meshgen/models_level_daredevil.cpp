@@ -14,9 +14,12 @@ const Vec3 DUST = {0.80f, 0.62f, 0.42f};
 const Vec3 CLIFF = {0.66f, 0.42f, 0.30f};
 
 void solid(Mesh& m) {
-    slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, DEEP_Z, 0, DUST);
-    slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, DEEP_Z, 0, DUST);
-    slab(m, LIP_X, FAR_X, -HALF_Y, HALF_Y, CANYON_FLOOR - 1, CANYON_FLOOR, CLIFF);
+    // Both sides of the canyon are solid down to below its floor, so that a
+    // racer that falls short cannot pass under the far side.
+    const float BEDROCK = CANYON_FLOOR - 1;
+    slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
+    slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
+    slab(m, LIP_X, FAR_X, -HALF_Y, HALF_Y, BEDROCK, CANYON_FLOOR, CLIFF);
     // The shed: back wall and two side walls, open toward the run-up (+x).
     const float W = SHED_WALL, T = SHED_HEIGHT;
     slab(m, SHED_X0 - W, SHED_X0, SHED_Y0 - W, SHED_Y1 + W, 0, T, WOOD);

@@ -2,16 +2,17 @@
 // seal door whose two pins stand in sockets outside the wall.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
+#include "world/levels/level02_lockdown.h"
 
 using namespace kit;
 
 namespace {
 
-const float FLOOR = -0.7f;
+const float FLOOR = LOCKDOWN_FLOOR;
 const float WALL_TOP = 0.3f;       // low enough for the arm to reach over
 const float GATE_HALF = 0.6f;      // the gate opening, |y| < 0.6
 const float WEST = -9.0f, NORTH = 3.0f;
-const float PIN_X = 0.12f, PIN_Y = 0.7f;  // where the door's eyelets are
+const float PIN_X = LOCKDOWN_PIN_X, PIN_Y = LOCKDOWN_PIN_Y;
 const float STAPLE_Z[2] = {FLOOR + 0.22f, FLOOR + 0.5f};  // between the eyelets
 
 }  // namespace

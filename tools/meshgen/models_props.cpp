@@ -332,9 +332,9 @@ QUORVEL_MODEL(riser11) { riser(model, 1.1f); }
 QUORVEL_MODEL(riser) { riser(model, 0.7f); }
 
 QUORVEL_MODEL(sealpin) {
-    addBox(model, 0.26f, 0.15f, 0.1f, {0, 0, 0.4f}, BRASS);
-    addBox(model, 0.26f, 0.15f, 0.1f, {0, 0, 0.4f}, shade(BRASS, 0.9f), Z, 1.047198f);
-    append(model.mesh, capsule(0.05f, 0.7f, 10, 4), IRON);
+    addBox(model, 0.26f, 0.15f, 0.1f, {0, 0, 0.55f}, BRASS);
+    addBox(model, 0.26f, 0.15f, 0.1f, {0, 0, 0.55f}, shade(BRASS, 0.9f), Z, 1.047198f);
+    append(model.mesh, capsule(0.05f, 1.0f, 10, 4), IRON);
 }
 
 QUORVEL_MODEL(sealdoor) {

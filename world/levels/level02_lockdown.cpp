@@ -2,6 +2,7 @@
 // pins standing in sockets outside it. Pull the pins over the wall, push the
 // door out and drive away east.
 #include "geom/records.h"
+#include "world/levels/level02_lockdown.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/goals_query.h"
@@ -10,10 +11,10 @@
 
 namespace {
 
-const dReal FLOOR = -0.7;
-const dReal GATE_X = 0.12;    // just outside the east wall's face at x = 0
-const dReal PIN_Y = 0.7;      // through the door's eyelets
-const dReal PIN_Z = FLOOR + 0.4;   // a pin's lower end stands on the floor
+const dReal FLOOR = LOCKDOWN_FLOOR;
+const dReal GATE_X = LOCKDOWN_PIN_X;
+const dReal PIN_Y = LOCKDOWN_PIN_Y;
+const dReal PIN_Z = FLOOR + 0.55;  // a pin's lower end stands on the floor
 const dReal DOOR_Z = FLOOR + 0.3;  // the door's panel rests on the floor
 
 }  // namespace

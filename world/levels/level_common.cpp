@@ -34,6 +34,25 @@ StaticWorldObj* makeGround(geomdesc* geometry) {
     return ground;
 }
 
+namespace {
+
+void addWallBox(StaticWorldObj* ground, float x0, float x1, float y0, float y1, float z0, float z1) {
+    dGeomID box = dCreateBox(ground->space, x1 - x0, y1 - y0, z1 - z0);
+    dGeomSetPosition(box, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
+    setCollision(box, ground, 0x1, COLLIDE_STATIC);
+}
+
+}  // namespace
+
+void attachEdgeWall(StaticWorldObj* ground, geomdesc* drawn, const EdgeWall& e) {
+    ground->setEdge(drawn);
+    const float T = EDGE_WALL_THICK;
+    addWallBox(ground, e.west - T, e.west, e.south - T, e.north + T, e.foot, e.top);
+    addWallBox(ground, e.east, e.east + T, e.south - T, e.north + T, e.foot, e.top);
+    addWallBox(ground, e.west, e.east, e.south - T, e.south, e.foot, e.top);
+    addWallBox(ground, e.west, e.east, e.north, e.north + T, e.foot, e.top);
+}
+
 DynamicWorldObj* addObject(DynamicWorldObj* obj) {
     if (!wld_addObject(obj)) {
         delete obj;

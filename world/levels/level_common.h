@@ -5,6 +5,7 @@
 #include <ode/ode.h>
 
 #include "render/geomdesc.h"
+#include "world/levels/level_edge.h"
 #include "world/worldobj.h"
 
 struct LevelOut {
@@ -22,6 +23,10 @@ StaticWorldObj* makeTerrain(geomdesc* drawn, geomdesc* collision);
 WorldObj* makeScenery(geomdesc* geometry);
 // The ground plane named "ground" at height 0 (levels 8 and the sandbox).
 StaticWorldObj* makeGround(geomdesc* geometry);
+// The map's edge wall: drawn from its record by the ground, collided by four
+// boxes in the ground's space (they die with it), so that the ground's own
+// mesh, and every contact on it, stays as it was.
+void attachEdgeWall(StaticWorldObj* ground, geomdesc* drawn, const EdgeWall& wall);
 // Appends to the world's object list and returns the object; null when the
 // full list refused it (the object is then deleted).
 template <class T>

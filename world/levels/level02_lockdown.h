@@ -1,0 +1,11 @@
+// The hangar's gate, shared by the terrain model and the construction: the
+// seal door stands outside the east wall, held by two pins through its
+// eyelets and through staples on the wall.
+#pragma once
+
+const float LOCKDOWN_FLOOR = -0.7f;
+// Far enough out from the wall's face (x = 0) that a fully open claw,
+// centred over a pin's handle, keeps its prongs (about 0.33 from its axis)
+// over the apron, more than 0.1 clear of the wall.
+const float LOCKDOWN_PIN_X = 0.45f;
+const float LOCKDOWN_PIN_Y = 0.7f;  // through the door's eyelets

@@ -8,4 +8,7 @@ const float LOCKDOWN_FLOOR = -0.7f;
 // centred over a pin's handle, keeps its prongs (about 0.33 from its axis)
 // over the apron, more than 0.1 clear of the wall.
 const float LOCKDOWN_PIN_X = 0.45f;
+// From the truck resting against the gate wall (x = -0.91) the claw grips
+// the south handle at 0.48 and the north one at 0.23 of the arm's 0.79
+// extension: at least 0.3 m of reach to spare.
 const float LOCKDOWN_PIN_Y = 0.7f;  // through the door's eyelets

@@ -46,27 +46,6 @@ BoxObj* makeBeam(const char* name, geomdesc* g, const dReal pos[3], dReal sx, dR
     return beam;
 }
 
-void setStopParams(dJointID j, void (*set)(dJointID, int, dReal)) {
-    set(j, dParamStopERP, 0.5);
-    set(j, dParamStopCFM, 0.1);
-    set(j, dParamBounce, 0);
-    set(j, dParamFudgeFactor, 0.1);
-    set(j, dParamFMax, 0);
-}
-
-dJointID makeHinge(dBodyID b1, dBodyID b2, const dReal* anchor, dReal ax, dReal ay, dReal az,
-                   dReal lo, dReal hi) {
-    dJointID j = dJointCreateHinge(wld_world(), nullptr);
-    dJointAttach(j, b1, b2);
-    dJointSetHingeAnchor(j, anchor[0], anchor[1], anchor[2]);
-    dJointSetHingeAxis(j, ax, ay, az);
-    dJointSetHingeParam(j, dParamLoStop, lo);
-    dJointSetHingeParam(j, dParamHiStop, hi);
-    dJointSetHingeParam(j, dParamCFM, 0.4);
-    setStopParams(j, dJointSetHingeParam);
-    return j;
-}
-
 dJointID makeAngularMotor(dBodyID b1, dBodyID b2, dReal ay) {
     dJointID j = dJointCreateAMotor(wld_world(), nullptr);
     dJointAttach(j, b1, b2);
@@ -116,15 +95,15 @@ Crane::Crane(const dReal a[3], dSpaceID vehicleSpace, int grappleKind)
     beamB = makeBeam("beamB", vehicle_records.beamB, posB, 0.95, 0.128, 0.128, 1, vehicleSpace);
     beamC = makeBeam("beamC", vehicle_records.beamC, posB, 0.95, 0.098, 0.098, 2, vehicleSpace);
 
-    hingeA = makeHinge(base, beamA->body, posA, 0, 1, 0, 0, CRANE_ELEVATE_MAX);
-    hingeB = makeHinge(beamB->body, beamA->body, posB, 0, -1, 0, CRANE_BEND_MIN, 0);
+    hingeA = vehicle_makeHinge(base, beamA->body, posA, 0, 1, 0, 0, CRANE_ELEVATE_MAX);
+    hingeB = vehicle_makeHinge(beamB->body, beamA->body, posB, 0, -1, 0, CRANE_BEND_MIN, 0);
     sliderC = dJointCreateSlider(wld_world(), nullptr);
     dJointAttach(sliderC, beamC->body, beamB->body);
     dJointSetSliderAxis(sliderC, 1, 0, 0);
     dJointSetSliderParam(sliderC, dParamLoStop, CRANE_EXTEND_MIN);
     dJointSetSliderParam(sliderC, dParamHiStop, CRANE_EXTEND_MAX);
     dJointSetSliderParam(sliderC, dParamCFM, 0.1);
-    setStopParams(sliderC, dJointSetSliderParam);
+    vehicle_setStopParams(sliderC, dJointSetSliderParam);
 
     motorA = makeAngularMotor(base, beamA->body, 1);
     motorB = makeAngularMotor(beamB->body, beamA->body, -1);

@@ -215,7 +215,7 @@ void DumpTruckObj::tilt(float s) {
     dBodyEnable(bed->body);
     dBodyEnable(body);
     dReal high = bed->flatBed ? DUMPTRUCK_FLATBED_MAX : DUMPTRUCK_TIPPER_MAX;
-    forklift_ratchetHinge(bedHinge, s, 0, high);
+    vehicle_ratchetHinge(bedHinge, s, 0, high);
 }
 
 void DumpTruckObj::update(float dt) {

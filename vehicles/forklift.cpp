@@ -31,7 +31,6 @@ const dReal TOP_SPEED = 14, DRIVE_LAG = 0.05, HOLD_FORCE = 0.35;
 const dReal STEER_RANGE = 0.8, STEER_GAIN = 20, STEER_ERROR_MAX = 0.3;
 const dReal STEER_FORCE = 5.0, STEER_STOP = 0.85;
 const dReal LEVER_GAIN = 0.25, LEVER_FORCE = 3.0, REST_FORCE = 0.6;
-const float RELEASED = 0.001f;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
 const BoxSpec CHASSIS_BOXES[2] = {
@@ -68,16 +67,6 @@ const VehicleListener LISTENERS[] = {
     {"cranecontrol", onCraneControl}, {"steer", onSteer}, {"accelcontrol", onAccel}};
 
 }  // namespace
-
-void forklift_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi) {
-    dReal at = clampTo(dJointGetHingeAngle(hinge), lo, hi);
-    dJointSetHingeParam(hinge, dParamLoStop, fabsf(s) < RELEASED ? at : lo);
-}
-
-void forklift_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi) {
-    dReal at = clampTo(dJointGetSliderPosition(slider), lo, hi);
-    dJointSetSliderParam(slider, dParamLoStop, fabsf(s) < RELEASED ? at : lo);
-}
 
 // ------------------------------------------------------------------- parts
 
@@ -287,20 +276,20 @@ vec3f ForkLift::getPosition() { return arm->getPosition(); }
 // a fifth of its force, enough that tines driven into a pallet do not ride
 // up on it, too little to sink them into the stop they rest on.
 void ForkLift::control(const char* tag, float s) {
-    bool released = fabsf(s) < RELEASED;
+    bool released = fabsf(s) < VEHICLE_LEVER_RELEASED;
     dReal force = released ? 0 : LEVER_FORCE;
     if (!strcmp(tag, "elevate")) {
         dJointSetSliderParam(arm->lift, dParamVel, LEVER_GAIN * s);
         dJointSetSliderParam(arm->lift, dParamFMax, released ? REST_FORCE : LEVER_FORCE);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
+        vehicle_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
     } else if (!strcmp(tag, "rotate")) {
         dJointSetHingeParam(tilt, dParamVel, LEVER_GAIN * s);
         dJointSetHingeParam(tilt, dParamFMax, force);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(tilt, s, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
+        vehicle_ratchetHinge(tilt, s, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
         dReal held = dJointGetHingeParam(tilt, dParamLoStop);
         dJointSetHingeParam(tilt, dParamHiStop, released ? held : FORKLIFT_TILT_MAX);
     }

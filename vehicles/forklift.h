@@ -66,10 +66,3 @@ public:
 };
 
 extern ForkLift* forklift_current;  // the fork lift built last; the listeners act on it
-
-// The hold rule the loaders' levers share: released (|s| < 0.001) puts the
-// low stop where the joint stands (clamped to lo..hi), so a load cannot sink
-// while the motor holds still; any other setting frees the whole travel.
-// The high stop is left alone.
-void forklift_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi);
-void forklift_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi);

@@ -29,12 +29,6 @@ class PoliceCarAxle : public AxleObj {
     PoliceCarAxle(const dReal pos[3], dSpaceID space);
 };
 
-// The suspended, unsteerable hinge-2 of the police car and the racer.
-dJointID axle_carJoint(dBodyID chassis, AxleObj* axle);
-// A chassis box turned about the body's y axis by turn.
-dGeomID axle_chassisBox(dBodyID body, void* owner, dSpaceID space, const dReal size[3],
-                        const dReal offset[3], dReal turn);
-
 enum { POLICECAR_AXLES = 2 };  // rear, front
 
 class PoliceCar : public VehicleObj {

@@ -44,7 +44,7 @@ Racer::Racer(const dReal p[3]) : VehicleObj("racer", &geom_racer, wld_world()) {
     for (int i = 0; i < RACER_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_AT[i][0], p[1] + AXLE_AT[i][1], p[2] + AXLE_AT[i][2]};
         axles[i] = new RacerAxle(at, i == RACER_REAR, space);
-        joints[i] = axle_carJoint(body, axles[i]);
+        joints[i] = vehicle_axleJoint(body, axles[i]->body);
         dBodySetAngularDamping(axles[i]->body, AXLE_DAMPING);
     }
 }

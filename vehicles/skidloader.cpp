@@ -208,14 +208,14 @@ void SkidLoader::control(const char* tag, float s) {
         dJointSetHingeParam(armHinge, dParamVel, LEVER_GAIN * s);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(armHinge, s, SKIDLOADER_ARM_MIN, SKIDLOADER_ARM_MAX);
+        vehicle_ratchetHinge(armHinge, s, SKIDLOADER_ARM_MIN, SKIDLOADER_ARM_MAX);
         return;
     }
     if (!strcmp(tag, "bucket")) {
         dJointSetHingeParam(arm->bucketHinge, dParamVel, LEVER_GAIN * s);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(arm->bucketHinge, s, SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX);
+        vehicle_ratchetHinge(arm->bucketHinge, s, SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX);
         return;
     }
     if (!strcmp(tag, "left"))

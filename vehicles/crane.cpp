@@ -129,6 +129,10 @@ Crane::Crane(const dReal a[3], dSpaceID vehicleSpace, int grappleKind)
     dJointSetHingeParam(hingeB, dParamLoStop,
                         clampTo(dJointGetHingeAngle(hingeB), CRANE_BEND_MIN, 0));
     lockSlider(sliderC, true);
+    parts_add(parts, grapple);
+    parts_add(parts, beamA);
+    parts_add(parts, beamB);
+    parts_add(parts, beamC);
     crane_current = this;
 }
 
@@ -184,11 +188,8 @@ void Crane::control(const char* tag, float s) {
 }
 
 void Crane::update(float dt) {
-    if (grapple) grapple->update(dt);
+    parts_update(parts, dt);
     bodyPoseToMatrix(base, modelMatrix);
-    beamA->update(dt);
-    beamB->update(dt);
-    beamC->update(dt);
     float alpha = (float)dJointGetHingeAngle(hingeA);
     float beta = (float)dJointGetHingeAngle(hingeB);
     bool click = false;
@@ -205,22 +206,13 @@ void Crane::update(float dt) {
 
 void Crane::draw(RenderContext& rc) {
     WorldObj::draw(rc);
-    if (grapple) grapple->draw(rc);
-    beamA->draw(rc);
-    beamB->draw(rc);
-    beamC->draw(rc);
+    parts_draw(parts, rc);
 }
 void Crane::drawShadow(RenderContext& rc) {
     WorldObj::drawShadow(rc);
-    if (grapple) grapple->drawShadow(rc);
-    beamA->drawShadow(rc);
-    beamB->drawShadow(rc);
-    beamC->drawShadow(rc);
+    parts_drawShadow(parts, rc);
 }
 void Crane::drawEdges(RenderContext& rc) {
     WorldObj::drawEdges(rc);
-    if (grapple) grapple->drawEdges(rc);
-    beamA->drawEdges(rc);
-    beamB->drawEdges(rc);
-    beamC->drawEdges(rc);
+    parts_drawEdges(parts, rc);
 }

@@ -66,4 +66,3 @@ void TrainObj::launch(const dReal v[3]) {
     for (TrainAxle* a : axles) dBodyEnable(a->body);
     dBodySetLinearVel(body, v[0], v[1], v[2]);
 }
-

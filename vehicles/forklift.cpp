@@ -88,13 +88,14 @@ ForkLiftCarriage::ForkLiftCarriage(const dReal pos[3], dSpaceID space)
 }
 
 ForkLiftArm::ForkLiftArm(const dReal pos[3], dSpaceID space)
-    : DynamicWorldObj("arm", &geom_forklift_mast, wld_world()) {
+    : CompositeObj("arm", &geom_forklift_mast, wld_world()) {
     dBodySetPosition(body, pos[0], pos[1], pos[2]);
     setBoxMass(body, 0.8, 1.0, 0.4, 0.15);
     const dReal mast[3] = {0.1, 0.4, 1.0};
     attachBox(body, this, space, mast, nullptr, CAT_PART);
     const dReal at[3] = {pos[0] + CARRIAGE_AT[0], pos[1] + CARRIAGE_AT[1], pos[2] + CARRIAGE_AT[2]};
     carriage = new ForkLiftCarriage(at, space);
+    parts_add(parts, carriage);
     lift = dJointCreateSlider(wld_world(), nullptr);
     dJointAttach(lift, body, carriage->body);
     dJointSetSliderAxis(lift, 0, 0, -1);
@@ -113,32 +114,12 @@ ForkLiftArm::~ForkLiftArm() {
     delete carriage;
 }
 
-void ForkLiftArm::update(float dt) {
-    DynamicWorldObj::update(dt);
-    carriage->update(dt);
-}
-
-void ForkLiftArm::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    carriage->draw(rc);
-}
-
-void ForkLiftArm::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    carriage->drawShadow(rc);
-}
-
-void ForkLiftArm::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    carriage->drawEdges(rc);
-}
-
 vec3f ForkLiftArm::getPosition() { return carriage->getPosition(); }
 
 // --------------------------------------------------------------- fork lift
 
 ForkLift::ForkLift(const dReal p[3])
-    : VehicleObj("forkLift", &geom_forklift, wld_world()),
+    : CompositeVehicle("forkLift", &geom_forklift, wld_world()),
       active(false),
       accelSetting(0),
       steerSetting(0) {
@@ -188,6 +169,8 @@ ForkLift::ForkLift(const dReal p[3])
 
     const dReal armAt[3] = {p[0] + ARM_AT[0], p[1] + ARM_AT[1], p[2] + ARM_AT[2]};
     arm = new ForkLiftArm(armAt, space);
+    for (ForkLiftWheel* w : wheels) parts_add(parts, w);
+    parts_add(parts, arm);
     tilt = dJointCreateHinge(wld_world(), nullptr);
     dJointAttach(tilt, body, arm->body);
     dJointSetHingeAnchor(tilt, p[0] + TILT_ANCHOR[0], p[1] + TILT_ANCHOR[1], p[2] + TILT_ANCHOR[2]);
@@ -339,24 +322,5 @@ void ForkLift::update(float dt) {
     }
 
     bodyPoseToMatrix(body, modelMatrix);
-    for (ForkLiftWheel* w : wheels) w->update(dt);
-    arm->update(dt);
-}
-
-void ForkLift::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (ForkLiftWheel* w : wheels) w->draw(rc);
-    arm->draw(rc);
-}
-
-void ForkLift::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (ForkLiftWheel* w : wheels) w->drawShadow(rc);
-    arm->drawShadow(rc);
-}
-
-void ForkLift::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (ForkLiftWheel* w : wheels) w->drawEdges(rc);
-    arm->drawEdges(rc);
+    parts_update(parts, dt);
 }

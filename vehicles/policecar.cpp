@@ -60,7 +60,7 @@ PoliceCarAxle::PoliceCarAxle(const dReal pos[3], dSpaceID space)
 
 // ------------------------------------------------------------- police car
 
-PoliceCar::PoliceCar(const dReal p[3]) : VehicleObj("policeCar", &geom_policecar, wld_world()) {
+PoliceCar::PoliceCar(const dReal p[3]) : CompositeVehicle("policeCar", &geom_policecar, wld_world()) {
     space = vehicle_createSpace();
     setBoxMass(body, 0.16, 2.4, 1.0, 0.3);
     for (int i = 0; i < 3; i++)
@@ -69,6 +69,7 @@ PoliceCar::PoliceCar(const dReal p[3]) : VehicleObj("policeCar", &geom_policecar
     for (int i = 0; i < POLICECAR_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_AT[i][0], p[1] + AXLE_AT[i][1], p[2] + AXLE_AT[i][2]};
         axles[i] = new PoliceCarAxle(at, space);
+        parts_add(parts, axles[i]);
         joints[i] = vehicle_axleJoint(body, axles[i]->body);
         dBodySetAngularDamping(axles[i]->body, AXLE_DAMPING);
     }
@@ -96,21 +97,6 @@ bool PoliceCar::getWheelSpin(dGeomID geom, float& spin) {
 }
 
 void PoliceCar::update(float dt) {
-    for (PoliceCarAxle* a : axles) a->update(dt);
+    parts_update(parts, dt);
     DynamicWorldObj::update(dt);
-}
-
-void PoliceCar::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (PoliceCarAxle* a : axles) a->draw(rc);
-}
-
-void PoliceCar::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (PoliceCarAxle* a : axles) a->drawShadow(rc);
-}
-
-void PoliceCar::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (PoliceCarAxle* a : axles) a->drawEdges(rc);
 }

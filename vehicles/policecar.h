@@ -3,7 +3,7 @@
 // carry their wheel discs as geoms, which the racer and the train share.
 #pragma once
 
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 
 // A wheel disc on an axle: a cylinder offset along the axle body's z axis.
 struct WheelDisc {
@@ -31,14 +31,11 @@ class PoliceCarAxle : public AxleObj {
 
 enum { POLICECAR_AXLES = 2 };  // rear, front
 
-class PoliceCar : public VehicleObj {
+class PoliceCar : public CompositeVehicle {
    public:
     explicit PoliceCar(const dReal pos[3]);
     ~PoliceCar() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;  // never driven: does nothing
     bool isActive() override;          // always false
     bool getWheelSpin(dGeomID geom, float& spin) override;

@@ -28,7 +28,7 @@ void parts_update(const PartList& parts, float dt);
 
 // A body with parts that is not driven: update poses the body, then the parts.
 class CompositeObj : public DynamicWorldObj {
-public:
+   public:
     CompositeObj(const char* name, geomdesc* geometry, dWorldID world)
         : DynamicWorldObj(name, geometry, world) {}
     void draw(RenderContext& rc) override;
@@ -42,7 +42,7 @@ public:
 // A drivable machine with parts; its update calls parts_update where its
 // own control logic needs the parts posed.
 class CompositeVehicle : public VehicleObj {
-public:
+   public:
     CompositeVehicle(const char* name, geomdesc* geometry, dWorldID world)
         : VehicleObj(name, geometry, world) {}
     void draw(RenderContext& rc) override;

@@ -46,27 +46,6 @@ BoxObj* makeBeam(const char* name, geomdesc* g, const dReal pos[3], dReal sx, dR
     return beam;
 }
 
-void setStopParams(dJointID j, void (*set)(dJointID, int, dReal)) {
-    set(j, dParamStopERP, 0.5);
-    set(j, dParamStopCFM, 0.1);
-    set(j, dParamBounce, 0);
-    set(j, dParamFudgeFactor, 0.1);
-    set(j, dParamFMax, 0);
-}
-
-dJointID makeHinge(dBodyID b1, dBodyID b2, const dReal* anchor, dReal ax, dReal ay, dReal az,
-                   dReal lo, dReal hi) {
-    dJointID j = dJointCreateHinge(wld_world(), nullptr);
-    dJointAttach(j, b1, b2);
-    dJointSetHingeAnchor(j, anchor[0], anchor[1], anchor[2]);
-    dJointSetHingeAxis(j, ax, ay, az);
-    dJointSetHingeParam(j, dParamLoStop, lo);
-    dJointSetHingeParam(j, dParamHiStop, hi);
-    dJointSetHingeParam(j, dParamCFM, 0.4);
-    setStopParams(j, dJointSetHingeParam);
-    return j;
-}
-
 dJointID makeAngularMotor(dBodyID b1, dBodyID b2, dReal ay) {
     dJointID j = dJointCreateAMotor(wld_world(), nullptr);
     dJointAttach(j, b1, b2);
@@ -116,15 +95,15 @@ Crane::Crane(const dReal a[3], dSpaceID vehicleSpace, int grappleKind)
     beamB = makeBeam("beamB", vehicle_records.beamB, posB, 0.95, 0.128, 0.128, 1, vehicleSpace);
     beamC = makeBeam("beamC", vehicle_records.beamC, posB, 0.95, 0.098, 0.098, 2, vehicleSpace);
 
-    hingeA = makeHinge(base, beamA->body, posA, 0, 1, 0, 0, CRANE_ELEVATE_MAX);
-    hingeB = makeHinge(beamB->body, beamA->body, posB, 0, -1, 0, CRANE_BEND_MIN, 0);
+    hingeA = vehicle_makeHinge(base, beamA->body, posA, 0, 1, 0, 0, CRANE_ELEVATE_MAX);
+    hingeB = vehicle_makeHinge(beamB->body, beamA->body, posB, 0, -1, 0, CRANE_BEND_MIN, 0);
     sliderC = dJointCreateSlider(wld_world(), nullptr);
     dJointAttach(sliderC, beamC->body, beamB->body);
     dJointSetSliderAxis(sliderC, 1, 0, 0);
     dJointSetSliderParam(sliderC, dParamLoStop, CRANE_EXTEND_MIN);
     dJointSetSliderParam(sliderC, dParamHiStop, CRANE_EXTEND_MAX);
     dJointSetSliderParam(sliderC, dParamCFM, 0.1);
-    setStopParams(sliderC, dJointSetSliderParam);
+    vehicle_setStopParams(sliderC, dJointSetSliderParam);
 
     motorA = makeAngularMotor(base, beamA->body, 1);
     motorB = makeAngularMotor(beamB->body, beamA->body, -1);
@@ -150,6 +129,10 @@ Crane::Crane(const dReal a[3], dSpaceID vehicleSpace, int grappleKind)
     dJointSetHingeParam(hingeB, dParamLoStop,
                         clampTo(dJointGetHingeAngle(hingeB), CRANE_BEND_MIN, 0));
     lockSlider(sliderC, true);
+    parts_add(parts, grapple);
+    parts_add(parts, beamA);
+    parts_add(parts, beamB);
+    parts_add(parts, beamC);
     crane_current = this;
 }
 
@@ -205,11 +188,8 @@ void Crane::control(const char* tag, float s) {
 }
 
 void Crane::update(float dt) {
-    if (grapple) grapple->update(dt);
+    parts_update(parts, dt);
     bodyPoseToMatrix(base, modelMatrix);
-    beamA->update(dt);
-    beamB->update(dt);
-    beamC->update(dt);
     float alpha = (float)dJointGetHingeAngle(hingeA);
     float beta = (float)dJointGetHingeAngle(hingeB);
     bool click = false;
@@ -226,22 +206,13 @@ void Crane::update(float dt) {
 
 void Crane::draw(RenderContext& rc) {
     WorldObj::draw(rc);
-    if (grapple) grapple->draw(rc);
-    beamA->draw(rc);
-    beamB->draw(rc);
-    beamC->draw(rc);
+    parts_draw(parts, rc);
 }
 void Crane::drawShadow(RenderContext& rc) {
     WorldObj::drawShadow(rc);
-    if (grapple) grapple->drawShadow(rc);
-    beamA->drawShadow(rc);
-    beamB->drawShadow(rc);
-    beamC->drawShadow(rc);
+    parts_drawShadow(parts, rc);
 }
 void Crane::drawEdges(RenderContext& rc) {
     WorldObj::drawEdges(rc);
-    if (grapple) grapple->drawEdges(rc);
-    beamA->drawEdges(rc);
-    beamB->drawEdges(rc);
-    beamC->drawEdges(rc);
+    parts_drawEdges(parts, rc);
 }

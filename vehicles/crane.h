@@ -4,6 +4,7 @@
 // themselves up with a ratchet stop that follows the arm and clicks.
 #pragma once
 
+#include "vehicles/composite.h"
 #include "vehicles/grapple.h"
 #include "world/props_basic.h"
 
@@ -32,6 +33,7 @@ class Crane : public WorldObj {
     Grapple* grapple;
     dJointID grappleHinge;
     float clickAngleA, clickAngleB;
+    PartList parts;  // grapple, beams A to C
 };
 
 extern Crane* crane_current;  // the crane built last; the lever messages act on it

@@ -105,7 +105,7 @@ DumpTruckBed::DumpTruckBed(const dReal pos[3], dSpaceID space, bool flat)
 // -------------------------------------------------------------- dump truck
 
 DumpTruckObj::DumpTruckObj(const dReal p[3], bool flatBed)
-    : VehicleObj("dumpTruck", &geom_dumptruck, wld_world()),
+    : CompositeVehicle("dumpTruck", &geom_dumptruck, wld_world()),
       active(false),
       throttle(0),
       brake(0),
@@ -151,6 +151,8 @@ DumpTruckObj::DumpTruckObj(const dReal p[3], bool flatBed)
 
     const dReal b[3] = {p[0] + BED_AT[0], p[1] + BED_AT[1], p[2] + BED_AT[2]};
     bed = new DumpTruckBed(b, space, flatBed);
+    for (CylObj* w : wheels) parts_add(parts, w);
+    parts_add(parts, bed);
     bedHinge = dJointCreateHinge(wld_world(), nullptr);
     dJointAttach(bedHinge, body, bed->body);
     dJointSetHingeAnchor(bedHinge, b[0] + BED_HINGE_AT[0], b[1] + BED_HINGE_AT[1],
@@ -215,7 +217,7 @@ void DumpTruckObj::tilt(float s) {
     dBodyEnable(bed->body);
     dBodyEnable(body);
     dReal high = bed->flatBed ? DUMPTRUCK_FLATBED_MAX : DUMPTRUCK_TIPPER_MAX;
-    forklift_ratchetHinge(bedHinge, s, 0, high);
+    vehicle_ratchetHinge(bedHinge, s, 0, high);
 }
 
 void DumpTruckObj::update(float dt) {
@@ -249,24 +251,5 @@ void DumpTruckObj::update(float dt) {
     }
 
     bodyPoseToMatrix(body, modelMatrix);
-    for (CylObj* w : wheels) w->update(dt);
-    bed->update(dt);
-}
-
-void DumpTruckObj::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (CylObj* w : wheels) w->draw(rc);
-    bed->draw(rc);
-}
-
-void DumpTruckObj::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (CylObj* w : wheels) w->drawShadow(rc);
-    bed->drawShadow(rc);
-}
-
-void DumpTruckObj::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (CylObj* w : wheels) w->drawEdges(rc);
-    bed->drawEdges(rc);
+    parts_update(parts, dt);
 }

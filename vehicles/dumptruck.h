@@ -4,7 +4,7 @@
 // bed is either a tipper box or a flat deck with a front plate.
 #pragma once
 
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 #include "world/props_basic.h"
 
 enum { DUMPTRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right
@@ -27,14 +27,11 @@ struct DumpTruckDrive {
 // previous target vPrev.
 DumpTruckDrive dumptruck_drive(float throttle, float brake, bool reverse, dReal vPrev, bool active);
 
-class DumpTruckObj : public VehicleObj {
+class DumpTruckObj : public CompositeVehicle {
 public:
     DumpTruckObj(const dReal pos[3], bool flatBed);
     ~DumpTruckObj() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;
     bool isActive() override;
     bool getWheelSpin(dGeomID geom, float& spin) override;

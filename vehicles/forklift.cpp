@@ -31,7 +31,6 @@ const dReal TOP_SPEED = 14, DRIVE_LAG = 0.05, HOLD_FORCE = 0.35;
 const dReal STEER_RANGE = 0.8, STEER_GAIN = 20, STEER_ERROR_MAX = 0.3;
 const dReal STEER_FORCE = 5.0, STEER_STOP = 0.85;
 const dReal LEVER_GAIN = 0.25, LEVER_FORCE = 3.0, REST_FORCE = 0.6;
-const float RELEASED = 0.001f;
 const dReal SLEEP_ANGULAR = 0.08, SLEEP_LINEAR = 0.05;
 
 const BoxSpec CHASSIS_BOXES[2] = {
@@ -69,16 +68,6 @@ const VehicleListener LISTENERS[] = {
 
 }  // namespace
 
-void forklift_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi) {
-    dReal at = clampTo(dJointGetHingeAngle(hinge), lo, hi);
-    dJointSetHingeParam(hinge, dParamLoStop, fabsf(s) < RELEASED ? at : lo);
-}
-
-void forklift_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi) {
-    dReal at = clampTo(dJointGetSliderPosition(slider), lo, hi);
-    dJointSetSliderParam(slider, dParamLoStop, fabsf(s) < RELEASED ? at : lo);
-}
-
 // ------------------------------------------------------------------- parts
 
 ForkLiftWheel::ForkLiftWheel(geomdesc* g, const dReal pos[3], dReal radius, dSpaceID space)
@@ -99,13 +88,14 @@ ForkLiftCarriage::ForkLiftCarriage(const dReal pos[3], dSpaceID space)
 }
 
 ForkLiftArm::ForkLiftArm(const dReal pos[3], dSpaceID space)
-    : DynamicWorldObj("arm", &geom_forklift_mast, wld_world()) {
+    : CompositeObj("arm", &geom_forklift_mast, wld_world()) {
     dBodySetPosition(body, pos[0], pos[1], pos[2]);
     setBoxMass(body, 0.8, 1.0, 0.4, 0.15);
     const dReal mast[3] = {0.1, 0.4, 1.0};
     attachBox(body, this, space, mast, nullptr, CAT_PART);
     const dReal at[3] = {pos[0] + CARRIAGE_AT[0], pos[1] + CARRIAGE_AT[1], pos[2] + CARRIAGE_AT[2]};
     carriage = new ForkLiftCarriage(at, space);
+    parts_add(parts, carriage);
     lift = dJointCreateSlider(wld_world(), nullptr);
     dJointAttach(lift, body, carriage->body);
     dJointSetSliderAxis(lift, 0, 0, -1);
@@ -124,32 +114,12 @@ ForkLiftArm::~ForkLiftArm() {
     delete carriage;
 }
 
-void ForkLiftArm::update(float dt) {
-    DynamicWorldObj::update(dt);
-    carriage->update(dt);
-}
-
-void ForkLiftArm::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    carriage->draw(rc);
-}
-
-void ForkLiftArm::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    carriage->drawShadow(rc);
-}
-
-void ForkLiftArm::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    carriage->drawEdges(rc);
-}
-
 vec3f ForkLiftArm::getPosition() { return carriage->getPosition(); }
 
 // --------------------------------------------------------------- fork lift
 
 ForkLift::ForkLift(const dReal p[3])
-    : VehicleObj("forkLift", &geom_forklift, wld_world()),
+    : CompositeVehicle("forkLift", &geom_forklift, wld_world()),
       active(false),
       accelSetting(0),
       steerSetting(0) {
@@ -199,6 +169,8 @@ ForkLift::ForkLift(const dReal p[3])
 
     const dReal armAt[3] = {p[0] + ARM_AT[0], p[1] + ARM_AT[1], p[2] + ARM_AT[2]};
     arm = new ForkLiftArm(armAt, space);
+    for (ForkLiftWheel* w : wheels) parts_add(parts, w);
+    parts_add(parts, arm);
     tilt = dJointCreateHinge(wld_world(), nullptr);
     dJointAttach(tilt, body, arm->body);
     dJointSetHingeAnchor(tilt, p[0] + TILT_ANCHOR[0], p[1] + TILT_ANCHOR[1], p[2] + TILT_ANCHOR[2]);
@@ -287,20 +259,20 @@ vec3f ForkLift::getPosition() { return arm->getPosition(); }
 // a fifth of its force, enough that tines driven into a pallet do not ride
 // up on it, too little to sink them into the stop they rest on.
 void ForkLift::control(const char* tag, float s) {
-    bool released = fabsf(s) < RELEASED;
+    bool released = fabsf(s) < VEHICLE_LEVER_RELEASED;
     dReal force = released ? 0 : LEVER_FORCE;
     if (!strcmp(tag, "elevate")) {
         dJointSetSliderParam(arm->lift, dParamVel, LEVER_GAIN * s);
         dJointSetSliderParam(arm->lift, dParamFMax, released ? REST_FORCE : LEVER_FORCE);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
+        vehicle_ratchetSlider(arm->lift, s, FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX);
     } else if (!strcmp(tag, "rotate")) {
         dJointSetHingeParam(tilt, dParamVel, LEVER_GAIN * s);
         dJointSetHingeParam(tilt, dParamFMax, force);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(tilt, s, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
+        vehicle_ratchetHinge(tilt, s, FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX);
         dReal held = dJointGetHingeParam(tilt, dParamLoStop);
         dJointSetHingeParam(tilt, dParamHiStop, released ? held : FORKLIFT_TILT_MAX);
     }
@@ -350,24 +322,5 @@ void ForkLift::update(float dt) {
     }
 
     bodyPoseToMatrix(body, modelMatrix);
-    for (ForkLiftWheel* w : wheels) w->update(dt);
-    arm->update(dt);
-}
-
-void ForkLift::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (ForkLiftWheel* w : wheels) w->draw(rc);
-    arm->draw(rc);
-}
-
-void ForkLift::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (ForkLiftWheel* w : wheels) w->drawShadow(rc);
-    arm->drawShadow(rc);
-}
-
-void ForkLift::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (ForkLiftWheel* w : wheels) w->drawEdges(rc);
-    arm->drawEdges(rc);
+    parts_update(parts, dt);
 }

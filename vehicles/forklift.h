@@ -4,7 +4,7 @@
 // levers, "elevate" (lift) and "rotate" (tilt), each hold where they are let go.
 #pragma once
 
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 #include "world/props_basic.h"
 
 enum { FORKLIFT_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right
@@ -22,28 +22,21 @@ public:
     ForkLiftCarriage(const dReal pos[3], dSpaceID space);
 };
 
-class ForkLiftArm : public DynamicWorldObj {
+class ForkLiftArm : public CompositeObj {
 public:
     ForkLiftArm(const dReal pos[3], dSpaceID space);
     ~ForkLiftArm() override;
-    void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     vec3f getPosition() override;  // the carriage's
 
     ForkLiftCarriage* carriage;
     dJointID lift;  // slider, arm first
 };
 
-class ForkLift : public VehicleObj {
+class ForkLift : public CompositeVehicle {
 public:
     explicit ForkLift(const dReal pos[3]);
     ~ForkLift() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     vec3f getPosition() override;  // the forks: the camera watches the load
     void setActive(bool on) override;
     bool isActive() override;
@@ -66,10 +59,3 @@ public:
 };
 
 extern ForkLift* forklift_current;  // the fork lift built last; the listeners act on it
-
-// The hold rule the loaders' levers share: released (|s| < 0.001) puts the
-// low stop where the joint stands (clamped to lo..hi), so a load cannot sink
-// while the motor holds still; any other setting frees the whole travel.
-// The high stop is left alone.
-void forklift_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi);
-void forklift_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi);

@@ -105,7 +105,7 @@ void GrappleProng::update(float dt) {
 // ---------------------------------------------------------------- grapple
 
 Grapple::Grapple(const dReal g[3], int kind_)
-    : DynamicWorldObj("grapple", hubRecord(kind_), wld_world()),
+    : CompositeObj("grapple", hubRecord(kind_), wld_world()),
       kind(validKind(kind_) ? kind_ : 1),
       active(false),
       grasped(nullptr),
@@ -146,6 +146,7 @@ Grapple::Grapple(const dReal g[3], int kind_)
         grapple_lockHinge(h, lo, hi, true);
         dJointSetHingeParam(h, dParamFMax, 0);
         hinges[i] = h;
+        parts_add(parts, prongs[i]);
     }
 }
 
@@ -215,23 +216,5 @@ void Grapple::update(float dt) {
     if (grasped) {
         if (DynamicWorldObj* d = dynamic_cast<DynamicWorldObj*>(grasped)) d->setGrasped(true);
     }
-    for (GrappleProng* p : prongs)
-        if (p) p->update(dt);
-    DynamicWorldObj::update(dt);
-}
-
-void Grapple::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (GrappleProng* p : prongs)
-        if (p) p->draw(rc);
-}
-void Grapple::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (GrappleProng* p : prongs)
-        if (p) p->drawShadow(rc);
-}
-void Grapple::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (GrappleProng* p : prongs)
-        if (p) p->drawEdges(rc);
+    CompositeObj::update(dt);
 }

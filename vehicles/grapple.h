@@ -5,7 +5,7 @@
 // told so every frame.
 #pragma once
 
-#include "world/worldobj.h"
+#include "vehicles/composite.h"
 
 enum { GRAPPLE_MAX_PRONGS = 4 };
 
@@ -17,14 +17,11 @@ class GrappleProng : public DynamicWorldObj {
     WorldObj* touching;  // what a gripping box touched since the last update
 };
 
-class Grapple : public DynamicWorldObj {
+class Grapple : public CompositeObj {
    public:
     Grapple(const dReal pos[3], int kind);
     ~Grapple() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
 
     void setActive(bool on);
     // The "grapple" lever: positive opens; at rest the prongs are fixed.

@@ -15,12 +15,8 @@ const dReal AXLE_AT[POLICECAR_AXLES][3] = {{-0.715, 0, -0.18}, {0.735, 0, -0.18}
 const WheelDisc WHEELS[2] = {{0.182, 0.13, -0.4425}, {0.182, 0.13, 0.4425}};
 const dReal AXLE_DAMPING = 0.0036;
 
-struct ChassisBox {
-    dReal size[3];
-    dReal offset[3];
-    dReal turn;  // about the body's y axis
-};
-const ChassisBox CHASSIS[3] = {
+// Boxes turned about the body's y axis.
+const BoxSpec CHASSIS[3] = {
     {{2.4, 1.0, 0.3}, {0, 0, 0}, 0.0349066},  // body, nose slightly down
     {{0.7, 0.9, 0.36}, {-0.2, 0, 0.2}, 0},    // cabin
     {{1.0, 0.9, 0.1}, {0, 0, -0.18}, 0},      // floor pan
@@ -62,45 +58,19 @@ float AxleObj::spin() const {
 PoliceCarAxle::PoliceCarAxle(const dReal pos[3], dSpaceID space)
     : AxleObj(&geom_policecar_axle, pos, 0.2, WHEELS, 2, space) {}
 
-dJointID axle_carJoint(dBodyID chassis, AxleObj* axle) {
-    const dReal* c = dBodyGetPosition(axle->body);
-    dJointID j = dJointCreateHinge2(wld_world(), nullptr);
-    dJointAttach(j, chassis, axle->body);
-    dJointSetHinge2Anchor(j, c[0], c[1], c[2]);
-    const dReal up[3] = {0, 0, 1}, across[3] = {0, 1, 0};
-    dJointSetHinge2Axes(j, up, across);
-    dJointSetHinge2Param(j, dParamCFM, 0.05);
-    dJointSetHinge2Param(j, dParamSuspensionERP, 0.19);
-    dJointSetHinge2Param(j, dParamSuspensionCFM, 0.9);
-    dJointSetHinge2Param(j, dParamLoStop, 0);  // steering locked
-    dJointSetHinge2Param(j, dParamHiStop, 0);
-    return j;
-}
-
-dGeomID axle_chassisBox(dBodyID body, void* owner, dSpaceID space, const dReal size[3],
-                        const dReal offset[3], dReal turn) {
-    dGeomID g = attachBox(body, owner, space, size, offset, CAT_PART);
-    if (turn != 0) {
-        dMatrix3 r;
-        dRFromAxisAndAngle(r, 0, 1, 0, turn);
-        dGeomSetOffsetRotation(g, r);
-    }
-    return g;
-}
-
 // ------------------------------------------------------------- police car
 
-PoliceCar::PoliceCar(const dReal p[3]) : VehicleObj("policeCar", &geom_policecar, wld_world()) {
+PoliceCar::PoliceCar(const dReal p[3]) : CompositeVehicle("policeCar", &geom_policecar, wld_world()) {
     space = vehicle_createSpace();
     setBoxMass(body, 0.16, 2.4, 1.0, 0.3);
     for (int i = 0; i < 3; i++)
-        chassis[i] =
-            axle_chassisBox(body, this, space, CHASSIS[i].size, CHASSIS[i].offset, CHASSIS[i].turn);
+        chassis[i] = vehicle_attachTurnedBox(body, this, space, CHASSIS[i], CAT_PART, TURN_ABOUT_Y);
     dBodySetPosition(body, p[0], p[1], p[2]);
     for (int i = 0; i < POLICECAR_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_AT[i][0], p[1] + AXLE_AT[i][1], p[2] + AXLE_AT[i][2]};
         axles[i] = new PoliceCarAxle(at, space);
-        joints[i] = axle_carJoint(body, axles[i]);
+        parts_add(parts, axles[i]);
+        joints[i] = vehicle_axleJoint(body, axles[i]->body);
         dBodySetAngularDamping(axles[i]->body, AXLE_DAMPING);
     }
 }
@@ -127,21 +97,6 @@ bool PoliceCar::getWheelSpin(dGeomID geom, float& spin) {
 }
 
 void PoliceCar::update(float dt) {
-    for (PoliceCarAxle* a : axles) a->update(dt);
+    parts_update(parts, dt);
     DynamicWorldObj::update(dt);
-}
-
-void PoliceCar::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (PoliceCarAxle* a : axles) a->draw(rc);
-}
-
-void PoliceCar::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (PoliceCarAxle* a : axles) a->drawShadow(rc);
-}
-
-void PoliceCar::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (PoliceCarAxle* a : axles) a->drawEdges(rc);
 }

@@ -3,7 +3,7 @@
 // carry their wheel discs as geoms, which the racer and the train share.
 #pragma once
 
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 
 // A wheel disc on an axle: a cylinder offset along the axle body's z axis.
 struct WheelDisc {
@@ -29,22 +29,13 @@ class PoliceCarAxle : public AxleObj {
     PoliceCarAxle(const dReal pos[3], dSpaceID space);
 };
 
-// The suspended, unsteerable hinge-2 of the police car and the racer.
-dJointID axle_carJoint(dBodyID chassis, AxleObj* axle);
-// A chassis box turned about the body's y axis by turn.
-dGeomID axle_chassisBox(dBodyID body, void* owner, dSpaceID space, const dReal size[3],
-                        const dReal offset[3], dReal turn);
-
 enum { POLICECAR_AXLES = 2 };  // rear, front
 
-class PoliceCar : public VehicleObj {
+class PoliceCar : public CompositeVehicle {
    public:
     explicit PoliceCar(const dReal pos[3]);
     ~PoliceCar() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;  // never driven: does nothing
     bool isActive() override;          // always false
     bool getWheelSpin(dGeomID geom, float& spin) override;

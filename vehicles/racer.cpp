@@ -29,7 +29,7 @@ RacerAxle::RacerAxle(const dReal pos[3], bool rear, dSpaceID space)
     : AxleObj(rear ? &geom_racer_axle_rear : &geom_racer_axle_front, pos,
               rear ? REAR_DENSITY : FRONT_DENSITY, rear ? REAR_WHEELS : FRONT_WHEELS, 2, space) {}
 
-Racer::Racer(const dReal p[3]) : VehicleObj("racer", &geom_racer, wld_world()) {
+Racer::Racer(const dReal p[3]) : CompositeVehicle("racer", &geom_racer, wld_world()) {
     space = vehicle_createSpace();
     setBoxMass(body, 0.6, BODY[0], BODY[1], BODY[2]);
     chassis[0] = attachBox(body, this, space, BODY, nullptr, CAT_PART);
@@ -44,7 +44,8 @@ Racer::Racer(const dReal p[3]) : VehicleObj("racer", &geom_racer, wld_world()) {
     for (int i = 0; i < RACER_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_AT[i][0], p[1] + AXLE_AT[i][1], p[2] + AXLE_AT[i][2]};
         axles[i] = new RacerAxle(at, i == RACER_REAR, space);
-        joints[i] = axle_carJoint(body, axles[i]);
+        parts_add(parts, axles[i]);
+        joints[i] = vehicle_axleJoint(body, axles[i]->body);
         dBodySetAngularDamping(axles[i]->body, AXLE_DAMPING);
     }
 }
@@ -83,24 +84,9 @@ void Racer::stopRacer() {
 }
 
 void Racer::update(float dt) {
-    for (RacerAxle* a : axles) a->update(dt);
+    parts_update(parts, dt);
     dJointID drive = joints[RACER_REAR];
     dReal v = dJointGetHinge2Param(drive, dParamVel2);
     if (v < 0) dJointSetHinge2Param(drive, dParamVel2, fmax(v - SPIN_UP * dt, TOP_SPEED));
     DynamicWorldObj::update(dt);
-}
-
-void Racer::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (RacerAxle* a : axles) a->draw(rc);
-}
-
-void Racer::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (RacerAxle* a : axles) a->drawShadow(rc);
-}
-
-void Racer::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (RacerAxle* a : axles) a->drawEdges(rc);
 }

@@ -11,14 +11,11 @@ class RacerAxle : public AxleObj {
     RacerAxle(const dReal pos[3], bool rear, dSpaceID space);
 };
 
-class Racer : public VehicleObj {
+class Racer : public CompositeVehicle {
    public:
     explicit Racer(const dReal pos[3]);
     ~Racer() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;  // never driven: does nothing
     bool isActive() override;          // always false
     bool getWheelSpin(dGeomID geom, float& spin) override;

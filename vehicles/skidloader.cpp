@@ -83,12 +83,13 @@ SkidLoaderBucket::SkidLoaderBucket(const dReal pos[3], dSpaceID space)
 }
 
 SkidLoaderArm::SkidLoaderArm(const dReal pos[3], dSpaceID space)
-    : DynamicWorldObj("arm", &geom_skidloader_arm, wld_world()) {
+    : CompositeObj("arm", &geom_skidloader_arm, wld_world()) {
     dBodySetPosition(body, pos[0], pos[1], pos[2]);
     setBoxMass(body, 0.8, 1.0, 0.4, 0.15);
     for (const BoxSpec& b : ARM_BOXES) attachBox(body, this, space, b.size, b.offset, CAT_PART);
     const dReal at[3] = {pos[0] + BUCKET_AT[0], pos[1] + BUCKET_AT[1], pos[2] + BUCKET_AT[2]};
     bucket = new SkidLoaderBucket(at, space);
+    parts_add(parts, bucket);
     bucketHinge = makeHinge(body, bucket->body, at);
     setStops(bucketHinge, SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX, 0.01, 0.4);
 }
@@ -98,30 +99,10 @@ SkidLoaderArm::~SkidLoaderArm() {
     delete bucket;
 }
 
-void SkidLoaderArm::update(float dt) {
-    DynamicWorldObj::update(dt);
-    bucket->update(dt);
-}
-
-void SkidLoaderArm::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    bucket->draw(rc);
-}
-
-void SkidLoaderArm::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    bucket->drawShadow(rc);
-}
-
-void SkidLoaderArm::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    bucket->drawEdges(rc);
-}
-
 // ------------------------------------------------------------- skid loader
 
 SkidLoader::SkidLoader(const dReal p[3])
-    : VehicleObj("skidLoader", &geom_skidloader, wld_world()),
+    : CompositeVehicle("skidLoader", &geom_skidloader, wld_world()),
       active(false),
       leftSetting(0),
       rightSetting(0) {
@@ -152,6 +133,8 @@ SkidLoader::SkidLoader(const dReal p[3])
 
     const dReal armAt[3] = {p[0] + ARM_AT[0], p[1] + ARM_AT[1], p[2] + ARM_AT[2]};
     arm = new SkidLoaderArm(armAt, space);
+    for (CylObj* w : wheels) parts_add(parts, w);
+    parts_add(parts, arm);
     const dReal hingeAt[3] = {p[0] + ARM_HINGE_AT[0], p[1] + ARM_HINGE_AT[1],
                               p[2] + ARM_HINGE_AT[2]};
     armHinge = makeHinge(body, arm->body, hingeAt);
@@ -208,14 +191,14 @@ void SkidLoader::control(const char* tag, float s) {
         dJointSetHingeParam(armHinge, dParamVel, LEVER_GAIN * s);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(armHinge, s, SKIDLOADER_ARM_MIN, SKIDLOADER_ARM_MAX);
+        vehicle_ratchetHinge(armHinge, s, SKIDLOADER_ARM_MIN, SKIDLOADER_ARM_MAX);
         return;
     }
     if (!strcmp(tag, "bucket")) {
         dJointSetHingeParam(arm->bucketHinge, dParamVel, LEVER_GAIN * s);
         dBodyEnable(arm->body);
         dBodyEnable(body);
-        forklift_ratchetHinge(arm->bucketHinge, s, SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX);
+        vehicle_ratchetHinge(arm->bucketHinge, s, SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX);
         return;
     }
     if (!strcmp(tag, "left"))
@@ -251,24 +234,5 @@ void SkidLoader::update(float dt) {
     }
 
     bodyPoseToMatrix(body, modelMatrix);
-    for (CylObj* w : wheels) w->update(dt);
-    arm->update(dt);
-}
-
-void SkidLoader::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (CylObj* w : wheels) w->draw(rc);
-    arm->draw(rc);
-}
-
-void SkidLoader::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (CylObj* w : wheels) w->drawShadow(rc);
-    arm->drawShadow(rc);
-}
-
-void SkidLoader::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (CylObj* w : wheels) w->drawEdges(rc);
-    arm->drawEdges(rc);
+    parts_update(parts, dt);
 }

@@ -5,7 +5,7 @@
 // It tells the engine sound how hard it works with an "accelcontrol" message.
 #pragma once
 
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 #include "world/props_basic.h"
 
 enum { SKIDLOADER_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right
@@ -18,27 +18,20 @@ public:
     SkidLoaderBucket(const dReal pos[3], dSpaceID space);
 };
 
-class SkidLoaderArm : public DynamicWorldObj {
+class SkidLoaderArm : public CompositeObj {
 public:
     SkidLoaderArm(const dReal pos[3], dSpaceID space);
     ~SkidLoaderArm() override;
-    void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
 
     SkidLoaderBucket* bucket;
     dJointID bucketHinge;  // arm first
 };
 
-class SkidLoader : public VehicleObj {
+class SkidLoader : public CompositeVehicle {
 public:
     explicit SkidLoader(const dReal pos[3]);
     ~SkidLoader() override;
     void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;
     bool isActive() override;
     bool getWheelSpin(dGeomID geom, float& spin) override;

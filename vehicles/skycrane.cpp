@@ -155,7 +155,7 @@ SkyCraneHook::SkyCraneHook(const dReal pos[3], dSpaceID space)
 // -------------------------------------------------------------- sky crane
 
 SkyCrane::SkyCrane(const dReal p[3])
-    : VehicleObj("skyCrane", &geom_skycrane, wld_world()),
+    : CompositeVehicle("skyCrane", &geom_skycrane, wld_world()),
       active(false),
       collective(0),
       antitorque(0.5f),
@@ -221,6 +221,11 @@ SkyCrane::SkyCrane(const dReal p[3])
 
     const dReal hookAt[3] = {p[0] + HOOK_AT[0], p[1] + HOOK_AT[1], p[2] + HOOK_AT[2]};
     hook = new SkyCraneHook(hookAt, space);
+    for (ForkLiftWheel* w : wheels) parts_add(parts, w);
+    for (WorldObj* st : struts) parts_addDrawn(parts, st);
+    parts_add(parts, rotor);
+    parts_addDrawn(parts, tailRotor);
+    parts_add(parts, hook);
     for (ForkLiftWheel* w : wheels) {
         dBodySetAutoDisableAngularThreshold(w->body, SLEEP_ANGULAR);
         dBodySetAutoDisableLinearThreshold(w->body, SLEEP_LINEAR);
@@ -348,7 +353,7 @@ void SkyCrane::update(float dt) {
         dJointSetHinge2Param(j, dParamVel2, 0);
         dJointSetHinge2Param(j, dParamFMax2, wheelsBraked() ? WHEEL_BRAKE : 0);
     }
-    for (ForkLiftWheel* w : wheels) w->update(dt);
+    parts_update(parts, dt);  // wheels, rotor and hook; the struts follow the wheels
 
     for (int i = 0; i < SKYCRANE_WHEELS; i++) {
         float* m = struts[i]->modelMatrix;
@@ -356,8 +361,6 @@ void SkyCrane::update(float dt) {
         const float* w = wheels[i]->modelMatrix;
         m[12] = w[12], m[13] = w[13], m[14] = w[14];
     }
-
-    rotor->update(dt);
 
     skycrane_tailSpin += 22.0f;
     if (skycrane_tailSpin > 360.0f) skycrane_tailSpin -= 360.0f;
@@ -369,8 +372,6 @@ void SkyCrane::update(float dt) {
     const float* m = modelMatrix;
     for (int k = 0; k < 3; k++)
         t[12 + k] = m[12 + k] - 5.45f * m[k] + 0.07f * m[4 + k] + 0.9f * m[8 + k];
-
-    hook->update(dt);
 
     dReal hi = dJointGetHingeParam(hookHinge, dParamHiStop);
     if (releasing) {
@@ -389,31 +390,4 @@ void SkyCrane::update(float dt) {
         rotorHinge = nullptr;
         postMessage("accelcontrol setting=0.0");
     }
-}
-
-void SkyCrane::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (ForkLiftWheel* w : wheels) w->draw(rc);
-    for (WorldObj* s : struts) s->draw(rc);
-    rotor->draw(rc);
-    tailRotor->draw(rc);
-    hook->draw(rc);
-}
-
-void SkyCrane::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (ForkLiftWheel* w : wheels) w->drawShadow(rc);
-    for (WorldObj* s : struts) s->drawShadow(rc);
-    rotor->drawShadow(rc);
-    tailRotor->drawShadow(rc);
-    hook->drawShadow(rc);
-}
-
-void SkyCrane::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (ForkLiftWheel* w : wheels) w->drawEdges(rc);
-    for (WorldObj* s : struts) s->drawEdges(rc);
-    rotor->drawEdges(rc);
-    tailRotor->drawEdges(rc);
-    hook->drawEdges(rc);
 }

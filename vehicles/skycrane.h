@@ -7,8 +7,8 @@
 // blade strikes anything the rotor breaks off and the sky crane falls.
 #pragma once
 
+#include "vehicles/composite.h"
 #include "vehicles/forklift.h"
-#include "world/vehicleobj.h"
 
 enum { SKYCRANE_WHEELS = 3 };  // nose, left main, right main
 
@@ -48,15 +48,12 @@ class SkyCraneHook : public DynamicWorldObj {
     SkyCraneHook(const dReal pos[3], dSpaceID space);
 };
 
-class SkyCrane : public VehicleObj {
+class SkyCrane : public CompositeVehicle {
    public:
     explicit SkyCrane(const dReal pos[3]);
     ~SkyCrane() override;
     void update(float dt) override;
     void physicsStep(float h) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;
     bool isActive() override;
     bool getWheelSpin(dGeomID geom, float& spin) override;

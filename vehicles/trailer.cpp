@@ -32,7 +32,7 @@ TrailerWheels::TrailerWheels(const dReal pos[3], dSpaceID space)
 }
 
 TrailerObj::TrailerObj(const char* name_, const dReal p[3])
-    : DynamicWorldObj(name_, vehicle_records.trailer, wld_world()), hitch(nullptr) {
+    : CompositeObj(name_, vehicle_records.trailer, wld_world()), hitch(nullptr) {
     dBodySetPosition(body, p[0], p[1], p[2]);
     dBodySetAutoDisableFlag(body, 0);
     dMass m;
@@ -50,6 +50,7 @@ TrailerObj::TrailerObj(const char* name_, const dReal p[3])
     attachShapes(body, this, space, s, 5);
     const dReal wp[3] = {p[0], p[1], p[2] - 0.15};
     wheels = new TrailerWheels(wp, space);
+    parts_add(parts, wheels);
     axle = dJointCreateHinge(wld_world(), nullptr);
     dJointAttach(axle, body, wheels->body);
     const dReal* at = dBodyGetPosition(wheels->body);
@@ -63,23 +64,6 @@ TrailerObj::~TrailerObj() {
     delete wheels;
     destroyBodyGeoms(body);
     dSpaceDestroy(space);
-}
-
-void TrailerObj::update(float dt) {
-    DynamicWorldObj::update(dt);
-    wheels->update(dt);
-}
-void TrailerObj::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    wheels->draw(rc);
-}
-void TrailerObj::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    wheels->drawShadow(rc);
-}
-void TrailerObj::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    wheels->drawEdges(rc);
 }
 
 bool trailer_hitch() {

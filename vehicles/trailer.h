@@ -2,21 +2,17 @@
 // it as "trailer" or "cart"; the hitch couples the "trailer" to the truck.
 #pragma once
 
-#include "world/worldobj.h"
+#include "vehicles/composite.h"
 
 class TrailerWheels : public DynamicWorldObj {
    public:
     TrailerWheels(const dReal pos[3], dSpaceID space);
 };
 
-class TrailerObj : public DynamicWorldObj {
+class TrailerObj : public CompositeObj {
    public:
     TrailerObj(const char* name, const dReal pos[3]);
     ~TrailerObj() override;
-    void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
 
     dSpaceID space;
     TrailerWheels* wheels;

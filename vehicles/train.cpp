@@ -29,7 +29,7 @@ const DeckBox DECKS[3] = {
 TrainAxle::TrainAxle(const dReal pos[3], dSpaceID space)
     : AxleObj(&geom_train_axle, pos, AXLE_DENSITY, WHEELS, 4, space) {}
 
-TrainObj::TrainObj(const dReal p[3]) : DynamicWorldObj("train", &geom_train, wld_world()) {
+TrainObj::TrainObj(const dReal p[3]) : CompositeObj("train", &geom_train, wld_world()) {
     space = vehicle_createSpace();
     setBoxMass(body, 0.4, 4.5, 1.2, 0.1);
     for (int i = 0; i < 3; i++)
@@ -38,6 +38,7 @@ TrainObj::TrainObj(const dReal p[3]) : DynamicWorldObj("train", &geom_train, wld
     for (int i = 0; i < TRAIN_AXLES; i++) {
         const dReal at[3] = {p[0] + AXLE_X[i], p[1], p[2]};
         axles[i] = new TrainAxle(at, space);
+        parts_add(parts, axles[i]);
         dJointID j = dJointCreateHinge(wld_world(), nullptr);
         dJointAttach(j, body, axles[i]->body);
         dJointSetHingeAnchor(j, at[0], at[1], at[2]);
@@ -64,24 +65,4 @@ void TrainObj::launch(const dReal v[3]) {
     dBodyEnable(body);
     for (TrainAxle* a : axles) dBodyEnable(a->body);
     dBodySetLinearVel(body, v[0], v[1], v[2]);
-}
-
-void TrainObj::update(float dt) {
-    DynamicWorldObj::update(dt);
-    for (TrainAxle* a : axles) a->update(dt);
-}
-
-void TrainObj::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (TrainAxle* a : axles) a->draw(rc);
-}
-
-void TrainObj::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (TrainAxle* a : axles) a->drawShadow(rc);
-}
-
-void TrainObj::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (TrainAxle* a : axles) a->drawEdges(rc);
 }

@@ -2,6 +2,7 @@
 // is built asleep and stays put until something wakes it.
 #pragma once
 
+#include "vehicles/composite.h"
 #include "vehicles/policecar.h"
 
 enum { TRAIN_AXLES = 4 };
@@ -11,14 +12,10 @@ class TrainAxle : public AxleObj {
     TrainAxle(const dReal pos[3], dSpaceID space);
 };
 
-class TrainObj : public DynamicWorldObj {
+class TrainObj : public CompositeObj {
    public:
     explicit TrainObj(const dReal pos[3]);
     ~TrainObj() override;
-    void update(float dt) override;
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     // Wakes the wagon and its axles and sends it off at the given velocity;
     // marks it started.
     void launch(const dReal velocity[3]);

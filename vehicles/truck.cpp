@@ -71,7 +71,7 @@ DynamicWorldObj* truck_create(const dReal pos[3], int grappleKind) {
 }
 
 TruckObj::TruckObj(const dReal p[3], int grappleKind)
-    : VehicleObj("truck", vehicle_records.truck, wld_world()),
+    : CompositeVehicle("truck", vehicle_records.truck, wld_world()),
       active(false),
       throttle(0),
       steer(0) {
@@ -108,6 +108,7 @@ TruckObj::TruckObj(const dReal p[3], int grappleKind)
         dJointSetHinge2Param(j, dParamSuspensionCFM, 0.28);
         dJointSetHinge2Param(j, dParamCFM, 0.08);
         wheelJoints[i] = j;
+        parts_add(parts, wheels[i]);
     }
     for (int i = REAR_LEFT; i <= REAR_RIGHT; i++) {
         dJointSetHinge2Param(wheelJoints[i], dParamLoStop, 0);
@@ -117,6 +118,7 @@ TruckObj::TruckObj(const dReal p[3], int grappleKind)
     }
     const dReal anchor[3] = {p[0], p[1], p[2] + 0.2};
     crane = new Crane(anchor, space, grappleKind);
+    parts_addDrawn(parts, crane);  // posed by its own update, after the wheels
     slew = dJointCreateHinge(wld_world(), nullptr);
     dJointAttach(slew, body, crane->base);
     dJointSetHingeAnchor(slew, anchor[0], anchor[1], anchor[2]);
@@ -194,22 +196,6 @@ void TruckObj::update(float dt) {
     dJointSetHinge2Param(wheelJoints[FRONT_LEFT], dParamVel2, -d.front);
     dJointSetHinge2Param(wheelJoints[FRONT_LEFT], dParamFMax2, d.frontForce);
     bodyPoseToMatrix(body, modelMatrix);
-    for (CylObj* w : wheels) w->update(dt);
+    parts_update(parts, dt);
     crane->update(dt);
-}
-
-void TruckObj::draw(RenderContext& rc) {
-    DynamicWorldObj::draw(rc);
-    for (CylObj* w : wheels) w->draw(rc);
-    crane->draw(rc);
-}
-void TruckObj::drawShadow(RenderContext& rc) {
-    DynamicWorldObj::drawShadow(rc);
-    for (CylObj* w : wheels) w->drawShadow(rc);
-    crane->drawShadow(rc);
-}
-void TruckObj::drawEdges(RenderContext& rc) {
-    DynamicWorldObj::drawEdges(rc);
-    for (CylObj* w : wheels) w->drawEdges(rc);
-    crane->drawEdges(rc);
 }

@@ -4,20 +4,17 @@
 #pragma once
 
 #include "vehicles/crane.h"
-#include "world/vehicleobj.h"
+#include "vehicles/composite.h"
 #include "world/props_basic.h"
 
 enum { TRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right
 
-class TruckObj : public VehicleObj {
+class TruckObj : public CompositeVehicle {
    public:
     TruckObj(const dReal pos[3], int grappleKind);
     ~TruckObj() override;
     void update(float dt) override;
     vec3f getPosition() override;  // the crane tip: the camera follows the work
-    void draw(RenderContext& rc) override;
-    void drawShadow(RenderContext& rc) override;
-    void drawEdges(RenderContext& rc) override;
     void setActive(bool on) override;
     bool isActive() override;
     bool getWheelSpin(dGeomID geom, float& spin) override;

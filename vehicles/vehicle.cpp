@@ -87,6 +87,54 @@ dGeomID vehicle_attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const
     return g;
 }
 
+void vehicle_setStopParams(dJointID j, void (*set)(dJointID, int, dReal)) {
+    set(j, dParamStopERP, 0.5);
+    set(j, dParamStopCFM, 0.1);
+    set(j, dParamBounce, 0);
+    set(j, dParamFudgeFactor, 0.1);
+    set(j, dParamFMax, 0);
+}
+
+dJointID vehicle_makeHinge(dBodyID b1, dBodyID b2, const dReal* anchor, dReal ax, dReal ay,
+                           dReal az, dReal lo, dReal hi) {
+    dJointID j = dJointCreateHinge(wld_world(), nullptr);
+    dJointAttach(j, b1, b2);
+    dJointSetHingeAnchor(j, anchor[0], anchor[1], anchor[2]);
+    dJointSetHingeAxis(j, ax, ay, az);
+    dJointSetHingeParam(j, dParamLoStop, lo);
+    dJointSetHingeParam(j, dParamHiStop, hi);
+    dJointSetHingeParam(j, dParamCFM, 0.4);
+    vehicle_setStopParams(j, dJointSetHingeParam);
+    return j;
+}
+
+const float VEHICLE_LEVER_RELEASED = 0.001f;
+
+void vehicle_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi) {
+    dReal at = clampTo(dJointGetHingeAngle(hinge), lo, hi);
+    dJointSetHingeParam(hinge, dParamLoStop, fabsf(s) < VEHICLE_LEVER_RELEASED ? at : lo);
+}
+
+void vehicle_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi) {
+    dReal at = clampTo(dJointGetSliderPosition(slider), lo, hi);
+    dJointSetSliderParam(slider, dParamLoStop, fabsf(s) < VEHICLE_LEVER_RELEASED ? at : lo);
+}
+
+dJointID vehicle_axleJoint(dBodyID chassis, dBodyID axle) {
+    const dReal* c = dBodyGetPosition(axle);
+    dJointID j = dJointCreateHinge2(wld_world(), nullptr);
+    dJointAttach(j, chassis, axle);
+    dJointSetHinge2Anchor(j, c[0], c[1], c[2]);
+    const dReal up[3] = {0, 0, 1}, across[3] = {0, 1, 0};
+    dJointSetHinge2Axes(j, up, across);
+    dJointSetHinge2Param(j, dParamCFM, 0.05);
+    dJointSetHinge2Param(j, dParamSuspensionERP, 0.19);
+    dJointSetHinge2Param(j, dParamSuspensionCFM, 0.9);
+    dJointSetHinge2Param(j, dParamLoStop, 0);  // steering locked
+    dJointSetHinge2Param(j, dParamHiStop, 0);
+    return j;
+}
+
 void vehicle_setSleepThresholds(dBodyID body, dReal angular, dReal linear) {
     dBodySetAutoDisableAngularThreshold(body, angular);
     dBodySetAutoDisableLinearThreshold(body, linear);

@@ -1,6 +1,7 @@
 // What all drivable machines share: their collision space, the common wheel,
-// registering a vehicle's bus listeners from a table, reading a control
-// setting from a message, and handing the player from one vehicle to another.
+// the joint helpers of arms, loaders and axles, registering a vehicle's bus
+// listeners from a table, reading a control setting from a message, and
+// handing the player from one vehicle to another.
 #pragma once
 
 #include "bus/bus.h"
@@ -52,6 +53,27 @@ struct BoxSpec {
 enum TurnAxis { TURN_ABOUT_Y, TURN_ABOUT_Z };
 dGeomID vehicle_attachTurnedBox(dBodyID body, void* owner, dSpaceID space, const BoxSpec& box,
                                 unsigned long category, TurnAxis axis);
+
+// Soft arm stops that never bounce, on a joint whose own motor is off; set
+// is the joint kind's parameter setter (hinge or slider).
+void vehicle_setStopParams(dJointID j, void (*set)(dJointID, int, dReal));
+// A crane-arm hinge between b1 and b2 about the axis (ax, ay, az), limited
+// to lo..hi, with a soft joint (CFM 0.4) and the stops above.
+dJointID vehicle_makeHinge(dBodyID b1, dBodyID b2, const dReal* anchor, dReal ax, dReal ay,
+                           dReal az, dReal lo, dReal hi);
+
+// A lever setting smaller than this in size counts as let go.
+extern const float VEHICLE_LEVER_RELEASED;
+// The hold rule the loaders' levers share: released puts the low stop where
+// the joint stands (clamped to lo..hi), so a load cannot sink while the
+// motor holds still; any other setting frees the whole travel. The high stop
+// is left alone.
+void vehicle_ratchetHinge(dJointID hinge, float s, dReal lo, dReal hi);
+void vehicle_ratchetSlider(dJointID slider, float s, dReal lo, dReal hi);
+
+// The suspended hinge-2 that carries an axle body under a chassis, anchored
+// at the axle's centre, steering locked straight (police car, racer).
+dJointID vehicle_axleJoint(dBodyID chassis, dBodyID axle);
 
 // Per-body sleep thresholds for parts that must come to rest by themselves.
 void vehicle_setSleepThresholds(dBodyID body, dReal angular, dReal linear);

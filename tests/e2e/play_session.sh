@@ -7,18 +7,9 @@ set -u
 GAME=$1
 ART=$2
 mkdir -p "$ART"
-WORK=$(mktemp -d)
 LOG=$ART/e2e_stdout.log
+source "$(dirname "$0")/session.sh"
 export XDG_DATA_HOME=$WORK/data
-GAME_PID=
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 # Waits up to $2 seconds for a line of the game's output to contain $1.
 wait_for_line() {

@@ -31,12 +31,7 @@ above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
 key() { xdotool key --window "$WIN" "$1"; sleep "${2:-0.4}"; }
 
-cd "$WORK" || exit 1
-"$GAME" > "$LOG" 2>&1 &
-GAME_PID=$!
-
-WIN=$(timeout 30 xdotool search --sync --name '^quorvel$' | head -1)
-[ -n "$WIN" ] || { fail "no window titled quorvel"; exit 1; }
+start_game || exit 1
 sleep 2
 shot menu
 

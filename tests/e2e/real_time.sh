@@ -61,11 +61,7 @@ lose_from_start() {
     select_level0
 }
 
-cd "$WORK" || exit 1
-"$GAME" > "$LOG" 2>&1 &
-GAME_PID=$!
-WIN=$(timeout 30 xdotool search --sync --name '^quorvel$' | head -1)
-[ -n "$WIN" ] || { fail "no window titled quorvel"; exit 1; }
+start_game || exit 1
 sleep 2
 
 # --- the first run: through the tutorial, then from rest into the poles ------

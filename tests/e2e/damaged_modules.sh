@@ -11,16 +11,7 @@ set -u
 GAME=$1
 ART=$2
 mkdir -p "$ART"
-WORK=$(mktemp -d)
-GAME_PID=
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/session.sh"
 
 # A fresh copy of the game and its modules in $WORK/bin.
 fresh_copy() {

@@ -7,18 +7,9 @@ set -u
 GAME=$1
 ART=$2
 mkdir -p "$ART"
-WORK=$(mktemp -d)
 LOG=$ART/e2e_stdout.log
+source "$(dirname "$0")/session.sh"
 export XDG_DATA_HOME=$WORK/data
-GAME_PID=
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 # Waits up to $2 seconds for a line of the game's output to contain $1.
 wait_for_line() {
@@ -40,12 +31,7 @@ above() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
 key() { xdotool key --window "$WIN" "$1"; sleep "${2:-0.4}"; }
 
-cd "$WORK" || exit 1
-"$GAME" > "$LOG" 2>&1 &
-GAME_PID=$!
-
-WIN=$(timeout 30 xdotool search --sync --name '^quorvel$' | head -1)
-[ -n "$WIN" ] || { fail "no window titled quorvel"; exit 1; }
+start_game || exit 1
 sleep 2
 shot menu
 

@@ -433,6 +433,31 @@ TEST_F(LevelsC, HockeyriotNeedsBothCarsUprightInTheYard) {
     EXPECT_TRUE(won());
 }
 
+// Both police cars come to the street still turning from the riot: in the
+// first second each one's heading swings far enough to see.
+TEST_F(LevelsC, HockeyriotCarsVisiblyTurnInTheFirstSecond) {
+    build(19);
+    auto cars = named("policeCar");
+    ASSERT_EQ(cars.size(), 2u);
+    auto yaw = [](DynamicWorldObj* c) {
+        const dReal* r = dBodyGetRotation(c->body);
+        return atan2(r[4], r[0]);
+    };
+    double last[2] = {yaw(cars[0]), yaw(cars[1])}, turned[2] = {0, 0};
+    for (int tick = 0; tick < 60; tick++) {
+        run(1);
+        for (int i = 0; i < 2; i++) {
+            double now = yaw(cars[i]), d = now - last[i];
+            turned[i] += atan2(sin(d), cos(d));
+            last[i] = now;
+        }
+    }
+    for (int i = 0; i < 2; i++) {
+        EXPECT_GT(fabs(turned[i]), 0.3) << "car " << i;
+        EXPECT_GT(poseOf(cars[i]).upright, 0.97f) << "car " << i;
+    }
+}
+
 // ------------------------------------------------------------------ canal
 
 TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {

@@ -13,6 +13,21 @@ namespace {
 
 const dReal FORKLIFT_RIDE = 0.32;
 const dReal CAR_RIDE = 0.36;  // its axles' wheels just touch the street
+// Set down from this high, a car turns a good part of a radian before its
+// tyres take the street, which then stop the turning within a few ticks.
+const dReal CAR_DROP = 0.3;
+
+// The whole car turns about its middle, axles with it: a chassis spun alone
+// drags its wheels sideways and the tyres stop it within a few ticks.
+void spinCar(PoliceCar* car, dReal spin) {
+    const dReal* c = dBodyGetPosition(car->body);
+    dBodySetAngularVel(car->body, 0, 0, spin);
+    for (PoliceCarAxle* axle : car->axles) {
+        const dReal* p = dBodyGetPosition(axle->body);
+        dBodySetAngularVel(axle->body, 0, 0, spin);
+        dBodySetLinearVel(axle->body, -spin * (p[1] - c[1]), spin * (p[0] - c[0]), 0);
+    }
+}
 
 }  // namespace
 
@@ -20,9 +35,9 @@ void build_hockeyriot(LevelOut& out) {
     using namespace hockeyriot;
     makeTerrain(&geom_hockeyriot_terrain, &geom_hockeyriot_collision);
     for (int i = 0; i < 2; i++) {
-        const dReal at[3] = {CAR_AT[i][0], CAR_AT[i][1], CAR_RIDE};
+        const dReal at[3] = {CAR_AT[i][0], CAR_AT[i][1], CAR_RIDE + CAR_DROP};
         PoliceCar* car = add(new PoliceCar(at));
-        if (car) dBodySetAngularVel(car->body, 0, 0, CAR_SPIN[i]);
+        if (car) spinCar(car, CAR_SPIN[i]);
     }
     const dReal liftAt[3] = {FORKLIFT_X, FORKLIFT_Y, FORKLIFT_RIDE};
     ForkLift* forkLift = add(new ForkLift(liftAt));

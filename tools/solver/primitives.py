@@ -181,3 +181,133 @@ def tip_dump_truck(sim, angle, max_ticks=1200, every=5):
         if sim.step(every):
             return sim.joint("dumpTruck", "bed") >= angle
     return False
+
+
+# The crane as built on the truck, in the crane's own vertical plane: the
+# boom's hinge stands BOOM_HINGE from the slew axis, the bend sits BOOM_LENGTH
+# along the boom and the grapple's hinge OUTER_LENGTH plus the extension
+# along the outer beam; the hub hangs HUB_DROP below that hinge.
+BOOM_HINGE = (-0.1, 0.5)  # (out, up) from the truck body's centre
+BOOM_LENGTH = 0.6
+OUTER_LENGTH = 0.65
+HUB_DROP = 0.2
+BOOM_RANGE = (0.0, 1.2566371)  # radians the boom can elevate
+EXTEND_RANGE = (0.05, 0.8)  # metres the outer beam slides
+
+
+def hub_in_crane_plane(boom, bend, extend):
+    """(out, up) of the grapple hub from the truck body's centre for these
+    joint readings, the truck standing level."""
+    outer = boom + bend
+    arm = OUTER_LENGTH + extend
+    out = BOOM_HINGE[0] + BOOM_LENGTH * math.cos(boom) + arm * math.cos(outer)
+    up = BOOM_HINGE[1] + BOOM_LENGTH * math.sin(boom) + arm * math.sin(outer) - HUB_DROP
+    return out, up
+
+
+def within_reach(out, up, bend=0.0, slack=0.03):
+    """Whether the hub can hang at (out, up) with the bend held at bend, the
+    boom and the extension free: grapple_to works those two and the slew."""
+    steps = 40
+    for i in range(steps + 1):
+        boom = BOOM_RANGE[0] + (BOOM_RANGE[1] - BOOM_RANGE[0]) * i / steps
+        for j in range(steps + 1):
+            extend = EXTEND_RANGE[0] + (EXTEND_RANGE[1] - EXTEND_RANGE[0]) * j / steps
+            o, u = hub_in_crane_plane(boom, bend, extend)
+            if math.hypot(o - out, u - up) < slack:
+                return True
+    return False
+
+
+def crane_plane_point(sim, point):
+    """(out, up) of a world point from the truck body's centre."""
+    truck = sim.pose("truck")
+    return math.hypot(point[0] - truck.pos[0], point[1] - truck.pos[1]), point[2] - truck.pos[2]
+
+
+def crane_can_reach(sim, point, bend=0.0):
+    """Whether the truck, where it stands, can bring the grapple hub to the
+    world point with the bend held at bend."""
+    return within_reach(*crane_plane_point(sim, point), bend=bend)
+
+
+# Bends tried in turn for a point below the straight boom's reach.
+BENDS = (0.0, -0.4, -0.8, -1.2)
+BEND_LEVER = TRUCK_LEVERS["bend"]
+
+
+def bend_for(sim, points):
+    """The first bend from which the crane reaches every point, or None."""
+    for bend in BENDS:
+        if all(crane_can_reach(sim, p, bend) for p in points):
+            return bend
+    return None
+
+
+def bend_to(sim, angle, tolerance=0.03, max_ticks=600, every=3):
+    """Folds or straightens the outer beam until the bend reads angle."""
+    for _ in range(0, max_ticks, every):
+        error = angle - sim.joint("crane", "bend")
+        if abs(error) < tolerance or (angle >= 0 and error < tolerance):
+            sim.post("leverUp leverNr=%d" % BEND_LEVER)
+            return True
+        lever(sim, BEND_LEVER, axis_setting(error, 3.0, 0.0, 0.3))
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % BEND_LEVER)
+    return False
+
+
+GRAPPLE_LEVER = TRUCK_LEVERS["grapple"]
+
+
+def work_grapple(sim, setting, ticks):
+    """Holds the grapple lever (positive opens) for ticks, then lets go."""
+    lever(sim, GRAPPLE_LEVER, setting)
+    ended = sim.step(ticks)
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return not ended
+
+
+def close_until_grasped(sim, name, ticks=90, every=5):
+    """Closes the grapple until it holds the object named name."""
+    lever(sim, GRAPPLE_LEVER, -1.0)
+    for _ in range(0, ticks, every):
+        if sim.step(every):
+            return False
+        if sim.grasped() == name:
+            sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+            return True
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return sim.grasped() == name
+
+
+# Heights of the hub above the object's centre tried in turn: the prongs
+# hang below the hub and close round the top of a ball.
+GRASP_HEIGHTS = (0.36, 0.32, 0.4)
+
+
+def grasp(sim, name, index=0, heights=GRASP_HEIGHTS):
+    """Opens the grapple over the object named name, lowers it round it and
+    closes until the grapple holds it, trying another height each time it
+    misses. False when the object is out of the crane's reach from where the
+    truck stands (drive closer first) or never held."""
+    for height in heights:
+        centre = sim.pose(name, index).pos
+        above = (centre[0], centre[1], centre[2] + height + 0.3)
+        at = (centre[0], centre[1], centre[2] + height)
+        bend = bend_for(sim, (above, at))
+        if bend is None:
+            return False
+        # Up first and then across, so the open prongs never sweep it away.
+        hub = sim.pose("grapple").pos
+        if not grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))):
+            return False
+        if not (work_grapple(sim, 1.0, 60) and grapple_to(sim, above) and bend_to(sim, bend)
+                and grapple_to(sim, at, tolerance=0.06)):
+            return False
+        if close_until_grasped(sim, name):
+            return True
+        if not (work_grapple(sim, 1.0, 60) and grapple_to(sim, above)):
+            return False
+    return False

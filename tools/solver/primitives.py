@@ -311,3 +311,92 @@ def grasp(sim, name, index=0, heights=GRASP_HEIGHTS):
         if not (work_grapple(sim, 1.0, 60) and grapple_to(sim, above)):
             return False
     return False
+
+
+# The sky crane as a pilot flies it. Lever 0 is the collective (its travel
+# spans SKY_COLLECTIVE), lever 1 the tail rotor, the stick leans the fuselage
+# by up to SKY_STICK_TILT in its own frame.
+SKY_GRAVITY = 4.8
+SKY_MASS = 0.3367625  # fuselage, rotor, hook and wheels
+SKY_COLLECTIVE = (0.6, 1.1)
+SKY_STICK_TILT = 0.4
+SKY_MAX_TILT = 0.3
+
+
+class SkyPilot:
+    """What the pilot remembers between corrections: the trims that the
+    steady errors build up (the lift lost with height, the tail rotor's
+    push and the stabiliser's lag)."""
+
+    def __init__(self, extra_mass=0.0):
+        self.extra_mass = extra_mass  # what hangs from the hook
+        self.height_trim = 0.0
+        self.lean_trim = [0.0, 0.0]
+
+
+def sky_collective_for(lift, z):
+    """The collective that gives lift at height z: the lift falls off above
+    11 m."""
+    loss = 0.04 * math.log(z - 10) if z > 11 else 0.0
+    return lift / (1 - loss)
+
+
+def sky_controls(sim, collective, antitorque, forward, left):
+    low, high = SKY_COLLECTIVE
+    lever(sim, 0, (collective - low) / (high - low) * 2 - 1)
+    lever(sim, 1, antitorque)
+    sim.post("cycliccontrol x=%.3f y=%.3f" % (clamp(forward / SKY_STICK_TILT), clamp(left / SKY_STICK_TILT)))
+
+
+def sky_correct(sim, pilot, target, heading, speed, climb, ticks):
+    """One correction toward the world point target; returns its distance.
+    Height: a climb rate from the error and a lift from the rate; across: a
+    velocity from the error and a lean from the velocity's error."""
+    p = sim.pose("skyCrane")
+    (x, y, z), (vx, vy, vz) = p.pos, p.vel
+    ez = target[2] - z
+    az = 1.5 * (clamp(0.8 * ez, -climb, climb) - vz)
+    pilot.height_trim = clamp(pilot.height_trim + 0.0005 * ticks * ez, -0.1, 0.1)
+    lift = (SKY_MASS + pilot.extra_mass) * (SKY_GRAVITY + az) / 2
+    collective = sky_collective_for(lift, z) + pilot.height_trim
+    ex, ey = target[0] - x, target[1] - y
+    dist = math.hypot(ex, ey)
+    scale = min(0.4 * dist, speed) / dist if dist > 1e-4 else 0.0
+    ax, ay = 0.8 * (ex * scale - vx), 0.8 * (ey * scale - vy)
+    if dist < 2:
+        for i, e in enumerate((ex, ey)):
+            pilot.lean_trim[i] = clamp(pilot.lean_trim[i] + 0.00005 * ticks * e, -0.05, 0.05)
+    tx, ty = ax / SKY_GRAVITY + pilot.lean_trim[0], ay / SKY_GRAVITY + pilot.lean_trim[1]
+    tilt = math.hypot(tx, ty)
+    if tilt > SKY_MAX_TILT:
+        tx, ty = tx * SKY_MAX_TILT / tilt, ty * SKY_MAX_TILT / tilt
+    c, s = math.cos(p.heading), math.sin(p.heading)
+    sky_controls(sim, collective, 1.5 * wrap(heading - p.heading), tx * c + ty * s, -tx * s + ty * c)
+    return math.hypot(dist, ez)
+
+
+def fly_to(sim, target, pilot=None, heading=0.0, tolerance=0.3, speed=2.0, climb=1.0,
+           max_ticks=6000, every=2):
+    """Flies the sky crane to the world point target and holds it there until
+    it is nearly still within tolerance. Pass the same pilot to a following
+    hover so the trims it learned carry on."""
+    pilot = pilot or SkyPilot()
+    for _ in range(0, max_ticks, every):
+        left = sky_correct(sim, pilot, target, heading, speed, climb, every)
+        if left < tolerance and sim.pose("skyCrane").speed < 0.1:
+            return True
+        if sim.step(every):
+            return False
+    return False
+
+
+def hover(sim, target, ticks, pilot=None, heading=0.0, every=2):
+    """Holds the sky crane at target for ticks; returns the farthest it
+    strayed (None when the level ended)."""
+    pilot = pilot or SkyPilot()
+    worst = 0.0
+    for _ in range(0, ticks, every):
+        worst = max(worst, sky_correct(sim, pilot, target, heading, 2.0, 1.0, every))
+        if sim.step(every):
+            return None
+    return worst

@@ -91,6 +91,19 @@ class GraspTest(unittest.TestCase):
             self.assertGreater(pole.z_axis[2], 0.95)
 
 
+class SkyCraneTest(unittest.TestCase):
+    def test_the_sky_crane_flies_up_and_across_and_hovers_there(self):
+        with Sim(arena_variant="skycrane") as sim:
+            pilot = P.SkyPilot()
+            for target, heading in (((4, -3, 5), 0.0), ((-2, 2, 3), math.pi / 2)):
+                self.assertTrue(P.fly_to(sim, target, pilot, heading=heading), target)
+                self.assertLess(P.hover(sim, target, 600, pilot, heading=heading), 0.5, target)
+                p = sim.pose("skyCrane")
+                self.assertLess(math.dist(p.pos, target), 0.3, target)
+                self.assertLess(p.speed, 0.2, target)
+                self.assertLess(abs(P.wrap(p.heading - heading)), 0.1, target)
+
+
 class HelpersTest(unittest.TestCase):
     def test_a_joint_gets_no_lever_in_its_dead_band_and_at_least_its_least_outside(self):
         self.assertEqual(P.axis_setting(0.01, 4.0, 0.02, 0.5), 0.0)

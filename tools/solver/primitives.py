@@ -55,6 +55,58 @@ def drive_to(sim, name, target, tolerance=0.3, throttle=0.6, max_ticks=3000, eve
     return False
 
 
+def path_progress(points, pos):
+    """(segment, fraction) of the point of the polyline nearest to pos,
+    and the distance left along the polyline from there."""
+    best = None
+    for i in range(len(points) - 1):
+        (ax, ay), (bx, by) = points[i], points[i + 1]
+        length2 = (bx - ax) ** 2 + (by - ay) ** 2
+        f = clamp(((pos[0] - ax) * (bx - ax) + (pos[1] - ay) * (by - ay)) / length2, 0.0, 1.0)
+        d = math.hypot(ax + f * (bx - ax) - pos[0], ay + f * (by - ay) - pos[1])
+        if best is None or d < best[0]:
+            best = (d, i, f)
+    _, i, f = best
+    left = (1 - f) * math.dist(points[i], points[i + 1])
+    left += sum(math.dist(points[j], points[j + 1]) for j in range(i + 1, len(points) - 1))
+    return i, f, left
+
+
+def point_ahead(points, segment, fraction, distance):
+    """The point distance further along the polyline (its end at most)."""
+    i, f = segment, fraction
+    while i < len(points) - 1:
+        (ax, ay), (bx, by) = points[i], points[i + 1]
+        length = math.hypot(bx - ax, by - ay)
+        if (1 - f) * length >= distance:
+            f += distance / length
+            return ax + f * (bx - ax), ay + f * (by - ay)
+        distance -= (1 - f) * length
+        i, f = i + 1, 0.0
+    return points[-1]
+
+
+def follow_path(sim, name, points, lookahead=0.8, throttle=0.5, stop_short=0.1, max_ticks=4000,
+                every=3):
+    """Drives the truck (the object named name) forward along the polyline
+    of ground points, steering for a point lookahead ahead on it, slowing
+    down over the last metre and a half; lets go of the pedal stop_short
+    before its end (the truck rolls on that far) and comes to rest."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose(name)
+        segment, fraction, left = path_progress(points, p.pos)
+        if left < stop_short:
+            return come_to_rest(sim, name)
+        aim = point_ahead(points, segment, fraction, lookahead)
+        error = wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - p.heading)
+        sim.post("steer setting=%f" % clamp(-2.0 * error))
+        slow = max(0.25, min(1.0, left / 1.5)) * max(0.5, math.cos(error))
+        sim.post("accelcontrol setting=%f" % (throttle * slow))
+        if sim.step(every):
+            return False
+    return False
+
+
 def skid_drive_to(sim, target, tolerance=0.3, throttle=0.6, max_ticks=3000, every=5):
     """The skid loader steers by its two track levers: both forward to go,
     the right one ahead of the left to turn left."""

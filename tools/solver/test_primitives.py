@@ -111,6 +111,15 @@ class HelpersTest(unittest.TestCase):
         self.assertEqual(P.axis_setting(0.2, 4.0, 0.02, 0.5), 0.8)
         self.assertEqual(P.axis_setting(3.0, 4.0, 0.02, 0.5), 1.0)
 
+    def test_a_path_tells_how_far_is_left_and_what_lies_ahead(self):
+        path = [(0, 0), (2, 0), (2, 3)]
+        segment, fraction, left = P.path_progress(path, (1.0, 0.4))
+        self.assertEqual((segment, fraction, left), (0, 0.5, 4.0))
+        self.assertEqual(P.path_progress(path, (2.5, 1.0))[0:2], (1, 1 / 3))
+        self.assertEqual(P.point_ahead(path, 0, 0.5, 0.5), (1.5, 0.0))
+        self.assertEqual(P.point_ahead(path, 0, 0.5, 2.0), (2.0, 1.0))  # round the corner
+        self.assertEqual(P.point_ahead(path, 1, 0.5, 9.0), (2, 3))  # never past the end
+
     def test_angles_wrap_into_one_turn(self):
         self.assertAlmostEqual(P.wrap(3 * math.pi / 2), -math.pi / 2)
         self.assertAlmostEqual(P.wrap(-3 * math.pi / 2), math.pi / 2)

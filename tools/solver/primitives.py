@@ -321,6 +321,25 @@ def work_grapple(sim, setting, ticks):
     return not ended
 
 
+# Prongs opened this far (radians) clear a ball or a pole's head while
+# still hanging low enough to close round it; fully open they stand out
+# sideways with their fingers turned down onto it.
+GRAPPLE_OPEN = 0.77
+
+
+def open_grapple(sim, angle=GRAPPLE_OPEN, max_ticks=120, every=2):
+    """Opens the grapple until its first prong stands angle out."""
+    for _ in range(0, max_ticks, every):
+        if sim.joint("crane", "prong0") >= angle:
+            sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+            return True
+        lever(sim, GRAPPLE_LEVER, 1.0)
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return False
+
+
 def close_until_grasped(sim, name, ticks=90, every=5):
     """Closes the grapple until it holds the object named name."""
     lever(sim, GRAPPLE_LEVER, -1.0)
@@ -355,12 +374,12 @@ def grasp(sim, name, index=0, heights=GRASP_HEIGHTS):
         hub = sim.pose("grapple").pos
         if not grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))):
             return False
-        if not (work_grapple(sim, 1.0, 60) and grapple_to(sim, above) and bend_to(sim, bend)
+        if not (open_grapple(sim) and grapple_to(sim, above) and bend_to(sim, bend)
                 and grapple_to(sim, at, tolerance=0.06)):
             return False
         if close_until_grasped(sim, name):
             return True
-        if not (work_grapple(sim, 1.0, 60) and grapple_to(sim, above)):
+        if not (open_grapple(sim) and grapple_to(sim, above)):
             return False
     return False
 

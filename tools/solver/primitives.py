@@ -55,6 +55,58 @@ def drive_to(sim, name, target, tolerance=0.3, throttle=0.6, max_ticks=3000, eve
     return False
 
 
+def path_progress(points, pos):
+    """(segment, fraction) of the point of the polyline nearest to pos,
+    and the distance left along the polyline from there."""
+    best = None
+    for i in range(len(points) - 1):
+        (ax, ay), (bx, by) = points[i], points[i + 1]
+        length2 = (bx - ax) ** 2 + (by - ay) ** 2
+        f = clamp(((pos[0] - ax) * (bx - ax) + (pos[1] - ay) * (by - ay)) / length2, 0.0, 1.0)
+        d = math.hypot(ax + f * (bx - ax) - pos[0], ay + f * (by - ay) - pos[1])
+        if best is None or d < best[0]:
+            best = (d, i, f)
+    _, i, f = best
+    left = (1 - f) * math.dist(points[i], points[i + 1])
+    left += sum(math.dist(points[j], points[j + 1]) for j in range(i + 1, len(points) - 1))
+    return i, f, left
+
+
+def point_ahead(points, segment, fraction, distance):
+    """The point distance further along the polyline (its end at most)."""
+    i, f = segment, fraction
+    while i < len(points) - 1:
+        (ax, ay), (bx, by) = points[i], points[i + 1]
+        length = math.hypot(bx - ax, by - ay)
+        if (1 - f) * length >= distance:
+            f += distance / length
+            return ax + f * (bx - ax), ay + f * (by - ay)
+        distance -= (1 - f) * length
+        i, f = i + 1, 0.0
+    return points[-1]
+
+
+def follow_path(sim, name, points, lookahead=0.8, throttle=0.5, stop_short=0.1, max_ticks=4000,
+                every=3):
+    """Drives the truck (the object named name) forward along the polyline
+    of ground points, steering for a point lookahead ahead on it, slowing
+    down over the last metre and a half; lets go of the pedal stop_short
+    before its end (the truck rolls on that far) and comes to rest."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose(name)
+        segment, fraction, left = path_progress(points, p.pos)
+        if left < stop_short:
+            return come_to_rest(sim, name)
+        aim = point_ahead(points, segment, fraction, lookahead)
+        error = wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - p.heading)
+        sim.post("steer setting=%f" % clamp(-2.0 * error))
+        slow = max(0.25, min(1.0, left / 1.5)) * max(0.5, math.cos(error))
+        sim.post("accelcontrol setting=%f" % (throttle * slow))
+        if sim.step(every):
+            return False
+    return False
+
+
 def skid_drive_to(sim, target, tolerance=0.3, throttle=0.6, max_ticks=3000, every=5):
     """The skid loader steers by its two track levers: both forward to go,
     the right one ahead of the left to turn left."""
@@ -181,3 +233,241 @@ def tip_dump_truck(sim, angle, max_ticks=1200, every=5):
         if sim.step(every):
             return sim.joint("dumpTruck", "bed") >= angle
     return False
+
+
+# The crane as built on the truck, in the crane's own vertical plane: the
+# boom's hinge stands BOOM_HINGE from the slew axis, the bend sits BOOM_LENGTH
+# along the boom and the grapple's hinge OUTER_LENGTH plus the extension
+# along the outer beam; the hub hangs HUB_DROP below that hinge.
+BOOM_HINGE = (-0.1, 0.5)  # (out, up) from the truck body's centre
+BOOM_LENGTH = 0.6
+OUTER_LENGTH = 0.65
+HUB_DROP = 0.2
+BOOM_RANGE = (0.0, 1.2566371)  # radians the boom can elevate
+EXTEND_RANGE = (0.05, 0.8)  # metres the outer beam slides
+
+
+def hub_in_crane_plane(boom, bend, extend):
+    """(out, up) of the grapple hub from the truck body's centre for these
+    joint readings, the truck standing level."""
+    outer = boom + bend
+    arm = OUTER_LENGTH + extend
+    out = BOOM_HINGE[0] + BOOM_LENGTH * math.cos(boom) + arm * math.cos(outer)
+    up = BOOM_HINGE[1] + BOOM_LENGTH * math.sin(boom) + arm * math.sin(outer) - HUB_DROP
+    return out, up
+
+
+def within_reach(out, up, bend=0.0, slack=0.03):
+    """Whether the hub can hang at (out, up) with the bend held at bend, the
+    boom and the extension free: grapple_to works those two and the slew."""
+    steps = 40
+    for i in range(steps + 1):
+        boom = BOOM_RANGE[0] + (BOOM_RANGE[1] - BOOM_RANGE[0]) * i / steps
+        for j in range(steps + 1):
+            extend = EXTEND_RANGE[0] + (EXTEND_RANGE[1] - EXTEND_RANGE[0]) * j / steps
+            o, u = hub_in_crane_plane(boom, bend, extend)
+            if math.hypot(o - out, u - up) < slack:
+                return True
+    return False
+
+
+def crane_plane_point(sim, point):
+    """(out, up) of a world point from the truck body's centre."""
+    truck = sim.pose("truck")
+    return math.hypot(point[0] - truck.pos[0], point[1] - truck.pos[1]), point[2] - truck.pos[2]
+
+
+def crane_can_reach(sim, point, bend=0.0):
+    """Whether the truck, where it stands, can bring the grapple hub to the
+    world point with the bend held at bend."""
+    return within_reach(*crane_plane_point(sim, point), bend=bend)
+
+
+# Bends tried in turn for a point below the straight boom's reach.
+BENDS = (0.0, -0.4, -0.8, -1.2)
+BEND_LEVER = TRUCK_LEVERS["bend"]
+
+
+def bend_for(sim, points):
+    """The first bend from which the crane reaches every point, or None."""
+    for bend in BENDS:
+        if all(crane_can_reach(sim, p, bend) for p in points):
+            return bend
+    return None
+
+
+def bend_to(sim, angle, tolerance=0.03, max_ticks=600, every=3):
+    """Folds or straightens the outer beam until the bend reads angle."""
+    for _ in range(0, max_ticks, every):
+        error = angle - sim.joint("crane", "bend")
+        if abs(error) < tolerance or (angle >= 0 and error < tolerance):
+            sim.post("leverUp leverNr=%d" % BEND_LEVER)
+            return True
+        lever(sim, BEND_LEVER, axis_setting(error, 3.0, 0.0, 0.3))
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % BEND_LEVER)
+    return False
+
+
+GRAPPLE_LEVER = TRUCK_LEVERS["grapple"]
+
+
+def work_grapple(sim, setting, ticks):
+    """Holds the grapple lever (positive opens) for ticks, then lets go."""
+    lever(sim, GRAPPLE_LEVER, setting)
+    ended = sim.step(ticks)
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return not ended
+
+
+# Prongs opened this far (radians) clear a ball or a pole's head while
+# still hanging low enough to close round it; fully open they stand out
+# sideways with their fingers turned down onto it.
+GRAPPLE_OPEN = 0.77
+
+
+def open_grapple(sim, angle=GRAPPLE_OPEN, max_ticks=120, every=2):
+    """Opens the grapple until its first prong stands angle out."""
+    for _ in range(0, max_ticks, every):
+        if sim.joint("crane", "prong0") >= angle:
+            sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+            return True
+        lever(sim, GRAPPLE_LEVER, 1.0)
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return False
+
+
+def close_until_grasped(sim, name, ticks=90, every=5):
+    """Closes the grapple until it holds the object named name."""
+    lever(sim, GRAPPLE_LEVER, -1.0)
+    for _ in range(0, ticks, every):
+        if sim.step(every):
+            return False
+        if sim.grasped() == name:
+            sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+            return True
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return sim.grasped() == name
+
+
+# Heights of the hub above the object's centre tried in turn: the prongs
+# hang below the hub and close round the top of a ball.
+GRASP_HEIGHTS = (0.36, 0.32, 0.4)
+
+
+def grasp(sim, name, index=0, heights=GRASP_HEIGHTS):
+    """Opens the grapple over the object named name, lowers it round it and
+    closes until the grapple holds it, trying another height each time it
+    misses. False when the object is out of the crane's reach from where the
+    truck stands (drive closer first) or never held."""
+    for height in heights:
+        centre = sim.pose(name, index).pos
+        above = (centre[0], centre[1], centre[2] + height + 0.3)
+        at = (centre[0], centre[1], centre[2] + height)
+        bend = bend_for(sim, (above, at))
+        if bend is None:
+            return False
+        # Up first and then across, so the open prongs never sweep it away.
+        hub = sim.pose("grapple").pos
+        if not grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))):
+            return False
+        if not (open_grapple(sim) and grapple_to(sim, above) and bend_to(sim, bend)
+                and grapple_to(sim, at, tolerance=0.06)):
+            return False
+        if close_until_grasped(sim, name):
+            return True
+        if not (open_grapple(sim) and grapple_to(sim, above)):
+            return False
+    return False
+
+
+# The sky crane as a pilot flies it. Lever 0 is the collective (its travel
+# spans SKY_COLLECTIVE), lever 1 the tail rotor, the stick leans the fuselage
+# by up to SKY_STICK_TILT in its own frame.
+SKY_GRAVITY = 4.8
+SKY_MASS = 0.3367625  # fuselage, rotor, hook and wheels
+SKY_COLLECTIVE = (0.6, 1.1)
+SKY_STICK_TILT = 0.4
+SKY_MAX_TILT = 0.3
+
+
+class SkyPilot:
+    """What the pilot remembers between corrections: the trims that the
+    steady errors build up (the lift lost with height, the tail rotor's
+    push and the stabiliser's lag)."""
+
+    def __init__(self, extra_mass=0.0):
+        self.extra_mass = extra_mass  # what hangs from the hook
+        self.height_trim = 0.0
+        self.lean_trim = [0.0, 0.0]
+
+
+def sky_collective_for(lift, z):
+    """The collective that gives lift at height z: the lift falls off above
+    11 m."""
+    loss = 0.04 * math.log(z - 10) if z > 11 else 0.0
+    return lift / (1 - loss)
+
+
+def sky_controls(sim, collective, antitorque, forward, left):
+    low, high = SKY_COLLECTIVE
+    lever(sim, 0, (collective - low) / (high - low) * 2 - 1)
+    lever(sim, 1, antitorque)
+    sim.post("cycliccontrol x=%.3f y=%.3f" % (clamp(forward / SKY_STICK_TILT), clamp(left / SKY_STICK_TILT)))
+
+
+def sky_correct(sim, pilot, target, heading, speed, climb, ticks):
+    """One correction toward the world point target; returns its distance.
+    Height: a climb rate from the error and a lift from the rate; across: a
+    velocity from the error and a lean from the velocity's error."""
+    p = sim.pose("skyCrane")
+    (x, y, z), (vx, vy, vz) = p.pos, p.vel
+    ez = target[2] - z
+    az = 1.5 * (clamp(0.8 * ez, -climb, climb) - vz)
+    pilot.height_trim = clamp(pilot.height_trim + 0.0005 * ticks * ez, -0.1, 0.1)
+    lift = (SKY_MASS + pilot.extra_mass) * (SKY_GRAVITY + az) / 2
+    collective = sky_collective_for(lift, z) + pilot.height_trim
+    ex, ey = target[0] - x, target[1] - y
+    dist = math.hypot(ex, ey)
+    scale = min(0.4 * dist, speed) / dist if dist > 1e-4 else 0.0
+    ax, ay = 0.8 * (ex * scale - vx), 0.8 * (ey * scale - vy)
+    if dist < 2:
+        for i, e in enumerate((ex, ey)):
+            pilot.lean_trim[i] = clamp(pilot.lean_trim[i] + 0.00005 * ticks * e, -0.05, 0.05)
+    tx, ty = ax / SKY_GRAVITY + pilot.lean_trim[0], ay / SKY_GRAVITY + pilot.lean_trim[1]
+    tilt = math.hypot(tx, ty)
+    if tilt > SKY_MAX_TILT:
+        tx, ty = tx * SKY_MAX_TILT / tilt, ty * SKY_MAX_TILT / tilt
+    c, s = math.cos(p.heading), math.sin(p.heading)
+    sky_controls(sim, collective, 1.5 * wrap(heading - p.heading), tx * c + ty * s, -tx * s + ty * c)
+    return math.hypot(dist, ez)
+
+
+def fly_to(sim, target, pilot=None, heading=0.0, tolerance=0.3, speed=2.0, climb=1.0,
+           max_ticks=6000, every=2):
+    """Flies the sky crane to the world point target and holds it there until
+    it is nearly still within tolerance. Pass the same pilot to a following
+    hover so the trims it learned carry on."""
+    pilot = pilot or SkyPilot()
+    for _ in range(0, max_ticks, every):
+        left = sky_correct(sim, pilot, target, heading, speed, climb, every)
+        if left < tolerance and sim.pose("skyCrane").speed < 0.1:
+            return True
+        if sim.step(every):
+            return False
+    return False
+
+
+def hover(sim, target, ticks, pilot=None, heading=0.0, every=2):
+    """Holds the sky crane at target for ticks; returns the farthest it
+    strayed (None when the level ended)."""
+    pilot = pilot or SkyPilot()
+    worst = 0.0
+    for _ in range(0, ticks, every):
+        worst = max(worst, sky_correct(sim, pilot, target, heading, 2.0, 1.0, every))
+        if sim.step(every):
+            return None
+    return worst

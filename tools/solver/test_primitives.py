@@ -53,12 +53,72 @@ class CraneTest(unittest.TestCase):
                 self.assertLess(math.dist(P.hub_rest_point(sim), target), 0.1, target)
 
 
+class GraspTest(unittest.TestCase):
+    def test_the_crane_geometry_puts_the_hub_where_the_simulator_has_it(self):
+        with Sim(arena_variant="truck") as sim:
+            for levers, ticks in (({}, 30), ({"elevate": 1.0, "extend": 1.0}, 50), ({"bend": -0.6}, 60)):
+                for name, setting in levers.items():
+                    P.lever(sim, P.TRUCK_LEVERS[name], setting)
+                sim.step(ticks)
+                for name in levers:
+                    sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+                sim.step(60)
+                truck = sim.pose("truck").pos
+                out, up = P.hub_in_crane_plane(*(sim.joint("crane", j) for j in ("boom", "bend", "extend")))
+                mean = P.hub_rest_point(sim)
+                self.assertAlmostEqual(math.hypot(mean[0] - truck[0], mean[1] - truck[1]), out, delta=0.05)
+                self.assertAlmostEqual(mean[2] - truck[2], up, delta=0.05)
+
+    def test_the_reach_covers_the_arm_s_travel_and_no_more(self):
+        self.assertTrue(P.within_reach(*P.hub_in_crane_plane(0.0, 0.0, 0.05)))
+        self.assertTrue(P.within_reach(*P.hub_in_crane_plane(1.0, 0.0, 0.8)))
+        self.assertFalse(P.within_reach(2.3, 0.3))  # past the outer beam's stop
+        self.assertFalse(P.within_reach(1.5, 0.0))  # below the straight boom...
+        self.assertTrue(P.within_reach(1.5, 0.0, bend=-0.4))  # ...but not the bent one
+
+    def test_the_grapple_closes_round_a_pole_once_the_truck_is_near_it(self):
+        with Sim(arena_variant="truck") as sim:
+            start = sim.pose("pole").pos
+            self.assertFalse(P.grasp(sim, "pole"))  # out of reach from the middle of the yard
+            self.assertEqual(sim.tick, 0)
+            self.assertTrue(P.drive_to(sim, "truck", (4.6, -2.0)))
+            self.assertTrue(P.grasp(sim, "pole"))
+            self.assertEqual(sim.grasped(), "pole")
+            sim.step(120)  # and it keeps hold without toppling it
+            self.assertEqual(sim.grasped(), "pole")
+            pole = sim.pose("pole")
+            self.assertLess(math.dist(pole.pos, start), 0.1)
+            self.assertGreater(pole.z_axis[2], 0.95)
+
+
+class SkyCraneTest(unittest.TestCase):
+    def test_the_sky_crane_flies_up_and_across_and_hovers_there(self):
+        with Sim(arena_variant="skycrane") as sim:
+            pilot = P.SkyPilot()
+            for target, heading in (((4, -3, 5), 0.0), ((-2, 2, 3), math.pi / 2)):
+                self.assertTrue(P.fly_to(sim, target, pilot, heading=heading), target)
+                self.assertLess(P.hover(sim, target, 600, pilot, heading=heading), 0.5, target)
+                p = sim.pose("skyCrane")
+                self.assertLess(math.dist(p.pos, target), 0.3, target)
+                self.assertLess(p.speed, 0.2, target)
+                self.assertLess(abs(P.wrap(p.heading - heading)), 0.1, target)
+
+
 class HelpersTest(unittest.TestCase):
     def test_a_joint_gets_no_lever_in_its_dead_band_and_at_least_its_least_outside(self):
         self.assertEqual(P.axis_setting(0.01, 4.0, 0.02, 0.5), 0.0)
         self.assertEqual(P.axis_setting(-0.05, 4.0, 0.02, 0.5), -0.5)
         self.assertEqual(P.axis_setting(0.2, 4.0, 0.02, 0.5), 0.8)
         self.assertEqual(P.axis_setting(3.0, 4.0, 0.02, 0.5), 1.0)
+
+    def test_a_path_tells_how_far_is_left_and_what_lies_ahead(self):
+        path = [(0, 0), (2, 0), (2, 3)]
+        segment, fraction, left = P.path_progress(path, (1.0, 0.4))
+        self.assertEqual((segment, fraction, left), (0, 0.5, 4.0))
+        self.assertEqual(P.path_progress(path, (2.5, 1.0))[0:2], (1, 1 / 3))
+        self.assertEqual(P.point_ahead(path, 0, 0.5, 0.5), (1.5, 0.0))
+        self.assertEqual(P.point_ahead(path, 0, 0.5, 2.0), (2.0, 1.0))  # round the corner
+        self.assertEqual(P.point_ahead(path, 1, 0.5, 9.0), (2, 3))  # never past the end
 
     def test_angles_wrap_into_one_turn(self):
         self.assertAlmostEqual(P.wrap(3 * math.pi / 2), -math.pi / 2)

@@ -1,0 +1,27 @@
+"""The level drivers win their levels, also when their first input comes a
+few ticks late."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "drivers"))
+
+import driver_main  # noqa: E402
+import level00  # noqa: E402
+
+
+class DriversTest(unittest.TestCase):
+    def check_wins(self, level, drive):
+        for delay in (0, 4):
+            sim = driver_main.run(level, drive, delay)
+            self.assertTrue(sim.end_games, delay)
+            win, won_level, _ = sim.end_games[0]  # the first end is the win, not a loss
+            self.assertEqual((win, won_level), (1, level), delay)
+
+    def test_the_truck_parks_in_the_bay_without_knocking_a_pole(self):
+        self.check_wins(0, level00.drive)
+
+
+if __name__ == "__main__":
+    unittest.main()

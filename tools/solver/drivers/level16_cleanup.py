@@ -14,9 +14,9 @@ import subprocess
 import sys
 
 SOUTH = -math.pi / 2
-PIT_EDGE_STOP = 1.55    # loader centre north of this: its front wheels stay out of the pit
+PIT_EDGE_STOP = 1.7    # loader centre north of this: its front wheels stay out of the pit
 ROUND_X = -1.9          # the track outside the gutter used to get back north
-PUSH_SPEED = 0.25
+PUSH_SPEED = 0.2  # slow enough that the pushed row stays in the bucket
 
 
 class Sim:

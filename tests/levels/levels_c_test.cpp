@@ -20,6 +20,7 @@
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level15_dump.h"
+#include "world/levels/level16_cleanup.h"
 #include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level20_canal.h"
 #include "world/levels/level22_superpac.h"
@@ -326,8 +327,24 @@ TEST_F(LevelsC, CleanupTippedAtAStandstillLeavesEverySphereOnTheYardForTheLoader
     for (DynamicWorldObj* sphere : named("sphere")) {
         vec3f p = sphere->getPosition();
         EXPECT_LT(p.z, 0.2f) << "still on the bed";
-        EXPECT_GT(p.x, 0.95f) << "the loader still has work to do";
-        EXPECT_LT(p.x, 3.0f);
+        EXPECT_GT(p.y, cleanup::PIT_HALF + 3) << "the loader still has work to do";
+        EXPECT_LT(p.x, cleanup::GUTTER_EAST) << "left inside the pen";
+        EXPECT_NEAR(p.x, cleanup::LANE_X, 0.35f) << "not gathered in the gutter";
+    }
+}
+
+TEST_F(LevelsC, CleanupPenHoldsTheDumpTruckWhicheverWayItDrives) {
+    for (const char* pedal : {"accelcontrol setting=-1", "accelcontrol setting=1"}) {
+        build(16);
+        run(2);
+        postMessage("steer setting=1");
+        postMessage(pedal);
+        run(400);
+        vec3f p = named("dumpTruck")[0]->getPosition();
+        EXPECT_NEAR(p.x, cleanup::DUMPTRUCK_X, 0.3f) << pedal;
+        EXPECT_NEAR(p.y, cleanup::DUMPTRUCK_Y, 0.3f) << pedal;
+        EXPECT_GT(p.z, 0.4f) << pedal;
+        wld_destroy();
     }
 }
 

@@ -40,7 +40,7 @@ const EdgeWall LEVEL_EDGE_WALLS[26] = {
     {-45, 40, -14, 14, -13.3f, 3.0f},             // daredevil
     {-45, 45, -30, 30, -1.3f, 3.0f},              // hockeyriot
     {-40, 25, -25, 25, -2.8f, 3.8f},              // canal
-    {-24, 24, -24, 24, -1.3f, 4.0f},              // egghunt
+    {-24, 24, -24, 24, -1.3f, 2.2f},              // egghunt
     {-32, 32, -32, 32, -1.3f, 8.4f},              // superpac
     {-70, 20, -45, 45, -4.3f, 12.0f},             // powerlift: the sky crane flies
     {-20, 20, -14, 15, -2.3f, 3.0f},              // yukon

@@ -13,7 +13,6 @@
 // and the shadows move. Each pass is finished before the next is timed, so
 // the figures add up to the frame.
 #include <sys/stat.h>
-
 #include <time.h>
 
 #include <chrono>
@@ -144,10 +143,11 @@ int benchArena(int frames, const std::string& smoothing) {
     stopTiming();
     printf("render bench: %d frames at %dx%d in %.2f s: %.1f frames per second\n", frames, WIDTH,
            HEIGHT, times.total, frames / times.total);
-    printf("per frame: shadow %.2f ms, tick %.2f ms, scene %.2f ms, edges %.2f ms, HUD %.2f ms, "
-           "swap %.2f ms\n",
-           ms(times.shadow), ms(times.pass[PASS_TICK]), ms(times.pass[PASS_SCENE]),
-           ms(times.pass[PASS_EDGES]), ms(times.pass[PASS_OVERLAYS]), ms(times.swap));
+    printf(
+        "per frame: shadow %.2f ms, tick %.2f ms, scene %.2f ms, edges %.2f ms, HUD %.2f ms, "
+        "swap %.2f ms\n",
+        ms(times.shadow), ms(times.pass[PASS_TICK]), ms(times.pass[PASS_SCENE]),
+        ms(times.pass[PASS_EDGES]), ms(times.pass[PASS_OVERLAYS]), ms(times.swap));
     // The simulation tick alone, for comparison.
     auto t = Clock::now();
     for (int i = 0; i < frames; i++) game_tick(GAME_TICK);
@@ -270,9 +270,10 @@ int benchLevels(const Options& o) {
         printRow(nr);
         if (times.frames / times.total < slowest) slowest = times.frames / times.total;
     }
-    printf("slowest level: %.1f frames per second (ms per frame, %d frames each; cpu: processor "
-           "time of all threads, main: of the main thread)\n",
-           slowest, frames);
+    printf(
+        "slowest level: %.1f frames per second (ms per frame, %d frames each; cpu: processor "
+        "time of all threads, main: of the main thread)\n",
+        slowest, frames);
     window_shutDown();
     return 0;
 }

@@ -12,8 +12,7 @@ void assertFailed(const char* source, int line, const char* expression, bool car
 typedef void (*AssertHook)(const char* source, int line, const char* expression);
 AssertHook setAssertHook(AssertHook hook);
 
-#define QASSERT(source, expr) \
-    ((expr) ? (void)0 : assertFailed(source, __LINE__, #expr, false))
+#define QASSERT(source, expr) ((expr) ? (void)0 : assertFailed(source, __LINE__, #expr, false))
 // The same with the expression printed as text: where the printed form is
 // read by others and our variable names differ from it.
 #define QASSERT_AS(source, expr, text) \

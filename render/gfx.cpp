@@ -11,7 +11,7 @@ void nullUniform1f(int, float) {}
 void nullDrawTriangles(unsigned, int, bool) {}
 void nullDrawLines(unsigned, const float*, int) {}
 
-const GfxBackend nullBackend = {nullCreateBuffer, nullDeleteBuffer, nullUniformMatrix,
+const GfxBackend nullBackend = {nullCreateBuffer, nullDeleteBuffer,  nullUniformMatrix,
                                 nullUniform1f,    nullDrawTriangles, nullDrawLines};
 const GfxBackend* current = &nullBackend;
 

@@ -50,7 +50,7 @@ bool readAt(int fd, void* buffer, size_t count, uint64_t offset) {
     return n >= 0 && (size_t)n == count;
 }
 
-bool headerFits(const ElfW(Ehdr)& h, uint64_t size) {
+bool headerFits(const ElfW(Ehdr) & h, uint64_t size) {
     if (memcmp(h.e_ident, ELFMAG, SELFMAG) != 0) return false;
     if (h.e_ident[EI_CLASS] != NATIVE_CLASS || h.e_ident[EI_DATA] != NATIVE_ORDER) return false;
     if (h.e_type != ET_DYN || h.e_phentsize != sizeof(ElfW(Phdr))) return false;
@@ -58,12 +58,11 @@ bool headerFits(const ElfW(Ehdr)& h, uint64_t size) {
     return within(h.e_phoff, (uint64_t)h.e_phnum * sizeof(ElfW(Phdr)), size);
 }
 
-bool segmentsFit(int fd, const ElfW(Ehdr)& h, uint64_t size) {
+bool segmentsFit(int fd, const ElfW(Ehdr) & h, uint64_t size) {
     std::vector<ElfW(Phdr)> segments(h.e_phnum);
-    if (!readAt(fd, segments.data(), segments.size() * sizeof(ElfW(Phdr)), h.e_phoff))
-        return false;
+    if (!readAt(fd, segments.data(), segments.size() * sizeof(ElfW(Phdr)), h.e_phoff)) return false;
     bool loadable = false;
-    for (const ElfW(Phdr)& s : segments) {
+    for (const ElfW(Phdr) & s : segments) {
         if (!within(s.p_offset, s.p_filesz, size)) return false;
         if (s.p_type == PT_LOAD) loadable = true;
     }
@@ -77,10 +76,9 @@ bool dataModuleFileComplete(const char* path) {
     if (fd < 0) return false;
     struct stat st;
     ElfW(Ehdr) header;
-    bool complete = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-                    readAt(fd, &header, sizeof header, 0) &&
-                    headerFits(header, (uint64_t)st.st_size) &&
-                    segmentsFit(fd, header, (uint64_t)st.st_size);
+    bool complete =
+        fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readAt(fd, &header, sizeof header, 0) &&
+        headerFits(header, (uint64_t)st.st_size) && segmentsFit(fd, header, (uint64_t)st.st_size);
     close(fd);
     return complete;
 }

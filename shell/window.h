@@ -32,7 +32,7 @@ struct WindowEvents {
 void window_listen(const WindowEvents& events);
 
 void window_swap();
-void window_poll();  // events are handed to the listeners here
+void window_poll();     // events are handed to the listeners here
 void window_present();  // both
 double window_time();   // seconds since the window opened
 bool window_closeRequested();

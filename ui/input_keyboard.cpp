@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "render/view.h"
-#include "ui/input.h"
 #include "ui/hud.h"
+#include "ui/input.h"
 #include "ui/input_shared.h"
 #include "ui/keyhints.h"
 #include "ui/menu.h"
@@ -32,11 +32,21 @@ struct NamedKey {
     const char* name;
 };
 const NamedKey NAMED_KEYS[] = {
-    {KEY_UP, "up"},         {KEY_KP_8, "up"},  {KEY_DOWN, "dn"},  {KEY_KP_2, "dn"},
-    {KEY_LEFT, "le"},       {KEY_KP_4, "le"},  {KEY_RIGHT, "ri"}, {KEY_KP_6, "ri"},
-    {KEY_KP_SUBTRACT, "-"}, {KEY_KP_ADD, "+"}, {KEY_SPACE, " "},  {KEY_ENTER, "enter"},
+    {KEY_UP, "up"},
+    {KEY_KP_8, "up"},
+    {KEY_DOWN, "dn"},
+    {KEY_KP_2, "dn"},
+    {KEY_LEFT, "le"},
+    {KEY_KP_4, "le"},
+    {KEY_RIGHT, "ri"},
+    {KEY_KP_6, "ri"},
+    {KEY_KP_SUBTRACT, "-"},
+    {KEY_KP_ADD, "+"},
+    {KEY_SPACE, " "},
+    {KEY_ENTER, "enter"},
     // Laptops have no keypad: the main row's minus and plus zoom too.
-    {KEY_MINUS, "-"},       {KEY_EQUAL, "+"},
+    {KEY_MINUS, "-"},
+    {KEY_EQUAL, "+"},
 };
 
 void setKeyLever(int lever, float v) {

@@ -25,7 +25,6 @@ const dReal ARM_FORCE = 30000, EXTEND_FORCE = 120000;
 const dReal REST = 0.001;
 const float CLICK_STEP = 0.035f;
 
-
 void onCraneControl(const char* text) {
     if (!crane_current) return;
     char tag[32];

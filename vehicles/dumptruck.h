@@ -13,7 +13,7 @@ extern const dReal DUMPTRUCK_TIPPER_MAX;   // bed hinge high stop, 0.45 pi
 extern const dReal DUMPTRUCK_FLATBED_MAX;  // 0.34 pi
 
 class DumpTruckBed : public DynamicWorldObj {
-public:
+   public:
     DumpTruckBed(const dReal pos[3], dSpaceID space, bool flatBed);
     bool flatBed;
 };
@@ -28,7 +28,7 @@ struct DumpTruckDrive {
 DumpTruckDrive dumptruck_drive(float throttle, float brake, bool reverse, dReal vPrev, bool active);
 
 class DumpTruckObj : public CompositeVehicle {
-public:
+   public:
     DumpTruckObj(const dReal pos[3], bool flatBed);
     ~DumpTruckObj() override;
     void update(float dt) override;

@@ -13,17 +13,17 @@ extern const dReal FORKLIFT_LIFT_MIN, FORKLIFT_LIFT_MAX;  // slider travel
 extern const dReal FORKLIFT_TILT_MIN, FORKLIFT_TILT_MAX;  // hinge travel
 
 class ForkLiftWheel : public CylObj {
-public:
+   public:
     ForkLiftWheel(geomdesc* geometry, const dReal pos[3], dReal radius, dSpaceID space);
 };
 
 class ForkLiftCarriage : public DynamicWorldObj {
-public:
+   public:
     ForkLiftCarriage(const dReal pos[3], dSpaceID space);
 };
 
 class ForkLiftArm : public CompositeObj {
-public:
+   public:
     ForkLiftArm(const dReal pos[3], dSpaceID space);
     ~ForkLiftArm() override;
     vec3f getPosition() override;  // the carriage's
@@ -33,7 +33,7 @@ public:
 };
 
 class ForkLift : public CompositeVehicle {
-public:
+   public:
     explicit ForkLift(const dReal pos[3]);
     ~ForkLift() override;
     void update(float dt) override;

@@ -33,7 +33,6 @@ geomdesc* hubRecord(int kind) {
     return kind >= 3 && kind <= 5 ? vehicle_records.hubWide : vehicle_records.hubClaw;
 }
 
-
 ShapeSpec turned(ShapeSpec s, dReal angle) {
     s.axis[0] = 0, s.axis[1] = 1, s.axis[2] = 0;
     s.angle = angle;

@@ -60,7 +60,8 @@ PoliceCarAxle::PoliceCarAxle(const dReal pos[3], dSpaceID space)
 
 // ------------------------------------------------------------- police car
 
-PoliceCar::PoliceCar(const dReal p[3]) : CompositeVehicle("policeCar", &geom_policecar, wld_world()) {
+PoliceCar::PoliceCar(const dReal p[3])
+    : CompositeVehicle("policeCar", &geom_policecar, wld_world()) {
     space = vehicle_createSpace();
     setBoxMass(body, 0.16, 2.4, 1.0, 0.3);
     for (int i = 0; i < 3; i++)

@@ -14,12 +14,12 @@ extern const dReal SKIDLOADER_ARM_MIN, SKIDLOADER_ARM_MAX;        // arm hinge t
 extern const dReal SKIDLOADER_BUCKET_MIN, SKIDLOADER_BUCKET_MAX;  // bucket hinge travel
 
 class SkidLoaderBucket : public DynamicWorldObj {
-public:
+   public:
     SkidLoaderBucket(const dReal pos[3], dSpaceID space);
 };
 
 class SkidLoaderArm : public CompositeObj {
-public:
+   public:
     SkidLoaderArm(const dReal pos[3], dSpaceID space);
     ~SkidLoaderArm() override;
 
@@ -28,7 +28,7 @@ public:
 };
 
 class SkidLoader : public CompositeVehicle {
-public:
+   public:
     explicit SkidLoader(const dReal pos[3]);
     ~SkidLoader() override;
     void update(float dt) override;

@@ -3,8 +3,8 @@
 // crane on a slewing turntable. Levels build one at a start position.
 #pragma once
 
-#include "vehicles/crane.h"
 #include "vehicles/composite.h"
+#include "vehicles/crane.h"
 #include "world/props_basic.h"
 
 enum { TRUCK_WHEELS = 4 };  // front-left, front-right, rear-left, rear-right

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "bus/bus.h"
-#include "world/vehicleobj.h"
 #include "world/props_basic.h"
+#include "world/vehicleobj.h"
 
 // A simple space in the world's top space, clean-up off: the vehicle's own
 // parts never collide with each other and each part destroys its own geoms.

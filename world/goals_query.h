@@ -26,7 +26,7 @@ typedef bool (*PosePredicate)(const Pose& p);
 int countNamed(const char* name, PosePredicate pred);   // pred null: count them all
 bool everyNamed(const char* name, PosePredicate pred);  // true when there are none
 bool anyNamed(const char* name, PosePredicate pred);
-DynamicWorldObj* findNamed(const char* name);            // the first, or null
+DynamicWorldObj* findNamed(const char* name);  // the first, or null
 
 bool truckBelow(float z);  // false without a truck
 float truckX();            // far west without a truck

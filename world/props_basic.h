@@ -5,20 +5,20 @@
 #include "world/worldobj.h"
 
 class BoxObj : public DynamicWorldObj {
-public:
+   public:
     BoxObj(const char* name, geomdesc* geometry, const dReal pos[3], const dReal size[3],
            dReal density, const dReal offset[3]);
     dGeomID box;  // the box geom itself (inside a transform when offset)
 };
 
 class CylObj : public DynamicWorldObj {
-public:
+   public:
     CylObj(geomdesc* geometry, const dReal pos[3], dReal radius, dReal length);
     dGeomID cylinder;
 };
 
 class SphereObj : public DynamicWorldObj {
-public:
+   public:
     SphereObj(const char* name, geomdesc* geometry, const dReal pos[3], dReal radius);
     dGeomID sphere;
 };

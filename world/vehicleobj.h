@@ -6,7 +6,7 @@
 #include "world/worldobj.h"
 
 class VehicleObj : public DynamicWorldObj {
-public:
+   public:
     VehicleObj(const char* name, geomdesc* geometry, dWorldID world)
         : DynamicWorldObj(name, geometry, world) {}
     virtual void setActive(bool on) = 0;

@@ -86,7 +86,8 @@ bool wheelSpin(dGeomID g, dReal* axis, dReal* spin) {
 }
 
 WorldObj* carrierOf(unsigned long bit, dGeomID o1, dGeomID o2, WorldObj* wo1, WorldObj* wo2) {
-    return (dGeomGetCategoryBits(o1) & bit) ? wo1 : ((dGeomGetCategoryBits(o2) & bit) ? wo2 : nullptr);
+    return (dGeomGetCategoryBits(o1) & bit) ? wo1
+                                            : ((dGeomGetCategoryBits(o2) & bit) ? wo2 : nullptr);
 }
 
 void noteContactEffects(ContactCase kind, unsigned long u, dGeomID o1, dGeomID o2, WorldObj* wo1,
@@ -200,8 +201,14 @@ void wld_destroy() {
     } else {
         logLine("ERR No contactgroup?");
     }
-    if (w.space) dSpaceDestroy(w.space); else logLine("ERR No ode space?");
-    if (w.world) dWorldDestroy(w.world); else logLine("ERR No ode world?");
+    if (w.space)
+        dSpaceDestroy(w.space);
+    else
+        logLine("ERR No ode space?");
+    if (w.world)
+        dWorldDestroy(w.world);
+    else
+        logLine("ERR No ode world?");
     w.contactGroup = nullptr;
     w.space = nullptr;
     w.world = nullptr;

@@ -29,7 +29,8 @@ typedef DynamicWorldObj* (*TruckFactory)(const dReal pos[3], int grappleKind);
 extern TruckFactory wld_truckFactory;
 
 // Sees every contact after its surface was chosen; for tests and tools.
-extern void (*wld_contactObserver)(dGeomID o1, dGeomID o2, const dContact* contact, int contactCase);
+extern void (*wld_contactObserver)(dGeomID o1, dGeomID o2, const dContact* contact,
+                                   int contactCase);
 
 // Contact side effects owned by vehicle classes (grapple prong, rotor).
 extern void (*wld_prongTouched)(WorldObj* prong, WorldObj* other);

@@ -119,7 +119,11 @@ void setCollision(dGeomID geom, void* owner, unsigned long category, unsigned lo
 // ----------------------------------------------------------- StaticWorldObj
 
 StaticWorldObj::StaticWorldObj(geomdesc* geometry_, geomdesc* collision, const float position[3])
-    : WorldObj("terrain", geometry_), edge(nullptr), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
+    : WorldObj("terrain", geometry_),
+      edge(nullptr),
+      meshData(nullptr),
+      meshIndices(nullptr),
+      meshVertices(nullptr) {
     modelMatrix[12] = position[0];
     modelMatrix[13] = position[1];
     modelMatrix[14] = position[2];
@@ -141,8 +145,8 @@ StaticWorldObj::StaticWorldObj(geomdesc* geometry_, geomdesc* collision, const f
         meshIndices[v] = v;
     }
     meshData = dGeomTriMeshDataCreate();
-    dGeomTriMeshDataBuildSingle(meshData, meshVertices, 3 * sizeof(float), numVertices,
-                                meshIndices, numVertices, 3 * sizeof(int));
+    dGeomTriMeshDataBuildSingle(meshData, meshVertices, 3 * sizeof(float), numVertices, meshIndices,
+                                numVertices, 3 * sizeof(int));
     geom = dCreateTriMesh(nullptr, meshData, nullptr, nullptr, nullptr);
     dGeomSetPosition(geom, position[0], position[1], position[2]);
     setCollision(geom, this, 0x1, COLLIDE_STATIC);
@@ -150,7 +154,11 @@ StaticWorldObj::StaticWorldObj(geomdesc* geometry_, geomdesc* collision, const f
 }
 
 StaticWorldObj::StaticWorldObj(geomdesc* geometry_, const float position[3])
-    : WorldObj("ground", geometry_), edge(nullptr), meshData(nullptr), meshIndices(nullptr), meshVertices(nullptr) {
+    : WorldObj("ground", geometry_),
+      edge(nullptr),
+      meshData(nullptr),
+      meshIndices(nullptr),
+      meshVertices(nullptr) {
     modelMatrix[12] = position[0];
     modelMatrix[13] = position[1];
     modelMatrix[14] = position[2];

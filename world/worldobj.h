@@ -13,7 +13,7 @@ struct vec3f {
 };
 
 class WorldObj {
-public:
+   public:
     WorldObj(const char* name, geomdesc* geometry);
     virtual ~WorldObj();
     virtual void draw(RenderContext& rc);
@@ -25,8 +25,8 @@ public:
     virtual void onContact(WorldObj* other);
     virtual void playback(int frameOffset);
 
-    const char* name;     // not owned; other modules find objects by it
-    geomdesc* geometry;   // shared, may be null
+    const char* name;    // not owned; other modules find objects by it
+    geomdesc* geometry;  // shared, may be null
     float modelMatrix[16];
 
     WorldObj(const WorldObj&) = delete;
@@ -34,7 +34,7 @@ public:
 };
 
 class DynamicWorldObj : public WorldObj {
-public:
+   public:
     DynamicWorldObj(const char* name, geomdesc* geometry, dWorldID world);
     ~DynamicWorldObj() override;  // destroys the body's geoms, then the body
     virtual void update(float dt);
@@ -46,7 +46,7 @@ public:
 };
 
 class StaticWorldObj : public WorldObj {
-public:
+   public:
     // Terrain: a triangle mesh from the collision record (or the drawn one).
     StaticWorldObj(geomdesc* geometry, geomdesc* collision, const float position[3]);
     // Ground: an infinite plane at height position[2].

@@ -11,8 +11,8 @@
 #include "canvas.h"
 #include "pngwrite.h"
 #include "render/draw2d.h"
-#include "render/glcontext.h"
 #include "render/gl_programs.h"
+#include "render/glcontext.h"
 #include "render/txdb.h"
 #include "shell/window.h"
 

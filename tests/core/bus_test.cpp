@@ -1,3 +1,5 @@
+#include "bus/bus.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -5,8 +7,6 @@
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "bus/bus.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ void recordC(const char* text) { calls.push_back(std::string("C:") + text); }
 void noop(const char*) {}
 
 class Bus : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         calls.clear();
@@ -125,7 +125,8 @@ TEST(BusArgs, FloatArgumentConvertsLikeAtof) {
     EXPECT_FLOAT_EQ(argFloat("steer setting=0.250000", "setting"), 0.25f);
     EXPECT_FLOAT_EQ(argFloat("steer setting=abc", "setting"), 0.0f);
     EXPECT_EQ(argFloat("steer", "setting"), -FLT_MAX);
-    EXPECT_FLOAT_EQ(argFloat("cameraControl elevationDelta=0.5 orbitDelta=-1.5", "orbitDelta"), -1.5f);
+    EXPECT_FLOAT_EQ(argFloat("cameraControl elevationDelta=0.5 orbitDelta=-1.5", "orbitDelta"),
+                    -1.5f);
 }
 
 TEST(BusArgs, StringArgumentIsCutToTheBuffer) {

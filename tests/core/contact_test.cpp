@@ -1,8 +1,8 @@
+#include "world/contact.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "world/contact.h"
 
 namespace {
 
@@ -66,13 +66,15 @@ TEST(ContactSurface, WheelFlatSideGripsOnlyWhenTheWheelLiesFlat) {
 
 TEST(ContactSurface, WheelBitsWithoutAWheelOfTheDrivenVehicleAreOrdinary) {
     dContact c = contactWithNormal(0, 0, 1);
-    EXPECT_EQ(contact_chooseSurface(CAT_WHEEL | CAT_STATIC, false, AXLE_Y, 0.0, &c), CONTACT_DEFAULT);
+    EXPECT_EQ(contact_chooseSurface(CAT_WHEEL | CAT_STATIC, false, AXLE_Y, 0.0, &c),
+              CONTACT_DEFAULT);
     EXPECT_DOUBLE_EQ(c.surface.mu, 10.0);
 }
 
 TEST(ContactSurface, ConveyorCarriesAlongX) {
     dContact c = contactWithNormal(0, 0, 1);
-    EXPECT_EQ(contact_chooseSurface(CAT_CONVEYOR | CAT_PART, false, AXLE_Y, 0.0, &c), CONTACT_CONVEYOR);
+    EXPECT_EQ(contact_chooseSurface(CAT_CONVEYOR | CAT_PART, false, AXLE_Y, 0.0, &c),
+              CONTACT_CONVEYOR);
     EXPECT_DOUBLE_EQ(c.surface.mu, 1.0);
     EXPECT_DOUBLE_EQ(c.surface.mu2, 0.1);
     EXPECT_DOUBLE_EQ(c.surface.motion1, 0.8);
@@ -87,7 +89,8 @@ TEST(ContactSurface, GripHoldsAnythingButStaticGround) {
     EXPECT_DOUBLE_EQ(c.surface.soft_erp, 0.3);
     EXPECT_DOUBLE_EQ(c.surface.soft_cfm, 0.1);
     dContact ground = contactWithNormal(0, 0, 1);
-    EXPECT_EQ(contact_chooseSurface(CAT_GRIP | CAT_STATIC, false, AXLE_Y, 0.0, &ground), CONTACT_DEFAULT);
+    EXPECT_EQ(contact_chooseSurface(CAT_GRIP | CAT_STATIC, false, AXLE_Y, 0.0, &ground),
+              CONTACT_DEFAULT);
     EXPECT_DOUBLE_EQ(ground.surface.mu, 10.0);
 }
 
@@ -108,7 +111,8 @@ TEST(ContactSurface, SpecialSurfacesInTheirOrder) {
     };
     for (const Case& k : cases) {
         dContact c = contactWithNormal(0, 0, 1);
-        EXPECT_EQ(contact_chooseSurface(k.bits, false, AXLE_Y, 0.0, &c), k.kind) << std::hex << k.bits;
+        EXPECT_EQ(contact_chooseSurface(k.bits, false, AXLE_Y, 0.0, &c), k.kind)
+            << std::hex << k.bits;
         EXPECT_EQ(c.surface.mu, k.mu) << std::hex << k.bits;
         EXPECT_DOUBLE_EQ(c.surface.soft_erp, k.erp) << std::hex << k.bits;
         EXPECT_DOUBLE_EQ(c.surface.soft_cfm, k.cfm) << std::hex << k.bits;

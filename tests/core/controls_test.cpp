@@ -8,12 +8,12 @@
 
 #include "bus/bus.h"
 #include "render/geomdb.h"
+#include "shell/gametick.h"
 #include "tools/arena/loaders.h"
 #include "tools/arena/machines2.h"
 #include "tools/arena/truckyard.h"
 #include "vehicles/truck.h"
 #include "vehicles/vehicle.h"
-#include "shell/gametick.h"
 #include "world/wld.h"
 
 namespace {

@@ -12,7 +12,7 @@ namespace {
 enum { REAR_LEFT = 2, REAR_RIGHT = 3 };
 
 class DumpTruck : public LoaderWorld {
-protected:
+   protected:
     DumpTruckObj* truck = nullptr;
     void create(const char* variant = "dumptruck") {
         LoaderWorld::create(variant);

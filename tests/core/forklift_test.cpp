@@ -12,7 +12,7 @@ namespace {
 enum { FRONT_LEFT, FRONT_RIGHT, REAR_LEFT, REAR_RIGHT };
 
 class ForkLiftTest : public LoaderWorld {
-protected:
+   protected:
     ForkLift* lift = nullptr;
     void create() {
         LoaderWorld::create("forklift");
@@ -272,6 +272,6 @@ TEST_F(ForkLiftTest, PicksALoadedPalletOffTheGroundThroughItsSlots) {
     run(2);
     const dReal* p = dBodyGetPosition(pallet->body);
     EXPECT_GT(p[2], ground + 0.3);
-    EXPECT_LT(p[0], 1.5);  // it came back with the fork lift
+    EXPECT_LT(p[0], 1.5);                               // it came back with the fork lift
     EXPECT_GT(dBodyGetPosition(crate->body)[2], p[2]);  // the crate is still on it
 }

@@ -296,8 +296,7 @@ TEST_F(GameFlow, OnlyTwoDigitNamesOfJobsMarkProgress) {
     for (const char* name : {"99", "7", "24", "07x", ".1", "-1", "03"}) touch(folder + "/" + name);
     mkdir((folder + "/11").c_str(), 0755);  // a folder of that name marks nothing
     loadProgress();
-    for (int i = 0; i < PROGRESS_LEVELS; i++)
-        EXPECT_EQ(progress_won(i), i == 3 || i == 24) << i;
+    for (int i = 0; i < PROGRESS_LEVELS; i++) EXPECT_EQ(progress_won(i), i == 3 || i == 24) << i;
 }
 
 TEST_F(GameFlow, SavingLeavesWhatIsThereAndReportsWhatCannotBeMade) {

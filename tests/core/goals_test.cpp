@@ -7,9 +7,9 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "shell/gametick.h"
-#include "world/vehicleobj.h"
 #include "world/levels.h"
 #include "world/props_basic.h"
+#include "world/vehicleobj.h"
 #include "world/wld.h"
 
 namespace {
@@ -30,7 +30,7 @@ DynamicWorldObj* makeStandInTruck(const dReal pos[3], int) {
 
 // Places objects straight into goal positions; no physics runs.
 class Goals : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         savedFactory = wld_truckFactory;
@@ -147,7 +147,8 @@ TEST_F(Goals, StackemIsTightToTwoAndAHalfCentimetres) {
 TEST_F(Goals, TempleWantsCorniceLevelOnAnUprightPillar) {
     level(7);
     DynamicWorldObj* cornice = place("cornice", -4.3f, 0, 7.24f);
-    DynamicWorldObj* pillar = place("pillar", -5.8f, 0.05f, 6.5f, (float)M_PI);  // upside down is fine
+    DynamicWorldObj* pillar =
+        place("pillar", -5.8f, 0.05f, 6.5f, (float)M_PI);  // upside down is fine
     EXPECT_TRUE(won());
     moveTo(cornice, -4.3f, 0, 7.27f);
     EXPECT_FALSE(won());
@@ -262,7 +263,7 @@ TEST_F(Goals, TheSandboxNeverEnds) {
 
 namespace {
 class Toy : public VehicleObj {
-public:
+   public:
     Toy() : VehicleObj("forkLift", nullptr, wld_world()) {}
     void setActive(bool on) override { active = on; }
     bool isActive() override { return active; }

@@ -6,9 +6,9 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "tests/core/ui_recorder.h"
 #include "ui/input.h"
-#include "shell/gametick.h"
 
 using uitest::postedAs;
 

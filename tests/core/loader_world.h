@@ -15,10 +15,8 @@
 #include "world/wld.h"
 
 class LoaderWorld : public ::testing::Test {
-protected:
-    void SetUp() override {
-        bus_reset();
-    }
+   protected:
+    void SetUp() override { bus_reset(); }
     void TearDown() override {
         if (wld_created()) wld_destroy();
         wld_setLevelBuilder(nullptr);

@@ -27,7 +27,8 @@ double signedVolume(const RecordData& r) {
         const float* c = a + 18;
         v += (a[0] * ((double)b[1] * c[2] - (double)b[2] * c[1]) -
               a[1] * ((double)b[0] * c[2] - (double)b[2] * c[0]) +
-              a[2] * ((double)b[0] * c[1] - (double)b[1] * c[0])) / 6.0;
+              a[2] * ((double)b[0] * c[1] - (double)b[1] * c[0])) /
+             6.0;
     }
     return v;
 }
@@ -70,7 +71,8 @@ TEST(MeshToolkit, ClosedBoxHasOutwardUnitNormalsAndTwelveFeatureEdges) {
     RecordData r = makeRecord(box(0.4f, 0.6f, 1.0f), EdgeOptions());
     ASSERT_EQ(r.numt(), 12);
     expectOutwardFromOrigin(r);
-    for (int t = 0; t < r.numt(); t++) EXPECT_NEAR(dot3(&r.tri[t * 27 + 3], &r.tri[t * 27 + 3]), 1.0, 1e-6);
+    for (int t = 0; t < r.numt(); t++)
+        EXPECT_NEAR(dot3(&r.tri[t * 27 + 3], &r.tri[t * 27 + 3]), 1.0, 1e-6);
     EXPECT_NEAR(signedVolume(r), 0.24, 1e-6);
     ASSERT_EQ(r.nume(), 12);  // face diagonals are not outlines
     int byLength[3] = {0, 0, 0};
@@ -89,7 +91,8 @@ TEST(MeshToolkit, RoundSolidsAreClosedAndFaceOutward) {
     const float r = 0.5f, len = 2.0f;
     const int sides = 16;
     double polygon = 0.5 * sides * r * r * std::sin(2 * PI_F / sides);
-    EXPECT_NEAR(signedVolume(makeRecord(cylinder(r, len, sides), EdgeOptions())), polygon * len, 1e-4);
+    EXPECT_NEAR(signedVolume(makeRecord(cylinder(r, len, sides), EdgeOptions())), polygon * len,
+                1e-4);
     RecordData ball = makeRecord(sphere(r, 8, 12), EdgeOptions());
     expectOutwardFromOrigin(ball);
     double exact = 4.0 / 3.0 * PI_F * r * r * r;
@@ -138,9 +141,9 @@ TEST(MeshToolkit, WeldedEdgesAreNotDuplicated) {
 
 TEST(MeshToolkit, DegenerateTrianglesGetZeroNormalsAndNoEdges) {
     Mesh m;
-    m.tris.push_back({{{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}, {1, 0, 0}});   // collinear
-    m.tris.push_back({{{0, 1, 0}, {0, 1, 0}, {1, 1, 1}}, {0, 1, 0}});   // repeated point
-    m.tris.push_back({{{0, 0, 5}, {1, 0, 5}, {0, 1, 5}}, {0, 0, 1}});   // a proper one
+    m.tris.push_back({{{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}, {1, 0, 0}});  // collinear
+    m.tris.push_back({{{0, 1, 0}, {0, 1, 0}, {1, 1, 1}}, {0, 1, 0}});  // repeated point
+    m.tris.push_back({{{0, 0, 5}, {1, 0, 5}, {0, 1, 5}}, {0, 0, 1}});  // a proper one
     RecordData r = makeRecord(m, EdgeOptions());
     for (int t = 0; t < 2; t++)
         for (int k = 0; k < 3; k++)
@@ -339,10 +342,10 @@ TEST(GeneratedRecords, PropShapesCoverTheirCollisionGeoms) {
 }
 
 TEST(GeneratedRecords, EveryPropClassHasItsRecords) {
-    const char* names[] = {"lever", "conveyor", "powermast", "templecornice", "riser",
-                           "label_hbr", "label_hcl", "label_hno3", "label_koh", "label_lioh",
-                           "label_nah", "letter_q", "letter_u", "letter_o", "letter_r",
-                           "letter_v", "letter_e", "letter_l"};
+    const char* names[] = {"lever",     "conveyor",  "powermast",  "templecornice", "riser",
+                           "label_hbr", "label_hcl", "label_hno3", "label_koh",     "label_lioh",
+                           "label_nah", "letter_q",  "letter_u",   "letter_o",      "letter_r",
+                           "letter_v",  "letter_e",  "letter_l"};
     for (const char* n : names) EXPECT_NE(recordNamed(n), nullptr) << n;
     for (int v = 0; v < 8; v++)
         EXPECT_NE(recordNamed(("egg" + std::to_string(v)).c_str()), nullptr) << v;

@@ -4,11 +4,11 @@
 
 #include "bus/bus.h"
 #include "render/view.h"
+#include "shell/gametick.h"
 #include "tests/core/ui_recorder.h"
 #include "tools/sim/player.h"
 #include "tools/sim/script.h"
 #include "ui/input.h"
-#include "shell/gametick.h"
 
 using uitest::posted;
 using uitest::postedAs;

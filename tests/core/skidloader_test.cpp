@@ -14,7 +14,7 @@ std::vector<float> engine;  // every "accelcontrol" setting the loader posted
 void onAccel(const char* text) { engine.push_back(argFloat(text, "setting")); }
 
 class SkidLoaderTest : public LoaderWorld {
-protected:
+   protected:
     SkidLoader* loader = nullptr;
     void create() {
         LoaderWorld::create("skidloader");
@@ -33,7 +33,8 @@ protected:
 
 TEST_F(SkidLoaderTest, OppositeLeversTurnItOnTheSpot) {
     create();
-    const dReal start[3] = {dBodyGetPosition(loader->body)[0], dBodyGetPosition(loader->body)[1], 0};
+    const dReal start[3] = {dBodyGetPosition(loader->body)[0], dBodyGetPosition(loader->body)[1],
+                            0};
     const dReal heading0 = heading(loader->body);
     post("cranecontrol tag=left setting=1");
     post("cranecontrol tag=right setting=-1");
@@ -142,6 +143,7 @@ TEST_F(SkidLoaderTest, SwitchedOffItsWheelsAreHeldLightlyAndItSleeps) {
     }
     EXPECT_EQ(dJointGetHingeParam(loader->armHinge, dParamVel), 0.0);
     float spin = -1;
-    EXPECT_FALSE(loader->getWheelSpin(loader->arm->bucket->body ? loader->chassis[1] : nullptr, spin));
+    EXPECT_FALSE(
+        loader->getWheelSpin(loader->arm->bucket->body ? loader->chassis[1] : nullptr, spin));
     EXPECT_EQ(spin, -1.0f);
 }

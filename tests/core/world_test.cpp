@@ -10,9 +10,9 @@
 #include "shell/gametick.h"
 #include "tools/arena/arena.h"
 #include "tools/sim/digest.h"
-#include "world/vehicleobj.h"
 #include "world/contact.h"
 #include "world/props_basic.h"
+#include "world/vehicleobj.h"
 #include "world/wld.h"
 
 namespace {
@@ -55,7 +55,7 @@ BoxObj* addBox(dReal x, dReal y, dReal z) {
 }
 
 class World : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         populate = nullptr;
@@ -111,7 +111,8 @@ TEST_F(World, CreationPostsTheCameraSettings) {
     camera.clear();
     addListener("cameraControl", [](const char* text) { camera = text; });
     wld_create(0, nullptr);
-    EXPECT_EQ(camera, "cameraControl orbitSetting=0.200000 elevationSetting=0.300000 distSetting=5.000000");
+    EXPECT_EQ(camera,
+              "cameraControl orbitSetting=0.200000 elevationSetting=0.300000 distSetting=5.000000");
 }
 
 TEST_F(World, EndGameIsPostedOnceAndAWinBeatsALoss) {
@@ -146,7 +147,8 @@ TEST_F(World, ObjectListRefusesThe257thObject) {
     dReal pos[3] = {0, 0, 9};
     BoxObj extra("extra", nullptr, pos, CUBE, 1.0, NO_OFFSET);
     EXPECT_FALSE(wld_addObject(&extra));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("ERR Object list full"), std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("ERR Object list full"),
+              std::string::npos);
     EXPECT_EQ(wld_objectCount(), WLD_MAX_OBJECTS);
 }
 
@@ -257,7 +259,7 @@ void observe(dGeomID, dGeomID, const dContact* c, int kind) {
 
 // A one-wheeled vehicle whose wheel spins at a fixed reported rate.
 class Unicycle : public VehicleObj {
-public:
+   public:
     explicit Unicycle(dReal spin) : VehicleObj("unicycle", nullptr, wld_world()), spin(spin) {
         dBodySetPosition(body, 0, 0, 0.29);
         dMatrix3 r;

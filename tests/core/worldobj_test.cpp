@@ -23,9 +23,11 @@ void ignoreMatrix(int, const float*) {}
 void ignoreFloat(int, float) {}
 void countTriangles(unsigned, int, bool) { trianglesDrawn++; }
 void countLines(unsigned, const float*, int) { linesDrawn++; }
-const GfxBackend counting = {countCreate, countDelete, ignoreMatrix, ignoreFloat, countTriangles, countLines};
+const GfxBackend counting = {countCreate, countDelete,    ignoreMatrix,
+                             ignoreFloat, countTriangles, countLines};
 
-float triangle[27] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
+float triangle[27] = {0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0,
+                      1, 1, 1, 1, 0, 1, 0, 0, 0, 1, 1, 1, 1};
 float segment[6] = {0, 0, 0, 1, 0, 0};
 
 geomdesc makeRecord(int nume) {
@@ -46,7 +48,7 @@ void noGoals(int, bool*, bool*) {}
 const LevelBuilder empty = {emptyLevel, noGoals};
 
 class WorldObjects : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         trianglesDrawn = linesDrawn = buffersCreated = buffersDeleted = 0;
@@ -141,8 +143,8 @@ TEST_F(WorldObjects, TerrainCollidesLikeItsTriangles) {
     float position[3] = {0, 0, -1};
     geomdesc ground = makeRecord(0);
     // One big triangle under the origin, counter-clockwise from above.
-    static float big[27] = {-10, -10, 0, 0, 0, 1, 1, 1, 1, 10, -10, 0, 0, 0, 1, 1, 1, 1,
-                            0, 10, 0, 0, 0, 1, 1, 1, 1};
+    static float big[27] = {-10, -10, 0, 0, 0, 1,  1, 1, 1, 10, -10, 0, 0, 0,
+                            1,   1,   1, 1, 0, 10, 0, 0, 0, 1,  1,   1, 1};
     ground.tridata = big;
     StaticWorldObj* terrain = new StaticWorldObj(&ground, nullptr, position);
     wld_setTerrain(terrain);
@@ -224,6 +226,7 @@ TEST_F(WorldObjects, RecordWithNothingToUploadIsReportedAndNotCounted) {
     empty.numt = 0;
     testing::internal::CaptureStdout();
     EXPECT_FALSE(geomdb_add(&empty));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERR Failed to create vbo for geomdesc. numt=0\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "ERR Failed to create vbo for geomdesc. numt=0\n");
     EXPECT_EQ(geomdb_count(), 0);
 }

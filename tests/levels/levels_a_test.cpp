@@ -31,7 +31,7 @@ void onEndGame(const char* text) {
 }
 
 class LevelsA : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         endGames = 0;
@@ -314,7 +314,8 @@ TEST_F(LevelsA, StackemStartsHitchedAndTheFunnelCentresDroppedStackers) {
     std::vector<DynamicWorldObj*> stackers = named("stacker");
     ASSERT_EQ(stackers.size(), 3u);
     for (int i = 0; i < 3; i++) {
-        teleport(stackers[i], STACKEM_SHAFT_X + offsets[i][0], STACKEM_SHAFT_Y + offsets[i][1], 0.7);
+        teleport(stackers[i], STACKEM_SHAFT_X + offsets[i][0], STACKEM_SHAFT_Y + offsets[i][1],
+                 0.7);
         run(300);
         if (i < 2) EXPECT_EQ(endGames, 0);
     }

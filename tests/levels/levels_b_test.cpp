@@ -33,7 +33,7 @@ void onEndGame(const char* text) {
 }
 
 class LevelsB : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         endGames = 0;
@@ -112,7 +112,8 @@ TEST_F(LevelsB, IdleLevelsRestWhereTheyAreBuiltAndNeverEnd) {
             ASSERT_TRUE(std::isfinite(p[0]) && std::isfinite(p[1]) && std::isfinite(p[2]));
             EXPECT_GT(p[2], FLOOR_OF[level - FIRST]);
             // Nothing was placed overlapping or in the air: it stays put.
-            float moved = std::hypot(std::hypot(p[0] - start[i][0], p[1] - start[i][1]), p[2] - start[i][2]);
+            float moved =
+                std::hypot(std::hypot(p[0] - start[i][0], p[1] - start[i][1]), p[2] - start[i][2]);
             EXPECT_LT(moved, 0.05f);
         }
         const dReal* t = at(wld_truck());
@@ -230,7 +231,8 @@ TEST_F(LevelsB, BabelIsWonByATowerOnThePadAndNotWithOneCrateOffset) {
     build(10);
     auto crates = named("packcrate");
     ASSERT_EQ(crates.size(), 7u);
-    for (int k = 0; k < 7; k++) teleport(crates[k], PAD_X + (k == 3 ? 0.21 : 0), PAD_Y, 0.2 + 0.4 * k);
+    for (int k = 0; k < 7; k++)
+        teleport(crates[k], PAD_X + (k == 3 ? 0.21 : 0), PAD_Y, 0.2 + 0.4 * k);
     run(2);
     EXPECT_EQ(endGames, 0);
     wld_destroy();
@@ -282,8 +284,8 @@ TEST_F(LevelsB, FactoryNeedsBothLidsOpenAndTheBoxesSortedByColour) {
     for (int i = 0; i < lever->numBoxes; i++) {
         bool green = conveyor_isGreen(i);
         int n = green ? g++ : r++;
-        teleport(lever->boxes[i], DUMPSTER_X - 0.6 + 0.3 * (n % 5), green ? DUMPSTER_Y : -DUMPSTER_Y,
-                 0.3 + 0.3 * (n / 5));
+        teleport(lever->boxes[i], DUMPSTER_X - 0.6 + 0.3 * (n % 5),
+                 green ? DUMPSTER_Y : -DUMPSTER_Y, 0.3 + 0.3 * (n / 5));
     }
     run(60);
     EXPECT_TRUE(lever->completed);
@@ -332,7 +334,8 @@ TEST_F(LevelsB, UfoIsNotWonWithOneWallStillInStore) {
     using namespace ufo;
     build(12);
     auto walls = named("prisonwall");
-    for (int i = 0; i < 5; i++) teleport(walls[i], WALL_SLOT_X, (i - 2.5) * WALL_SPACING, WALL_Z + 0.01);
+    for (int i = 0; i < 5; i++)
+        teleport(walls[i], WALL_SLOT_X, (i - 2.5) * WALL_SPACING, WALL_Z + 0.01);
     run(120);
     EXPECT_EQ(endGames, 0);
 }
@@ -344,8 +347,8 @@ struct HousePart {
     dReal dx, dy, z;
 };
 const HousePart HOUSE[] = {
-    {"chimney", 0.775, 0, 1.1},     {"houseback", 0.65, 0, 1.0},   {"housefront", -0.65, 0, 1.0},
-    {"leftwall", 0, 0.475, 0.9},    {"rightwall", 0, -0.475, 0.9}, {"houseroof", 0, 0, 1.5},
+    {"chimney", 0.775, 0, 1.1},  {"houseback", 0.65, 0, 1.0},   {"housefront", -0.65, 0, 1.0},
+    {"leftwall", 0, 0.475, 0.9}, {"rightwall", 0, -0.475, 0.9}, {"houseroof", 0, 0, 1.5},
 };
 
 TEST_F(LevelsB, HearthIsWonWithTheHouseRebuiltOnTheHill) {
@@ -375,14 +378,17 @@ TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
         std::string name = part.name;
         dReal off = name == "leftwall" || name == "rightwall" ? 0.01 : 0;
         dReal offX = name == "chimney" ? 0.01 : 0;
-        teleport(named(part.name)[0], HILL_X + part.dx + offX, HILL_Y + part.dy + off, part.z + 0.01);
+        teleport(named(part.name)[0], HILL_X + part.dx + offX, HILL_Y + part.dy + off,
+                 part.z + 0.01);
     }
     run(180);
     EXPECT_TRUE(won());
     for (const HousePart& part : HOUSE) {
         SCOPED_TRACE(part.name);
         const dReal* p = at(named(part.name)[0]);
-        EXPECT_LT(std::hypot(std::hypot(p[0] - HILL_X - part.dx, p[1] - HILL_Y - part.dy), p[2] - part.z), 0.05)
+        EXPECT_LT(
+            std::hypot(std::hypot(p[0] - HILL_X - part.dx, p[1] - HILL_Y - part.dy), p[2] - part.z),
+            0.05)
             << p[0] - HILL_X - part.dx << " " << p[1] - HILL_Y - part.dy << " " << p[2] - part.z;
     }
 }
@@ -394,7 +400,8 @@ TEST_F(LevelsB, TowercraneIsWonWithEveryBearingInTheSeat) {
     build(14);
     auto balls = named("bearing");
     ASSERT_EQ(balls.size(), 4u);
-    for (int i = 0; i < 3; i++) teleport(balls[i], SEAT_X + 0.25 * (i - 1), SEAT_Y, SEAT_FLOOR + 0.15);
+    for (int i = 0; i < 3; i++)
+        teleport(balls[i], SEAT_X + 0.25 * (i - 1), SEAT_Y, SEAT_FLOOR + 0.15);
     run(60);
     EXPECT_EQ(endGames, 0);  // one still on the ground
     teleport(balls[3], SEAT_X, SEAT_Y + 0.25, SEAT_FLOOR + 0.15);
@@ -411,7 +418,7 @@ TEST_F(LevelsB, TowercraneLiftGoesDownToThePitAndUpBesideTheSeat) {
     run(600);
     const dReal* p = dBodyGetPosition(lever->platform->body);
     EXPECT_NEAR(p[2], 0.0, 0.03);  // its top a hair above the yard
-    swing(lever, 2, 300);  // over to the other stop: up
+    swing(lever, 2, 300);          // over to the other stop: up
     EXPECT_GT(lever->angle(), 0.2 * M_PI);
     run(900);
     p = dBodyGetPosition(lever->platform->body);
@@ -465,6 +472,6 @@ TEST_F(LevelsB, EveryLevelBuildsOnAFullObjectList) {
     wld_setLevelBuilder(nullptr);
     EXPECT_NE(out.find("ERR Object list full (256); 'frame' not added"), std::string::npos);
     std::vector<std::string> expected = {"objectOfInterest", "objectOfInterest", "dumpTruck",
-                                         "dumpTruck", "loader", "loader"};
+                                         "dumpTruck",        "loader",           "loader"};
     EXPECT_EQ(failedAssertions, expected);
 }

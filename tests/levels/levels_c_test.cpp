@@ -44,7 +44,7 @@ void onSwitch(const char* text) {
 }
 
 class LevelsC : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         bus_reset();
         endGames = 0;
@@ -178,7 +178,9 @@ TEST_F(LevelsC, EveryLevelRestsIdleForTenSecondsAboveItsTerrain) {
 }
 
 namespace {
-std::vector<std::string> times(int n, const char* name) { return std::vector<std::string>(n, name); }
+std::vector<std::string> times(int n, const char* name) {
+    return std::vector<std::string>(n, name);
+}
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
@@ -199,8 +201,9 @@ TEST_F(LevelsC, RebuildingGivesTheSameObjectsInTheSameOrder) {
     } catalogue[] = {
         {15, times(1, "dumpTruck") + times(6, "block")},
         {16, std::vector<std::string>{"skidLoader", "dumpTruck"} + times(4, "sphere")},
-        {17, {"forkLift", "paller", "acid", "paller", "base", "paller", "base", "paller", "acid",
-              "paller", "base", "paller", "acid", "paller", "acid", "paller", "base"}},
+        {17,
+         {"forkLift", "paller", "acid", "paller", "base", "paller", "base", "paller", "acid",
+          "paller", "base", "paller", "acid", "paller", "acid", "paller", "base"}},
         {18, times(3, "rampbase") + times(3, "ramptop") + times(1, "racer") + times(1, "forkLift")},
         {19, times(2, "policeCar") + times(1, "forkLift")},
         {20, times(4, "riser") + times(1, "train") + times(6, "girder") + times(1, "lever")},
@@ -234,7 +237,10 @@ TEST_F(LevelsC, OnlyTheSandboxAnnouncesTheVehicleItSwitchesOn) {
     const struct {
         int level;
         const char* vehicle;
-    } cases[] = {{17, "forkLift"}, {18, "forkLift"}, {19, "forkLift"}, {23, "skyCrane"},
+    } cases[] = {{17, "forkLift"},
+                 {18, "forkLift"},
+                 {19, "forkLift"},
+                 {23, "skyCrane"},
                  {LEVEL_SANDBOX, "forkLift"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.level);
@@ -244,7 +250,8 @@ TEST_F(LevelsC, OnlyTheSandboxAnnouncesTheVehicleItSwitchesOn) {
         run(2);
         std::string out = testing::internal::GetCapturedStdout();
         EXPECT_EQ(switches, std::vector<std::string>{c.vehicle});
-        bool announced = out.find("Activating '" + std::string(c.vehicle) + "'\n") != std::string::npos;
+        bool announced =
+            out.find("Activating '" + std::string(c.vehicle) + "'\n") != std::string::npos;
         EXPECT_EQ(announced, c.level == LEVEL_SANDBOX);
         wld_destroy();
     }

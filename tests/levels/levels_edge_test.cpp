@@ -6,8 +6,8 @@
 
 #include "bus/bus.h"
 #include "geom/records.h"
-#include "vehicles/truck.h"
 #include "shell/gametick.h"
+#include "vehicles/truck.h"
 #include "world/levels.h"
 #include "world/levels/level_edge.h"
 #include "world/props_basic.h"

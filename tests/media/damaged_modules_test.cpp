@@ -30,7 +30,8 @@ std::vector<char> bytesOf(const char* module) {
     if (!f) return bytes;
     char buffer[65536];
     size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
     fclose(f);
     return bytes;
 }
@@ -85,8 +86,8 @@ TEST_F(DamagedModules, CutOffCopiesAreReportedLikeMissingOnes) {
     std::vector<char> test = bytesOf("testpack");
     ASSERT_GT(test.size(), 4096u);
     size_t end = segmentsEnd(test);
-    for (size_t length : {test.size() / 2, test.size() / 4, size_t(1000), end - 1, size_t(63),
-                          size_t(0)}) {
+    for (size_t length :
+         {test.size() / 2, test.size() / 4, size_t(1000), end - 1, size_t(63), size_t(0)}) {
         writeDamaged(test, length);
         int images = -1, samples = -1;
         std::string out = loadBoth(&images, &samples);
@@ -127,14 +128,14 @@ TEST_F(DamagedModules, FilesThatAreNoSharedObjectOfThisMachineAreRefused) {
         writeDamaged(copy, copy.size());
         return !dataModuleFileComplete(damaged.c_str());
     };
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) { h->e_ident[EI_MAG1] = 'X'; }));
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) {
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) { h->e_ident[EI_MAG1] = 'X'; }));
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) {
         h->e_ident[EI_CLASS] = h->e_ident[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64;
     }));
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) { h->e_type = ET_EXEC; }));
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) { h->e_phnum = 0; }));
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) { h->e_phnum = 0xfff0; }));
-    EXPECT_TRUE(refusedWith([](ElfW(Ehdr)* h) { h->e_phoff = ~(decltype(h->e_phoff))0 - 8; }));
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) { h->e_type = ET_EXEC; }));
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) { h->e_phnum = 0; }));
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) { h->e_phnum = 0xfff0; }));
+    EXPECT_TRUE(refusedWith([](ElfW(Ehdr) * h) { h->e_phoff = ~(decltype(h->e_phoff))0 - 8; }));
     EXPECT_FALSE(refusedWith([](ElfW(Ehdr)*) {}));
     // A segment said to run past the end of the file.
     std::vector<char> copy = test;

@@ -6,8 +6,8 @@
 
 #include "render/camera.h"
 #include "render/frame.h"
-#include "render/glcontext.h"
 #include "render/framerate.h"
+#include "render/glcontext.h"
 #include "render/rendercontext.h"
 #include "render/view.h"
 #include "shell/gametick.h"
@@ -44,7 +44,9 @@ const char* const VARIANT_NAMES[] = {"DepthTexture",      "ColourTexture",      
 
 bool depthTextures(Variant v) { return v != COLOUR_TEXTURE && v != LINES_COLOUR_TEXTURE; }
 bool biased(Variant v) { return v == DEPTH_BIAS || v == LINES_DEPTH_BIAS; }
-EdgeSmoothing smoothingOf(Variant v) { return v >= LINES_DEPTH_TEXTURE ? SMOOTH_LINES : SMOOTH_MULTISAMPLE; }
+EdgeSmoothing smoothingOf(Variant v) {
+    return v >= LINES_DEPTH_TEXTURE ? SMOOTH_LINES : SMOOTH_MULTISAMPLE;
+}
 
 float workaroundBias() { return 1e-5f; }
 
@@ -261,9 +263,8 @@ TEST(ParkingBay, StaysLitWithEitherShadowMap) {
     for (size_t i = 0; i < colour.frame.size(); i++) {
         Rgb h = pixelOf(hardware, hardware.frame[i]), c = pixelOf(colour, colour.frame[i]);
         EXPECT_GT(h.r, 200) << "frame point " << i << " of the depth-texture picture is dark";
-        EXPECT_NEAR(c.sum(), h.sum(), 12) << "frame point " << i << ": " << c.r << "," << c.g
-                                          << "," << c.b << " against " << h.r << "," << h.g
-                                          << "," << h.b;
+        EXPECT_NEAR(c.sum(), h.sum(), 12) << "frame point " << i << ": " << c.r << "," << c.g << ","
+                                          << c.b << " against " << h.r << "," << h.g << "," << h.b;
     }
     for (size_t i = 0; i < colour.open.size(); i++) {
         Rgb h = pixelOf(hardware, hardware.open[i]), c = pixelOf(colour, colour.open[i]);

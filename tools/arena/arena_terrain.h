@@ -2,10 +2,10 @@
 // terrain record's triangles) and the geometry generator that makes them.
 #pragma once
 
-enum { ARENA_GRID = 24 };                 // cells per side
-const float ARENA_CELL = 1.0f;            // metres
+enum { ARENA_GRID = 24 };       // cells per side
+const float ARENA_CELL = 1.0f;  // metres
 const float ARENA_HALF = ARENA_GRID * ARENA_CELL * 0.5f;
-const float ARENA_CRATE = 0.4f;           // edge of the stacked boxes
+const float ARENA_CRATE = 0.4f;  // edge of the stacked boxes
 const float ARENA_BALL_RADIUS = 0.25f;
 
 // A shallow bowl with a ramp along -x so the spheres roll toward the stack.

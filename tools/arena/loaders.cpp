@@ -37,12 +37,15 @@ void buildGround(int levelNr, dReal truckPos[3], float* orbit, float* elevation,
 
 VehicleObj* buildMachine(Machine m) {
     switch (m) {
-    case DUMPTRUCK:
-    case TIPPERLOAD:
-    case TIPPERSPHERES:
-    case FLATBED: return new DumpTruckObj(LOADERS_DUMPTRUCK_POS, m == FLATBED);
-    case FORKLIFT: return new ForkLift(LOADERS_FORKLIFT_POS);
-    default: return new SkidLoader(LOADERS_SKIDLOADER_POS);
+        case DUMPTRUCK:
+        case TIPPERLOAD:
+        case TIPPERSPHERES:
+        case FLATBED:
+            return new DumpTruckObj(LOADERS_DUMPTRUCK_POS, m == FLATBED);
+        case FORKLIFT:
+            return new ForkLift(LOADERS_FORKLIFT_POS);
+        default:
+            return new SkidLoader(LOADERS_SKIDLOADER_POS);
     }
 }
 
@@ -123,20 +126,14 @@ void buildOne(int levelNr, dReal truckPos[3], float* orbit, float* elevation, fl
 }
 
 const LevelBuilder FULL[MACHINES] = {
-    {buildOne<DUMPTRUCK, true>, noGoals},
-    {buildOne<FLATBED, true>, noGoals},
-    {buildOne<FORKLIFT, true>, noGoals},
-    {buildOne<SKIDLOADER, true>, noGoals},
-    {buildOne<TIPPERLOAD, true>, noGoals},
-    {buildOne<TIPPERSPHERES, true>, noGoals},
+    {buildOne<DUMPTRUCK, true>, noGoals},  {buildOne<FLATBED, true>, noGoals},
+    {buildOne<FORKLIFT, true>, noGoals},   {buildOne<SKIDLOADER, true>, noGoals},
+    {buildOne<TIPPERLOAD, true>, noGoals}, {buildOne<TIPPERSPHERES, true>, noGoals},
 };
 const LevelBuilder EMPTY[MACHINES] = {
-    {buildOne<DUMPTRUCK, false>, noGoals},
-    {buildOne<FLATBED, false>, noGoals},
-    {buildOne<FORKLIFT, false>, noGoals},
-    {buildOne<SKIDLOADER, false>, noGoals},
-    {buildOne<TIPPERLOAD, false>, noGoals},
-    {buildOne<TIPPERSPHERES, false>, noGoals},
+    {buildOne<DUMPTRUCK, false>, noGoals},  {buildOne<FLATBED, false>, noGoals},
+    {buildOne<FORKLIFT, false>, noGoals},   {buildOne<SKIDLOADER, false>, noGoals},
+    {buildOne<TIPPERLOAD, false>, noGoals}, {buildOne<TIPPERSPHERES, false>, noGoals},
 };
 
 int find(const char* variant) {

@@ -101,8 +101,7 @@ inline void hoop(Mesh& m, float x, float y, float z, float r, float side, int si
 }
 
 // A square socket: four low walls around a hole of the given inner size.
-inline void socket(Mesh& m, float x, float y, float inner, float wall, float z0, float z1,
-                   Vec3 c) {
+inline void socket(Mesh& m, float x, float y, float inner, float wall, float z0, float z1, Vec3 c) {
     float h = inner / 2, o = h + wall;
     slab(m, x - o, x + o, y - o, y - h, z0, z1, c);
     slab(m, x - o, x + o, y + h, y + o, z0, z1, c);

@@ -204,13 +204,13 @@ Mesh capsule(float radius, float length, int sides, int rings) {
     std::vector<Vec2> profile;
     for (int k = 0; k <= half; k++) {  // lower cap up to the equator
         float lat = -PI / 2 + (PI / 2) * k / half;
-        profile.push_back({k == 0 ? 0.0f : radius * std::cos(lat),
-                           radius * std::sin(lat) - length / 2});
+        profile.push_back(
+            {k == 0 ? 0.0f : radius * std::cos(lat), radius * std::sin(lat) - length / 2});
     }
     for (int k = 0; k <= half; k++) {  // upper cap from the equator
         float lat = (PI / 2) * k / half;
-        profile.push_back({k == half ? 0.0f : radius * std::cos(lat),
-                           radius * std::sin(lat) + length / 2});
+        profile.push_back(
+            {k == half ? 0.0f : radius * std::cos(lat), radius * std::sin(lat) + length / 2});
     }
     return lathe(profile, sides, false);
 }
@@ -262,7 +262,8 @@ Mesh beam(Vec3 a, Vec3 b, float side, float depth, bool squareEnds) {
     Vec3 n = cross(x, w);
     Mesh m = box(squareEnds ? len + side : len, side, depth);
     for (Tri& t : m.tris)
-        for (Vec3& p : t.p) p = add(mul(add(a, b), 0.5f), add(add(mul(x, p.x), mul(w, p.y)), mul(n, p.z)));
+        for (Vec3& p : t.p)
+            p = add(mul(add(a, b), 0.5f), add(add(mul(x, p.x), mul(w, p.y)), mul(n, p.z)));
     return m;
 }
 

@@ -17,7 +17,7 @@ struct Vec2 {
 };
 
 struct Tri {
-    Vec3 p[3];     // counter-clockwise seen from the front
+    Vec3 p[3];  // counter-clockwise seen from the front
     Vec3 colour;
 };
 
@@ -59,7 +59,7 @@ Mesh panel(float w, float h, float depth, const std::vector<Opening>& openings);
 
 // Transforms change the part in place and return it for chaining.
 Mesh& translate(Mesh& m, float x, float y, float z);
-Mesh& rotate(Mesh& m, Vec3 axis, float angle);  // right-handed, radians
+Mesh& rotate(Mesh& m, Vec3 axis, float angle);       // right-handed, radians
 Mesh& scale(Mesh& m, float sx, float sy, float sz);  // keeps front faces outward
 Mesh& paint(Mesh& m, Vec3 colour);
 // A copy of part turned about axis by angle (about the origin), then moved to at:
@@ -73,10 +73,10 @@ void append(Mesh& dst, const Mesh& part, Vec3 colour);
 void append(Mesh& dst, const Mesh& part);
 
 struct EdgeOptions {
-    float featureAngle = 35.0f;  // degrees between face normals that make an edge
-    float weldTolerance = 1e-4f; // points closer than this are one point
-    bool colourBoundaries = false; // also outline where coplanar colours change
-    bool boundaries = true;      // open borders are edges
+    float featureAngle = 35.0f;     // degrees between face normals that make an edge
+    float weldTolerance = 1e-4f;    // points closer than this are one point
+    bool colourBoundaries = false;  // also outline where coplanar colours change
+    bool boundaries = true;         // open borders are edges
 };
 
 // Record arrays: 9 floats a vertex (position, normal, colour), 6 a segment.

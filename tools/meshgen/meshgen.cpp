@@ -70,9 +70,9 @@ bool writeSource(const std::string& path, const std::string& blobPath,
         << "extern \"C\" const float quorvel_geom_blob[];\n\n";
     for (const Emitted& r : records) {
         out << "geomdesc geom_" << r.name << " = {" << r.numt << ", " << r.nume
-            << ", quorvel_geom_blob + " << r.triOffset << ", quorvel_geom_blob + "
-            << r.edgeOffset << ", {0, 0}, {" << r.numt * 108 << ", "
-            << (r.nume ? r.nume * 24 : 24) << "}, {0, 0}};\n";
+            << ", quorvel_geom_blob + " << r.triOffset << ", quorvel_geom_blob + " << r.edgeOffset
+            << ", {0, 0}, {" << r.numt * 108 << ", " << (r.nume ? r.nume * 24 : 24)
+            << "}, {0, 0}};\n";
     }
     out << "\ngeomdesc* const geom_table[GEOM_TABLE_COUNT] = {\n";
     for (const Emitted& r : records) out << "    &geom_" << r.name << ",\n";
@@ -134,9 +134,10 @@ int main(int argc, char** argv) {
         printf("ERR meshgen: cannot write the records into %s\n", dir.c_str());
         return 1;
     }
-    printf("meshgen: %zu records, %ld triangles, %ld edges (largest %d triangles, %d edges), "
-           "%zu bytes\n",
-           records.size(), totalTris, totalEdges, largestTris, largestEdges,
-           blob.size() * sizeof(float));
+    printf(
+        "meshgen: %zu records, %ld triangles, %ld edges (largest %d triangles, %d edges), "
+        "%zu bytes\n",
+        records.size(), totalTris, totalEdges, largestTris, largestEdges,
+        blob.size() * sizeof(float));
     return 0;
 }

@@ -31,7 +31,7 @@ int registerModel(const std::string& name, ModelBuild build);
 // the order files were linked in.
 std::vector<ModelEntry> registeredModels();
 
-#define QUORVEL_MODEL(ident)                                                  \
-    static void model_build_##ident(Model& model);                           \
+#define QUORVEL_MODEL(ident)                                                         \
+    static void model_build_##ident(Model& model);                                   \
     static const int model_reg_##ident = registerModel(#ident, model_build_##ident); \
     static void model_build_##ident(Model& model)

@@ -10,8 +10,8 @@ const Vec3 RAMP = {0.62f, 0.55f, 0.40f};
 }  // namespace
 
 QUORVEL_MODEL(arena_terrain) {
-    model.mesh = heightfield(ARENA_GRID, ARENA_GRID, ARENA_CELL, -ARENA_HALF, -ARENA_HALF,
-                             arena_height);
+    model.mesh =
+        heightfield(ARENA_GRID, ARENA_GRID, ARENA_CELL, -ARENA_HALF, -ARENA_HALF, arena_height);
     // A checker of two shades, and the ramp in earth colour, so slopes read.
     paintBy(model.mesh, [](Vec3 c, Vec3) {
         int i = (int)((c.x + ARENA_HALF) / ARENA_CELL), j = (int)((c.y + ARENA_HALF) / ARENA_CELL);

@@ -25,26 +25,76 @@ const Vec2 UP = {-1, -1};
 const std::vector<Glyph>& glyphs() {
     static const std::vector<Glyph> table = {
         {'H', 4, {{0, 0}, {0, 6}, UP, {4, 0}, {4, 6}, UP, {0, 3}, {4, 3}}},
-        {'B', 4, {{0, 0}, {0, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}, UP, {3, 3}, {4, 2},
-                  {4, 1}, {3, 0}, {0, 0}}},
+        {'B',
+         4,
+         {{0, 0},
+          {0, 6},
+          {3, 6},
+          {4, 5},
+          {4, 4},
+          {3, 3},
+          {0, 3},
+          UP,
+          {3, 3},
+          {4, 2},
+          {4, 1},
+          {3, 0},
+          {0, 0}}},
         {'C', 4, {{4, 5}, {3, 6}, {1, 6}, {0, 5}, {0, 1}, {1, 0}, {3, 0}, {4, 1}}},
         {'E', 4, {{4, 6}, {0, 6}, {0, 0}, {4, 0}, UP, {0, 3}, {3, 3}}},
         {'K', 4, {{0, 0}, {0, 6}, UP, {4, 6}, {0, 2}, UP, {1.4f, 3.4f}, {4, 0}}},
         {'L', 4, {{0, 6}, {0, 0}, {4, 0}}},
         {'N', 4, {{0, 0}, {0, 6}, {4, 0}, {4, 6}}},
         {'O', 4, {{1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 1}, {3, 0}, {1, 0}}},
-        {'Q', 4, {{1, 0}, {0, 1}, {0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 1}, {3, 0}, {1, 0}, UP,
-                  {2.5f, 1.5f}, {4.2f, -0.2f}}},
+        {'Q',
+         4,
+         {{1, 0},
+          {0, 1},
+          {0, 5},
+          {1, 6},
+          {3, 6},
+          {4, 5},
+          {4, 1},
+          {3, 0},
+          {1, 0},
+          UP,
+          {2.5f, 1.5f},
+          {4.2f, -0.2f}}},
         {'R', 4, {{0, 0}, {0, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {0, 3}, UP, {2, 3}, {4, 0}}},
         {'U', 4, {{0, 6}, {0, 1}, {1, 0}, {3, 0}, {4, 1}, {4, 6}}},
         {'V', 4, {{0, 6}, {2, 0}, {4, 6}}},
-        {'a', 3, {{0.3f, 4}, {2.3f, 4}, {3, 3.3f}, {3, 0}, UP, {3, 2.2f}, {0.8f, 2.2f}, {0, 1.5f},
-                  {0, 0.7f}, {0.7f, 0}, {3, 0}}},
+        {'a',
+         3,
+         {{0.3f, 4},
+          {2.3f, 4},
+          {3, 3.3f},
+          {3, 0},
+          UP,
+          {3, 2.2f},
+          {0.8f, 2.2f},
+          {0, 1.5f},
+          {0, 0.7f},
+          {0.7f, 0},
+          {3, 0}}},
         {'i', 0.6f, {{0.3f, 0}, {0.3f, 4}, UP, {0.3f, 5.3f}, {0.3f, 5.7f}}},
         {'l', 0.6f, {{0.3f, 0}, {0.3f, 6}}},
         {'r', 2.6f, {{0, 0}, {0, 4}, UP, {0, 3}, {1, 4}, {2.6f, 4}}},
-        {'3', 4, {{0, 5}, {1, 6}, {3, 6}, {4, 5}, {4, 4}, {3, 3}, {1.5f, 3}, UP, {3, 3}, {4, 2},
-                  {4, 1}, {3, 0}, {1, 0}, {0, 1}}},
+        {'3',
+         4,
+         {{0, 5},
+          {1, 6},
+          {3, 6},
+          {4, 5},
+          {4, 4},
+          {3, 3},
+          {1.5f, 3},
+          UP,
+          {3, 3},
+          {4, 2},
+          {4, 1},
+          {3, 0},
+          {1, 0},
+          {0, 1}}},
     };
     return table;
 }
@@ -118,7 +168,8 @@ void formulaLabel(Model& model, const std::string& formula, bool acid) {
     Mesh flat;
     append(flat, placed(box(plateW, plateH, t), {0, 0, t / 2}), acid ? ACID_ORANGE : BASE_BLUE);
     append(flat, placed(box(plateW - 0.016f, plateH - 0.016f, t), {0, 0, t}), WHITE_PAINT);
-    append(flat, placed(fittedText(formula, plateW - 0.04f, plateH - 0.04f, t, INK), {0, 0, 1.5f * t}));
+    append(flat,
+           placed(fittedText(formula, plateW - 0.04f, plateH - 0.04f, t, INK), {0, 0, 1.5f * t}));
     onBothXFaces(model.mesh, flat, canisterHalf);
     translate(model.mesh, 0, 0, -0.03f);  // centred on the can's body
     noOutlines(model);
@@ -136,7 +187,7 @@ struct Formula {
     const char* text;
     bool acid;
 };
-const Formula FORMULAS[] = {{"HBr", true},  {"HCl", true},  {"HNO3", true},
+const Formula FORMULAS[] = {{"HBr", true},  {"HCl", true},   {"HNO3", true},
                             {"KOH", false}, {"LiOH", false}, {"NaH", false}};
 const char BOARD_LETTERS[] = "QUORVEL";
 
@@ -147,8 +198,7 @@ std::string lower(std::string s) {
 
 const int labelsRegistered = [] {
     for (const Formula& f : FORMULAS)
-        registerModel("label_" + lower(f.text),
-                      [f](Model& m) { formulaLabel(m, f.text, f.acid); });
+        registerModel("label_" + lower(f.text), [f](Model& m) { formulaLabel(m, f.text, f.acid); });
     for (const char* c = BOARD_LETTERS; *c; c++) {
         char letter = *c;
         registerModel(std::string("letter_") + (char)std::tolower(letter),

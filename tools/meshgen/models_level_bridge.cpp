@@ -57,8 +57,8 @@ QUORVEL_MODEL(bridge_terrain) {
     pier(m, BRIDGE_GAP_WEST + 0.1f, 0.1f, DECK_BOTTOM);
     pier(m, BRIDGE_GAP_EAST - 0.1f, 0.1f, DECK_BOTTOM);
     pier(m, BRIDGE_PIER_X, BRIDGE_PIER_HALF, BRIDGE_LEDGE_TOP);
-    mark(m, BRIDGE_PIER_X - BRIDGE_PIER_HALF, BRIDGE_PIER_X + BRIDGE_PIER_HALF, -W + 0.1f,
-         W - 0.1f, BRIDGE_LEDGE_TOP, YELLOW);
+    mark(m, BRIDGE_PIER_X - BRIDGE_PIER_HALF, BRIDGE_PIER_X + BRIDGE_PIER_HALF, -W + 0.1f, W - 0.1f,
+         BRIDGE_LEDGE_TOP, YELLOW);
     // Warning barriers at the gap's edges, beside the road.
     for (float x : {BRIDGE_GAP_WEST - 0.6f, BRIDGE_GAP_EAST + 0.6f}) {
         slab(m, x - 0.05f, x + 0.05f, W + 0.1f, W + 0.3f, BRIDGE_ROAD_TOP, 0.6f, RED);

@@ -48,7 +48,8 @@ QUORVEL_MODEL(chemistry_terrain) {
     }
     // Steps up to the floor at the west end, for the drivers.
     for (int i = 0; i < 4; i++)
-        slab(m, STORE_X0 - 1.2f + 0.3f * i, STORE_X0 - 0.3f, -1.0f, 1.0f, 0, 0.25f * (i + 1), CONCRETE);
+        slab(m, STORE_X0 - 1.2f + 0.3f * i, STORE_X0 - 0.3f, -1.0f, 1.0f, 0, 0.25f * (i + 1),
+             CONCRETE);
 }
 
 QUORVEL_MODEL(chemistry_scenery) {

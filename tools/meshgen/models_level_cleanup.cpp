@@ -16,8 +16,13 @@ QUORVEL_MODEL(cleanup_terrain) {
     slab(m, -H, H, -Y, -H, DEEP_Z, 0, ASPHALT);
     slab(m, -H, H, GUTTER_NORTH, Y, DEEP_Z, 0, ASPHALT);
     // The gutter from the pen to the pit's mouth.
-    prismXZ(m, {{-H, DEEP_Z}, {H, DEEP_Z}, {H, 0}, {GUTTER_EAST, 0}, {LANE_X, -GUTTER_DEPTH},
-                {GUTTER_WEST, 0}},
+    prismXZ(m,
+            {{-H, DEEP_Z},
+             {H, DEEP_Z},
+             {H, 0},
+             {GUTTER_EAST, 0},
+             {LANE_X, -GUTTER_DEPTH},
+             {GUTTER_WEST, 0}},
             H, GUTTER_NORTH, ASPHALT);
     slab(m, -H, H, -H, H, DEEP_Z, PIT_FLOOR, STEEL);
     // Hazard stripes round the pit's mouth.
@@ -55,6 +60,4 @@ QUORVEL_MODEL(cleanup_terrain) {
     }
 }
 
-QUORVEL_MODEL(cleanup_sphere) {
-    append(model.mesh, sphere(SPHERE_RADIUS, 6, 10), RED);
-}
+QUORVEL_MODEL(cleanup_sphere) { append(model.mesh, sphere(SPHERE_RADIUS, 6, 10), RED); }

@@ -37,7 +37,8 @@ QUORVEL_MODEL(factory_terrain) {
     for (int k = 0; k < 5; k++) {
         float x = BELT_X0 + 0.4f + k * 2.0f;
         for (int s = -1; s <= 1; s += 2)
-            add(m, x - 0.04f, x + 0.04f, s * 0.18f - 0.03f, s * 0.18f + 0.03f, 0, BELT_BOTTOM, STEEL);
+            add(m, x - 0.04f, x + 0.04f, s * 0.18f - 0.03f, s * 0.18f + 0.03f, 0, BELT_BOTTOM,
+                STEEL);
     }
     // The lever's pedestal, a control desk with a yellow top.
     add(m, PEDESTAL_X - 0.15f, PEDESTAL_X + 0.15f, PEDESTAL_Y - 0.2f, PEDESTAL_Y + 0.2f, 0,
@@ -71,7 +72,8 @@ QUORVEL_MODEL(factory_scenery) {
                 BLUE_STEEL);
     }
     for (int s = -1; s <= 1; s += 2)
-        add(m, HALL_X0, HALL_X1, s * HALL_HALF - 0.12f, s * HALL_HALF + 0.12f, 5.0f, 5.3f, HAZARD_YELLOW);
+        add(m, HALL_X0, HALL_X1, s * HALL_HALF - 0.12f, s * HALL_HALF + 0.12f, 5.0f, 5.3f,
+            HAZARD_YELLOW);
     add(m, -5.2f, -4.8f, -HALL_HALF, HALL_HALF, 5.3f, 5.6f, HAZARD_YELLOW);
     // Lamps hanging from the gantry.
     for (int k = 0; k < 3; k++) {

@@ -55,10 +55,14 @@ inline void flatGround(Mesh& m, float x0, float x1, float y0, float y1, float z,
             groundQuad(m, {a, c, z}, {b, c, z}, {b, d, z}, {a, d, z}, col);
             Vec3 side = shade(col, 0.75f);
             float f;
-            if ((f = floorAt(i - 1, j)) < z) groundQuad(m, {a, d, f}, {a, c, f}, {a, c, z}, {a, d, z}, side);
-            if ((f = floorAt(i + 1, j)) < z) groundQuad(m, {b, c, f}, {b, d, f}, {b, d, z}, {b, c, z}, side);
-            if ((f = floorAt(i, j - 1)) < z) groundQuad(m, {a, c, f}, {b, c, f}, {b, c, z}, {a, c, z}, side);
-            if ((f = floorAt(i, j + 1)) < z) groundQuad(m, {b, d, f}, {a, d, f}, {a, d, z}, {b, d, z}, side);
+            if ((f = floorAt(i - 1, j)) < z)
+                groundQuad(m, {a, d, f}, {a, c, f}, {a, c, z}, {a, d, z}, side);
+            if ((f = floorAt(i + 1, j)) < z)
+                groundQuad(m, {b, c, f}, {b, d, f}, {b, d, z}, {b, c, z}, side);
+            if ((f = floorAt(i, j - 1)) < z)
+                groundQuad(m, {a, c, f}, {b, c, f}, {b, c, z}, {a, c, z}, side);
+            if ((f = floorAt(i, j + 1)) < z)
+                groundQuad(m, {b, d, f}, {a, d, f}, {a, d, z}, {b, d, z}, side);
         }
     }
 }

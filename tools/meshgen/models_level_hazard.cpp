@@ -45,7 +45,8 @@ QUORVEL_MODEL(hazard_terrain) {
     // The bay and its fences.
     add(m, BAY_X0, BAY_X1, GAP_SOUTH, BAY_Y1, 0, top, ASPHALT);
     addStriped(m, BAY_X0, BAY_X1, BAY_Y1 - FENCE, BAY_Y1, top, top + FENCE_HEIGHT, 7);
-    add(m, BAY_X0, BAY_X0 + FENCE, GAP_SOUTH, BAY_Y1 - FENCE, top, top + FENCE_HEIGHT, HAZARD_YELLOW);
+    add(m, BAY_X0, BAY_X0 + FENCE, GAP_SOUTH, BAY_Y1 - FENCE, top, top + FENCE_HEIGHT,
+        HAZARD_YELLOW);
 
     // North plateau: the road from the bridge to the store, grass around.
     add(m, -HALF, roadW, GAP_NORTH, STORE_Y0, 0, top, GRASS);
@@ -57,12 +58,13 @@ QUORVEL_MODEL(hazard_terrain) {
 
     // The bridge: stubs in both banks and the span, each carrying the two
     // channels; the span's channels have no floor.
-    const float stubs[2][2] = {{GAP_SOUTH - CHANNEL_RUN, GAP_SOUTH}, {GAP_NORTH, GAP_NORTH + CHANNEL_RUN}};
+    const float stubs[2][2] = {{GAP_SOUTH - CHANNEL_RUN, GAP_SOUTH},
+                               {GAP_NORTH, GAP_NORTH + CHANNEL_RUN}};
     for (const auto& s : stubs) {
         add(m, roadW, left, s[0], s[1], 0, top, ASPHALT);
         add(m, right, roadE, s[0], s[1], 0, top, ASPHALT);
-        add(m, left + 2 * WALL + CHANNEL_WIDTH, right - 2 * WALL - CHANNEL_WIDTH, s[0], s[1], 0, top,
-            ASPHALT);
+        add(m, left + 2 * WALL + CHANNEL_WIDTH, right - 2 * WALL - CHANNEL_WIDTH, s[0], s[1], 0,
+            top, ASPHALT);
     }
     for (int side = -1; side <= 1; side += 2) {
         float cx = BRIDGE_X + side * TRACK;
@@ -85,7 +87,8 @@ QUORVEL_MODEL(hazard_terrain) {
     addStriped(m, STORE_X0, STORE_X1, STORE_Y0 - KERB, STORE_Y0, top, top + KERB_HEIGHT, 16);
     for (int k = 0; k < 3; k++) {
         Mesh drum = cylinder(0.25f, 0.8f, 10);
-        append(m, translate(drum, STORE_X1 - 0.5f - k * 0.55f, STORE_Y1 - 0.5f, 0.4f), HAZARD_YELLOW);
+        append(m, translate(drum, STORE_X1 - 0.5f - k * 0.55f, STORE_Y1 - 0.5f, 0.4f),
+               HAZARD_YELLOW);
     }
     // The protesters' camp on the south plateau, away from the road.
     for (int k = 0; k < 3; k++) {

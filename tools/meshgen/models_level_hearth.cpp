@@ -46,9 +46,11 @@ QUORVEL_MODEL(hearth_terrain) {
     Mesh& m = model.mesh;
     touchable(m);
     // A gravel path from the old plot towards the hill.
-    add(m, START_X - 1.0f, START_X + 1.0f, START_Y + 0.8f, HILL_Y - HILL_FOOT_HALF, -0.01f, 0.002f, PATH);
+    add(m, START_X - 1.0f, START_X + 1.0f, START_Y + 0.8f, HILL_Y - HILL_FOOT_HALF, -0.01f, 0.002f,
+        PATH);
     // Trees and a pond around the valley.
-    const float trees[][2] = {{-6, 4}, {-9, -2}, {4, 2}, {14, 14}, {15, 2}, {-4, 12}, {6, -13}, {-12, -12}};
+    const float trees[][2] = {{-6, 4}, {-9, -2}, {4, 2},   {14, 14},
+                              {15, 2}, {-4, 12}, {6, -13}, {-12, -12}};
     for (const auto& t : trees) {
         Mesh trunk = cylinder(0.12f, 0.8f, 6);
         append(m, translate(trunk, t[0], t[1], 0.4f), WOOD_DARK);
@@ -60,7 +62,8 @@ QUORVEL_MODEL(hearth_terrain) {
     // A picket fence along the hill top's north edge: the view they want.
     for (int k = 0; k < 12; k++) {
         float x = HILL_X - 2.75f + k * 0.5f;
-        add(m, x - 0.03f, x + 0.03f, HILL_Y + 2.8f, HILL_Y + 2.86f, HILL_TOP, HILL_TOP + 0.5f, WHITE_PAINT);
+        add(m, x - 0.03f, x + 0.03f, HILL_Y + 2.8f, HILL_Y + 2.86f, HILL_TOP, HILL_TOP + 0.5f,
+            WHITE_PAINT);
     }
     add(m, HILL_X - 2.8f, HILL_X + 2.8f, HILL_Y + 2.86f, HILL_Y + 2.89f, HILL_TOP + 0.3f,
         HILL_TOP + 0.38f, WHITE_PAINT);

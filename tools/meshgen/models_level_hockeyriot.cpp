@@ -45,7 +45,8 @@ QUORVEL_MODEL(hockeyriot_terrain) {
     }
     mark(m, GATE_X0, GATE_X1, YARD_Y0 - WALL, YARD_Y0, 0, YELLOW);
     // The station's blue band and door, the arena's roof rim.
-    slab(m, YARD_X0 + 1.98f, YARD_X1 - 1.98f, YARD_Y1 + 1.98f, YARD_Y1 + 2.0f, 2.4f, 2.9f, POLICE_BLUE);
+    slab(m, YARD_X0 + 1.98f, YARD_X1 - 1.98f, YARD_Y1 + 1.98f, YARD_Y1 + 2.0f, 2.4f, 2.9f,
+         POLICE_BLUE);
     slab(m, -25.0f, -23.0f, YARD_Y1 + 1.98f, YARD_Y1 + 2.0f, 0, 2.0f, WOOD);
     slab(m, -10.2f, 20.2f, -24.2f, -11.8f, 4.0f, 4.3f, RED);
     for (float x = YARD_X0; x <= YARD_X1; x += 4.0f) {

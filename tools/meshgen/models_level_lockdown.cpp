@@ -9,8 +9,8 @@ using namespace kit;
 namespace {
 
 const float FLOOR = LOCKDOWN_FLOOR;
-const float WALL_TOP = 0.3f;       // low enough for the arm to reach over
-const float GATE_HALF = 0.6f;      // the gate opening, |y| < 0.6
+const float WALL_TOP = 0.3f;   // low enough for the arm to reach over
+const float GATE_HALF = 0.6f;  // the gate opening, |y| < 0.6
 const float WEST = -9.0f, NORTH = 3.0f;
 const float PIN_X = LOCKDOWN_PIN_X, PIN_Y = LOCKDOWN_PIN_Y;
 const float STAPLE_Z[2] = {FLOOR + 0.22f, FLOOR + 0.5f};  // between the eyelets
@@ -27,7 +27,8 @@ QUORVEL_MODEL(lockdown_terrain) {
     // Painted floor inside: bay lines and a hatched strip by the gate.
     markFrame(m, WEST + 0.3f, -0.5f, -NORTH + 0.3f, NORTH - 0.3f, FLOOR, 0.05f, YELLOW);
     for (int i = 0; i < 6; i++)
-        mark(m, -0.5f - 0.1f * (i + 1) - 0.05f, -0.5f - 0.1f * (i + 1), -0.6f, 0.6f, FLOOR, i % 2 ? YELLOW : ASPHALT);
+        mark(m, -0.5f - 0.1f * (i + 1) - 0.05f, -0.5f - 0.1f * (i + 1), -0.6f, 0.6f, FLOOR,
+             i % 2 ? YELLOW : ASPHALT);
     // Road markings outside leading away east.
     for (float x = 1.5f; x < 28; x += 1.5f) mark(m, x, x + 0.8f, -0.03f, 0.03f, FLOOR, PAINT);
     // Walls: east wall with the gate, the other three closed.

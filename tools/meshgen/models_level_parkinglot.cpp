@@ -27,7 +27,8 @@ QUORVEL_MODEL(parkinglot_terrain) {
     }
     for (float x = -12; x < 12; x += 1.5f) mark(m, x, x + 0.8f, 0.9f, 0.95f, 0, PAINT);
     // Bays on the far side of the lane, for the look of a real lot.
-    for (int i = -6; i <= 6; i++) mark(m, i * 1.5f - 0.025f, i * 1.5f + 0.025f, 2.0f, 3.8f, 0, PAINT);
+    for (int i = -6; i <= 6; i++)
+        mark(m, i * 1.5f - 0.025f, i * 1.5f + 0.025f, 2.0f, 3.8f, 0, PAINT);
     mark(m, -9.0f, 9.0f, 3.8f, 3.85f, 0, PAINT);
     // Lamp posts along the far edge and a ticket booth by the entrance.
     for (int i = -2; i <= 2; i++) {

@@ -29,7 +29,8 @@ QUORVEL_MODEL(powerlift_terrain) {
             float x = SITE_X + sx * FOOTING_OFFSET, y = SITE_Y + sy * FOOTING_OFFSET;
             mark(m, x - 0.6f, x + 0.6f, y - 0.6f, y + 0.6f, SITE_TOP, CONCRETE);
         }
-    markFrame(m, SITE_X - 3.5f, SITE_X + 3.5f, SITE_Y - 3.5f, SITE_Y + 3.5f, SITE_TOP, 0.1f, YELLOW);
+    markFrame(m, SITE_X - 3.5f, SITE_X + 3.5f, SITE_Y - 3.5f, SITE_Y + 3.5f, SITE_TOP, 0.1f,
+              YELLOW);
     markFrame(m, MAST_X - 3.4f, MAST_X + 3.4f, MAST_Y - 3.4f, MAST_Y + 3.4f, 0, 0.1f, PAINT);
 }
 
@@ -40,8 +41,8 @@ QUORVEL_MODEL(powerlift_scenery) {
         float x = SITE_X - SITE_HALF - 2.0f - 8.0f * (i - 1);
         for (int sx = -1; sx <= 1; sx += 2)
             for (int sy = -1; sy <= 1; sy += 2)
-                strut(m, {x + 1.8f * sx, SITE_Y + 1.8f * sy, 0}, {x + 0.5f * sx, SITE_Y + 0.5f * sy, 9.0f},
-                      0.15f, STEEL);
+                strut(m, {x + 1.8f * sx, SITE_Y + 1.8f * sy, 0},
+                      {x + 0.5f * sx, SITE_Y + 0.5f * sy, 9.0f}, 0.15f, STEEL);
         slab(m, x - 0.2f, x + 0.2f, SITE_Y - 2.5f, SITE_Y + 2.5f, 9.0f, 9.3f, STEEL);
     }
     // The base's hangar beside the mesa.

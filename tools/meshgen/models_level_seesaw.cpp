@@ -12,17 +12,20 @@ QUORVEL_MODEL(seesaw_terrain) {
     const float W = SEESAW_TRENCH_HALF;
     // Yard west of the trench, and its notch where the plank's end rests.
     slab(m, -14, SEESAW_NOTCH_WEST, -8, 8, -0.5f, 0, GRASS);
-    slab(m, SEESAW_NOTCH_WEST, SEESAW_TRENCH_WEST, -W, W, -0.5f, -SEESAW_PLANK_HALF_THICK, CONCRETE);
+    slab(m, SEESAW_NOTCH_WEST, SEESAW_TRENCH_WEST, -W, W, -0.5f, -SEESAW_PLANK_HALF_THICK,
+         CONCRETE);
     // Ground either side of the trench.
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, W, 8, -0.5f, 0, GRASS);
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, -8, -W, -0.5f, 0, GRASS);
     // The trench: deep enough that a truck falling in is lost.
-    slab(m, SEESAW_TRENCH_WEST, SEESAW_DOCK_WEST, -W, W, SEESAW_TRENCH_FLOOR - 0.3f, SEESAW_TRENCH_FLOOR, ROCK);
+    slab(m, SEESAW_TRENCH_WEST, SEESAW_DOCK_WEST, -W, W, SEESAW_TRENCH_FLOOR - 0.3f,
+         SEESAW_TRENCH_FLOOR, ROCK);
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, -W - 0.02f, -W, SEESAW_TRENCH_FLOOR, 0, ROCK);
     slab(m, SEESAW_NOTCH_WEST, SEESAW_DOCK_WEST, W, W + 0.02f, SEESAW_TRENCH_FLOOR, 0, ROCK);
     // Its ends, below the notch and the dock: without them the trench looks
     // out under the ground into the sky, and a ball rolls away beneath the dock.
-    slab(m, SEESAW_TRENCH_WEST - 0.02f, SEESAW_TRENCH_WEST, -W, W, SEESAW_TRENCH_FLOOR, -0.5f, ROCK);
+    slab(m, SEESAW_TRENCH_WEST - 0.02f, SEESAW_TRENCH_WEST, -W, W, SEESAW_TRENCH_FLOOR, -0.5f,
+         ROCK);
     slab(m, SEESAW_DOCK_WEST, SEESAW_DOCK_WEST + 0.02f, -W, W, SEESAW_TRENCH_FLOOR, -0.5f, ROCK);
     // The trestle under the axle, drawn from the trench floor.
     slab(m, -0.1f, 0.1f, -W, -W + 0.15f, SEESAW_TRENCH_FLOOR, -0.08f, WOOD);
@@ -32,7 +35,8 @@ QUORVEL_MODEL(seesaw_terrain) {
     mark(m, SEESAW_DOCK_WEST, SEESAW_DOCK_WEST + 0.1f, -W, W, 0, YELLOW);
     // Ramp up to the loading platform, and the platform itself.
     const float P = SEESAW_PLATFORM_TOP;
-    ramp(m, SEESAW_PLATFORM_WEST - 2.0f, SEESAW_PLATFORM_WEST, -2.5f, SEESAW_PLATFORM_NORTH, 0, P, 0, CONCRETE);
+    ramp(m, SEESAW_PLATFORM_WEST - 2.0f, SEESAW_PLATFORM_WEST, -2.5f, SEESAW_PLATFORM_NORTH, 0, P,
+         0, CONCRETE);
     slab(m, SEESAW_PLATFORM_WEST, 11.5f, -2.5f, SEESAW_PLATFORM_NORTH, 0, P, CONCRETE);
     markFrame(m, SEESAW_CART_X - 0.95f, SEESAW_CART_X + 0.95f, SEESAW_CART_Y - 0.45f,
               SEESAW_CART_Y + 0.45f, P, 0.04f, YELLOW);
@@ -47,8 +51,10 @@ QUORVEL_MODEL(seesaw_terrain) {
     slab(m, R0, R1, RY - 0.25f, RY + 0.25f, 0, SEESAW_RACK_TOP, WOOD);
     slab(m, R0, R1, RY - 0.17f, RY - 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
     slab(m, R0, R1, RY + 0.13f, RY + 0.17f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
-    slab(m, R0, R0 + 0.05f, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
-    slab(m, R1 - 0.05f, R1, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f, STEEL);
+    slab(m, R0, R0 + 0.05f, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f,
+         STEEL);
+    slab(m, R1 - 0.05f, R1, RY - 0.13f, RY + 0.13f, SEESAW_RACK_TOP, SEESAW_RACK_TOP + 0.05f,
+         STEEL);
 }
 
 // The plank is drawn about its hinge, which sits off its middle.

@@ -45,7 +45,8 @@ QUORVEL_MODEL(stackem_terrain) {
         slab(m, W1 - 0.05f, W1 + 0.25f, y - 0.1f, y + 0.1f, T, T + 0.1f, YELLOW);
     // Lane markings guiding a reversing driver to the gate.
     float mid = (STACKEM_GATE_SOUTH + STACKEM_GATE_NORTH) / 2;
-    for (float x = W1 + 0.5f; x < W1 + 8; x += 1.0f) mark(m, x, x + 0.5f, mid - 0.03f, mid + 0.03f, 0, PAINT);
+    for (float x = W1 + 0.5f; x < W1 + 8; x += 1.0f)
+        mark(m, x, x + 0.5f, mid - 0.03f, mid + 0.03f, 0, PAINT);
     markFrame(m, STACKEM_TRAILER_X - 1.3f, STACKEM_TRAILER_X + 3.2f, STACKEM_TRAILER_Y - 0.8f,
               STACKEM_TRAILER_Y + 0.8f, 0, 0.05f, PAINT);
 }

@@ -15,8 +15,11 @@ QUORVEL_MODEL(superpac_terrain) {
     // Piers and the deck over the arches' openings.
     for (float y = -Y; y < Y; y += 6.0f) {
         slab(m, LEDGE_X0, DECK_X1, y, y + 1.6f, 0, DECK_Z - 0.8f, STONE);
-        prismXZ(m, {{LEDGE_X0, DECK_Z - 0.8f}, {DECK_X1, DECK_Z - 0.8f}, {DECK_X1, DECK_Z - 0.5f},
-                    {LEDGE_X0, DECK_Z - 0.5f}},
+        prismXZ(m,
+                {{LEDGE_X0, DECK_Z - 0.8f},
+                 {DECK_X1, DECK_Z - 0.8f},
+                 {DECK_X1, DECK_Z - 0.5f},
+                 {LEDGE_X0, DECK_Z - 0.5f}},
                 y + 1.6f, y + 6.0f, STONE);
     }
     slab(m, LEDGE_X0, DECK_X1, -Y, Y, DECK_Z - 0.5f, LEDGE_Z, STONE);

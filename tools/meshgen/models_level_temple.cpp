@@ -39,10 +39,12 @@ QUORVEL_MODEL(temple_terrain) {
     pillar(m, TEMPLE_FIXED_X, 0, F);
     pillar(m, TEMPLE_MOVABLE_X, BACK_ROW_Y, F);
     pillar(m, TEMPLE_FIXED_X, BACK_ROW_Y, F);
-    slab(m, TEMPLE_CORNICE_X - 1.7f, TEMPLE_CORNICE_X + 1.7f, BACK_ROW_Y - 0.1f,
-         BACK_ROW_Y + 0.1f, TOP, TOP + 0.24f, STONE);
-    prismXZ(m, {{TEMPLE_CORNICE_X - 1.7f, TOP + 0.24f}, {TEMPLE_CORNICE_X + 1.7f, TOP + 0.24f},
-                {TEMPLE_CORNICE_X, TOP + 0.56f}},
+    slab(m, TEMPLE_CORNICE_X - 1.7f, TEMPLE_CORNICE_X + 1.7f, BACK_ROW_Y - 0.1f, BACK_ROW_Y + 0.1f,
+         TOP, TOP + 0.24f, STONE);
+    prismXZ(m,
+            {{TEMPLE_CORNICE_X - 1.7f, TOP + 0.24f},
+             {TEMPLE_CORNICE_X + 1.7f, TOP + 0.24f},
+             {TEMPLE_CORNICE_X, TOP + 0.56f}},
             BACK_ROW_Y - 0.05f, BACK_ROW_Y + 0.05f, shade(STONE, 0.9f));
     // Broken drums of other columns lying about.
     column(m, -8.5f, -3.5f, F, F + 0.3f, 0.12f, 10, STONE);

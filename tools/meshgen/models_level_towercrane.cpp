@@ -22,15 +22,19 @@ void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, 
 void lattice(Mesh& m, Vec3 from, float length, float side, Vec3 c) {
     for (int i = 0; i < 4; i++) {
         float dy = (i % 2 ? 0.5f : -0.5f) * side, dz = (i / 2 ? 0.5f : -0.5f) * side;
-        append(m, beam({from.x, from.y + dy, from.z + dz}, {from.x + length, from.y + dy, from.z + dz},
-                       0.06f, 0.06f), c);
+        append(m,
+               beam({from.x, from.y + dy, from.z + dz}, {from.x + length, from.y + dy, from.z + dz},
+                    0.06f, 0.06f),
+               c);
     }
     int n = (int)(length / side);
     for (int k = 0; k < n; k++) {
         float xa = from.x + k * side, xb = xa + side;
         for (int s = -1; s <= 1; s += 2) {
             float y = from.y + s * 0.5f * side;
-            append(m, beam({xa, y, from.z - 0.5f * side}, {xb, y, from.z + 0.5f * side}, 0.04f, 0.04f), c);
+            append(m,
+                   beam({xa, y, from.z - 0.5f * side}, {xb, y, from.z + 0.5f * side}, 0.04f, 0.04f),
+                   c);
         }
     }
 }
@@ -56,10 +60,14 @@ QUORVEL_MODEL(towercrane_terrain) {
     add(m, MAST_X0, MAST_X1, MAST_Y0, MAST_Y1, 0.05f, SEAT_FLOOR, CRANE_YELLOW);
     for (int k = 0; k < 7; k++) {
         float z0 = 0.05f + k * 1.0f, z1 = z0 + 1.0f;
-        append(m, beam({MAST_X0, MAST_Y0 - 0.01f, z0}, {MAST_X1, MAST_Y0 - 0.01f, fminf(z1, SEAT_FLOOR)},
-                       0.05f, 0.02f), IRON);
-        append(m, beam({MAST_X0 - 0.01f, MAST_Y0, z1 < SEAT_FLOOR ? z1 : SEAT_FLOOR}, {MAST_X0 - 0.01f, MAST_Y1, z0},
-                       0.05f, 0.02f), IRON);
+        append(m,
+               beam({MAST_X0, MAST_Y0 - 0.01f, z0},
+                    {MAST_X1, MAST_Y0 - 0.01f, fminf(z1, SEAT_FLOOR)}, 0.05f, 0.02f),
+               IRON);
+        append(m,
+               beam({MAST_X0 - 0.01f, MAST_Y0, z1 < SEAT_FLOOR ? z1 : SEAT_FLOOR},
+                    {MAST_X0 - 0.01f, MAST_Y1, z0}, 0.05f, 0.02f),
+               IRON);
     }
     const float in = RIM_HALF_INNER, top = SEAT_FLOOR + RIM_HEIGHT;
     add(m, MAST_X0, MAST_X1, SEAT_Y + in, MAST_Y1, SEAT_FLOOR, top, IRON);
@@ -72,8 +80,8 @@ QUORVEL_MODEL(towercrane_terrain) {
     add(m, PEDESTAL_X - 0.15f, PEDESTAL_X + 0.15f, PEDESTAL_Y - 0.2f, PEDESTAL_Y + 0.2f, 0,
         PEDESTAL_TOP, IRON);
     // The bracket that carries the lever's pivot.
-    add(m, PEDESTAL_X - 0.03f, PEDESTAL_X + 0.03f, PEDESTAL_Y + 0.05f, PEDESTAL_Y + 0.09f, PEDESTAL_TOP,
-        LEVER_Z - 0.22f, HAZARD_YELLOW);
+    add(m, PEDESTAL_X - 0.03f, PEDESTAL_X + 0.03f, PEDESTAL_Y + 0.05f, PEDESTAL_Y + 0.09f,
+        PEDESTAL_TOP, LEVER_Z - 0.22f, HAZARD_YELLOW);
     // The cage's parking spot, painted.
     add(m, CAGE_X - 0.6f, CAGE_X + 0.6f, CAGE_Y - 0.6f, CAGE_Y + 0.6f, -0.01f, 0.002f, WHITE_PAINT);
     model.edges.boundaries = false;

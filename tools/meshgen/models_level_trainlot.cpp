@@ -31,15 +31,16 @@ QUORVEL_MODEL(trainlot_terrain) {
     }
     for (float x = TRAINLOT_TRACK_WEST; x < TRAINLOT_TRACK_EAST; x += 0.6f)
         mark(m, x, x + 0.18f, TY - 0.55f, TY + 0.55f, G, WOOD);
-    slab(m, TRAINLOT_TRACK_WEST - 0.3f, TRAINLOT_TRACK_WEST, TY - 0.6f, TY + 0.6f, G, G + 0.5f, RED);
+    slab(m, TRAINLOT_TRACK_WEST - 0.3f, TRAINLOT_TRACK_WEST, TY - 0.6f, TY + 0.6f, G, G + 0.5f,
+         RED);
     // The hill the tunnel runs under, solid to the ground on both sides of
     // the bore, so that nothing drives or drops into it but through the bore.
     const float X0 = TRAINLOT_TUNNEL_X, X1 = TRAINLOT_TRACK_EAST;
     slab(m, X0, X1, TY - HILL_HALF, TY - TH, G, HILL_BASE, ROCK);
     slab(m, X0, X1, TY + TH, TY + HILL_HALF, G, HILL_BASE, ROCK);
     slab(m, X0, X1, TY - TH, TY + TH, TOP, HILL_BASE, ROCK);
-    Mesh hill = heightfield(HILL_CELLS_X, HILL_CELLS_Y, (X1 - X0) / HILL_CELLS_X, X0, TY - HILL_HALF,
-                            [](float x, float y) {
+    Mesh hill = heightfield(HILL_CELLS_X, HILL_CELLS_Y, (X1 - X0) / HILL_CELLS_X, X0,
+                            TY - HILL_HALF, [](float x, float y) {
                                 float dx = (x - 24) / 14, dy = (y - TY) / 8;
                                 float h = 7.0f * (1.0f - dx * dx - dy * dy);
                                 return G + (h > 3.3f ? h : 3.3f);

@@ -30,8 +30,10 @@ void slot(Mesh& m, float cx) {
     // Lips slope down into the slot from either side.
     groundQuad(m, {cx - c, -L, 0}, {cx - w, -L, cd}, {cx - w, L, cd}, {cx - c, L, 0}, lip);
     groundQuad(m, {cx + w, -L, cd}, {cx + c, -L, 0}, {cx + c, L, 0}, {cx + w, L, cd}, lip);
-    groundQuad(m, {cx - w, -L, SLOT_FLOOR}, {cx - w, L, SLOT_FLOOR}, {cx - w, L, cd}, {cx - w, -L, cd}, wall);
-    groundQuad(m, {cx + w, L, SLOT_FLOOR}, {cx + w, -L, SLOT_FLOOR}, {cx + w, -L, cd}, {cx + w, L, cd}, wall);
+    groundQuad(m, {cx - w, -L, SLOT_FLOOR}, {cx - w, L, SLOT_FLOOR}, {cx - w, L, cd},
+               {cx - w, -L, cd}, wall);
+    groundQuad(m, {cx + w, L, SLOT_FLOOR}, {cx + w, -L, SLOT_FLOOR}, {cx + w, -L, cd},
+               {cx + w, L, cd}, wall);
     flatFloor(m, cx - w, cx + w, -L, L, SLOT_FLOOR, shade(CONCRETE, 0.6f));
     for (int s = -1; s <= 1; s += 2) {
         float y = s * L;

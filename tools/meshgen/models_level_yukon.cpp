@@ -32,10 +32,10 @@ void guides(Mesh& m) {
     slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - T, TRAY_Y0, BENCH_Z, BENCH_Z + H, WOOD);
     slab(m, TRAY_X0, TRAY_X1, TRAY_Y1, TRAY_Y1 + T, BENCH_Z, BENCH_Z + H, WOOD);
     float half = GUIDE_HALF_AT_WASH;
-    strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z},
-          {NARROW_X, WASH_Y - half, GUIDE_Z}, GUIDE_SIDE, YELLOW);
-    strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, GUIDE_Z},
-          {NARROW_X, WASH_Y + half, GUIDE_Z}, GUIDE_SIDE, YELLOW);
+    strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y - half, GUIDE_Z},
+          GUIDE_SIDE, YELLOW);
+    strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y + half, GUIDE_Z},
+          GUIDE_SIDE, YELLOW);
     for (int s = -1; s <= 1; s += 2)
         strut(m, {NARROW_X, WASH_Y + s * half, GUIDE_Z}, {BELT_X1, WASH_Y + s * half, GUIDE_Z},
               GUIDE_SIDE, YELLOW);

@@ -43,9 +43,10 @@ void wheel(Model& model, float radius, float length, Vec3 hubColour) {
     for (int k = 0; k < 4; k++) {  // wheel nuts
         float a = k * PI_F / 2;
         Mesh nut = cylinder(radius * 0.08f, 0.02f, 6);
-        append(model.mesh,
-               at(nut, radius * 0.3f * std::cos(a), radius * 0.3f * std::sin(a), length / 2 + 0.02f),
-               DARK);
+        append(
+            model.mesh,
+            at(nut, radius * 0.3f * std::cos(a), radius * 0.3f * std::sin(a), length / 2 + 0.02f),
+            DARK);
     }
     model.edges.featureAngle = 50.0f;  // no outline between the tread facets
 }
@@ -79,9 +80,9 @@ QUORVEL_MODEL(dumptruck_wheel) { wheel(model, 0.25f, 0.2f, HUB); }
 QUORVEL_MODEL(dumptruck_tipper) {
     Mesh& m = model.mesh;
     for (float y : {0.44f, -0.44f}) addBox(m, 1.5f, 0.04f, 0.45f, -0.15f, y, 0, BED_YELLOW);
-    addBox(m, 0.04f, 0.88f, 0.45f, 0.6f, 0, 0, BED_YELLOW);             // front wall
+    addBox(m, 0.04f, 0.88f, 0.45f, 0.6f, 0, 0, BED_YELLOW);                    // front wall
     addBox(m, 0.3f, 0.88f, 0.04f, 0.75f, 0, 0.25f, shade(BED_YELLOW, 0.85f));  // cab guard
-    addBox(m, 1.2f, 0.88f, 0.04f, 0, 0, -0.2f, shade(BED_YELLOW, 0.7f));  // floor
+    addBox(m, 1.2f, 0.88f, 0.04f, 0, 0, -0.2f, shade(BED_YELLOW, 0.7f));       // floor
     Mesh tail = box(0.04f, 0.88f, 0.54f);
     rotate(tail, {0, 1, 0}, -0.5857f);
     append(m, at(tail, -0.75f, 0, 0), shade(BED_YELLOW, 0.9f));
@@ -154,13 +155,15 @@ QUORVEL_MODEL(skidloader) {
     // Body (1.0 x 0.4 x 0.3 at (-0.1, 0, -0.05)), engine cover at the back.
     addBox(m, 1.0f, 0.4f, 0.3f, -0.1f, 0, -0.05f, LOADER_YELLOW);
     addBox(m, 0.3f, 0.42f, 0.06f, -0.45f, 0, 0.12f, shade(LOADER_YELLOW, 0.8f));
-    for (int k = 0; k < 4; k++) addBox(m, 0.02f, 0.42f, 0.015f, -0.56f + 0.07f * k, 0, 0.155f, DARK);
+    for (int k = 0; k < 4; k++)
+        addBox(m, 0.02f, 0.42f, 0.015f, -0.56f + 0.07f * k, 0, 0.155f, DARK);
     // Cab cage (0.64 x 0.36 x 0.4 at (-0.15, 0, 0.3)): dark frame, glass all round.
     addBox(m, 0.64f, 0.36f, 0.4f, -0.15f, 0, 0.3f, DARK);
     pane(m, 'x', 1, 0.3f, 0.3f, 0.17f, 0, 0.3f);
     for (float s : {1.0f, -1.0f}) pane(m, 'y', s, 0.5f, 0.28f, -0.15f, s * 0.18f, 0.31f);
     addBox(m, 0.66f, 0.38f, 0.03f, -0.15f, 0, 0.51f, LOADER_YELLOW);  // roof
-    for (float y : {0.2f, -0.2f}) addBox(m, 0.7f, 0.02f, 0.08f, 0, y, -0.15f, DARK);  // track guards
+    for (float y : {0.2f, -0.2f})
+        addBox(m, 0.7f, 0.02f, 0.08f, 0, y, -0.15f, DARK);  // track guards
 }
 
 QUORVEL_MODEL(skidloader_wheel) { wheel(model, 0.2f, 0.15f, LOADER_YELLOW); }

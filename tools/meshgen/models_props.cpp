@@ -17,8 +17,7 @@ void addBox(Model& m, float sx, float sy, float sz, Vec3 at, Vec3 colour, Vec3 a
 
 // A box built of n slabs along an axis in two alternating shades (planks,
 // tiles, stripes); the seams between slabs show as outlines.
-void addSlats(Model& m, float sx, float sy, float sz, Vec3 at, int axis, int n, Vec3 a,
-              Vec3 b) {
+void addSlats(Model& m, float sx, float sy, float sz, Vec3 at, int axis, int n, Vec3 a, Vec3 b) {
     float size[3] = {sx, sy, sz};
     float step = size[axis] / n;
     for (int k = 0; k < n; k++) {
@@ -79,9 +78,16 @@ Mesh gable(const std::vector<Vec2>& outline) {
 
 QUORVEL_MODEL(houseback) {
     // The wall with its 45-degree gable square and a doorway in the middle.
-    append(model.mesh, gable({{-0.5f, -0.5f}, {-0.1f, -0.5f}, {-0.1f, -0.2f}, {0.1f, -0.2f},
-                              {0.1f, -0.5f}, {0.5f, -0.5f}, {0.5f, 0.3f}, {0, 0.8f},
-                              {-0.5f, 0.3f}}),
+    append(model.mesh,
+           gable({{-0.5f, -0.5f},
+                  {-0.1f, -0.5f},
+                  {-0.1f, -0.2f},
+                  {0.1f, -0.2f},
+                  {0.1f, -0.5f},
+                  {0.5f, -0.5f},
+                  {0.5f, 0.3f},
+                  {0, 0.8f},
+                  {-0.5f, 0.3f}}),
            PLASTER);
     addBox(model, 0.125f, 0.1f, 0.06f, {-0.0875f, 0, 0.7f}, WOOD_DARK);
     for (int s = -1; s <= 1; s += 2)
@@ -89,9 +95,18 @@ QUORVEL_MODEL(houseback) {
 }
 
 QUORVEL_MODEL(housefront) {
-    append(model.mesh, gable({{-0.5f, -0.5f}, {-0.4f, -0.5f}, {-0.4f, -0.1f}, {-0.2f, -0.1f},
-                              {-0.2f, -0.5f}, {0.5f, -0.5f}, {0.5f, 0.4f}, {0.4f, 0.4f},
-                              {0, 0.8f}, {-0.4f, 0.4f}, {-0.5f, 0.4f}}),
+    append(model.mesh,
+           gable({{-0.5f, -0.5f},
+                  {-0.4f, -0.5f},
+                  {-0.4f, -0.1f},
+                  {-0.2f, -0.1f},
+                  {-0.2f, -0.5f},
+                  {0.5f, -0.5f},
+                  {0.5f, 0.4f},
+                  {0.4f, 0.4f},
+                  {0, 0.8f},
+                  {-0.4f, 0.4f},
+                  {-0.5f, 0.4f}}),
            PLASTER);
     addBox(model, 0.3f, 0.1f, 0.06f, {0, 0, 0.7f}, WOOD_DARK);
     for (int s = -1; s <= 1; s += 2)
@@ -273,10 +288,14 @@ namespace {
 // the pattern's borders outlined.
 Vec3 eggColour(int variant, Vec3 c) {
     const Vec3 palette[8][2] = {
-        {{0.95f, 0.92f, 0.80f}, {0.85f, 0.78f, 0.60f}}, {{0.25f, 0.45f, 0.85f}, WHITE_PAINT},
-        {{0.90f, 0.20f, 0.20f}, {0.98f, 0.85f, 0.20f}}, {{0.30f, 0.70f, 0.30f}, WHITE_PAINT},
-        {{0.60f, 0.30f, 0.75f}, {0.95f, 0.65f, 0.80f}}, {{0.95f, 0.55f, 0.15f}, {0.45f, 0.25f, 0.10f}},
-        {{0.15f, 0.65f, 0.65f}, WHITE_PAINT},           {{0.90f, 0.75f, 0.20f}, {0.30f, 0.20f, 0.10f}},
+        {{0.95f, 0.92f, 0.80f}, {0.85f, 0.78f, 0.60f}},
+        {{0.25f, 0.45f, 0.85f}, WHITE_PAINT},
+        {{0.90f, 0.20f, 0.20f}, {0.98f, 0.85f, 0.20f}},
+        {{0.30f, 0.70f, 0.30f}, WHITE_PAINT},
+        {{0.60f, 0.30f, 0.75f}, {0.95f, 0.65f, 0.80f}},
+        {{0.95f, 0.55f, 0.15f}, {0.45f, 0.25f, 0.10f}},
+        {{0.15f, 0.65f, 0.65f}, WHITE_PAINT},
+        {{0.90f, 0.75f, 0.20f}, {0.30f, 0.20f, 0.10f}},
     };
     const float r = 0.12f;
     float lat = std::asin(std::max(-1.0f, std::min(1.0f, (c.z - r) / r)));  // -pi/2..pi/2
@@ -285,14 +304,30 @@ Vec3 eggColour(int variant, Vec3 c) {
     int seg = (int)std::floor((lon + 3.14159f) / 0.3927f);                  // 16 segments
     bool second = false;
     switch (variant) {
-        case 0: second = band == 0; break;                      // plain, darker base
-        case 1: second = band % 2 == 1; break;                  // rings
-        case 2: second = seg % 2 == 1; break;                   // segments
-        case 3: second = c.z > r; break;                        // two halves
-        case 4: second = (band + seg) % 2 == 1; break;          // checks
-        case 5: second = (band * 7 + seg * 3) % 5 == 0; break;  // spots
-        case 6: second = ((seg + band) / 2) % 2 == 1; break;    // zigzag
-        case 7: second = band == 3 || band == 4; break;         // a belt
+        case 0:
+            second = band == 0;
+            break;  // plain, darker base
+        case 1:
+            second = band % 2 == 1;
+            break;  // rings
+        case 2:
+            second = seg % 2 == 1;
+            break;  // segments
+        case 3:
+            second = c.z > r;
+            break;  // two halves
+        case 4:
+            second = (band + seg) % 2 == 1;
+            break;  // checks
+        case 5:
+            second = (band * 7 + seg * 3) % 5 == 0;
+            break;  // spots
+        case 6:
+            second = ((seg + band) / 2) % 2 == 1;
+            break;  // zigzag
+        case 7:
+            second = band == 3 || band == 4;
+            break;  // a belt
     }
     return palette[variant][second ? 1 : 0];
 }
@@ -319,9 +354,11 @@ void riser(Model& model, float h) {
              CONCRETE, shade(CONCRETE, 0.9f));
     addBox(model, 0.3f, 0.3f, 0.1f, {0, 0, h / 2}, STEEL);
     const float turn = 0.48333f * 3.14159265f;
-    append(model.mesh, placed(capsule(0.025f, 0.3f, 8, 4), {-0.002617f, 0.125f, h / 2 + 0.05f}, Y, turn),
+    append(model.mesh,
+           placed(capsule(0.025f, 0.3f, 8, 4), {-0.002617f, 0.125f, h / 2 + 0.05f}, Y, turn),
            HAZARD_YELLOW);
-    append(model.mesh, placed(capsule(0.025f, 0.3f, 8, 4), {0.002617f, -0.125f, h / 2 + 0.05f}, Y, turn),
+    append(model.mesh,
+           placed(capsule(0.025f, 0.3f, 8, 4), {0.002617f, -0.125f, h / 2 + 0.05f}, Y, turn),
            HAZARD_YELLOW);
 }
 
@@ -352,8 +389,8 @@ QUORVEL_MODEL(sealdoor) {
 QUORVEL_MODEL(bridgesegment) {
     // The deck with its fork pockets marked where the guides lie in it.
     addBox(model, 1.96f, 1.0f, 0.05f, {0, 0, 0}, STEEL);
-    const float pockets[4][2] = {{-0.515f, -0.275f}, {0.515f, -0.275f}, {0.515f, 0.275f},
-                                 {-0.515f, 0.275f}};
+    const float pockets[4][2] = {
+        {-0.515f, -0.275f}, {0.515f, -0.275f}, {0.515f, 0.275f}, {-0.515f, 0.275f}};
     for (const auto& p : pockets)
         addBox(model, 0.8f, 0.3f, 0.052f, {p[0], p[1], 0}, shade(STEEL, 0.85f));
     for (int s = -1; s <= 1; s += 2)
@@ -364,8 +401,14 @@ QUORVEL_MODEL(canister) {
     // A plastic jerrycan filling the 0.25 x 0.25 x 0.35 box: a body with
     // chamfered uprights, a handle in the top corner and a capped spout.
     const float b = 0.125f, c = 0.03f;
-    Mesh body = extrude({{-b + c, -b}, {b - c, -b}, {b, -b + c}, {b, b - c}, {b - c, b},
-                         {-b + c, b}, {-b, b - c}, {-b, -b + c}},
+    Mesh body = extrude({{-b + c, -b},
+                         {b - c, -b},
+                         {b, -b + c},
+                         {b, b - c},
+                         {b - c, b},
+                         {-b + c, b},
+                         {-b, b - c},
+                         {-b, -b + c}},
                         0.29f);
     append(model.mesh, translate(body, 0, 0, -0.03f), CANISTER);
     addBox(model, 0.2f, 0.05f, 0.05f, {-0.01f, 0, 0.15f}, shade(CANISTER, 0.85f));
@@ -409,13 +452,18 @@ QUORVEL_MODEL(conveyor) {
                STEEL);
 }
 
-QUORVEL_MODEL(greenbox) { addSlats(model, 0.28f, 0.28f, 0.28f, {0, 0, 0}, 2, 3, BOX_GREEN, shade(BOX_GREEN, 0.85f)); }
-QUORVEL_MODEL(redbox) { addSlats(model, 0.28f, 0.28f, 0.28f, {0, 0, 0}, 2, 3, BOX_RED, shade(BOX_RED, 0.85f)); }
+QUORVEL_MODEL(greenbox) {
+    addSlats(model, 0.28f, 0.28f, 0.28f, {0, 0, 0}, 2, 3, BOX_GREEN, shade(BOX_GREEN, 0.85f));
+}
+QUORVEL_MODEL(redbox) {
+    addSlats(model, 0.28f, 0.28f, 0.28f, {0, 0, 0}, 2, 3, BOX_RED, shade(BOX_RED, 0.85f));
+}
 
 QUORVEL_MODEL(dumpster) {
     addBox(model, 2.0f, 1.0f, 0.05f, {0, 0, -0.25f}, shade(DUMPSTER, 0.8f));
     for (int s = -1; s <= 1; s += 2) {
-        addSlats(model, 2.0f, 0.05f, 0.6f, {0, s * 0.475f, 0.075f}, 0, 8, DUMPSTER, shade(DUMPSTER, 0.9f));
+        addSlats(model, 2.0f, 0.05f, 0.6f, {0, s * 0.475f, 0.075f}, 0, 8, DUMPSTER,
+                 shade(DUMPSTER, 0.9f));
         addBox(model, 0.05f, 0.95f, 0.6f, {s * 0.975f, 0, 0.075f}, DUMPSTER);
     }
 }

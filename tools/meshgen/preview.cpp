@@ -21,7 +21,9 @@ struct V3 {
 };
 V3 sub(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+V3 cross(V3 a, V3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 V3 unit(V3 a) {
     double l = std::sqrt(dot(a, a));
     return {a.x / l, a.y / l, a.z / l};
@@ -133,7 +135,8 @@ bool render(const geomdesc& g, const std::string& path, double az, double el, in
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: quorvel-meshpreview <folder> [--size N] [--az deg] [--el deg] [name...]\n");
+        fprintf(stderr,
+                "usage: quorvel-meshpreview <folder> [--size N] [--az deg] [--el deg] [name...]\n");
         return 2;
     }
     std::string dir = argv[1];
@@ -141,10 +144,14 @@ int main(int argc, char** argv) {
     int size = 220;
     std::vector<std::string> only;
     for (int i = 2; i < argc; i++) {
-        if (!strcmp(argv[i], "--size") && i + 1 < argc) size = atoi(argv[++i]);
-        else if (!strcmp(argv[i], "--az") && i + 1 < argc) az = atof(argv[++i]) * M_PI / 180;
-        else if (!strcmp(argv[i], "--el") && i + 1 < argc) el = atof(argv[++i]) * M_PI / 180;
-        else only.push_back(argv[i]);
+        if (!strcmp(argv[i], "--size") && i + 1 < argc)
+            size = atoi(argv[++i]);
+        else if (!strcmp(argv[i], "--az") && i + 1 < argc)
+            az = atof(argv[++i]) * M_PI / 180;
+        else if (!strcmp(argv[i], "--el") && i + 1 < argc)
+            el = atof(argv[++i]) * M_PI / 180;
+        else
+            only.push_back(argv[i]);
     }
     if (size < 16 || size > 4096) size = 220;
     int drawn = 0;

@@ -72,8 +72,9 @@ int main(int argc, char** argv) {
     if (o.arena) {
         const LevelBuilder* machineYard = loaders_builder(o.arenaVariant);
         if (!machineYard) machineYard = machines2_builder(o.arenaVariant);
-        wld_setLevelBuilder(machineYard ? machineYard
-                                        : o.arenaVariant ? truckyard_builder() : arena_builder());
+        wld_setLevelBuilder(machineYard      ? machineYard
+                            : o.arenaVariant ? truckyard_builder()
+                                             : arena_builder());
     }
     // The HUD and input mapping listen as in the game, so "leverSet" lines
     // and held keys reach the machines exactly as a player's would.

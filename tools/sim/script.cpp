@@ -1,12 +1,12 @@
 #include "tools/sim/script.h"
 
-#include <algorithm>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 

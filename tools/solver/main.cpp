@@ -9,9 +9,9 @@
 
 #include "bus/bus.h"
 #include "shell/gameflow.h"
+#include "shell/gametick.h"
 #include "tools/solver/solver.h"
 #include "tools/solver/solver_run.h"
-#include "shell/gametick.h"
 #include "world/wld.h"
 
 namespace {

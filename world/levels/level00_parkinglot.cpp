@@ -1,12 +1,12 @@
 // Level 0, "parkinglot": parallel-park the truck in the slot between two
 // marker poles, without knocking any pole over.
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "vehicles/truck.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
-#include "vehicles/truck.h"
 
 namespace {
 

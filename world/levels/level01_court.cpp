@@ -1,12 +1,13 @@
 // Level 1, "court": lift the ball off its stand and drop it into the hoop.
 // A ball that touches the floor is lost.
-#include "geom/records.h"
 #include "world/levels/level01_court.h"
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 void build_court(LevelOut& out) {
     makeTerrain(&geom_court_terrain, nullptr);
@@ -20,7 +21,8 @@ void build_court(LevelOut& out) {
 
 void goal_court(bool* won, bool* lost) {
     *won = anyNamed("soccerball", [](const Pose& p) {
-        return 2.28f < p.x && p.x < 2.42f && -0.07f < p.y && p.y < 0.07f && 1.3f < p.z && p.z < 1.45f;
+        return 2.28f < p.x && p.x < 2.42f && -0.07f < p.y && p.y < 0.07f && 1.3f < p.z &&
+               p.z < 1.45f;
     });
     *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= 0.11f; });
 }

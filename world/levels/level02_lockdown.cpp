@@ -1,13 +1,14 @@
 // Level 2, "lockdown": the hangar's gate is shut by the seal door, held by two
 // pins standing in sockets outside it. Pull the pins over the wall, push the
 // door out and drive away east.
-#include "geom/records.h"
 #include "world/levels/level02_lockdown.h"
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -2,15 +2,16 @@
 // seesaw plank bridges. The plank's hinge sits near its east end, so a truck
 // crossing to that end tips it into the trench unless the heavy weight holds
 // the long west arm down. Load the five balls into the cart.
-#include "geom/records.h"
 #include "world/levels/level03_seesaw.h"
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "vehicles/trailer.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_basic.h"
 #include "world/wld.h"
-#include "vehicles/trailer.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ void addPlank() {
     const dReal length = SEESAW_PLANK_EAST - SEESAW_PLANK_WEST;
     const dReal size[3] = {length, 2 * SEESAW_PLANK_HALF_WIDTH, 2 * SEESAW_PLANK_HALF_THICK};
     const dReal offset[3] = {(SEESAW_PLANK_EAST + SEESAW_PLANK_WEST) / 2, 0, 0};
-    BoxObj* plank = add(new BoxObj("plank", &geom_seesaw_plank, origin, size, PLANK_DENSITY, offset));
+    BoxObj* plank =
+        add(new BoxObj("plank", &geom_seesaw_plank, origin, size, PLANK_DENSITY, offset));
     if (!plank) return;
     dBodySetAutoDisableFlag(plank->body, 0);
     dJointID hinge = dJointCreateHinge(wld_world(), nullptr);

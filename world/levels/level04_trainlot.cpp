@@ -1,14 +1,15 @@
 // Level 4, "trainlot": load the three crates onto the train's wagon and push
 // the train gently east into the tunnel; the job is done when every crate is
 // past x = 15.
+#include "world/levels/level04_trainlot.h"
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/train.h"
-#include "world/levels/level04_trainlot.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

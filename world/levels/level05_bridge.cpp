@@ -1,14 +1,15 @@
 // Level 5, "bridge": two deck segments are missing from the bridge. Lift them
 // into the gap, onto the ledges and the middle pier, then drive across.
+#include "world/levels/level05_bridge.h"
+
 #include <cmath>
 
+#include "bus/diag.h"
 #include "geom/records.h"
-#include "world/levels/level05_bridge.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -1,14 +1,16 @@
 // Level 6, "stackem": the three stackers ride in the trailer. Reverse truck and
 // trailer through the containment yard's gate and stack them in the shaft.
+#include "world/levels/level06_stackem.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/trailer.h"
-#include "world/levels/level06_stackem.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

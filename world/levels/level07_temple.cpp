@@ -1,14 +1,15 @@
 // Level 7, "temple": put the fallen pillar back into its socket and lift the
 // cornice onto it and the standing pillar.
+#include "world/levels/level07_temple.h"
+
 #include <cmath>
 
+#include "bus/diag.h"
 #include "geom/records.h"
-#include "world/levels/level07_temple.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // the terrain and the fallen one, which goes back into its socket.
 #pragma once
 
-const float TEMPLE_FLOOR = 5.47f;       // the plateau's paving
+const float TEMPLE_FLOOR = 5.47f;         // the plateau's paving
 const float TEMPLE_SOCKET_FLOOR = 5.42f;  // a pillar standing here tops out at 7.02
 const float TEMPLE_SOCKET_HALF = 0.23f;   // the pillar's foot is 0.4 wide
 const float TEMPLE_PILLAR_HALF_HEIGHT = 0.8f;

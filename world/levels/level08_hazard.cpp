@@ -1,12 +1,13 @@
 // Level 8, "hazard": carry two waste stackers over a ditch into the store.
 // The bridge's girders were taken out and lie by the road with the waste.
-#include "geom/records.h"
 #include "world/levels/level08_hazard.h"
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 
@@ -38,6 +39,6 @@ void build_hazard(LevelOut& out) {
 
 void goal_hazard(bool* won, bool*) {
     *won = countNamed("stacker", [](const Pose& p) {
-        return p.z < 1.0f && -5 < p.x && p.x < 5 && 0 < p.y && p.y < 10;
-    }) == 2;
+               return p.z < 1.0f && -5 < p.x && p.x < 5 && 0 < p.y && p.y < 10;
+           }) == 2;
 }

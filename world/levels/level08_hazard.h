@@ -5,9 +5,9 @@
 
 namespace hazard {
 
-const float HALF = 14.0f;           // the plateaus reach this far from the origin
+const float HALF = 14.0f;  // the plateaus reach this far from the origin
 const float PLATEAU_TOP = 1.0f;
-const float GAP_SOUTH = -3.2f;      // the ditch, across the whole site
+const float GAP_SOUTH = -3.2f;  // the ditch, across the whole site
 const float GAP_NORTH = -2.0f;
 const float NORTH_EAST_Y = -1.6f;   // east of the bridge the north bank steps back
 const float BRIDGE_X = 3.0f;        // centre line of the bridge, which runs along y
@@ -15,8 +15,8 @@ const float TRACK = 0.35f;          // channel centres either side: the truck's 
 const float CHANNEL_WIDTH = 0.24f;  // a girder's foot is 0.2
 const float CHANNEL_DEPTH = 0.21f;  // a girder's full height: it lies flush with the road
 const float WALL = 0.1f;
-const float CHANNEL_RUN = 0.6f;     // how far the channels run into either bank
-const float MARGIN = 0.2f;          // road beside the outer channel walls
+const float CHANNEL_RUN = 0.6f;  // how far the channels run into either bank
+const float MARGIN = 0.2f;       // road beside the outer channel walls
 // The bay: a dead end of the south bank beside the bridge, fenced to the
 // north and west, from which the arm reaches along x to lay the girders.
 const float BAY_X0 = 3.85f, BAY_X1 = 5.6f, BAY_Y1 = -1.85f;

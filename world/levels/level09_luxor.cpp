@@ -1,15 +1,17 @@
 // Level 9, "luxor": open the family tomb, lay the queen beside her pharaoh
 // and close the tomb again.
-#include "geom/records.h"
 #include "world/levels/level09_luxor.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "world/contact.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_basic.h"
 #include "world/wld.h"
-#include "world/contact.h"
-#include <cmath>
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 
@@ -20,7 +22,8 @@ void addCoffin(dReal x, dReal y, dReal z) {
     const dReal pos[3] = {x, y, z};
     const dReal size[3] = {COFFIN_SIZE[0], COFFIN_SIZE[1], COFFIN_SIZE[2]};
     const dReal noOffset[3] = {0, 0, 0};
-    BoxObj* coffin = add(new BoxObj("coffin", &geom_luxor_coffin, pos, size, COFFIN_DENSITY, noOffset));
+    BoxObj* coffin =
+        add(new BoxObj("coffin", &geom_luxor_coffin, pos, size, COFFIN_DENSITY, noOffset));
     if (!coffin) return;
     const dReal lid = COFFIN_SIZE[2] / 2;
     const dReal bar[3] = {BAR_SIZE[0], BAR_SIZE[1], BAR_SIZE[2]};

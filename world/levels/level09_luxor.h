@@ -6,13 +6,13 @@
 namespace luxor {
 
 const float TOMB_X = 2.0f, TOMB_Y = -2.0f;
-const float TOMB_TOP = 0.507f;    // the seal's slab rests here: its centre at 0.557
-const float STEP_Z = 0.407f;      // where the seal's rims end; the walls widen below
-const float HALF_UPPER = 0.80f;   // outer half width above the step: 0.1 play in the rims
-const float HALF_LOWER = 0.88f;   // below it
-const float HALF_INNER = 0.72f;   // the chamber's half width
+const float TOMB_TOP = 0.507f;   // the seal's slab rests here: its centre at 0.557
+const float STEP_Z = 0.407f;     // where the seal's rims end; the walls widen below
+const float HALF_UPPER = 0.80f;  // outer half width above the step: 0.1 play in the rims
+const float HALF_LOWER = 0.88f;  // below it
+const float HALF_INNER = 0.72f;  // the chamber's half width
 const float CHAMBER_FLOOR = -0.6f;
-const float RIVER_X = 8.0f;       // the Nile bank starts here and falls to the river bed
+const float RIVER_X = 8.0f;  // the Nile bank starts here and falls to the river bed
 const float RIVER_BED = -3.0f;
 const float COFFIN_SIZE[3] = {0.9f, 0.32f, 0.25f};
 // A lifting bar on two posts along the lid, for the grapple's claws to hook

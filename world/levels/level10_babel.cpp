@@ -2,14 +2,16 @@
 // the arm reaches only halfway up; the dock is the way to the top, once the
 // two bridge segments span the gap in front of it.
 #include "world/levels/level10_babel.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include <cstring>
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -8,13 +8,13 @@ namespace babel {
 
 const float DOCK_TOP = 1.0f;
 const float RAMP_X0 = -3.0f, RAMP_X1 = 2.0f;  // the ramp climbs along +x
-const float ROAD_HALF = 1.2f;                  // half width of ramp and crossing
+const float ROAD_HALF = 1.2f;                 // half width of ramp and crossing
 const float REBATE = 0.12f, REBATE_DEPTH = 0.125f;
-const float GAP_X0 = RAMP_X1 + REBATE;         // the open gap
+const float GAP_X0 = RAMP_X1 + REBATE;  // the open gap
 const float GAP_X1 = GAP_X0 + 1.8f;
 const float DOCK_X0 = GAP_X1 + REBATE, DOCK_X1 = 10.0f;
-const float DOCK_HALF = 3.0f;                  // the dock spans y -3..3
-const float PAD_X = 7.0f, PAD_Y = 3.55f;       // the tower's foot
+const float DOCK_HALF = 3.0f;             // the dock spans y -3..3
+const float PAD_X = 7.0f, PAD_Y = 3.55f;  // the tower's foot
 const float GAP_CENTRE = (GAP_X0 + GAP_X1) / 2;
 
 }  // namespace babel

@@ -2,14 +2,16 @@
 // lever and sweeps each box off the belt into the dumpster of its colour;
 // both lids must stand open.
 #include "world/levels/level11_factory.h"
+
+#include <cstring>
+
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props_dumpster.h"
 #include "world/props_levers.h"
-#include <cstring>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

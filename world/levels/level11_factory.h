@@ -8,7 +8,7 @@ namespace factory {
 
 const float BELT_X0 = -10.0f, BELT_X1 = 0.0f, BELT_HALF = 0.225f, BELT_BOTTOM = 0.675f;
 const float DUMPSTER_X = -1.0f, DUMPSTER_Y = 0.85f;  // centres, either side
-const float DUMPSTER_Z = 0.276f;                      // its floor plate on the hall floor
+const float DUMPSTER_Z = 0.276f;                     // its floor plate on the hall floor
 const float PEDESTAL_X = 0.8f, PEDESTAL_Y = 1.9f, PEDESTAL_TOP = 0.5f;
 const float HALL_X0 = -13.0f, HALL_X1 = 6.0f, HALL_HALF = 6.0f;
 const float HALL_WALL = 0.3f, HALL_WALL_HEIGHT = 1.0f;

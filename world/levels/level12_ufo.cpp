@@ -1,13 +1,15 @@
 // Level 12, "ufo": move the six prison-wall sections from their store slot
 // into the wall slot, closing the compound off.
 #include "world/levels/level12_ufo.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 void build_ufo(LevelOut& out) {
     using namespace ufo;

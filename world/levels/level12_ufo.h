@@ -12,10 +12,10 @@ const float STORE_SLOT_X = -8.3f;  // near enough that the truck between the slo
 const float SLOT_HALF = 0.062f;    // a wall's foot is 0.1 thick: 1.2 cm play
 const float CHAMFER = 0.08f;       // the funnel widens this much either side at the top
 const float CHAMFER_DEPTH = 0.06f;
-const float SLOT_FLOOR = -0.3f;    // below the foot (which reaches 0.2 under the ground)
+const float SLOT_FLOOR = -0.3f;  // below the foot (which reaches 0.2 under the ground)
 const float SLOT_HALF_LENGTH = 3.3f;
 const float WALL_Z = 0.6f;
-const float WALL_SPACING = 1.0f;   // walls 0.98 wide, stored with a small gap
+const float WALL_SPACING = 1.0f;  // walls 0.98 wide, stored with a small gap
 const float HANGAR_X0 = 4.0f, HANGAR_X1 = 12.0f, HANGAR_Y0 = 3.0f, HANGAR_Y1 = 11.0f;
 
 }  // namespace ufo

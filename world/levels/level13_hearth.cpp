@@ -1,13 +1,15 @@
 // Level 13, "hearth": take the house apart, carry it up the hill and put
 // it together again on the new foundation.
 #include "world/levels/level13_hearth.h"
+
+#include <cstring>
+
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
-#include <cstring>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -14,15 +14,22 @@ const float KERB_HEIGHT = 0.04f;
 // Kerbs around the part feet, relative to the house centre: x0, x1, y0, y1.
 const float KERBS[][4] = {
     // the back wall, either side of its feet, clear of the fireplace
-    {0.595f, 0.615f, -0.38f, -0.12f}, {0.595f, 0.615f, 0.12f, 0.38f},
-    {0.685f, 0.705f, -0.38f, -0.12f}, {0.685f, 0.705f, 0.12f, 0.38f},
+    {0.595f, 0.615f, -0.38f, -0.12f},
+    {0.595f, 0.615f, 0.12f, 0.38f},
+    {0.685f, 0.705f, -0.38f, -0.12f},
+    {0.685f, 0.705f, 0.12f, 0.38f},
     // the front wall, under its step, and inside
-    {-0.705f, -0.685f, -0.38f, 0.38f}, {-0.615f, -0.595f, -0.38f, 0.38f},
+    {-0.705f, -0.685f, -0.38f, 0.38f},
+    {-0.615f, -0.595f, -0.38f, 0.38f},
     // the side walls
-    {-0.45f, 0.45f, 0.51f, 0.53f}, {-0.45f, 0.45f, 0.42f, 0.44f},
-    {-0.45f, 0.45f, -0.53f, -0.51f}, {-0.45f, 0.45f, -0.44f, -0.42f},
+    {-0.45f, 0.45f, 0.51f, 0.53f},
+    {-0.45f, 0.45f, 0.42f, 0.44f},
+    {-0.45f, 0.45f, -0.53f, -0.51f},
+    {-0.45f, 0.45f, -0.44f, -0.42f},
     // the chimney's stack outside the back wall
-    {0.885f, 0.905f, -0.08f, 0.08f}, {0.71f, 0.86f, 0.11f, 0.13f}, {0.71f, 0.86f, -0.13f, -0.11f},
+    {0.885f, 0.905f, -0.08f, 0.08f},
+    {0.71f, 0.86f, 0.11f, 0.13f},
+    {0.71f, 0.86f, -0.13f, -0.11f},
 };
 const int KERB_COUNT = sizeof(KERBS) / sizeof(KERBS[0]);
 

@@ -2,15 +2,17 @@
 // of the mast. Only the lift platform goes high enough: the balls ride up
 // in the frame, laid flat as a cage on the platform beside the truck.
 #include "world/levels/level14_towercrane.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
 #include "geom/records.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_basic.h"
 #include "world/props_levers.h"
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -1,17 +1,19 @@
 // Level 15, "dump": the truck loads the six granite blocks from the quarry
 // floor into the dump truck waiting in the bay below; the dump truck hauls
 // them up the road and tips them into the bin on the plateau.
+#include "world/levels/level15_dump.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/dumptruck.h"
-#include "world/levels/level15_dump.h"
+#include "vehicles/vehicle.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
-#include <cstring>
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
-#include "vehicles/vehicle.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 
 namespace dump {
 
-const float FLOOR_Z = -0.7f;   // the quarry floor
-const float BAY_Z = -1.5f;     // the loading bay's floor
-const float TOP_Z = 1.3f;      // the plateau
-const float DEEP_Z = -3.0f;    // where every block of ground starts
+const float FLOOR_Z = -0.7f;  // the quarry floor
+const float BAY_Z = -1.5f;    // the loading bay's floor
+const float TOP_Z = 1.3f;     // the plateau
+const float DEEP_Z = -3.0f;   // where every block of ground starts
 const float BAY_Y0 = -12.0f, BAY_Y1 = -10.4f;
 const float BAY_X0 = -16.0f, RAMP_X0 = -4.0f, RAMP_X1 = 10.0f;
-const float CLIFF_X = -5.0f;   // the plateau's face toward the quarry
+const float CLIFF_X = -5.0f;  // the plateau's face toward the quarry
 const float EAST_X = 16.0f;
 const float NORTH_Y = -4.0f, SOUTH_Y = -25.0f;
 // The unloading bin: a pit in the plateau, just inside the goal's area.

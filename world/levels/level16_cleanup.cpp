@@ -1,24 +1,26 @@
 // Level 16, "cleanup": the dump truck brings four spheres on its flat bed and
 // tips them out beside the drain pit; the skid loader pushes them in.
+#include "world/levels/level16_cleanup.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/dumptruck.h"
 #include "vehicles/skidloader.h"
-#include "world/levels/level16_cleanup.h"
+#include "vehicles/vehicle.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
-#include "vehicles/vehicle.h"
 
 namespace {
 
-const dReal DUMPTRUCK_RIDE = 0.62;   // chassis above the ground
+const dReal DUMPTRUCK_RIDE = 0.62;  // chassis above the ground
 const dReal SKIDLOADER_RIDE = 0.31;
-const dReal BED_ABOVE = 0.2;         // the bed body above the chassis
+const dReal BED_ABOVE = 0.2;  // the bed body above the chassis
 const dReal BED_BEHIND = 0.2;
-const dReal BED_FLOOR = -0.18;       // the bed floor's top in the bed's frame
+const dReal BED_FLOOR = -0.18;  // the bed floor's top in the bed's frame
 // The four spheres lie two by two in the bed.
 const dReal SPHERE_AT[4][2] = {{-0.2, 0.18}, {-0.2, -0.18}, {0.15, 0.18}, {0.15, -0.18}};
 
@@ -33,7 +35,8 @@ void build_cleanup(LevelOut& out) {
     add(new DumpTruckObj(truckAt, true));  // the flat bed lets the spheres roll off once tipped
     const dReal bedX = DUMPTRUCK_X - BED_BEHIND, bedZ = DUMPTRUCK_RIDE + BED_ABOVE;
     for (const auto& s : SPHERE_AT) {
-        const dReal pos[3] = {bedX + s[0], DUMPTRUCK_Y + s[1], bedZ + BED_FLOOR + SPHERE_RADIUS + 0.01};
+        const dReal pos[3] = {bedX + s[0], DUMPTRUCK_Y + s[1],
+                              bedZ + BED_FLOOR + SPHERE_RADIUS + 0.01};
         SphereObj* sphere = add(new SphereObj("sphere", &geom_cleanup_sphere, pos, SPHERE_RADIUS));
         if (!sphere) continue;
         dMass mass;
@@ -54,9 +57,8 @@ const dReal CLEANUP_TIPPED = 0.659734;
 }  // namespace
 
 void goal_cleanup(bool* won, bool*) {
-    *won = everyNamed("sphere", [](const Pose& p) {
-        return fabsf(p.x) <= 1 && fabsf(p.y) <= 1 && p.z <= -0.8f;
-    });
+    *won = everyNamed(
+        "sphere", [](const Pose& p) { return fabsf(p.x) <= 1 && fabsf(p.y) <= 1 && p.z <= -0.8f; });
     DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
     SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
     if (!dumpTruck || !loader) return;

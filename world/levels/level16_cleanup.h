@@ -5,8 +5,8 @@
 
 namespace cleanup {
 
-const float PIT_HALF = 0.95f;    // inside the goal's |x|, |y| <= 1
-const float PIT_FLOOR = -1.2f;   // a sphere resting there sits at -1.05
+const float PIT_HALF = 0.95f;   // inside the goal's |x|, |y| <= 1
+const float PIT_FLOOR = -1.2f;  // a sphere resting there sits at -1.05
 const float YARD_HALF = 14.0f;
 const float DEEP_Z = -2.0f;
 const float SPHERE_RADIUS = 0.15f;
@@ -19,12 +19,12 @@ const float SPHERE_DAMPING = 0.01f;  // linear and angular
 // them the rest of the way.
 // The pen fits the truck with a hand's breadth to spare, so wherever it
 // stands the tipped tail reaches past the low wall and nothing lands inside.
-const float PEN_WEST = 0.85f;                    // the tipping wall's inner face
+const float PEN_WEST = 0.85f;  // the tipping wall's inner face
 const float DUMPTRUCK_X = PEN_WEST + 0.95f, DUMPTRUCK_Y = 6.0f;
-const float PEN_EAST = DUMPTRUCK_X + 0.95f;      // inner face
-const float PEN_HALF = 1.0f;                     // inner half width about the truck
-const float PEN_WALL = 0.1f;                     // the tipping wall's thickness
-const float PEN_SIDE_WALL = 0.4f;                // the other three, too thick to climb
+const float PEN_EAST = DUMPTRUCK_X + 0.95f;  // inner face
+const float PEN_HALF = 1.0f;                 // inner half width about the truck
+const float PEN_WALL = 0.1f;                 // the tipping wall's thickness
+const float PEN_SIDE_WALL = 0.4f;            // the other three, too thick to climb
 // The lane is a shallow gutter, as wide as the pit, from past the pen's
 // north end to the pit's mouth: the tipped spheres roll down its east side
 // and gather along its middle, away from the wall, and it leads them to the

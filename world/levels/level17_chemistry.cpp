@@ -1,20 +1,21 @@
 // Level 17, "chemistry": acids and bases stand mixed on eight pallets in the
 // store's aisle; the fork lift separates them onto the two docks.
+#include "world/levels/level17_chemistry.h"
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/forklift.h"
-#include "world/levels/level17_chemistry.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_labelled.h"
 #include "world/wld.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 
 const dReal FORKLIFT_RIDE = 0.32;
-const dReal PALLET_HALF = 0.04;       // its lower deck's underside below the body
-const dReal CANISTER_ABOVE = 0.215;   // canister centre above the pallet body
+const dReal PALLET_HALF = 0.04;      // its lower deck's underside below the body
+const dReal CANISTER_ABOVE = 0.215;  // canister centre above the pallet body
 const dReal SETTLE = 0.003;
 // Four acids and four bases, mixed up along the aisle.
 const char* const FORMULAS[8] = {"HCl", "KOH", "NaH", "HBr", "LiOH", "HNO3", "HCl", "KOH"};

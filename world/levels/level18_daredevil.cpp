@@ -1,15 +1,16 @@
 // Level 18, "daredevil": the fork lift builds a jump from three ramp bases
 // and three ramp tops at the canyon's lip, then parks in the storage shed;
 // the racer then runs up and jumps the canyon.
+#include "world/levels/level18_daredevil.h"
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/forklift.h"
 #include "vehicles/racer.h"
-#include "world/levels/level18_daredevil.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/wld.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
 // Level 19, "hockeyriot": two police cars left spinning in the street after
 // the riot; the fork lift pushes them back into the station's yard.
+#include "world/levels/level19_hockeyriot.h"
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/forklift.h"
 #include "vehicles/policecar.h"
-#include "world/levels/level19_hockeyriot.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/wld.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 
@@ -50,6 +51,6 @@ void build_hockeyriot(LevelOut& out) {
 void goal_hockeyriot(bool* won, bool*) {
     forkLiftOn();
     *won = countNamed("policeCar", [](const Pose& p) {
-        return 6 < p.y && p.y < 16 && -32 < p.x && p.x < -16 && p.upright > 0.97f;
-    }) >= 2;
+               return 6 < p.y && p.y < 16 && -32 < p.x && p.x < -16 && p.upright > 0.97f;
+           }) >= 2;
 }

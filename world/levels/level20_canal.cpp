@@ -1,16 +1,18 @@
 // Level 20, "canal": finish the railway bridge over the drained canal. Four
 // risers go into the pillars' sockets and six girders become the missing
 // rails; pulling the rail lever then sends the train over from the east.
+#include "world/levels/level20_canal.h"
+
+#include <cmath>
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/train.h"
-#include "world/levels/level20_canal.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/props_levers.h"
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 
@@ -18,8 +20,8 @@ const int RISER_TENTHS = 11;
 const dReal RISER_PITCH = 0.6;
 const dReal GIRDER_PITCH = 0.35;
 const dReal SETTLE = 0.003;
-const dReal TREAD_RADIUS = 0.16;   // the train's wheels ride the rail heads
-const dReal LEVER_ABOVE = 0.45;    // the lever's body above the bank: it swings clear of it
+const dReal TREAD_RADIUS = 0.16;  // the train's wheels ride the rail heads
+const dReal LEVER_ABOVE = 0.45;   // the lever's body above the bank: it swings clear of it
 
 }  // namespace
 

@@ -7,19 +7,19 @@
 
 namespace canal {
 
-const float BANK_Z = 0.6f;         // both banks
-const float BED_Z = -1.2f;         // the canal bed, drivable at low tide
-const float WATER_Z = -1.17f;      // puddles in the channel
+const float BANK_Z = 0.6f;     // both banks
+const float BED_Z = -1.2f;     // the canal bed, drivable at low tide
+const float WATER_Z = -1.17f;  // puddles in the channel
 const float DEEP_Z = -2.5f;
-const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;  // where the banks end
+const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;         // where the banks end
 const float SUPPORT_X[4] = {-6.0f, -4.0f, -2.0f, 0.0f};  // seat, pillar, pillar, seat
-const float RAIL_Y = 0.5f;          // both rails, at +-: 1 cm beside the wheels' flanges
-const float RAIL_HEAD = 0.8f;      // top of every rail
+const float RAIL_Y = 0.5f;     // both rails, at +-: 1 cm beside the wheels' flanges
+const float RAIL_HEAD = 0.8f;  // top of every rail
 const float RAIL_WIDTH = 0.08f;
 const float GIRDER_HEAD_ABOVE = 0.16f, GIRDER_FOOT_BELOW = 0.05f;
 const float SEAT_Z = RAIL_HEAD - GIRDER_HEAD_ABOVE - GIRDER_FOOT_BELOW;  // a girder's foot
 const float RISER_HEIGHT = 1.1f;
-const float CAP_ABOVE = 0.05f;     // the riser cap's top above the riser's top
+const float CAP_ABOVE = 0.05f;  // the riser cap's top above the riser's top
 const float PILLAR_TOP = SEAT_Z - CAP_ABOVE - RISER_HEIGHT;
 const float PILLAR_HALF_X = 0.3f, PILLAR_HALF_Y = 0.8f;
 const float SOCKET_INNER = 0.25f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.06f;

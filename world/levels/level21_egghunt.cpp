@@ -1,18 +1,20 @@
 // Level 21, "egghunt": eight eggs hidden about the meadow go into the
 // trailer the truck pulls.
-#include "geom/records.h"
-#include "vehicles/trailer.h"
 #include "world/levels/level21_egghunt.h"
-#include "world/levels/level_common.h"
-#include "world/props.h"
-#include <cstring>
+
 #include <cmath>
-#include "world/goals_query.h"
-#include "world/wld.h"
+#include <cstring>
+
 #include "bus/diag.h"
+#include "geom/records.h"
 #include "vehicles/crane.h"
 #include "vehicles/grapple.h"
+#include "vehicles/trailer.h"
 #include "vehicles/truck.h"
+#include "world/goals_query.h"
+#include "world/levels/level_common.h"
+#include "world/props.h"
+#include "world/wld.h"
 
 namespace {
 

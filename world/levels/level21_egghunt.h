@@ -13,8 +13,8 @@ struct EggSpot {
     bool onStump;
 };
 const EggSpot EGGS[8] = {
-    {6.0f, 3.0f, false},   {-5.0f, 3.5f, true},  {9.0f, -4.0f, false}, {-8.0f, -3.0f, false},
-    {3.0f, -7.0f, true},   {12.0f, 5.0f, false}, {-2.0f, 9.0f, false}, {14.0f, -1.5f, true},
+    {6.0f, 3.0f, false}, {-5.0f, 3.5f, true},  {9.0f, -4.0f, false}, {-8.0f, -3.0f, false},
+    {3.0f, -7.0f, true}, {12.0f, 5.0f, false}, {-2.0f, 9.0f, false}, {14.0f, -1.5f, true},
 };
 const float TRAILER_X = 0.0f, TRAILER_Y = 0.0f;
 

@@ -1,15 +1,17 @@
 // Level 22, "superpac": hang the seven advertising boards on the viaduct,
 // one letter per place, facing west.
-#include "geom/records.h"
-#include "world/levels.h"
 #include "world/levels/level22_superpac.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "bus/diag.h"
+#include "geom/records.h"
+#include "world/goals_query.h"
+#include "world/levels.h"
 #include "world/levels/level_common.h"
 #include "world/props_labelled.h"
-#include <cstring>
-#include <cmath>
-#include "world/goals_query.h"
 #include "world/wld.h"
-#include "bus/diag.h"
 
 namespace {
 

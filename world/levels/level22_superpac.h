@@ -5,7 +5,7 @@
 
 namespace superpac {
 
-const float LEDGE_Z = 4.1f;      // a board standing on it has its centre at 4.75
+const float LEDGE_Z = 4.1f;  // a board standing on it has its centre at 4.75
 const float LEDGE_X0 = 1.6f, FACE_X = 1.87f;
 const float PARAPET_X1 = 2.2f, PARAPET_TOP = 5.4f;
 const float DECK_X1 = 6.0f, DECK_Z = 4.9f;
@@ -14,7 +14,7 @@ const float PEG_WIDTH = 0.04f, PEG_HEIGHT = 0.05f;
 const float TERRACE_Z = 3.6f;
 const float TERRACE_X0 = -2.4f, TERRACE_X1 = 1.2f;
 const float TERRACE_Y0 = -8.0f, TERRACE_Y1 = 9.0f;
-const float RAMP_Y0 = -26.0f;    // the ramp rises north from here to the terrace
+const float RAMP_Y0 = -26.0f;  // the ramp rises north from here to the terrace
 const float HALF = 32.0f, DEEP_Z = -1.0f;
 // Where the boards wait on the terrace, each turned a quarter about z.
 const float BOARDS_X = -1.85f, BOARDS_Y0 = -6.0f, BOARDS_PITCH = 2.0f;

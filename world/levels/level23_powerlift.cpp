@@ -1,15 +1,17 @@
 // Level 23, "powerlift": the sky crane lifts the power mast by its top bar,
 // carries it over the river to its footings and flies back to its pad.
+#include "world/levels/level23_powerlift.h"
+
+#include <cmath>
+
 #include "bus/bus.h"
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/skycrane.h"
-#include "world/levels/level23_powerlift.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
 #include "world/wld.h"
-#include <cmath>
-#include "world/goals_query.h"
-#include "bus/diag.h"
 
 namespace {
 

@@ -1,18 +1,20 @@
 // Level 24, "yukon": twenty gravel stones from the creek go into the tray on
 // the bench; the skid loader pushes them onto the belt that carries them
 // past the wash point.
+#include "world/levels/level24_yukon.h"
+
+#include <cstring>
+
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/skidloader.h"
+#include "vehicles/vehicle.h"
 #include "world/contact.h"
-#include "world/levels/level24_yukon.h"
+#include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props_basic.h"
-#include "world/wld.h"
-#include <cstring>
-#include "vehicles/vehicle.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 #include "world/vehicleobj.h"
+#include "world/wld.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 namespace yukon {
 
 const float CREEK_Z = -0.95f;
-const float BENCH_Z = 0.3f;            // a gravel stone on it rests at 0.4
-const float BENCH_EDGE_Y = -5.0f;      // the bench lies south of this
+const float BENCH_Z = 0.3f;        // a gravel stone on it rests at 0.4
+const float BENCH_EDGE_Y = -5.0f;  // the bench lies south of this
 const float TRAY_X0 = -2.5f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
 const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
 const float BELT_X0 = 2.8f, BELT_X1 = 9.0f, BELT_Y0 = -7.6f, BELT_Y1 = -5.6f;
 const float BELT_THICKNESS = 0.05f;
-const float BELT_RECESS = 0.05f;       // the ground under the belt lies this far down
+const float BELT_RECESS = 0.05f;  // the ground under the belt lies this far down
 const float WASH_X = 5.0f, WASH_Y = -6.0f;
 const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
 const float BIN_X1 = 11.0f, BIN_FLOOR = -0.3f;

@@ -36,7 +36,8 @@ StaticWorldObj* makeGround(geomdesc* geometry) {
 
 namespace {
 
-void addWallBox(StaticWorldObj* ground, float x0, float x1, float y0, float y1, float z0, float z1) {
+void addWallBox(StaticWorldObj* ground, float x0, float x1, float y0, float y1, float z0,
+                float z1) {
     dGeomID box = dCreateBox(ground->space, x1 - x0, y1 - y0, z1 - z0);
     dGeomSetPosition(box, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2);
     setCollision(box, ground, 0x1, COLLIDE_STATIC);

@@ -11,7 +11,7 @@
 struct LevelOut {
     dReal truckPos[3];  // zero: the world makes no truck
     float orbit, elevation, distance;
-    int attachment;     // the sandbox's toy choice, 0..4
+    int attachment;  // the sandbox's toy choice, 0..4
 };
 
 void setTruckStart(LevelOut& out, dReal x, dReal y, dReal z);

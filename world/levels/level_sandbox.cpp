@@ -1,22 +1,23 @@
 // Level -1, "sandbox": the chosen toy in the middle of a sandy plain and ten
 // stations of props round it, each turned to face the toy. No goal.
+#include "world/levels/level_sandbox.h"
+
 #include <cmath>
 
+#include "bus/bus.h"
+#include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/forklift.h"
 #include "vehicles/skidloader.h"
 #include "vehicles/truck.h"
 #include "vehicles/vehicle.h"
+#include "world/goals_query.h"
 #include "world/levels/level01_court.h"
 #include "world/levels/level_common.h"
-#include "world/levels/level_sandbox.h"
 #include "world/props.h"
 #include "world/props_basic.h"
-#include "world/wld.h"
-#include "world/goals_query.h"
-#include "bus/diag.h"
 #include "world/vehicleobj.h"
-#include "bus/bus.h"
+#include "world/wld.h"
 
 namespace {
 
@@ -30,31 +31,40 @@ enum Kind { PACKCRATE, STACKER, SEGMENT, PILLAR, CRATE, WEIGHT, BALL, WALL, PALL
 
 struct Station {
     Kind kind;
-    int nx, ny;      // a grid: nx toward the centre, ny across
-    dReal dx, dy;    // its pitch
-    dReal ride;      // body above the ground
+    int nx, ny;    // a grid: nx toward the centre, ny across
+    dReal dx, dy;  // its pitch
+    dReal ride;    // body above the ground
 };
 
 const Station STATIONS_TABLE[sandbox::STATIONS] = {
-    {PACKCRATE, 3, 2, 0.6, 0.6, 0.2},  {STACKER, 1, 1, 0, 0, 0.2},
-    {SEGMENT, 2, 1, 1.3, 0, 0.125},    {PILLAR, 2, 2, 0.7, 0.7, 0.8},
-    {CRATE, 1, 2, 0, 0.6, 0.225},      {WEIGHT, 1, 1, 0, 0, 0.4},
-    {BALL, 2, 2, 0.4, 0.4, 0.1},       {WALL, 1, 2, 0, 0.6, 0.4},
-    {PALLET, 1, 2, 0, 0.9, 0.04},      {POLE, 2, 2, 0.6, 0.6, 0.35},
+    {PACKCRATE, 3, 2, 0.6, 0.6, 0.2}, {STACKER, 1, 1, 0, 0, 0.2},   {SEGMENT, 2, 1, 1.3, 0, 0.125},
+    {PILLAR, 2, 2, 0.7, 0.7, 0.8},    {CRATE, 1, 2, 0, 0.6, 0.225}, {WEIGHT, 1, 1, 0, 0, 0.4},
+    {BALL, 2, 2, 0.4, 0.4, 0.1},      {WALL, 1, 2, 0, 0.6, 0.4},    {PALLET, 1, 2, 0, 0.9, 0.04},
+    {POLE, 2, 2, 0.6, 0.6, 0.35},
 };
 
 DynamicWorldObj* makeProp(Kind kind, const dReal pos[3]) {
     switch (kind) {
-        case PACKCRATE: return new PackCrate(pos);
-        case STACKER: return new Stacker(pos);
-        case SEGMENT: return new BridgeSegment(pos);
-        case PILLAR: return new TemplePillar(pos);
-        case CRATE: return new Crate(pos);
-        case WEIGHT: return new HeavyWeight(pos);
-        case BALL: return new SphereObj("soccerball", &geom_court_ball, pos, COURT_BALL_RADIUS);
-        case WALL: return new HouseWall("housewall", pos);
-        case PALLET: return new Pallet("pallet", pos);
-        case POLE: return new MarkerPole(pos);
+        case PACKCRATE:
+            return new PackCrate(pos);
+        case STACKER:
+            return new Stacker(pos);
+        case SEGMENT:
+            return new BridgeSegment(pos);
+        case PILLAR:
+            return new TemplePillar(pos);
+        case CRATE:
+            return new Crate(pos);
+        case WEIGHT:
+            return new HeavyWeight(pos);
+        case BALL:
+            return new SphereObj("soccerball", &geom_court_ball, pos, COURT_BALL_RADIUS);
+        case WALL:
+            return new HouseWall("housewall", pos);
+        case PALLET:
+            return new Pallet("pallet", pos);
+        case POLE:
+            return new MarkerPole(pos);
     }
     return nullptr;
 }
@@ -95,8 +105,8 @@ void addStation(int i) {
 
 void build_sandbox(LevelOut& out) {
     makeGround(&geom_sandbox_ground);
-    int toyChoice = out.attachment >= TOY_FORKLIFT && out.attachment <= TOY_SKIDLOADER
-                        ? out.attachment : 1;
+    int toyChoice =
+        out.attachment >= TOY_FORKLIFT && out.attachment <= TOY_SKIDLOADER ? out.attachment : 1;
     DynamicWorldObj* toy = add(makeToy(toyChoice));
     if (toy) wld_setObjectOfInterest(toy);
     for (int i = 0; i < sandbox::STATIONS; i++) addStation(i);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(build-essential cmake pkg-config libode-dev libglfw3-dev portaudio19-dev
           libepoxy-dev libgtest-dev libgl1-mesa-dri xvfb xauth xdotool imagemagick
-          valgrind sox desktop-file-utils appstream dpkg-dev file clang-format)
+          valgrind sox desktop-file-utils appstream dpkg-dev file clang-format python3)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

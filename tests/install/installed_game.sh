@@ -15,18 +15,11 @@ CMAKE=$1
 BUILD=$2
 ART=$3
 mkdir -p "$ART"
-WORK=$(mktemp -d)
+# The scratch folder, failure count and clean-up the end-to-end tests share.
+. "$(dirname "$0")/../e2e/session.sh"
 P=$WORK/prefix
 SHOT=$ART/installed_menu.png
 LOG=$ART/installed_stdout.log
-GAME_PID=
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-cleanup() {
-    if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID"; fi
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
 
 "$CMAKE" --install "$BUILD" --prefix "$P" > "$WORK/install.log" 2>&1 ||
     { cat "$WORK/install.log"; echo "FAIL: cmake --install"; exit 1; }

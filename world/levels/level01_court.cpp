@@ -21,8 +21,8 @@ void build_court(LevelOut& out) {
 
 void goal_court(bool* won, bool* lost) {
     *won = anyNamed("soccerball", [](const Pose& p) {
-        return 2.28f < p.x && p.x < 2.42f && -0.07f < p.y && p.y < 0.07f && 1.3f < p.z &&
-               p.z < 1.45f;
+        return COURT_GOAL_X0 < p.x && p.x < COURT_GOAL_X1 && -COURT_GOAL_HALF_Y < p.y &&
+               p.y < COURT_GOAL_HALF_Y && COURT_GOAL_Z0 < p.z && p.z < COURT_GOAL_Z1;
     });
-    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= 0.11f; });
+    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= COURT_BALL_DROPPED_Z; });
 }

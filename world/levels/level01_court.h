@@ -8,3 +8,8 @@ const float COURT_STAND_X = -1.2f, COURT_STAND_Y = 0.8f, COURT_STAND_TOP = 0.48f
 // centre at about z = 1.37, inside the job's goal box.
 const float COURT_HOOP_X = 2.35f, COURT_RIM_Z = 1.48f, COURT_RIM_R = 0.17f;
 const float COURT_NET_BOTTOM_Z = 1.33f, COURT_NET_BOTTOM_R = 0.09f;
+// The box a ball in the basket rests in, and the height below which a ball
+// has dropped to the floor.
+const float COURT_GOAL_X0 = 2.28f, COURT_GOAL_X1 = 2.42f, COURT_GOAL_HALF_Y = 0.07f;
+const float COURT_GOAL_Z0 = 1.3f, COURT_GOAL_Z1 = 1.45f;
+const float COURT_BALL_DROPPED_Z = 0.11f;

@@ -40,8 +40,9 @@ void build_bridge(LevelOut& out) {
 
 void goal_bridge(bool* won, bool* lost) {
     bool decks = everyNamed("segment", [](const Pose& p) {
-        return -10.8f <= p.x && p.x <= -7.2f && -0.125f <= p.z && p.z <= -0.075f;
+        return BRIDGE_LAID_WEST <= p.x && p.x <= BRIDGE_LAID_EAST && BRIDGE_LAID_LOW <= p.z &&
+               p.z <= BRIDGE_LAID_HIGH;
     });
-    *won = decks && truckX() >= 14.0f;
-    *lost = truckBelow(-6.0f);
+    *won = decks && truckX() >= BRIDGE_EAST_BANK;
+    *lost = truckBelow(BRIDGE_LOST_BELOW);
 }

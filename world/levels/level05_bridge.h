@@ -11,6 +11,10 @@ const float BRIDGE_LEDGE_LENGTH = 0.3f;
 const float BRIDGE_PIER_X = -9.0f, BRIDGE_PIER_HALF = 0.2f;
 const float BRIDGE_DECK_HALF_WIDTH = 0.75f;
 const float BRIDGE_WEST_BANK = -14.0f, BRIDGE_EAST_BANK = 14.0f;
-const float BRIDGE_GORGE_FLOOR = -7.0f;  // a truck down here is lost
-const float BRIDGE_LAND_EDGE = 48.0f;    // the banks and hills end here in x
-const float BRIDGE_GORGE_END = 28.0f;    // the gorge is closed here in y
+const float BRIDGE_GORGE_FLOOR = -7.0f;
+const float BRIDGE_LOST_BELOW = -6.0f;  // a truck fallen into the gorge is lost
+// A segment counts as laid with its centre inside this span and band.
+const float BRIDGE_LAID_WEST = -10.8f, BRIDGE_LAID_EAST = -7.2f;
+const float BRIDGE_LAID_LOW = -0.125f, BRIDGE_LAID_HIGH = BRIDGE_ROAD_TOP;
+const float BRIDGE_LAND_EDGE = 48.0f;  // the banks and hills end here in x
+const float BRIDGE_GORGE_END = 28.0f;  // the gorge is closed here in y

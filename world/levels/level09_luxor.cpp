@@ -55,12 +55,15 @@ void build_luxor(LevelOut& out) {
 // The goal rule.
 
 void goal_luxor(bool* won, bool* lost) {
+    using namespace luxor;
     bool coffins = everyNamed("coffin", [](const Pose& p) {
-        return 1.2f <= p.x && p.x <= 2.8f && -2.8f <= p.y && p.y <= -1.2f && p.z <= 0.5f;
+        return BURIED_X0 <= p.x && p.x <= BURIED_X1 && BURIED_Y0 <= p.y && p.y <= BURIED_Y1 &&
+               p.z <= BURIED_TOP;
     });
     bool seal = everyNamed("tombseal", [](const Pose& p) {
-        return fabsf(p.x - 2) <= 0.15f && fabsf(p.y + 2) <= 0.15f && fabsf(p.z - 0.557f) <= 0.05f;
+        return fabsf(p.x - TOMB_X) <= SEAL_PLAY && fabsf(p.y - TOMB_Y) <= SEAL_PLAY &&
+               fabsf(p.z - SEAL_Z) <= SEAL_PLAY_Z;
     });
     *won = coffins && seal;
-    *lost = truckBelow(-2.0f);
+    *lost = truckBelow(LOST_BELOW);
 }

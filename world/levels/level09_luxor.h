@@ -22,5 +22,11 @@ const float BAR_HEIGHT = 0.13f;  // bar centre above the lid
 const float POST_SIZE[3] = {0.06f, 0.12f, 0.1f};
 const float POST_X = 0.26f;
 const float QUEEN_X = 2.0f, QUEEN_Y = -5.2f;  // where the queen's coffin waits
+// The chamber's span in which both coffins must lie, below the rim height.
+const float BURIED_X0 = 1.2f, BURIED_X1 = 2.8f, BURIED_Y0 = -2.8f, BURIED_Y1 = -1.2f;
+const float BURIED_TOP = 0.5f;
+const float SEAL_Z = 0.557f;  // a seal resting on the tomb's top
+const float SEAL_PLAY = 0.15f, SEAL_PLAY_Z = 0.05f;
+const float LOST_BELOW = -2.0f;  // a truck gone down the Nile bank
 
 }  // namespace luxor

@@ -39,12 +39,13 @@ void build_factory(LevelOut& out) {
 // Both lids stand open past upright; then the feed's own judgement of the
 // heaps decides. Without the lever nothing can be sorted, so no win.
 void goal_factory(bool* won, bool*) {
+    using namespace factory;
     const ConveyerLever* lever = nullptr;
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
         if (strcmp(o->name, "dumpster") == 0) {
             const Dumpster* d = dynamic_cast<const Dumpster*>(o);
-            if (d && !(dJointGetHingeAngle(d->hinge) > 1.5707964)) return;
+            if (d && !(dJointGetHingeAngle(d->hinge) > LID_OPEN_ANGLE)) return;
         } else if (!lever && strcmp(o->name, "conveyerlever") == 0) {
             lever = dynamic_cast<const ConveyerLever*>(o);
         }

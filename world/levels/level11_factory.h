@@ -12,5 +12,6 @@ const float DUMPSTER_Z = 0.276f;                     // its floor plate on the h
 const float PEDESTAL_X = 0.8f, PEDESTAL_Y = 1.9f, PEDESTAL_TOP = 0.5f;
 const float HALL_X0 = -13.0f, HALL_X1 = 6.0f, HALL_HALF = 6.0f;
 const float HALL_WALL = 0.3f, HALL_WALL_HEIGHT = 1.0f;
+const double LID_OPEN_ANGLE = 1.5707964;  // a dumpster lid swung past upright
 
 }  // namespace factory

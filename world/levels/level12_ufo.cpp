@@ -25,7 +25,8 @@ void build_ufo(LevelOut& out) {
 // The goal rule.
 
 void goal_ufo(bool* won, bool*) {
+    using namespace ufo;
     *won = everyNamed("prisonwall", [](const Pose& p) {
-        return fabsf(p.x + 5.5f) < 0.025f && fabsf(p.z - 0.6f) < 0.025f;
+        return fabsf(p.x - WALL_SLOT_X) < WALL_TOLERANCE && fabsf(p.z - WALL_Z) < WALL_TOLERANCE;
     });
 }

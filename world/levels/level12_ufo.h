@@ -15,7 +15,8 @@ const float CHAMFER_DEPTH = 0.06f;
 const float SLOT_FLOOR = -0.3f;  // below the foot (which reaches 0.2 under the ground)
 const float SLOT_HALF_LENGTH = 3.3f;
 const float WALL_Z = 0.6f;
-const float WALL_SPACING = 1.0f;  // walls 0.98 wide, stored with a small gap
+const float WALL_TOLERANCE = 0.025f;  // a wall seated in the slot by its funnel
+const float WALL_SPACING = 1.0f;      // walls 0.98 wide, stored with a small gap
 const float HANGAR_X0 = 4.0f, HANGAR_X1 = 12.0f, HANGAR_Y0 = 3.0f, HANGAR_Y1 = 11.0f;
 
 }  // namespace ufo

@@ -236,10 +236,10 @@ TEST_F(Goals, SuperpacHangsAllSevenLettersInTheirPlaces) {
     static char names[7][2];
     for (int i = 0; i < 7; i++) {
         names[i][0] = letters[i];
-        boards.push_back(place(names[i], 1.8f, levelBoardPlace(letters[i]), 4.7f));
+        boards.push_back(place(names[i], 1.8f, levelBoardPlace(letters[i]), 4.75f));
     }
     EXPECT_TRUE(won());
-    moveTo(boards[2], 1.8f, levelBoardPlace(letters[3]), 4.7f);
+    moveTo(boards[2], 1.8f, levelBoardPlace(letters[3]), 4.75f);
     EXPECT_FALSE(won()) << "a letter in another's place";
 }
 

@@ -322,6 +322,38 @@ TEST_F(LevelsA, StackemStartsHitchedAndTheFunnelCentresDroppedStackers) {
     EXPECT_TRUE(won());
 }
 
+// Let go over the funnel turned by up to 15 degrees and up to 0.1 off the
+// axis, each stacker is squared by the smooth plates and seats on the floor or
+// the one below, flat and well inside the goal's 0.025.
+TEST_F(LevelsA, StackemFunnelSquaresTurnedStackersAndSeatsThemOnTheAxis) {
+    const dReal drops[][3] = {{0.0, 0.0, 0.26},    {0.1, -0.04, -0.2}, {-0.06, 0.09, 0.12},
+                              {0.08, 0.08, -0.26}, {-0.1, 0.0, 0.08},  {0.03, -0.1, 0.2}};
+    const int count = sizeof(drops) / sizeof(drops[0]);
+    for (int first = 0; first < count; first += 3) {
+        build(6);
+        run(10);
+        std::vector<DynamicWorldObj*> stackers = named("stacker");
+        ASSERT_EQ(stackers.size(), 3u);
+        for (int i = 0; i < 3; i++) {
+            const dReal* d = drops[first + i];
+            const dReal z = STACKEM_FUNNEL_TOP + 0.25 + 0.45 * i;
+            teleport(stackers[i], STACKEM_SHAFT_X + d[0], STACKEM_SHAFT_Y + d[1], z, 0, 0, 1, d[2]);
+            run(300);
+            Pose p = poseOf(stackers[i]);
+            EXPECT_NEAR(p.x, STACKEM_SHAFT_X, 0.012) << "drop " << first + i;
+            EXPECT_NEAR(p.y, STACKEM_SHAFT_Y, 0.012) << "drop " << first + i;
+            EXPECT_NEAR(p.z, STACKEM_SHAFT_FLOOR + 0.2 + 0.45 * i, 0.02) << "drop " << first + i;
+            EXPECT_GT(p.upright, 0.999f) << "drop " << first + i;
+        }
+        EXPECT_TRUE(won());
+        wld_destroy();
+        bus_reset();
+        addListener("endGame", onEndGame);
+        endGames = 0;
+        lastWin = -1;
+    }
+}
+
 TEST_F(LevelsA, TempleCorniceOnBothPillarsWinsAndOnTheGroundDoesNot) {
     build(7);
     run(30);

@@ -589,6 +589,20 @@ TEST_F(LevelsC, SuperpacLedgeHangsEachBoardInItsPlace) {
     }
 }
 
+TEST_F(LevelsC, SuperpacBoardStandingBelowItsPlaceDoesNotCount) {
+    using namespace superpac;
+    build(22);
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        std::string letter(1, letters[i]);
+        // The last one stands on the grass under the arch, right below its place.
+        const dReal z = i < 6 ? LEDGE_Z + 0.66 : 0.66;
+        teleport(named(letter.c_str())[0], HUNG_X, levelBoardPlace(letters[i]), z);
+    }
+    run(90);
+    EXPECT_FALSE(won());
+}
+
 // -------------------------------------------------------------- powerlift
 
 TEST_F(LevelsC, PowerliftPadHoldsTheSkyCraneAtItsHomeHeight) {

@@ -9,16 +9,24 @@ using namespace kit;
 
 namespace {
 
-const float SX = STACKEM_SHAFT_X, SY = STACKEM_SHAFT_Y, H = STACKEM_SHAFT_INNER / 2;
+// The concrete hole; its smooth liners stand just inside it.
+const float SX = STACKEM_SHAFT_X, SY = STACKEM_SHAFT_Y;
+const float H = STACKEM_SHAFT_INNER / 2 + STACKEM_LINER_PROUD;
 const float DEEP = STACKEM_SHAFT_FLOOR - 0.3f;
 
-// One side of the funnel: a wedge rising from the hole's edge outward.
-void funnelSide(Mesh& m, float angle) {
-    const float R = STACKEM_FUNNEL_REACH, T = STACKEM_FUNNEL_TOP;
-    Mesh w = extrude({{H, 0}, {H + R, 0}, {H + R, T}}, 2 * (H + R));
-    rotate(w, {1, 0, 0}, 1.5707963f);
-    rotate(w, {0, 0, 1}, angle);
-    append(m, translate(w, SX, SY, 0), STEEL);
+// One funnel plate: a box laid along the plate's own axes.
+void funnelPlate(Mesh& m, int k) {
+    const StackemPlate p = stackemFunnelPlate(k);
+    const Vec3 up = {p.up[0], p.up[1], p.up[2]}, along = {p.along[0], p.along[1], p.along[2]};
+    const Vec3 normal = {up.y * along.z - up.z * along.y, up.z * along.x - up.x * along.z,
+                         up.x * along.y - up.y * along.x};
+    Mesh b = box(p.length, p.width, STACKEM_FUNNEL_PLATE);
+    for (Tri& t : b.tris)
+        for (Vec3& v : t.p)
+            v = {p.centre[0] + v.x * up.x + v.y * along.x + v.z * normal.x,
+                 p.centre[1] + v.x * up.y + v.y * along.y + v.z * normal.y,
+                 p.centre[2] + v.x * up.z + v.y * along.z + v.z * normal.z};
+    append(m, b, STEEL);
 }
 
 }  // namespace
@@ -31,28 +39,40 @@ QUORVEL_MODEL(stackem_terrain) {
     slab(m, SX - H, SX + H, -14, SY - H, DEEP, 0, CONCRETE);
     slab(m, SX - H, SX + H, SY + H, 14, DEEP, 0, CONCRETE);
     slab(m, SX - H, SX + H, SY - H, SY + H, DEEP, STACKEM_SHAFT_FLOOR, STEEL);
-    for (int k = 0; k < 4; k++) funnelSide(m, 1.5707963f * k);
     markFrame(m, SX - 0.9f, SX + 0.9f, SY - 0.9f, SY + 0.9f, 0, 0.08f, YELLOW);
-    // The containment yard's walls, with the gate in the east wall.
+    // The containment yard's walls, with the gate in the west wall.
     const float W0 = STACKEM_YARD_WEST, W1 = STACKEM_YARD_EAST;
     const float S0 = STACKEM_YARD_SOUTH, S1 = STACKEM_YARD_NORTH, T = STACKEM_WALL_HEIGHT;
-    slab(m, W0 - 0.2f, W0, S0 - 0.2f, S1 + 0.2f, 0, T, CONCRETE);
+    slab(m, W0 - 0.2f, W0, S0 - 0.2f, STACKEM_GATE_SOUTH, 0, T, CONCRETE);
+    slab(m, W0 - 0.2f, W0, STACKEM_GATE_NORTH, S1 + 0.2f, 0, T, CONCRETE);
     slab(m, W0, W1, S0 - 0.2f, S0, 0, T, CONCRETE);
     slab(m, W0, W1, S1, S1 + 0.2f, 0, T, CONCRETE);
-    slab(m, W1, W1 + 0.2f, S0 - 0.2f, STACKEM_GATE_SOUTH, 0, T, CONCRETE);
-    slab(m, W1, W1 + 0.2f, STACKEM_GATE_NORTH, S1 + 0.2f, 0, T, CONCRETE);
+    slab(m, W1, W1 + 0.2f, S0 - 0.2f, S1 + 0.2f, 0, T, CONCRETE);
     for (float y : {STACKEM_GATE_SOUTH, STACKEM_GATE_NORTH})
-        slab(m, W1 - 0.05f, W1 + 0.25f, y - 0.1f, y + 0.1f, T, T + 0.1f, YELLOW);
-    // Lane markings guiding a reversing driver to the gate.
-    float mid = (STACKEM_GATE_SOUTH + STACKEM_GATE_NORTH) / 2;
-    for (float x = W1 + 0.5f; x < W1 + 8; x += 1.0f)
-        mark(m, x, x + 0.5f, mid - 0.03f, mid + 0.03f, 0, PAINT);
+        slab(m, W0 - 0.25f, W0 + 0.05f, y - 0.1f, y + 0.1f, T, T + 0.1f, YELLOW);
+    // Lane markings from the trailer's bay through the gate to the shaft.
+    const float lane = STACKEM_TRAILER_Y;
+    for (float x = STACKEM_TRAILER_X + 3.5f; x < STACKEM_SHAFT_X - 0.5f; x += 1.0f)
+        mark(m, x, x + 0.5f, lane - 0.03f, lane + 0.03f, 0, PAINT);
     markFrame(m, STACKEM_TRAILER_X - 1.3f, STACKEM_TRAILER_X + 3.2f, STACKEM_TRAILER_Y - 0.8f,
               STACKEM_TRAILER_Y + 0.8f, 0, 0.05f, PAINT);
 }
 
 QUORVEL_MODEL(stackem_scenery) {
     Mesh& m = model.mesh;
+    // The funnel and the shaft's liners are drawn here; the level collides
+    // them as smooth steel.
+    for (int k = 0; k < 4; k++) {
+        funnelPlate(m, k);
+        const StackemLiner l = stackemShaftLiner(k);
+        Mesh b = box(l.size[0], l.size[1], l.size[2]);
+        append(m, translate(b, l.centre[0], l.centre[1], l.centre[2]), STEEL);
+        const StackemRidge r = stackemFloorRidge(k);
+        const float side = STACKEM_RIDGE_SIDE, length = STACKEM_RIDGE_LENGTH;
+        Mesh ridge = r.alongX ? box(length, side, side) : box(side, length, side);
+        rotate(ridge, r.alongX ? Vec3{1, 0, 0} : Vec3{0, 1, 0}, 0.78539816f);
+        append(m, translate(ridge, r.centre[0], r.centre[1], r.centre[2]), STEEL);
+    }
     const Vec3 colours[4] = {RED, {0.2f, 0.4f, 0.7f}, {0.2f, 0.55f, 0.35f}, YELLOW};
     // Containers stacked two high along the yard's far edges.
     for (int i = 0; i < 8; i++) {

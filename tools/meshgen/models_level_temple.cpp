@@ -20,6 +20,17 @@ void pillar(Mesh& m, float x, float y, float z0) {
     slab(m, x - 0.2f, x + 0.2f, y - 0.2f, y + 0.2f, TOP - 0.1f, TOP, STONE);
 }
 
+// Along the plateau's rim, inside it, so the cliff below is rock all the way.
+void parapet(Mesh& m) {
+    const float X0 = TEMPLE_PLATEAU_WEST, X1 = TEMPLE_PLATEAU_EAST;
+    const float Y0 = TEMPLE_PLATEAU_SOUTH, Y1 = TEMPLE_PLATEAU_NORTH;
+    const float T = TEMPLE_PARAPET_THICK, Z0 = TEMPLE_FLOOR, Z1 = Z0 + TEMPLE_PARAPET_HEIGHT;
+    slab(m, X0, X1, Y0, Y0 + T, Z0, Z1, STONE);
+    slab(m, X0, X1, Y1 - T, Y1, Z0, Z1, STONE);
+    slab(m, X0, X0 + T, Y0 + T, Y1 - T, Z0, Z1, STONE);
+    slab(m, X1 - T, X1, Y0 + T, Y1 - T, Z0, Z1, STONE);
+}
+
 }  // namespace
 
 QUORVEL_MODEL(temple_terrain) {
@@ -34,6 +45,7 @@ QUORVEL_MODEL(temple_terrain) {
     slab(m, SX - SH, SX + SH, Y0, -SH, 0, F, ROCK);
     slab(m, SX - SH, SX + SH, SH, Y1, 0, F, ROCK);
     slab(m, SX - SH, SX + SH, -SH, SH, 0, TEMPLE_SOCKET_FLOOR, shade(ROCK, 0.7f));
+    parapet(m);
     markFrame(m, -7.0f, -1.6f, -2.2f, 0.8f, F, 0.1f, STONE);
     // The standing pillar of the front, and the back row under its cornice.
     pillar(m, TEMPLE_FIXED_X, 0, F);

@@ -1,5 +1,5 @@
-// Level 6, "stackem": the three stackers ride in the trailer. Reverse truck and
-// trailer through the containment yard's gate and stack them in the shaft.
+// Level 6, "stackem": the three stackers ride in the trailer. Tow it through
+// the containment yard's gate and stack them in the shaft with the crane.
 #include "world/levels/level06_stackem.h"
 
 #include <cmath>
@@ -7,6 +7,7 @@
 #include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/trailer.h"
+#include "world/contact.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -14,23 +15,73 @@
 
 namespace {
 
-const dReal STACKER_SPACING = 0.45;
+// Where the stackers ride, along the trailer from its middle: all near its
+// hitch end, two of them stacked, so that the crane of the truck hitched in
+// front can reach each. From the solver kit's crane model (within_reach: about
+// 1.9 m out at these heights), a truck standing on the lane at x = -8.6 has
+// the pair 1.19 m out, the single one 1.55 m and the shaft 1.26 m: margins
+// of about 0.7, 0.35 and 0.6. Not yet confirmed by a driver standing there.
+const dReal PAIR_AT = 0.56, SINGLE_AT = 0.2;
+const dReal STACK_PITCH = 0.45;          // a stacker's plates rest on the top of the one below
 const dReal STACKER_ABOVE_FLOOR = 0.2;   // its side plates' lower edge
 const dReal TRAILER_FLOOR_TOP = -0.025;  // below the trailer body
 const dReal TRUCK_AHEAD = 1.75;          // of the trailer, where the hitch reaches
+
+void addFunnelPlate(int k) {
+    const StackemPlate p = stackemFunnelPlate(k);
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID plate = dCreateBox(terrain->space, p.length, p.width, STACKEM_FUNNEL_PLATE);
+    dMatrix3 r;
+    dRFrom2Axes(r, p.up[0], p.up[1], p.up[2], p.along[0], p.along[1], p.along[2]);
+    dGeomSetRotation(plate, r);
+    dGeomSetPosition(plate, p.centre[0], p.centre[1], p.centre[2]);
+    // Smooth steel: a stacker's corner slides on it instead of sticking.
+    setCollision(plate, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
+void addShaftLiner(int k) {
+    const StackemLiner l = stackemShaftLiner(k);
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID liner = dCreateBox(terrain->space, l.size[0], l.size[1], l.size[2]);
+    dGeomSetPosition(liner, l.centre[0], l.centre[1], l.centre[2]);
+    setCollision(liner, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
+void addFloorRidge(int k) {
+    const StackemRidge r = stackemFloorRidge(k);
+    StaticWorldObj* terrain = wld_terrain();
+    const dReal side = STACKEM_RIDGE_SIDE, length = STACKEM_RIDGE_LENGTH;
+    dGeomID ridge = r.alongX ? dCreateBox(terrain->space, length, side, side)
+                             : dCreateBox(terrain->space, side, length, side);
+    dMatrix3 turn;
+    dRFromAxisAndAngle(turn, r.alongX ? 1 : 0, r.alongX ? 0 : 1, 0, M_PI / 4);
+    dGeomSetRotation(ridge, turn);
+    dGeomSetPosition(ridge, r.centre[0], r.centre[1], r.centre[2]);
+    setCollision(ridge, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
+void addStacker(const dReal trailer[3], dReal along, int level) {
+    const dReal pos[3] = {
+        trailer[0] + along, trailer[1],
+        trailer[2] + TRAILER_FLOOR_TOP + STACKER_ABOVE_FLOOR + STACK_PITCH * level};
+    add(new Stacker(pos));
+}
 
 }  // namespace
 
 void build_stackem(LevelOut& out) {
     makeTerrain(&geom_stackem_terrain, nullptr);
     makeScenery(&geom_stackem_scenery);
+    for (int k = 0; k < 4; k++) {
+        addFunnelPlate(k);
+        addShaftLiner(k);
+        addFloorRidge(k);
+    }
     const dReal trailer[3] = {STACKEM_TRAILER_X, STACKEM_TRAILER_Y, STACKEM_TRAILER_Z};
     add(new TrailerObj("trailer", trailer));
-    for (int i = -1; i <= 1; i++) {
-        const dReal pos[3] = {trailer[0] + STACKER_SPACING * i, trailer[1],
-                              trailer[2] + TRAILER_FLOOR_TOP + STACKER_ABOVE_FLOOR};
-        add(new Stacker(pos));
-    }
+    addStacker(trailer, PAIR_AT, 0);
+    addStacker(trailer, PAIR_AT, 1);
+    addStacker(trailer, SINGLE_AT, 0);
     setTruckStart(out, trailer[0] + TRUCK_AHEAD, trailer[1], trailer[2]);
     setCamera(out, -1.55f, 0.2f, 5.9f);
 }
@@ -39,7 +90,8 @@ void build_stackem(LevelOut& out) {
 
 void goal_stackem(bool* won, bool* lost) {
     *won = everyNamed("stacker", [](const Pose& p) {
-        return fabsf(p.x + 9) <= 0.025f && fabsf(p.y - 3) <= 0.025f && p.z <= -0.42f;
+        return fabsf(p.x - STACKEM_SHAFT_X) <= STACKEM_TOLERANCE &&
+               fabsf(p.y - STACKEM_SHAFT_Y) <= STACKEM_TOLERANCE && p.z <= STACKEM_BELOW;
     });
     *lost = truckBelow(-1.0f);
 }

@@ -38,11 +38,15 @@ void build_temple(LevelOut& out) {
 
 void goal_temple(bool* won, bool*) {
     bool cornice = everyNamed("cornice", [](const Pose& p) {
-        return fabsf(p.x + 4.3f) <= 0.2f && fabsf(p.y) <= 0.2f && fabsf(p.z - 7.24f) <= 0.02f &&
-               p.upright >= 0.998f;
+        return fabsf(p.x - TEMPLE_CORNICE_X) <= TEMPLE_CORNICE_PLAY &&
+               fabsf(p.y) <= TEMPLE_CORNICE_PLAY &&
+               fabsf(p.z - TEMPLE_CORNICE_Z) <= TEMPLE_CORNICE_PLAY_Z &&
+               p.upright >= TEMPLE_CORNICE_LEVEL;
     });
     bool pillars = everyNamed("pillar", [](const Pose& p) {
-        return fabsf(p.upright) >= 0.98f && fabsf(p.x + 5.8f) <= 0.1f && fabsf(p.y) <= 0.1f;
+        return fabsf(p.upright) >= TEMPLE_PILLAR_UPRIGHT &&
+               fabsf(p.x - TEMPLE_MOVABLE_X) <= TEMPLE_PILLAR_PLAY &&
+               fabsf(p.y) <= TEMPLE_PILLAR_PLAY;
     });
     *won = cornice && pillars;
 }

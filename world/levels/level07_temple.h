@@ -11,6 +11,14 @@ const float TEMPLE_PILLAR_TOP = TEMPLE_SOCKET_FLOOR + 2 * TEMPLE_PILLAR_HALF_HEI
 const float TEMPLE_MOVABLE_X = -5.8f, TEMPLE_FIXED_X = -2.8f;
 // A cornice lying on the pillars has its centre 0.22 above their tops.
 const float TEMPLE_CORNICE_X = -4.3f, TEMPLE_CORNICE_ABOVE = 0.22f;
+// Where the goal wants the cornice and the risen pillar, and how near.
+const float TEMPLE_CORNICE_Z = 7.24f;
+const float TEMPLE_CORNICE_PLAY = 0.2f, TEMPLE_CORNICE_PLAY_Z = 0.02f;
+const float TEMPLE_CORNICE_LEVEL = 0.998f;  // its up axis's z, lying flat
+const float TEMPLE_PILLAR_PLAY = 0.1f, TEMPLE_PILLAR_UPRIGHT = 0.98f;
 // The plateau's extent; cliffs fall from it to the valley at z = 0.
 const float TEMPLE_PLATEAU_WEST = -14.0f, TEMPLE_PLATEAU_EAST = 1.0f;
 const float TEMPLE_PLATEAU_SOUTH = -6.0f, TEMPLE_PLATEAU_NORTH = 9.0f;
+// A parapet along the plateau's rim keeps machines and dropped stones on
+// it: higher than a wheel's radius (0.2) and than a lying stone.
+const float TEMPLE_PARAPET_HEIGHT = 0.5f, TEMPLE_PARAPET_THICK = 0.25f;

@@ -69,8 +69,9 @@ void goal_superpac(bool* won, bool*) {
         if (!at) continue;
         Pose p = poseOf(o);
         float place = BOARD_PLACES[at - BOARD_LETTERS];
-        if (p.heading > 0.9f && fabsf(p.x - 1.8f) < 0.15f && fabsf(p.y - place) < 0.05f &&
-            p.z - 4.75f < 0.05f)
+        if (p.heading > 0.9f && fabsf(p.x - superpac::HUNG_X) < superpac::HUNG_X_TOLERANCE &&
+            fabsf(p.y - place) < superpac::HUNG_Y_TOLERANCE &&
+            fabsf(p.z - superpac::HUNG_Z) < superpac::HUNG_Z_TOLERANCE)
             inPlaceCount++;
     }
     *won = inPlaceCount == 7;

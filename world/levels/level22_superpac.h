@@ -18,5 +18,9 @@ const float RAMP_Y0 = -26.0f;  // the ramp rises north from here to the terrace
 const float HALF = 32.0f, DEEP_Z = -1.0f;
 // Where the boards wait on the terrace, each turned a quarter about z.
 const float BOARDS_X = -1.85f, BOARDS_Y0 = -6.0f, BOARDS_PITCH = 2.0f;
+// Where a hung board stands: its centre over the ledge, at the height its
+// legs give it there, held both ways so a board fallen below does not count.
+const float HUNG_X = 1.8f, HUNG_Z = 4.75f;
+const float HUNG_X_TOLERANCE = 0.15f, HUNG_Y_TOLERANCE = 0.05f, HUNG_Z_TOLERANCE = 0.05f;
 
 }  // namespace superpac

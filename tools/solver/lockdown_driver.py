@@ -9,6 +9,7 @@ The driver is closed-loop at a coarse grain: the simulation is deterministic,
 so to decide the input at tick t it replays the script so far up to t, reads
 the grapple's traced position and chooses slew, extension and bend from it.
 """
+import os
 import math
 import subprocess
 import sys
@@ -16,7 +17,8 @@ import sys
 SIM = sys.argv[1] if len(sys.argv) > 1 else "build/bin/quorvel-sim"
 DELAY = int(sys.argv[2]) if len(sys.argv) > 2 else 0
 LEVEL = 2
-SCRIPT = "/tmp/lockdown_driver_script.txt"
+# One file per process: delayed runs side by side must not replay each other's script.
+SCRIPT = "/tmp/lockdown_driver_script.%d.txt" % os.getpid()
 CRANE_BASE = (-0.86, 0.0)  # the slew axis with the truck against the gate wall
 PIN_SOUTH, PIN_NORTH = (0.45, -0.70), (0.45, 0.70)
 GRIP_Z = 0.5  # grapple height that puts the fingers under a pin's handle

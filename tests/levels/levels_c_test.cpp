@@ -577,14 +577,14 @@ TEST_F(LevelsC, SuperpacLedgeHangsEachBoardInItsPlace) {
         std::string letter(1, letters[i]);
         auto boards = named(letter.c_str());
         ASSERT_EQ(boards.size(), 1u) << letter;
-        teleport(boards[0], 1.8, levelBoardPlace(letters[i]), LEDGE_Z + 0.66);
+        teleport(boards[0], HUNG_X, levelBoardPlace(letters[i]), LEDGE_Z + 0.66);
     }
     run(90);
     EXPECT_TRUE(won());
     for (int i = 0; i < 7; i++) {
         std::string letter(1, letters[i]);
         Pose p = poseOf(named(letter.c_str())[0]);
-        EXPECT_NEAR(p.z, 4.75f, 0.05f);
+        EXPECT_NEAR(p.z, HUNG_Z, HUNG_Z_TOLERANCE);
         EXPECT_NEAR(p.y, levelBoardPlace(letters[i]), 0.03f);
     }
 }

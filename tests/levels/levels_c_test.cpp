@@ -161,7 +161,9 @@ TEST_F(LevelsC, EveryLevelRestsIdleForTenSecondsAboveItsTerrain) {
         SCOPED_TRACE(level);
         endGames = 0;
         build(level);
-        if (level != LEVEL_SANDBOX) ASSERT_NE(wld_terrain(), nullptr);
+        if (level != LEVEL_SANDBOX) {
+            ASSERT_NE(wld_terrain(), nullptr);
+        }
         float floor = lowestTerrainPoint();
         run(600);
         ASSERT_NE(wld_objectOfInterest(), nullptr);

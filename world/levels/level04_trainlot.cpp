@@ -37,5 +37,5 @@ void build_trainlot(LevelOut& out) {
 // The goal rule.
 
 void goal_trainlot(bool* won, bool*) {
-    *won = everyNamed("crate", [](const Pose& p) { return p.x >= 15.0f; });
+    *won = everyNamed("crate", [](const Pose& p) { return p.x >= TRAINLOT_DELIVERED_X; });
 }

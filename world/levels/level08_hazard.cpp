@@ -39,6 +39,8 @@ void build_hazard(LevelOut& out) {
 
 void goal_hazard(bool* won, bool*) {
     *won = countNamed("stacker", [](const Pose& p) {
-               return p.z < 1.0f && -5 < p.x && p.x < 5 && 0 < p.y && p.y < 10;
+               using namespace hazard;
+               return p.z < STORED_BELOW_Z && STORED_X0 < p.x && p.x < STORED_X1 &&
+                      STORED_Y0 < p.y && p.y < STORED_Y1;
            }) == 2;
 }

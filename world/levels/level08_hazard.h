@@ -24,5 +24,9 @@ const float FENCE = 0.1f, FENCE_HEIGHT = 0.4f;
 // The store: a pit down to the ground plane, with a kerb on its south rim.
 const float STORE_X0 = -4.0f, STORE_X1 = 4.0f, STORE_Y0 = 1.0f, STORE_Y1 = 9.0f;
 const float KERB = 0.15f, KERB_HEIGHT = 0.1f;
+// A stacker counts as stored anywhere in this box round the store, below
+// the plateaus' top.
+const float STORED_X0 = -5.0f, STORED_X1 = 5.0f, STORED_Y0 = 0.0f, STORED_Y1 = 10.0f;
+const float STORED_BELOW_Z = 1.0f;
 
 }  // namespace hazard

@@ -39,6 +39,7 @@ void build_babel(LevelOut& out) {
 
 // Seven crates, each 0.4 above the one below and at most 0.2 beside it.
 void goal_babel(bool* won, bool*) {
+    using namespace babel;
     const int SLOTS = 7;
     float zmin = 1e30f, zmax = -1e30f;
     for (int i = 0; i < wld_objectCount(); i++) {
@@ -47,12 +48,12 @@ void goal_babel(bool* won, bool*) {
         zmin = fminf(zmin, poseOf(o).z);
         zmax = fmaxf(zmax, poseOf(o).z);
     }
-    if (!(fabsf((zmax - zmin) / 6 - 0.4f) < 0.05f)) return;
+    if (!(fabsf((zmax - zmin) / (SLOTS - 1) - TOWER_STEP) < TOWER_STEP_SPREAD)) return;
     WorldObj* slot[SLOTS] = {};
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);
         if (strcmp(o->name, "packcrate") != 0) continue;
-        int k = (int)floorf((poseOf(o).z - zmin) / 0.4f + 0.5f);
+        int k = (int)floorf((poseOf(o).z - zmin) / TOWER_STEP + 0.5f);
         if (k >= 0 && k < SLOTS) slot[k] = o;
     }
     for (int k = 0; k < SLOTS; k++) {
@@ -60,7 +61,8 @@ void goal_babel(bool* won, bool*) {
     }
     for (int k = 1; k < SLOTS; k++) {
         Pose a = poseOf(slot[k]), b = poseOf(slot[k - 1]);
-        if (fabsf(a.x - b.x) > 0.2f || fabsf(a.y - b.y) > 0.2f || fabsf(a.z - b.z - 0.4f) > 0.025f)
+        if (fabsf(a.x - b.x) > TOWER_OFFSET || fabsf(a.y - b.y) > TOWER_OFFSET ||
+            fabsf(a.z - b.z - TOWER_STEP) > TOWER_STEP_TOLERANCE)
             return;
     }
     *won = true;

@@ -16,5 +16,11 @@ const float DOCK_X0 = GAP_X1 + REBATE, DOCK_X1 = 10.0f;
 const float DOCK_HALF = 3.0f;             // the dock spans y -3..3
 const float PAD_X = 7.0f, PAD_Y = 3.55f;  // the tower's foot
 const float GAP_CENTRE = (GAP_X0 + GAP_X1) / 2;
+// The finished tower: crates a step apart in height, each within the
+// tolerances of the one below.
+const float TOWER_STEP = 0.4f;
+const float TOWER_STEP_SPREAD = 0.05f;  // of the mean step, bottom to top
+const float TOWER_STEP_TOLERANCE = 0.025f;
+const float TOWER_OFFSET = 0.2f;  // along x and along y
 
 }  // namespace babel

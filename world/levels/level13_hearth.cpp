@@ -55,7 +55,7 @@ namespace {
 
 bool near(const Pose& p, float x, float y, float z) {
     float dx = p.x - x, dy = p.y - y, dz = p.z - z;
-    return dx * dx + dy * dy + dz * dz <= 0.0025f;
+    return dx * dx + dy * dy + dz * dz <= hearth::PLACE_TOLERANCE_SQ;
 }
 
 struct Place {

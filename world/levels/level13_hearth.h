@@ -10,6 +10,8 @@ const float HILL_X = 9.0f, HILL_Y = 8.0f, HILL_TOP = 0.5f;
 const float HILL_TOP_HALF = 3.0f, HILL_FOOT_HALF = 5.5f;
 const float START_X = 1.0f, START_Y = -8.0f;  // where the house stands now, on the ground
 const float KERB_HEIGHT = 0.04f;
+// A part is in place within 5 cm of where it stands in the rebuilt house.
+const float PLACE_TOLERANCE_SQ = 0.0025f;
 
 // Kerbs around the part feet, relative to the house centre: x0, x1, y0, y1.
 const float KERBS[][4] = {

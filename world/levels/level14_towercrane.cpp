@@ -50,7 +50,9 @@ void build_towercrane(LevelOut& out) {
 
 void goal_towercrane(bool* won, bool*) {
     *won = everyNamed("bearing", [](const Pose& p) {
-        float dx = p.x - 0.85f, dy = p.y - 0.9f, dz = p.z - 7.14f;
-        return fabsf(dz) <= 0.05f && dx * dx + dy * dy + dz * dz <= 0.64f;
+        using namespace towercrane;
+        float dx = p.x - SEAT_X, dy = p.y - SEAT_Y, dz = p.z - BEARING_SEATED_Z;
+        return fabsf(dz) <= BEARING_SEATED_DZ &&
+               dx * dx + dy * dy + dz * dz <= BEARING_SEATED_DIST_SQ;
     });
 }

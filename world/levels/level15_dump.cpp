@@ -64,6 +64,7 @@ bool inBed(const WorldObj* bed, const Pose& p) {
 }  // namespace
 
 void goal_dump(bool* won, bool* lost) {
+    using namespace dump;
     DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
     if (!dumpTruck) {
         QASSERT(GOAL_SOURCE, dumpTruck);
@@ -76,9 +77,10 @@ void goal_dump(bool* won, bool* lost) {
         if (strcmp(o->name, "block") != 0) continue;
         Pose p = poseOf(o);
         if (inBed(dumpTruck->bed, p)) loaded++;
-        if (-2 < p.x && p.x < -1.25f && -19.85f < p.y && p.y < -18.55f && 0.9f < p.z && p.z < 1.1f)
+        if (UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y && p.y < UNLOADED_Y1 &&
+            UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1)
             unloaded++;
-        if (p.z < truckZ && p.z < 0.86f) *lost = true;
+        if (p.z < truckZ && p.z < LOST_BELOW_Z) *lost = true;
     }
     *won = unloaded == 6;
     VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());

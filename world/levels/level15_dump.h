@@ -19,6 +19,12 @@ const float NORTH_Y = -4.0f, SOUTH_Y = -25.0f;
 const float BIN_X0 = -1.97f, BIN_X1 = -1.28f;
 const float BIN_Y0 = -19.82f, BIN_Y1 = -18.58f;
 const float BIN_FLOOR = 0.85f;
+// A block counts as unloaded in this box round the bin, one layer high.
+const float UNLOADED_X0 = -2.0f, UNLOADED_X1 = -1.25f;
+const float UNLOADED_Y0 = -19.85f, UNLOADED_Y1 = -18.55f;
+const float UNLOADED_Z0 = 0.9f, UNLOADED_Z1 = 1.1f;
+// A block below the dump truck and below this has fallen into the bay: lost.
+const float LOST_BELOW_Z = 0.86f;
 const float KERB_WIDTH = 0.15f, KERB_HEIGHT = 0.12f;
 // The granite blocks: cubes in a 3-2-1 pyramid on the quarry floor.
 const float BLOCK_SIZE = 0.25f;

@@ -50,6 +50,7 @@ bool racerStarted = false, racerStopped = false;
 }  // namespace
 
 void goal_daredevil(bool* won, bool* lost) {
+    using namespace daredevil;
     ForkLift* forkLift = findVehicle<ForkLift>("forkLift");
     Racer* racer = findVehicle<Racer>("racer");
     if (forkLift && !forkLift->isActive()) {
@@ -59,17 +60,17 @@ void goal_daredevil(bool* won, bool* lost) {
     if (!racer) return;
     if (forkLift && !racerStarted) {
         Pose f = poseOf(forkLift);
-        if (-36 < f.x && f.x < -34 && 2 < f.y && f.y < 5.6f) {
+        if (PARKED_X0 < f.x && f.x < PARKED_X1 && PARKED_Y0 < f.y && f.y < PARKED_Y1) {
             wld_setObjectOfInterest(racer);
             racer->startRacer();
             racerStarted = true;
         }
     }
     Pose r = poseOf(racer);
-    if (r.x > -3 && !racerStopped) {
+    if (r.x > RACER_CUT_X && !racerStopped) {
         racer->stopRacer();
         racerStopped = true;
     }
-    *won = r.x > 10;
-    *lost = r.z < -9;
+    *won = r.x > RACER_WON_X;
+    *lost = r.z < RACER_LOST_Z;
 }

@@ -14,6 +14,11 @@ const float RAMP_MARK_X0 = -3.6f, RAMP_MARK_X1 = LIP_X;
 // The storage shed: a fork lift inside it starts the show.
 const float SHED_X0 = -36.6f, SHED_X1 = -33.4f, SHED_Y0 = 1.4f, SHED_Y1 = 6.2f;
 const float SHED_WALL = 0.2f, SHED_HEIGHT = 1.6f;
+// The fork lift parked in here starts the racer.
+const float PARKED_X0 = -36.0f, PARKED_X1 = -34.0f, PARKED_Y0 = 2.0f, PARKED_Y1 = 5.6f;
+// The racer's drive is cut past here; it has made the jump past WON_X and
+// is lost below LOST_Z.
+const float RACER_CUT_X = -3.0f, RACER_WON_X = 10.0f, RACER_LOST_Z = -9.0f;
 const float RACER_X = -30.0f;
 const float FORKLIFT_X = -27.0f, FORKLIFT_Y = 4.0f;
 // The ramp parts wait in a row beside the run-up.

@@ -54,10 +54,10 @@ void goal_canal(bool* won, bool* lost) {
     const RailLever* lever = dynamic_cast<const RailLever*>(findNamed("lever"));
     if (!train) return;
     if (lever && lever->pulled && !train->started) {
-        const dReal away[3] = {-3, 0, 0};
+        const dReal away[3] = {-canal::TRAIN_SPEED, 0, 0};
         train->launch(away);
     }
     Pose p = poseOf(train);
-    *won = p.x < -14;
-    *lost = fabsf(p.sideTilt) > 0.15f;
+    *won = p.x < canal::TRAIN_ACROSS_X;
+    *lost = fabsf(p.sideTilt) > canal::TRAIN_TILT_LIMIT;
 }

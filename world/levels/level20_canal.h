@@ -31,6 +31,10 @@ const float RISERS_X = -12.0f, RISERS_Y = 3.5f;
 const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
+// The lever sends the train west at this speed; it has crossed past
+// ACROSS_X and is lost when it tilts sideways past the limit.
+const float TRAIN_SPEED = 3.0f;
+const float TRAIN_ACROSS_X = -14.0f, TRAIN_TILT_LIMIT = 0.15f;
 // The level crossing over the west bank's rails, west of where the train
 // ever runs: a deck flush with the rail heads, flangeways beside each rail,
 // and a ramp up from the bank on either side.

@@ -74,6 +74,7 @@ bool named(const WorldObj* o, const char* name) { return strcmp(o->name, name) =
 }  // namespace
 
 void goal_yukon(bool* won, bool* lost) {
+    using namespace yukon;
     SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
     if (!loader) {
         QASSERT(GOAL_SOURCE, loader);
@@ -84,14 +85,15 @@ void goal_yukon(bool* won, bool* lost) {
         DynamicWorldObj* o = wld_object(i);
         if (named(o, "gravel")) {
             Pose p = poseOf(o);
-            if (p.y < -6 && p.z > 0 && !dBodyIsEnabled(o->body)) o->name = "collectedgravel";
+            if (p.y < COLLECTED_Y && p.z > 0 && !dBodyIsEnabled(o->body))
+                o->name = "collectedgravel";
             gravel++;
         }
         if (named(o, "collectedgravel")) {
             collected++;
             Pose p = poseOf(o);
-            float dx = p.x - 5, dy = p.y + 6, dz = p.z - 0.4f;
-            if (dx * dx + dy * dy + dz * dz < 0.32f * 0.32f)
+            float dx = p.x - WASH_X, dy = p.y - WASH_Y, dz = p.z - WASH_Z;
+            if (dx * dx + dy * dy + dz * dz < WASH_RADIUS * WASH_RADIUS)
                 o->name = "washedgravel";
             else if (p.z < 0)
                 o->name = "gravel";

@@ -15,6 +15,8 @@ const float BELT_X0 = 2.8f, BELT_X1 = 9.0f, BELT_Y0 = -7.6f, BELT_Y1 = -5.6f;
 const float BELT_THICKNESS = 0.05f;
 const float BELT_RECESS = 0.05f;  // the ground under the belt lies this far down
 const float WASH_X = 5.0f, WASH_Y = -6.0f;
+const float WASH_Z = 0.4f, WASH_RADIUS = 0.32f;  // a stone this close to the point is washed
+const float COLLECTED_Y = -6.0f;                 // a stone at rest south of this is collected
 const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
 const float BIN_X1 = 11.0f, BIN_FLOOR = -0.3f;
 const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;

@@ -13,6 +13,10 @@ namespace {
 // A row from -2.8 in steps of 0.79, leaving out the slot 0.2 < x < 1.7.
 const dReal POLE_X[] = {-2.8, -2.01, -1.22, -0.43, 1.94, 2.73};
 const dReal POLE_Y = -0.85, POLE_Z = 0.35;
+// The bay every wheel must stand in, and how far a pole may lean before it
+// counts as knocked over.
+const float BAY_X0 = 0.078f, BAY_X1 = 1.422f, BAY_Y0 = -1.73f, BAY_Y1 = -0.82f;
+const float POLE_KNOCKED = 0.4f;
 
 }  // namespace
 
@@ -35,8 +39,8 @@ void goal_parkinglot(bool* won, bool* lost) {
     bool parked = truck != nullptr;
     for (int i = 0; parked && i < TRUCK_WHEELS; i++) {
         Pose p = poseOf(truck->wheels[i]);
-        parked = 0.078f <= p.x && p.x <= 1.422f && -1.73f <= p.y && p.y <= -0.82f;
+        parked = BAY_X0 <= p.x && p.x <= BAY_X1 && BAY_Y0 <= p.y && p.y <= BAY_Y1;
     }
     *won = parked;
-    *lost = anyNamed("pole", [](const Pose& p) { return p.upright < 0.4f; });
+    *lost = anyNamed("pole", [](const Pose& p) { return p.upright < POLE_KNOCKED; });
 }

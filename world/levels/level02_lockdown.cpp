@@ -34,4 +34,4 @@ void build_lockdown(LevelOut& out) {
 
 // The goal rule.
 
-void goal_lockdown(bool* won, bool*) { *won = truckX() > 5.0f; }
+void goal_lockdown(bool* won, bool*) { *won = truckX() > LOCKDOWN_OUT_X; }

@@ -12,3 +12,4 @@ const float LOCKDOWN_PIN_X = 0.45f;
 // the south handle at 0.48 and the north one at 0.23 of the arm's 0.79
 // extension: at least 0.3 m of reach to spare.
 const float LOCKDOWN_PIN_Y = 0.7f;  // through the door's eyelets
+const float LOCKDOWN_OUT_X = 5.0f;  // the truck is out past here

@@ -57,8 +57,10 @@ const dReal CLEANUP_TIPPED = 0.659734;
 }  // namespace
 
 void goal_cleanup(bool* won, bool*) {
-    *won = everyNamed(
-        "sphere", [](const Pose& p) { return fabsf(p.x) <= 1 && fabsf(p.y) <= 1 && p.z <= -0.8f; });
+    *won = everyNamed("sphere", [](const Pose& p) {
+        using namespace cleanup;
+        return fabsf(p.x) <= IN_PIT_HALF && fabsf(p.y) <= IN_PIT_HALF && p.z <= IN_PIT_BELOW_Z;
+    });
     DumpTruckObj* dumpTruck = findVehicle<DumpTruckObj>("dumpTruck");
     SkidLoader* loader = findVehicle<SkidLoader>("skidLoader");
     if (!dumpTruck || !loader) return;

@@ -5,8 +5,9 @@
 
 namespace cleanup {
 
-const float PIT_HALF = 0.95f;   // inside the goal's |x|, |y| <= 1
-const float PIT_FLOOR = -1.2f;  // a sphere resting there sits at -1.05
+const float PIT_HALF = 0.95f;                            // inside the goal's |x|, |y| <= 1
+const float PIT_FLOOR = -1.2f;                           // a sphere resting there sits at -1.05
+const float IN_PIT_HALF = 1.0f, IN_PIT_BELOW_Z = -0.8f;  // a sphere here is in the pit
 const float YARD_HALF = 14.0f;
 const float DEEP_Z = -2.0f;
 const float SPHERE_RADIUS = 0.15f;

@@ -47,19 +47,21 @@ bool hookHeld(const SkyCrane* crane) {
 }  // namespace
 
 void goal_powerlift(bool* won, bool* lost) {
+    using namespace powerlift;
     SkyCrane* crane = findVehicle<SkyCrane>("skyCrane");
     if (!crane) return;
     if (!crane->isActive()) activateVehicle(crane);
     const WorldObj* mast = findNamed("powermast");
     if (mast && hookHeld(crane)) {
         Pose m = poseOf(mast);
-        if (fabsf(m.x + 47) < 4 && fabsf(m.y - 8) < 4 && m.z < 11 && m.upright > 0.92f)
+        if (fabsf(m.x - SITE_X) < RELEASE_RADIUS && fabsf(m.y - SITE_Y) < RELEASE_RADIUS &&
+            m.z < RELEASE_BELOW_Z && m.upright > RELEASE_UPRIGHT)
             dJointAttach(crane->hookHinge, nullptr, nullptr);
     }
     Pose c = poseOf(crane);
     const dReal* v = dBodyGetLinearVel(crane->body);
     dReal speed2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    *won = fabsf(c.x + 9) < 2 && fabsf(c.y + 6) < 2 && fabsf(c.z - 11.14f) < 0.05f &&
-           !hookHeld(crane) && speed2 < 0.0004;
+    *won = fabsf(c.x - PAD_X) < LANDED_RADIUS && fabsf(c.y - PAD_Y) < LANDED_RADIUS &&
+           fabsf(c.z - LANDED_Z) < LANDED_DZ && !hookHeld(crane) && speed2 < LANDED_SPEED2;
     *lost = c.z < 0;
 }

@@ -20,6 +20,12 @@ const float FOOTING_OFFSET = 2.5f;  // the mast's feet, at +- in x and y
 // footprint (3 m), so wherever the hook lets go the mast stands on it.
 const float SITE_TOP = 5.9f;
 const float SITE_HALF = 7.5f;
+// The hook lets go of an upright mast lowered within this distance of the
+// site and below this height.
+const float RELEASE_RADIUS = 4.0f, RELEASE_BELOW_Z = 11.0f, RELEASE_UPRIGHT = 0.92f;
+// Home: the sky crane resting on its pad, hook empty.
+const float LANDED_RADIUS = 2.0f, LANDED_Z = 11.14f, LANDED_DZ = 0.05f;
+const double LANDED_SPEED2 = 0.0004;  // squared, m²/s²
 const float MAST_X = -12.0f, MAST_Y = -20.0f;
 const float HALF_Y = 45.0f, WEST_X = -70.0f, EAST_X = 20.0f, DEEP_Z = -4.0f;
 

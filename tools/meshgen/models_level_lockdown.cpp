@@ -14,6 +14,12 @@ const float GATE_HALF = 0.6f;  // the gate opening, |y| < 0.6
 const float WEST = -9.0f, NORTH = 3.0f;
 const float PIN_X = LOCKDOWN_PIN_X, PIN_Y = LOCKDOWN_PIN_Y;
 const float STAPLE_Z[2] = {FLOOR + 0.22f, FLOOR + 0.5f};  // between the eyelets
+// Two short guide blocks just clear of the door's ends. The door's diagonal
+// is shorter than the gap between them, so once both pins are out it slides
+// out past them at any angle; left on one pin it turns about that pin, and
+// its pinned end swings out into a guide after a few degrees.
+const float GUIDE_Y0 = LOCKDOWN_GUIDE_Y, GUIDE_Y1 = LOCKDOWN_GUIDE_Y + 0.15f;
+const float GUIDE_X0 = PIN_X - 0.15f, GUIDE_X1 = PIN_X + 0.35f, GUIDE_TOP = FLOOR + 0.45f;
 
 }  // namespace
 
@@ -56,6 +62,10 @@ QUORVEL_MODEL(lockdown_terrain) {
             socket(m, PIN_X, y, 0.12f, 0.04f, z - 0.025f, z + 0.025f, STEEL);
             slab(m, 0, PIN_X - 0.1f, y - 0.1f, y + 0.1f, z - 0.025f, z + 0.025f, STEEL);
         }
+    }
+    for (int side = -1; side <= 1; side += 2) {
+        float y0 = side > 0 ? GUIDE_Y0 : -GUIDE_Y1, y1 = side > 0 ? GUIDE_Y1 : -GUIDE_Y0;
+        slab(m, GUIDE_X0, GUIDE_X1, y0, y1, FLOOR, GUIDE_TOP, CONCRETE);
     }
     // A warning sign by the gate.
     slab(m, 0.05f, 0.1f, 1.2f, 1.8f, 0.0f, 0.4f, YELLOW);

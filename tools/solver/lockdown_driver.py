@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Drives the lockdown job with player input and prints the recorded script.
 
-Usage: lockdown_driver.py SIM [DELAY]
+Usage: lockdown_driver.py SIM [DELAY] [--one-pin]
 SIM is the built quorvel-sim; DELAY (ticks, default 0) holds every input back,
-for the replays that check a win does not hang on one lucky tick.
+for the replays that check a win does not hang on one lucky tick. --one-pin
+plays the lazy way instead (one pin pulled, the door rammed), which must not win.
 
 The driver is closed-loop at a coarse grain: the simulation is deterministic,
 so to decide the input at tick t it replays the script so far up to t, reads
@@ -14,8 +15,9 @@ import math
 import subprocess
 import sys
 
-SIM = sys.argv[1] if len(sys.argv) > 1 else "build/bin/quorvel-sim"
-DELAY = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+SIM = ARGS[0] if ARGS else "build/bin/quorvel-sim"
+DELAY = int(ARGS[1]) if len(ARGS) > 1 else 0
 LEVEL = 2
 # One file per process: delayed runs side by side must not replay each other's script.
 SCRIPT = "/tmp/lockdown_driver_script.%d.txt" % os.getpid()
@@ -79,14 +81,18 @@ def swing_and_drop(lines, t, slew, ticks):
     return t + ticks + 70
 
 
-def drive():
-    # Up to the gate wall, arm raised over it and swung toward the south pin.
+def pull_south_pin():
+    """Up to the gate wall, the arm raised over it; the south pin pulled and dropped inside."""
     lines = ["0 accelcontrol setting=0.5", "140 accelcontrol setting=0", lever(150, 1, 1),
              lever(210, 1, 0), lever(220, 0, 1), lever(247, 0, 0), lever(250, 3, 1), lever(288, 3, 0),
              lever(430, 4, 1), lever(485, 4, 0)]
     t = approach(lines, 510, PIN_SOUTH, GRIP_Z, 16)
     t = grip_and_lift(lines, t, 150)
-    t = swing_and_drop(lines, t, 1, 63)
+    return lines, swing_and_drop(lines, t, 1, 63)
+
+
+def drive():
+    lines, t = pull_south_pin()
     # Arm back down over the north pin, claw closed and opened half way.
     lines += [lever(t, 1, -1), lever(t + 85, 1, 0), lever(t, 0, -1), lever(t + 105, 0, 0)]
     t += 115
@@ -102,7 +108,20 @@ def drive():
     return sorted(lines, key=lambda l: int(l.split()[0])), t + 100
 
 
+def drive_one_pin():
+    """The lazy way: one pin pulled, then the door rammed again and again."""
+    lines, t = pull_south_pin()
+    lines += [lever(t, 4, 1), lever(t + 60, 4, 0)]
+    t += 80
+    lines += [lever(t, 0, -1), lever(t + 84, 0, 0), lever(t, 1, -1), lever(t + 60, 1, 0)]
+    t += 100
+    for i, (accel, steer) in enumerate(((1, 0), (-1, 0), (1, 0), (-1, 0), (1, 0.3), (1, -0.3))):
+        lines += ["%d accelcontrol setting=%.2f" % (t + 300 * i, accel),
+                  "%d steer setting=%.2f" % (t + 300 * i, steer)]
+    return sorted(lines, key=lambda l: int(l.split()[0])), t + 1800
+
+
 if __name__ == "__main__":
-    script, last = drive()
+    script, last = drive_one_pin() if "--one-pin" in sys.argv else drive()
     print("# ticks %d" % (last + 300))
     print("\n".join(script))

@@ -11,5 +11,6 @@ const float LOCKDOWN_PIN_X = 0.45f;
 // From the truck resting against the gate wall (x = -0.91) the claw grips
 // the south handle at 0.48 and the north one at 0.23 of the arm's 0.79
 // extension: at least 0.3 m of reach to spare.
-const float LOCKDOWN_PIN_Y = 0.7f;  // through the door's eyelets
-const float LOCKDOWN_OUT_X = 5.0f;  // the truck is out past here
+const float LOCKDOWN_PIN_Y = 0.7f;      // through the door's eyelets
+const float LOCKDOWN_GUIDE_Y = 0.815f;  // the door guides' inner faces, at +-
+const float LOCKDOWN_OUT_X = 5.0f;      // the truck is out past here

@@ -484,6 +484,28 @@ TEST_F(LevelsC, HockeyriotCarsVisiblyTurnInTheFirstSecond) {
     }
 }
 
+// A police car rolls only along its length. Pushed backwards from where
+// its spin left it, the east car's own line must run through the gate
+// into the yard rather than into a gate post.
+TEST_F(LevelsC, HockeyriotEastCarRollsBackwardsThroughTheGateIntoTheYard) {
+    using namespace hockeyriot;
+    build(19);
+    DynamicWorldObj* car = named("policeCar")[1];
+    run(300);
+    for (int tick = 0; tick < 3000 && poseOf(car).y < BACK_Y0 + 2; tick++) {
+        const dReal* r = dBodyGetRotation(car->body);
+        const dReal* v = dBodyGetLinearVel(car->body);
+        if (v[0] * v[0] + v[1] * v[1] < 0.25) dBodyAddForce(car->body, -r[0], -r[4], 0);
+        dBodyEnable(car->body);
+        run(1);
+    }
+    Pose p = poseOf(car);
+    EXPECT_GT(p.y, BACK_Y0 + 2);
+    EXPECT_GT(p.x, BACK_X0);
+    EXPECT_LT(p.x, BACK_X1);
+    EXPECT_GT(p.upright, BACK_UPRIGHT);
+}
+
 // ------------------------------------------------------------------ canal
 
 TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {

@@ -50,7 +50,9 @@ void build_hockeyriot(LevelOut& out) {
 
 void goal_hockeyriot(bool* won, bool*) {
     forkLiftOn();
+    using namespace hockeyriot;
     *won = countNamed("policeCar", [](const Pose& p) {
-               return 6 < p.y && p.y < 16 && -32 < p.x && p.x < -16 && p.upright > 0.97f;
-           }) >= 2;
+               return BACK_Y0 < p.y && p.y < BACK_Y1 && BACK_X0 < p.x && p.x < BACK_X1 &&
+                      p.upright > BACK_UPRIGHT;
+           }) >= CARS_TO_BRING;
 }

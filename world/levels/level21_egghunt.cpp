@@ -30,7 +30,7 @@ void build_egghunt(LevelOut& out) {
     makeTerrain(&geom_egghunt_terrain, nullptr);
     const dReal trailer[3] = {TRAILER_X, TRAILER_Y, TRAILER_RIDE};
     add(new TrailerObj("trailer", trailer));
-    for (int i = 0; i < 8; i++) {
+    for (int i = 0; i < EGG_COUNT; i++) {
         const EggSpot& e = EGGS[i];
         const dReal pos[3] = {e.x, e.y, (e.onStump ? STUMP_TOP : 0) + EGG_FOOT + SETTLE};
         add(new Egg(i, pos));
@@ -42,6 +42,7 @@ void build_egghunt(LevelOut& out) {
 // The goal rule.
 
 void goal_egghunt(bool* won, bool*) {
+    using namespace egghunt;
     const WorldObj* trailer = findNamed("trailer");
     if (!trailer) return;
     const WorldObj* held = nullptr;
@@ -55,7 +56,9 @@ void goal_egghunt(bool* won, bool*) {
         const float q[3] = {p.x, p.y, p.z};
         float l[3];
         localCoordinates(trailer, q, l);
-        if (fabsf(l[0]) < 0.78f && fabsf(l[1]) < 0.29f && 0 < l[2] && l[2] < 1.0f) inTrailer++;
+        if (fabsf(l[0]) < IN_TRAILER_HALF_X && fabsf(l[1]) < IN_TRAILER_HALF_Y &&
+            IN_TRAILER_LOW_Z < l[2] && l[2] < IN_TRAILER_HIGH_Z)
+            inTrailer++;
     }
-    *won = inTrailer == 8;
+    *won = inTrailer == EGG_COUNT;
 }

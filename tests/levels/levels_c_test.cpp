@@ -23,6 +23,7 @@
 #include "world/levels/level16_cleanup.h"
 #include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level20_canal.h"
+#include "world/levels/level21_egghunt.h"
 #include "world/levels/level22_superpac.h"
 #include "world/levels/level23_powerlift.h"
 #include "world/levels/level24_yukon.h"
@@ -589,6 +590,24 @@ TEST_F(LevelsC, EgghuntCountsEveryEggInTheTrailerButNotOneOnTheGround) {
     teleport(eggs[7], t[0] + 0.6, t[1] + 0.13, t[2] + 0.2);
     run(60);
     EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsC, EgghuntPondRimStopsTheTruckDrivingIntoThePond) {
+    using namespace egghunt;
+    build(21);
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    ASSERT_NE(truck, nullptr);
+    run(30);
+    // Facing the pond's south side from three metres off, and full ahead.
+    turnAssembly(truck->body, M_PI / 2);
+    const dReal* p = at(truck);
+    shiftAssembly(truck->body, POND_X - p[0], POND_Y - POND_R - 3 - p[1], 0);
+    run(30);
+    postMessage("accelcontrol setting=1.0");
+    run(600);
+    p = at(truck);
+    EXPECT_LT(p[1], POND_Y - POND_R);
+    EXPECT_GT(p[2], 0.2);
 }
 
 // --------------------------------------------------------------- superpac

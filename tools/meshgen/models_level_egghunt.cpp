@@ -31,8 +31,8 @@ QUORVEL_MODEL(egghunt_terrain) {
     slab(m, P1, HALF, -HALF, HALF, DEEP_Z, 0, GRASS);
     slab(m, P0, P1, -HALF, Q0, DEEP_Z, 0, GRASS);
     slab(m, P0, P1, Q1, HALF, DEEP_Z, 0, GRASS);
-    slab(m, P0, P1, Q0, Q1, DEEP_Z, -0.4f, WATER);
-    socket(m, POND_X, POND_Y, 2 * POND_R, 0.25f, -0.4f, 0.12f, STONE);
+    slab(m, P0, P1, Q0, Q1, DEEP_Z, POND_FLOOR, WATER);
+    socket(m, POND_X, POND_Y, 2 * POND_R, POND_RIM_WALL, POND_FLOOR, POND_RIM_TOP, STONE);
     // Hedges along the meadow's edges and across its west half.
     slab(m, -HALF, HALF, HALF - 1, HALF, 0, 1.0f, HEDGE);
     slab(m, -HALF, HALF, -HALF, -HALF + 1, 0, 1.0f, HEDGE);

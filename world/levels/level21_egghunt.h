@@ -7,6 +7,10 @@ namespace egghunt {
 
 const float HALF = 24.0f, DEEP_Z = -1.0f;
 const float POND_X = -9.0f, POND_Y = 8.0f, POND_R = 3.0f;
+// The pond's basin has steep sides, too deep for a wheel or an egg to come
+// back out of; its stone rim stands higher than a truck wheel's radius, so
+// that nothing drives or rolls in.
+const float POND_FLOOR = -0.4f, POND_RIM_WALL = 0.25f, POND_RIM_TOP = 0.3f;
 const float STUMP_R = 0.3f, STUMP_TOP = 0.3f;
 // The job: this many eggs lie in the trailer at once, none of them still
 // held by the grapple. An egg lies in it when its centre is inside this box

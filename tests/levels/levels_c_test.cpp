@@ -378,22 +378,22 @@ TEST_F(LevelsC, ChemistryDocksHoldCanistersInsideTheZonesHeightBand) {
     auto pallets = named("paller");
     ASSERT_EQ(pallets.size(), 8u);
     run(30);
-    EXPECT_EQ(endGames, 0);  // mixed up on dock A
-    // Each acid with its pallet to a seat on dock B, a seat off the middle of
-    // the seat and the pallet a little askew: the deck still holds it level.
-    int acids = 0;
+    EXPECT_EQ(endGames, 0);  // mixed up on dock B
+    // Each base with its pallet to a seat on dock A, a little off the middle
+    // of the seat and askew: the deck still holds it level.
+    int bases = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
-        if (std::string(o->name) != "acid") continue;
+        if (std::string(o->name) != "base") continue;
         DynamicWorldObj* pallet = wld_object(i - 1);
         const dReal* p = at(pallet);
-        dReal off = acids % 2 ? 0.04 : -0.04;
-        shiftAssembly(pallet->body, seatX(2 * acids) + off - p[0], -SEAT_Y - 0.03 - p[1], 0.01);
+        dReal off = bases % 2 ? 0.04 : -0.04;
+        shiftAssembly(pallet->body, seatX(2 * bases) + off - p[0], SEAT_Y + 0.03 - p[1], 0.01);
         turnAssembly(pallet->body, 0.05);
         const dReal* c = at(o);
         dBodySetPosition(o->body, at(pallet)[0], at(pallet)[1], c[2] + 0.01);
         dBodyEnable(o->body);
-        acids++;
+        bases++;
     }
     run(90);
     EXPECT_TRUE(won());

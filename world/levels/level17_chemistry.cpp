@@ -1,5 +1,5 @@
 // Level 17, "chemistry": acids and bases stand mixed on eight pallets on one
-// dock of the store; the fork lift carries the acids across to the other.
+// dock of the store; the fork lift carries the bases across to the other.
 #include "world/levels/level17_chemistry.h"
 
 #include "bus/diag.h"
@@ -17,7 +17,7 @@ const dReal FORKLIFT_RIDE = 0.32;
 const dReal PALLET_HALF = 0.04;      // its lower deck's underside below the body
 const dReal CANISTER_ABOVE = 0.215;  // canister centre above the pallet body
 const dReal SETTLE = 0.003;
-// Four acids and four bases, mixed up along dock A.
+// Four acids and four bases, mixed up along dock B.
 const char* const FORMULAS[8] = {"HCl", "KOH", "NaH", "HBr", "LiOH", "HNO3", "HCl", "KOH"};
 
 }  // namespace
@@ -34,7 +34,7 @@ void build_chemistry(LevelOut& out) {
     dMatrix3 across;
     dRFromAxisAndAngle(across, 0, 0, 1, M_PI / 2);
     for (int i = 0; i < 8; i++) {
-        const dReal pallet[3] = {seatX(i), SEAT_Y, SEAT_Z + PALLET_HALF + SETTLE};
+        const dReal pallet[3] = {seatX(i), -SEAT_Y, SEAT_Z + PALLET_HALF + SETTLE};
         DynamicWorldObj* p = add(new Pallet("paller", pallet));
         if (p) dBodySetRotation(p->body, across);
         const dReal canister[3] = {pallet[0], pallet[1], pallet[2] + CANISTER_ABOVE + SETTLE};

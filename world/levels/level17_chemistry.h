@@ -1,7 +1,7 @@
 // The chemical store, shared by its terrain shapes, its builder and its goal:
 // a walled floor with a raised dock on either side of the aisle (zones A and
 // B), each dock with a row of notched seats. The pallets stand mixed up on
-// dock A; the fork lift carries the acids across to dock B.
+// dock B; the fork lift carries the bases across to dock A.
 #pragma once
 
 namespace chemistry {
@@ -17,7 +17,7 @@ const float STORE_X0 = -10.0f, STORE_X1 = 8.0f;
 const float STORE_HALF_Y = 6.2f;
 const float WALL_HEIGHT = 1.2f;
 const float DECK_X0 = -4.0f;  // the docks run from here to the east wall
-const float DECK_Y0 = 3.4f;   // the docks' faces, either side of the aisle
+const float DECK_Y0 = 4.0f;   // the docks' faces, either side of the aisle
 
 // The goal's zones: A at 2.5 < y < 5.9, B mirrored, both along the docks.
 const float DOCK_X0 = -4.0f, DOCK_X1 = 6.0f;

@@ -25,13 +25,15 @@ const float DOCK_Y0 = 2.5f, DOCK_Y1 = 5.9f;  // |y|
 const float DOCK_Z0 = 1.25f, DOCK_Z1 = 1.26f;
 
 // The seats, the same row on both docks. Each has two notches running in
-// from the face, under where the tines go: lowered into them the tines pass
-// under a seated pallet anywhere between the floor and the deck, and a tine
-// may sit NOTCH_INNER - 0.15 or NOTCH_OUTER - 0.25 off its middle.
+// from the face, under where the tines go (their middles 0.2 either side of
+// the fork lift's): lowered into them, from the floor up to 1.5 cm under the
+// deck (12 cm of the lift's travel), the tines pass under a seated pallet,
+// and the fork lift may stand 6 cm either side of the seat's middle. The
+// pallet rests on the ridge between the notches and on the deck outside.
 const int SEATS = 8;
 const float SEAT_X0 = -3.2f, SEAT_PITCH = 1.2f;
 const float SEAT_Y = DECK_Y0 + 0.33f;                  // a pallet's middle, 2 cm in from the face
-const float NOTCH_INNER = 0.07f, NOTCH_OUTER = 0.30f;  // from the seat's middle
+const float NOTCH_INNER = 0.09f, NOTCH_OUTER = 0.31f;  // from the seat's middle
 const float NOTCH_LENGTH = 0.8f;
 
 const float FORKLIFT_X = -5.5f, FORKLIFT_Y = 0.0f;

@@ -13,6 +13,8 @@ const float SEAT_Z = 1.0f;
 // fork lift stays on the floor below it.
 const float DECK_HEIGHT = 0.16f;
 const float FLOOR_Z = SEAT_Z - DECK_HEIGHT;
+// The tines' middle travels from 0.011 to 0.887 over the floor (measured);
+// carrying a pallet 6 cm over the deck takes them to 0.23, 0.66 to spare.
 const float STORE_X0 = -10.0f, STORE_X1 = 8.0f;
 const float STORE_HALF_Y = 6.2f;
 const float WALL_HEIGHT = 1.2f;

@@ -21,6 +21,7 @@
 #include "world/levels.h"
 #include "world/levels/level15_dump.h"
 #include "world/levels/level16_cleanup.h"
+#include "world/levels/level17_chemistry.h"
 #include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level20_canal.h"
 #include "world/levels/level21_egghunt.h"
@@ -375,26 +376,32 @@ TEST_F(LevelsC, CleanupIsWonOnlyWithEverySphereInThePit) {
 // -------------------------------------------------------------- chemistry
 
 TEST_F(LevelsC, ChemistryDocksHoldCanistersInsideTheZonesHeightBand) {
+    using namespace chemistry;
     build(17);
     auto pallets = named("paller");
     ASSERT_EQ(pallets.size(), 8u);
-    int acids = 0, bases = 0;
+    run(30);
+    EXPECT_EQ(endGames, 0);  // mixed up on dock B
+    // Each base with its pallet to a seat on dock A, a little off the middle
+    // of the seat and askew: the deck still holds it level.
+    int bases = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
-        std::string n = o->name;
-        if (n != "acid" && n != "base") continue;
+        if (std::string(o->name) != "base") continue;
         DynamicWorldObj* pallet = wld_object(i - 1);
-        int& k = n == "acid" ? acids : bases;
-        dReal x = -3 + 1.5 * k, y = n == "acid" ? -4.0 : 4.0;
-        const dReal* c = at(o);
         const dReal* p = at(pallet);
-        shiftAssembly(pallet->body, x - p[0], y - p[1], 0);
-        dBodySetPosition(o->body, x, y, c[2]);
-        k++;
+        dReal off = bases % 2 ? 0.04 : -0.04;
+        shiftAssembly(pallet->body, seatX(2 * bases) + off - p[0], SEAT_Y + 0.03 - p[1], 0.01);
+        turnAssembly(pallet->body, 0.05);
+        const dReal* c = at(o);
+        dBodySetPosition(o->body, at(pallet)[0], at(pallet)[1], c[2] + 0.01);
+        dBodyEnable(o->body);
+        bases++;
     }
     run(90);
     EXPECT_TRUE(won());
-    for (DynamicWorldObj* c : named("acid")) EXPECT_NEAR(poseOf(c).z, 1.255f, 0.005f);
+    for (DynamicWorldObj* c : named("acid")) EXPECT_NEAR(poseOf(c).z, 1.255f, 0.003f);
+    for (DynamicWorldObj* c : named("base")) EXPECT_NEAR(poseOf(c).z, 1.255f, 0.003f);
 }
 
 TEST_F(LevelsC, ChemistryIsLostWhenACanisterFalls) {

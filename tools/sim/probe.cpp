@@ -100,6 +100,12 @@ bool probe_pose(const char* name, int index, Pose* out) {
         poseFromBody(g->body, out);
         return true;
     }
+    // So does the fork lift's carriage, on its mast.
+    ForkLift* f = forklift_current;
+    if (f && f->arm && f->arm->carriage && !strcmp(name, "carriage") && index == 0) {
+        poseFromBody(f->arm->carriage->body, out);
+        return true;
+    }
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
         if (strcmp(o->name, name) != 0 || index-- > 0) continue;

@@ -20,6 +20,9 @@ class ClientTest(unittest.TestCase):
             self.assertGreater(moved.speed, 0.1)
             self.assertIn(("pallet", 0), [(name, i) for name, i, _ in sim.objects()])
             self.assertAlmostEqual(sim.joint("forkLift", "lift"), 0.0, delta=0.02)  # forks down
+            forks = sim.pose("carriage")  # on the mast, ahead of the body
+            self.assertAlmostEqual(forks.pos[0] - moved.pos[0], 0.86, delta=0.05)
+            self.assertGreater(forks.pos[2], moved.pos[2] + 0.3)
 
     def test_errors_raise_and_the_session_goes_on(self):
         with Sim(arena_variant="dumptruck") as sim:

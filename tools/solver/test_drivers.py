@@ -9,6 +9,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 
 import driver_main  # noqa: E402
 import level00  # noqa: E402
+import level17  # noqa: E402
 import level19  # noqa: E402
 
 
@@ -25,6 +26,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_fork_lift_brings_both_police_cars_into_the_yard(self):
         self.check_wins(19, level19.drive)
+
+    def test_the_fork_lift_carries_the_acids_across_to_the_other_dock(self):
+        self.check_wins(17, level17.drive)
 
 
 if __name__ == "__main__":

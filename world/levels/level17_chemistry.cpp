@@ -1,5 +1,5 @@
-// Level 17, "chemistry": acids and bases stand mixed on eight pallets in the
-// store's aisle; the fork lift separates them onto the two docks.
+// Level 17, "chemistry": acids and bases stand mixed on eight pallets on one
+// dock of the store; the fork lift carries the bases across to the other.
 #include "world/levels/level17_chemistry.h"
 
 #include "bus/diag.h"
@@ -17,7 +17,7 @@ const dReal FORKLIFT_RIDE = 0.32;
 const dReal PALLET_HALF = 0.04;      // its lower deck's underside below the body
 const dReal CANISTER_ABOVE = 0.215;  // canister centre above the pallet body
 const dReal SETTLE = 0.003;
-// Four acids and four bases, mixed up along the aisle.
+// Four acids and four bases, mixed up along dock B.
 const char* const FORMULAS[8] = {"HCl", "KOH", "NaH", "HBr", "LiOH", "HNO3", "HCl", "KOH"};
 
 }  // namespace
@@ -29,12 +29,15 @@ void build_chemistry(LevelOut& out) {
     const dReal liftAt[3] = {FORKLIFT_X, FORKLIFT_Y, FLOOR_Z + FORKLIFT_RIDE};
     ForkLift* forkLift = add(new ForkLift(liftAt));
     if (forkLift) wld_setObjectOfInterest(forkLift);
+    // Each pallet stands across its seat, its long side along the dock, so
+    // both edges rest on the deck beside the notches.
+    dMatrix3 across;
+    dRFromAxisAndAngle(across, 0, 0, 1, M_PI / 2);
     for (int i = 0; i < 8; i++) {
-        dReal x = PALLET_X0 + PALLET_PITCH * (i % 4);
-        dReal y = i < 4 ? PALLET_ROW_Y : -PALLET_ROW_Y;
-        const dReal pallet[3] = {x, y, FLOOR_Z + PALLET_HALF + SETTLE};
-        add(new Pallet("paller", pallet));
-        const dReal canister[3] = {x, y, pallet[2] + CANISTER_ABOVE + SETTLE};
+        const dReal pallet[3] = {seatX(i), -SEAT_Y, SEAT_Z + PALLET_HALF + SETTLE};
+        DynamicWorldObj* p = add(new Pallet("paller", pallet));
+        if (p) dBodySetRotation(p->body, across);
+        const dReal canister[3] = {pallet[0], pallet[1], pallet[2] + CANISTER_ABOVE + SETTLE};
         add(new Canister(FORMULAS[i], canister));
     }
     setCamera(out, -0.6f, 0.2f, 5.0f);
@@ -44,13 +47,14 @@ void build_chemistry(LevelOut& out) {
 
 namespace {
 
-bool inZoneA(const Pose& p) {
-    return -4 < p.x && p.x < 6 && 2.5f < p.y && p.y < 5.9f && 1.25f < p.z && p.z < 1.26f;
+bool inZones(const Pose& p, float y0, float y1) {
+    using namespace chemistry;
+    return DOCK_X0 < p.x && p.x < DOCK_X1 && y0 < p.y && p.y < y1 && DOCK_Z0 < p.z && p.z < DOCK_Z1;
 }
 
-bool inZoneB(const Pose& p) {
-    return -4 < p.x && p.x < 6 && -5.9f < p.y && p.y < -2.5f && 1.25f < p.z && p.z < 1.26f;
-}
+bool inZoneA(const Pose& p) { return inZones(p, chemistry::DOCK_Y0, chemistry::DOCK_Y1); }
+
+bool inZoneB(const Pose& p) { return inZones(p, -chemistry::DOCK_Y1, -chemistry::DOCK_Y0); }
 
 }  // namespace
 

@@ -16,8 +16,9 @@
 namespace {
 
 const dReal PLANK_DENSITY = 0.3;
-// The plank can tip east until its short arm leans on the trench's wall.
-const dReal PLANK_LOW_STOP = -0.03, PLANK_HIGH_STOP = 1.0;
+// The plank tips east far enough to pitch a truck on its short arm into the
+// trench.
+const dReal PLANK_LOW_STOP = -0.03, PLANK_HIGH_STOP = 0.9;
 const dReal WEIGHT_POS[3] = {-6.5, 2.0, 0.4};
 const dReal SHUTTER_POS[3] = {10.6, -0.6, SEESAW_PLATFORM_TOP + 0.025};
 

@@ -1,6 +1,8 @@
 // The seesaw yard: a trench bridged by the seesaw plank, the dock beyond it
 // with a ramp up to the loading platform, the cart's stands and the rack the
 // balls wait on.
+#include <cmath>
+
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level03_seesaw.h"
@@ -14,7 +16,12 @@ static void platform(Mesh& m) {
     const float W0 = SEESAW_PLATFORM_WEST, E = SEESAW_PLATFORM_EAST;
     const float S = SEESAW_PLATFORM_SOUTH, N = SEESAW_PLATFORM_NORTH;
     ramp(m, W0 - 2.0f, W0, S, SEESAW_RAMP_NORTH, 0, P, 0, CONCRETE);
-    slab(m, W0, E, S, N, 0, P, CONCRETE);
+    // A ball rolling for the ramp drops into a gutter across its top, which
+    // the truck's wheels roll over.
+    const float G = SEESAW_GUTTER_WIDTH;
+    slab(m, W0, W0 + G, S, SEESAW_RAMP_NORTH, 0, P - SEESAW_GUTTER_DEPTH, ROCK);
+    slab(m, W0, W0 + G, SEESAW_RAMP_NORTH, N, 0, P, CONCRETE);
+    slab(m, W0 + G, E, S, N, 0, P, CONCRETE);
     slab(m, W0, E, S, S + K, P, H, STEEL);
     slab(m, W0, E, N - K, N, P, H, STEEL);
     slab(m, E - K, E, S + K, N - K, P, H, STEEL);
@@ -33,16 +40,30 @@ static void cart_stands(Mesh& m) {
 }
 
 // The rack: a gutter between two rails with stops at both ends, and a board
-// behind it that sends a ball knocked north back down onto the platform.
+// behind it that sends a ball knocked north back into the gutter.
 static void rack(Mesh& m) {
     const float R0 = SEESAW_RACK_WEST, R1 = SEESAW_RACK_EAST, RY = SEESAW_RACK_Y;
     const float T = SEESAW_RACK_TOP;
     slab(m, R0, R1, RY - 0.25f, RY + 0.25f, SEESAW_PLATFORM_TOP, T, WOOD);
-    slab(m, R0, R1, RY - 0.17f, RY - 0.13f, T, T + 0.05f, STEEL);
-    slab(m, R0, R1, RY + 0.13f, RY + 0.17f, T, T + 0.05f, STEEL);
-    slab(m, R0, R0 + 0.05f, RY - 0.13f, RY + 0.13f, T, T + 0.05f, STEEL);
-    slab(m, R1 - 0.05f, R1, RY - 0.13f, RY + 0.13f, T, T + 0.05f, STEEL);
-    slab(m, R0, R1, RY + 0.17f, RY + 0.25f, T, T + 0.4f, WOOD);
+    const float rail = T + SEESAW_RAIL_HEIGHT;  // low, for the prongs to reach under a ball
+    slab(m, R0, R1, RY - 0.17f, RY - 0.13f, T, rail, STEEL);
+    slab(m, R0, R1, RY + 0.13f, RY + 0.17f, T, rail, STEEL);
+    slab(m, R0, R0 + 0.05f, RY - 0.13f, RY + 0.13f, T, rail, STEEL);
+    slab(m, R1 - 0.05f, R1, RY - 0.13f, RY + 0.13f, T, rail, STEEL);
+    slab(m, R0, R1, RY + 0.25f, RY + 0.35f, SEESAW_PLATFORM_TOP, T + 0.4f, WOOD);
+    // Each ball sits on four studs, which roll it back to its own place when
+    // the prongs brush it; their inner edges carry it with its centre 2 m up,
+    // where it starts. They stand along and across the rack, clear of the
+    // prongs, which come in across the corners.
+    const float r = SEESAW_BALL_RADIUS, d = SEESAW_SEAT_HALF, s = SEESAW_SEAT_STUD;
+    const float studTop = T + r - sqrtf(r * r - d * d);
+    for (int i = 0; i < SEESAW_BALLS; i++) {
+        float x = SEESAW_RACK_FIRST + i * SEESAW_RACK_STEP;
+        for (float x0 : {x - d - s, x + d})
+            slab(m, x0, x0 + s, RY - s / 2, RY + s / 2, T, studTop, STEEL);
+        for (float y0 : {RY - d - s, RY + d})
+            slab(m, x - s / 2, x + s / 2, y0, y0 + s, T, studTop, STEEL);
+    }
 }
 
 QUORVEL_MODEL(seesaw_terrain) {

@@ -64,6 +64,9 @@ void build_seesaw(LevelOut& out) {
 // The goal rule.
 
 void goal_seesaw(bool* won, bool* lost) {
-    *won = countNamed("soccerball", [](const Pose& p) { return 0.6f < p.z && p.z < 1.0f; }) == 5;
-    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= -1.0f; }) || truckBelow(-1.0f);
+    *won = countNamed("soccerball", [](const Pose& p) {
+               return SEESAW_CART_BAND_LOW < p.z && p.z < SEESAW_CART_BAND_HIGH;
+           }) == SEESAW_BALLS;
+    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= SEESAW_LOST_BELOW; }) ||
+            truckBelow(SEESAW_LOST_BELOW);
 }

@@ -37,3 +37,8 @@ const float SEESAW_RACK_FIRST = 8.4f, SEESAW_RACK_STEP = 0.3f;
 const float SEESAW_BALL_RADIUS = 0.11f;
 const float SEESAW_SEAT_HALF = 0.085f, SEESAW_SEAT_STUD = 0.02f, SEESAW_RAIL_HEIGHT = 0.02f;
 const float SEESAW_RACK_TOP = 2.0f - SEESAW_BALL_RADIUS;
+
+// The job: exactly this many balls in the cart's height band; a ball or the
+// truck below the loss line (the trench) ends it.
+const float SEESAW_CART_BAND_LOW = 0.6f, SEESAW_CART_BAND_HIGH = 1.0f;
+const float SEESAW_LOST_BELOW = -1.0f;

@@ -245,6 +245,7 @@ TEST_F(LevelsA, SeesawBallsRestOnTheRackUntilTakenAndFourAreNotEnough) {
 TEST_F(LevelsA, SeesawTipsUnderATruckOnItsShortArmUnlessTheWeightHoldsIt) {
     for (bool weighted : {false, true}) {
         SCOPED_TRACE(weighted);
+        endGames = 0;
         build(3);
         run(30);
         if (weighted) {  // set down by the grapple, which leaves it heavier
@@ -255,12 +256,53 @@ TEST_F(LevelsA, SeesawTipsUnderATruckOnItsShortArmUnlessTheWeightHoldsIt) {
         }
         truckTo(0.6, -0.55);  // the truck's whole weight on the short arm
         run(240);
-        // Without the weight the short arm drops and the truck slides into
-        // the trench, wedged below the dock's edge; with it nothing moves.
+        // Without the weight the short arm drops and pitches the truck into
+        // the trench, where the level is lost rather than left stuck; with
+        // it nothing moves.
         DynamicWorldObj* plank = named("plank")[0];
         EXPECT_EQ(fabsf(plank->modelMatrix[2]) < 0.05f, weighted);
         EXPECT_EQ(poseOf(wld_truck()).z > 0.3f, weighted);
+        EXPECT_EQ(lost(), !weighted);
         wld_destroy();
+    }
+}
+
+TEST_F(LevelsA, SeesawTruckDrivenRoundThePlankFallsIntoTheTrenchAndLoses) {
+    for (dReal y : {-3.0, 3.0, 7.0}) {  // beside the plank and along the wall
+        SCOPED_TRACE(y);
+        endGames = 0;
+        build(3);
+        run(30);
+        truckTo(SEESAW_TRENCH_WEST - 1.0, y);
+        postMessage("accelcontrol setting=1.0");
+        run(300);
+        EXPECT_LT(poseOf(wld_truck()).x, SEESAW_DOCK_WEST);
+        EXPECT_TRUE(lost());
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsA, SeesawBallKnockedOffTheRackStaysOnThePlatform) {
+    build(3);
+    run(30);
+    std::vector<DynamicWorldObj*> balls = named("soccerball");
+    // Nudged north, south and off both ends of the rack, as a prong would.
+    const dReal push[4][2] = {{0, 1}, {0, -1}, {-1, 0}, {1, 0}};
+    const int which[4] = {2, 1, 0, 4};
+    for (int i = 0; i < 4; i++) {
+        dBodySetLinearVel(balls[which[i]]->body, push[i][0], push[i][1], 0.5);
+        dBodyEnable(balls[which[i]]->body);
+    }
+    run(600);
+    EXPECT_EQ(endGames, 0);
+    for (int i = 0; i < 4; i++) {
+        SCOPED_TRACE(i);
+        Pose p = poseOf(balls[which[i]]);
+        EXPECT_GT(p.z, SEESAW_PLATFORM_TOP);  // back in the rack or on the platform
+        EXPECT_GT(p.x, SEESAW_PLATFORM_WEST);
+        EXPECT_LT(p.x, SEESAW_PLATFORM_EAST);
+        EXPECT_GT(p.y, SEESAW_PLATFORM_SOUTH);
+        EXPECT_LT(p.y, SEESAW_PLATFORM_NORTH);
     }
 }
 

@@ -16,8 +16,9 @@
 namespace {
 
 const dReal PLANK_DENSITY = 0.3;
-// The plank can tip east until its short arm leans on the trench's wall.
-const dReal PLANK_LOW_STOP = -0.03, PLANK_HIGH_STOP = 1.0;
+// The plank tips east far enough to pitch a truck on its short arm into the
+// trench.
+const dReal PLANK_LOW_STOP = -0.03, PLANK_HIGH_STOP = 0.9;
 const dReal WEIGHT_POS[3] = {-6.5, 2.0, 0.4};
 const dReal SHUTTER_POS[3] = {10.6, -0.6, SEESAW_PLATFORM_TOP + 0.025};
 
@@ -63,6 +64,9 @@ void build_seesaw(LevelOut& out) {
 // The goal rule.
 
 void goal_seesaw(bool* won, bool* lost) {
-    *won = countNamed("soccerball", [](const Pose& p) { return 0.6f < p.z && p.z < 1.0f; }) == 5;
-    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= -1.0f; }) || truckBelow(-1.0f);
+    *won = countNamed("soccerball", [](const Pose& p) {
+               return SEESAW_CART_BAND_LOW < p.z && p.z < SEESAW_CART_BAND_HIGH;
+           }) == SEESAW_BALLS;
+    *lost = anyNamed("soccerball", [](const Pose& p) { return p.z <= SEESAW_LOST_BELOW; }) ||
+            truckBelow(SEESAW_LOST_BELOW);
 }

@@ -96,5 +96,5 @@ void goal_stackem(bool* won, bool* lost) {
         return fabsf(p.x - STACKEM_SHAFT_X) <= STACKEM_TOLERANCE &&
                fabsf(p.y - STACKEM_SHAFT_Y) <= STACKEM_TOLERANCE && p.z <= STACKEM_BELOW;
     });
-    *lost = truckBelow(-1.0f);
+    *lost = truckBelow(STACKEM_TRUCK_LOST_BELOW);
 }

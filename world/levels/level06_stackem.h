@@ -16,6 +16,8 @@ const float STACKEM_SHAFT_FLOOR = -1.6f;
 const float STACKEM_LINER = 0.04f, STACKEM_LINER_PROUD = 0.03f;
 // How near the axis, and how deep, every stacker must come to rest.
 const float STACKEM_TOLERANCE = 0.025f, STACKEM_BELOW = -0.42f;
+// The truck lower than this has fallen somewhere it cannot drive out of.
+const float STACKEM_TRUCK_LOST_BELOW = -1.0f;
 // The funnel: four smooth steel plates sloping up and out from the hole's
 // edge. Steep and slippery, so a stacker let go over it, turned or off the
 // axis, slides on its corners until it is square and drops in.

@@ -9,6 +9,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 
 import driver_main  # noqa: E402
 import level00  # noqa: E402
+import level06  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):
@@ -21,6 +22,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_truck_parks_in_the_bay_without_knocking_a_pole(self):
         self.check_wins(0, level00.drive)
+
+    def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
+        self.check_wins(6, level06.drive)
 
 
 if __name__ == "__main__":

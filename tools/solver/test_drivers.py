@@ -12,6 +12,7 @@ import level00  # noqa: E402
 import level17  # noqa: E402
 import level19  # noqa: E402
 import level03  # noqa: E402
+import level06  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):
@@ -33,6 +34,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_weight_holds_the_seesaw_and_the_balls_go_into_the_cart(self):
         self.check_wins(3, level03.drive)
+
+    def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
+        self.check_wins(6, level06.drive)
 
 
 if __name__ == "__main__":

@@ -15,13 +15,16 @@
 
 namespace {
 
-// Where the stackers ride, along the trailer from its middle: all near its
-// hitch end, two of them stacked, so that the crane of the truck hitched in
-// front can reach each. From the solver kit's crane model (within_reach: about
-// 1.9 m out at these heights), a truck standing on the lane at x = -8.6 has
-// the pair 1.19 m out, the single one 1.55 m and the shaft 1.26 m: margins
-// of about 0.7, 0.35 and 0.6. Not yet confirmed by a driver standing there.
-const dReal PAIR_AT = 0.56, SINGLE_AT = 0.2;
+// Where the stackers ride, along the trailer from its middle: the pair
+// against the hitch end, the single one far enough behind it that the
+// grapple's open prongs round either clear the other (closer, they pressed
+// on the neighbour's top plate and pushed or tipped it). Towed along the lane
+// to a stop at x = -8.7, the truck has the pair 1.14 m out and the single one
+// 1.61 m (the shaft 1.46 m, the hole's edge 0.76 m from the wheels). Reach
+// margins, the solver kit's within_reach at the grasp / its approach 0.3
+// higher: pair 0.79 / 0.73 and 0.59 / 0.50, single 0.36 / 0.28; letting go
+// in the funnel's mouth 0.50.
+const dReal PAIR_AT = 0.6, SINGLE_AT = 0.14;
 const dReal STACK_PITCH = 0.45;          // a stacker's plates rest on the top of the one below
 const dReal STACKER_ABOVE_FLOOR = 0.2;   // its side plates' lower edge
 const dReal TRAILER_FLOOR_TOP = -0.025;  // below the trailer body
@@ -93,5 +96,5 @@ void goal_stackem(bool* won, bool* lost) {
         return fabsf(p.x - STACKEM_SHAFT_X) <= STACKEM_TOLERANCE &&
                fabsf(p.y - STACKEM_SHAFT_Y) <= STACKEM_TOLERANCE && p.z <= STACKEM_BELOW;
     });
-    *lost = truckBelow(-1.0f);
+    *lost = truckBelow(STACKEM_TRUCK_LOST_BELOW);
 }

@@ -16,6 +16,8 @@ const float STACKEM_SHAFT_FLOOR = -1.6f;
 const float STACKEM_LINER = 0.04f, STACKEM_LINER_PROUD = 0.03f;
 // How near the axis, and how deep, every stacker must come to rest.
 const float STACKEM_TOLERANCE = 0.025f, STACKEM_BELOW = -0.42f;
+// The truck lower than this has fallen somewhere it cannot drive out of.
+const float STACKEM_TRUCK_LOST_BELOW = -1.0f;
 // The funnel: four smooth steel plates sloping up and out from the hole's
 // edge. Steep and slippery, so a stacker let go over it, turned or off the
 // axis, slides on its corners until it is square and drops in.
@@ -24,11 +26,11 @@ const float STACKEM_FUNNEL_PLATE = 0.04f;
 // The walled containment yard, entered through a gate in its west wall.
 const float STACKEM_YARD_WEST = -12.5f, STACKEM_YARD_EAST = -5.0f;
 const float STACKEM_YARD_SOUTH = -0.5f, STACKEM_YARD_NORTH = 6.5f;
-const float STACKEM_GATE_SOUTH = 0.9f, STACKEM_GATE_NORTH = 2.7f;
+const float STACKEM_GATE_SOUTH = 0.7f, STACKEM_GATE_NORTH = 2.5f;
 const float STACKEM_WALL_HEIGHT = 1.0f;
 // Where the trailer waits, loaded, west of the yard; the truck stands hitched
 // in front of it, facing the gate. The lane through the gate runs along its y.
-const float STACKEM_TRAILER_X = -17.0f, STACKEM_TRAILER_Y = 1.8f, STACKEM_TRAILER_Z = 0.35f;
+const float STACKEM_TRAILER_X = -17.0f, STACKEM_TRAILER_Y = 1.6f, STACKEM_TRAILER_Z = 0.35f;
 
 // One funnel plate as a box: its centre, its long axis up the slope and its
 // axis along the hole's edge. Plate k faces the hole from the side turned

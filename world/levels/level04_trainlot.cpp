@@ -14,8 +14,12 @@
 namespace {
 
 const dReal CRATE_HALF_HEIGHT = 0.225;  // its bottom rim reaches this far down
-const dReal TRAIN_WHEEL_DROP = 0.201;   // axle height over the ground (flange radius)
-const dReal CRATES[3][2] = {{-3.5, 1.6}, {-2.5, 1.6}, {-3.0, 2.4}};
+// Axle height over the ground: the treads' radius on the rails.
+const dReal TRAIN_WHEEL_DROP = 0.16 + TRAINLOT_RAIL_HEIGHT + 0.001;
+// In a row beside the wagon's middle, 0.8 m apart so that the open grapple
+// clears the next one.
+const dReal CRATES[3][2] = {
+    {TRAINLOT_TRAIN_X - 0.8, -0.4}, {TRAINLOT_TRAIN_X, -0.4}, {TRAINLOT_TRAIN_X + 0.8, -0.4}};
 
 }  // namespace
 
@@ -26,9 +30,10 @@ void build_trainlot(LevelOut& out) {
         const dReal pos[3] = {c[0], c[1], TRAINLOT_GROUND + CRATE_HALF_HEIGHT};
         add(new Crate(pos));
     }
-    // The wagon stands on the track west of the dock, its flanges on the
-    // gravel either side of the rails, asleep until the truck pushes it.
-    const dReal trainAt[3] = {-2, TRAINLOT_TRACK_Y, TRAINLOT_GROUND + TRAIN_WHEEL_DROP};
+    // The wagon stands on its treads on the rails, asleep until the truck
+    // pushes it.
+    const dReal trainAt[3] = {TRAINLOT_TRAIN_X, TRAINLOT_TRACK_Y,
+                              TRAINLOT_GROUND + TRAIN_WHEEL_DROP};
     add(new TrainObj(trainAt));
     setTruckStart(out, 0, 0, 1.1);
     setCamera(out, 2.0f, 0.0f, 7.33f);

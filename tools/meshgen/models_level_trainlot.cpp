@@ -30,6 +30,13 @@ void rail(Mesh& m, float y, float x0, float z0, float x1, float z1) {
             y + TRAINLOT_RAIL_WIDTH / 2, STEEL);
 }
 
+// A hump on a rail from x0 to x1, highest in its middle.
+void chock(Mesh& m, float y, float x0, float x1) {
+    const float top = G + TRAINLOT_RAIL_HEIGHT;
+    prismXZ(m, {{x0, top}, {x1, top}, {(x0 + x1) / 2, top + TRAINLOT_CHOCK_HEIGHT}},
+            y - TRAINLOT_RAIL_WIDTH / 2, y + TRAINLOT_RAIL_WIDTH / 2, STEEL);
+}
+
 // The track: the yard's flat stretch, the fall inside the bore and the flat
 // run to the buffer.
 void track(Mesh& m) {
@@ -38,6 +45,11 @@ void track(Mesh& m) {
         rail(m, y, TRAINLOT_TRACK_WEST, G, TRAINLOT_FALL_WEST, G);
         rail(m, y, TRAINLOT_FALL_WEST, G, TRAINLOT_FALL_EAST, LOW);
         rail(m, y, TRAINLOT_FALL_EAST, LOW, BUFFER_X, LOW);
+        for (int end = -1; end <= 1; end += 2) {
+            float near = TRAINLOT_TRAIN_X + end * TRAINLOT_CHOCK_CLEAR;
+            chock(m, y, fminf(near, near + end * TRAINLOT_CHOCK_LENGTH),
+                  fmaxf(near, near + end * TRAINLOT_CHOCK_LENGTH));
+        }
     }
     slab(m, TRAINLOT_TRACK_WEST - 0.3f, TRAINLOT_TRACK_WEST, TY - 0.6f, TY + 0.6f, G, G + 0.5f,
          RED);
@@ -82,8 +94,10 @@ QUORVEL_MODEL(trainlot_terrain) {
     ground(m);
     track(m);
     hill(m);
-    // A platform south of the track, a station shed west of it and a signal
-    // at the tunnel mouth, all solid.
+    // The crates' dock beside the wagon, a platform south of the track, a
+    // station shed west of it and a signal at the tunnel mouth, all solid.
+    slab(m, TRAINLOT_CRATES_X0, TRAINLOT_CRATES_X1, TRAINLOT_CRATES_Y0, TRAINLOT_CRATES_Y1, G,
+         G + TRAINLOT_DOCK_HEIGHT, CONCRETE);
     slab(m, -6, 2, TY - 1.8f, TY - 1.2f, G, G + 0.3f, CONCRETE);
     slab(m, -12, -8, 0.5f, 3.0f, G, G + 1.8f, BRICK);
     prismXZ(m, {{-12.2f, G + 1.8f}, {-7.8f, G + 1.8f}, {-10, G + 2.6f}}, 0.3f, 3.2f, RED);
@@ -94,9 +108,9 @@ QUORVEL_MODEL(trainlot_terrain) {
 
 QUORVEL_MODEL(trainlot_scenery) {
     Mesh& m = model.mesh;
-    // Paint only: the track's sleepers and the crates' waiting area.
+    // Paint only: the track's sleepers and the dock's edge.
     for (float x = TRAINLOT_TRACK_WEST; x < TRAINLOT_TUNNEL_X; x += 0.6f)
         mark(m, x, x + 0.18f, TY - 0.55f, TY + 0.55f, G, WOOD);
-    markFrame(m, TRAINLOT_CRATES_X0, TRAINLOT_CRATES_X1, TRAINLOT_CRATES_Y0, TRAINLOT_CRATES_Y1, G,
-              0.05f, YELLOW);
+    markFrame(m, TRAINLOT_CRATES_X0, TRAINLOT_CRATES_X1, TRAINLOT_CRATES_Y0, TRAINLOT_CRATES_Y1,
+              G + TRAINLOT_DOCK_HEIGHT, 0.05f, YELLOW);
 }

@@ -20,7 +20,16 @@ const float TRAINLOT_FALL_WEST = 13.0f, TRAINLOT_FALL_EAST = 22.0f, TRAINLOT_FAL
 const float TRAINLOT_TUNNEL_END = 32.0f, TRAINLOT_BUFFER_DEPTH = 0.3f;
 // The job is done when every crate is past x = 15.
 const float TRAINLOT_DELIVERED_X = 15.0f;
-// The wagon stands on the track beside the crates' waiting area.
-const float TRAINLOT_TRAIN_X = 3.0f;
-const float TRAINLOT_CRATES_X0 = 1.6f, TRAINLOT_CRATES_X1 = 4.4f;
-const float TRAINLOT_CRATES_Y0 = -0.9f, TRAINLOT_CRATES_Y1 = 0.1f;
+// The wagon stands on the track beside the dock where the crates wait, as
+// high as the crane can bend its grapple down to round a crate's waist.
+const float TRAINLOT_TRAIN_X = 5.0f, TRAINLOT_DOCK_HEIGHT = 0.3f;
+// Low humps on the rails just clear of the wagon's end wheels hold it where
+// it stands while crates are set down on it; the truck's push rolls it over
+// the eastern ones.
+const float TRAINLOT_CHOCK_HEIGHT = 0.012f, TRAINLOT_CHOCK_LENGTH = 0.3f;
+const float TRAINLOT_CHOCK_CLEAR = 2.05f;  // from the wagon's middle to a hump's near end
+// The crates wait in a row across from the wagon's middle deck.
+const float TRAINLOT_CRATES_APART = 0.8f;
+const float TRAINLOT_CRATES_X0 = TRAINLOT_TRAIN_X - 1.4f,
+            TRAINLOT_CRATES_X1 = TRAINLOT_TRAIN_X + 1.4f;
+const float TRAINLOT_CRATES_Y0 = -0.65f, TRAINLOT_CRATES_Y1 = 0.05f;

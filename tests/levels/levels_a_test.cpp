@@ -12,11 +12,13 @@
 
 #include "bus/bus.h"
 #include "shell/gametick.h"
+#include "vehicles/train.h"
 #include "vehicles/truck.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level01_court.h"
 #include "world/levels/level03_seesaw.h"
+#include "world/levels/level04_trainlot.h"
 #include "world/levels/level05_bridge.h"
 #include "world/levels/level06_stackem.h"
 #include "world/levels/level07_temple.h"
@@ -317,6 +319,58 @@ TEST_F(LevelsA, TrainlotCratesInsideTheTunnelWinAndOneLeftBehindDoesNot) {
     teleport(crates[2], 17, -3, 1.2);
     run(60);
     EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, TrainlotHillAndPortalStopTheTruckAtFullThrottle) {
+    // Along the north and the south edge, where a short hill would leave a
+    // way round it, and along the track into the portal.
+    for (dReal y : {9.0, (dReal)TRAINLOT_TRACK_Y, -12.5}) {
+        SCOPED_TRACE(y);
+        build(4);
+        run(30);
+        truckTo(TRAINLOT_TUNNEL_X - 3, y);
+        for (int i = 0; i < 60 * 8; i++) {
+            postMessage("accelcontrol setting=1.0");
+            run(1);
+        }
+        Pose t = poseOf(wld_truck());
+        EXPECT_LT(t.x, TRAINLOT_TUNNEL_X) << "the truck got into the hill";
+        wld_destroy();
+    }
+}
+
+TEST_F(LevelsA, TrainlotWagonRidesItsTreadsStaysPutWhenNudgedAndRollsItsCratesIntoTheTunnel) {
+    build(4);
+    run(30);
+    TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
+    ASSERT_NE(train, nullptr);
+    // Standing on the rails: the treads' radius above their tops, not the
+    // flanges' on the gravel between them.
+    const dReal treadsOnRails = TRAINLOT_GROUND + TRAINLOT_RAIL_HEIGHT + 0.16;
+    for (TrainAxle* a : train->axles)
+        EXPECT_NEAR(dBodyGetPosition(a->body)[2], treadsOnRails, 0.005);
+    // Loaded on the middle deck and given a walking pace east.
+    std::vector<DynamicWorldObj*> crates = named("crate");
+    const dReal deck = dBodyGetPosition(train->body)[2];
+    for (int i = 0; i < 3; i++)
+        teleport(crates[i], TRAINLOT_TRAIN_X + 0.7 * (i - 1), TRAINLOT_TRACK_Y, deck + 0.235);
+    run(60);
+    // Bumped as a crate is set down, it stays where the crane works.
+    const dReal nudge[3] = {0.05, 0, 0};
+    train->launch(nudge);
+    run(180);
+    EXPECT_NEAR(poseOf(train).x, TRAINLOT_TRAIN_X, 0.1) << "a bump sent the wagon rolling";
+    const dReal gentle[3] = {1.0, 0, 0};
+    train->launch(gentle);
+    float drift = 0;
+    for (int s = 0; s < 60 && !won(); s++) {
+        run(60);
+        for (TrainAxle* a : train->axles)
+            drift = fmaxf(drift, fabsf(dBodyGetPosition(a->body)[1] - TRAINLOT_TRACK_Y));
+    }
+    EXPECT_TRUE(won());
+    EXPECT_LT(drift, 0.02f) << "the flanges let the wagon off the rails";
+    for (DynamicWorldObj* c : crates) EXPECT_GT(poseOf(c).z, TRAINLOT_GROUND - TRAINLOT_FALL);
 }
 
 TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {

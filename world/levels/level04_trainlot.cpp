@@ -14,21 +14,26 @@
 namespace {
 
 const dReal CRATE_HALF_HEIGHT = 0.225;  // its bottom rim reaches this far down
-const dReal TRAIN_WHEEL_DROP = 0.201;   // axle height over the ground (flange radius)
-const dReal CRATES[3][2] = {{-3.5, 1.6}, {-2.5, 1.6}, {-3.0, 2.4}};
+// Axle height over the ground: the treads' radius on the rails.
+const dReal TRAIN_WHEEL_DROP = 0.16 + TRAINLOT_RAIL_HEIGHT + 0.001;
+// On the dock in a row beside the wagon's middle, far enough apart that
+// the open grapple clears the next one.
+const dReal CRATES_X = TRAINLOT_TRAIN_X, CRATES_Y = -0.3;
 
 }  // namespace
 
 void build_trainlot(LevelOut& out) {
     makeTerrain(&geom_trainlot_terrain, nullptr);
     makeScenery(&geom_trainlot_scenery);
-    for (const auto& c : CRATES) {
-        const dReal pos[3] = {c[0], c[1], TRAINLOT_GROUND + CRATE_HALF_HEIGHT};
+    for (int i = -1; i <= 1; i++) {
+        const dReal pos[3] = {CRATES_X + i * TRAINLOT_CRATES_APART, CRATES_Y,
+                              TRAINLOT_GROUND + TRAINLOT_DOCK_HEIGHT + CRATE_HALF_HEIGHT};
         add(new Crate(pos));
     }
-    // The wagon stands on the track west of the dock, its flanges on the
-    // gravel either side of the rails, asleep until the truck pushes it.
-    const dReal trainAt[3] = {-2, TRAINLOT_TRACK_Y, TRAINLOT_GROUND + TRAIN_WHEEL_DROP};
+    // The wagon stands on its treads on the rails, asleep until the truck
+    // pushes it.
+    const dReal trainAt[3] = {TRAINLOT_TRAIN_X, TRAINLOT_TRACK_Y,
+                              TRAINLOT_GROUND + TRAIN_WHEEL_DROP};
     add(new TrainObj(trainAt));
     setTruckStart(out, 0, 0, 1.1);
     setCamera(out, 2.0f, 0.0f, 7.33f);

@@ -161,7 +161,7 @@ TEST_F(LevelsB, HazardIsWonWithExactlyTwoStackersInTheStore) {
     EXPECT_TRUE(won());
 }
 
-TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersLieFlushInThem) {
+TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersSeatInThem) {
     using namespace hazard;
     build(8);
     // Without girders a wheel-wide body dropped on the span falls through.
@@ -184,9 +184,12 @@ TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersLieFlushInThem) {
         dBodySetRotation(girders[s]->body, lengthwise);
     }
     run(120);
+    // Seated on the channel floor, a step up for a wheel well under half its radius.
+    const float wheelRadius = 0.2f, topAboveBody = 0.16f;
     for (DynamicWorldObj* g : girders) {
-        const float topAboveBody = 0.16f;
-        EXPECT_NEAR(at(g)[2] + topAboveBody, PLATEAU_TOP, 0.01);
+        float proud = at(g)[2] + topAboveBody - PLATEAU_TOP;
+        EXPECT_NEAR(proud, GIRDER_HEIGHT - CHANNEL_DEPTH, 0.01);
+        EXPECT_LT(proud, wheelRadius / 2);
     }
 }
 

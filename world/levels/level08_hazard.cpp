@@ -12,12 +12,13 @@
 namespace {
 
 // Stacker, girder, stacker, girder: beside the truck's start on the south
-// bank, the girders lengthwise so the arm picks them up from the side.
+// bank, the girders lengthwise and abreast of its crane so the arm picks
+// them up square from the side.
 const dReal PLACES[4][3] = {
     {-4.6, -8.2, hazard::PLATEAU_TOP + 0.2},
-    {-2.3, -8.5, hazard::PLATEAU_TOP + 0.05},
+    {-2.13, -8.5, hazard::PLATEAU_TOP + 0.05},
     {-4.6, -5.8, hazard::PLATEAU_TOP + 0.2},
-    {-2.3, -5.5, hazard::PLATEAU_TOP + 0.05},
+    {-2.13, -5.5, hazard::PLATEAU_TOP + 0.05},
 };
 
 }  // namespace

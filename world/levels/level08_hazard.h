@@ -35,12 +35,15 @@ const float STOP_LENGTH = 0.15f, STOP_HEIGHT = 0.14f;
 // The bays: the ditch filled beside the span and on into the north bank,
 // fenced on the bridge side, to the north and at the far end. A truck
 // parked in one heading north, its crane abreast of the span, reaches
-// across the near channel.
+// across the near channel: from (4.75, -3.07) or (1.25, -3.07), 0.59 m from
+// the bridge-side fence, the hub over a seated girder's middle is within
+// the crane's reach with 0.33 m to spare (the solver kit's reach model).
 const float BAY_WIDTH = 2.4f;  // from the bridge's outer wall outwards
 const float BAY_NORTH = -1.5f;
 const float FENCE = 0.1f, FENCE_HEIGHT = 0.4f;
 // The store: a pit down to the ground plane, kerbed all round higher than a
-// wheel can climb.
+// wheel can climb. From (3, -0.2) on the road, the front wheels 0.55 m short
+// of the rim, a load held at (3, 1.45, 2.0) over the pit has 0.28 m to spare.
 const float STORE_X0 = -4.0f, STORE_X1 = 4.0f, STORE_Y0 = 1.0f, STORE_Y1 = 9.0f;
 const float KERB = 0.15f, KERB_HEIGHT = 0.25f;
 // A stacker counts as stored anywhere in this box round the store, below

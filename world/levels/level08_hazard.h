@@ -11,9 +11,9 @@ const float PLATEAU_TOP = 1.0f;
 const float RIM = 0.5f, RIM_HEIGHT = 0.6f;  // the bank round the site
 const float GAP_SOUTH = -3.2f;              // the ditch, across the whole site
 const float GAP_NORTH = -2.0f;
-const float BRIDGE_X = 3.0f;        // centre line of the bridge, which runs along y
-const float TRACK = 0.35f;          // channel centres either side: the truck's wheel track
-const float CHANNEL_WIDTH = 0.32f;  // a girder's foot is 0.2: room for one laid a little askew
+const float BRIDGE_X = 3.0f;       // centre line of the bridge, which runs along y
+const float TRACK = 0.35f;         // channel centres either side: the truck's wheel track
+const float CHANNEL_WIDTH = 0.4f;  // a girder's foot is 0.2: room for one laid a little askew
 // A seated girder stands GIRDER_HEIGHT - CHANNEL_DEPTH proud of the road,
 // well under half a wheel's radius; a wheel run into an empty channel
 // leaves the chassis just clear of the road.
@@ -35,7 +35,7 @@ const float STOP_LENGTH = 0.15f, STOP_HEIGHT = 0.14f;
 // The bays: the ditch filled beside the span and on into the north bank,
 // fenced on the bridge side, to the north and at the far end. A truck
 // parked in one heading north, its crane abreast of the span, reaches
-// across the near channel: from (4.75, -3.07) or (1.25, -3.07), 0.59 m from
+// across the near channel: from (4.75, -3.07) or (1.25, -3.07), 0.55 m from
 // the bridge-side fence, the hub over a seated girder's middle is within
 // the crane's reach with 0.33 m to spare (the solver kit's reach model).
 const float BAY_WIDTH = 2.4f;  // from the bridge's outer wall outwards

@@ -8,9 +8,12 @@ do the same.
 
 Not a win yet: it picks up the first girder, carries it into the east bay
 and lowers it over the east channel, but the closed claw hooks under the
-top flange and lets the girder turn on it, so it hangs 0.2 to 0.6 rad off
-the bridge's line and comes to rest across the channel walls instead of in
-them. The later steps are still to come.
+top flange and lets the girder turn on it, and the claw itself hangs
+twisted on its hinge, so the girder swings 0.2 to 0.6 rad off the bridge's
+line. Moving the truck along its line until the arm's bearing makes up for
+the twist, and letting go when it swings square, seats it only now and
+then; mostly it comes to rest across a channel wall. The later steps (the
+west girder, the stackers) are still to come.
 
 usage: python3 tools/solver/drivers/level08_wip.py [--delay D] [--record FILE]"""
 
@@ -104,20 +107,61 @@ def mean_yaw_error(sim, index, ticks=60, every=5):
     return sum(samples) / len(samples)
 
 
-def lay_girder(sim, index, channel_x):
-    """From a bay stance: brings the held girder over the channel, square to
-    the bridge (the arm's bearing makes up for how it hangs askew), lowers it
-    to just above its seats, waits for it to swing square and lets go."""
-    ax, ay = slew_axis(sim)
-    P.grapple_to(sim, (channel_x, ay, CARRY_Z))
-    skew = mean_yaw_error(sim, index)
-    out = abs(channel_x - ax)
-    y = P.clamp(ay + out * math.tan(-skew if channel_x < ax else skew), *LAY_Y)
+def creep_along(sim, x, y, throttle=0.3, every=3, max_ticks=1500):
+    """Moves the truck, heading north, forward or back along the line at x
+    until its centre is at y, steering to hold the line."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = y - p.pos[1]
+        if abs(left) < 0.03:
+            return P.come_to_rest(sim, "truck")
+        sign = 1 if left > 0 else -1
+        aim = math.pi / 2 + sign * P.clamp(1.2 * (p.pos[0] - x) * -1, -0.3, 0.3)
+        sim.post("steer setting=%f" % P.clamp(-2.0 * sign * P.wrap(aim - p.heading)))
+        sim.post("accelcontrol setting=%f" % (sign * throttle * max(0.4, min(1.0, abs(left)))))
+        if sim.step(every):
+            return False
+    return False
+
+
+LAY_MID = sum(LAY_Y) / 2
+
+
+def square_over(sim, index, channel_x, bay_x, tries=4):
+    """Holds the girder over the channel and turns it square to the bridge:
+    the claw hangs twisted on its hinge, so the arm's bearing has to make up
+    for it, and the truck moves along its line until that bearing brings the
+    girder's middle over the seats. Returns the hub's y."""
+    y = LAY_MID
+    for _ in range(tries):
+        P.grapple_to(sim, (channel_x, y, CARRY_Z))
+        skew = mean_yaw_error(sim, index)
+        ax, ay = slew_axis(sim)
+        if abs(skew) < 0.06:
+            return y
+        # Turning the arm by -skew moves the hub this far along y.
+        sign = 1 if channel_x < ax else -1
+        y_for_square = y + sign * abs(channel_x - ax) * math.sin(skew)
+        log("skew", round(skew, 3), "axis", round(ay, 3), "hub y", round(y, 3), "square at",
+            round(y_for_square, 3))
+        if LAY_Y[0] <= y_for_square <= LAY_Y[1]:
+            y = y_for_square
+            continue
+        # Move the truck so that bearing brings the hub to the middle.
+        body_y = P.clamp(sim.pose("truck").pos[1] + LAY_MID - y_for_square, -4.5, -2.2)
+        y = P.clamp(y_for_square + body_y - sim.pose("truck").pos[1], *LAY_Y)
+        creep_along(sim, bay_x, body_y)
+    return y
+
+
+def lay_girder(sim, index, channel_x, bay_x):
+    """From a bay stance: squares the held girder over the channel, lowers
+    it to just above its seats, waits for it to swing square and lets go."""
+    y = square_over(sim, index, channel_x, bay_x)
     over = (channel_x, y, SEAT_Z + GIRDER_GRIP + 0.35)
-    seat = (channel_x, y, SEAT_Z + GIRDER_GRIP + 0.12)
+    seat = (channel_x, y, SEAT_Z + GIRDER_GRIP + 0.08)
     bend = P.bend_for(sim, (over, seat))
-    log("lay", index, "skew", round(skew, 3), "y", round(y, 3), "margin", reach_margin(sim, seat),
-        "bend", bend)
+    log("lay", index, "y", round(y, 3), "margin", reach_margin(sim, seat), "bend", bend)
     if bend is None:
         return False
     if not (P.grapple_to(sim, (channel_x, y, CARRY_Z)) and P.bend_to(sim, bend)
@@ -125,8 +169,8 @@ def lay_girder(sim, index, channel_x):
         return False
     if not P.grapple_to(sim, seat, tolerance=0.06):
         log("seat not reached", sim.pose("grapple").pos)
-    for _ in range(120):
-        if abs(girder_yaw_error(sim, index)) < 0.03:
+    for _ in range(150):
+        if abs(girder_yaw_error(sim, index)) < 0.02:
             break
         sim.step(2)
     log("letting go at", round(girder_yaw_error(sim, index), 3), sim.pose("girder", index).pos)
@@ -167,7 +211,7 @@ def drive(sim):
     if not P.follow_path(sim, "truck", TO_EAST_BAY, throttle=0.4):
         return log("not in the east bay")
     log("east bay", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not lay_girder(sim, 1, BRIDGE_X + TRACK):
+    if not lay_girder(sim, 1, BRIDGE_X + TRACK, EAST_BAY[0]):
         return log("girder 1 not laid")
 
 

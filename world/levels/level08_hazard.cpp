@@ -34,12 +34,14 @@ void build_hazard(LevelOut& out) {
     for (int i = 0; i < 4; i++) {
         DynamicWorldObj* o;
         if (i % 2 == 0)
-            o = add(new Stacker(PLACES[i].pos));
+            o = new Stacker(PLACES[i].pos);
         else
-            o = add(new Girder(PLACES[i].pos));
+            o = new Girder(PLACES[i].pos);
+        // Turned before it is appended: a full list deletes what it refuses.
         dMatrix3 r;
         dRFromAxisAndAngle(r, 0, 0, 1, PLACES[i].yaw);
         dBodySetRotation(o->body, r);
+        add(o);
     }
     setTruckStart(out, -2.5, -7, 1.4);
     setCamera(out, 0.6f, 0.4f, 5.5f);

@@ -6,14 +6,13 @@ west channel. Back out, pick up a stacker, line up on the bridge, drive over
 and drop it into the store; back over the bridge to the second stacker and
 do the same.
 
-Not a win yet: it picks up the first girder, carries it into the east bay
-and lowers it over the east channel, but the closed claw hooks under the
-top flange and lets the girder turn on it, and the claw itself hangs
-twisted on its hinge, so the girder swings 0.2 to 0.6 rad off the bridge's
-line. Moving the truck along its line until the arm's bearing makes up for
-the twist, and letting go when it swings square, seats it only now and
-then; mostly it comes to rest across a channel wall. The later steps (the
-west girder, the stackers) are still to come.
+Not a win yet. It lays the east girder: the claw clamps it on a web (in
+the middle it would hook under the top flange and let the girder turn
+freely), the arm's bearing and the truck's place along its line make up
+for the claw hanging twisted on its hinge, and it comes to rest on its
+seats (0.92 high, 0.01 rad off the line). The west girder is gripped but
+rolls over in the claw and is lost on the way; the stackers are still to
+come.
 
 usage: python3 tools/solver/drivers/level08_wip.py [--delay D] [--record FILE]"""
 
@@ -29,7 +28,8 @@ import primitives as P  # noqa: E402
 LEVEL = 8
 BRIDGE_X, TRACK = 3.0, 0.35
 SEAT_Z = 0.92  # a seated girder's centre: the channel floor and half its foot
-GIRDER_GRIP = 0.26  # the hub this far above a girder's centre closes round its top flange
+GRIP_ALONG = 0.3  # on a web, where the claw clamps and cannot hook under
+GIRDER_GRIP = 0.24  # the hub this far above a girder's centre closes round its top flange
 CARRY_Z = 2.0  # hub height for carrying: the load clears fences, posts and kerbs
 # Where a girder's middle goes: over the ditch, both ends on their seats.
 LAY_Y = (-2.78, -2.55)
@@ -76,7 +76,8 @@ def grasp_girder(sim, index):
     """Opens the claw over the girder's middle, lowers it round the top
     flange and closes it right up, so the fingers hook under the flange
     between the webs; the lever stays on close while it is carried."""
-    c = sim.pose("girder", index).pos
+    g = sim.pose("girder", index)
+    c = [g.pos[i] + GRIP_ALONG * g.x_axis[i] for i in range(3)]
     above = (c[0], c[1], c[2] + GIRDER_GRIP + 0.3)
     at = (c[0], c[1], c[2] + GIRDER_GRIP)
     bend = P.bend_for(sim, (above, at))
@@ -127,60 +128,45 @@ def creep_along(sim, x, y, throttle=0.3, every=3, max_ticks=1500):
 LAY_MID = sum(LAY_Y) / 2
 
 
-def square_over(sim, index, channel_x, bay_x, tries=4):
-    """Holds the girder over the channel and turns it square to the bridge:
-    the claw hangs twisted on its hinge, so the arm's bearing has to make up
-    for it, and the truck moves along its line until that bearing brings the
-    girder's middle over the seats. Returns the hub's y."""
-    y = LAY_MID
+def lay_girder(sim, index, channel_x, bay_x, tries=6):
+    """From a bay stance: holds the girder just above the channel and turns
+    it square to the bridge. The claw hangs twisted on its hinge, so the
+    arm's bearing has to make up for it: the hub moves along y, and where
+    that would take the girder's middle off its seats the truck moves along
+    its line instead. Then it lowers the girder onto its seats and lets go."""
+    h, g = sim.pose("grapple").pos, sim.pose("girder", index).pos
+    grip = GRIP_ALONG if h[1] > g[1] else -GRIP_ALONG
+    hover_z, seat_z = SEAT_Z + GIRDER_GRIP + 0.3, SEAT_Z + GIRDER_GRIP + 0.05
+    centre = LAY_MID
+    bend = P.bend_for(sim, ((channel_x, centre + grip, hover_z), (channel_x, centre + grip, seat_z)))
+    if bend is None or not P.bend_to(sim, bend):
+        return False
     for _ in range(tries):
-        P.grapple_to(sim, (channel_x, y, CARRY_Z))
+        P.grapple_to(sim, (channel_x, centre + grip, hover_z), tolerance=0.08)
         skew = mean_yaw_error(sim, index)
-        ax, ay = slew_axis(sim)
-        if abs(skew) < 0.06:
-            return y
-        # Turning the arm by -skew moves the hub this far along y.
-        sign = 1 if channel_x < ax else -1
-        y_for_square = y + sign * abs(channel_x - ax) * math.sin(skew)
-        log("skew", round(skew, 3), "axis", round(ay, 3), "hub y", round(y, 3), "square at",
-            round(y_for_square, 3))
-        if LAY_Y[0] <= y_for_square <= LAY_Y[1]:
-            y = y_for_square
-            continue
-        # Move the truck so that bearing brings the hub to the middle.
-        body_y = P.clamp(sim.pose("truck").pos[1] + LAY_MID - y_for_square, -4.5, -2.2)
-        y = P.clamp(y_for_square + body_y - sim.pose("truck").pos[1], *LAY_Y)
-        creep_along(sim, bay_x, body_y)
-    return y
-
-
-def lay_girder(sim, index, channel_x, bay_x):
-    """From a bay stance: squares the held girder over the channel, lowers
-    it to just above its seats, waits for it to swing square and lets go."""
-    y = square_over(sim, index, channel_x, bay_x)
-    over = (channel_x, y, SEAT_Z + GIRDER_GRIP + 0.35)
-    seat = (channel_x, y, SEAT_Z + GIRDER_GRIP + 0.08)
-    bend = P.bend_for(sim, (over, seat))
-    log("lay", index, "y", round(y, 3), "margin", reach_margin(sim, seat), "bend", bend)
-    if bend is None:
-        return False
-    if not (P.grapple_to(sim, (channel_x, y, CARRY_Z)) and P.bend_to(sim, bend)
-            and P.grapple_to(sim, over, tolerance=0.06)):
-        return False
-    if not P.grapple_to(sim, seat, tolerance=0.06):
-        log("seat not reached", sim.pose("grapple").pos)
-    for _ in range(150):
-        if abs(girder_yaw_error(sim, index)) < 0.02:
+        ax = slew_axis(sim)[0]
+        log("over the seats at", round(centre, 3), "skew", round(skew, 3))
+        if abs(skew) < 0.025:
             break
-        sim.step(2)
-    log("letting go at", round(girder_yaw_error(sim, index), 3), sim.pose("girder", index).pos)
+        square = centre + (1 if channel_x < ax else -1) * abs(channel_x - ax) * math.sin(skew)
+        if LAY_Y[0] <= square <= LAY_Y[1]:
+            centre = square
+            continue
+        creep_along(sim, bay_x, sim.pose("truck").pos[1] + LAY_MID - square)
+        centre = LAY_MID
+    seat = (channel_x, centre + grip, seat_z)
+    log("lay", index, "margin", reach_margin(sim, seat))
+    P.grapple_to(sim, seat, tolerance=0.06)
     if not P.open_grapple(sim):
         return False
     sim.step(60)
     P.lever(sim, P.GRAPPLE_LEVER, 0.0)
     g = sim.pose("girder", index)
-    log("laid", index, [round(v, 3) for v in g.pos], "skew", round(girder_yaw_error(sim, index), 3))
-    return lift_hub(sim)
+    log("laid", index, [round(v, 3) for v in g.pos], "skew", round(girder_yaw_error(sim, index), 3),
+        "tilt", [round(v, 3) for v in g.z_axis])
+    h = sim.pose("grapple").pos
+    P.grapple_to(sim, (h[0], h[1], h[2] + 0.4), tolerance=0.15)
+    return abs(g.pos[2] - SEAT_Z) < 0.02
 
 
 def reverse_along(sim, x, y, throttle=0.4, every=3, max_ticks=3000):
@@ -203,6 +189,12 @@ def reverse_along(sim, x, y, throttle=0.4, every=3, max_ticks=3000):
 
 # Round from the start into the east bay, the girder hanging to the left.
 TO_EAST_BAY = [(-2.5, -7.0), (1.5, -7.0), (3.4, -6.6), (4.5, -5.6), (4.75, -4.6), EAST_BAY]
+# Abreast of the second girder, backed down the east bay's line.
+SECOND_GIRDER_STANCE_Y = -6.07  # the slew axis abreast of where the claw grips it
+# From there, backed a little further, over to the west bay, the girder
+# hanging to the right.
+TO_WEST_BAY = [(4.75, -8.8), (4.6, -7.9), (3.7, -7.0), (2.1, -6.5), (1.35, -5.6), (1.25, -4.6),
+               WEST_BAY]
 
 
 def drive(sim):
@@ -210,9 +202,23 @@ def drive(sim):
         return log("no girder 1")
     if not P.follow_path(sim, "truck", TO_EAST_BAY, throttle=0.4):
         return log("not in the east bay")
-    log("east bay", sim.pose("truck").pos, sim.pose("truck").heading)
     if not lay_girder(sim, 1, BRIDGE_X + TRACK, EAST_BAY[0]):
         return log("girder 1 not laid")
+    P.bend_to(sim, 0.0)
+    if not reverse_along(sim, EAST_BAY[0], SECOND_GIRDER_STANCE_Y):
+        return log("not back by girder 0")
+    if not grasp_girder(sim, 0):
+        return log("no girder 0")
+    log("girder 0 held at", sim.pose("girder", 0).pos, sim.pose("girder", 0).z_axis)
+    if not lift_hub(sim):
+        return log("girder 0 not lifted")
+    log("girder 0 lifted to", sim.pose("girder", 0).pos, sim.pose("girder", 0).z_axis)
+    if not (reverse_along(sim, EAST_BAY[0], TO_WEST_BAY[0][1])
+            and P.follow_path(sim, "truck", TO_WEST_BAY, throttle=0.4)):
+        return log("not in the west bay")
+    if not lay_girder(sim, 0, BRIDGE_X - TRACK, WEST_BAY[0]):
+        return log("girder 0 not laid")
+    log("both girders laid", sim.tick)
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -161,7 +162,7 @@ TEST_F(LevelsB, HazardIsWonWithExactlyTwoStackersInTheStore) {
     EXPECT_TRUE(won());
 }
 
-TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersLieFlushInThem) {
+TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersSeatInThem) {
     using namespace hazard;
     build(8);
     // Without girders a wheel-wide body dropped on the span falls through.
@@ -184,10 +185,56 @@ TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersLieFlushInThem) {
         dBodySetRotation(girders[s]->body, lengthwise);
     }
     run(120);
+    // Seated on the channel floor, a step up for a wheel well under half its radius.
+    const float wheelRadius = 0.2f, topAboveBody = 0.16f;
     for (DynamicWorldObj* g : girders) {
-        const float topAboveBody = 0.16f;
-        EXPECT_NEAR(at(g)[2] + topAboveBody, PLATEAU_TOP, 0.01);
+        float proud = at(g)[2] + topAboveBody - PLATEAU_TOP;
+        EXPECT_NEAR(proud, GIRDER_HEIGHT - CHANNEL_DEPTH, 0.01);
+        EXPECT_LT(proud, wheelRadius / 2);
     }
+}
+
+// Steers the truck a tick at a time for a point lookahead ahead on the line
+// from a to b, as a driver lining up on it would; stops once past b.
+static void driveLine(dReal ax, dReal ay, dReal bx, dReal by, float throttle, int ticks) {
+    for (int i = 0; i < ticks; i++) {
+        const dReal* p = dBodyGetPosition(wld_truck()->body);
+        const dReal* r = dBodyGetRotation(wld_truck()->body);
+        dReal lx = bx - ax, ly = by - ay, len = std::sqrt(lx * lx + ly * ly);
+        dReal along = ((p[0] - ax) * lx + (p[1] - ay) * ly) / len;
+        if (along > len) break;
+        dReal f = (along + 1.0) / len;
+        dReal aim = std::atan2(ay + f * ly - p[1], ax + f * lx - p[0]);
+        dReal error = std::remainder(aim - std::atan2(r[4], r[0]), 2 * M_PI);
+        char msg[64];
+        snprintf(msg, sizeof msg, "steer setting=%f",
+                 std::fmax(-1.0, std::fmin(1.0, -2.0 * error)));
+        postMessage(msg);
+        snprintf(msg, sizeof msg, "accelcontrol setting=%f", throttle);
+        postMessage(msg);
+        game_step(GAME_TICK);
+    }
+}
+
+TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksOff) {
+    using namespace hazard;
+    build(8);
+    run(30);
+    // Round to the south and up the bridge's line, wheels in the channels.
+    driveLine(-2.5, -7, 1.5, -11, 0.4f, 900);
+    driveLine(1.5, -11, BRIDGE_X, -9.5, 0.4f, 600);
+    driveLine(BRIDGE_X, -9.5, BRIDGE_X, -4.5, 0.4f, 900);
+    postMessage("steer setting=0");
+    postMessage("accelcontrol setting=1.0");
+    run(400);
+    const dReal* p = at(wld_truck());
+    const dReal frontAxleAhead = 0.45;
+    EXPECT_LT(p[1] + frontAxleAhead, GAP_SOUTH);  // the front wheels never reach the span
+    EXPECT_GT(p[2], PLATEAU_TOP);
+    postMessage("accelcontrol setting=-0.6");
+    run(300);
+    EXPECT_LT(at(wld_truck())[1], GAP_SOUTH - 2.0);
+    EXPECT_EQ(endGames, 0);
 }
 
 // ------------------------------------------------------------------ luxor

@@ -1,6 +1,6 @@
 // The hazardous-waste site: two plateaus a metre above a muddy ditch, the
 // bridge between them with its girder channels emptied by the protesters,
-// the fenced bay beside it, and the sunken store on the far bank.
+// a fenced bay either side of it, and the sunken store on the far bank.
 #include "tools/meshgen/model.h"
 #include "tools/meshgen/palette.h"
 #include "world/levels/level08_hazard.h"
@@ -10,6 +10,7 @@ namespace {
 const Vec3 ASPHALT = {0.32f, 0.32f, 0.34f};
 const Vec3 GRASS = {0.42f, 0.58f, 0.30f};
 const Vec3 MUD = {0.36f, 0.30f, 0.22f};
+const Vec3 EARTH = {0.40f, 0.34f, 0.26f};
 
 void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, Vec3 c) {
     Mesh m = box(x1 - x0, y1 - y0, z1 - z0);
@@ -24,77 +25,142 @@ void addStriped(Mesh& dst, float x0, float x1, float y0, float y1, float z0, flo
     }
 }
 
-}  // namespace
+// Where the bridge's parts stand across x.
+struct Bridge {
+    float in, floor, left, right, roadW, roadE, south0, north1;
+};
 
-QUORVEL_MODEL(hazard_terrain) {
+Bridge bridge() {
     using namespace hazard;
-    Mesh& m = model.mesh;
-    const float top = PLATEAU_TOP, floor = top - CHANNEL_DEPTH, in = CHANNEL_WIDTH / 2;
-    const float left = BRIDGE_X - TRACK - in - WALL, right = BRIDGE_X + TRACK + in + WALL;
-    const float roadW = left - MARGIN, roadE = right + MARGIN;
+    Bridge b;
+    b.in = CHANNEL_WIDTH / 2;
+    b.floor = PLATEAU_TOP - CHANNEL_DEPTH;
+    b.left = BRIDGE_X - TRACK - b.in - WALL;
+    b.right = BRIDGE_X + TRACK + b.in + WALL;
+    b.roadW = b.left - MARGIN;
+    b.roadE = b.right + MARGIN;
+    b.south0 = GAP_SOUTH - CHANNEL_RUN;
+    b.north1 = GAP_NORTH + CHANNEL_RUN;
+    return b;
+}
 
-    // South plateau: grass with the approach road along y = -7 and to the bridge.
+// Both plateaus, the store's surroundings and the bank round the site.
+void addPlateaus(Mesh& m, const Bridge& b) {
+    using namespace hazard;
+    const float top = PLATEAU_TOP;
+    // South: grass with the approach road along y = -7 and to the bridge.
     const float ROAD_S = -7.9f, ROAD_N = -6.1f;
-    add(m, -HALF, roadW, -HALF, ROAD_S, 0, top, GRASS);
-    add(m, -HALF, roadW, ROAD_S, ROAD_N, 0, top, ASPHALT);
-    add(m, -HALF, roadW, ROAD_N, GAP_SOUTH, 0, top, GRASS);
-    add(m, roadE, HALF, -HALF, ROAD_S, 0, top, GRASS);
-    add(m, roadE, HALF, ROAD_S, ROAD_N, 0, top, ASPHALT);
-    add(m, roadE, HALF, ROAD_N, GAP_SOUTH, 0, top, GRASS);
-    add(m, roadW, roadE, -HALF, GAP_SOUTH - CHANNEL_RUN, 0, top, ASPHALT);
-    // The bay and its fences.
-    add(m, BAY_X0, BAY_X1, GAP_SOUTH, BAY_Y1, 0, top, ASPHALT);
-    addStriped(m, BAY_X0, BAY_X1, BAY_Y1 - FENCE, BAY_Y1, top, top + FENCE_HEIGHT, 7);
-    add(m, BAY_X0, BAY_X0 + FENCE, GAP_SOUTH, BAY_Y1 - FENCE, top, top + FENCE_HEIGHT,
-        HAZARD_YELLOW);
-
-    // North plateau: the road from the bridge to the store, grass around.
-    add(m, -HALF, roadW, GAP_NORTH, STORE_Y0, 0, top, GRASS);
-    add(m, roadW, roadE, GAP_NORTH + CHANNEL_RUN, STORE_Y0, 0, top, ASPHALT);
-    add(m, roadE, HALF, NORTH_EAST_Y, STORE_Y0, 0, top, GRASS);
+    for (int side = 0; side < 2; side++) {
+        float x0 = side ? b.roadE : -HALF, x1 = side ? HALF : b.roadW;
+        add(m, x0, x1, -HALF, ROAD_S, 0, top, GRASS);
+        add(m, x0, x1, ROAD_S, ROAD_N, 0, top, ASPHALT);
+        add(m, x0, x1, ROAD_N, GAP_SOUTH, 0, top, GRASS);
+    }
+    add(m, b.roadW, b.roadE, -HALF, b.south0, 0, top, ASPHALT);
+    // North: the road from the bridge to the store, grass around.
+    add(m, -HALF, b.roadW, GAP_NORTH, STORE_Y0, 0, top, GRASS);
+    add(m, b.roadW, b.roadE, b.north1, STORE_Y0, 0, top, ASPHALT);
+    add(m, b.roadE, HALF, GAP_NORTH, STORE_Y0, 0, top, GRASS);
     add(m, -HALF, STORE_X0, STORE_Y0, STORE_Y1, 0, top, GRASS);
     add(m, STORE_X1, HALF, STORE_Y0, STORE_Y1, 0, top, GRASS);
     add(m, -HALF, HALF, STORE_Y1, HALF, 0, top, GRASS);
+    // The bank closes the site and the ditch's ends.
+    const float rimTop = top + RIM_HEIGHT, out = HALF + RIM;
+    add(m, -out, out, -out, -HALF, 0, rimTop, EARTH);
+    add(m, -out, out, HALF, out, 0, rimTop, EARTH);
+    add(m, -out, -HALF, -HALF, HALF, 0, rimTop, EARTH);
+    add(m, HALF, out, -HALF, HALF, 0, rimTop, EARTH);
+}
 
-    // The bridge: stubs in both banks and the span, each carrying the two
-    // channels; the span's channels have no floor.
-    const float stubs[2][2] = {{GAP_SOUTH - CHANNEL_RUN, GAP_SOUTH},
-                               {GAP_NORTH, GAP_NORTH + CHANNEL_RUN}};
+// The stubs in both banks, each carrying the two channels; over the span
+// there is nothing but what the girders will carry.
+void addBridge(Mesh& m, const Bridge& b) {
+    using namespace hazard;
+    const float top = PLATEAU_TOP, inner = TRACK - b.in - WALL;
+    const float stubs[2][2] = {{b.south0, GAP_SOUTH}, {GAP_NORTH, b.north1}};
     for (const auto& s : stubs) {
-        add(m, roadW, left, s[0], s[1], 0, top, ASPHALT);
-        add(m, right, roadE, s[0], s[1], 0, top, ASPHALT);
-        add(m, left + 2 * WALL + CHANNEL_WIDTH, right - 2 * WALL - CHANNEL_WIDTH, s[0], s[1], 0,
-            top, ASPHALT);
+        add(m, b.roadW, b.left, s[0], s[1], 0, top, ASPHALT);
+        add(m, b.right, b.roadE, s[0], s[1], 0, top, ASPHALT);
+        add(m, BRIDGE_X - inner, BRIDGE_X + inner, s[0], s[1], 0, top, ASPHALT);
     }
+    const float seatSouth = b.south0 + CHANNEL_SLOPE;
     for (int side = -1; side <= 1; side += 2) {
         float cx = BRIDGE_X + side * TRACK;
         for (const auto& s : stubs) {
-            add(m, cx - in - WALL, cx - in, s[0], s[1], 0, top, CONCRETE);
-            add(m, cx + in, cx + in + WALL, s[0], s[1], 0, top, CONCRETE);
-            add(m, cx - in, cx + in, s[0], s[1], 0, floor, shade(CONCRETE, 0.7f));
+            add(m, cx - b.in - WALL, cx - b.in, s[0], s[1], 0, top, CONCRETE);
+            add(m, cx + b.in, cx + b.in + WALL, s[0], s[1], 0, top, CONCRETE);
         }
-        add(m, cx - in - WALL, cx - in, GAP_SOUTH, GAP_NORTH, floor, top, GIRDER_RED);
-        add(m, cx + in, cx + in + WALL, GAP_SOUTH, GAP_NORTH, floor, top, GIRDER_RED);
+        add(m, cx - b.in, cx + b.in, seatSouth, GAP_SOUTH, 0, b.floor, shade(CONCRETE, 0.7f));
+        add(m, cx - b.in, cx + b.in, b.south0, seatSouth, 0, b.floor, shade(CONCRETE, 0.7f));
+        Mesh slope = wedge(CHANNEL_SLOPE, CHANNEL_WIDTH, CHANNEL_DEPTH);
+        rotate(slope, {0, 0, 1}, -1.5707964f);  // rising to the south
+        append(m, translate(slope, cx, b.south0 + CHANNEL_SLOPE / 2, b.floor + CHANNEL_DEPTH / 2),
+               shade(CONCRETE, 0.7f));
+        add(m, cx - b.in, cx + b.in, GAP_NORTH, b.north1, 0, b.floor, shade(CONCRETE, 0.7f));
+        float outer = side < 0 ? cx - b.in - WALL : cx + b.in;
+        add(m, outer, outer + WALL, GAP_SOUTH - POST_LENGTH, GAP_SOUTH, top, top + POST_HEIGHT,
+            SIGNAL_RED);
     }
+    addStriped(m, BRIDGE_X - inner, BRIDGE_X + inner, GAP_SOUTH - STOP_LENGTH, GAP_SOUTH, top,
+               top + STOP_HEIGHT, 3);
     // Piers under the span's ends, clear of the channels.
     for (int side = -1; side <= 1; side += 2)
         add(m, BRIDGE_X + side * 0.6f - 0.06f, BRIDGE_X + side * 0.6f + 0.06f, GAP_SOUTH,
-            GAP_SOUTH + 0.12f, 0, floor, CONCRETE);
+            GAP_SOUTH + 0.12f, 0, b.floor, CONCRETE);
+}
 
-    // The store: a concrete floor at the ground plane, a striped kerb on
-    // the rim the road leads to, drums already stored in the far corner.
+// The bays beside the span and the fences along the ditch: nothing drives
+// into the ditch but off the end of the bridge.
+void addBaysAndFences(Mesh& m, const Bridge& b) {
+    using namespace hazard;
+    const float top = PLATEAU_TOP, high = top + FENCE_HEIGHT;
+    const float westEnd = b.left - BAY_WIDTH, eastEnd = b.right + BAY_WIDTH;
+    add(m, westEnd, b.left, GAP_SOUTH, GAP_NORTH, 0, top, ASPHALT);
+    add(m, b.right, eastEnd, GAP_SOUTH, GAP_NORTH, 0, top, ASPHALT);
+    const float northFence = BAY_NORTH - FENCE;
+    addStriped(m, westEnd, b.roadW + FENCE, northFence, BAY_NORTH, top, high, 9);
+    addStriped(m, b.roadE - FENCE, eastEnd, northFence, BAY_NORTH, top, high, 9);
+    const float fenceX[4] = {westEnd, b.roadW, b.roadE - FENCE, eastEnd - FENCE};
+    for (float x : fenceX) add(m, x, x + FENCE, GAP_SOUTH, northFence, top, high, HAZARD_YELLOW);
+    const float ends[2][2] = {{-HALF, westEnd}, {eastEnd, HALF}};
+    for (const auto& e : ends) {
+        add(m, e[0], e[1], GAP_SOUTH - FENCE, GAP_SOUTH, top, high, HAZARD_YELLOW);
+        add(m, e[0], e[1], GAP_NORTH, GAP_NORTH + FENCE, top, high, HAZARD_YELLOW);
+    }
+}
+
+// A concrete floor at the ground plane, a striped kerb all round the rim,
+// drums already stored in the far corner.
+void addStore(Mesh& m) {
+    using namespace hazard;
+    const float top = PLATEAU_TOP, high = top + KERB_HEIGHT;
     add(m, STORE_X0, STORE_X1, STORE_Y0, STORE_Y1, -0.05f, 0.0f, CONCRETE);
-    addStriped(m, STORE_X0, STORE_X1, STORE_Y0 - KERB, STORE_Y0, top, top + KERB_HEIGHT, 16);
+    addStriped(m, STORE_X0 - KERB, STORE_X1 + KERB, STORE_Y0 - KERB, STORE_Y0, top, high, 17);
+    addStriped(m, STORE_X0 - KERB, STORE_X1 + KERB, STORE_Y1, STORE_Y1 + KERB, top, high, 17);
+    add(m, STORE_X0 - KERB, STORE_X0, STORE_Y0, STORE_Y1, top, high, HAZARD_YELLOW);
+    add(m, STORE_X1, STORE_X1 + KERB, STORE_Y0, STORE_Y1, top, high, HAZARD_YELLOW);
     for (int k = 0; k < 3; k++) {
         Mesh drum = cylinder(0.25f, 0.8f, 10);
         append(m, translate(drum, STORE_X1 - 0.5f - k * 0.55f, STORE_Y1 - 0.5f, 0.4f),
                HAZARD_YELLOW);
     }
+}
+
+}  // namespace
+
+QUORVEL_MODEL(hazard_terrain) {
+    Mesh& m = model.mesh;
+    const Bridge b = bridge();
+    addPlateaus(m, b);
+    addBridge(m, b);
+    addBaysAndFences(m, b);
+    addStore(m);
     // The protesters' camp on the south plateau, away from the road.
     for (int k = 0; k < 3; k++) {
         Mesh tent = extrude({{-0.6f, 0}, {0.6f, 0}, {0, 0.7f}}, 1.4f);
         rotate(tent, {1, 0, 0}, 1.5707964f);
-        append(m, translate(tent, -9.0f + k * 1.8f, -11.0f, top), k % 2 ? SIGNAL_RED : WHITE_PAINT);
+        append(m, translate(tent, -9.0f + k * 1.8f, -11.0f, hazard::PLATEAU_TOP),
+               k % 2 ? SIGNAL_RED : WHITE_PAINT);
     }
     model.edges.boundaries = false;
 }

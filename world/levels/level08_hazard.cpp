@@ -11,13 +11,19 @@
 
 namespace {
 
-// Stacker, girder, stacker, girder: beside the truck's start on the south
-// bank, the girders lengthwise so the arm picks them up from the side.
-const dReal PLACES[4][3] = {
-    {-4.6, -8.2, hazard::PLATEAU_TOP + 0.2},
-    {-2.3, -8.5, hazard::PLATEAU_TOP + 0.05},
-    {-4.6, -5.8, hazard::PLATEAU_TOP + 0.2},
-    {-2.3, -5.5, hazard::PLATEAU_TOP + 0.05},
+// Stacker, girder, stacker, girder on the south bank, each beside a line
+// the truck drives anyway, abreast of its crane where it stops: the girders
+// lie square to the arm, so it picks them up square.
+struct Place {
+    dReal pos[3];
+    dReal yaw;
+};
+// Reach to spare by the solver kit's model, from the stance named.
+const Place PLACES[4] = {
+    {{-0.25, -5.5, hazard::PLATEAU_TOP + 0.2}, 0},         // 0.39 m from (1.25, -5.87)
+    {{6.25, -6.0, hazard::PLATEAU_TOP + 0.05}, M_PI / 2},  // 0.37 m from (4.75, -6.37)
+    {{4.6, -10.3, hazard::PLATEAU_TOP + 0.2}, 0},          // 0.30 m from (3.0, -10.67)
+    {{-2.13, -5.5, hazard::PLATEAU_TOP + 0.05}, 0},        // 0.37 m from the start
 };
 
 }  // namespace
@@ -26,10 +32,16 @@ void build_hazard(LevelOut& out) {
     makeTerrain(&geom_hazard_terrain, nullptr);
     makeGround(&geom_hazard_ground);
     for (int i = 0; i < 4; i++) {
+        DynamicWorldObj* o;
         if (i % 2 == 0)
-            add(new Stacker(PLACES[i]));
+            o = new Stacker(PLACES[i].pos);
         else
-            add(new Girder(PLACES[i]));
+            o = new Girder(PLACES[i].pos);
+        // Turned before it is appended: a full list deletes what it refuses.
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, 0, 0, 1, PLACES[i].yaw);
+        dBodySetRotation(o->body, r);
+        add(o);
     }
     setTruckStart(out, -2.5, -7, 1.4);
     setCamera(out, 0.6f, 0.4f, 5.5f);

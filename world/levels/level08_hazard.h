@@ -1,29 +1,51 @@
 // The hazard site's layout, shared by its terrain shape and its builder:
-// two plateaus either side of a ditch, a bridge whose two girder channels
-// are empty, a bay beside the bridge to work from, and the sunken store.
+// two plateaus either side of a fenced ditch, a bridge whose two girder
+// channels are empty, a bay either side of the span to work from, and the
+// sunken store.
 #pragma once
 
 namespace hazard {
 
 const float HALF = 14.0f;  // the plateaus reach this far from the origin
 const float PLATEAU_TOP = 1.0f;
-const float GAP_SOUTH = -3.2f;  // the ditch, across the whole site
+const float RIM = 0.5f, RIM_HEIGHT = 0.6f;  // the bank round the site
+const float GAP_SOUTH = -3.2f;              // the ditch, across the whole site
 const float GAP_NORTH = -2.0f;
-const float NORTH_EAST_Y = -1.6f;   // east of the bridge the north bank steps back
-const float BRIDGE_X = 3.0f;        // centre line of the bridge, which runs along y
-const float TRACK = 0.35f;          // channel centres either side: the truck's wheel track
-const float CHANNEL_WIDTH = 0.24f;  // a girder's foot is 0.2
-const float CHANNEL_DEPTH = 0.21f;  // a girder's full height: it lies flush with the road
+const float BRIDGE_X = 3.0f;       // centre line of the bridge, which runs along y
+const float TRACK = 0.35f;         // channel centres either side: the truck's wheel track
+const float CHANNEL_WIDTH = 0.4f;  // a girder's foot is 0.2: room for one laid a little askew
+// A seated girder stands GIRDER_HEIGHT - CHANNEL_DEPTH proud of the road,
+// well under half a wheel's radius; a wheel run into an empty channel
+// leaves the chassis just clear of the road.
+const float CHANNEL_DEPTH = 0.13f;
+const float GIRDER_HEIGHT = 0.21f;
 const float WALL = 0.1f;
-const float CHANNEL_RUN = 0.6f;  // how far the channels run into either bank
-const float MARGIN = 0.2f;       // road beside the outer channel walls
-// The bay: a dead end of the south bank beside the bridge, fenced to the
-// north and west, from which the arm reaches along x to lay the girders.
-const float BAY_X0 = 3.85f, BAY_X1 = 5.6f, BAY_Y1 = -1.85f;
+const float CHANNEL_RUN = 0.9f;    // how far the channels run into either bank
+const float CHANNEL_SLOPE = 0.3f;  // the south ends rise to the road, so a wheel rolls out
+// Over the span the channels are open, walls and all, so the grapple's
+// prongs go down either side of a girder held by its middle.
+const float MARGIN = 0.2f;  // road beside the outer channel walls
+// Guards at the south stub's end, before the front wheels reach the span:
+// a wheel off the channels' line meets a post on an outer wall, and a
+// chassis let down by wheels in an empty channel (or one) meets the stop
+// between the channels. A truck on laid girders passes between the posts
+// and over the stop.
+const float POST_LENGTH = 0.15f, POST_HEIGHT = 0.3f;
+const float STOP_LENGTH = 0.15f, STOP_HEIGHT = 0.14f;
+// The bays: the ditch filled beside the span and on into the north bank,
+// fenced on the bridge side, to the north and at the far end. A truck
+// parked in one heading north, its crane abreast of the span, reaches
+// across the near channel: from (4.75, -3.07) or (1.25, -3.07), 0.55 m from
+// the bridge-side fence, the hub over a seated girder's middle is within
+// the crane's reach with 0.33 m to spare (the solver kit's reach model).
+const float BAY_WIDTH = 2.4f;  // from the bridge's outer wall outwards
+const float BAY_NORTH = -1.5f;
 const float FENCE = 0.1f, FENCE_HEIGHT = 0.4f;
-// The store: a pit down to the ground plane, with a kerb on its south rim.
+// The store: a pit down to the ground plane, kerbed all round higher than a
+// wheel can climb. From (3, -0.2) on the road, the front wheels 0.55 m short
+// of the rim, a load held at (3, 1.45, 2.0) over the pit has 0.28 m to spare.
 const float STORE_X0 = -4.0f, STORE_X1 = 4.0f, STORE_Y0 = 1.0f, STORE_Y1 = 9.0f;
-const float KERB = 0.15f, KERB_HEIGHT = 0.1f;
+const float KERB = 0.15f, KERB_HEIGHT = 0.25f;
 // A stacker counts as stored anywhere in this box round the store, below
 // the plateaus' top.
 const float STORED_X0 = -5.0f, STORED_X1 = 5.0f, STORED_Y0 = 0.0f, STORED_Y1 = 10.0f;

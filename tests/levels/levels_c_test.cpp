@@ -22,6 +22,7 @@
 #include "world/levels/level15_dump.h"
 #include "world/levels/level16_cleanup.h"
 #include "world/levels/level17_chemistry.h"
+#include "world/levels/level18_daredevil.h"
 #include "world/levels/level19_hockeyriot.h"
 #include "world/levels/level20_canal.h"
 #include "world/levels/level21_egghunt.h"
@@ -129,6 +130,20 @@ class LevelsC : public ::testing::Test {
         }
     }
     const dReal* at(DynamicWorldObj* o) { return dBodyGetPosition(o->body); }
+    // Lays the daredevil's ramp on its marks, first step to last: each entry
+    // is the number of bases under that step's top, '-' for a step left out.
+    void layRamp(const std::string& steps) {
+        using namespace daredevil;
+        auto bases = named("rampbase"), tops = named("ramptop");
+        size_t b = 0;
+        for (int step = 0; step < 3; step++) {
+            if (steps[step] == '-') continue;
+            int under = steps[step] - '0';
+            dReal x = RAMP_LAST_X - RAMP_PITCH * (2 - step);
+            for (int k = 0; k < under; k++) teleport(bases[b++], x, 0, 0.402 + 0.45 * k);
+            teleport(tops[step], x, 0, 0.352 + 0.45 * under);
+        }
+    }
     // Tips a lever about y for a while, as the grapple pulling it would.
     void pull(LeverProp* lever, dReal omega, int ticks) {
         for (int i = 0; i < ticks; i++) {
@@ -446,6 +461,31 @@ TEST_F(LevelsC, DaredevilIsWonOnTheFarSideAndLostInTheCanyon) {
     shiftAssembly(racer->body, 34, 0, 0);
     run(150);
     EXPECT_TRUE(lost());
+}
+
+// The racer climbs the ramp built on its marks without bouncing and clears
+// the canyon; a ramp short of its bases or its tallest step, or none, lets
+// it fall into the canyon, where the level is lost.
+TEST_F(LevelsC, DaredevilIsJumpedOnlyFromTheWholeRamp) {
+    const struct {
+        const char* steps;
+        bool jumps;
+    } cases[] = {{"012", true}, {"---", false}, {"000", false}, {"01-", false}, {"-12", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.steps);
+        endGames = 0;
+        build(18);
+        run(2);
+        layRamp(c.steps);
+        run(60);
+        ForkLift* forkLift = dynamic_cast<ForkLift*>(named("forkLift")[0]);
+        const dReal* f = at(forkLift);
+        shiftAssembly(forkLift->body, -35 - f[0], 3.8 - f[1], 0.01);
+        for (int i = 0; i < 900 && endGames == 0; i++) run(1);
+        EXPECT_EQ(won(), c.jumps);
+        EXPECT_EQ(lost(), !c.jumps);
+        wld_destroy();
+    }
 }
 
 // ------------------------------------------------------------- hockeyriot

@@ -19,7 +19,9 @@ void solid(Mesh& m) {
     const float BEDROCK = CANYON_FLOOR - 1;
     slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
     slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
+    ramp(m, FAR_X, FAR_X + LANDING_LENGTH, -HALF_Y, HALF_Y, FAR_TOP, 0, 0, DUST);
     slab(m, LIP_X, FAR_X, -HALF_Y, HALF_Y, BEDROCK, CANYON_FLOOR, CLIFF);
+    ramp(m, LEAD_X1 - LEAD_LENGTH, LEAD_X1, -0.6f, 0.6f, 0, LEAD_HEIGHT, 0, DUST);
     // The shed: back wall and two side walls, open toward the run-up (+x).
     const float W = SHED_WALL, T = SHED_HEIGHT;
     slab(m, SHED_X0 - W, SHED_X0, SHED_Y0 - W, SHED_Y1 + W, 0, T, WOOD);
@@ -41,11 +43,14 @@ QUORVEL_MODEL(daredevil_terrain) {
         slab(m, FAR_X, FAR_X + 0.02f, -HALF_Y, HALF_Y, z0, z1, shade(CLIFF, 0.85f));
     }
     // The run-up's centre line, the ramp's bed at the lip, the landing line.
-    for (float x = RACER_X + 1.5f; x < RAMP_MARK_X0 - 0.5f; x += 2.0f)
+    for (float x = RACER_X + 1.5f; x < LEAD_X1 - LEAD_LENGTH - 0.5f; x += 2.0f)
         mark(m, x, x + 1.0f, -0.04f, 0.04f, 0, PAINT);
-    markFrame(m, RAMP_MARK_X0, RAMP_MARK_X1, -0.5f, 0.5f, 0, 0.06f, YELLOW);
-    for (float y = -HALF_Y + 0.5f; y < HALF_Y; y += 2.0f)
-        mark(m, FAR_X + 2.0f, FAR_X + 2.15f, y, y + 1.0f, 0, RED);
+    for (int i = 0; i < 3; i++) {
+        float x = RAMP_LAST_X - RAMP_PITCH * i;
+        markFrame(m, x - RAMP_MARK_HALF, x + RAMP_MARK_HALF, -0.45f, 0.45f, 0, 0.05f, YELLOW);
+    }
+    for (float y = -HALF_Y + 0.5f; y < HALF_Y; y += 2.0f)  // the winning line
+        mark(m, RACER_WON_X, RACER_WON_X + 0.15f, y, y + 1.0f, 0, RED);
     markFrame(m, SHED_X0 + 0.6f, SHED_X0 + 2.6f, SHED_Y0 + 0.6f, SHED_Y1 - 0.6f, 0, 0.05f, YELLOW);
     // The shed's roof line, on the walls' tops.
     slab(m, SHED_X0 - SHED_WALL, SHED_X1, SHED_Y0 - 0.3f, SHED_Y1 + 0.3f, SHED_HEIGHT,

@@ -5,12 +5,28 @@
 
 namespace daredevil {
 
-const float LIP_X = 0.0f, FAR_X = 8.0f;  // the canyon's two edges
+const float LIP_X = 0.0f, FAR_X = 6.0f;  // the canyon's two edges
+// The far side's edge stands higher than the run-up: a racer off the bare
+// lip, or off ramp tops laid on the ground without their bases, meets its
+// face and drops into the canyon; off the built ramp it clears the edge by
+// about 0.3 m. Beyond the edge a landing slope runs down to the flat, so
+// that the racer, its drive long cut, keeps its speed on landing.
+const float FAR_TOP = 1.25f, LANDING_LENGTH = 3.5f;
 const float CANYON_FLOOR = -12.0f;
 const float WEST_X = -45.0f, EAST_X = 40.0f, HALF_Y = 14.0f;
 const float DEEP_Z = -2.0f;
-// Where the ramp is to be built: marked on the run-up before the lip.
-const float RAMP_MARK_X0 = -3.6f, RAMP_MARK_X1 = LIP_X;
+// Where the ramp is to be built: three steps marked on the run-up before
+// the lip, a ramp top on the ground, one on a base and one on two bases,
+// the tallest at the lip. A top's slope runs 1.19 m and a base is 1.2 m
+// long, so the steps stand a little more than that apart.
+const float RAMP_PITCH = 1.25f;
+const float RAMP_LAST_X = LIP_X - 0.65f;  // the middle of the tallest step
+const float RAMP_MARK_HALF = 0.62f;       // each step's painted box, half its length
+// A wedge leads the run-up onto the first step: a top on the ground has its
+// low edge 0.27 m up, more than a racer's wheel can take at speed. It stops
+// where the first top's short leg stands, which also squares that top.
+const float LEAD_X1 = RAMP_LAST_X - 2 * RAMP_PITCH - 0.58f, LEAD_LENGTH = 1.5f;
+const float LEAD_HEIGHT = 0.25f;
 // The storage shed: a fork lift inside it starts the show.
 const float SHED_X0 = -36.6f, SHED_X1 = -33.4f, SHED_Y0 = 1.4f, SHED_Y1 = 6.2f;
 const float SHED_WALL = 0.2f, SHED_HEIGHT = 1.6f;

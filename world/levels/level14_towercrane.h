@@ -29,11 +29,12 @@ const float BEARING_RADIUS = 0.12f;
 // tolerance and a distance (squared) of the seat's middle.
 const float BEARING_SEATED_Z = 7.14f, BEARING_SEATED_DZ = 0.05f, BEARING_SEATED_DIST_SQ = 0.64f;
 const float PIT_X0 = -1.85f, PIT_X1 = 1.85f, PIT_Y0 = -1.25f, PIT_Y1 = 0.05f, PIT_FLOOR = -0.1f;
-// Where the platform stands at the top, and the guard rails round it there:
+// Where the platform stands at the top, and the guard rails round it there
+// (reaching well below it, for the platform stops lower under a load):
 // higher over the platform than a wheel's radius, so the truck cannot drive
 // off it, and clear of its sides so it rides up between them.
 const float PLATFORM_TOP_HIGH = 6.875f;
-const float RAIL_Z0 = 6.95f, RAIL_Z1 = 7.3f, RAIL_THICK = 0.05f;
+const float RAIL_Z0 = 6.2f, RAIL_Z1 = 7.3f, RAIL_THICK = 0.05f;
 const float RAIL_X = 1.8f, RAIL_SOUTH_Y = -1.2f, RAIL_NORTH_Y = 0.0f;
 // The lever stands on a bracket above its pedestal, north of the pit and
 // west of the mast: reached from the yard beside it and from the platform

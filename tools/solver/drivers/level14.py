@@ -69,13 +69,24 @@ def push_lever(sim, tilt):
     return P.grapple_to(sim, (hub[0], hub[1], LEVER_TOP + 0.6))
 
 
-def fold_for_the_ride(sim):
+def fold_for_the_ride(sim, max_ticks=900, every=3):
     """Swings the crane round over the truck's length, so that it meets
-    neither the mast on the way round nor the rails at the top."""
-    truck = sim.pose("truck")
-    ahead = (truck.pos[0] + 0.9 * truck.x_axis[0], truck.pos[1] + 0.9 * truck.x_axis[1],
-             truck.pos[2] + 1.2)
-    return P.grapple_to(sim, ahead, tolerance=0.15)
+    neither the mast on the way round nor the rails at the top. The point
+    is taken afresh from the truck each time, as the lift may be carrying
+    it up meanwhile."""
+    for _ in range(0, max_ticks, every):
+        truck = sim.pose("truck")
+        ahead = (truck.pos[0] + 0.9 * truck.x_axis[0], truck.pos[1] + 0.9 * truck.x_axis[1],
+                 truck.pos[2] + 1.2)
+        hub = sim.pose("grapple").pos
+        if math.hypot(hub[0] - ahead[0], hub[1] - ahead[1]) < 0.15:
+            break
+        P.crane_levers_toward(sim, ahead)
+        if sim.step(every):
+            return False
+    for name in ("rotate", "extend", "elevate"):
+        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+    return True
 
 
 def drive(sim):

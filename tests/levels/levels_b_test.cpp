@@ -448,11 +448,34 @@ TEST_F(LevelsB, TowercraneIsWonWithEveryBearingInTheSeat) {
     auto balls = named("bearing");
     ASSERT_EQ(balls.size(), 4u);
     for (int i = 0; i < 3; i++)
-        teleport(balls[i], SEAT_X + 0.25 * (i - 1), SEAT_Y, SEAT_FLOOR + 0.15);
+        teleport(balls[i], pocketX(i % 2), pocketY(i / 2), SEAT_FLOOR + 0.15);
     run(60);
-    EXPECT_EQ(endGames, 0);  // one still on the ground
-    teleport(balls[3], SEAT_X, SEAT_Y + 0.25, SEAT_FLOOR + 0.15);
+    EXPECT_EQ(endGames, 0);  // one still on the lift
+    teleport(balls[3], pocketX(1), pocketY(1), SEAT_FLOOR + 0.15);
     run(60);
+    EXPECT_TRUE(won());
+}
+
+// A ball let go a little high and off the pocket's middle, still moving
+// sideways as a swinging grapple leaves it, settles in that pocket.
+TEST_F(LevelsB, TowercraneBearingDroppedIntoThePocketStaysThere) {
+    using namespace towercrane;
+    build(14);
+    auto balls = named("bearing");
+    ASSERT_EQ(balls.size(), 4u);
+    for (int i = 0; i < 4; i++) {
+        dReal sx = i % 2 ? 1 : -1, sy = i / 2 ? 1 : -1;
+        teleport(balls[i], pocketX(i % 2) + 0.05 * sx, pocketY(i / 2) - 0.05 * sy,
+                 SEAT_FLOOR + 0.25);
+        dBodySetLinearVel(balls[i]->body, 0.6 * sx, 0.6 * sy, 0);
+    }
+    run(240);
+    for (int i = 0; i < 4; i++) {
+        const dReal* p = dBodyGetPosition(balls[i]->body);
+        EXPECT_NEAR(p[0], pocketX(i % 2), POCKET / 2) << i;
+        EXPECT_NEAR(p[1], pocketY(i / 2), POCKET / 2) << i;
+        EXPECT_NEAR(p[2], BEARING_SEATED_Z, 0.01) << i;
+    }
     EXPECT_TRUE(won());
 }
 

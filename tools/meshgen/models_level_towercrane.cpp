@@ -56,7 +56,7 @@ QUORVEL_MODEL(towercrane_terrain) {
             k % 2 ? INK : HAZARD_YELLOW);
     }
     // The mast on its foundation, braced on every face, with the seat on top.
-    add(m, MAST_X0 - 0.3f, MAST_X1 + 0.3f, MAST_Y0 - 0.2f, MAST_Y1 + 0.3f, -0.2f, 0.05f, CONCRETE);
+    add(m, MAST_X0 - 0.3f, MAST_X1 + 0.3f, MAST_Y0 - 0.1f, MAST_Y1 + 0.3f, -0.2f, 0.05f, CONCRETE);
     add(m, MAST_X0, MAST_X1, MAST_Y0, MAST_Y1, 0.05f, SEAT_FLOOR, CRANE_YELLOW);
     for (int k = 0; k < 7; k++) {
         float z0 = 0.05f + k * 1.0f, z1 = z0 + 1.0f;
@@ -69,21 +69,41 @@ QUORVEL_MODEL(towercrane_terrain) {
                     {MAST_X0 - 0.01f, MAST_Y1, z0}, 0.05f, 0.02f),
                IRON);
     }
-    const float in = RIM_HALF_INNER, top = SEAT_FLOOR + RIM_HEIGHT;
-    add(m, MAST_X0, MAST_X1, SEAT_Y + in, MAST_Y1, SEAT_FLOOR, top, IRON);
-    add(m, MAST_X0, MAST_X1, MAST_Y0, SEAT_Y - in, SEAT_FLOOR, top, IRON);
-    add(m, MAST_X0, SEAT_X - in, SEAT_Y - in, SEAT_Y + in, SEAT_FLOOR, top, IRON);
-    add(m, SEAT_X + in, MAST_X1, SEAT_Y - in, SEAT_Y + in, SEAT_FLOOR, top, IRON);
-    Mesh ring = cylinder(0.35f, 0.01f, 16);
-    append(m, translate(ring, SEAT_X, SEAT_Y, SEAT_FLOOR + 0.002f), BRASS);
+    // The seat: a rim round four pockets, one bearing to each.
+    const float top = SEAT_FLOOR + RIM_HEIGHT, w = RIM_WALL;
+    add(m, MAST_X0, MAST_X1, MAST_Y1 - w, MAST_Y1, SEAT_FLOOR, top, IRON);
+    add(m, MAST_X0, MAST_X1, MAST_Y0, MAST_Y0 + w, SEAT_FLOOR, top, IRON);
+    add(m, MAST_X0, MAST_X0 + w, MAST_Y0 + w, MAST_Y1 - w, SEAT_FLOOR, top, IRON);
+    add(m, MAST_X1 - w, MAST_X1, MAST_Y0 + w, MAST_Y1 - w, SEAT_FLOOR, top, IRON);
+    const float mx = (MAST_X0 + MAST_X1) / 2, my = (MAST_Y0 + MAST_Y1) / 2, d = DIVIDER_WALL / 2;
+    const float cross = SEAT_FLOOR + DIVIDER_HEIGHT;
+    add(m, mx - d, mx + d, MAST_Y0 + w, MAST_Y1 - w, SEAT_FLOOR, cross, IRON);
+    add(m, MAST_X0 + w, mx - d, my - d, my + d, SEAT_FLOOR, cross, IRON);
+    add(m, mx + d, MAST_X1 - w, my - d, my + d, SEAT_FLOOR, cross, IRON);
+    for (int i = 0; i < 4; i++) {
+        Mesh ring = cylinder(0.12f, 0.01f, 12);
+        append(m, translate(ring, pocketX(i % 2), pocketY(i / 2), SEAT_FLOOR + 0.002f), BRASS);
+    }
+    // The guard rails round the top of the lift, on posts at its corners.
+    for (int s = -1; s <= 1; s += 2) {
+        for (float y : {RAIL_SOUTH_Y - 0.1f, RAIL_NORTH_Y}) {
+            float x = s * (RAIL_X + 0.1f);
+            add(m, x - 0.05f, x + 0.05f, y, y + 0.1f, 0, RAIL_Z1, GALVANISED);
+        }
+        float x = s > 0 ? RAIL_X : -RAIL_X - RAIL_THICK;
+        add(m, x, x + RAIL_THICK, RAIL_SOUTH_Y, RAIL_NORTH_Y + RAIL_THICK, RAIL_Z0, RAIL_Z1,
+            HAZARD_YELLOW);
+    }
+    add(m, -RAIL_X - 0.15f, RAIL_X + 0.15f, RAIL_SOUTH_Y - RAIL_THICK, RAIL_SOUTH_Y, RAIL_Z0,
+        RAIL_Z1, HAZARD_YELLOW);
+    add(m, -RAIL_X - 0.15f, RAIL_X + 0.15f, RAIL_NORTH_Y, RAIL_NORTH_Y + RAIL_THICK, RAIL_Z0,
+        RAIL_Z1, HAZARD_YELLOW);
     // The lever's pedestal.
     add(m, PEDESTAL_X - 0.15f, PEDESTAL_X + 0.15f, PEDESTAL_Y - 0.2f, PEDESTAL_Y + 0.2f, 0,
         PEDESTAL_TOP, IRON);
     // The bracket that carries the lever's pivot.
     add(m, PEDESTAL_X - 0.03f, PEDESTAL_X + 0.03f, PEDESTAL_Y + 0.05f, PEDESTAL_Y + 0.09f,
         PEDESTAL_TOP, LEVER_Z - 0.22f, HAZARD_YELLOW);
-    // The cage's parking spot, painted.
-    add(m, CAGE_X - 0.6f, CAGE_X + 0.6f, CAGE_Y - 0.6f, CAGE_Y + 0.6f, -0.01f, 0.002f, WHITE_PAINT);
     model.edges.boundaries = false;
 }
 

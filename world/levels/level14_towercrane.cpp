@@ -1,6 +1,6 @@
 // Level 14, "towercrane": put four new bearing balls into the seat on top
-// of the mast. Only the lift platform goes high enough: the balls ride up
-// in the frame, laid flat as a cage on the platform beside the truck.
+// of the mast. Only the lift platform goes high enough: the balls wait on it
+// in the frame, laid flat as a cage, and ride up with the truck beside them.
 #include "world/levels/level14_towercrane.h"
 
 #include <cmath>
@@ -28,17 +28,17 @@ void build_towercrane(LevelOut& out) {
     add(new LiftLever(lever));
     for (int i = 0; i < 4; i++) {
         const dReal pos[3] = {CAGE_X + (i % 2 ? 0.2 : -0.2), CAGE_Y + (i / 2 ? 0.2 : -0.2),
-                              BEARING_RADIUS + 0.001};
+                              PLATFORM_TOP_START + BEARING_RADIUS + 0.001};
         add(new SphereObj("bearing", &geom_towercrane_bearing, pos, BEARING_RADIUS));
     }
     // The frame laid flat around the balls: its square opening is 0.8 wide.
-    const dReal cage[3] = {CAGE_X, CAGE_Y, FRAME_THICKNESS / 2 + 0.001};
+    const dReal cage[3] = {CAGE_X, CAGE_Y, PLATFORM_TOP_START + FRAME_THICKNESS / 2 + 0.001};
     if (Frame* frame = add(new Frame(cage))) {
         dMatrix3 flat;
         dRFromAxisAndAngle(flat, 1, 0, 0, M_PI / 2);
         dBodySetRotation(frame->body, flat);
     }
-    const dReal pole[3] = {PEDESTAL_X + 0.6, PEDESTAL_Y - 0.8, 0.35};
+    const dReal pole[3] = {3.5, -3.0, 0.35};
     add(new MarkerPole(pole));
     const dReal crate[3] = {-3.0, 3.0, 0.2};
     add(new PackCrate(crate));

@@ -16,7 +16,10 @@ What it shows:
   the hub comes down to 0.2 above the axis; two prongs then stop on the
   shaft (about 0.05-0.09 rad), the others close past it. The stance below
   leaves the hub 0.15 off the pillar's centre (grapple_to cannot reach the
-  low point), so a nearer 45-degree stance is the next thing to try.
+  low point), so a nearer 45-degree stance is the next thing to try. Ending
+  the route at (-8.5, -1.9) instead puts the hub over the centre but stops
+  it at 0.27 above the axis again; closing from there the grasped command
+  named the pillar for a moment, yet the boom lifted without it.
 
 usage: python3 tools/solver/drivers/level07_wip.py"""
 

@@ -413,7 +413,9 @@ TEST_F(LevelsA, StackemStartsHitchedAndTheFunnelCentresDroppedStackers) {
         teleport(stackers[i], STACKEM_SHAFT_X + offsets[i][0], STACKEM_SHAFT_Y + offsets[i][1],
                  0.7);
         run(300);
-        if (i < 2) EXPECT_EQ(endGames, 0);
+        if (i < 2) {
+            EXPECT_EQ(endGames, 0);
+        }
     }
     EXPECT_TRUE(won());
 }

@@ -9,10 +9,10 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 
 import driver_main  # noqa: E402
 import level00  # noqa: E402
-import level17  # noqa: E402
-import level19  # noqa: E402
 import level03  # noqa: E402
 import level06  # noqa: E402
+import level17  # noqa: E402
+import level19  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):

@@ -36,9 +36,14 @@ QUORVEL_MODEL(superpac_terrain) {
     slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
     // The ramp rises north: built rising along x, then turned a quarter.
     Mesh up;
-    ramp(up, RAMP_Y0, TERRACE_Y0, -TERRACE_X1, -TERRACE_X0, 0, TERRACE_Z, DEEP_Z, CONCRETE);
+    ramp(up, RAMP_Y0, TERRACE_Y0, -RAMP_X1, -RAMP_X0, 0, TERRACE_Z, DEEP_Z, CONCRETE);
     rotate(up, {0, 0, 1}, 1.5707963f);
     append(m, up);
+    slab(m, LEDGE_X0, FACE_X, TERRACE_Y0, TERRACE_Y1, TERRACE_Z, LEDGE_Z, STONE);
+    const float GUARD_Z = TERRACE_Z + GUARD_HEIGHT;
+    slab(m, TERRACE_X0 - GUARD_THICK, TERRACE_X0, TERRACE_Y0, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z,
+         CONCRETE);
+    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z, CONCRETE);
     for (float y = TERRACE_Y0 + 0.5f; y < TERRACE_Y1 - 0.5f; y += 2.0f)
-        mark(m, -0.64f, -0.56f, y, y + 1.0f, TERRACE_Z, PAINT);
+        mark(m, TRUCK_LINE_X - 0.04f, TRUCK_LINE_X + 0.04f, y, y + 1.0f, TERRACE_Z, PAINT);
 }

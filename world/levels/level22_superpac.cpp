@@ -26,6 +26,16 @@ const char* letterName(char letter) {
     return nullptr;
 }
 
+// The heading a board waits with at (x, y) so that the crane, slewing it
+// from there to its place, brings it round to face east.
+dReal waitingHeading(dReal x, dReal y, dReal place) {
+    using namespace superpac;
+    const dReal axisY = STANCE_PER_PLACE * place + SLEW_AHEAD;
+    const dReal pick = atan2(y - axisY, x - TRUCK_LINE_X);
+    const dReal hung = atan2(place - axisY, HUNG_X - TRUCK_LINE_X);
+    return pick - hung;
+}
+
 }  // namespace
 
 void build_superpac(LevelOut& out) {
@@ -42,7 +52,7 @@ void build_superpac(LevelOut& out) {
         CharBoard* board = add(new CharBoard(name, pos));
         if (!board) continue;
         dMatrix3 turned;
-        dRFromAxisAndAngle(turned, 0, 0, 1, M_PI / 2);
+        dRFromAxisAndAngle(turned, 0, 0, 1, waitingHeading(pos[0], pos[1], pos[1] / 2));
         dBodySetRotation(board->body, turned);
     }
     setTruckStart(out, -10, 0, 0.4);

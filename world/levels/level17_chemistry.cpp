@@ -63,7 +63,7 @@ void goal_chemistry(bool* won, bool* lost) {
     bool basesInA = countNamed("base", inZoneA) == 4, acidsInB = countNamed("acid", inZoneB) == 4;
     bool basesInB = countNamed("base", inZoneB) == 4, acidsInA = countNamed("acid", inZoneA) == 4;
     *won = (basesInA && acidsInB) || (basesInB && acidsInA);
-    auto toppled = [](const Pose& p) { return p.upright < 0.2f; };
+    auto toppled = [](const Pose& p) { return p.upright < chemistry::CANISTER_TOPPLED; };
     *lost = anyNamed("base", toppled) || anyNamed("acid", toppled) ||
-            (forkLift && poseOf(forkLift).upright < 0.1f);
+            (forkLift && poseOf(forkLift).upright < chemistry::FORKLIFT_TOPPLED);
 }

@@ -22,6 +22,8 @@ const float DECK_X0 = -4.0f;  // the docks run from here to the east wall
 const float DECK_Y0 = 4.0f;   // the docks' faces, either side of the aisle
 
 // The goal's zones: A at 2.5 < y < 5.9, B mirrored, both along the docks.
+// A canister leaning this far over has toppled; so has a fork lift, further.
+const float CANISTER_TOPPLED = 0.2f, FORKLIFT_TOPPLED = 0.1f;
 const float DOCK_X0 = -4.0f, DOCK_X1 = 6.0f;
 const float DOCK_Y0 = 2.5f, DOCK_Y1 = 5.9f;  // |y|
 const float DOCK_Z0 = 1.25f, DOCK_Z1 = 1.26f;

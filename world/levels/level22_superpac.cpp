@@ -79,7 +79,8 @@ void goal_superpac(bool* won, bool*) {
         if (!at) continue;
         Pose p = poseOf(o);
         float place = BOARD_PLACES[at - BOARD_LETTERS];
-        if (p.heading > 0.9f && fabsf(p.x - superpac::HUNG_X) < superpac::HUNG_X_TOLERANCE &&
+        if (p.heading > superpac::HUNG_HEADING &&
+            fabsf(p.x - superpac::HUNG_X) < superpac::HUNG_X_TOLERANCE &&
             fabsf(p.y - place) < superpac::HUNG_Y_TOLERANCE &&
             fabsf(p.z - superpac::HUNG_Z) < superpac::HUNG_Z_TOLERANCE)
             inPlaceCount++;

@@ -35,6 +35,7 @@ const float TRUCK_LINE_X = 0.9f, STANCE_PER_PLACE = 1.5f, SLEW_AHEAD = 0.37f;
 // Where a hung board stands: its centre over the ledge, at the height its
 // legs give it there, held both ways so a board fallen below does not count.
 const float HUNG_X = 1.8f, HUNG_Z = 4.75f;
+const float HUNG_HEADING = 0.9f;  // facing west, give or take
 const float HUNG_X_TOLERANCE = 0.15f, HUNG_Y_TOLERANCE = 0.05f, HUNG_Z_TOLERANCE = 0.05f;
 
 }  // namespace superpac

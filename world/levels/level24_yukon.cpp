@@ -101,7 +101,7 @@ void goal_yukon(bool* won, bool* lost) {
         if (named(o, "washedgravel")) washed++;
     }
     *won = washed >= 20;
-    *lost = poseOf(loader).upright < 0.2f;
+    *lost = poseOf(loader).upright < LOADER_TIPPED;
     VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
     if (collected > gravel && !loader->isActive())
         vehicle_handOver(truck, loader);

@@ -23,5 +23,6 @@ const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;
 const float GRAVEL_RADIUS = 0.1f;
 const float GRAVEL_X0 = -1.6f, GRAVEL_Y0 = -1.0f, GRAVEL_PITCH = 0.8f;
 const float SKIDLOADER_X = -5.0f, SKIDLOADER_Y = -6.85f;
+const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 
 }  // namespace yukon

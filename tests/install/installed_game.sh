@@ -24,6 +24,13 @@ LOG=$ART/installed_stdout.log
 "$CMAKE" --install "$BUILD" --prefix "$P" > "$WORK/install.log" 2>&1 ||
     { cat "$WORK/install.log"; echo "FAIL: cmake --install"; exit 1; }
 
+# Under a loaded machine the virtual display can answer a moment after
+# xvfb-run hands over; a game started before that cannot open its window.
+for _ in $(seq 50); do
+    xdotool getdisplaygeometry > /dev/null 2>&1 && break
+    sleep 0.1
+done
+
 mkdir -p "$WORK/elsewhere"
 cd "$WORK/elsewhere" || exit 1
 export XDG_DATA_HOME=$WORK/data

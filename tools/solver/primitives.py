@@ -222,6 +222,22 @@ def grapple_to(sim, target, tolerance=0.1, max_ticks=2400, every=3):
     return False
 
 
+def raise_hub_to(sim, z, max_ticks=600, every=3):
+    """Raises the boom at full lever until the grapple hub stands at least
+    at z: with a load held, the half lever grapple_to uses hardly lifts.
+    False when the game ended on the way; True otherwise."""
+    elevate = TRUCK_LEVERS["elevate"]
+    ended = False
+    for _ in range(0, max_ticks, every):
+        if sim.pose("grapple").pos[2] >= z:
+            break
+        lever(sim, elevate, 1.0)
+        ended = bool(sim.step(every))
+        if ended:
+            break
+    sim.post("leverUp leverNr=%d" % elevate)
+    return not ended
+
 def tip_dump_truck(sim, angle, max_ticks=1200, every=5):
     """Raises the dump truck's bed until its hinge reads at least angle
     radians, then lets the lever go."""

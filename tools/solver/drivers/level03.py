@@ -132,16 +132,9 @@ def reach_margin(sim, point, bend=0.0, step=0.01):
 
 
 def lift_hub_to(sim, z, max_ticks=600, every=3):
-    """Raises the boom on full lever until the hub is at least at z: under a
-    load the levelled moves of grapple_to barely lift."""
-    lever = P.TRUCK_LEVERS["elevate"]
-    for _ in range(0, max_ticks, every):
-        if sim.pose("grapple").pos[2] >= z:
-            break
-        P.lever(sim, lever, 1.0)
-        if sim.step(every):
-            return False
-    sim.post("leverUp leverNr=%d" % lever)
+    """Raises the hub to z on full boom lever; True once it stands there."""
+    if not P.raise_hub_to(sim, z, max_ticks, every):
+        return False
     log(sim, "lifted", sim.pose("grapple").pos, sim.grasped())
     return sim.pose("grapple").pos[2] >= z
 

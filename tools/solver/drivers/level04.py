@@ -92,21 +92,8 @@ def try_grasp(sim, index, hold):
         return False
     if not (P.close_until_grasped(sim, "crate") and P.work_grapple(sim, -1.0, 20)):
         return False
-    lift_to(sim, at[2] + 0.1)
+    P.raise_hub_to(sim, at[2] + 0.1, max_ticks=300, every=5)
     return sim.pose("crate", index).pos[2] > centre[2] + 0.05
-
-
-def lift_to(sim, z, max_ticks=300, every=5):
-    """Raises the boom at full lever until the hub stands at z: with a crate
-    held, the half lever grapple_to would use hardly lifts it."""
-    elevate = P.TRUCK_LEVERS["elevate"]
-    for _ in range(0, max_ticks, every):
-        if sim.pose("grapple").pos[2] >= z:
-            break
-        P.lever(sim, elevate, 1.0)
-        if sim.step(every):
-            break
-    sim.post("leverUp leverNr=%d" % elevate)
 
 
 def grasp_crate(sim, index):
@@ -128,7 +115,7 @@ def load_crate(sim, index, along):
     wagon = sim.pose("train").pos
     spot = (wagon[0] + along, wagon[1])
     release = (spot[0], spot[1], DECK_TOP + 0.225 + WAIST_HOLD + RELEASE_ABOVE_DECK)
-    lift_to(sim, CARRY_HUB_Z)
+    P.raise_hub_to(sim, CARRY_HUB_Z, max_ticks=300, every=5)
     if not P.grapple_to(sim, (spot[0], spot[1], CARRY_HUB_Z), tolerance=0.1):
         return False
     P.grapple_to(sim, release, tolerance=0.06, max_ticks=900)

@@ -10,6 +10,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 import driver_main  # noqa: E402
 import level00  # noqa: E402
 import level03  # noqa: E402
+import level04  # noqa: E402
 import level06  # noqa: E402
 import level17  # noqa: E402
 import level19  # noqa: E402
@@ -34,6 +35,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_weight_holds_the_seesaw_and_the_balls_go_into_the_cart(self):
         self.check_wins(3, level03.drive)
+
+    def test_the_crates_go_onto_the_wagon_and_the_wagon_into_the_tunnel(self):
+        self.check_wins(4, level04.drive)
 
     def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
         self.check_wins(6, level06.drive)

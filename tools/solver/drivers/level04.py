@@ -41,6 +41,7 @@ ROUND_THE_DOCK = [LAST_STANCE, (8.0, -1.6), (9.0, -0.5), (8.6, 0.9), (7.3, 1.4),
 # end decks stand too high for the portal).
 SPOT_ALONG = [-0.7, 0.0, 0.7]  # from the wagon's middle
 SPOT_WITHIN = 0.3  # a crate let go this near its spot still lands on the deck
+PLACE_WITHIN = 0.04  # aimed for: clear of the deck's edge and of its neighbours
 
 # The grapple opened wide enough for its fingers to pass outside a crate's
 # top flange, and its hub this far above the crate's middle, so that they
@@ -50,7 +51,7 @@ WAIST_HOLD = 0.27
 WAIST_HOLDS = (0.27, 0.29, 0.27, 0.25)
 CARRY_HUB_Z = 2.0  # a held crate swings over the crates already on the deck
 DECK_TOP = 0.96
-RELEASE_ABOVE_DECK = 0.13  # let go a hand's breadth up: it drops flat
+RELEASE_ABOVE_DECK = 0.07  # let go just over the deck: it drops flat
 LIFTED = 1.85  # the empty hub after letting go
 TRAVEL_HUB_Z = 2.05  # the open prongs sweep over the waiting crates
 # The truck stops pushing this far short of the portal: its boom stands
@@ -108,19 +109,36 @@ def grasp_crate(sim, index):
     return False
 
 
+def set_down_over(sim, index, spot, z, tries=4):
+    """Lowers the held crate to z over its spot, aiming the hub off the spot
+    by however far the crate hangs from it, until the crate itself is over
+    the spot; True when it ends within PLACE_WITHIN."""
+    aim = list(spot)
+    for _ in range(tries):
+        P.grapple_to(sim, (aim[0], aim[1], z), tolerance=0.04, max_ticks=900)
+        crate = sim.pose("crate", index).pos
+        error = (spot[0] - crate[0], spot[1] - crate[1])
+        if math.hypot(*error) < PLACE_WITHIN:
+            return True
+        aim = [aim[0] + error[0], aim[1] + error[1]]
+    return False
+
+
 def load_crate(sim, index, along):
     """Lifts the held crate, carries it over its spot on the deck (along
     from the wagon's middle, wherever the wagon now stands), sets it down
-    there and lets go."""
+    there and lets go. The close lever stays held all the way: let go, the
+    prongs ease open and the crate slides down through them."""
     wagon = sim.pose("train").pos
     spot = (wagon[0] + along, wagon[1])
-    release = (spot[0], spot[1], DECK_TOP + 0.225 + WAIST_HOLD + RELEASE_ABOVE_DECK)
+    release_z = DECK_TOP + 0.225 + WAIST_HOLD + RELEASE_ABOVE_DECK
+    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
     P.raise_hub_to(sim, CARRY_HUB_Z, max_ticks=300, every=5)
     if not P.grapple_to(sim, (spot[0], spot[1], CARRY_HUB_Z), tolerance=0.1):
         return False
-    P.grapple_to(sim, release, tolerance=0.06, max_ticks=900)
+    placed = set_down_over(sim, index, spot, release_z)
     crate = sim.pose("crate", index).pos
-    if math.hypot(crate[0] - spot[0], crate[1] - spot[1]) > SPOT_WITHIN:
+    if not placed and math.hypot(crate[0] - spot[0], crate[1] - spot[1]) > SPOT_WITHIN:
         return False
     P.open_grapple(sim, WIDE_OPEN)
     sim.step(30)

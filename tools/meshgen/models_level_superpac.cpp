@@ -33,7 +33,8 @@ QUORVEL_MODEL(superpac_terrain) {
     }
     markFrame(m, LEDGE_X0, FACE_X, -1.8f, 1.8f, LEDGE_Z, 0.03f, PAINT);
     // The terrace and its ramp.
-    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
+    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, NARROW_Y0, 0, TERRACE_Z, CONCRETE);
+    slab(m, NARROW_X0, TERRACE_X1, NARROW_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
     // The ramp rises north: built rising along x, then turned a quarter.
     Mesh up;
     ramp(up, RAMP_Y0, TERRACE_Y0, -RAMP_X1, -RAMP_X0, 0, TERRACE_Z, DEEP_Z, CONCRETE);
@@ -41,9 +42,11 @@ QUORVEL_MODEL(superpac_terrain) {
     append(m, up);
     slab(m, LEDGE_X0, FACE_X, TERRACE_Y0, TERRACE_Y1, TERRACE_Z, LEDGE_Z, STONE);
     const float GUARD_Z = TERRACE_Z + GUARD_HEIGHT;
-    slab(m, TERRACE_X0 - GUARD_THICK, TERRACE_X0, TERRACE_Y0, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z,
-         CONCRETE);
-    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z, CONCRETE);
+    const float T = GUARD_THICK;
+    slab(m, TERRACE_X0 - T, TERRACE_X0, TERRACE_Y0, NARROW_Y0 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, TERRACE_X0, NARROW_X0 - T, NARROW_Y0, NARROW_Y0 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, NARROW_X0 - T, NARROW_X0, NARROW_Y0, TERRACE_Y1 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, NARROW_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + T, 0, GUARD_Z, CONCRETE);
     for (float y = TERRACE_Y0 + 0.5f; y < TERRACE_Y1 - 0.5f; y += 2.0f)
         mark(m, TRUCK_LINE_X - 0.04f, TRUCK_LINE_X + 0.04f, y, y + 1.0f, TERRACE_Z, PAINT);
 }

@@ -705,6 +705,34 @@ bool clearOfTerrain(const dReal a[3], const dReal b[3]) {
     return hits == 0;
 }
 
+// The height of the terrain's highest surface below (x, y, from); paint
+// stands a few millimetres proud.
+dReal terrainBelow(dReal x, dReal y, dReal from) {
+    dGeomID ray = dCreateRay(nullptr, from + 10);
+    dGeomRaySet(ray, x, y, from, 0, 0, -1);
+    dContactGeom hits[16];
+    const int n = dCollide(ray, wld_terrain()->geom, 16, hits, sizeof hits[0]);
+    dGeomDestroy(ray);
+    dReal top = -1e9;
+    for (int i = 0; i < n; i++) top = fmax(top, hits[i].pos[2]);
+    return top;
+}
+
+TEST_F(LevelsC, SuperpacLedgeIsOneHeightUnderEveryBoardsFeet) {
+    // Places over an arch once stood on its lintel, a hand higher than over
+    // a pier: a board seated there stood too high to count.
+    using namespace superpac;
+    build(22);
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        const dReal place = levelBoardPlace(letters[i]);
+        for (dReal foot : {-0.19, 0.19})
+            for (dReal x : {LEDGE_X0 + 0.03, (double)HUNG_X, FACE_X - 0.03})
+                EXPECT_NEAR(terrainBelow(x, place + foot, PARAPET_TOP + 1), LEDGE_Z, 0.005)
+                    << letters[i] << " foot " << foot << " x " << x;
+    }
+}
+
 TEST_F(LevelsC, SuperpacStartViewSeesEveryBoardOverTheTerraceEdge) {
     // The start camera looks east from low behind the truck, so the terrace's
     // edge is what could hide the boards standing on it.

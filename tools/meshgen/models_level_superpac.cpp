@@ -12,17 +12,18 @@ QUORVEL_MODEL(superpac_terrain) {
     Mesh& m = model.mesh;
     const float Y = VIADUCT_HALF_Y;
     slab(m, -HALF, HALF, -HALF, HALF, DEEP_Z, 0, GRASS);
-    // Piers and the deck over the arches' openings.
+    // Piers and the deck over the arches' openings. The lintels start behind
+    // the ledge, so that the ledge is one height along every place, over a
+    // pier or over an arch.
     for (float y = -Y; y < Y; y += 6.0f) {
         slab(m, LEDGE_X0, DECK_X1, y, y + 1.6f, 0, DECK_Z - 0.8f, STONE);
         prismXZ(m,
-                {{LEDGE_X0, DECK_Z - 0.8f},
+                {{FACE_X, DECK_Z - 0.8f},
                  {DECK_X1, DECK_Z - 0.8f},
                  {DECK_X1, DECK_Z - 0.5f},
-                 {LEDGE_X0, DECK_Z - 0.5f}},
+                 {FACE_X, DECK_Z - 0.5f}},
                 y + 1.6f, y + 6.0f, STONE);
     }
-    slab(m, LEDGE_X0, DECK_X1, -Y, Y, DECK_Z - 0.5f, LEDGE_Z, STONE);
     slab(m, FACE_X, PARAPET_X1, -Y, Y, LEDGE_Z, PARAPET_TOP, BRICK);
     slab(m, PARAPET_X1, DECK_X1, -Y, Y, LEDGE_Z, DECK_Z, STONE);
     // The board places: pegs between them on the ledge, a frame behind.

@@ -9,8 +9,8 @@ const float LEDGE_Z = 4.1f;  // a board standing on it has its centre at 4.75
 const float LEDGE_X0 = 1.6f, FACE_X = 1.87f;
 // The parapet backs a hung board's panel but stays below its top bar: the
 // grapple's claws, gripping that bar along the boom, reach out over it.
-const float PARAPET_X1 = 2.2f, PARAPET_TOP = 5.0f;
 const float DECK_X1 = 6.0f, DECK_Z = 4.9f;
+const float PARAPET_X1 = 2.2f, PARAPET_TOP = DECK_Z;
 const float VIADUCT_HALF_Y = 30.0f;
 const float PEG_WIDTH = 0.04f, PEG_HEIGHT = 0.05f;
 const float TERRACE_Z = 3.6f;

@@ -20,6 +20,7 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 
 LEVEL = 22
+DEBUG = os.environ.get('LV22_DEBUG')
 LETTERS = "QUORVEL"  # west to east along the ledge reads from y = 1.5 down
 TRUCK_LINE_X = 0.9
 HUNG_X, HUNG_Z = 1.8, 4.75
@@ -37,13 +38,17 @@ CLOSE_TICKS = 60
 HOLD = 0.49
 # Where the hub carries a board round: drawn in this close to the slew axis
 # and this high, the board swings clear of the cab and the waiting row.
-CARRY_OUT = 0.45
+CARRY_OUT = 0.8
 CARRY_Z = 6.0
-# Over the ledge the board comes in with its feet this far above the pegs'
-# tops' height and is let down a little east of its place, so that its back
-# slides down the parapet and it stands leaning on it.
-FEET_CLEAR = 0.15
-LEAN = 0.03
+# Over the ledge the board comes in with its feet this far above the ledge
+# and is let down a little east of its place, so that its back slides down
+# the parapet; the hub goes on down by SLACK so the fingers leave the bar.
+FEET_CLEAR = 0.2
+LEAN = 0.04
+SLACK = 0.02
+CARRY_SPEED = 0.3  # lever settings with a board on the fingers
+LOWER_SPEED = 0.3
+SETTLE_TICKS = 60
 
 
 def place_of(letter):
@@ -78,6 +83,36 @@ def onto_terrace(sim):
     return P.follow_path(sim, "truck", ROUTE_UP, throttle=0.5)
 
 
+def carry_levers(sim, target):
+    """One correction of the crane toward a world point for the hub with a
+    board hanging from it: the slew and the extension held to a third of
+    their travel and the boom let down gently, or the board swings off the
+    fingers."""
+    ax, ay = slew_axis(sim)
+    hub = sim.pose("grapple").pos
+    bearing = P.wrap(math.atan2(target[1] - ay, target[0] - ax) - math.atan2(hub[1] - ay, hub[0] - ax))
+    reach = math.hypot(target[0] - ax, target[1] - ay) - math.hypot(hub[0] - ax, hub[1] - ay)
+    P.lever(sim, P.TRUCK_LEVERS["rotate"], P.clamp(-P.axis_setting(bearing, 3.0, 0.02, 0.2), -CARRY_SPEED, CARRY_SPEED))
+    P.lever(sim, P.TRUCK_LEVERS["extend"], P.clamp(P.axis_setting(reach, 4.0, 0.02, 0.2), -CARRY_SPEED, CARRY_SPEED))
+    P.lever(sim, P.TRUCK_LEVERS["elevate"], max(-LOWER_SPEED, P.axis_setting(target[2] - hub[2], 4.0, 0.03, 0.5)))
+    return math.dist(hub, target)
+
+
+def carry_to(sim, target, tolerance=0.05, max_ticks=2400, every=3):
+    """The hub to a world point with a board on it; lets go of the levers and
+    waits for the swing to die down there."""
+    ok = False
+    for _ in range(0, max_ticks, every):
+        if carry_levers(sim, target) < tolerance:
+            ok = True
+            break
+        if sim.step(every):
+            break
+    for name in ("rotate", "extend", "elevate"):
+        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+    return ok and not sim.step(SETTLE_TICKS)
+
+
 def hook(sim, letter):
     """Hooks the grapple's fingers under the board's top bar; False when the
     board did not come up with the hub."""
@@ -95,6 +130,20 @@ def hook(sim, letter):
     return sim.pose(letter).pos[2] > centre[2] + 0.15
 
 
+def board_to(sim, letter, target, rounds=3):
+    """Carries the hub so that the board, hanging from it, comes to the world
+    point: the board does not hang centred under the hub but off one claw,
+    so each round aims the hub by where the board hung the round before."""
+    for _ in range(rounds):
+        board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
+        aim = [target[i] + hub[i] - board[i] for i in range(3)]
+        if DEBUG:
+            print("   board", board, "hub", hub, "aim", aim, file=sys.stderr)
+        if not carry_to(sim, aim):
+            return False
+    return True
+
+
 def hang(sim, letter):
     x, y = stance_for(letter)
     if not P.follow_path(sim, "truck", [sim.pose("truck").pos[:2], (x, y)], throttle=0.3):
@@ -102,20 +151,44 @@ def hang(sim, letter):
     if not hook(sim, letter):
         return False
     place = place_of(letter)
-    steps = [round_axis(sim, math.pi, CARRY_OUT, CARRY_Z),
-             round_axis(sim, math.pi / 2, CARRY_OUT, CARRY_Z),
-             round_axis(sim, 0.0, CARRY_OUT, CARRY_Z),
-             (HUNG_X - 0.15, place, HUNG_Z + HOLD + FEET_CLEAR),
-             (HUNG_X + LEAN, place, HUNG_Z + HOLD + FEET_CLEAR)]
-    for step in steps:
-        if not P.grapple_to(sim, step, tolerance=0.05):
+    # Raised once, to where the feet clear the terrace, the truck and the
+    # ledge, and swung round at that height: let down on the way, the board
+    # swings off the fingers.
+    over = HUNG_Z + HOLD + FEET_CLEAR
+    carry = [round_axis(sim, math.pi * k / 4, CARRY_OUT, over) for k in (4, 3, 2, 1, 0)]
+    for step in carry:
+        if not carry_to(sim, step):
             return False
-    if not P.grapple_to(sim, (HUNG_X + LEAN, place, HUNG_Z + HOLD - 0.03), tolerance=0.04):
+    # Out over the terrace's edge and on over the place with the feet clear
+    # of the ledge, placing the board itself (it hangs off the hub), then
+    # straight down onto the ledge with the hub keeping that offset.
+    over = HUNG_Z + FEET_CLEAR
+    if not (board_to(sim, letter, (HUNG_X - 0.3, place, over))
+            and board_to(sim, letter, (HUNG_X, place, over))):
         return False
+    board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
+    offset = [hub[i] - board[i] for i in range(3)]
+    if not carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2])):
+        return False
+    report(sim, letter, "seated")
     if not P.open_grapple(sim, P.GRAPPLE_OPEN):
         return False
+    sim.step(30)
+    report(sim, letter, "opened")
     hub = sim.pose("grapple").pos
-    return P.grapple_to(sim, (hub[0] - 0.3, hub[1], hub[2] + 0.4))
+    if not carry_to(sim, (hub[0], hub[1], hub[2] + 0.3)):
+        return False
+    report(sim, letter, "lifted")
+    return carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z))
+
+
+def report(sim, letter, what):
+    if DEBUG:
+        b = sim.pose(letter)
+        print("  %s %d board" % (what, sim.tick), [round(v, 3) for v in b.pos],
+              "hx %.3f hz %.3f" % (b.x_axis[0], b.z_axis[2]), "hub", sim.pose("grapple").pos,
+              "prongs %.2f %.2f" % (sim.joint("crane", "prong0"), sim.joint("crane", "prong2")),
+              file=sys.stderr)
 
 
 def drive(sim):

@@ -26,11 +26,17 @@ QUORVEL_MODEL(superpac_terrain) {
     }
     slab(m, FACE_X, PARAPET_X1, -Y, Y, LEDGE_Z, PARAPET_TOP, BRICK);
     slab(m, PARAPET_X1, DECK_X1, -Y, Y, LEDGE_Z, DECK_Z, STONE);
-    // The board places: pegs between them on the ledge, a frame behind.
+    // The board places: ridged pegs between them on the ledge, a frame
+    // behind. A foot let down on a peg's slope slides off it into its place.
     for (int k = 0; k <= 7; k++) {
         float y = -1.75f + 0.5f * k;
-        slab(m, LEDGE_X0, FACE_X, y - PEG_WIDTH / 2, y + PEG_WIDTH / 2, LEDGE_Z,
-             LEDGE_Z + PEG_HEIGHT, YELLOW);
+        Mesh peg;  // built across x and turned a quarter, like the ramp
+        prismXZ(
+            peg,
+            {{y - PEG_WIDTH / 2, LEDGE_Z}, {y + PEG_WIDTH / 2, LEDGE_Z}, {y, LEDGE_Z + PEG_HEIGHT}},
+            -FACE_X, -LEDGE_X0, YELLOW);
+        rotate(peg, {0, 0, 1}, 1.5707963f);
+        append(m, peg);
     }
     markFrame(m, LEDGE_X0, FACE_X, -1.8f, 1.8f, LEDGE_Z, 0.03f, PAINT);
     // The terrace and its ramp.

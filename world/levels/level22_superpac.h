@@ -12,7 +12,9 @@ const float LEDGE_X0 = 1.6f, FACE_X = 1.87f;
 const float DECK_X1 = 6.0f, DECK_Z = 4.9f;
 const float PARAPET_X1 = 2.2f, PARAPET_TOP = DECK_Z;
 const float VIADUCT_HALF_Y = 30.0f;
-const float PEG_WIDTH = 0.04f, PEG_HEIGHT = 0.05f;
+// The pegs between the places: a ridge a board's foot slides off, the gap
+// between two just wider than a board's pair of legs.
+const float PEG_WIDTH = 0.05f, PEG_HEIGHT = 0.08f;
 const float TERRACE_Z = 3.6f;
 // The terrace runs right up to the viaduct's face, so the truck works beside
 // it with no drop on that side; a stone fill closes the arches at terrace
@@ -31,16 +33,15 @@ const float HALF = 32.0f, DEEP_Z = -1.0f;
 // Where the boards wait on the terrace: each due west of its own place, in
 // two rows so that neighbours stand a metre apart; the board of place p
 // waits at y = p, in the far row for an even step from the north end. The
-// grapple grips a board across its thickness along the boom and keeps its
-// heading to the boom, so a board waits facing away from the slew axis and
-// arrives facing east, square to the ledge, after half a turn. The truck
-// works each board with its centre on TRUCK_LINE_X, facing north, and its
-// slew axis (SLEW_AHEAD ahead of the centre) level with the place. From
-// there the kit's crane_can_reach (bend straight) leaves at least 0.27 m of
-// reach where the grapple takes a board (the near row's is the least) and
-// 0.32 m where it lets the board down on the ledge.
-const float BOARDS_FAR_X = -0.6f, BOARDS_NEAR_X = -0.35f;
-const float TRUCK_LINE_X = 0.9f, SLEW_AHEAD = 0.37f;
+// grapple grips a board across its thickness along the boom and turns with
+// the slew, so a board waits facing west and arrives facing east, square to
+// the ledge, after half a turn. The truck works each board with its centre,
+// which the slew turns about, on TRUCK_LINE_X level with the place, facing
+// north. From there the kit's crane_can_reach (bend straight) leaves at
+// least 0.27 m of reach where the grapple takes a board (the near row's is
+// the least) and 0.32 m where it lets the board down on the ledge.
+const float BOARDS_FAR_X = -0.75f, BOARDS_NEAR_X = -0.5f;
+const float TRUCK_LINE_X = 0.8f;
 // Where a hung board stands: its centre over the ledge, at the height its
 // legs give it there, held both ways so a board fallen below does not count.
 const float HUNG_X = 1.8f, HUNG_Z = 4.75f;

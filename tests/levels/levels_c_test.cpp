@@ -693,6 +693,65 @@ TEST_F(LevelsC, SuperpacBoardStandingBelowItsPlaceDoesNotCount) {
     EXPECT_FALSE(won());
 }
 
+// Whether the straight line from a to b passes clear of the terrain.
+bool clearOfTerrain(const dReal a[3], const dReal b[3]) {
+    const dReal d[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+    const dReal length = sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
+    dGeomID ray = dCreateRay(nullptr, length);
+    dGeomRaySet(ray, a[0], a[1], a[2], d[0], d[1], d[2]);
+    dContactGeom hit;
+    const int hits = dCollide(ray, wld_terrain()->geom, 1, &hit, sizeof hit);
+    dGeomDestroy(ray);
+    return hits == 0;
+}
+
+// The height of the terrain's highest surface below (x, y, from); paint
+// stands a few millimetres proud.
+dReal terrainBelow(dReal x, dReal y, dReal from) {
+    dGeomID ray = dCreateRay(nullptr, from + 10);
+    dGeomRaySet(ray, x, y, from, 0, 0, -1);
+    dContactGeom hits[16];
+    const int n = dCollide(ray, wld_terrain()->geom, 16, hits, sizeof hits[0]);
+    dGeomDestroy(ray);
+    dReal top = -1e9;
+    for (int i = 0; i < n; i++) top = fmax(top, hits[i].pos[2]);
+    return top;
+}
+
+TEST_F(LevelsC, SuperpacLedgeIsOneHeightUnderEveryBoardsFeet) {
+    // Places over an arch once stood on its lintel, a hand higher than over
+    // a pier: a board seated there stood too high to count.
+    using namespace superpac;
+    build(22);
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        const dReal place = levelBoardPlace(letters[i]);
+        for (dReal foot : {-0.19, 0.19})
+            for (dReal x : {LEDGE_X0 + 0.03, (double)HUNG_X, FACE_X - 0.03})
+                EXPECT_NEAR(terrainBelow(x, place + foot, PARAPET_TOP + 1), LEDGE_Z, 0.005)
+                    << letters[i] << " foot " << foot << " x " << x;
+    }
+}
+
+TEST_F(LevelsC, SuperpacStartViewSeesEveryBoardOverTheTerraceEdge) {
+    // The start camera looks east from low behind the truck, so the terrace's
+    // edge is what could hide the boards standing on it.
+    build(22);
+    run(30);
+    const dReal* truck = at(wld_truck());
+    const dReal eye[3] = {truck[0] - 4.83 * cos(0.058), truck[1], truck[2] + 4.83 * sin(0.058)};
+    const char* letters = levelBoardLetters();
+    for (int i = 0; i < 7; i++) {
+        std::string letter(1, letters[i]);
+        const dReal* c = at(named(letter.c_str())[0]);
+        // The letter's middle and the panel's top, on the face toward the eye.
+        for (dReal up : {0.0, 0.3}) {
+            const dReal target[3] = {c[0] - 0.06, c[1], c[2] + up};
+            EXPECT_TRUE(clearOfTerrain(eye, target)) << letter << " at " << up;
+        }
+    }
+}
+
 // -------------------------------------------------------------- powerlift
 
 TEST_F(LevelsC, PowerliftPadHoldsTheSkyCraneAtItsHomeHeight) {

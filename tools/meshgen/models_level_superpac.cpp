@@ -12,28 +12,36 @@ QUORVEL_MODEL(superpac_terrain) {
     Mesh& m = model.mesh;
     const float Y = VIADUCT_HALF_Y;
     slab(m, -HALF, HALF, -HALF, HALF, DEEP_Z, 0, GRASS);
-    // Piers and the deck over the arches' openings.
+    // Piers and the deck over the arches' openings. The lintels start behind
+    // the ledge, so that the ledge is one height along every place, over a
+    // pier or over an arch.
     for (float y = -Y; y < Y; y += 6.0f) {
         slab(m, LEDGE_X0, DECK_X1, y, y + 1.6f, 0, DECK_Z - 0.8f, STONE);
         prismXZ(m,
-                {{LEDGE_X0, DECK_Z - 0.8f},
+                {{FACE_X, DECK_Z - 0.8f},
                  {DECK_X1, DECK_Z - 0.8f},
                  {DECK_X1, DECK_Z - 0.5f},
-                 {LEDGE_X0, DECK_Z - 0.5f}},
+                 {FACE_X, DECK_Z - 0.5f}},
                 y + 1.6f, y + 6.0f, STONE);
     }
-    slab(m, LEDGE_X0, DECK_X1, -Y, Y, DECK_Z - 0.5f, LEDGE_Z, STONE);
     slab(m, FACE_X, PARAPET_X1, -Y, Y, LEDGE_Z, PARAPET_TOP, BRICK);
     slab(m, PARAPET_X1, DECK_X1, -Y, Y, LEDGE_Z, DECK_Z, STONE);
-    // The board places: pegs between them on the ledge, a frame behind.
+    // The board places: ridged pegs between them on the ledge, a frame
+    // behind. A foot let down on a peg's slope slides off it into its place.
     for (int k = 0; k <= 7; k++) {
         float y = -1.75f + 0.5f * k;
-        slab(m, LEDGE_X0, FACE_X, y - PEG_WIDTH / 2, y + PEG_WIDTH / 2, LEDGE_Z,
-             LEDGE_Z + PEG_HEIGHT, YELLOW);
+        Mesh peg;  // built across x and turned a quarter, like the ramp
+        prismXZ(
+            peg,
+            {{y - PEG_WIDTH / 2, LEDGE_Z}, {y + PEG_WIDTH / 2, LEDGE_Z}, {y, LEDGE_Z + PEG_HEIGHT}},
+            -FACE_X, -LEDGE_X0, YELLOW);
+        rotate(peg, {0, 0, 1}, 1.5707963f);
+        append(m, peg);
     }
     markFrame(m, LEDGE_X0, FACE_X, -1.8f, 1.8f, LEDGE_Z, 0.03f, PAINT);
     // The terrace and its ramp.
-    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
+    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y0, NARROW_Y0, 0, TERRACE_Z, CONCRETE);
+    slab(m, NARROW_X0, TERRACE_X1, NARROW_Y0, TERRACE_Y1, 0, TERRACE_Z, CONCRETE);
     // The ramp rises north: built rising along x, then turned a quarter.
     Mesh up;
     ramp(up, RAMP_Y0, TERRACE_Y0, -RAMP_X1, -RAMP_X0, 0, TERRACE_Z, DEEP_Z, CONCRETE);
@@ -41,9 +49,11 @@ QUORVEL_MODEL(superpac_terrain) {
     append(m, up);
     slab(m, LEDGE_X0, FACE_X, TERRACE_Y0, TERRACE_Y1, TERRACE_Z, LEDGE_Z, STONE);
     const float GUARD_Z = TERRACE_Z + GUARD_HEIGHT;
-    slab(m, TERRACE_X0 - GUARD_THICK, TERRACE_X0, TERRACE_Y0, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z,
-         CONCRETE);
-    slab(m, TERRACE_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + GUARD_THICK, 0, GUARD_Z, CONCRETE);
+    const float T = GUARD_THICK;
+    slab(m, TERRACE_X0 - T, TERRACE_X0, TERRACE_Y0, NARROW_Y0 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, TERRACE_X0, NARROW_X0 - T, NARROW_Y0, NARROW_Y0 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, NARROW_X0 - T, NARROW_X0, NARROW_Y0, TERRACE_Y1 + T, 0, GUARD_Z, CONCRETE);
+    slab(m, NARROW_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + T, 0, GUARD_Z, CONCRETE);
     for (float y = TERRACE_Y0 + 0.5f; y < TERRACE_Y1 - 0.5f; y += 2.0f)
         mark(m, TRUCK_LINE_X - 0.04f, TRUCK_LINE_X + 0.04f, y, y + 1.0f, TERRACE_Z, PAINT);
 }

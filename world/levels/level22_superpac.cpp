@@ -26,33 +26,26 @@ const char* letterName(char letter) {
     return nullptr;
 }
 
-// The heading a board waits with at (x, y) so that the crane, slewing it
-// from there to its place, brings it round to face east.
-dReal waitingHeading(dReal x, dReal y, dReal place) {
-    using namespace superpac;
-    const dReal axisY = STANCE_PER_PLACE * place + SLEW_AHEAD;
-    const dReal pick = atan2(y - axisY, x - TRUCK_LINE_X);
-    const dReal hung = atan2(place - axisY, HUNG_X - TRUCK_LINE_X);
-    return pick - hung;
-}
+// Due west of the slew axis a board faces west to arrive facing east.
+const dReal WAITING_HEADING = M_PI;
 
 }  // namespace
 
 void build_superpac(LevelOut& out) {
     using namespace superpac;
     makeTerrain(&geom_superpac_terrain, nullptr);
-    // The boards wait in the reverse of their order along the viaduct, so
-    // the player reads the word only once it hangs.
+    // Made from the south end up, the order the world has always listed them.
     const char* letters = levelBoardLetters();
-    for (int i = 0; i < 7; i++) {
-        const char* name = letterName(letters[6 - i]);
+    for (int i = 6; i >= 0; i--) {
+        const char* name = letterName(letters[i]);
         if (!name) continue;
-        const dReal pos[3] = {BOARDS_X, BOARDS_Y0 + BOARDS_PITCH * i,
+        const dReal place = levelBoardPlace(letters[i]);
+        const dReal pos[3] = {i % 2 ? BOARDS_NEAR_X : BOARDS_FAR_X, place,
                               TERRACE_Z + BOARD_LEGS + SETTLE};
         CharBoard* board = add(new CharBoard(name, pos));
         if (!board) continue;
         dMatrix3 turned;
-        dRFromAxisAndAngle(turned, 0, 0, 1, waitingHeading(pos[0], pos[1], pos[1] / 2));
+        dRFromAxisAndAngle(turned, 0, 0, 1, WAITING_HEADING);
         dBodySetRotation(board->body, turned);
     }
     setTruckStart(out, -10, 0, 0.4);

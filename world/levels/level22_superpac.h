@@ -7,31 +7,41 @@ namespace superpac {
 
 const float LEDGE_Z = 4.1f;  // a board standing on it has its centre at 4.75
 const float LEDGE_X0 = 1.6f, FACE_X = 1.87f;
-const float PARAPET_X1 = 2.2f, PARAPET_TOP = 5.4f;
+// The parapet backs a hung board's panel but stays below its top bar: the
+// grapple's claws, gripping that bar along the boom, reach out over it.
 const float DECK_X1 = 6.0f, DECK_Z = 4.9f;
+const float PARAPET_X1 = 2.2f, PARAPET_TOP = DECK_Z;
 const float VIADUCT_HALF_Y = 30.0f;
-const float PEG_WIDTH = 0.04f, PEG_HEIGHT = 0.05f;
+// The pegs between the places: a ridge a board's foot slides off, the gap
+// between two just wider than a board's pair of legs.
+const float PEG_WIDTH = 0.05f, PEG_HEIGHT = 0.08f;
 const float TERRACE_Z = 3.6f;
 // The terrace runs right up to the viaduct's face, so the truck works beside
 // it with no drop on that side; a stone fill closes the arches at terrace
 // height, and a guard wall along its open west and north edges, higher than
-// a wheel, keeps the truck and a knocked board on it.
+// a wheel, keeps the truck and a knocked board on it. Only the ramp's head
+// is as wide as the ramp: north of it the terrace is cut back to just west
+// of the boards, so that from the start, down on the grass, the player sees
+// them over its edge rather than a tall blank face.
 const float TERRACE_X0 = -2.4f, TERRACE_X1 = LEDGE_X0;
 const float TERRACE_Y0 = -8.0f, TERRACE_Y1 = 9.0f;
-const float GUARD_HEIGHT = 0.4f, GUARD_THICK = 0.2f;
+const float NARROW_X0 = -1.0f, NARROW_Y0 = -5.0f;
+const float GUARD_HEIGHT = 0.3f, GUARD_THICK = 0.2f;
 const float RAMP_Y0 = -26.0f;  // the ramp rises north from here to the terrace
 const float RAMP_X0 = -2.4f, RAMP_X1 = 1.2f;
 const float HALF = 32.0f, DEEP_Z = -1.0f;
-// Where the boards wait on the terrace: in a row west of the truck's line,
-// the board waiting at y = 2 p hangs at place p. The truck works each board
-// with its centre on TRUCK_LINE_X at y = 1.5 p, facing north; its slew axis
-// stands SLEW_AHEAD ahead of that. From there the crane's grapple hub
-// reaches both the board's top and the place above the ledge with at least
-// 0.26 m to spare (the kit's crane_can_reach, bend straight). A grasped
-// board turns with the slew, so each waits turned by the slew it gets and
-// arrives facing east.
-const float BOARDS_X = -0.4f, BOARDS_Y0 = -3.0f, BOARDS_PITCH = 1.0f;
-const float TRUCK_LINE_X = 0.9f, STANCE_PER_PLACE = 1.5f, SLEW_AHEAD = 0.37f;
+// Where the boards wait on the terrace: each due west of its own place, in
+// two rows so that neighbours stand a metre apart; the board of place p
+// waits at y = p, in the far row for an even step from the north end. The
+// grapple grips a board across its thickness along the boom and turns with
+// the slew, so a board waits facing west and arrives facing east, square to
+// the ledge, after half a turn. The truck works each board with its centre,
+// which the slew turns about, on TRUCK_LINE_X level with the place, facing
+// north. From there the kit's crane_can_reach (bend straight) leaves at
+// least 0.27 m of reach where the grapple takes a board (the near row's is
+// the least) and 0.32 m where it lets the board down on the ledge.
+const float BOARDS_FAR_X = -0.75f, BOARDS_NEAR_X = -0.5f;
+const float TRUCK_LINE_X = 0.8f;
 // Where a hung board stands: its centre over the ledge, at the height its
 // legs give it there, held both ways so a board fallen below does not count.
 const float HUNG_X = 1.8f, HUNG_Z = 4.75f;

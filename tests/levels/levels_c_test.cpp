@@ -657,6 +657,43 @@ TEST_F(LevelsC, EgghuntPondRimStopsTheTruckDrivingIntoThePond) {
     EXPECT_GT(p[2], 0.2);
 }
 
+TEST_F(LevelsC, EgghuntHumpTopplesAStandingEggTowardTheTailAndKeepsItAboard) {
+    using namespace egghunt;
+    build(21);
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    ASSERT_NE(truck, nullptr);
+    DynamicWorldObj* trailer = named("trailer")[0];
+    DynamicWorldObj* egg = named("egg")[0];
+    run(30);
+    // Heading west a metre short of the first hump's steep face.
+    turnAssembly(truck->body, M_PI);
+    const dReal* p = at(truck);
+    shiftAssembly(truck->body, HUMPS[0].steepFootX + 1.4 - p[0], HUMPS[0].y - p[1], 0);
+    run(30);
+    const dReal* t = at(trailer);
+    teleport(egg, t[0] - 0.04, t[1], t[2] + 0.18);  // standing on the front half
+    run(30);
+    ASSERT_GT(poseOf(egg).upright, 0.95f);
+    // Gently, as a careful driver tows eggs: yanked over at speed, a lone
+    // egg tumbles on over the tail wall.
+    postMessage("accelcontrol setting=0.2");
+    run(800);
+    postMessage("accelcontrol setting=0");
+    run(300);
+    Pose e = poseOf(egg);
+    const float q[3] = {e.x, e.y, e.z};
+    float l[3];
+    localCoordinates(trailer, q, l);
+    EXPECT_LT(fabsf(e.upright), 0.5f);    // lying
+    EXPECT_LT(l[0], -0.2f);               // on the rear half
+    EXPECT_GT(l[0], -IN_TRAILER_HALF_X);  // and still aboard
+    EXPECT_LT(fabsf(l[1]), IN_TRAILER_HALF_Y);
+    // Over the hump and down on the flat, short of the next one.
+    const float over = HUMPS[0].steepFootX - HUMP_STEEP_RUN - HUMP_FLAT - HUMP_GENTLE_RUN;
+    EXPECT_LT(at(trailer)[0], over);
+    EXPECT_GT(at(truck)[0], HUMPS[1].steepFootX);
+}
+
 // --------------------------------------------------------------- superpac
 
 TEST_F(LevelsC, SuperpacLedgeHangsEachBoardInItsPlace) {

@@ -40,6 +40,14 @@ QUORVEL_MODEL(egghunt_terrain) {
     slab(m, HALF - 1, HALF, -HALF, HALF, 0, 1.0f, HEDGE);
     slab(m, -16, -11, -8, -7.2f, 0, 0.8f, HEDGE);
     slab(m, 16, 21, 8, 8.8f, 0, 0.8f, HEDGE);
+    // The tipping humps, solid down to the meadow.
+    for (const Hump& h : HUMPS) {
+        const float top0 = h.steepFootX - HUMP_STEEP_RUN, top1 = top0 - HUMP_FLAT;
+        const float y0 = h.y - HUMP_HALF_WIDTH, y1 = h.y + HUMP_HALF_WIDTH;
+        ramp(m, top0, h.steepFootX, y0, y1, HUMP_TOP, 0, 0, CONCRETE);
+        slab(m, top1, top0, y0, y1, 0, HUMP_TOP, CONCRETE);
+        ramp(m, top1 - HUMP_GENTLE_RUN, top1, y0, y1, 0, HUMP_TOP, 0, CONCRETE);
+    }
     // Stumps where eggs sit, trees, and flower beds.
     for (const EggSpot& e : EGGS)
         if (e.onStump) column(m, e.x, e.y, 0, STUMP_TOP, STUMP_R, 8, BARK);

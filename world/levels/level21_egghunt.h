@@ -25,9 +25,25 @@ struct EggSpot {
     bool onStump;
 };
 const EggSpot EGGS[EGG_COUNT] = {
-    {6.0f, 3.0f, false}, {-5.0f, 3.5f, true},  {9.0f, -4.0f, false}, {-8.0f, -3.0f, false},
-    {3.0f, -7.0f, true}, {12.0f, 5.0f, false}, {-2.0f, 9.0f, false}, {14.0f, -1.5f, true},
+    {6.0f, 3.0f, false}, {-7.5f, -4.0f, true},   {9.0f, -4.0f, false},  {1.0f, -4.0f, false},
+    {1.0f, -7.0f, true}, {-12.5f, -4.0f, false}, {-16.5f, -4.0f, true}, {-7.5f, -7.0f, false},
 };
+// The tipping humps: the crane sets eggs down on the front half of the
+// trailer's bed only, so the truck tows the trailer over a hump whose steep
+// face tilts the bed past the point where a standing egg topples; it falls
+// over backwards, toward the tail, and frees the front for the next ones. A
+// hump rises westward from the foot of its steep face, has a flat top, and
+// comes down a gentle slope that no lying egg slides on.
+struct Hump {
+    float steepFootX, y;
+};
+const int HUMP_COUNT = 2;
+const Hump HUMPS[HUMP_COUNT] = {{8.2f, -5.45f}, {0.2f, -5.45f}};
+const float HUMP_TOP = 0.69f;  // above the meadow
+const float HUMP_HALF_WIDTH = 1.0f, HUMP_FLAT = 1.0f;
+// The steep face rises 32 degrees (an egg topples past about 27), the gentle
+// side falls 15; both are run lengths here.
+const float HUMP_STEEP_RUN = 1.104f, HUMP_GENTLE_RUN = 2.575f;
 const float TRAILER_X = 0.0f, TRAILER_Y = 0.0f;
 
 }  // namespace egghunt

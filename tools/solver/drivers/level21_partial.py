@@ -1,22 +1,32 @@
-"""Level 21, the egg hunt, as far as it goes: five of the eight eggs into
-the trailer. Not a win, and not yet a solution: robustness.py does not run
-it (its name is not levelNN.py).
+"""Level 21, the egg hunt, as far as it goes: six of the eight eggs into the
+trailer. Not a win, and not yet a solution: robustness.py does not run it
+(its name is not levelNN.py).
 
-The truck tows the trailer round the meadow and stops beside each egg with
-the trailer nearly straight behind it and the egg 1.45 m off its side. From
-there the crane reaches the trailer's bed only from its middle to its front
-wall (the rear half is 1.75 to 2.3 m out, beyond the 1.95 m the crane reaches
-at all). The grapple closes round the egg's ball, lifts it clear of the
-trailer's walls and of the eggs already standing in it, and sets it down on
-its foot: four places on the bed's front half in two staggered rows, then one
-on top of three of them. The truck drives gently with eggs aboard, easing on
-and off the pedal, so that none tips over.
+The crane reaches only the front half of the trailer's bed (the rear half
+stands 1.75 to 2.3 m out, beyond the 1.95 m the crane reaches at all), and
+the open prongs stand out about 0.29 m from the egg they come down round, so
+only three or four eggs stand there at once. The meadow's tipping humps make
+room: towed slowly up a hump's 32 degree face, the bed tilts past the 27
+degrees at which a standing egg topples (its flat foot grips the bed, so it
+never slides), and an egg standing near the middle falls over backwards and
+lies about 0.45 m further back, in the rear half. Lying eggs stay put on the
+gentle far side and on the flat.
 
-Where it stops: the open prongs stand out about 0.29 m from the egg's axis,
-so two eggs standing on the bed must be at least about 0.36 m apart or the
-grapple setting down or letting go of one knocks the other; four fit in the
-reachable half. Eggs on top of others only stay put while the truck stands.
-Started late it often loads only three or four.
+So the truck stops beside one or two eggs at a time, the egg 1.45 m off its
+side and the trailer straightened out behind it. The grapple closes round
+each egg's ball, lifts it clear of the trailer's walls and of what already
+lies in it, and sets it on its foot at the rearmost free place on the front
+half (or on top of three standing eggs close together); then the truck tows
+the trailer over the next hump.
+
+Where it stops: the first hump topples the two eggs set at the rear of the
+front half into the rear half, but the two set there before the second hump
+only slide back standing against them (to about -0.16 m along), and an egg
+toppled from further forward lands in the front half again. That leaves room
+for two more standing eggs in front (a neighbour straight along a prong must
+stand at least about 0.4 m off, or the prong lands on its ball), six in all,
+and no three standing near enough together to carry a seventh on top. Eggs
+toppled at speed (pedal 0.3 and more) tumble on over the tail wall.
 
 usage: python3 tools/solver/drivers/level21_partial.py [--delay D] [--record FILE]"""
 
@@ -31,16 +41,25 @@ import primitives as P  # noqa: E402
 
 LEVEL = 21
 
-# The places in the trailer, (along, across, height of the egg's centre) in
-# the trailer's frame, filled in this order. The grapple's prongs stand out
-# along and across the trailer, so the eggs on the bed stand in two staggered
-# rows: no egg stands in line with a prong of the grapple setting down or
-# letting go of its neighbour. The fifth rests on top of the first three.
-# The least reach margin of the hub setting each down, over the five stops
-# (reach_margin, the kit's crane model): 0.21, 0.39, 0.32, 0.23 and 0.29 m;
-# picking an egg up, 0.37 m or more.
-PLACES = [(0.04, -0.13, 0.175), (0.22, 0.13, 0.175), (0.4, -0.13, 0.175), (0.58, 0.13, 0.175),
-          (0.22, -0.043, 0.6)]
+# The places on the bed's front half, along and across the trailer in its
+# frame: eggs go to the rearmost free one, so that a hump topples them clear
+# of the front half. The grapple's prongs stand out along and across the
+# trailer, so a standing egg keeps its neighbours either far off or
+# diagonally off, between the prongs. The least reach margin of the hub
+# setting an egg down (reach_margin, the kit's crane model, the trailer
+# straight behind the truck): 0.22 m at the rear end, 0.23 m at the front
+# end, 0.38 m between; on top of three, 0.40 m; picking an egg up 1.45 or
+# 1.55 m off the truck's side, 0.37 m or more.
+PLACE_ALONG = [0.04 + 0.02 * k for k in range(28)]
+PLACE_ACROSS = (-0.13, 0.13)
+ON_BED_Z = 0.175  # an egg's centre, standing on its foot
+STANDING_CLEAR = 0.42
+DIAGONAL_CLEAR = (0.18, 0.2)  # along and across
+LYING_CLEAR = 0.22  # from the centre, ball and foot of a toppled egg
+BALL_ABOVE, FOOT_BELOW = 0.12, 0.1  # along an egg's axis
+# Three standing eggs no further apart than this carry a fourth on top.
+NEST_SPAN = 0.42
+ON_TOP_Z = 0.6
 RELEASE_OPEN = P.GRAPPLE_OPEN  # wide open: a prong still touching would drag the egg along
 
 # The grapple's hub above an egg's centre when its prongs close below the
@@ -201,7 +220,10 @@ def place(sim, i, local):
     bend = P.bend_for(sim, (carry, low))
     if bend is None or not (P.bend_to(sim, bend) and hub_to(sim, carry)):
         return False
-    if not descend(sim, low, carry[2], low[2], near=0.03, max_ticks=600):
+    # An egg held askew comes down onto its foot's corner before the hub is
+    # as low as reckoned: set it down from where it stopped.
+    descend(sim, low, carry[2], low[2], near=0.03, max_ticks=600)
+    if sim.ended:
         return False
     for _ in range(3):
         at = trailer_local(sim, egg(sim, i).pos)
@@ -227,15 +249,19 @@ def arc(centre, radius, start, end, steps=6):
             for k in range(steps + 1)]
 
 
-# Where the truck stops for each egg, with the egg 1.45 m off its side and the
-# trailer straightened out behind it, and the road there from the stop before.
+# The road: each leg ends at a stop, where the eggs listed are picked up and
+# set in the trailer, and "hump" means the leg crosses one. The humps stand on
+# the line y = -5.45, which the truck drives west along.
 HALF_PI = math.pi / 2
+LINE_Y = -5.45
 ROUTE = [
-    ([(2.3, 0), (3.3, 1.55), (6.0, 1.55)], [0]),
-    ([(8.0, 1.55), (9.5, 3.55), (12.0, 3.55)], [5]),
-    (arc((13.5, 2.05), 1.5, HALF_PI, 0) + [(15.45, -1.5)], [7]),
-    (arc((13.95, -3.95), 1.5, 0, -HALF_PI) + [(9.0, -5.45)], [2]),
-    ([(3.0, -5.45)], [4]),
+    ([(2.3, 0), (3.3, 1.55), (6.0, 1.55)], [0], False),
+    ([(8.0, 1.55), (9.5, 3.55), (12.0, 3.55)] + arc((13.5, 2.05), 1.5, HALF_PI, 0) + [(15.45, -1.5)] +
+     arc((13.95, -3.95), 1.5, 0, -HALF_PI) + [(9.0, LINE_Y)], [2], False),
+    ([(1.0, LINE_Y)], [3, 4], True),
+    ([(-7.5, LINE_Y)], [1, 7], True),
+    ([(-12.5, LINE_Y)], [5], False),
+    ([(-16.5, LINE_Y)], [6], False),
 ]
 
 # The pedal moves this much at most each correction, so that no egg standing
@@ -243,19 +269,51 @@ ROUTE = [
 PEDAL_STEP = 0.01
 
 
-def tow(sim, points, throttle=0.4, lookahead=0.8, max_ticks=6000, every=3):
+def trailer_tilt(sim):
+    """How far the trailer's bed slopes down toward its tail, radians."""
+    return math.asin(max(-1.0, min(1.0, sim.pose("trailer").x_axis[2])))
+
+
+# Over a hump: steady up the steep face, for a hard yank flings the eggs
+# about, and a halt once the bed has tilted past its steepest, so that every
+# egg that topples has done so and lies still.
+TOPPLE_TILT = math.radians(24)  # past the peak from here on, the eggs have gone over
+CLIMBING_TILT = math.radians(5)
+HOLD_TICKS = 120
+CLIMB_PEDAL = 0.25
+HUMP_THROTTLE = 0.25
+
+
+def tow(sim, points, hump=False, lookahead=0.8, max_ticks=6000, every=3):
     """Drives the truck forward along the polyline of ground points, easing
-    on and off the pedal, and stops at its end."""
+    on and off the pedal, and stops at its end; gently and with a halt on
+    top when the leg crosses a hump."""
     start = tuple(sim.pose("truck").pos[:2])
     points = [start] + [q for q in points if math.dist(q, start) > 0.1]
+    throttle = HUMP_THROTTLE if hump else 0.4
     pedal = 0.0
+    steepest = 0.0
+    held = not hump
     for _ in range(0, max_ticks, every):
         p = sim.pose("truck")
+        tilt = trailer_tilt(sim)
+        steepest = max(steepest, tilt)
+        if not held and steepest > TOPPLE_TILT and tilt < steepest - 0.005:
+            held = True
+            sim.post("accelcontrol setting=0")
+            pedal = 0.0
+            if sim.step(HOLD_TICKS):
+                return False
+            continue
         segment, fraction, left = P.path_progress(points, p.pos)
         aim = P.point_ahead(points, segment, fraction, lookahead)
         error = P.wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - p.heading)
-        slow = max(0.15, min(1.0, left / 2.0)) * max(0.5, math.cos(error))
+        slow = max(0.15, min(1.0, left / 2.0))
+        if not hump:  # round the bends slower
+            slow *= max(0.5, math.cos(error))
         want = 0.0 if left < 0.05 else throttle * slow
+        if not held and tilt > CLIMBING_TILT:
+            want = CLIMB_PEDAL
         pedal = max(pedal - PEDAL_STEP, min(pedal + PEDAL_STEP, want))
         sim.post("steer setting=%f" % P.clamp(-2.0 * error))
         sim.post("accelcontrol setting=%f" % pedal)
@@ -267,18 +325,91 @@ def tow(sim, points, throttle=0.4, lookahead=0.8, max_ticks=6000, every=3):
     return False
 
 
+def clear_of_standing(place, other):
+    """Whether a standing egg at other leaves place free: far enough off, or
+    diagonally off the trailer's axes, between the prongs."""
+    dx, dy = abs(place[0] - other[0]), abs(place[1] - other[1])
+    return math.hypot(dx, dy) >= STANDING_CLEAR or (dx >= DIAGONAL_CLEAR[0] and dy >= DIAGONAL_CLEAR[1])
+
+
+def trailer_contents(sim, skip):
+    """The eggs in the trailer but skip, as (standing centres, parts of
+    lying ones), each in the trailer's frame."""
+    t = sim.pose("trailer")
+    standing, lying_parts = [], []
+    for j in range(8):
+        if j == skip:
+            continue
+        e = egg(sim, j)
+        at = trailer_local(sim, e.pos)
+        if abs(at[0]) > 0.9 or abs(at[1]) > 0.4:
+            continue
+        if sum(e.z_axis[k] * t.z_axis[k] for k in range(3)) > 0.9:
+            standing.append(at)
+            continue
+        ball = trailer_local(sim, [e.pos[k] + BALL_ABOVE * e.z_axis[k] for k in range(3)])
+        foot = trailer_local(sim, [e.pos[k] - FOOT_BELOW * e.z_axis[k] for k in range(3)])
+        lying_parts += [at, ball, foot]
+    return standing, lying_parts
+
+
+def free_place(sim, skip):
+    """The rearmost place on the front half's bed that nothing in the trailer
+    is too near; failing that, a place on top of three standing eggs near
+    enough together to carry one; or None."""
+    standing, lying_parts = trailer_contents(sim, skip)
+    for along in PLACE_ALONG:
+        for across in PLACE_ACROSS:
+            place = (along, across, ON_BED_Z)
+            if all(clear_of_standing(place, q) for q in standing) and \
+                    all(math.hypot(along - q[0], across - q[1]) >= LYING_CLEAR for q in lying_parts):
+                return place
+    n = len(standing)
+    for a in range(n):
+        for b in range(a + 1, n):
+            for c in range(b + 1, n):
+                three = (standing[a], standing[b], standing[c])
+                if any(math.dist(p[:2], q[:2]) > NEST_SPAN for p in three for q in three):
+                    continue
+                top = (sum(p[0] for p in three) / 3, sum(p[1] for p in three) / 3, ON_TOP_Z)
+                if PLACE_ALONG[0] <= top[0] <= PLACE_ALONG[-1]:
+                    return top
+    return None
+
+
+def in_trailer(sim, i):
+    at = trailer_local(sim, egg(sim, i).pos)
+    return abs(at[0]) < 0.78 and abs(at[1]) < 0.29 and 0 < at[2] < 1.0
+
+
+def load(sim, i, tries=3):
+    """Egg i into the trailer at a free place. A place that goes wrong (the
+    egg caught on a prong, or set down on a neighbour) is let go of; an egg
+    left outside the trailer is picked up again from where it lies."""
+    for _ in range(tries):
+        place_at = free_place(sim, i)
+        if place_at is None:
+            return False
+        if pick(sim, i) and place(sim, i, place_at):
+            return True
+        if sim.ended:
+            return True
+        P.open_grapple(sim, RELEASE_OPEN)
+        lift_clear(sim)
+        sim.step(30)
+        if in_trailer(sim, i) and sim.grasped() is None:
+            return True
+    return False
+
+
 def drive(sim):
-    """The route, each egg picked up at its stop and set in the next place."""
-    place_index = 0
-    for points, eggs in ROUTE:
-        if not tow(sim, points):
+    """The route, each egg picked up at its stop and set at a free place."""
+    for points, eggs, hump in ROUTE:
+        if not tow(sim, points, hump):
             return
         for i in eggs:
-            if not (pick(sim, i) and place(sim, i, PLACES[place_index])):
+            if not load(sim, i):
                 return
-            place_index += 1
-        if sim.ended:
-            return
     sim.step(60)
 
 

@@ -16,7 +16,7 @@ namespace {
 // The loose pillar stands on the paving north-west of its socket, turned so
 // that a grapple reaching it from north of the front meets its capital's
 // faces square: turned the other way the open fingers land on the corners.
-const dReal PILLAR_X = -6.1, PILLAR_Y = 0.8, PILLAR_YAW = 0.32;
+const dReal PILLAR_X = -6.06, PILLAR_Y = 0.61, PILLAR_YAW = 0.2;
 
 }  // namespace
 

@@ -14,8 +14,8 @@ const float TEMPLE_CORNICE_X = -4.3f, TEMPLE_CORNICE_ABOVE = 0.22f;
 // The cornice waits on two piers north of the front, high enough for the
 // grapple to take it by the ridge.
 const float TEMPLE_PIER_TOP = 6.38f, TEMPLE_PIER_HALF = 0.15f;
-const float TEMPLE_WAITING_X = -3.9f, TEMPLE_WAITING_Y = 0.8f, TEMPLE_WAITING_YAW = 0.92f;
-const float TEMPLE_PIER_APART = 1.2f;  // from the cornice's middle, along it
+const float TEMPLE_WAITING_X = -3.75f, TEMPLE_WAITING_Y = 1.1f, TEMPLE_WAITING_YAW = 1.2f;
+const float TEMPLE_PIER_APART = 1.0f;  // from the cornice's middle, along it
 // Where the goal wants the cornice and the risen pillar, and how near.
 const float TEMPLE_CORNICE_Z = 7.24f;
 const float TEMPLE_CORNICE_PLAY = 0.2f, TEMPLE_CORNICE_PLAY_Z = 0.02f;

@@ -1,33 +1,37 @@
-"""Level 7, the temple: unfinished. Stands the pillar in its socket and takes
+"""Level 7, the temple: unfinished. Stands the pillar in its socket and lifts
 the cornice off its piers by the ridge; it does not win yet.
 
-What it does:
-- The truck comes down the plateau and stops north of the temple front,
-  facing south, its crane between the socket and the cornice's piers.
-- Both stones are worked with the boom at its top stop and the outer beam
-  folded down: with the outer beam rising steeply, the prong on the
-  truck's side of the hub opens only to about 1.26 rad (it meets the beam)
-  and its finger lands on the pillar's capital, holding the hub 0.23 above
-  the pillar's top. Folded, every prong opens to 1.43 .. 1.57 and the hub
-  comes down to 0.03 over the top; closed, the fingers hook under the
-  capital and the grapple holds the pillar, which hangs upright.
-- Lowered into the socket and let go the pillar stands (up 1.0); the hub is
-  lifted straight up in short steps, re-centred over the pillar each time,
-  or an open finger catches the capital and tips it.
-- The cornice waits on two piers turned 45 degrees to the prongs: square to
-  them the two prongs along the ridge rest on its cap and keep the fingers
-  above the cap's lip. Turned, the fingers pass beside the ridge, close
-  under the cap and the grapple lifts the cornice.
+The truck comes down the plateau and stops facing south north of the front,
+between the loose pillar (west), the socket (south-west) and the cornice on
+its piers (east). Both stones are worked with the boom at its top stop and
+the outer beam folded down (bend for the height, extension for the reach):
+with the outer beam rising steeply, the prong on the truck's side of the hub
+meets the beam, opens only to about 1.26 rad and its finger lands on the
+pillar's capital, holding the hub 0.23 above the pillar's top. Folded, every
+prong opens to 1.43 .. 1.57, the hub comes down to 0.03 over the top and the
+fingers close under the capital: the grapple holds the pillar, which hangs
+upright, is carried over the socket and let down into it. Let go, it stands
+(up 1.0, 2 .. 4 cm off the socket's middle); the hub is lifted straight up
+a few centimetres at a time, re-centred over the pillar each time, or an
+open finger catches the capital and tips it.
 
-What blocks the win: the hub holds the cornice 0.49 above its middle, so
-set on the pillars (its middle at 7.24) the hub stands at 7.73, and there
-the crane reaches only about 0.76 m out from the slew axis (boom at its
-stop, outer beam at full extension); the cornice's place (-4.3, 0) is 1.05
-away from this stance, and a truck standing nearer to it fouls the front
-row. The hold also fixes the cornice's heading to the hub's at 45 degrees,
-so the place must be worked from a stance whose hub heading there is 45
-degrees off the row. A raised terrace for the truck north of the front
-(about 0.5 m) would give the reach with the 0.2 m to spare.
+The cornice waits on its piers turned so that the prongs meet its ridge at
+about 55 degrees: square to them, the two prongs along the ridge rest on its
+cap and keep the fingers above the cap's lip. Turned, the fingers pass beside
+the ridge and close under the cap, and the grapple holds the cornice, its
+middle 0.49 below the hub. Its heading on the pillars is the hub's there plus
+that angle, so the stance is chosen where the hub over the cornice's place
+heads 55 degrees off the row (measured: -54.9 from this stance).
+
+What blocks the win: raised to carry it over the pillars' tops (hub at 7.95,
+the cornice's foot 0.22 above them) the cornice does not stay square in the
+hold: it rolls to up 0.88 while the outer beam straightens, and slewing it
+round to its place (even at a quarter of the slew lever) it ends 1.0 below
+the hub at up 0.65, yawed 30 degrees further round, and lowered it strikes a
+pillar and tips. The fingers grip the cap's lip at two points, about which
+the long stone turns. Next to try: a hold nearer the cornice's balance (the
+hub lower on the ridge), or a guide on the piers and pillar tops that
+squares the cornice as it is let down.
 
 usage: python3 tools/solver/drivers/level07_wip.py"""
 
@@ -37,11 +41,18 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
+import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
-from serve_client import Sim  # noqa: E402
 
+LEVEL = 7
 L = P.TRUCK_LEVERS
-ROUTE = [(-9, 5), (-6.6, 5), (-5.45, 4.4), (-5.05, 3.3), (-5.05, 1.17)]
+TEMPLE_CORNICE = (-4.3, 0.0)
+PLACE_HUB = 7.24 + 0.49
+SWEEP_HUB = 7.95
+SWEEP_RADIUS = 0.7
+LOADED_LIFT = 0.4
+LOADED_SLEW = 0.25
+ROUTE = [(-9, 5), (-6.45, 5), (-5.25, 4.4), (-4.88, 3.3), (-4.88, 0.74)]
 SOCKET = (-5.8, 0.0)
 # The hub over the pillar's top (its centre is 0.8 below the top) with the
 # fingers just under the capital; the pillar hangs with its foot this far
@@ -70,20 +81,21 @@ def boom_to_top(sim, max_ticks=300, every=3):
     sim.post("leverUp leverNr=%d" % L["elevate"])
 
 
-def folded_levers(sim, target):
+def folded_levers(sim, target, lift=0.25, slew=1.0):
     """One correction with the boom at its stop: slew for the bearing, the
     outer beam's extension for the reach and the bend for the height."""
     bearing, reach, hub = P.slew_errors(sim, target)
-    P.lever(sim, L["rotate"], -P.axis_setting(bearing, 3.0, 0.015, 0.2))
+    P.lever(sim, L["rotate"], -P.clamp(P.axis_setting(bearing, 3.0, 0.015, 0.2), -slew, slew))
     P.lever(sim, L["extend"], P.axis_setting(reach, 4.0, 0.015, 0.2))
-    P.lever(sim, L["bend"], P.axis_setting(target[2] - hub[2], 3.0, 0.015, 0.25))
+    rise = target[2] - hub[2]
+    P.lever(sim, L["bend"], P.axis_setting(rise, 3.0, 0.015, lift if rise > 0 else 0.25))
     return math.dist(hub, target)
 
 
-def folded_to(sim, target, tolerance=0.05, max_ticks=1500, every=3):
+def folded_to(sim, target, tolerance=0.05, max_ticks=1500, every=3, lift=0.25, slew=1.0):
     ticks = 0
     while ticks < max_ticks:
-        if folded_levers(sim, target) < tolerance * 0.5:
+        if folded_levers(sim, target, lift, slew) < tolerance * 0.5:
             for name in ("rotate", "extend", "bend"):
                 sim.post("leverUp leverNr=%d" % L[name])
             ticks += 60
@@ -141,33 +153,64 @@ def set_pillar(sim):
     return p.z_axis[2] > 0.98 and math.hypot(p.pos[0] - SOCKET[0], p.pos[1] - SOCKET[1]) < 0.1
 
 
-def lift_cornice(sim):
+def set_cornice(sim):
     if not take(sim, "cornice", CORNICE_HUB_ABOVE):
         return False
     c = sim.pose("cornice").pos
-    for dz in (0.1, 0.2, 0.3, 0.45):
-        folded_to(sim, (c[0], c[1], c[2] + CORNICE_HUB_ABOVE + dz), 0.06, 600)
-        k = sim.pose("cornice")
-        log(sim, "cornice", [round(v, 3) for v in k.pos], "up", round(k.z_axis[2], 3), sim.grasped())
-    place = (-4.3, 0.0, 7.24 + CORNICE_HUB_ABOVE)
-    folded_to(sim, place, 0.06, 900)
     hub = sim.pose("grapple").pos
-    log(sim, "hub toward the cornice's place", [round(v, 3) for v in hub],
-        "short by", round(math.dist(hub, place), 3), "extend", round(sim.joint("crane", "extend"), 3))
+    folded_to(sim, (hub[0], hub[1], c[2] + CORNICE_HUB_ABOVE + 0.15), 0.06, 600)
+    show_cornice(sim, "off the piers")
+    # In toward the slew axis and the outer beam straightened a little at a
+    # time, the boom taking the height back: straight, the crane lifts the
+    # cornice clear over the pillars' tops.
+    axis = slew_axis(sim)
+    inward = [axis[i] + SWEEP_RADIUS / math.dist(axis[:2], hub[:2]) * (hub[i] - axis[i]) for i in range(2)]
+    folded_to(sim, (inward[0], inward[1], c[2] + CORNICE_HUB_ABOVE + 0.3), 0.08, 900)
+    show_cornice(sim, "inward")
+    folded_to(sim, (inward[0], inward[1], SWEEP_HUB), 0.06, 1500, lift=LOADED_LIFT)
+    show_cornice(sim, "raised")
+    place = (TEMPLE_CORNICE[0], TEMPLE_CORNICE[1], PLACE_HUB)
+    folded_to(sim, (place[0], place[1], SWEEP_HUB), 0.06, 3000, lift=LOADED_LIFT, slew=LOADED_SLEW)
+    log(sim, "over", [round(v, 3) for v in sim.pose("grapple").pos], sim.grasped())
+    hang_still(sim)
+    k = sim.pose("cornice")
+    log(sim, "cornice over", [round(v, 3) for v in k.pos], "up", round(k.z_axis[2], 4), "yaw", round(math.degrees(k.heading), 1), "hubyaw", round(math.degrees(sim.pose("grapple").heading), 1))
+    folded_to(sim, (place[0], place[1], PLACE_HUB + 0.05), 0.04, 900)
+    hang_still(sim)
+    folded_to(sim, place, 0.03, 600)
+    hang_still(sim)
+    k = sim.pose("cornice")
+    log(sim, "lowered", [round(v, 3) for v in k.pos], "up", round(k.z_axis[2], 4), sim.grasped())
+    P.work_grapple(sim, 1.0, 40)
+    sim.step(60)
+    k = sim.pose("cornice")
+    log(sim, "let go", [round(v, 3) for v in k.pos], "up", round(k.z_axis[2], 4), sim.end_games)
     return True
 
 
-def main():
-    with Sim(level=7) as sim:
-        P.lever(sim, L["elevate"], 1.0)
-        sim.step(100)
-        sim.post("leverUp leverNr=%d" % L["elevate"])
-        P.follow_path(sim, "truck", ROUTE, throttle=0.5)
-        boom_to_top(sim)
-        log(sim, "pillar set", set_pillar(sim))
-        lift_cornice(sim)
-        print("endGames", sim.end_games)
+def show_cornice(sim, what):
+    k = sim.pose("cornice")
+    log(sim, what, [round(v, 3) for v in k.pos], "up", round(k.z_axis[2], 4), "yaw", round(math.degrees(k.heading), 1),
+        "hub", [round(v, 3) for v in sim.pose("grapple").pos], sim.grasped())
+
+
+def slew_axis(sim):
+    truck = sim.pose("truck")
+    return [truck.pos[i] + P.SLEW_AXIS_AHEAD * truck.x_axis[i] for i in range(2)]
+
+
+def drive(sim):
+    P.lever(sim, L["elevate"], 1.0)
+    sim.step(100)
+    sim.post("leverUp leverNr=%d" % L["elevate"])
+    if not P.follow_path(sim, "truck", ROUTE, throttle=0.5):
+        return
+    boom_to_top(sim)
+    if set_pillar(sim) and not sim.ended:
+        set_cornice(sim)
+    sim.step(120)
 
 
 if __name__ == "__main__":
-    main()
+    sim = driver_main.run(LEVEL, drive)
+    print("endGames", sim.end_games, "digest", sim.digest())

@@ -16,6 +16,9 @@ namespace {
 // The loose pillar stands on the paving north-west of its socket, turned so
 // that a grapple reaching it from north of the front meets its capital's
 // faces square: turned the other way the open fingers land on the corners.
+// From the stance north of the front (truck at about (-4.88, 0.8), facing
+// south) the crane has 0.44 m of reach to spare over its top and 0.49 m
+// over the socket as the pillar is let down into it.
 const dReal PILLAR_X = -6.06, PILLAR_Y = 0.61, PILLAR_YAW = 0.2;
 
 }  // namespace

@@ -11,7 +11,7 @@ pillar's capital, holding the hub 0.23 above the pillar's top. Folded, every
 prong opens to 1.43 .. 1.57, the hub comes down to 0.03 over the top and the
 fingers close under the capital: the grapple holds the pillar, which hangs
 upright, is carried over the socket and let down into it. Let go, it stands
-(up 1.0, 2 .. 4 cm off the socket's middle); the hub is lifted straight up
+(up 1.0, about 4 cm off the socket's middle); the hub is lifted straight up
 a few centimetres at a time, re-centred over the pillar each time, or an
 open finger catches the capital and tips it.
 
@@ -25,10 +25,10 @@ heads 55 degrees off the row (measured: -54.9 from this stance).
 
 What blocks the win: raised to carry it over the pillars' tops (hub at 7.95,
 the cornice's foot 0.22 above them) the cornice does not stay square in the
-hold: it rolls to up 0.88 while the outer beam straightens, and slewing it
-round to its place (even at a quarter of the slew lever) it ends 1.0 below
-the hub at up 0.65, yawed 30 degrees further round, and lowered it strikes a
-pillar and tips. The fingers grip the cap's lip at two points, about which
+hold: it rolls to up 0.88 while the outer beam straightens, and slewed
+round to its place (at a quarter of the slew lever) it hangs 1.0 below the
+hub and 0.45 m to its west at up 0.65; lowered, it strikes a pillar and
+tips. Holding the grapple lever shut all the way does not keep it square. The fingers grip the cap's lip at two points, about which
 the long stone turns. Next to try: a hold nearer the cornice's balance (the
 hub lower on the ridge), or a guide on the piers and pillar tops that
 squares the cornice as it is let down.

@@ -452,6 +452,41 @@ TEST_F(LevelsA, StackemFunnelSquaresTurnedStackersAndSeatsThemOnTheAxis) {
     }
 }
 
+// The grapple sets the pillar down turned however the crane's slew left it:
+// the socket must take the foot at any heading and stand it at the height
+// the cornice's tolerance hangs on.
+TEST_F(LevelsA, TempleSocketStandsThePillarTurnedAnyWayAtTheCornicesHeight) {
+    build(7);
+    run(30);
+    DynamicWorldObj* pillar = named("pillar")[0];
+    for (dReal turn : {0.0, 0.35, M_PI / 4}) {
+        const dReal z = TEMPLE_SOCKET_FLOOR + TEMPLE_PILLAR_HALF_HEIGHT + 0.01;
+        teleport(pillar, TEMPLE_MOVABLE_X + 0.05, 0.03, z, 0, 0, 1, turn);
+        run(120);
+        Pose p = poseOf(pillar);
+        EXPECT_GT(p.upright, 0.999f) << "turned " << turn;
+        EXPECT_NEAR(p.z + TEMPLE_PILLAR_HALF_HEIGHT, TEMPLE_PILLAR_TOP, 0.005) << "turned " << turn;
+        EXPECT_LE(fabsf(p.x - TEMPLE_MOVABLE_X), TEMPLE_PILLAR_PLAY) << "turned " << turn;
+        EXPECT_LE(fabsf(p.y), TEMPLE_PILLAR_PLAY) << "turned " << turn;
+    }
+}
+
+// The stones wait where the crane can take them: the pillar standing, the
+// cornice level on its piers and clear of the paving.
+TEST_F(LevelsA, TempleStonesWaitStandingAndOnThePiers) {
+    build(7);
+    run(300);
+    Pose pillar = poseOf(named("pillar")[0]);
+    Pose cornice = poseOf(named("cornice")[0]);
+    EXPECT_GT(pillar.upright, 0.999f);
+    EXPECT_NEAR(pillar.z, TEMPLE_FLOOR + TEMPLE_PILLAR_HALF_HEIGHT, 0.01);
+    EXPECT_GT(cornice.upright, 0.999f);
+    EXPECT_NEAR(cornice.z, TEMPLE_PIER_TOP + TEMPLE_CORNICE_ABOVE, 0.01);
+    EXPECT_NEAR(cornice.x, TEMPLE_WAITING_X, 0.01);
+    EXPECT_NEAR(cornice.y, TEMPLE_WAITING_Y, 0.01);
+    EXPECT_EQ(endGames, 0);
+}
+
 TEST_F(LevelsA, TempleCorniceOnBothPillarsWinsAndOnTheGroundDoesNot) {
     build(7);
     run(30);

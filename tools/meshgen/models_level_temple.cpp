@@ -1,6 +1,8 @@
 // The temple: a plateau high over a sandy valley, paved around the ruin of a
 // temple front: a back row still standing under its cornice, one front pillar
 // standing and the socket of the fallen one.
+#include <cmath>
+
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level07_temple.h"
@@ -58,9 +60,15 @@ QUORVEL_MODEL(temple_terrain) {
              {TEMPLE_CORNICE_X + 1.7f, TOP + 0.24f},
              {TEMPLE_CORNICE_X, TOP + 0.56f}},
             BACK_ROW_Y - 0.05f, BACK_ROW_Y + 0.05f, shade(STONE, 0.9f));
+    for (float side : {-1.0f, 1.0f}) {
+        const float x = TEMPLE_WAITING_X + side * TEMPLE_PIER_APART * cosf(TEMPLE_WAITING_YAW);
+        const float y = TEMPLE_WAITING_Y + side * TEMPLE_PIER_APART * sinf(TEMPLE_WAITING_YAW);
+        const float h = TEMPLE_PIER_HALF;
+        slab(m, x - h, x + h, y - h, y + h, F, TEMPLE_PIER_TOP, STONE);
+    }
     // Broken drums of other columns lying about.
     column(m, -8.5f, -3.5f, F, F + 0.3f, 0.12f, 10, STONE);
-    column(m, -1.0f, 3.0f, F, F + 0.45f, 0.12f, 10, STONE);
+    column(m, -1.0f, 7.5f, F, F + 0.45f, 0.12f, 10, STONE);
     // Stairs down the cliff's east face, for the look of a way up.
     for (int s = 0; s < 8; s++)
         slab(m, X1, X1 + 0.5f * (8 - s), -0.8f, 0.8f, F * s / 8, F * (s + 1) / 8, STONE);

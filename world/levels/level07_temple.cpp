@@ -1,4 +1,4 @@
-// Level 7, "temple": put the fallen pillar back into its socket and lift the
+// Level 7, "temple": stand the loose pillar in its socket and lift the
 // cornice onto it and the standing pillar.
 #include "world/levels/level07_temple.h"
 
@@ -13,21 +13,31 @@
 
 namespace {
 
-// Both stones lie on the paving south of the temple front.
-const dReal STONES_Y = -3.2;
-const dReal PILLAR_LYING_X = -7.5, PILLAR_HALF_WIDTH = 0.2;
+// The loose pillar stands on the paving north-west of its socket, turned so
+// that a grapple reaching it from north of the front meets its capital's
+// faces square: turned the other way the open fingers land on the corners.
+// From the stance north of the front (truck at about (-4.88, 0.8), facing
+// south) the crane has 0.44 m of reach to spare over its top and 0.49 m
+// over the socket as the pillar is let down into it.
+const dReal PILLAR_X = -6.06, PILLAR_Y = 0.61, PILLAR_YAW = 0.2;
 
 }  // namespace
 
 void build_temple(LevelOut& out) {
     makeTerrain(&geom_temple_terrain, nullptr);
-    const dReal cornice[3] = {TEMPLE_CORNICE_X, STONES_Y, TEMPLE_FLOOR + TEMPLE_CORNICE_ABOVE};
-    add(new TempleCornice(cornice));
-    const dReal pillar[3] = {PILLAR_LYING_X, STONES_Y, TEMPLE_FLOOR + PILLAR_HALF_WIDTH};
+    const dReal cornice[3] = {TEMPLE_WAITING_X, TEMPLE_WAITING_Y,
+                              TEMPLE_PIER_TOP + TEMPLE_CORNICE_ABOVE};
+    TempleCornice* k = add(new TempleCornice(cornice));
+    if (k) {
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, 0, 0, 1, TEMPLE_WAITING_YAW);
+        dBodySetRotation(k->body, r);
+    }
+    const dReal pillar[3] = {PILLAR_X, PILLAR_Y, TEMPLE_FLOOR + TEMPLE_PILLAR_HALF_HEIGHT};
     TemplePillar* p = add(new TemplePillar(pillar));
     if (p) {
         dMatrix3 r;
-        dRFromAxisAndAngle(r, 0, 1, 0, M_PI / 2);
+        dRFromAxisAndAngle(r, 0, 0, 1, PILLAR_YAW);
         dBodySetRotation(p->body, r);
     }
     setTruckStart(out, -9, 5, 6);

@@ -308,14 +308,14 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     build(15);
     auto blocks = named("block");
     for (int i = 0; i < 5; i++)
-        teleport(blocks[i], BIN_X0 + 0.2 + 0.3 * (i % 2), BIN_Y0 + 0.2 + 0.28 * (i / 2),
-                 BIN_FLOOR + 0.13);
+        teleport(blocks[i], UNLOADED_X0 + 0.2 + 0.3 * (i % 2), UNLOADED_Y0 + 0.2 + 0.28 * (i / 2),
+                 TOP_Z + 0.13);
     run(30);
     EXPECT_EQ(endGames, 0);  // five are not enough
-    teleport(blocks[5], BIN_X0 + 0.5, BIN_Y1 - 0.2, BIN_FLOOR + 0.13);
+    teleport(blocks[5], UNLOADED_X0 + 0.5, UNLOADED_Y1 - 0.2, TOP_Z + 0.13);
     run(30);
     EXPECT_TRUE(won());
-    // The bin's floor holds a block inside the goal's height band.
+    // The tray holds a block inside the goal's height band.
     EXPECT_NEAR(poseOf(blocks[5]).z, 1.0, 0.09);
 
     wld_destroy();

@@ -170,17 +170,25 @@ def axis_setting(error, gain, dead_band, least):
     return math.copysign(clamp(max(least, gain * abs(error))), error)
 
 
-def crane_levers_toward(sim, target):
-    """One correction of the truck's crane toward a world point for the
-    grapple hub: slew for the bearing (a positive rotate lever turns the crane
-    clockwise from above), extend for the reach, elevate for the height (the
-    boom barely lifts below half a lever). Returns the hub's distance."""
+def hub_errors(sim, target):
+    """(bearing, reach, hub): how far the crane must slew (radians) and reach
+    out (metres) to bring the grapple hub over the world point target, and
+    where the hub is."""
     truck = sim.pose("truck")
     hub = sim.pose("grapple").pos
     px = truck.pos[0] + SLEW_AXIS_AHEAD * truck.x_axis[0]
     py = truck.pos[1] + SLEW_AXIS_AHEAD * truck.x_axis[1]
     bearing = wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(hub[1] - py, hub[0] - px))
     reach = math.hypot(target[0] - px, target[1] - py) - math.hypot(hub[0] - px, hub[1] - py)
+    return bearing, reach, hub
+
+
+def crane_levers_toward(sim, target):
+    """One correction of the truck's crane toward a world point for the
+    grapple hub: slew for the bearing (a positive rotate lever turns the crane
+    clockwise from above), extend for the reach, elevate for the height (the
+    boom barely lifts below half a lever). Returns the hub's distance."""
+    bearing, reach, hub = hub_errors(sim, target)
     lever(sim, TRUCK_LEVERS["rotate"], -axis_setting(bearing, 3.0, 0.02, 0.2))
     lever(sim, TRUCK_LEVERS["extend"], axis_setting(reach, 4.0, 0.02, 0.2))
     lever(sim, TRUCK_LEVERS["elevate"], axis_setting(target[2] - hub[2], 4.0, 0.03, 0.5))

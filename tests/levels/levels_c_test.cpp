@@ -326,6 +326,56 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     EXPECT_TRUE(lost());
 }
 
+TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
+    using namespace dump;
+    // Up on the plateau facing north with the rear wheels near the stance
+    // line, six blocks in one layer in the bed: tipped, and the truck pulled
+    // away from the last ones leaning on the tail's lip, all six lie in the
+    // unloading box, none on another.
+    const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
+    const dReal offsets[][2] = {{0, 0},   {0, -0.2}, {-0.1, 0},  {0.1, 0},
+                                {0, 0.2}, {0, -0.1}, {0.05, 0.1}};
+    for (const auto& off : offsets) {
+        SCOPED_TRACE(testing::Message() << off[0] << " " << off[1]);
+        if (wld_created()) wld_destroy();
+        endGames = 0;
+        build(15);
+        run(5);
+        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        ASSERT_NE(dumpTruck, nullptr);
+        turnAssembly(dumpTruck->body, M_PI / 2);
+        const dReal* c = at(dumpTruck);
+        const dReal cx = (UNLOADED_X0 + UNLOADED_X1) / 2 + off[0];
+        shiftAssembly(dumpTruck->body, cx - c[0], STANCE_Y + rearWheelBehind + off[1] - c[1],
+                      TOP_Z + ride - c[2]);
+        dumpTruck->update(0);
+        auto blocks = named("block");
+        for (int i = 0; i < 6; i++) {
+            dVector3 p;
+            dBodyGetRelPointPos(dumpTruck->bed->body, -0.34 + 0.34 * (i % 3),
+                                i < 3 ? -0.155 : 0.155, -0.18 + BLOCK_SIZE / 2 + 0.003, p);
+            teleport(blocks[i], p[0], p[1], p[2], M_PI / 2);
+        }
+        run(60);
+        ASSERT_TRUE(dumpTruck->isActive()) << "six in the bed hand over to the dump truck";
+        EXPECT_EQ(endGames, 0);
+        postMessage("cranecontrol tag=elevate setting=1");
+        run(600);
+        postMessage("accelcontrol setting=0.3");
+        run(60);
+        postMessage("accelcontrol setting=0");
+        run(120);
+        EXPECT_TRUE(won());
+        for (DynamicWorldObj* b : blocks) {
+            Pose p = poseOf(b);
+            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
+                        p.y < UNLOADED_Y1)
+                << p.x << " " << p.y;
+            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- cleanup
 
 TEST_F(LevelsC, CleanupStartsWithTheDumpTruckAndTippingHandsToTheSkidLoader) {

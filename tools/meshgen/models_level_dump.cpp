@@ -25,7 +25,7 @@ void plateau(Mesh& m) {
     slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - RIM_WIDTH, TRAY_Y0, TOP_Z, TOP_Z + RIM_HEIGHT, YELLOW);
     markFrame(m, UNLOADED_X0, UNLOADED_X1, UNLOADED_Y0, UNLOADED_Y1, TOP_Z + PAINT_HEIGHT, 0.04f,
               PAINT);
-    mark(m, TRAY_X0, TRAY_X1, STANCE_Y, STANCE_Y + 0.08f, TOP_Z, YELLOW);
+    mark(m, TRAY_X0 - 0.3f, TRAY_X1 + 0.3f, STANCE_Y, STANCE_Y + 0.08f, TOP_Z, YELLOW);
 }
 
 }  // namespace

@@ -27,12 +27,12 @@ const float NORTH_Y = -4.0f, SOUTH_Y = -25.0f;
 const float UNLOADED_X0 = -2.0f, UNLOADED_X1 = -1.25f;
 const float UNLOADED_Y0 = -19.85f, UNLOADED_Y1 = -18.55f;
 const float UNLOADED_Z0 = 0.9f, UNLOADED_Z1 = 1.1f;
-// The tray: low rims round the unloading box, a hand's breadth outside it
-// and outside the dump truck's wheel tracks, open on the north where the
-// truck backs up to it. Low enough to drive over, high enough to stop a
-// block that tumbles.
-const float TRAY_X0 = -2.3f, TRAY_X1 = -0.95f, TRAY_Y0 = -20.1f;
-const float RIM_WIDTH = 0.06f, RIM_HEIGHT = 0.06f;
+// The tray: rims round three sides of the unloading box, open on the north
+// where the dump truck backs up to it. A tipped load tumbles out of the bed;
+// the rims keep every block in the box. Low enough for the truck's wheels to
+// cross, low enough for the tipped tail to pass over.
+const float TRAY_X0 = -2.0f, TRAY_X1 = -1.25f, TRAY_Y0 = -19.85f;
+const float RIM_WIDTH = 0.06f, RIM_HEIGHT = 0.12f;
 // Where the dump truck's rear wheels stop: its tipped load then lands in
 // the middle of the box.
 const float STANCE_Y = -18.42f;

@@ -38,7 +38,7 @@ BLOCK_HALF = 0.125
 # block's centre closes the claws round its upper half (lower, the open
 # claws push a block off the pyramid's top).
 BLOCK_OPEN = 0.6
-HUB_ABOVE = 0.2
+HUB_ABOVE = 0.12
 OPEN_WIDE = 1.0  # round a block with no neighbour beside it
 NEIGHBOUR = 0.6
 HELD_WITHIN = 0.35
@@ -47,14 +47,18 @@ LOWER_STEPS = 3
 PICK_TRIES = 3
 # A carried block hangs this far below the hub; carried this high over the
 # pyramid and the bed's walls.
-CARRY_HUB = 0.75
+CARRY_HUB = 0.3
 # Let go with the block's foot this far over the bed's floor.
 RELEASE_ABOVE = 0.03
 SET_WITHIN = 0.05  # metres across from its slot
-HANG_ABOVE = 0.15
+HANG_ABOVE = 0.1
+LET_DOWN = 0.25  # the boom's lever letting a block down onto the floor
 STILL_SPEED = 0.03
-SWING_LIMIT = 0.4
-REST_TICKS = 120  # the hub's swing averaged over about two periods
+SWING_LIMIT = 0.3
+# Swung across faster: the claws hold a smooth block for only a few seconds
+# before it has slid out of them.
+CARRY_LIMIT = 0.5
+REST_TICKS = 60  # the hub's swing averaged over about two periods
 # How near the hub must hang over a block: the slew's dead band alone leaves
 # it a few centimetres to the side this far out.
 ALIGN = 0.06
@@ -93,7 +97,7 @@ def hold_still(sim, max_ticks=240, every=10):
     return True
 
 
-def hub_to(sim, target, near=0.04, tries=4, max_ticks=600, every=4):
+def hub_to(sim, target, near=0.04, tries=6, max_ticks=600, every=4):
     """Works the crane gently until the hub is within near of target, lets
     the levers go and waits for it to hang still; the arm gives a little
     when let go, so each try aims that much the other way. True when the
@@ -109,6 +113,7 @@ def hub_to(sim, target, near=0.04, tries=4, max_ticks=600, every=4):
         for name in ("rotate", "extend", "elevate"):
             sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
         # It swings on under the tip: where it hangs is the mean of a swing.
+        hold_still(sim)
         rest = P.hub_rest_point(sim, ticks=REST_TICKS)
         if sim.ended:
             return False
@@ -206,7 +211,7 @@ def carry_to(sim, target, near=0.1, index=None, max_ticks=900, every=5):
     """Swings the hub slowly until it is within near of target across;
     False when block index, held, was dropped on the way."""
     for _ in range(0, max_ticks, every):
-        if swing_toward(sim, target, SWING_LIMIT) < near:
+        if swing_toward(sim, target, CARRY_LIMIT) < near:
             break
         if sim.step(every):
             return False
@@ -253,6 +258,20 @@ def hang_over(sim, index, place, tries=4, max_ticks=600, every=4):
     return there()
 
 
+def let_down(sim, index, z, max_ticks=300, every=3):
+    """Lowers the held block straight down, on the boom alone, until its
+    centre is at z."""
+    elevate = P.TRUCK_LEVERS["elevate"]
+    for _ in range(0, max_ticks, every):
+        if sim.pose("block", index).pos[2] <= z:
+            break
+        P.lever(sim, elevate, -LET_DOWN)
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % elevate)
+    return holding(sim, index)
+
+
 def load(sim, index, slot):
     place = slot_point(sim, slot)
     if not pick(sim, index, place):
@@ -268,8 +287,8 @@ def load(sim, index, slot):
     if not hang_over(sim, index, (place[0], place[1], place[2] + HANG_ABOVE)):
         log(sim, "not over the slot", index)
         return False
-    if not hang_over(sim, index, (place[0], place[1], place[2] + RELEASE_ABOVE)):
-        log(sim, "not down in the slot", index)
+    if not let_down(sim, index, place[2] + RELEASE_ABOVE):
+        log(sim, "not let down", index)
         return False
     if not set_grapple(sim, BLOCK_OPEN):
         return False

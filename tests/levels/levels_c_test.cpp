@@ -4,7 +4,9 @@
 // the goal objects at the heights the goals want.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -324,6 +326,51 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     teleport(named("block")[0], -8.0, DUMPTRUCK_Y, BAY_Z + 0.13);
     run(5);
     EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsC, DumpTruckHaulsAFullBedUpTheRoadWithoutLosingABlock) {
+    using namespace dump;
+    build(15);
+    run(5);
+    DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+    ASSERT_NE(dumpTruck, nullptr);
+    auto blocks = named("block");
+    auto inBed = [&](DynamicWorldObj* b) {
+        dVector3 l;
+        const dReal* p = at(b);
+        dBodyGetPosRelPoint(dumpTruck->bed->body, p[0], p[1], p[2], l);
+        return fabs(l[0]) <= 0.9 && fabs(l[1]) <= 0.45 && -0.08 <= l[2] && l[2] <= 0.8;
+    };
+    for (int i = 0; i < 6; i++) {
+        dVector3 p;
+        dBodyGetRelPointPos(dumpTruck->bed->body, -0.34 + 0.34 * (i % 3), i < 3 ? -0.155 : 0.155,
+                            -0.18 + BLOCK_SIZE / 2 + 0.003, p);
+        teleport(blocks[i], p[0], p[1], p[2]);
+    }
+    run(30);
+    ASSERT_TRUE(dumpTruck->isActive());
+    // East along the bay and up the haul road, held on the bay's middle line.
+    const dReal laneY = (BAY_Y0 + BAY_Y1) / 2;
+    int t = 0;
+    for (; t < 3000 && at(dumpTruck)[0] < RAMP_X1 + 1.5f; t++) {
+        const dReal* r = dBodyGetRotation(dumpTruck->body);
+        dReal heading = atan2(r[4], r[0]);
+        dReal error = atan2(laneY - at(dumpTruck)[1], 2.0) - heading;
+        char line[96];
+        snprintf(line, sizeof line, "steer setting=%f",
+                 std::max(-1.0, std::min(1.0, -2.0 * error)));
+        postMessage(line);
+        postMessage("accelcontrol setting=0.6");
+        run(1);
+    }
+    postMessage("accelcontrol setting=0");
+    run(120);
+    EXPECT_LT(t, 3000) << "stuck on the road at x " << at(dumpTruck)[0];
+    EXPECT_NEAR(at(dumpTruck)[2], TOP_Z + 0.62, 0.1) << "up on the landing";
+    int kept = 0;
+    for (DynamicWorldObj* b : blocks) kept += inBed(b);
+    EXPECT_EQ(kept, 6);
+    EXPECT_EQ(endGames, 0);
 }
 
 TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {

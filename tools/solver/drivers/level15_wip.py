@@ -50,7 +50,7 @@ PICK_TRIES = 3
 CARRY_HUB = 0.3
 # Let go with the block's foot this far over the bed's floor.
 RELEASE_ABOVE = 0.03
-SET_WITHIN = 0.05  # metres across from its slot
+SET_WITHIN = 0.07  # metres across from its slot
 HANG_ABOVE = 0.1
 LET_DOWN = 0.25  # the boom's lever letting a block down onto the floor
 STILL_SPEED = 0.03
@@ -58,6 +58,7 @@ SWING_LIMIT = 0.3
 # Swung across faster: the claws hold a smooth block for only a few seconds
 # before it has slid out of them.
 CARRY_LIMIT = 0.5
+RAMP = 0.05  # lever travel per correction
 REST_TICKS = 60  # the hub's swing averaged over about two periods
 # How near the hub must hang over a block: the slew's dead band alone leaves
 # it a few centimetres to the side this far out.
@@ -110,8 +111,7 @@ def hub_to(sim, target, near=0.04, tries=6, max_ticks=600, every=4):
                 break
             if sim.step(every):
                 return False
-        for name in ("rotate", "extend", "elevate"):
-            sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+        release_crane(sim)
         # It swings on under the tip: where it hangs is the mean of a swing.
         hold_still(sim)
         rest = P.hub_rest_point(sim, ticks=REST_TICKS)
@@ -183,14 +183,29 @@ def pick(sim, index, place):
     return False
 
 
+def ramped(sim, name, setting):
+    """Moves the crane lever name toward setting by at most RAMP a
+    correction: a slew started or stopped at once sets the hub swinging."""
+    last = sim.__dict__.setdefault("crane_settings", {}).get(name, 0.0)
+    setting = last + P.clamp(setting - last, -RAMP, RAMP)
+    sim.crane_settings[name] = setting
+    P.lever(sim, P.TRUCK_LEVERS[name], setting)
+
+
+def release_crane(sim):
+    for name in ("rotate", "extend", "elevate"):
+        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+    sim.__dict__["crane_settings"] = {}
+
+
 def swing_toward(sim, target, limit):
     """One correction of the crane toward target for the hub, the slew and
     the extension held to limit: swung fast, a block held by its upper half
     swings out of the claws."""
     bearing, reach, hub = P.hub_errors(sim, target)
     out = math.hypot(hub[0] - sim.pose("truck").pos[0], hub[1] - sim.pose("truck").pos[1])
-    P.lever(sim, P.TRUCK_LEVERS["rotate"], -P.clamp(P.axis_setting(bearing, 3.0, 0.02, 0.2), -limit, limit))
-    P.lever(sim, P.TRUCK_LEVERS["extend"], P.clamp(P.axis_setting(reach, 4.0, 0.02, 0.2), -limit, limit))
+    ramped(sim, "rotate", -P.clamp(P.axis_setting(bearing, 1.5, 0.02, 0.15), -limit, limit))
+    ramped(sim, "extend", P.clamp(P.axis_setting(reach, 2.0, 0.02, 0.15), -limit, limit))
     rise = target[2] - hub[2]
     if rise > 0:
         P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(rise, 4.0, 0.02, 0.5))
@@ -207,18 +222,17 @@ def holding(sim, index):
     return math.dist(sim.pose("block", index).pos, sim.pose("grapple").pos) < HELD_WITHIN
 
 
-def carry_to(sim, target, near=0.1, index=None, max_ticks=900, every=5):
+def carry_to(sim, target, near=0.1, index=None, limit=None, max_ticks=900, every=5):
     """Swings the hub slowly until it is within near of target across;
     False when block index, held, was dropped on the way."""
     for _ in range(0, max_ticks, every):
-        if swing_toward(sim, target, CARRY_LIMIT) < near:
+        if swing_toward(sim, target, limit or SWING_LIMIT) < near:
             break
         if sim.step(every):
             return False
         if index is not None and not holding(sim, index):
             return False
-    for name in ("rotate", "extend", "elevate"):
-        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+    release_crane(sim)
     return index is None or holding(sim, index)
 
 
@@ -235,7 +249,7 @@ def hang_over(sim, index, place, tries=4, max_ticks=600, every=4):
     standing on the floor there) and waits until it is still."""
     def there():
         load = sim.pose("block", index).pos
-        return math.hypot(load[0] - place[0], load[1] - place[1]) < SET_WITHIN and abs(load[2] - place[2]) < 0.05
+        return math.hypot(load[0] - place[0], load[1] - place[1]) < SET_WITHIN and load[2] < place[2] + 0.05
 
     for _ in range(tries):
         if not holding(sim, index):
@@ -247,8 +261,7 @@ def hang_over(sim, index, place, tries=4, max_ticks=600, every=4):
                 break
             if sim.step(every):
                 return False
-        for name in ("rotate", "extend", "elevate"):
-            sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+        release_crane(sim)
         hold_still(sim)
         log(sim, "hanging", index, sim.pose("block", index).pos, place, "hub", sim.pose("grapple").pos)
         if there():
@@ -269,7 +282,7 @@ def let_down(sim, index, z, max_ticks=300, every=3):
         if sim.step(every):
             return False
     sim.post("leverUp leverNr=%d" % elevate)
-    return holding(sim, index)
+    return sim.pose("block", index).pos[2] <= z + 0.01
 
 
 def load(sim, index, slot):
@@ -278,7 +291,7 @@ def load(sim, index, slot):
         return False
     if not P.raise_hub_to(sim, CARRY_HUB):
         return False
-    if not carry_to(sim, (place[0], place[1], CARRY_HUB), index=index):
+    if not carry_to(sim, (place[0], place[1], CARRY_HUB), index=index, limit=CARRY_LIMIT):
         log(sim, "dropped", index, sim.pose("block", index).pos)
         return False
     # Over the slot with the block well clear of the floor first, then

@@ -32,25 +32,31 @@ PICK_ORDER = (5, 4, 3, 2, 1, 0)
 # first, so that no block is carried low over one already in.
 BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.34, 0.155)]
 BED_FROM_CHASSIS = (-0.2, 0.0)
+# A block's centre stays this far inside the bed's walls, and this far from
+# another's.
+BED_HALF = (0.4, 0.27)
+SLOT_CLEAR = 0.28
 BED_FLOOR_ABOVE_CHASSIS = 0.02
+BED_ABOVE_CHASSIS = 0.2  # the bed's centre, lowered
+LOAD_TRIES = 3
 BLOCK_HALF = 0.125
 # The grapple opened this far passes round a block; the hub this far above a
 # block's centre closes the claws round its upper half (lower, the open
 # claws push a block off the pyramid's top).
 BLOCK_OPEN = 0.6
 HUB_ABOVE = 0.12
-OPEN_WIDE = 1.0  # round a block with no neighbour beside it
+OPEN_WIDE = 1.2  # round a block with no neighbour beside it
 NEIGHBOUR = 0.6
 HELD_WITHIN = 0.35
 APPROACH = 0.3
-LOWER_STEPS = 3
+LOWER_STEPS = 5
 PICK_TRIES = 3
 # A carried block hangs this far below the hub; carried this high over the
 # pyramid and the bed's walls.
 CARRY_HUB = 0.3
 # Let go with the block's foot this far over the bed's floor.
 RELEASE_ABOVE = 0.03
-SET_WITHIN = 0.07  # metres across from its slot
+SET_WITHIN = 0.13  # metres across from its slot
 HANG_ABOVE = 0.1
 LET_DOWN = 0.25  # the boom's lever letting a block down onto the floor
 STILL_SPEED = 0.03
@@ -59,10 +65,9 @@ SWING_LIMIT = 0.3
 # before it has slid out of them.
 CARRY_LIMIT = 0.5
 RAMP = 0.05  # lever travel per correction
-REST_TICKS = 60  # the hub's swing averaged over about two periods
 # How near the hub must hang over a block: the slew's dead band alone leaves
 # it a few centimetres to the side this far out.
-ALIGN = 0.06
+ALIGN = 0.08
 
 
 def log(sim, *words):
@@ -98,36 +103,16 @@ def hold_still(sim, max_ticks=240, every=10):
     return True
 
 
-def hub_to(sim, target, near=0.04, tries=6, max_ticks=600, every=4):
-    """Works the crane gently until the hub is within near of target, lets
-    the levers go and waits for it to hang still; the arm gives a little
-    when let go, so each try aims that much the other way. True when the
-    hub hangs within ALIGN of target."""
-    give = [0.0, 0.0, 0.0]
+def hub_over(sim, index, height, tries=4):
+    """Brings the hub to height over block index, aimed afresh at where the
+    block lies after each try."""
     for _ in range(tries):
-        aim = [target[i] - give[i] for i in range(3)]
-        for _ in range(0, max_ticks, every):
-            if swing_toward(sim, aim, SWING_LIMIT) < near:
-                break
-            if sim.step(every):
-                return False
-        release_crane(sim)
-        # It swings on under the tip: where it hangs is the mean of a swing.
-        hold_still(sim)
-        rest = P.hub_rest_point(sim, ticks=REST_TICKS)
+        c = sim.pose("block", index).pos
+        if P.grapple_to(sim, (c[0], c[1], c[2] + height), tolerance=ALIGN, max_ticks=600):
+            return hold_still(sim)
         if sim.ended:
             return False
-        log(sim, "hub rests", rest, "for", target)
-        if math.dist(rest, target) < ALIGN:
-            return True
-        give = [give[i] + rest[i] - target[i] for i in range(3)]
     return False
-
-
-def hub_over(sim, index, height):
-    """Brings the hub to height over block index."""
-    c = sim.pose("block", index).pos
-    return hub_to(sim, (c[0], c[1], c[2] + height))
 
 
 def has_neighbour(sim, index):
@@ -167,8 +152,12 @@ def pick(sim, index, place):
         if not set_grapple(sim, BLOCK_OPEN if has_neighbour(sim, index) else OPEN_WIDE):
             return False
         for k in range(1, LOWER_STEPS + 1):
+            # The outer beam folds back up when the hub bears on anything;
+            # bent again before each step down.
+            if sim.joint("crane", "bend") > bend + 0.05 and not P.bend_to(sim, bend):
+                return False
             if not hub_over(sim, index, HUB_ABOVE + APPROACH * (1 - k / LOWER_STEPS)):
-                log(sim, "not lowered", index, k, sim.pose("grapple").pos)
+                log(sim, "not lowered", index, k, sim.pose("grapple").pos, [round(sim.joint("crane", j), 2) for j in ("boom", "bend", "extend")])
                 return False
         if P.close_until_grasped(sim, "block"):
             # Locked claws hold a smooth block only by their squeeze: the
@@ -236,15 +225,30 @@ def carry_to(sim, target, near=0.1, index=None, limit=None, max_ticks=900, every
     return index is None or holding(sim, index)
 
 
-def slot_point(sim, slot):
+def slot_point(sim, slot, placed=()):
+    """Where block slot goes in the bed, moved off any block already set
+    down askew in the way (placed: their indices)."""
     d = sim.pose("dumpTruck")
-    fx, fy = BED_FROM_CHASSIS[0] + BED_SLOTS[slot][0], BED_FROM_CHASSIS[1] + BED_SLOTS[slot][1]
+    sx, sy = BED_SLOTS[slot]
+    for other in placed:
+        o = sim.pose("block", other).pos
+        ox = (o[0] - d.pos[0]) * d.x_axis[0] + (o[1] - d.pos[1]) * d.x_axis[1] - BED_FROM_CHASSIS[0]
+        oy = (o[0] - d.pos[0]) * d.y_axis[0] + (o[1] - d.pos[1]) * d.y_axis[1] - BED_FROM_CHASSIS[1]
+        if abs(ox - sx) < SLOT_CLEAR and abs(oy - sy) < SLOT_CLEAR:
+            # Along the axis where the two stand furthest apart.
+            if abs(ox - sx) > abs(oy - sy):
+                sx = ox + math.copysign(SLOT_CLEAR, sx - ox)
+            else:
+                sy = oy + math.copysign(SLOT_CLEAR, sy - oy)
+    sx = P.clamp(sx, -BED_HALF[0], BED_HALF[0])
+    sy = P.clamp(sy, -BED_HALF[1], BED_HALF[1])
+    fx, fy = BED_FROM_CHASSIS[0] + sx, BED_FROM_CHASSIS[1] + sy
     x = d.pos[0] + fx * d.x_axis[0] + fy * d.y_axis[0]
     y = d.pos[1] + fx * d.x_axis[1] + fy * d.y_axis[1]
     return x, y, d.pos[2] + BED_FLOOR_ABOVE_CHASSIS + BLOCK_HALF
 
 
-def hang_over(sim, index, place, tries=4, max_ticks=600, every=4):
+def hang_over(sim, index, place, tries=3, max_ticks=300, every=4):
     """Brings block index, hanging from the hub, over place (its centre; or
     standing on the floor there) and waits until it is still."""
     def there():
@@ -257,12 +261,13 @@ def hang_over(sim, index, place, tries=4, max_ticks=600, every=4):
         hub, load = sim.pose("grapple").pos, sim.pose("block", index).pos
         target = tuple(place[i] + hub[i] - load[i] for i in range(3))
         for _ in range(0, max_ticks, every):
-            if swing_toward(sim, target, SWING_LIMIT) < 0.02:
+            if swing_toward(sim, target, SWING_LIMIT) < 0.04:
                 break
             if sim.step(every):
                 return False
         release_crane(sim)
-        hold_still(sim)
+        # Not for long: the block creeps down out of the claws.
+        hold_still(sim, max_ticks=120)
         log(sim, "hanging", index, sim.pose("block", index).pos, place, "hub", sim.pose("grapple").pos)
         if there():
             return True
@@ -285,9 +290,34 @@ def let_down(sim, index, z, max_ticks=300, every=3):
     return sim.pose("block", index).pos[2] <= z + 0.01
 
 
+def pick_again(sim, index, place, tries=3):
+    """Picks block index; when the claws knocked it off instead, lifts the
+    open grapple clear and picks it where it lies now."""
+    for _ in range(tries):
+        if pick(sim, index, place):
+            return True
+        if sim.ended:
+            return False
+        P.lever(sim, P.GRAPPLE_LEVER, 0)
+        if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB)):
+            return False
+        P.work_grapple(sim, -1.0, 40)
+    return False
+
+
+def in_bed(sim, index):
+    """Whether block index lies in the dump truck's bed, as the level
+    counts it."""
+    b, p = sim.pose("dumpTruck"), sim.pose("block", index).pos
+    q = [p[i] - b.pos[i] for i in range(3)]
+    local = [sum(q[i] * axis[i] for i in range(3)) for axis in (b.x_axis, b.y_axis, b.z_axis)]
+    lx, ly, lz = local[0] - BED_FROM_CHASSIS[0], local[1], local[2] - BED_ABOVE_CHASSIS
+    return abs(lx) <= 0.9 and abs(ly) <= 0.45 and -0.08 <= lz <= 0.8
+
+
 def load(sim, index, slot):
-    place = slot_point(sim, slot)
-    if not pick(sim, index, place):
+    place = slot_point(sim, slot, PICK_ORDER[:slot])
+    if not pick_again(sim, index, place):
         return False
     if not P.raise_hub_to(sim, CARRY_HUB):
         return False
@@ -318,9 +348,20 @@ def drive(sim):
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
     for slot, index in enumerate(PICK_ORDER):
-        if not load(sim, index, slot) or sim.ended:
-            log(sim, "load failed", index, slot, sim.end_games)
+        for _ in range(LOAD_TRIES):
+            if load(sim, index, slot) or sim.ended:
+                break
+            # Dropped on the way: where it came to rest decides.
+            sim.step(60)
+            log(sim, "load failed", index, slot, sim.pose("block", index).pos, sim.end_games)
+            if in_bed(sim, index):
+                break
+            P.lever(sim, P.GRAPPLE_LEVER, 0)
+            set_grapple(sim, OPEN_WIDE)
+            P.raise_hub_to(sim, CARRY_HUB)
+        if sim.ended or not in_bed(sim, index):
             return
+    log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,9 @@
 // the goal objects at the heights the goals want.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -308,14 +310,14 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     build(15);
     auto blocks = named("block");
     for (int i = 0; i < 5; i++)
-        teleport(blocks[i], BIN_X0 + 0.2 + 0.3 * (i % 2), BIN_Y0 + 0.2 + 0.28 * (i / 2),
-                 BIN_FLOOR + 0.13);
+        teleport(blocks[i], UNLOADED_X0 + 0.2 + 0.3 * (i % 2), UNLOADED_Y0 + 0.2 + 0.28 * (i / 2),
+                 TOP_Z + 0.13);
     run(30);
     EXPECT_EQ(endGames, 0);  // five are not enough
-    teleport(blocks[5], BIN_X0 + 0.5, BIN_Y1 - 0.2, BIN_FLOOR + 0.13);
+    teleport(blocks[5], UNLOADED_X0 + 0.5, UNLOADED_Y1 - 0.2, TOP_Z + 0.13);
     run(30);
     EXPECT_TRUE(won());
-    // The bin's floor holds a block inside the goal's height band.
+    // The tray holds a block inside the goal's height band.
     EXPECT_NEAR(poseOf(blocks[5]).z, 1.0, 0.09);
 
     wld_destroy();
@@ -324,6 +326,101 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     teleport(named("block")[0], -8.0, DUMPTRUCK_Y, BAY_Z + 0.13);
     run(5);
     EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsC, DumpTruckHaulsAFullBedUpTheRoadWithoutLosingABlock) {
+    using namespace dump;
+    build(15);
+    run(5);
+    DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+    ASSERT_NE(dumpTruck, nullptr);
+    auto blocks = named("block");
+    auto inBed = [&](DynamicWorldObj* b) {
+        dVector3 l;
+        const dReal* p = at(b);
+        dBodyGetPosRelPoint(dumpTruck->bed->body, p[0], p[1], p[2], l);
+        return fabs(l[0]) <= 0.9 && fabs(l[1]) <= 0.45 && -0.08 <= l[2] && l[2] <= 0.8;
+    };
+    for (int i = 0; i < 6; i++) {
+        dVector3 p;
+        dBodyGetRelPointPos(dumpTruck->bed->body, -0.34 + 0.34 * (i % 3), i < 3 ? -0.155 : 0.155,
+                            -0.18 + BLOCK_SIZE / 2 + 0.003, p);
+        teleport(blocks[i], p[0], p[1], p[2]);
+    }
+    run(30);
+    ASSERT_TRUE(dumpTruck->isActive());
+    // East along the bay and up the haul road, held on the bay's middle line.
+    const dReal laneY = (BAY_Y0 + BAY_Y1) / 2;
+    int t = 0;
+    for (; t < 3000 && at(dumpTruck)[0] < RAMP_X1 + 1.5f; t++) {
+        const dReal* r = dBodyGetRotation(dumpTruck->body);
+        dReal heading = atan2(r[4], r[0]);
+        dReal error = atan2(laneY - at(dumpTruck)[1], 2.0) - heading;
+        char line[96];
+        snprintf(line, sizeof line, "steer setting=%f",
+                 std::max(-1.0, std::min(1.0, -2.0 * error)));
+        postMessage(line);
+        postMessage("accelcontrol setting=0.6");
+        run(1);
+    }
+    postMessage("accelcontrol setting=0");
+    run(120);
+    EXPECT_LT(t, 3000) << "stuck on the road at x " << at(dumpTruck)[0];
+    EXPECT_NEAR(at(dumpTruck)[2], TOP_Z + 0.62, 0.1) << "up on the landing";
+    int kept = 0;
+    for (DynamicWorldObj* b : blocks) kept += inBed(b);
+    EXPECT_EQ(kept, 6);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
+    using namespace dump;
+    // Up on the plateau facing north with the rear wheels near the stance
+    // line, six blocks in one layer in the bed: tipped, and the truck pulled
+    // away from the last ones leaning on the tail's lip, all six lie in the
+    // unloading box, none on another.
+    const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
+    const dReal offsets[][2] = {{0, 0},   {0, -0.2}, {-0.1, 0},  {0.1, 0},
+                                {0, 0.2}, {0, -0.1}, {0.05, 0.1}};
+    for (const auto& off : offsets) {
+        SCOPED_TRACE(testing::Message() << off[0] << " " << off[1]);
+        if (wld_created()) wld_destroy();
+        endGames = 0;
+        build(15);
+        run(5);
+        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        ASSERT_NE(dumpTruck, nullptr);
+        turnAssembly(dumpTruck->body, M_PI / 2);
+        const dReal* c = at(dumpTruck);
+        const dReal cx = (UNLOADED_X0 + UNLOADED_X1) / 2 + off[0];
+        shiftAssembly(dumpTruck->body, cx - c[0], STANCE_Y + rearWheelBehind + off[1] - c[1],
+                      TOP_Z + ride - c[2]);
+        dumpTruck->update(0);
+        auto blocks = named("block");
+        for (int i = 0; i < 6; i++) {
+            dVector3 p;
+            dBodyGetRelPointPos(dumpTruck->bed->body, -0.34 + 0.34 * (i % 3),
+                                i < 3 ? -0.155 : 0.155, -0.18 + BLOCK_SIZE / 2 + 0.003, p);
+            teleport(blocks[i], p[0], p[1], p[2], M_PI / 2);
+        }
+        run(60);
+        ASSERT_TRUE(dumpTruck->isActive()) << "six in the bed hand over to the dump truck";
+        EXPECT_EQ(endGames, 0);
+        postMessage("cranecontrol tag=elevate setting=1");
+        run(600);
+        postMessage("accelcontrol setting=0.3");
+        run(60);
+        postMessage("accelcontrol setting=0");
+        run(120);
+        EXPECT_TRUE(won());
+        for (DynamicWorldObj* b : blocks) {
+            Pose p = poseOf(b);
+            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
+                        p.y < UNLOADED_Y1)
+                << p.x << " " << p.y;
+            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
+        }
+    }
 }
 
 // ---------------------------------------------------------------- cleanup

@@ -1,5 +1,5 @@
 // The granite quarry: quarry floor, sunken loading bay, the haul road up to
-// the plateau, and the unloading bin with its kerb. Plus the granite block.
+// the plateau, and the unloading tray on it. Plus the granite block.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level15_dump.h"
@@ -13,21 +13,19 @@ const Vec3 GRAVEL = {0.62f, 0.58f, 0.52f};
 const Vec3 GRANITE = {0.72f, 0.68f, 0.66f};
 
 void plateau(Mesh& m) {
-    // The plateau around the bin's pit, in four blocks.
-    slab(m, CLIFF_X, BIN_X0, SOUTH_Y, BAY_Y0, DEEP_Z, TOP_Z, ROCK);
-    slab(m, BIN_X1, EAST_X, SOUTH_Y, BAY_Y0, DEEP_Z, TOP_Z, ROCK);
-    slab(m, BIN_X0, BIN_X1, SOUTH_Y, BIN_Y0, DEEP_Z, TOP_Z, ROCK);
-    slab(m, BIN_X0, BIN_X1, BIN_Y1, BAY_Y0, DEEP_Z, TOP_Z, ROCK);
-    slab(m, BIN_X0, BIN_X1, BIN_Y0, BIN_Y1, DEEP_Z, BIN_FLOOR, CONCRETE);
+    slab(m, CLIFF_X, EAST_X, SOUTH_Y, BAY_Y0, DEEP_Z, TOP_Z, ROCK);
     // The haul road's landing at the top, north of the plateau.
     slab(m, RAMP_X1, EAST_X, BAY_Y0, NORTH_Y, DEEP_Z, TOP_Z, ROCK);
-    // The kerb the dump truck backs against, and the paint that marks the bin.
-    slab(m, BIN_X1, BIN_X1 + KERB_WIDTH, BIN_Y0 - 0.4f, BIN_Y1 + 0.4f, TOP_Z, TOP_Z + KERB_HEIGHT,
-         YELLOW);
-    markFrame(m, BIN_X1 + KERB_WIDTH, BIN_X1 + 2.6f, BIN_Y0 - 0.4f, BIN_Y1 + 0.4f, TOP_Z, 0.06f,
+    // The tray round the unloading box, and the line where the rear wheels stop.
+    mark(m, TRAY_X0, TRAY_X1, TRAY_Y0, STANCE_Y, TOP_Z, CONCRETE);
+    slab(m, TRAY_X0 - RIM_WIDTH, TRAY_X0, TRAY_Y0 - RIM_WIDTH, UNLOADED_Y1, TOP_Z,
+         TOP_Z + RIM_HEIGHT, YELLOW);
+    slab(m, TRAY_X1, TRAY_X1 + RIM_WIDTH, TRAY_Y0 - RIM_WIDTH, UNLOADED_Y1, TOP_Z,
+         TOP_Z + RIM_HEIGHT, YELLOW);
+    slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - RIM_WIDTH, TRAY_Y0, TOP_Z, TOP_Z + RIM_HEIGHT, YELLOW);
+    markFrame(m, UNLOADED_X0, UNLOADED_X1, UNLOADED_Y0, UNLOADED_Y1, TOP_Z + PAINT_HEIGHT, 0.04f,
               PAINT);
-    for (float y = BIN_Y0 - 2.5f; y < BIN_Y1 + 2.5f; y += 1.0f)
-        mark(m, BIN_X0 - 0.6f, BIN_X0 - 0.35f, y, y + 0.5f, TOP_Z, YELLOW);
+    mark(m, TRAY_X0 - 0.3f, TRAY_X1 + 0.3f, STANCE_Y, STANCE_Y + 0.08f, TOP_Z, YELLOW);
 }
 
 }  // namespace
@@ -49,10 +47,11 @@ QUORVEL_MODEL(dump_terrain) {
     slab(m, BAY_X0 - 1, RAMP_X1, NORTH_Y, NORTH_Y + 1, DEEP_Z, TOP_Z, ROCK);
     slab(m, EAST_X, EAST_X + 1, SOUTH_Y, NORTH_Y + 1, DEEP_Z, TOP_Z + 0.5f, ROCK);
     slab(m, CLIFF_X, EAST_X, SOUTH_Y - 1, SOUTH_Y, DEEP_Z, TOP_Z + 0.5f, ROCK);
-    // Where the blocks wait, and the bay's edge line.
+    // Where the blocks wait, and the parapet along the bay's edge.
     markFrame(m, PYRAMID_X - 0.8f, PYRAMID_X + 0.8f, PYRAMID_Y - 0.5f, PYRAMID_Y + 0.5f, FLOOR_Z,
               0.05f, YELLOW);
-    mark(m, BAY_X0, RAMP_X0, BAY_Y1 + 0.02f, BAY_Y1 + 0.12f, FLOOR_Z, YELLOW);
+    slab(m, BAY_X0, RAMP_X0, BAY_Y1, BAY_Y1 + PARAPET_WIDTH, FLOOR_Z, FLOOR_Z + PARAPET_HEIGHT,
+         YELLOW);
 }
 
 QUORVEL_MODEL(dump_block) { append(model.mesh, box(BLOCK_SIZE, BLOCK_SIZE, BLOCK_SIZE), GRANITE); }

@@ -1,37 +1,56 @@
 // The granite quarry, shared by its terrain shape and its builder: a quarry
 // floor where the truck works, a sunken loading bay beside it where the dump
 // truck's bed sits lower than the blocks, a haul road up to the top, and up
-// there the unloading bin behind a kerb that stops the reversing dump truck.
+// there the unloading tray, flush with the plateau so that a tipped load
+// slides out onto it in one layer.
 #pragma once
 
 namespace dump {
 
 const float FLOOR_Z = -0.7f;  // the quarry floor
-const float BAY_Z = -1.5f;    // the loading bay's floor
-const float TOP_Z = 1.3f;     // the plateau
-const float DEEP_Z = -3.0f;   // where every block of ground starts
+const float BAY_Z = -1.3f;    // the loading bay's floor
+// The plateau, at the height where a block lying on it counts as unloaded.
+const float TOP_Z = 0.85f;
+const float DEEP_Z = -3.0f;  // where every block of ground starts
 const float BAY_Y0 = -12.0f, BAY_Y1 = -10.4f;
 const float BAY_X0 = -16.0f, RAMP_X0 = -4.0f, RAMP_X1 = 10.0f;
-const float CLIFF_X = -5.0f;  // the plateau's face toward the quarry
+// A parapet along the bay's edge, higher than the truck's wheels: the truck
+// can stand close to it to reach across the dump truck's bed, and a block
+// knocked off the crane's claws stops against it instead of falling in.
+const float PARAPET_WIDTH = 0.12f, PARAPET_HEIGHT = 0.3f;
+// The plateau's face toward the quarry, far enough west of the tray for the
+// dump truck to swing round and back onto it.
+const float CLIFF_X = -7.0f;
 const float EAST_X = 16.0f;
 const float NORTH_Y = -4.0f, SOUTH_Y = -25.0f;
-// The unloading bin: a pit in the plateau, just inside the goal's area.
-const float BIN_X0 = -1.97f, BIN_X1 = -1.28f;
-const float BIN_Y0 = -19.82f, BIN_Y1 = -18.58f;
-const float BIN_FLOOR = 0.85f;
-// A block counts as unloaded in this box round the bin, one layer high.
+// A block counts as unloaded in this box on the tray, one layer high.
 const float UNLOADED_X0 = -2.0f, UNLOADED_X1 = -1.25f;
 const float UNLOADED_Y0 = -19.85f, UNLOADED_Y1 = -18.55f;
 const float UNLOADED_Z0 = 0.9f, UNLOADED_Z1 = 1.1f;
+// The tray: rims round three sides of the unloading box, open on the north
+// where the dump truck backs up to it. A tipped load tumbles out of the bed;
+// the rims keep every block in the box. Low enough for the truck's wheels to
+// cross, low enough for the tipped tail to pass over.
+const float TRAY_X0 = -2.0f, TRAY_X1 = -1.25f, TRAY_Y0 = -19.85f;
+const float RIM_WIDTH = 0.06f, RIM_HEIGHT = 0.12f;
+// Where the dump truck's rear wheels stop: its tipped load then lands in
+// the middle of the box.
+const float STANCE_Y = -18.42f;
 // A block below the dump truck and below this has fallen into the bay: lost.
 const float LOST_BELOW_Z = 0.86f;
-const float KERB_WIDTH = 0.15f, KERB_HEIGHT = 0.12f;
-// The granite blocks: cubes in a 3-2-1 pyramid on the quarry floor.
+// The granite blocks: cubes in a 3-2-1 pyramid on the quarry floor, spaced
+// so that a claw of the grapple fits between two blocks of a row.
 const float BLOCK_SIZE = 0.25f;
 const float BLOCK_DENSITY = 1.5f;
-const float PYRAMID_X = -11.5f, PYRAMID_Y = -8.6f;
-const float BLOCK_GAP = 0.03f;
-// Where the dump truck waits in the bay.
-const float DUMPTRUCK_X = -11.5f, DUMPTRUCK_Y = -11.2f;
+// From the truck's stance at (-11.7, -9.59) on the parapet the crane has
+// 0.25 m of reach to spare over the tightest block (the bottom row's east
+// corner, outer beam bent 0.8), 0.31 m or more over the others.
+const float PYRAMID_X = -11.5f, PYRAMID_Y = -8.17f;
+const float BLOCK_GAP = 0.16f;
+// Where the dump truck waits in the bay, its wheels close to the bay's
+// north wall so that the truck's crane reaches across its bed.
+// From the same stance, 0.38 m of reach to spare over the bed's far row of
+// three, 0.59 m over the near row (bent 0.8).
+const float DUMPTRUCK_X = -11.5f, DUMPTRUCK_Y = -10.90f;
 
 }  // namespace dump

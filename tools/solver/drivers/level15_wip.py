@@ -1,0 +1,368 @@
+"""Level 15, the quarry: the truck backs west along the bay's edge to stand
+between the pyramid of granite blocks and the dump truck waiting in the bay
+below, lifts the blocks one by one off the pyramid, top first, and sets them
+down in the dump truck's bed in one layer of three by two. The sixth block
+hands control to the dump truck, which drives east along the bay and up the
+haul road, round onto the plateau, swings its tail south and backs up to
+the tray, and tips its load out onto it.
+
+usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+from level03 import set_grapple  # noqa: E402
+
+LEVEL = 15
+DEBUG = os.environ.get("LEVEL15_DEBUG")
+
+# Backed straight west along the bay's parapet to between the pyramid and
+# the bed, level with the bed's middle, the wheels 0.2 m from the parapet.
+# The truck rolls on 0.1 m once the pedal is let go.
+STANCE = (-11.7, -9.62)
+ROLL_ON = 0.1
+# Pyramid, top block first: what a block stood on comes after it.
+PICK_ORDER = (5, 4, 3, 2, 1, 0)
+# The dump truck's bed, from its centre, as the blocks go in: the far row
+# first, so that no block is carried low over one already in.
+BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.34, 0.155)]
+BED_FROM_CHASSIS = (-0.2, 0.0)
+# A block's centre stays this far inside the bed's walls, and this far from
+# another's.
+BED_HALF = (0.4, 0.27)
+SLOT_CLEAR = 0.28
+BED_FLOOR_ABOVE_CHASSIS = 0.02
+BED_ABOVE_CHASSIS = 0.2  # the bed's centre, lowered
+LOAD_TRIES = 3
+BLOCK_HALF = 0.125
+# The grapple opened this far passes round a block; the hub this far above a
+# block's centre closes the claws round its upper half (lower, the open
+# claws push a block off the pyramid's top).
+BLOCK_OPEN = 0.6
+HUB_ABOVE = 0.12
+OPEN_WIDE = 1.2  # round a block with no neighbour beside it
+NEIGHBOUR = 0.6
+HELD_WITHIN = 0.35
+APPROACH = 0.3
+LOWER_STEPS = 5
+PICK_TRIES = 3
+# A carried block hangs this far below the hub; carried this high over the
+# pyramid and the bed's walls.
+CARRY_HUB = 0.3
+# Let go with the block's foot this far over the bed's floor.
+RELEASE_ABOVE = 0.03
+SET_WITHIN = 0.13  # metres across from its slot
+HANG_ABOVE = 0.1
+LET_DOWN = 0.25  # the boom's lever letting a block down onto the floor
+STILL_SPEED = 0.03
+SWING_LIMIT = 0.3
+# Swung across faster: the claws hold a smooth block for only a few seconds
+# before it has slid out of them.
+CARRY_LIMIT = 0.5
+RAMP = 0.05  # lever travel per correction
+# How near the hub must hang over a block: the slew's dead band alone leaves
+# it a few centimetres to the side this far out.
+ALIGN = 0.08
+
+
+def log(sim, *words):
+    if DEBUG:
+        print(sim.tick, *words, file=sys.stderr)
+
+
+def back_along(sim, lane_y, stop_x, throttle=0.3, max_ticks=2000, every=3):
+    """Backs the truck west along the line y = lane_y, facing east, and
+    stops with its centre at stop_x: the tail is steered onto the line a
+    metre behind."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = p.pos[0] - stop_x
+        if left < 0.12:
+            return P.come_to_rest(sim, "truck")
+        # Backing, turning the wheel right swings the tail to the left.
+        want = math.atan2(lane_y - p.pos[1], -1.0) - math.pi
+        error = P.wrap(want - p.heading)
+        sim.post("steer setting=%f" % P.clamp(2.0 * error))
+        sim.post("accelcontrol setting=%f" % (-throttle * max(0.3, min(1.0, left))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def hold_still(sim, max_ticks=240, every=10):
+    for _ in range(0, max_ticks, every):
+        if sim.pose("grapple").speed < STILL_SPEED:
+            return True
+        if sim.step(every):
+            return False
+    return True
+
+
+def hub_over(sim, index, height, tries=4):
+    """Brings the hub to height over block index, aimed afresh at where the
+    block lies after each try."""
+    for _ in range(tries):
+        c = sim.pose("block", index).pos
+        if P.grapple_to(sim, (c[0], c[1], c[2] + height), tolerance=ALIGN, max_ticks=600):
+            return hold_still(sim)
+        if sim.ended:
+            return False
+    return False
+
+
+def has_neighbour(sim, index):
+    """Whether another block lies level with block index close enough for
+    a wide-open claw to land on it."""
+    c = sim.pose("block", index).pos
+    for other in range(6):
+        o = sim.pose("block", other).pos
+        if other != index and abs(o[2] - c[2]) < 0.05 and math.hypot(o[0] - c[0], o[1] - c[1]) < NEIGHBOUR:
+            return True
+    return False
+
+
+def pick(sim, index, place):
+    """Lowers the open grapple round block index and closes on it. The outer
+    beam is bent first as far as setting the block down at place needs:
+    bent under a load, it throws the block about."""
+    for _ in range(PICK_TRIES):
+        c = sim.pose("block", index).pos
+        at = (c[0], c[1], c[2] + HUB_ABOVE)
+        above = (c[0], c[1], c[2] + HUB_ABOVE + APPROACH)
+        down = (place[0], place[1], place[2] + HUB_ABOVE)
+        bend = P.bend_for(sim, (above, at, down, (down[0], down[1], down[2] + APPROACH)))
+        log(sim, "pick", index, c, "bend", bend)
+        if bend is None:
+            return False
+        # Up first, then across: swung in low, the claws knock the top block
+        # off the pyramid.
+        if not (P.bend_to(sim, bend) and P.raise_hub_to(sim, CARRY_HUB)):
+            return False
+        hub = sim.pose("grapple").pos
+        if not carry_to(sim, (c[0], c[1], max(hub[2], CARRY_HUB))):
+            return False
+        if not hub_over(sim, index, HUB_ABOVE + APPROACH):
+            log(sim, "not over", index, sim.pose("grapple").pos)
+            return False
+        if not set_grapple(sim, BLOCK_OPEN if has_neighbour(sim, index) else OPEN_WIDE):
+            return False
+        for k in range(1, LOWER_STEPS + 1):
+            # The outer beam folds back up when the hub bears on anything;
+            # bent again before each step down.
+            if sim.joint("crane", "bend") > bend + 0.05 and not P.bend_to(sim, bend):
+                return False
+            if not hub_over(sim, index, HUB_ABOVE + APPROACH * (1 - k / LOWER_STEPS)):
+                log(sim, "not lowered", index, k, sim.pose("grapple").pos, [round(sim.joint("crane", j), 2) for j in ("boom", "bend", "extend")])
+                return False
+        if P.close_until_grasped(sim, "block"):
+            # Locked claws hold a smooth block only by their squeeze: the
+            # lever stays on closing until the block is let go.
+            P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+            log(sim, "grasped", index, sim.grasped())
+            return True
+        log(sim, "missed", index, sim.pose("grapple").pos, sim.pose("block", index).pos)
+        set_grapple(sim, BLOCK_OPEN)
+        hub = sim.pose("grapple").pos
+        P.grapple_to(sim, (hub[0], hub[1], hub[2] + APPROACH))
+    return False
+
+
+def ramped(sim, name, setting):
+    """Moves the crane lever name toward setting by at most RAMP a
+    correction: a slew started or stopped at once sets the hub swinging."""
+    last = sim.__dict__.setdefault("crane_settings", {}).get(name, 0.0)
+    setting = last + P.clamp(setting - last, -RAMP, RAMP)
+    sim.crane_settings[name] = setting
+    P.lever(sim, P.TRUCK_LEVERS[name], setting)
+
+
+def release_crane(sim):
+    for name in ("rotate", "extend", "elevate"):
+        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
+    sim.__dict__["crane_settings"] = {}
+
+
+def swing_toward(sim, target, limit):
+    """One correction of the crane toward target for the hub, the slew and
+    the extension held to limit: swung fast, a block held by its upper half
+    swings out of the claws."""
+    bearing, reach, hub = P.slew_errors(sim, target)
+    out = math.hypot(hub[0] - sim.pose("truck").pos[0], hub[1] - sim.pose("truck").pos[1])
+    ramped(sim, "rotate", -P.clamp(P.axis_setting(bearing, 1.5, 0.02, 0.15), -limit, limit))
+    ramped(sim, "extend", P.clamp(P.axis_setting(reach, 2.0, 0.02, 0.15), -limit, limit))
+    rise = target[2] - hub[2]
+    if rise > 0:
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(rise, 4.0, 0.02, 0.5))
+    else:
+        # Down gently: let down fast, a held block lands hard and slips out.
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], P.clamp(P.axis_setting(rise, 3.0, 0.02, 0.1), -0.35, 0))
+    return math.hypot(bearing * out, reach, rise)
+
+
+def holding(sim, index):
+    """Whether block index hangs in the claws: the grapple's hold flickers
+    as one claw after another slips on a smooth face, so this goes by where
+    the block is."""
+    return math.dist(sim.pose("block", index).pos, sim.pose("grapple").pos) < HELD_WITHIN
+
+
+def carry_to(sim, target, near=0.1, index=None, limit=None, max_ticks=900, every=5):
+    """Swings the hub slowly until it is within near of target across;
+    False when block index, held, was dropped on the way."""
+    for _ in range(0, max_ticks, every):
+        if swing_toward(sim, target, limit or SWING_LIMIT) < near:
+            break
+        if sim.step(every):
+            return False
+        if index is not None and not holding(sim, index):
+            return False
+    release_crane(sim)
+    return index is None or holding(sim, index)
+
+
+def slot_point(sim, slot, placed=()):
+    """Where block slot goes in the bed, moved off any block already set
+    down askew in the way (placed: their indices)."""
+    d = sim.pose("dumpTruck")
+    sx, sy = BED_SLOTS[slot]
+    for other in placed:
+        o = sim.pose("block", other).pos
+        ox = (o[0] - d.pos[0]) * d.x_axis[0] + (o[1] - d.pos[1]) * d.x_axis[1] - BED_FROM_CHASSIS[0]
+        oy = (o[0] - d.pos[0]) * d.y_axis[0] + (o[1] - d.pos[1]) * d.y_axis[1] - BED_FROM_CHASSIS[1]
+        if abs(ox - sx) < SLOT_CLEAR and abs(oy - sy) < SLOT_CLEAR:
+            # Along the axis where the two stand furthest apart.
+            if abs(ox - sx) > abs(oy - sy):
+                sx = ox + math.copysign(SLOT_CLEAR, sx - ox)
+            else:
+                sy = oy + math.copysign(SLOT_CLEAR, sy - oy)
+    sx = P.clamp(sx, -BED_HALF[0], BED_HALF[0])
+    sy = P.clamp(sy, -BED_HALF[1], BED_HALF[1])
+    fx, fy = BED_FROM_CHASSIS[0] + sx, BED_FROM_CHASSIS[1] + sy
+    x = d.pos[0] + fx * d.x_axis[0] + fy * d.y_axis[0]
+    y = d.pos[1] + fx * d.x_axis[1] + fy * d.y_axis[1]
+    return x, y, d.pos[2] + BED_FLOOR_ABOVE_CHASSIS + BLOCK_HALF
+
+
+def hang_over(sim, index, place, tries=3, max_ticks=300, every=4):
+    """Brings block index, hanging from the hub, over place (its centre; or
+    standing on the floor there) and waits until it is still."""
+    def there():
+        load = sim.pose("block", index).pos
+        return math.hypot(load[0] - place[0], load[1] - place[1]) < SET_WITHIN and load[2] < place[2] + 0.05
+
+    for _ in range(tries):
+        if not holding(sim, index):
+            return False
+        hub, load = sim.pose("grapple").pos, sim.pose("block", index).pos
+        target = tuple(place[i] + hub[i] - load[i] for i in range(3))
+        for _ in range(0, max_ticks, every):
+            if swing_toward(sim, target, SWING_LIMIT) < 0.04:
+                break
+            if sim.step(every):
+                return False
+        release_crane(sim)
+        # Not for long: the block creeps down out of the claws.
+        hold_still(sim, max_ticks=120)
+        log(sim, "hanging", index, sim.pose("block", index).pos, place, "hub", sim.pose("grapple").pos)
+        if there():
+            return True
+        if sim.ended:
+            return False
+    return there()
+
+
+def let_down(sim, index, z, max_ticks=300, every=3):
+    """Lowers the held block straight down, on the boom alone, until its
+    centre is at z."""
+    elevate = P.TRUCK_LEVERS["elevate"]
+    for _ in range(0, max_ticks, every):
+        if sim.pose("block", index).pos[2] <= z:
+            break
+        P.lever(sim, elevate, -LET_DOWN)
+        if sim.step(every):
+            return False
+    sim.post("leverUp leverNr=%d" % elevate)
+    return sim.pose("block", index).pos[2] <= z + 0.01
+
+
+def pick_again(sim, index, place, tries=3):
+    """Picks block index; when the claws knocked it off instead, lifts the
+    open grapple clear and picks it where it lies now."""
+    for _ in range(tries):
+        if pick(sim, index, place):
+            return True
+        if sim.ended:
+            return False
+        P.lever(sim, P.GRAPPLE_LEVER, 0)
+        if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB)):
+            return False
+        P.work_grapple(sim, -1.0, 40)
+    return False
+
+
+def in_bed(sim, index):
+    """Whether block index lies in the dump truck's bed, as the level
+    counts it."""
+    b, p = sim.pose("dumpTruck"), sim.pose("block", index).pos
+    q = [p[i] - b.pos[i] for i in range(3)]
+    local = [sum(q[i] * axis[i] for i in range(3)) for axis in (b.x_axis, b.y_axis, b.z_axis)]
+    lx, ly, lz = local[0] - BED_FROM_CHASSIS[0], local[1], local[2] - BED_ABOVE_CHASSIS
+    return abs(lx) <= 0.9 and abs(ly) <= 0.45 and -0.08 <= lz <= 0.8
+
+
+def load(sim, index, slot):
+    place = slot_point(sim, slot, PICK_ORDER[:slot])
+    if not pick_again(sim, index, place):
+        return False
+    if not P.raise_hub_to(sim, CARRY_HUB):
+        return False
+    if not carry_to(sim, (place[0], place[1], CARRY_HUB), index=index, limit=CARRY_LIMIT):
+        log(sim, "dropped", index, sim.pose("block", index).pos)
+        return False
+    # Over the slot with the block well clear of the floor first, then
+    # straight down: brought down and across at once it drags on the floor
+    # and tips in the claws.
+    if not hang_over(sim, index, (place[0], place[1], place[2] + HANG_ABOVE)):
+        log(sim, "not over the slot", index)
+        return False
+    if not let_down(sim, index, place[2] + RELEASE_ABOVE):
+        log(sim, "not let down", index)
+        return False
+    if not set_grapple(sim, BLOCK_OPEN):
+        return False
+    sim.step(20)
+    log(sim, "set down", index, sim.pose("block", index).pos, sim.pose("block", index).z_axis, place, sim.grasped())
+    hub = sim.pose("grapple").pos
+    up = P.raise_hub_to(sim, CARRY_HUB)
+    log(sim, "up", up, sim.pose("grapple").pos, sim.pose("block", index).pos)
+    return up
+
+
+def drive(sim):
+    if not back_along(sim, STANCE[1], STANCE[0] - ROLL_ON):
+        return
+    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    for slot, index in enumerate(PICK_ORDER):
+        for _ in range(LOAD_TRIES):
+            if load(sim, index, slot) or sim.ended:
+                break
+            # Dropped on the way: where it came to rest decides.
+            sim.step(60)
+            log(sim, "load failed", index, slot, sim.pose("block", index).pos, sim.end_games)
+            if in_bed(sim, index):
+                break
+            P.lever(sim, P.GRAPPLE_LEVER, 0)
+            set_grapple(sim, OPEN_WIDE)
+            P.raise_hub_to(sim, CARRY_HUB)
+        if sim.ended or not in_bed(sim, index):
+            return
+    log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, drive)

@@ -1,11 +1,12 @@
-"""Level 18, the daredevil: the fork lift builds the ramp on
-its three marks from the parts' row, every part taken and set square to
-the run-up from the south. The tallest step is two bases and a top, and
-the forks cannot lift a top over two bases: a top is set on a base where
-that base waits in the row and the pair is carried whole onto the base on
-the last mark. The middle step is built the same way, the first top is set
-on the ground.
-Last the fork lift backs into the shed.
+"""Level 18, the daredevil: the fork lift builds the ramp on its three
+marks from the parts' row, every part taken and set square to the run-up
+from the south, the load's middle steered onto its place's line. The first
+top goes onto the first mark while the ground round it is bare. The
+tallest step is two bases and a top, and the forks cannot lift a top over
+two bases: a base goes onto the last mark, a top onto the next base where
+it waits in the row, and that pair whole onto the first base. The middle
+step is a top set on the last base in the row, carried onto its mark. Last
+the fork lift loops round north of the shed and backs into it.
 
 usage: python3 tools/solver/drivers/level18.py [--delay D] [--record FILE]"""
 
@@ -31,12 +32,38 @@ PART_HALF = 0.425  # a ramp part's depth across the run-up, halved
 # place's line, heading north, at LANE_Y.
 BACKED_Y, LOOP_Y, LANE_Y = -8.0, -12.5, -6.5
 LINE_UP = 0.008  # how far the load's middle may stand off its line
+# The fork lift rolls on about this far once let go from creeping: the ramp
+# parts are to stand on the run-up's middle, where the racer's wheels,
+# 0.9 m apart outside, all but overhang the 0.85 m deep parts.
+ROLL_ON = 0.13
 # Tine heights (the tines' middle). A base's plate is 0.40 up on the
 # ground; a top's 0.11 up on the ground, 0.56 up on a base, whose own plate
 # is 0.50 up: the tines leave a top on a base through that 6 cm gap.
-UNDER_BASE, CARRY_BASE, OVER_BASE = 0.30, 0.50, 0.875
+# OVER_BASE is the lift's top, where the legs of a base carried over a
+# base on the ground pass its legs by 3 cm at most: the forks are run up
+# to it and held there.
+UNDER_BASE, CARRY_BASE, OVER_BASE = 0.30, 0.50, 0.885
+# A base swung on the way to the last mark spans up to 0.73 m from its
+# middle across the run-up, past the lip's kerb 0.65 m off: carried this
+# high its legs pass over the kerb.
+OVER_KERB = 0.70
 UNDER_TOP, CARRY_TOP = 0.05, 0.33
+# The first top's short leg stands against the lead-in wedge's 0.25 m high
+# end: carried in this high the leg passes over it, and let down a
+# centimetre east of the mark the leg comes down beside the wedge, not on it.
+OVER_WEDGE = 0.42
+FIRST_TOP_AT = (STEP_X[0] + 0.01, 0.0)
 OVER_TOP_ON_BASE, BETWEEN = 0.62, 0.532
+
+
+def forks_to(sim, z, tolerance=0.02):
+    if z < OVER_BASE:
+        return F.forks_to(sim, z, tolerance)
+    for _ in range(150):
+        P.lever(sim, P.FORKLIFT_LEVERS["elevate"], 1.0)
+        if sim.step(2):
+            return False
+    return not sim.step(20) and F.tine_z(sim) > OVER_BASE - 0.01
 
 
 def part_x(kind, k):
@@ -100,7 +127,7 @@ def pick(sim, kind, k, under, carry):
 
     F.run_line(sim, x, NORTH, at_face, throttle=0.15, lookahead=0.6)
     F.stop(sim)
-    if not F.forks_to(sim, carry):
+    if not forks_to(sim, carry):
         return False
     return back_out(sim)
 
@@ -109,7 +136,7 @@ def place(sim, kind, k, at, over, down, settle=30):
     """The carried part k of kind over the ground point at, at height over,
     let down to down, and back out."""
     x, y = at
-    if not (to_lane(sim, x) and F.forks_to(sim, over)):
+    if not (to_lane(sim, x) and forks_to(sim, over)):
         return False
     # Steer the part, not the carriage, onto the place's line, and back
     # off to try again while the part stands off it.
@@ -123,7 +150,7 @@ def place(sim, kind, k, at, over, down, settle=30):
         F.reverse_straight(sim, NORTH, lambda s: s.pose(kind, k).pos[1] < y - 3.0)
         F.stop(sim)
     offset = F.carriage(sim).pos[0] - sim.pose(kind, k).pos[0]
-    F.run_line(sim, x + offset, NORTH, lambda s: s.pose(kind, k).pos[1] > y - 0.1, throttle=0.15,
+    F.run_line(sim, x + offset, NORTH, lambda s: s.pose(kind, k).pos[1] > y - ROLL_ON, throttle=0.15,
                lookahead=0.6)
     F.stop(sim)
     if not F.forks_to(sim, down, tolerance=0.01):
@@ -161,12 +188,12 @@ def into_shed(sim):
 # The build, one carry a line: the part, the tines' height under it and
 # while carrying it, where it goes and the height they let it down to.
 BUILD = (
-    ("rampbase", 0, UNDER_BASE, CARRY_BASE, mark(2), UNDER_BASE),
+    ("ramptop", 2, UNDER_TOP, OVER_WEDGE, FIRST_TOP_AT, UNDER_TOP),  # first, onto bare ground
+    ("rampbase", 0, UNDER_BASE, OVER_KERB, mark(2), UNDER_BASE),
     ("ramptop", 0, UNDER_TOP, OVER_TOP_ON_BASE, in_row("rampbase", 1), BETWEEN),
     ("rampbase", 1, UNDER_BASE, OVER_BASE, mark(2), CARRY_BASE + 0.05),  # with its top
     ("ramptop", 1, UNDER_TOP, OVER_TOP_ON_BASE, in_row("rampbase", 2), BETWEEN),
     ("rampbase", 2, UNDER_BASE, CARRY_BASE, mark(1), UNDER_BASE),  # with its top
-    ("ramptop", 2, UNDER_TOP, CARRY_TOP, mark(0), UNDER_TOP),
 )
 
 

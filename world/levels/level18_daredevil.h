@@ -20,6 +20,11 @@ const float DEEP_Z = -2.0f;
 // the tallest at the lip. A top's slope runs 1.19 m and a base is 1.2 m
 // long, so the steps stand a little more than that apart.
 const float RAMP_PITCH = 1.25f;
+// The fork lift sets every part square to it from the south, the parts'
+// 0.85 m depth on its forks: at the tallest step its side stands 0.32 m
+// from the lip with the lip's kerb between; the pair of base and top goes
+// onto the base there with the tines 0.885 m up, 2 mm under the lift's
+// top, its legs 3 cm over the lower base's.
 const float RAMP_LAST_X = LIP_X - 0.65f;  // the middle of the tallest step
 const float RAMP_MARK_HALF = 0.62f;       // each step's painted box, half its length
 // A wedge leads the run-up onto the first step: a top on the ground has its

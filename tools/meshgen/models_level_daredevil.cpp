@@ -20,7 +20,8 @@ void solid(Mesh& m) {
     slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
     slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
     ramp(m, FAR_X, FAR_X + LANDING_LENGTH, -HALF_Y, HALF_Y, FAR_TOP, 0, 0, DUST);
-    slab(m, LIP_X, FAR_X, -HALF_Y, HALF_Y, BEDROCK, CANYON_FLOOR, CLIFF);
+    slab(m, LIP_X + GUARD_WIDTH, FAR_X, -HALF_Y, HALF_Y, BEDROCK, CANYON_FLOOR, CLIFF);
+    slab(m, LIP_X, LIP_X + GUARD_WIDTH, -HALF_Y, HALF_Y, BEDROCK, GUARD_HEIGHT, CLIFF);
     ramp(m, LEAD_X1 - LEAD_LENGTH, LEAD_X1, -0.6f, 0.6f, 0, LEAD_HEIGHT, 0, DUST);
     // The shed: back wall and two side walls, open toward the run-up (+x).
     const float W = SHED_WALL, T = SHED_HEIGHT;

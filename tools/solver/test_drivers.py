@@ -13,6 +13,7 @@ import level03  # noqa: E402
 import level04  # noqa: E402
 import level06  # noqa: E402
 import level17  # noqa: E402
+import level18  # noqa: E402
 import level19  # noqa: E402
 
 
@@ -32,6 +33,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_fork_lift_carries_the_acids_across_to_the_other_dock(self):
         self.check_wins(17, level17.drive)
+
+    def test_the_fork_lift_builds_the_ramp_and_the_racer_jumps_the_canyon(self):
+        self.check_wins(18, level18.drive)
 
     def test_the_weight_holds_the_seesaw_and_the_balls_go_into_the_cart(self):
         self.check_wins(3, level03.drive)

@@ -29,7 +29,7 @@ void build_daredevil(LevelOut& out) {
         add(new RampBase(pos));
     }
     for (int i = 0; i < 3; i++) {
-        const dReal pos[3] = {PARTS_X + PARTS_PITCH * i, TOPS_Y, TOP_RIDE};
+        const dReal pos[3] = {PARTS_X + PARTS_PITCH * (3 + i), PARTS_Y, TOP_RIDE};
         add(new RampTop(pos));
     }
     const dReal racerAt[3] = {RACER_X, 0, RACER_RIDE};

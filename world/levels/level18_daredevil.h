@@ -20,6 +20,11 @@ const float DEEP_Z = -2.0f;
 // the tallest at the lip. A top's slope runs 1.19 m and a base is 1.2 m
 // long, so the steps stand a little more than that apart.
 const float RAMP_PITCH = 1.25f;
+// The fork lift sets every part square to it from the south, the parts'
+// 0.85 m depth on its forks: at the tallest step its side stands 0.32 m
+// from the lip with the lip's kerb between; the pair of base and top goes
+// onto the base there with the tines 0.885 m up, 2 mm under the lift's
+// top, its legs 3 cm over the lower base's.
 const float RAMP_LAST_X = LIP_X - 0.65f;  // the middle of the tallest step
 const float RAMP_MARK_HALF = 0.62f;       // each step's painted box, half its length
 // A wedge leads the run-up onto the first step: a top on the ground has its
@@ -27,6 +32,11 @@ const float RAMP_MARK_HALF = 0.62f;       // each step's painted box, half its l
 // where the first top's short leg stands, which also squares that top.
 const float LEAD_X1 = RAMP_LAST_X - 2 * RAMP_PITCH - 0.58f, LEAD_LENGTH = 1.5f;
 const float LEAD_HEIGHT = 0.25f;
+// A kerb along the whole lip, on the canyon's side of it: higher than the
+// fork lift's wheels, so that it cannot drive into the canyon, low enough
+// that a racer off the bare run-up still goes over it and falls. The fork
+// lift setting the tallest step has its side 0.32 m from it.
+const float GUARD_WIDTH = 0.12f, GUARD_HEIGHT = 0.25f;
 // The storage shed: a fork lift inside it starts the show.
 const float SHED_X0 = -36.6f, SHED_X1 = -33.4f, SHED_Y0 = 1.4f, SHED_Y1 = 6.2f;
 const float SHED_WALL = 0.2f, SHED_HEIGHT = 1.6f;
@@ -37,7 +47,8 @@ const float PARKED_X0 = -36.0f, PARKED_X1 = -34.0f, PARKED_Y0 = 2.0f, PARKED_Y1 
 const float RACER_CUT_X = -3.0f, RACER_WON_X = 10.0f, RACER_LOST_Z = -9.0f;
 const float RACER_X = -30.0f;
 const float FORKLIFT_X = -27.0f, FORKLIFT_Y = 4.0f;
-// The ramp parts wait in a row beside the run-up.
-const float PARTS_X = -14.0f, PARTS_PITCH = 1.5f, PARTS_Y = -3.0f, TOPS_Y = -4.6f;
+// The ramp parts wait in one row beside the run-up, the bases west of the
+// tops, each open to the south for the forks.
+const float PARTS_X = -14.0f, PARTS_PITCH = 1.5f, PARTS_Y = -3.0f;
 
 }  // namespace daredevil

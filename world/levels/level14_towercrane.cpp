@@ -26,8 +26,10 @@ void build_towercrane(LevelOut& out) {
     makeScenery(&geom_towercrane_scenery);
     const dReal lever[3] = {PEDESTAL_X + 0.1, PEDESTAL_Y, LEVER_Z};
     add(new LiftLever(lever));
+    // East pair first, the north one of each pair first.
     for (int i = 0; i < 4; i++) {
-        const dReal pos[3] = {CAGE_X + (i % 2 ? 0.2 : -0.2), CAGE_Y + (i / 2 ? 0.2 : -0.2),
+        const dReal pos[3] = {CAGE_X + (i / 2 ? -BALL_SPREAD : BALL_SPREAD),
+                              CAGE_Y + (i % 2 ? -BALL_SPREAD : BALL_SPREAD),
                               PLATFORM_TOP_START + BEARING_RADIUS + 0.001};
         add(new SphereObj("bearing", &geom_towercrane_bearing, pos, BEARING_RADIUS));
     }

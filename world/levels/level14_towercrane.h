@@ -40,7 +40,9 @@ const float RAIL_X = 1.8f, RAIL_SOUTH_Y = -1.2f, RAIL_NORTH_Y = 0.0f;
 // west of the mast: reached from the yard beside it and from the platform
 // at the bottom.
 const float PEDESTAL_X = -0.6f, PEDESTAL_Y = 0.45f, PEDESTAL_TOP = 0.38f, LEVER_Z = 0.8f;
-// The frame lying flat on the platform's west end, the balls inside it.
-const float CAGE_X = -1.25f, CAGE_Y = -0.6f, PLATFORM_TOP_START = 2.025f;
+// The frame lying flat on the platform's west end, the balls inside it two
+// by two, BALL_SPREAD off its middle each way: half a metre apart, so the
+// open prongs round one miss the next.
+const float CAGE_X = -1.25f, CAGE_Y = -0.6f, PLATFORM_TOP_START = 2.025f, BALL_SPREAD = 0.25f;
 
 }  // namespace towercrane

@@ -1,19 +1,18 @@
-"""Level 14, the tower crane: the new bearings wait in the frame on the lift
-platform, which stands raised at the start. The truck drives round to the
-lever north of the pit and pushes it over towards -x, so the platform comes
-down to the yard; round the mast and onto the platform from the east end,
-it pushes the lever the other way and rides up to the top with the balls.
-There it lifts each ball out of the frame, over the rail and into a pocket
-of the seat, the one nearest the truck first, from a stance east of it.
+"""Level 14, the tower crane: the new bearings wait on the lift platform,
+which stands raised at the start. The truck drives round to the lever north
+of the pit and pushes it over towards -x, so the platform comes down to the
+yard; round the mast and onto the platform from the east end, it pushes the
+lever the other way and rides up to the top with the balls. There it lifts
+each ball, over the rail and into a pocket of the seat, the one nearest the
+truck first: the east pair from where it stopped, the west pair from a
+stance a little further west.
 
-The crane is worked on its joints' readings (slew, boom, extension solved
-for a point from the kit's beam lengths), not on where the hub hangs.
+The crane is worked on its joints' readings (slew, boom and extension
+solved for a point from the kit's beam lengths; the slew turns about the
+truck's centre), not on where the swinging hub hangs: chasing the hub pumps
+its swing, and an open prong swung a few centimetres knocks a ball away.
 
-Not a win yet: the prongs, opened wide and lowered round a ball, close on it
-and lift it about one time in three; the other times the ball is squeezed
-out sideways, often into its neighbours, and the balls end up scattered.
-
-usage: python3 tools/solver/drivers/level14_wip.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level14.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -32,7 +31,7 @@ LEVER_TOP = 1.0  # a push this high tips it
 # The lever keeps the platform at the speed it last set; tilted this far
 # (radians) it sets that many metres a second. The lift's push grows with
 # that speed: with the truck on it, under about 0.4 it does not lift at all.
-LOWER_TILT, RAISE_TILT = -0.2, 0.6
+LOWER_TILT, RAISE_TILT = -0.2, 0.5
 # Beside the lever, on the yard north-west of the pit, heading east.
 LEVER_STANCE_ROUTE = [(-7.0, -5.6), (-4.6, -3.0), (-3.6, -0.2), (-3.0, 1.0), (-1.7, 1.05)]
 # Round the mast's north side, turning wide enough to come out of the turn
@@ -42,7 +41,7 @@ TURN = [(TURN_CENTRE[0] + TURN_RADIUS * math.sin(a * math.pi / 6),
          TURN_CENTRE[1] + TURN_RADIUS * math.cos(a * math.pi / 6)) for a in range(7)]
 PLATFORM_Y = -0.6
 # The two stances on the platform (the truck's centre, heading west).
-STANCE_EAST, STANCE_WEST = 0.2, 0.0
+STANCE_EAST, STANCE_WEST = 0.2, -0.25
 PLATFORM_ROUTE = [(-1.0, 1.9), (-0.2, 2.3), (3.8, 2.4)] + TURN + [(3.0, PLATFORM_Y),
                                                                  (STANCE_EAST - 0.1, PLATFORM_Y)]
 LIFT_TOP = 6.84  # the platform's top, loaded, at the top of its travel
@@ -50,8 +49,11 @@ BEARING_SEATED_Z = 7.14
 BEARING_RADIUS = 0.12
 # The ball nearest the truck goes next, from a stance this far east of it
 # (within the two stances), into the first free pocket of POCKET_ORDER.
-# Reach to spare (crane_can_reach, from the stance as reached): MARGINS.
-BALL_STANCE_EAST = 1.2
+# Reach to spare (reach_margin, crane_can_reach with the bend used, from the
+# stances as reached): 0.50 .. 0.59 at the picks; over the pockets 0.26
+# (north-east, the tightest), 0.60 (south-east), 0.25 (north-west) and 0.62
+# (south-west). The truck's centre stands 0.55 from the platform's edges.
+BALL_STANCE_EAST = 1.15
 POCKETS = (0.44, 0.86)  # the pockets' centres along x and along y
 POCKET_ORDER = [(1, 1), (1, 0), (0, 1), (0, 0)]
 JOB_TRIES = 8
@@ -73,7 +75,9 @@ LOWER_LEVER = 0.4
 # Crane moves are made on the joints' own readings: chased by where the
 # swinging hub is, the levers pump its swing and the prongs knock the balls.
 HUB_WITHIN = 0.03
-CENTRED = 0.015  # the closing prongs squeeze a ball off-centre out sideways
+CENTRED = 0.015
+CENTRE_TRIES = 3
+BALL_MOVED = 0.08  # a ball nudged further than this is picked again from above
 # Carried this high the held ball clears the rails and the seat's rim.
 TRAVEL_HUB = 7.95
 DROP_HUB = 7.6  # the ball let go from here drops into its pocket
@@ -88,8 +92,9 @@ def log(sim, *words):
 
 
 def lift_height(sim):
-    """The platform's top, read from the frame lying on it."""
-    return sim.pose("frame").pos[2] - 0.05
+    """The platform's top, read from the balls lying on it (before any is
+    taken off)."""
+    return min(ball(sim, k)[2] for k in range(4)) - BEARING_RADIUS
 
 
 def lever_angle(sim):
@@ -163,11 +168,13 @@ def holding(sim, i):
 def crane_ik(out, up, bend):
     """Boom angle and extension that put the hub at (out, up) from the
     truck's centre with the bend held at bend, or None."""
+
     def extension(boom):
         c = math.cos(boom + bend)
         if abs(c) < 1e-6:
             return None
         return (out - P.BOOM_HINGE[0] - P.BOOM_LENGTH * math.cos(boom)) / c - P.OUTER_LENGTH
+
     def height_error(boom):
         e = extension(boom)
         return None if e is None else P.hub_in_crane_plane(boom, bend, e)[1] - up
@@ -197,6 +204,7 @@ def crane_ik(out, up, bend):
 
 
 def joint_targets(sim, point, bend):
+    """(slew, boom, extension) for the hub at point; None out of reach."""
     t = sim.pose("truck")
     out = math.hypot(point[0] - t.pos[0], point[1] - t.pos[1])
     slew = -P.wrap(math.atan2(point[1] - t.pos[1], point[0] - t.pos[0]) - t.heading)
@@ -227,6 +235,7 @@ def joints_to(sim, point, limit=1.0, max_ticks=900, every=2):
 
 
 def settle(sim, max_ticks=600, every=10):
+    """Waits for the hub to stop swinging."""
     for _ in range(0, max_ticks, every):
         if sim.step(every):
             return False
@@ -269,13 +278,19 @@ def pick(sim, i, bend):
             return False
         hub_over(sim, (c[0], c[1], c[2] + BALL_APPROACH))
         for above in LOWER_STEPS:
-            hub_over(sim, (c[0], c[1], c[2] + above), LOWER_LEVER,
-                     within=CENTRED if above == BALL_HUB_ABOVE else None)
+            hub_over(sim, (c[0], c[1], c[2] + above), LOWER_LEVER)
+        # Centred on the ball where it now lies: closed off-centre the
+        # prongs squeeze it out sideways.
+        for _ in range(CENTRE_TRIES):
+            b, hub = ball(sim, i), P.hub_rest_point(sim, 30)
+            if math.hypot(hub[0] - b[0], hub[1] - b[1]) < CENTRED:
+                break
+            hub_over(sim, (b[0], b[1], c[2] + BALL_HUB_ABOVE), LOWER_LEVER, within=CENTRED)
         if sim.ended:
             return False
         moved = math.hypot(ball(sim, i)[0] - c[0], ball(sim, i)[1] - c[1])
         log(sim, "ball", i, "lowered", sim.pose("grapple").pos, "moved", moved)
-        if moved < 0.03:
+        if moved < BALL_MOVED:
             P.lever(sim, P.GRAPPLE_LEVER, BALL_CLOSE_LEVER)
             if sim.step(BALL_CLOSE_TICKS):
                 return False
@@ -358,7 +373,7 @@ def drive(sim):
         i = max(loose, key=lambda k: ball(sim, k)[0])  # the one nearest the truck
         free = [p for p in POCKET_ORDER if not any(seated(ball(sim, k), p) for k in range(4))]
         stance = max(STANCE_WEST, min(STANCE_EAST, ball(sim, i)[0] + BALL_STANCE_EAST))
-        if sim.pose("truck").pos[0] - stance > 0.1:
+        if sim.pose("truck").pos[0] - stance > 0.1:  # (it only ever moves on, westwards)
             fold_for_the_ride(sim)
             if not P.follow_path(sim, "truck", [(sim.pose("truck").pos[0], PLATFORM_Y),
                                                 (stance, PLATFORM_Y)], throttle=0.3):
@@ -370,10 +385,11 @@ def drive(sim):
         pocket = free[0]
         px, py = POCKETS[pocket[0]], POCKETS[pocket[1]]
         drop_bend = P.bend_for(sim, ((px, py, TRAVEL_HUB), (px, py, DROP_HUB)))
-        log(sim, "ball", i, "bend", pick_bend, "margin", reach_margin(sim, (c[0], c[1], c[2] + BALL_HUB_ABOVE), pick_bend or 0),
-            "pocket", pocket, "bend", drop_bend, "margin", reach_margin(sim, (px, py, DROP_HUB), drop_bend or 0))
         if pick_bend is None or drop_bend is None:
             return
+        log(sim, "ball", i, "bend", pick_bend, "margin",
+            reach_margin(sim, (c[0], c[1], c[2] + BALL_HUB_ABOVE), pick_bend), "pocket", pocket,
+            "bend", drop_bend, "margin", reach_margin(sim, (px, py, DROP_HUB), drop_bend))
         if pick(sim, i, pick_bend):
             drop(sim, i, pocket, drop_bend)
         if sim.ended:

@@ -72,9 +72,6 @@ BALL_HELD_WITHIN = 0.35
 BALL_APPROACH = 0.5
 LOWER_STEPS = (0.4, 0.3, 0.2, BALL_HUB_ABOVE)
 LOWER_LEVER = 0.4
-# Crane moves are made on the joints' own readings: chased by where the
-# swinging hub is, the levers pump its swing and the prongs knock the balls.
-HUB_WITHIN = 0.03
 CENTRED = 0.015
 CENTRE_TRIES = 3
 BALL_MOVED = 0.08  # a ball nudged further than this is picked again from above
@@ -103,27 +100,22 @@ def lever_angle(sim):
     return math.atan2(z[0], z[2])
 
 
-def let_go_levers(sim):
-    for name in ("rotate", "extend", "elevate"):
-        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS[name])
-
-
 def push_lever(sim, tilt):
     """Pushes the lever's top over from the other side until it leans tilt
     radians, and lets the crane's levers go."""
     side = -math.copysign(0.3, tilt)
     x = LEVER[0] + side
-    if not (hub_over(sim, (x, LEVER[1], LEVER_TOP + 0.3), tries=2, within=0.06)
-            and hub_over(sim, (x, LEVER[1], LEVER_TOP), tries=2, within=0.06)):
+    if not (P.hub_over(sim, (x, LEVER[1], LEVER_TOP + 0.3), tries=2, within=0.06)
+            and P.hub_over(sim, (x, LEVER[1], LEVER_TOP), tries=2, within=0.06)):
         log(sim, "no reach", sim.pose("grapple").pos)
         return False
     for _ in range(100):
         if (lever_angle(sim) - tilt) * math.copysign(1, tilt) >= 0:
             break
         x -= math.copysign(0.02, side)
-        if not joints_to(sim, (x, LEVER[1], LEVER_TOP), max_ticks=12):
+        if not P.crane_joints_to(sim, (x, LEVER[1], LEVER_TOP), max_ticks=12):
             break  # out of reach: the lift is carrying the truck up
-    let_go_levers(sim)
+    P.let_go_crane(sim)
     log(sim, "lever pushed to", lever_angle(sim))
     return (lever_angle(sim) - tilt) * math.copysign(1, tilt) >= 0
 
@@ -143,7 +135,7 @@ def fold_for_the_ride(sim, max_ticks=900, every=3):
         P.crane_levers_toward(sim, ahead)
         if sim.step(every):
             return False
-    let_go_levers(sim)
+    P.let_go_crane(sim)
     return True
 
 
@@ -165,106 +157,10 @@ def holding(sim, i):
     return math.dist(ball(sim, i), sim.pose("grapple").pos) < BALL_HELD_WITHIN
 
 
-def crane_ik(out, up, bend):
-    """Boom angle and extension that put the hub at (out, up) from the
-    truck's centre with the bend held at bend, or None."""
-
-    def extension(boom):
-        c = math.cos(boom + bend)
-        if abs(c) < 1e-6:
-            return None
-        return (out - P.BOOM_HINGE[0] - P.BOOM_LENGTH * math.cos(boom)) / c - P.OUTER_LENGTH
-
-    def height_error(boom):
-        e = extension(boom)
-        return None if e is None else P.hub_in_crane_plane(boom, bend, e)[1] - up
-    lo, hi = P.BOOM_RANGE
-    steps = 60
-    prev = None
-    for k in range(steps + 1):
-        b = lo + (hi - lo) * k / steps
-        f = height_error(b)
-        if f is None:
-            prev = None
-            continue
-        if prev is not None and (prev[1] <= 0) != (f <= 0):
-            a, fa = prev
-            for _ in range(30):
-                m = (a + b) / 2
-                fm = height_error(m)
-                if (fa <= 0) == (fm <= 0):
-                    a, fa = m, fm
-                else:
-                    b = m
-            e = extension(a)
-            if P.EXTEND_RANGE[0] <= e <= P.EXTEND_RANGE[1]:
-                return a, e
-        prev = (b, f)
-    return None
-
-
-def joint_targets(sim, point, bend):
-    """(slew, boom, extension) for the hub at point; None out of reach."""
-    t = sim.pose("truck")
-    out = math.hypot(point[0] - t.pos[0], point[1] - t.pos[1])
-    slew = -P.wrap(math.atan2(point[1] - t.pos[1], point[0] - t.pos[0]) - t.heading)
-    ik = crane_ik(out, point[2] - t.pos[2], bend)
-    return None if ik is None else (slew, ik[0], ik[1])
-
-
-def joints_to(sim, point, limit=1.0, max_ticks=900, every=2):
-    """Works slew, boom and extension on their own readings until the hub's
-    hanging point (under the tip) is at point; the hub's swing is left alone."""
-    bend = sim.joint("crane", "bend")
-    for _ in range(0, max_ticks, every):
-        goal = joint_targets(sim, point, bend)
-        if goal is None:
-            return False
-        errs = (P.wrap(goal[0] - sim.joint("crane", "slew")), goal[1] - sim.joint("crane", "boom"),
-                goal[2] - sim.joint("crane", "extend"))
-        if all(abs(e) < 0.006 for e in errs):
-            break
-        for name, err, gain, least in (("rotate", errs[0], 4.0, 0.15), ("elevate", errs[1], 4.0, 0.4),
-                                       ("extend", errs[2], 5.0, 0.15)):
-            setting = P.axis_setting(err, gain, 0.004, least)
-            P.lever(sim, P.TRUCK_LEVERS[name], P.clamp(setting, -max(limit, least), max(limit, least)))
-        if sim.step(every):
-            return False
-    let_go_levers(sim)
-    return True
-
-
-def settle(sim, max_ticks=600, every=10):
-    """Waits for the hub to stop swinging."""
-    for _ in range(0, max_ticks, every):
-        if sim.step(every):
-            return False
-        if sim.pose("grapple").speed < 0.03:
-            break
-    return True
-
-
-def hub_over(sim, point, limit=1.0, tries=3, within=None):
-    """The hub brought to hang at point, its rest point measured after each
-    move and the next aimed by the miss (the arm gives under a load)."""
-    within = within or HUB_WITHIN
-    aim = list(point)
-    for _ in range(tries):
-        if not (joints_to(sim, aim, limit) and settle(sim)):
-            return False
-        rest = P.hub_rest_point(sim, 30)
-        log(sim, "  hub over", [round(v, 3) for v in point], "rest", [round(v, 3) for v in rest],
-            "balls", [[round(v, 2) for v in ball(sim, k)[:2]] for k in range(4)])
-        if math.dist(rest, point) < within:
-            return True
-        aim = [aim[k] + point[k] - rest[k] for k in range(3)]
-    return math.dist(P.hub_rest_point(sim, 30), point) < 2 * within
-
-
 def travel(sim, xy):
     """Up from where the hub is, across at the travel height to over xy."""
-    return (P.raise_hub_to(sim, TRAVEL_HUB) and settle(sim)
-            and joints_to(sim, (xy[0], xy[1], TRAVEL_HUB)))
+    return (P.raise_hub_to(sim, TRAVEL_HUB) and P.hub_settle(sim)
+            and P.crane_joints_to(sim, (xy[0], xy[1], TRAVEL_HUB)))
 
 
 def pick(sim, i, bend):
@@ -276,16 +172,16 @@ def pick(sim, i, bend):
         if not (P.raise_hub_to(sim, TRAVEL_HUB) and P.bend_to(sim, bend)
                 and P.work_grapple(sim, 1.0, BALL_OPEN_TICKS) and travel(sim, c)):
             return False
-        hub_over(sim, (c[0], c[1], c[2] + BALL_APPROACH))
+        P.hub_over(sim, (c[0], c[1], c[2] + BALL_APPROACH))
         for above in LOWER_STEPS:
-            hub_over(sim, (c[0], c[1], c[2] + above), LOWER_LEVER)
+            P.hub_over(sim, (c[0], c[1], c[2] + above), LOWER_LEVER)
         # Centred on the ball where it now lies: closed off-centre the
         # prongs squeeze it out sideways.
         for _ in range(CENTRE_TRIES):
             b, hub = ball(sim, i), P.hub_rest_point(sim, 30)
             if math.hypot(hub[0] - b[0], hub[1] - b[1]) < CENTRED:
                 break
-            hub_over(sim, (b[0], b[1], c[2] + BALL_HUB_ABOVE), LOWER_LEVER, within=CENTRED)
+            P.hub_over(sim, (b[0], b[1], c[2] + BALL_HUB_ABOVE), LOWER_LEVER, within=CENTRED)
         if sim.ended:
             return False
         moved = math.hypot(ball(sim, i)[0] - c[0], ball(sim, i)[1] - c[1])
@@ -296,7 +192,7 @@ def pick(sim, i, bend):
                 return False
             log(sim, "closed", balls_xy(sim))
             for lift in LIFT_STEPS:
-                joints_to(sim, (c[0], c[1], c[2] + BALL_HUB_ABOVE + lift), LOWER_LEVER)
+                P.crane_joints_to(sim, (c[0], c[1], c[2] + BALL_HUB_ABOVE + lift), LOWER_LEVER)
                 log(sim, "lift", lift, balls_xy(sim))
             sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
             log(sim, "lifted", prongs(sim), ball(sim, i), sim.grasped())
@@ -316,12 +212,12 @@ def drop(sim, i, pocket, bend):
     and lets go."""
     px, py = POCKETS[pocket[0]], POCKETS[pocket[1]]
     log(sim, "carrying", balls_xy(sim))
-    if not (P.bend_to(sim, bend) and travel(sim, (px, py)) and settle(sim)):
+    if not (P.bend_to(sim, bend) and travel(sim, (px, py)) and P.hub_settle(sim)):
         return False
     log(sim, "carried", balls_xy(sim))
     aim = [px, py, DROP_HUB]
     for _ in range(DROP_TRIES):
-        if not (joints_to(sim, aim) and settle(sim)):
+        if not (P.crane_joints_to(sim, aim) and P.hub_settle(sim)):
             return False
         P.hub_rest_point(sim, 30)
         held = ball(sim, i)

@@ -51,7 +51,7 @@ BEARING_RADIUS = 0.12
 # (within the two stances), into the first free pocket of POCKET_ORDER.
 # Reach to spare (reach_margin, crane_can_reach with the bend used, from the
 # stances as reached): 0.50 .. 0.59 at the picks; over the pockets 0.26
-# (north-east, the tightest), 0.60 (south-east), 0.25 (north-west) and 0.62
+# (north-east), 0.60 (south-east), 0.25 (north-west, the tightest) and 0.62
 # (south-west). The truck's centre stands 0.55 from the platform's edges.
 BALL_STANCE_EAST = 1.15
 POCKETS = (0.44, 0.86)  # the pockets' centres along x and along y

@@ -50,8 +50,8 @@ BEARING_RADIUS = 0.12
 # The ball nearest the truck goes next, from a stance this far east of it
 # (within the two stances), into the first free pocket of POCKET_ORDER.
 # Reach to spare (reach_margin, crane_can_reach with the bend used, from the
-# stances as reached): 0.50 .. 0.59 at the picks; over the pockets 0.26
-# (north-east), 0.60 (south-east), 0.25 (north-west, the tightest) and 0.62
+# stances as reached): 0.49 .. 0.59 at the picks; over the pockets 0.26
+# (north-east, the tightest), 0.63 (south-east), 0.27 (north-west) and 0.62
 # (south-west). The truck's centre stands 0.55 from the platform's edges.
 BALL_STANCE_EAST = 1.15
 POCKETS = (0.44, 0.86)  # the pockets' centres along x and along y
@@ -70,11 +70,12 @@ BALL_HELD_WITHIN = 0.35
 # on gentle levers, settling after each: a swing of a few centimetres puts a
 # prong onto the ball.
 BALL_APPROACH = 0.5
-LOWER_STEPS = (0.4, 0.3, 0.2, BALL_HUB_ABOVE)
+LOWER_STEPS = (0.4, 0.3)
 LOWER_LEVER = 0.4
+FINAL_LEVER = 0.25  # the last step down, slower still
 CENTRED = 0.015
 CENTRE_TRIES = 3
-BALL_MOVED = 0.08  # a ball nudged further than this is picked again from above
+BALL_MOVED = 0.03  # a ball nudged further on the last step is picked again from above
 # Carried this high the held ball clears the rails and the seat's rim.
 TRAVEL_HUB = 7.95
 DROP_HUB = 7.6  # the ball let go from here drops into its pocket
@@ -175,16 +176,21 @@ def pick(sim, i, bend):
         P.hub_over(sim, (c[0], c[1], c[2] + BALL_APPROACH))
         for above in LOWER_STEPS:
             P.hub_over(sim, (c[0], c[1], c[2] + above), LOWER_LEVER)
-        # Centred on the ball where it now lies: closed off-centre the
-        # prongs squeeze it out sideways.
+        # Centred on the ball while the prongs still clear it, then slowly
+        # straight down: a few centimetres off, the way down from here knocks
+        # it away, and closed off-centre the prongs squeeze it out sideways.
         for _ in range(CENTRE_TRIES):
             b, hub = ball(sim, i), P.hub_rest_point(sim, 30)
             if math.hypot(hub[0] - b[0], hub[1] - b[1]) < CENTRED:
                 break
-            P.hub_over(sim, (b[0], b[1], c[2] + BALL_HUB_ABOVE), LOWER_LEVER, within=CENTRED)
+            P.hub_over(sim, (b[0], b[1], c[2] + LOWER_STEPS[-1]), LOWER_LEVER, within=CENTRED)
+        b = ball(sim, i)
         if sim.ended:
             return False
-        moved = math.hypot(ball(sim, i)[0] - c[0], ball(sim, i)[1] - c[1])
+        if math.hypot(b[0] - c[0], b[1] - c[1]) > BALL_MOVED:
+            continue  # knocked on the way down: from above again, where it lies
+        P.hub_over(sim, (b[0], b[1], c[2] + BALL_HUB_ABOVE), FINAL_LEVER, tries=1)
+        moved = math.hypot(ball(sim, i)[0] - b[0], ball(sim, i)[1] - b[1])
         log(sim, "ball", i, "lowered", sim.pose("grapple").pos, "moved", moved)
         if moved < BALL_MOVED:
             P.lever(sim, P.GRAPPLE_LEVER, BALL_CLOSE_LEVER)

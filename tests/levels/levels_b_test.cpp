@@ -494,6 +494,16 @@ TEST_F(LevelsB, TowercraneLiftGoesDownToThePitAndUpBesideTheSeat) {
     p = dBodyGetPosition(lever->platform->body);
     EXPECT_NEAR(p[2], 6.85, 0.03);
     EXPECT_LT(SEAT_FLOOR - (p[2] + 0.025), 0.2);
+    // The bearings lie loose on the platform: down and up again they are
+    // still where they were put.
+    auto balls = named("bearing");
+    ASSERT_EQ(balls.size(), 4u);
+    for (int i = 0; i < 4; i++) {
+        const dReal* b = dBodyGetPosition(balls[i]->body);
+        EXPECT_NEAR(b[0], BALLS_X + (i / 2 ? -BALL_SPREAD : BALL_SPREAD), 0.02) << i;
+        EXPECT_NEAR(b[1], BALLS_Y + (i % 2 ? -BALL_SPREAD : BALL_SPREAD), 0.02) << i;
+        EXPECT_NEAR(b[2], p[2] + 0.025 + BEARING_RADIUS, 0.01) << i;
+    }
 }
 
 }  // namespace

@@ -334,6 +334,115 @@ def bend_to(sim, angle, tolerance=0.03, max_ticks=600, every=3):
     return False
 
 
+# The crane worked on its joints' own readings rather than on where the hub
+# hangs: slew, boom and extension are solved for a point (the slew turns
+# about the truck's centre, the bend is held) and each lever is set from its
+# joint's error. Chasing the swinging hub instead pumps its swing; this way
+# it settles within a few centimetres, which a grapple opened round a ball
+# on the ground needs.
+
+
+def let_go_crane(sim):
+    """Lets go the slew, extension and boom levers."""
+    for name in ("rotate", "extend", "elevate"):
+        sim.post("leverUp leverNr=%d" % TRUCK_LEVERS[name])
+
+
+def crane_ik(out, up, bend):
+    """Boom angle and extension that put the hub at (out, up) from the
+    truck's centre with the bend held at bend, or None."""
+
+    def extension(boom):
+        c = math.cos(boom + bend)
+        if abs(c) < 1e-6:
+            return None
+        return (out - BOOM_HINGE[0] - BOOM_LENGTH * math.cos(boom)) / c - OUTER_LENGTH
+
+    def height_error(boom):
+        e = extension(boom)
+        return None if e is None else hub_in_crane_plane(boom, bend, e)[1] - up
+    lo, hi = BOOM_RANGE
+    steps = 60
+    prev = None
+    for k in range(steps + 1):
+        b = lo + (hi - lo) * k / steps
+        f = height_error(b)
+        if f is None:
+            prev = None
+            continue
+        if prev is not None and (prev[1] <= 0) != (f <= 0):
+            a, fa = prev
+            for _ in range(30):
+                m = (a + b) / 2
+                fm = height_error(m)
+                if (fa <= 0) == (fm <= 0):
+                    a, fa = m, fm
+                else:
+                    b = m
+            e = extension(a)
+            if EXTEND_RANGE[0] <= e <= EXTEND_RANGE[1]:
+                return a, e
+        prev = (b, f)
+    return None
+
+
+def crane_joint_targets(sim, point, bend):
+    """(slew, boom, extension) for the hub at point; None out of reach."""
+    t = sim.pose("truck")
+    out = math.hypot(point[0] - t.pos[0], point[1] - t.pos[1])
+    slew = -wrap(math.atan2(point[1] - t.pos[1], point[0] - t.pos[0]) - t.heading)
+    ik = crane_ik(out, point[2] - t.pos[2], bend)
+    return None if ik is None else (slew, ik[0], ik[1])
+
+
+def crane_joints_to(sim, point, limit=1.0, max_ticks=900, every=2):
+    """Works slew, boom and extension on their own readings until the hub's
+    hanging point (under the tip) is at point; the hub's swing is left alone."""
+    bend = sim.joint("crane", "bend")
+    for _ in range(0, max_ticks, every):
+        goal = crane_joint_targets(sim, point, bend)
+        if goal is None:
+            return False
+        errs = (wrap(goal[0] - sim.joint("crane", "slew")), goal[1] - sim.joint("crane", "boom"),
+                goal[2] - sim.joint("crane", "extend"))
+        if all(abs(e) < 0.006 for e in errs):
+            break
+        for name, err, gain, least in (("rotate", errs[0], 4.0, 0.15), ("elevate", errs[1], 4.0, 0.4),
+                                       ("extend", errs[2], 5.0, 0.15)):
+            setting = axis_setting(err, gain, 0.004, least)
+            lever(sim, TRUCK_LEVERS[name], clamp(setting, -max(limit, least), max(limit, least)))
+        if sim.step(every):
+            return False
+    let_go_crane(sim)
+    return True
+
+
+def hub_settle(sim, max_ticks=600, every=10):
+    """Waits for the hub to stop swinging."""
+    for _ in range(0, max_ticks, every):
+        if sim.step(every):
+            return False
+        if sim.pose("grapple").speed < 0.03:
+            break
+    return True
+
+
+def hub_over(sim, point, limit=1.0, tries=3, within=0.03):
+    """The hub brought to hang at point on the joints' readings, its rest
+    point measured after each move and the next aimed by the miss (the arm
+    gives under a load). True once it hangs within within."""
+    aim = list(point)
+    for _ in range(tries):
+        if not (crane_joints_to(sim, aim, limit) and hub_settle(sim)):
+            return False
+        rest = hub_rest_point(sim, 30)
+        if math.dist(rest, point) < within:
+            return True
+        aim = [aim[k] + point[k] - rest[k] for k in range(3)]
+    return math.dist(hub_rest_point(sim, 30), point) < 2 * within
+
+
+
 GRAPPLE_LEVER = TRUCK_LEVERS["grapple"]
 
 

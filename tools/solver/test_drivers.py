@@ -12,6 +12,7 @@ import level00  # noqa: E402
 import level03  # noqa: E402
 import level04  # noqa: E402
 import level06  # noqa: E402
+import level14  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
 import level19  # noqa: E402
@@ -45,6 +46,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
         self.check_wins(6, level06.drive)
+
+    def test_the_truck_rides_the_lift_up_and_seats_every_bearing(self):
+        self.check_wins(14, level14.drive)
 
 
 if __name__ == "__main__":

@@ -53,6 +53,26 @@ class CraneTest(unittest.TestCase):
                 self.assertLess(math.dist(P.hub_rest_point(sim), target), 0.1, target)
 
 
+    def test_on_its_joint_readings_the_hub_comes_to_rest_within_centimetres(self):
+        with Sim(arena_variant="truck") as sim:
+            for target, bend in (((1.3, 0.5, 0.9), 0.0), ((-0.4, -1.4, 0.5), -0.8), ((0.2, 1.5, 1.2), 0.0)):
+                self.assertTrue(P.bend_to(sim, bend), target)
+                self.assertTrue(P.hub_over(sim, target), target)
+                self.assertLess(math.dist(P.hub_rest_point(sim), target), 0.05, target)
+            self.assertFalse(P.crane_joints_to(sim, (3.5, 0.0, 0.5)))  # out of reach: nothing moves
+
+    def test_the_joints_solved_for_a_point_put_the_hub_there(self):
+        for out, up, bend in ((1.5, 0.5, 0.0), (1.2, 0.0, -0.8), (1.7, -0.1, -0.4), (1.0, 1.0, 0.0)):
+            boom, extend = P.crane_ik(out, up, bend)
+            self.assertTrue(P.BOOM_RANGE[0] <= boom <= P.BOOM_RANGE[1])
+            self.assertTrue(P.EXTEND_RANGE[0] <= extend <= P.EXTEND_RANGE[1])
+            o, u = P.hub_in_crane_plane(boom, bend, extend)
+            self.assertAlmostEqual(o, out, delta=0.005)
+            self.assertAlmostEqual(u, up, delta=0.005)
+        self.assertIsNone(P.crane_ik(2.3, 0.3, 0.0))  # past the outer beam's stop
+        self.assertIsNone(P.crane_ik(1.5, 0.0, 0.0))  # below the straight boom
+
+
 class GraspTest(unittest.TestCase):
     def test_the_crane_geometry_puts_the_hub_where_the_simulator_has_it(self):
         with Sim(arena_variant="truck") as sim:

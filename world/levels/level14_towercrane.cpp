@@ -1,6 +1,6 @@
 // Level 14, "towercrane": put four new bearing balls into the seat on top
 // of the mast. Only the lift platform goes high enough: the balls wait on it
-// in the frame, laid flat as a cage, and ride up with the truck beside them.
+// and ride up with the truck beside them.
 #include "world/levels/level14_towercrane.h"
 
 #include <cmath>
@@ -26,14 +26,15 @@ void build_towercrane(LevelOut& out) {
     makeScenery(&geom_towercrane_scenery);
     const dReal lever[3] = {PEDESTAL_X + 0.1, PEDESTAL_Y, LEVER_Z};
     add(new LiftLever(lever));
+    // East pair first, the north one of each pair first.
     for (int i = 0; i < 4; i++) {
-        const dReal pos[3] = {CAGE_X + (i % 2 ? 0.2 : -0.2), CAGE_Y + (i / 2 ? 0.2 : -0.2),
+        const dReal pos[3] = {BALLS_X + (i / 2 ? -BALL_SPREAD : BALL_SPREAD),
+                              BALLS_Y + (i % 2 ? -BALL_SPREAD : BALL_SPREAD),
                               PLATFORM_TOP_START + BEARING_RADIUS + 0.001};
         add(new SphereObj("bearing", &geom_towercrane_bearing, pos, BEARING_RADIUS));
     }
-    // The frame laid flat around the balls: its square opening is 0.8 wide.
-    const dReal cage[3] = {CAGE_X, CAGE_Y, PLATFORM_TOP_START + FRAME_THICKNESS / 2 + 0.001};
-    if (Frame* frame = add(new Frame(cage))) {
+    const dReal lying[3] = {FRAME_X, FRAME_Y, FRAME_THICKNESS / 2 + 0.001};
+    if (Frame* frame = add(new Frame(lying))) {
         dMatrix3 flat;
         dRFromAxisAndAngle(flat, 1, 0, 0, M_PI / 2);
         dBodySetRotation(frame->body, flat);

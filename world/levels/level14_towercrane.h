@@ -4,7 +4,7 @@
 // at z = 7.14, walled higher than a ball's centre so a ball set in one
 // stays there. Beside the mast the lift platform (the lift lever's, 3.5 x
 // 1.1, x -1.75..1.75, y -1.15..-0.05) rides between a pit at the ground and
-// 6.85, just below the seat; the new bearings wait on it in the frame.
+// 6.85, just below the seat; the new bearings wait on it.
 #pragma once
 
 namespace towercrane {
@@ -40,7 +40,12 @@ const float RAIL_X = 1.8f, RAIL_SOUTH_Y = -1.2f, RAIL_NORTH_Y = 0.0f;
 // west of the mast: reached from the yard beside it and from the platform
 // at the bottom.
 const float PEDESTAL_X = -0.6f, PEDESTAL_Y = 0.45f, PEDESTAL_TOP = 0.38f, LEVER_Z = 0.8f;
-// The frame lying flat on the platform's west end, the balls inside it.
-const float CAGE_X = -1.25f, CAGE_Y = -0.6f, PLATFORM_TOP_START = 2.025f;
+// The balls on the platform's west end, two by two about (BALLS_X,
+// BALLS_Y), BALL_SPREAD off it each way: half a metre apart and 0.35 from
+// the rails (the west one too), so that the prongs opened round one miss the
+// next and the rails.
+const float BALLS_X = -1.2f, BALLS_Y = -0.6f, PLATFORM_TOP_START = 2.025f, BALL_SPREAD = 0.25f;
+// The frame they came in lies flat in the yard.
+const float FRAME_X = -5.0f, FRAME_Y = 4.5f;
 
 }  // namespace towercrane

@@ -28,8 +28,13 @@ import primitives as P  # noqa: E402
 LEVEL = 8
 BRIDGE_X, TRACK = 3.0, 0.35
 SEAT_Z = 0.92  # a seated girder's centre: the channel floor and half its foot
-GRIP_ALONG = 0.3  # on a web, where the claw clamps and cannot hook under
-GIRDER_GRIP = 0.24  # the hub this far above a girder's centre closes round its top flange
+# The hub this far above a girder's middle closes the fingers into the
+# window between the webs, under the top flange: the girder then hangs on
+# them upright, which a clamp on a web does not hold it.
+GIRDER_GRIP = 0.24
+GIRDER_HANG = 0.145  # a girder hung on the fingers has its centre this far below the hub
+LAY_BEND = -0.8  # the hub down to a seated girder from a bay
+GIRDER_BEND = -0.4  # low enough to reach the flange, not so low the boom meets its stop
 CARRY_Z = 2.0  # hub height for carrying: the load clears fences, posts and kerbs
 # Where a girder's middle goes: over the ditch, both ends on their seats.
 LAY_Y = (-2.78, -2.55)
@@ -76,22 +81,24 @@ def grasp_girder(sim, index):
     """Opens the claw over the girder's middle, lowers it round the top
     flange and closes it right up, so the fingers hook under the flange
     between the webs; the lever stays on close while it is carried."""
-    g = sim.pose("girder", index)
-    c = [g.pos[i] + GRIP_ALONG * g.x_axis[i] for i in range(3)]
+    c = sim.pose("girder", index).pos
     above = (c[0], c[1], c[2] + GIRDER_GRIP + 0.3)
     at = (c[0], c[1], c[2] + GIRDER_GRIP)
-    bend = P.bend_for(sim, (above, at))
-    log("girder", index, "margin", reach_margin(sim, at), "bend", bend)
-    if bend is None:
-        return False
-    if not (P.open_grapple(sim) and P.bend_to(sim, bend) and P.grapple_to(sim, above)
-            and P.grapple_to(sim, at, tolerance=0.06)):
-        return False
+    log("girder", index, "margin", reach_margin(sim, at))
+    hub = sim.pose("grapple").pos
+    ok = [P.raise_hub_to(sim, above[2] + 0.1), P.open_grapple(sim), P.bend_to(sim, GIRDER_BEND),
+          P.grapple_to(sim, above), P.grapple_to(sim, at, tolerance=0.06)]
+    log("  grasp steps", ok, [round(v, 3) for v in sim.pose("grapple").pos], "girder",
+        [round(v, 3) for v in sim.pose("girder", index).pos])
+    # Right up: the fingers reach under the flange only near the end of
+    # their travel.
     P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-    sim.step(40)
+    sim.step(70)
     h = sim.pose("grapple").pos
     P.grapple_to(sim, (h[0], h[1], h[2] + 0.3))
-    return sim.pose("girder", index).pos[2] > c[2] + 0.2
+    g = sim.pose("girder", index)
+    log("  lifted", [round(v, 3) for v in g.pos], [round(v, 3) for v in g.z_axis])
+    return g.pos[2] > c[2] + 0.2
 
 
 def girder_yaw_error(sim, index):
@@ -128,18 +135,33 @@ def creep_along(sim, x, y, throttle=0.3, every=3, max_ticks=1500):
 LAY_MID = sum(LAY_Y) / 2
 
 
+def lower_onto_seats(sim, index, target, step=0.015, max_steps=8):
+    """Lets the hub down a little at a time until the girder stands on its
+    seats and the fingers hang free under the flange, so that opening them
+    drops nothing."""
+    z = target[2]
+    for _ in range(max_steps):
+        P.grapple_to(sim, (target[0], target[1], z), tolerance=0.05)
+        g = sim.pose("girder", index)
+        log("  lowering: hub", [round(v, 3) for v in sim.pose("grapple").pos], "girder z",
+            round(g.pos[2], 3), "tilt", [round(v, 3) for v in g.z_axis],
+            [round(sim.joint("crane", j), 3) for j in ("boom", "bend", "extend")])
+        if g.pos[2] < SEAT_Z + 0.005:
+            break
+        z -= step
+    P.grapple_to(sim, (target[0], target[1], z - step), tolerance=0.05)
+
+
 def lay_girder(sim, index, channel_x, bay_x, tries=6):
     """From a bay stance: holds the girder just above the channel and turns
     it square to the bridge. The claw hangs twisted on its hinge, so the
     arm's bearing has to make up for it: the hub moves along y, and where
     that would take the girder's middle off its seats the truck moves along
     its line instead. Then it lowers the girder onto its seats and lets go."""
-    h, g = sim.pose("grapple").pos, sim.pose("girder", index).pos
-    grip = GRIP_ALONG if h[1] > g[1] else -GRIP_ALONG
-    hover_z, seat_z = SEAT_Z + GIRDER_GRIP + 0.3, SEAT_Z + GIRDER_GRIP + 0.05
+    grip = 0.0
+    hover_z, seat_z = SEAT_Z + GIRDER_HANG + 0.3, SEAT_Z + GIRDER_HANG + 0.03
     centre = LAY_MID
-    bend = P.bend_for(sim, ((channel_x, centre + grip, hover_z), (channel_x, centre + grip, seat_z)))
-    if bend is None or not P.bend_to(sim, bend):
+    if not P.bend_to(sim, LAY_BEND):
         return False
     for _ in range(tries):
         P.grapple_to(sim, (channel_x, centre + grip, hover_z), tolerance=0.08)
@@ -156,9 +178,12 @@ def lay_girder(sim, index, channel_x, bay_x, tries=6):
         centre = LAY_MID
     seat = (channel_x, centre + grip, seat_z)
     log("lay", index, "margin", reach_margin(sim, seat))
-    P.grapple_to(sim, seat, tolerance=0.06)
-    if not P.open_grapple(sim):
-        return False
+    lower_onto_seats(sim, index, seat)
+    P.lever(sim, P.GRAPPLE_LEVER, 1.0)
+    for _ in range(12):
+        sim.step(10)
+        log("  opening", round(sim.joint("crane", "prong0"), 3), round(sim.joint("crane", "prong2"), 3),
+            [round(v, 3) for v in sim.pose("grapple").pos], [round(v, 3) for v in sim.pose("girder", index).pos])
     sim.step(60)
     P.lever(sim, P.GRAPPLE_LEVER, 0.0)
     g = sim.pose("girder", index)
@@ -190,11 +215,14 @@ def reverse_along(sim, x, y, throttle=0.4, every=3, max_ticks=3000):
 # Round from the start into the east bay, the girder hanging to the left.
 TO_EAST_BAY = [(-2.5, -7.0), (1.5, -7.0), (3.4, -6.6), (4.5, -5.6), (4.75, -4.6), EAST_BAY]
 # Abreast of the second girder, backed down the east bay's line.
-SECOND_GIRDER_STANCE_Y = -6.07  # the slew axis abreast of where the claw grips it
+SECOND_GIRDER_STANCE_Y = -6.37  # the slew axis abreast of its middle
 # From there, backed a little further, over to the west bay, the girder
 # hanging to the right.
 TO_WEST_BAY = [(4.75, -8.8), (4.6, -7.9), (3.7, -7.0), (2.1, -6.5), (1.35, -5.6), (1.25, -4.6),
                WEST_BAY]
+
+
+STAGE = int(os.environ.get("L8_STAGE", "99"))
 
 
 def drive(sim):
@@ -204,6 +232,9 @@ def drive(sim):
         return log("not in the east bay")
     if not lay_girder(sim, 1, BRIDGE_X + TRACK, EAST_BAY[0]):
         return log("girder 1 not laid")
+    log("girder 1 laid", sim.tick)
+    if STAGE <= 1:
+        return
     P.bend_to(sim, 0.0)
     if not reverse_along(sim, EAST_BAY[0], SECOND_GIRDER_STANCE_Y):
         return log("not back by girder 0")
@@ -219,6 +250,8 @@ def drive(sim):
     if not lay_girder(sim, 0, BRIDGE_X - TRACK, WEST_BAY[0]):
         return log("girder 0 not laid")
     log("both girders laid", sim.tick)
+    if STAGE <= 2:
+        return
 
 
 if __name__ == "__main__":

@@ -11,6 +11,7 @@ import driver_main  # noqa: E402
 import level00  # noqa: E402
 import level03  # noqa: E402
 import level06  # noqa: E402
+import level08  # noqa: E402
 import level17  # noqa: E402
 import level19  # noqa: E402
 
@@ -37,6 +38,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
         self.check_wins(6, level06.drive)
+
+    def test_the_crane_bridges_the_ditch_and_stores_both_stackers(self):
+        self.check_wins(8, level08.drive)
 
 
 if __name__ == "__main__":

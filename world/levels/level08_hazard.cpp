@@ -20,10 +20,10 @@ struct Place {
 };
 // Reach to spare by the solver kit's model, from the stance named.
 const Place PLACES[4] = {
-    {{-0.25, -5.5, hazard::PLATEAU_TOP + 0.2}, 0},         // 0.39 m from (1.25, -5.87)
-    {{6.25, -6.0, hazard::PLATEAU_TOP + 0.05}, M_PI / 2},  // 0.37 m from (4.75, -6.37)
+    {{-0.25, -5.5, hazard::PLATEAU_TOP + 0.2}, 0},         // 0.37 m from (1.25, -5.87)
+    {{6.25, -6.0, hazard::PLATEAU_TOP + 0.05}, M_PI / 2},  // 0.28 m from (4.75, -6.37)
     {{4.6, -10.3, hazard::PLATEAU_TOP + 0.2}, 0},          // 0.30 m from (3.0, -10.67)
-    {{-2.13, -5.5, hazard::PLATEAU_TOP + 0.05}, 0},        // 0.37 m from the start
+    {{-2.13, -5.5, hazard::PLATEAU_TOP + 0.05}, 0},        // 0.30 m from the start
 };
 
 }  // namespace

@@ -118,8 +118,8 @@ void addBridge(Mesh& m, const Bridge& b) {
         add(m, outer, outer + WALL, GAP_SOUTH - POST_LENGTH, GAP_SOUTH, top, top + POST_HEIGHT,
             SIGNAL_RED);
     }
-    addStriped(m, BRIDGE_X - inner, BRIDGE_X + inner, GAP_SOUTH - STOP_LENGTH, GAP_SOUTH, top,
-               top + STOP_HEIGHT, 3);
+    addStriped(m, BRIDGE_X - inner - WALL, BRIDGE_X + inner + WALL, GAP_SOUTH - STOP_LENGTH,
+               GAP_SOUTH, top, top + STOP_HEIGHT, 3);
     // Piers under the span's ends, clear of the channels.
     for (int side = -1; side <= 1; side += 2)
         add(m, BRIDGE_X + side * 0.6f - 0.06f, BRIDGE_X + side * 0.6f + 0.06f, GAP_SOUTH,

@@ -46,8 +46,10 @@ const float MARGIN = 0.2f;  // road beside the outer channel walls
 // Guards at the south stub's end, before the front wheels reach the span:
 // a wheel off the channels' line meets a post on an outer wall, and a
 // chassis let down by wheels in an empty channel (or one) meets the stop
-// between the channels. A truck on laid girders passes between the posts
-// and over the stop.
+// between the channels, which spans both inner walls: a truck with its
+// wheels on one girder and in the other, empty channel leans, and the stop
+// meets the low side of its chassis. A truck on laid girders passes
+// between the posts and over the stop.
 const float POST_LENGTH = 0.15f, POST_HEIGHT = 0.3f;
 const float STOP_LENGTH = 0.15f, STOP_HEIGHT = 0.14f;
 // The bays: the ditch filled beside the span and on into the north bank,

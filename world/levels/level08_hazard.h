@@ -64,7 +64,7 @@ const float BAY_NORTH = -1.5f;
 const float FENCE = 0.1f, FENCE_HEIGHT = 0.4f;
 // The store: a pit down to the ground plane, kerbed all round higher than a
 // wheel can climb. From (3, -0.2) on the road, the front wheels 0.55 m short
-// of the rim, a load held at (3, 1.45, 2.0) over the pit has 0.28 m to spare.
+// of the rim, a load held at (3, 1.45, 2.0) over the pit has 0.27 m to spare.
 const float STORE_X0 = -4.0f, STORE_X1 = 4.0f, STORE_Y0 = 1.0f, STORE_Y1 = 9.0f;
 const float KERB = 0.15f, KERB_HEIGHT = 0.25f;
 // A stacker counts as stored anywhere in this box round the store, below

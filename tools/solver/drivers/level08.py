@@ -41,13 +41,13 @@ CARRY_Z = 2.0  # hub height for carrying: the load clears fences, posts and kerb
 # Where a girder's middle goes: over the ditch, both ends on their seats.
 LAID_Y = -2.82  # a laid girder's middle: each end just up the slope beyond its seat
 # Bay stances, heading north with the crane abreast of the span: by the
-# kit's reach model the hub over a seated girder's middle has 0.33 m to
-# spare from either (0.29 m measured where the truck came to rest, 8 cm
-# short); 0.59 m from the bridge-side fence.
+# kit's reach model the hub over a laid girder's middle has 0.30 m to spare
+# from either where the truck came to rest; 0.59 m from the bridge-side
+# fence.
 EAST_BAY = (4.75, -3.07)
 WEST_BAY = (1.25, -3.07)
 # In front of the store, the front wheels 0.55 m short of its rim; the hub
-# over the pit at (3.0, 1.45, 2.0) is within reach with 0.28 m to spare.
+# over the pit at (3.0, 1.45, 2.0) is within reach with 0.27 m to spare.
 STORE_STANCE_Y = -0.2
 STORE_DROP = (BRIDGE_X, 1.45, CARRY_Z)
 

@@ -77,6 +77,20 @@ class LevelsB : public ::testing::Test {
             run(1);
         }
     }
+    // Both girders lengthwise over their channels, as the crane lays them:
+    // turned yaw off the line, offset across it, above the road.
+    void layGirders(dReal yaw = 0, dReal offset = 0, dReal above = 0.02) {
+        using namespace hazard;
+        auto girders = named("girder");
+        ASSERT_EQ(girders.size(), 2u);
+        dMatrix3 lengthwise;
+        dRFromAxisAndAngle(lengthwise, 0, 0, 1, M_PI / 2 + yaw);
+        for (int s = 0; s < 2; s++) {
+            teleport(girders[s], BRIDGE_X + (s ? TRACK : -TRACK) + offset, LAID_Y,
+                     PLATEAU_TOP + above);
+            dBodySetRotation(girders[s]->body, lengthwise);
+        }
+    }
 };
 
 const int FIRST = 8, LAST = 14;
@@ -174,20 +188,13 @@ TEST_F(LevelsB, HazardEmptyChannelsSwallowAWheelAndGirdersSeatInThem) {
     EXPECT_LT(at(wheel)[2], PLATEAU_TOP - 0.3);
     teleport(wheel, -8, -10, PLATEAU_TOP + 0.1);
 
-    // A girder lengthwise over each channel settles with its top at road level.
-    auto girders = named("girder");
-    ASSERT_EQ(girders.size(), 2u);
-    dMatrix3 lengthwise;
-    dRFromAxisAndAngle(lengthwise, 0, 0, 1, M_PI / 2);
-    for (int s = 0; s < 2; s++) {
-        teleport(girders[s], BRIDGE_X + (s ? TRACK : -TRACK), (GAP_SOUTH + GAP_NORTH) / 2,
-                 PLATEAU_TOP + 0.02);
-        dBodySetRotation(girders[s]->body, lengthwise);
-    }
+    // A girder lengthwise over each channel, in its seats, settles with its
+    // top a little above road level.
+    layGirders();
     run(120);
     // Seated on the channel floor, a step up for a wheel well under half its radius.
     const float wheelRadius = 0.2f, topAboveBody = 0.16f;
-    for (DynamicWorldObj* g : girders) {
+    for (DynamicWorldObj* g : named("girder")) {
         float proud = at(g)[2] + topAboveBody - PLATEAU_TOP;
         EXPECT_NEAR(proud, GIRDER_HEIGHT - CHANNEL_DEPTH, 0.01);
         EXPECT_LT(proud, wheelRadius / 2);
@@ -235,6 +242,36 @@ TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksO
     run(300);
     EXPECT_LT(at(wld_truck())[1], GAP_SOUTH - 2.0);
     EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsB, HazardTruckDrivesOverTheLaidGirdersToTheFarBank) {
+    using namespace hazard;
+    build(8);
+    layGirders();
+    run(120);
+    driveLine(-2.5, -7, 1.5, -11, 0.4f, 900);
+    driveLine(1.5, -11, BRIDGE_X, -9.5, 0.4f, 600);
+    driveLine(BRIDGE_X, -9.5, BRIDGE_X, GAP_NORTH + 1.5, 0.3f, 1500);
+    const dReal* p = at(wld_truck());
+    EXPECT_GT(p[1], GAP_NORTH + 1.0);  // over, its rear wheels off the north seats
+    EXPECT_GT(p[2], PLATEAU_TOP);
+    for (DynamicWorldObj* g : named("girder")) EXPECT_NEAR(at(g)[1], LAID_Y, 0.05);
+}
+
+TEST_F(LevelsB, HazardGirderDroppedInALittleAskewSitsSquareOnItsSeats) {
+    using namespace hazard;
+    build(8);
+    // Let go over the channel a little turned and off the line: the seats,
+    // narrowed by their sloping sides, take it no further askew than a
+    // wheel on each girder can stand.
+    layGirders(0.02, 0.01, 0.05);
+    run(180);
+    for (DynamicWorldObj* g : named("girder")) {
+        const dReal* r = dBodyGetRotation(g->body);
+        dReal along = std::atan2(r[4], r[0]);  // heading of its length
+        EXPECT_NEAR(std::remainder(along - M_PI / 2, M_PI), 0, 0.04);
+        EXPECT_NEAR(at(g)[2], PLATEAU_TOP - CHANNEL_DEPTH + 0.05, 0.015);
+    }
 }
 
 // ------------------------------------------------------------------ luxor

@@ -39,8 +39,8 @@ Bridge bridge() {
     b.right = BRIDGE_X + TRACK + b.in + WALL;
     b.roadW = b.left - MARGIN;
     b.roadE = b.right + MARGIN;
-    b.south0 = GAP_SOUTH - CHANNEL_RUN;
-    b.north1 = GAP_NORTH + CHANNEL_RUN;
+    b.south0 = GAP_SOUTH - SOUTH_SEAT - SOUTH_SLOPE;
+    b.north1 = GAP_NORTH + NORTH_SEAT + NORTH_SLOPE;
     return b;
 }
 
@@ -83,26 +83,43 @@ void addBridge(Mesh& m, const Bridge& b) {
         add(m, b.right, b.roadE, s[0], s[1], 0, top, ASPHALT);
         add(m, BRIDGE_X - inner, BRIDGE_X + inner, s[0], s[1], 0, top, ASPHALT);
     }
-    const float seatSouth = b.south0 + CHANNEL_SLOPE;
+    const float seatSouth = GAP_SOUTH - SOUTH_SEAT, seatNorth = GAP_NORTH + NORTH_SEAT;
     for (int side = -1; side <= 1; side += 2) {
         float cx = BRIDGE_X + side * TRACK;
         for (const auto& s : stubs) {
             add(m, cx - b.in - WALL, cx - b.in, s[0], s[1], 0, top, CONCRETE);
             add(m, cx + b.in, cx + b.in + WALL, s[0], s[1], 0, top, CONCRETE);
         }
-        add(m, cx - b.in, cx + b.in, seatSouth, GAP_SOUTH, 0, b.floor, shade(CONCRETE, 0.7f));
-        add(m, cx - b.in, cx + b.in, b.south0, seatSouth, 0, b.floor, shade(CONCRETE, 0.7f));
-        Mesh slope = wedge(CHANNEL_SLOPE, CHANNEL_WIDTH, CHANNEL_DEPTH);
-        rotate(slope, {0, 0, 1}, -1.5707964f);  // rising to the south
-        append(m, translate(slope, cx, b.south0 + CHANNEL_SLOPE / 2, b.floor + CHANNEL_DEPTH / 2),
-               shade(CONCRETE, 0.7f));
-        add(m, cx - b.in, cx + b.in, GAP_NORTH, b.north1, 0, b.floor, shade(CONCRETE, 0.7f));
+        const Vec3 seat = shade(CONCRETE, 0.7f);
+        add(m, cx - b.in, cx + b.in, b.south0, GAP_SOUTH, 0, b.floor, seat);
+        add(m, cx - b.in, cx + b.in, GAP_NORTH, b.north1, 0, b.floor, seat);
+        // The slopes, each rising outwards from its seat to the road.
+        const float ends[2][3] = {{seatSouth - SOUTH_SLOPE / 2, SOUTH_SLOPE, -1.5707964f},
+                                  {seatNorth + NORTH_SLOPE / 2, NORTH_SLOPE, 1.5707964f}};
+        for (const auto& e : ends) {
+            Mesh slope = wedge(e[1], CHANNEL_WIDTH, CHANNEL_DEPTH);
+            rotate(slope, {0, 0, 1}, e[2]);
+            append(m, translate(slope, cx, e[0], b.floor + CHANNEL_DEPTH / 2), seat);
+        }
+        // The sides, sloping down to the seat's width along both seats.
+        const float flare = (CHANNEL_WIDTH - SEAT_WIDTH) / 2;
+        const float seats[2][2] = {{seatSouth, GAP_SOUTH}, {GAP_NORTH, seatNorth}};
+        for (const auto& st : seats) {
+            for (int w = -1; w <= 1; w += 2) {
+                Mesh face = wedge(flare, st[1] - st[0], CHANNEL_DEPTH);
+                if (w < 0) rotate(face, {0, 0, 1}, 3.1415927f);  // rising to the west
+                append(m,
+                       translate(face, cx + w * (b.in - flare / 2), (st[0] + st[1]) / 2,
+                                 b.floor + CHANNEL_DEPTH / 2),
+                       seat);
+            }
+        }
         float outer = side < 0 ? cx - b.in - WALL : cx + b.in;
         add(m, outer, outer + WALL, GAP_SOUTH - POST_LENGTH, GAP_SOUTH, top, top + POST_HEIGHT,
             SIGNAL_RED);
     }
-    addStriped(m, BRIDGE_X - inner, BRIDGE_X + inner, GAP_SOUTH - STOP_LENGTH, GAP_SOUTH, top,
-               top + STOP_HEIGHT, 3);
+    addStriped(m, BRIDGE_X - inner - WALL, BRIDGE_X + inner + WALL, GAP_SOUTH - STOP_LENGTH,
+               GAP_SOUTH, top, top + STOP_HEIGHT, 3);
     // Piers under the span's ends, clear of the channels.
     for (int side = -1; side <= 1; side += 2)
         add(m, BRIDGE_X + side * 0.6f - 0.06f, BRIDGE_X + side * 0.6f + 0.06f, GAP_SOUTH,

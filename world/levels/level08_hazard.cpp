@@ -18,12 +18,13 @@ struct Place {
     dReal pos[3];
     dReal yaw;
 };
-// Reach to spare by the solver kit's model, from the stance named.
+// Reach to spare by the solver kit's model at the hub's grip over each, from
+// the stance named, where the recorded solution's truck came to rest.
 const Place PLACES[4] = {
-    {{-0.25, -5.5, hazard::PLATEAU_TOP + 0.2}, 0},         // 0.39 m from (1.25, -5.87)
-    {{6.25, -6.0, hazard::PLATEAU_TOP + 0.05}, M_PI / 2},  // 0.37 m from (4.75, -6.37)
-    {{4.6, -10.3, hazard::PLATEAU_TOP + 0.2}, 0},          // 0.30 m from (3.0, -10.67)
-    {{-2.13, -5.5, hazard::PLATEAU_TOP + 0.05}, 0},        // 0.37 m from the start
+    {{-0.25, -5.5, hazard::PLATEAU_TOP + 0.2}, 0},         // 0.36 m from (1.25, -5.87)
+    {{6.25, -6.0, hazard::PLATEAU_TOP + 0.05}, M_PI / 2},  // 0.29 m from (4.75, -6.37)
+    {{4.6, -10.3, hazard::PLATEAU_TOP + 0.2}, 0},          // 0.27 m from (3.0, -10.67)
+    {{-2.13, -5.5, hazard::PLATEAU_TOP + 0.05}, 0},        // 0.31 m from the start
 };
 
 }  // namespace

@@ -24,13 +24,14 @@ const dReal SEGMENT_RESTING = 0.125;  // a segment lying on its end rails
 // across the road: slewed round to the front it comes out lined up with the
 // crossing, and the truck drives it on into the mouth. The hub hangs turned
 // the way the arm points, so a segment lying square to the arm takes the
-// prongs in its slots. Wait 1.4 out: 0.34 to spare.
+// prongs in its slots.
 const dReal SEGMENT_PICK_Y = 5.0;
 
-// Two crates wait on the yard beside the yard stance (1.43 out: 0.33 to
-// spare), five on the dock beside the dock stance, two of them in pairs
-// (1.4 to 1.62 out, the upper of a pair 0.36, the lower 0.34 at worst).
-const dReal YARD_CRATES[2][2] = {{6.4, 5.95}, {7.6, 5.95}};
+// Two crates wait on the yard ahead of the yard stance on the dock's side,
+// a short swing from the pad (1.3 out: 0.34 to spare), five on the dock
+// beside the dock stance, two of them in pairs (1.4 to 1.62 out: 0.3 to
+// spare at worst, the upper of a pair 0.34).
+const dReal YARD_CRATES[2][2] = {{8.22, 4.21}, {7.75, 3.59}};
 const dReal DOCK_CRATES[5][3] = {
     {6.3, 0.7, 0}, {6.3, 0.7, 1}, {7.1, 0.65, 0}, {7.1, 0.65, 1}, {7.9, 0.7, 0},
 };
@@ -44,6 +45,17 @@ void addSegment(dReal x, dReal y) {
     dBodySetRotation(s->body, across);
 }
 
+// A crate waits square to the arm that reaches for it from the stance: the
+// wide-open prongs then come down outside its faces, where turned they land
+// on its corners.
+void addCrate(const dReal pos[3], const dReal stance[2]) {
+    PackCrate* c = add(new PackCrate(pos));
+    if (!c) return;
+    dMatrix3 facing;
+    dRFromAxisAndAngle(facing, 0, 0, 1, atan2(pos[1] - stance[1], pos[0] - stance[0]));
+    dBodySetRotation(c->body, facing);
+}
+
 }  // namespace
 
 void build_babel(LevelOut& out) {
@@ -51,15 +63,17 @@ void build_babel(LevelOut& out) {
     makeTerrain(&geom_babel_terrain, nullptr);
     // South of the gap the truck faces north, north of it south; its left
     // is to the west and to the east.
-    addSegment(GAP_CENTRE - 1.4, -SEGMENT_PICK_Y);
-    addSegment(GAP_CENTRE + 1.4, SEGMENT_PICK_Y);
+    addSegment(GAP_CENTRE - SEGMENT_WAIT_OUT, -SEGMENT_PICK_Y);
+    addSegment(GAP_CENTRE + SEGMENT_WAIT_OUT, SEGMENT_PICK_Y);
+    const dReal yardStance[2] = {PAD_X, PAD_Y + TOWER_STANCE_OUT};
+    const dReal dockStance[2] = {PAD_X, PAD_Y - TOWER_STANCE_OUT};
     for (const auto& c : YARD_CRATES) {
         const dReal pos[3] = {c[0], c[1], CRATE_HALF};
-        add(new PackCrate(pos));
+        addCrate(pos, yardStance);
     }
     for (const auto& c : DOCK_CRATES) {
         const dReal pos[3] = {c[0], c[1], DOCK_TOP + CRATE_HALF * (1 + 2 * c[2])};
-        add(new PackCrate(pos));
+        addCrate(pos, dockStance);
     }
     setTruckStart(out, -8, -0.5, 0.4);
     setCamera(out, -0.1f, 0.1f, 4.5f);

@@ -25,11 +25,12 @@ const float GAP_CENTRE = (GAP_X0 + GAP_X1) / 2;
 // Each half of the crossing, one segment wide, is laid from the yard at the
 // gap's mouth on its own side: the truck stands in the mouth facing the
 // crossing, its centre SEGMENT_STANCE_Y out, the segment waiting on the yard
-// to its left, turned across its final heading. Out 1.4 from the stance,
-// the wait 0.34 to spare, the seat (hub 1.45 up) 0.3.
-const float SEGMENT_LANE_Y = 0.5f;  // each segment's centre off the road's axis
+// to its left, turned across its final heading. The segment waits 1.4 out
+// from where it is picked up: its grip 0.36 to spare; the seat, 1.37 out
+// from the mouth stance, 0.34.
+const float SEGMENT_LANE_Y = 0.53f;  // each segment's centre off the road's axis, 6 cm apart
 const float SEGMENT_STANCE_Y = 1.9f;
-const float SEGMENT_WAIT_X = GAP_CENTRE - 1.4f;
+const float SEGMENT_WAIT_OUT = 1.4f;  // across the road from the pick stance
 // The tower's foot on the yard, 0.15 clear of the dock's north face. From
 // the yard stance 1.3 north of it: the pad 0.34 to spare, the second crate
 // 0.34. From the dock stance 1.3 south of it (wheels 0.52 from the edge):

@@ -11,7 +11,14 @@ the slots clear of the centre plate and close under it. Lifted above the
 dock's top and slewed round to the front, the segment comes out lined up
 with the crossing; the truck drives it into the mouth, the hub is nudged
 over the seat with short lever pulses and let down until the end rails
-sit in the rebates.
+sit in the rebates; opened wide, the prongs come up out of the slots.
+
+The crates: from the yard stance north of the pad the first two are to be
+set on the pad, each gripped with the prongs opened wide round its top
+edge beams and the close lever held, swung round slowly and let go by
+releasing the lever; the other five from the dock. What stops it: the
+squeeze grip lets a crate slide in the prongs as it is swung, and it lands
+beside the pad or drops on the way; the dock part is not written.
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -27,7 +34,7 @@ import primitives as P  # noqa: E402
 LEVEL = 10
 GAP_CENTRE = 3.02
 DOCK_TOP = 1.2
-LANE_Y = 0.5  # each segment's centre off the road's axis
+LANE_Y = 0.53  # each segment's centre off the road's axis, a hand's breadth apart
 STANCE_Y = 1.9  # the truck's centre in the gap's mouth
 PICK_Y = 5.0  # where it picks a segment up, level with the segment
 # To the south pick stance: round the crate-free south side of the yard and
@@ -38,6 +45,16 @@ SOUTH_ROUTE = [(-8.0, -0.5), (-5.5, -2.5), (-2.5, -7.2), (1.5, -8.0), (GAP_CENTR
 # down the gap's line from the north.
 NORTH_ROUTE = [(GAP_CENTRE, -6.5), (1.0, -7.0), (-5.0, -6.5), (-6.5, -3.0), (-6.5, 3.0),
                (-5.0, 7.5), (1.0, 8.2), (GAP_CENTRE, 7.0), (GAP_CENTRE, PICK_Y)]
+# From the north mouth, backed out, to the yard stance north of the pad.
+PAD = (7.0, 3.35)
+TOWER_STANCE_OUT = 1.3
+YARD_ROUTE = [(GAP_CENTRE, 6.0), (3.3, 5.2), (4.3, PAD[1] + TOWER_STANCE_OUT + 0.05),
+              (PAD[0], PAD[1] + TOWER_STANCE_OUT)]
+YARD_CRATES = (0, 1)
+CRATE_HALF, TOWER_STEP = 0.2, 0.4
+CRATE_OPENING = 1.55
+CRATE_GRIP = 0.36  # the hub over a crate's centre where the prongs close
+CRATE_CLEARANCE = 0.3  # a carried crate's bottom over the tower's top
 SLOT_OPENING = 1.05  # the prongs' finger tips clear the centre plate
 RELEASE_OPENING = 1.5
 PICK_ABOVE = 0.42  # hub over the segment's centre where it is squared up, the tips clear
@@ -109,14 +126,58 @@ def lower_plumb(sim, point, z, max_ticks=180, every=2):
             ok = True
             break
         across, out = hub_errors(sim, point)
-        P.lever(sim, levers["elevate"], -0.5)
+        # With the boom down on its stop the outer beam folds the rest.
+        if sim.joint("crane", "boom") < 0.02:
+            sim.post("leverUp leverNr=%d" % levers["elevate"])
+            P.lever(sim, levers["bend"], -0.5)
+        else:
+            P.lever(sim, levers["elevate"], -0.5)
         P.lever(sim, levers["extend"], P.axis_setting(out, 8.0, 0.004, 0.2))
         P.lever(sim, levers["rotate"], -P.axis_setting(across, 8.0, 0.004, 0.2))
         if sim.step(every):
             return False
-    for name in ("elevate", "extend", "rotate"):
+    for name in ("elevate", "bend", "extend", "rotate"):
         sim.post("leverUp leverNr=%d" % levers[name])
     return ok or sim.pose("grapple").pos[2] <= z + 0.015
+
+
+def deeper_bend(sim, points):
+    """A bend one step deeper than the least from which the kit reaches the
+    points, where that still reaches them: at the least, lowering the hub
+    brings the boom down onto its stop short of the lowest point."""
+    least = P.bend_for(sim, points)
+    if least is None:
+        return None
+    for bend in P.BENDS[P.BENDS.index(least) + 1:]:
+        if all(P.crane_can_reach(sim, p, bend) for p in points):
+            return bend
+    return least
+
+
+def swing_to(sim, point, max_ticks=900, every=3):
+    """Swings a held load round to over point at half the slew speed that
+    grapple_to uses and at the height already reached: swung faster, a
+    crate held by the squeeze alone is flung off."""
+    levers = P.TRUCK_LEVERS
+    ok = False
+    for _ in range(0, max_ticks, every):
+        across, out = hub_errors(sim, point)
+        if abs(across) < 0.1 and abs(out) < 0.1:
+            ok = True
+            break
+        dz = point[2] - sim.pose("grapple").pos[2]
+        P.lever(sim, levers["rotate"], -P.clamp(P.axis_setting(across, 1.0, 0.02, 0.2), -SWING_LEVER, SWING_LEVER))
+        P.lever(sim, levers["extend"], P.axis_setting(out, 4.0, 0.02, 0.2))
+        # Under a load the boom rises only at nearly a full lever.
+        P.lever(sim, levers["elevate"], P.axis_setting(dz, 4.0, 0.03, 0.9 if dz > 0 else 0.5))
+        if sim.step(every):
+            return False
+    for name in ("elevate", "extend", "rotate"):
+        sim.post("leverUp leverNr=%d" % levers[name])
+    return ok
+
+
+SWING_LEVER = 0.15  # the slew lever at most while a crate is carried
 
 
 def hub_over(sim, point, tolerance=0.03, tries=6):
@@ -147,7 +208,7 @@ def pick_segment(sim, index, tries=3):
                 return True
         if sim.ended:
             return False
-        print("no lift, again", file=sys.stderr)
+        print("no lift, again", sim.pose("grapple").pos, sim.pose("segment", index).pos, file=sys.stderr)
         P.open_grapple(sim, RELEASE_OPENING)
         hub = sim.pose("grapple").pos
         P.grapple_to(sim, (hub[0], hub[1], rest + PICK_ABOVE + 0.3), max_ticks=600)
@@ -159,26 +220,30 @@ def grip_segment(sim, index):
     c = sim.pose("segment", index).pos
     above = (c[0], c[1], c[2] + PICK_ABOVE + 0.3)
     grip = (c[0], c[1], c[2] + GRIP_ABOVE)
-    # A bend deeper than the least that reaches: at the least the boom comes
-    # down onto its stop short of the grip.
     bend = P.bend_for(sim, (above, grip))
     if bend is None:
         print("segment %d out of reach" % index, file=sys.stderr)
         return False
-    if not (hub_over(sim, above) and P.bend_to(sim, bend) and P.open_grapple(sim, SLOT_OPENING)):
-        return False
-    if not (hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE)) and nudge_over(sim, c)):
-        return False
-    if not lower_plumb(sim, c, grip[2]):
-        return False
+    steps = (("over", lambda: hub_over(sim, above)), ("bend", lambda: P.bend_to(sim, bend)),
+             ("open", lambda: P.open_grapple(sim, SLOT_OPENING)),
+             ("over again", lambda: hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE))),
+             ("square", lambda: nudge_over(sim, c)), ("down", lambda: lower_plumb(sim, c, grip[2])))
+    for what, step in steps:
+        if not step():
+            print("segment %d: %s failed" % (index, what), sim.pose("grapple").pos, c, bend,
+                  [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
+            return False
     if sim.pose("grapple").pos[2] > grip[2] + 0.015:
         print("prongs on the plates at", sim.pose("grapple").pos, file=sys.stderr)
         return False
     # Closed for a while after the prongs first touch: they touch the
     # plate's edge before the finger tips are under it.
     P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+    z = sim.pose("grapple").pos[2]
     if sim.step(80):
         return False
+    print("gripped at", z, "prongs", [round(sim.joint("crane", "prong%d" % i), 2) for i in range(4)],
+          sim.grasped(), file=sys.stderr)
     return sim.grasped() == "segment"
 
 
@@ -205,14 +270,14 @@ def seat_segment(sim, index, seat):
         print("hub not over the seat", sim.pose("grapple").pos, sim.joint("crane", "boom"),
               sim.joint("crane", "bend"), sim.joint("crane", "extend"), file=sys.stderr)
         return False
-    if not nudge_over(sim, seat):
+    if not nudge_over(sim, seat) and max(map(abs, hub_errors(sim, seat))) > 2 * ALIGN:
+        print("hub not squared over the seat", hub_errors(sim, seat), file=sys.stderr)
         return False
-    for _ in range(14):
-        if sim.pose("segment", index).pos[2] < DOCK_TOP + 0.01:
-            break
-        if not pulse(sim, P.TRUCK_LEVERS["elevate"], -0.5, 6):
-            return False
-        hold_still(sim, 30)
+    lower_plumb(sim, seat, DOCK_TOP + hang - 0.03, max_ticks=300)
+    hold_still(sim, 60)
+    if sim.pose("segment", index).pos[2] > DOCK_TOP + 0.01:
+        print("segment", index, "not down in its seat", sim.pose("segment", index).pos, file=sys.stderr)
+        return False
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
     if not P.open_grapple(sim, RELEASE_OPENING):
         return False
@@ -245,6 +310,8 @@ def lay_segment(sim, index, side):
     drives it into the mouth and seats it in its lane."""
     stance = (GAP_CENTRE, side * STANCE_Y)
     seat = (GAP_CENTRE, side * LANE_Y)
+    if not creep_level_with(sim, side * PICK_Y):
+        print("not level with segment", index, sim.pose("truck").pos, file=sys.stderr)
     if not pick_segment(sim, index):
         print("no grip on segment", index, sim.pose("segment", index).pos, file=sys.stderr)
         return False
@@ -263,6 +330,24 @@ def lay_segment(sim, index, side):
     return True
 
 
+def creep_level_with(sim, y, tolerance=0.02, tries=8):
+    """Creeps the stopped truck along its heading until its centre is within
+    tolerance of y: the arm then points square across the segment waiting
+    level with it, and the hub hangs turned with the slots."""
+    for _ in range(tries):
+        t = sim.pose("truck")
+        ahead = (y - t.pos[1]) * t.x_axis[1]
+        if abs(y - t.pos[1]) < tolerance:
+            return True
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=%f" % math.copysign(0.15, ahead))
+        if sim.step(max(2, min(20, int(abs(ahead) * 40)))):
+            return False
+        if not P.come_to_rest(sim, "truck"):
+            return False
+    return abs(y - sim.pose("truck").pos[1]) < tolerance
+
+
 def reverse_to(sim, y_stop, throttle=0.3, max_ticks=1200, every=5):
     """Backs the truck straight out along its heading until its centre's y
     passes y_stop, then stops."""
@@ -278,6 +363,86 @@ def reverse_to(sim, y_stop, throttle=0.3, max_ticks=1200, every=5):
     return False
 
 
+def pick_crate(sim, index, tries=3):
+    """Opens the grapple wide over crate index, lowers it round the crate's
+    top and closes it, the lever held: the prongs hold a crate only by
+    their squeeze on its edge beams."""
+    for _ in range(tries):
+        c = sim.pose("packcrate", index).pos
+        above = (c[0], c[1], c[2] + CRATE_GRIP + 0.3)
+        grip = (c[0], c[1], c[2] + CRATE_GRIP)
+        bend = P.bend_for(sim, (above, grip))
+        if bend is None:
+            print("crate %d out of reach" % index, c, file=sys.stderr)
+            return False
+        hub = sim.pose("grapple").pos
+        steps = (("up", lambda: P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2])), max_ticks=900)),
+                 ("bend", lambda: P.bend_to(sim, bend)), ("over", lambda: hub_over(sim, above, tolerance=0.05)),
+                 ("open", lambda: P.open_grapple(sim, CRATE_OPENING)), ("over again", lambda: hub_over(sim, above, tolerance=0.05)),
+                 ("square", lambda: nudge_over(sim, c, tolerance=0.02)),
+                 ("down", lambda: lower_plumb(sim, c, grip[2])))
+        for what, step in steps:
+            ok = step()
+            if not ok:
+                print("crate %d: %s failed" % (index, what), sim.pose("grapple").pos, c, bend,
+                      [sim.joint("crane", j) for j in ("boom", "bend", "extend", "prong0")], file=sys.stderr)
+                return False
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        if sim.step(40):
+            return False
+        rest = sim.pose("packcrate", index).pos[2]
+        if not P.raise_hub_to(sim, sim.pose("grapple").pos[2] + 0.15):
+            return False
+        if sim.pose("packcrate", index).pos[2] > rest + 0.1:
+            return True
+        print("crate %d not lifted, again" % index, file=sys.stderr)
+        P.open_grapple(sim, CRATE_OPENING)
+    return False
+
+
+def place_crate(sim, index, spot, z):
+    """Carries the held crate over spot (x, y) and lets it down until its
+    centre stands at z, then lets go and lifts the open grapple clear."""
+    hub = sim.pose("grapple").pos
+    hang = hub[2] - sim.pose("packcrate", index).pos[2]
+    high = z + hang + CRATE_CLEARANCE
+    if not P.raise_hub_to(sim, high):
+        return False
+    if not (swing_to(sim, (spot[0], spot[1], high)) and P.raise_hub_to(sim, high)
+            and nudge_over(sim, spot, tolerance=0.03)):
+        print("crate %d not over its spot" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
+        return False
+    # The crate hangs a little to one side of the hub: the hub is set so
+    # that the crate, not the hub, is over the spot.
+    for _ in range(4):
+        if not hold_still(sim):
+            return False
+        hub, crate = sim.pose("grapple").pos, sim.pose("packcrate", index).pos
+        aim = (spot[0] + hub[0] - crate[0], spot[1] + hub[1] - crate[1])
+        if math.hypot(crate[0] - spot[0], crate[1] - spot[1]) < 0.02:
+            break
+        nudge_over(sim, aim, tolerance=0.01)
+    crate = sim.pose("packcrate", index).pos
+    print("crate %d over its spot" % index, crate, "hub", sim.pose("grapple").pos, "hang", hang, file=sys.stderr)
+    lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400)
+    if sim.pose("packcrate", index).pos[2] > z + 0.02:
+        print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos, file=sys.stderr)
+        return False
+    hold_still(sim, 120)
+    # Let go: the lever at rest locks the prongs, which then no longer
+    # squeeze, and the crate settles on what is under it.
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    if sim.step(30):
+        return False
+    if not P.open_grapple(sim, CRATE_OPENING):
+        print("crate %d: grapple not opened" % index, sim.joint("crane", "prong0"), file=sys.stderr)
+        return False
+    hub = sim.pose("grapple").pos
+    ok = P.raise_hub_to(sim, hub[2] + 0.3)
+    print("crate %d set at" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
+    return ok
+
+
 def drive(sim):
     if not P.follow_path(sim, "truck", SOUTH_ROUTE, throttle=0.5):
         return
@@ -290,6 +455,16 @@ def drive(sim):
         return
     if not lay_segment(sim, 1, 1):
         return
+    if not reverse_to(sim, 6.5):
+        return
+    if not P.follow_path(sim, "truck", YARD_ROUTE, throttle=0.4):
+        print("stuck on the way to the yard stance", sim.pose("truck").pos, file=sys.stderr)
+        return
+    t = sim.pose("truck")
+    print("yard stance", t.pos, math.degrees(t.heading), file=sys.stderr)
+    for k, index in enumerate(YARD_CRATES):
+        if not (pick_crate(sim, index) and place_crate(sim, index, PAD, CRATE_HALF + TOWER_STEP * k)):
+            return
 
 
 if __name__ == "__main__":

@@ -17,8 +17,11 @@ The crates: from the yard stance north of the pad the first two are to be
 set on the pad, each gripped with the prongs opened wide round its top
 edge beams and the close lever held, swung round slowly and let go by
 releasing the lever; the other five from the dock. What stops it: the
-squeeze grip lets a crate slide in the prongs as it is swung, and it lands
-beside the pad or drops on the way; the dock part is not written.
+north segment's pick fails for most start delays (the truck rolls 0.2 to
+0.3 m while the crane works there, and even squared again the prongs land
+on the plates at 0.36 m instead of going through the slots); the squeeze
+grip lets a crate slide in the prongs as it is swung, so it lands beside
+the pad or drops on the way; the dock part is not written.
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -216,6 +219,38 @@ def pick_segment(sim, index, tries=3):
     return False
 
 
+def yaw_error(sim, index):
+    """How far (radians) the hub is turned off square with segment index's
+    slots, which repeat every quarter turn."""
+    e = sim.pose("grapple").heading - sim.pose("segment", index).heading
+    return math.atan2(math.sin(4 * e), math.cos(4 * e)) / 4
+
+
+def square_hub_yaw(sim, index, tolerance=math.radians(1.5), tries=5):
+    """The truck rolls a little while the crane works, so the arm no longer
+    points square across the segment and the hub, which hangs turned with
+    the arm, is turned off the slots by more than they allow: the truck
+    creeps back along its line until the hub hangs square."""
+    c = sim.pose("segment", index).pos
+    for _ in range(tries):
+        if not hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE), tolerance=0.05):
+            return False
+        e = yaw_error(sim, index)
+        if abs(e) < tolerance:
+            return True
+        t = sim.pose("truck")
+        # The bearing of the segment from the truck turns by -e as the truck
+        # creeps (its line runs along y at the gap's mouths).
+        bearing = math.atan2(c[1] - t.pos[1], c[0] - t.pos[0]) - e
+        out = abs(c[0] - t.pos[0])
+        y = c[1] - out * math.tan(bearing) if abs(math.cos(bearing)) > 0.5 else t.pos[1]
+        print("hub turned %.1f deg off the slots; truck from y %.3f to %.3f, bearing %.1f" % (
+            math.degrees(e), t.pos[1], y, math.degrees(bearing + e)), file=sys.stderr)
+        if not creep_level_with(sim, y, tolerance=0.01):
+            return False
+    return abs(yaw_error(sim, index)) < tolerance
+
+
 def grip_segment(sim, index):
     c = sim.pose("segment", index).pos
     above = (c[0], c[1], c[2] + PICK_ABOVE + 0.3)
@@ -226,7 +261,7 @@ def grip_segment(sim, index):
         return False
     steps = (("over", lambda: hub_over(sim, above)), ("bend", lambda: P.bend_to(sim, bend)),
              ("open", lambda: P.open_grapple(sim, SLOT_OPENING)),
-             ("over again", lambda: hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE))),
+             ("over again", lambda: square_hub_yaw(sim, index)),
              ("square", lambda: nudge_over(sim, c)), ("down", lambda: lower_plumb(sim, c, grip[2])))
     for what, step in steps:
         if not step():
@@ -336,7 +371,7 @@ def creep_level_with(sim, y, tolerance=0.02, tries=8):
     level with it, and the hub hangs turned with the slots."""
     for _ in range(tries):
         t = sim.pose("truck")
-        ahead = (y - t.pos[1]) * t.x_axis[1]
+        ahead = (y - t.pos[1]) / t.x_axis[1]
         if abs(y - t.pos[1]) < tolerance:
             return True
         sim.post("steer setting=0")

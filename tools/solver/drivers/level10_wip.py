@@ -17,11 +17,8 @@ The crates: from the yard stance north of the pad the first two are to be
 set on the pad, each gripped with the prongs opened wide round its top
 edge beams and the close lever held, swung round slowly and let go by
 releasing the lever; the other five from the dock. What stops it: the
-north segment's pick fails for most start delays (the truck rolls 0.2 to
-0.3 m while the crane works there, and even squared again the prongs land
-on the plates at 0.36 m instead of going through the slots); the squeeze
-grip lets a crate slide in the prongs as it is swung, so it lands beside
-the pad or drops on the way; the dock part is not written.
+squeeze grip lets a crate slide in the prongs as it is swung, so it lands
+beside the pad or drops on the way; the dock part is not written.
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -345,8 +342,13 @@ def lay_segment(sim, index, side):
     drives it into the mouth and seats it in its lane."""
     stance = (GAP_CENTRE, side * STANCE_Y)
     seat = (GAP_CENTRE, side * LANE_Y)
-    if not creep_level_with(sim, side * PICK_Y):
-        print("not level with segment", index, sim.pose("truck").pos, file=sys.stderr)
+    # The first swing of the arm out over the segment rolls the truck a
+    # little (up to 0.2 m at the north stance): it creeps back level after.
+    c = sim.pose("segment", index).pos
+    for _ in range(2):
+        if not creep_level_with(sim, side * PICK_Y):
+            print("not level with segment", index, sim.pose("truck").pos, file=sys.stderr)
+        hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE + 0.3), tolerance=0.06)
     if not pick_segment(sim, index):
         print("no grip on segment", index, sim.pose("segment", index).pos, file=sys.stderr)
         return False

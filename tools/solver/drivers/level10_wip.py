@@ -14,11 +14,14 @@ over the seat with short lever pulses and let down until the end rails
 sit in the rebates; opened wide, the prongs come up out of the slots.
 
 The crates: from the yard stance north of the pad the first two are to be
-set on the pad, each gripped with the prongs opened wide round its top
-edge beams and the close lever held, swung round slowly and let go by
-releasing the lever; the other five from the dock. What stops it: the
-squeeze grip lets a crate slide in the prongs as it is swung, so it lands
-beside the pad or drops on the way; the dock part is not written.
+set on the pad, each hooked by the finger tips closed in under its top
+edge beams from just outside its faces (the prongs opened to 1.2 rad, the
+hub 0.24 over the crate's centre), swung round and let down, then let go
+with the prongs opened wide; the other five from the dock. What stops it:
+the first crate is lifted and swung to within 3 cm over the pad, 0.4 m
+up, but the hub then does not come down (boom 0.12 to 0.15 rad, bend
+straight, 400 ticks of lowering without the hub moving); the dock part is
+not written.
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -53,7 +56,11 @@ YARD_ROUTE = [(GAP_CENTRE, 6.0), (3.3, 5.2), (4.3, PAD[1] + TOWER_STANCE_OUT + 0
 YARD_CRATES = (0, 1)
 CRATE_HALF, TOWER_STEP = 0.2, 0.4
 CRATE_OPENING = 1.55
-CRATE_GRIP = 0.36  # the hub over a crate's centre where the prongs close
+# The finger tips come down just outside a crate's faces and close in
+# under its top edge beams (the box itself does not stop them): a hook, not
+# a squeeze, which let the crate slide out when it was swung.
+CRATE_HOOK_OPENING = 1.2
+CRATE_GRIP = 0.24  # the hub over a crate's centre where the prongs close
 CRATE_CLEARANCE = 0.3  # a carried crate's bottom over the tower's top
 SLOT_OPENING = 1.05  # the prongs' finger tips clear the centre plate
 RELEASE_OPENING = 1.5
@@ -154,7 +161,7 @@ def deeper_bend(sim, points):
     return least
 
 
-def swing_to(sim, point, max_ticks=900, every=3):
+def swing_to(sim, point, max_ticks=1800, every=3):
     """Swings a held load round to over point at half the slew speed that
     grapple_to uses and at the height already reached: swung faster, a
     crate held by the squeeze alone is flung off."""
@@ -177,7 +184,7 @@ def swing_to(sim, point, max_ticks=900, every=3):
     return ok
 
 
-SWING_LEVER = 0.15  # the slew lever at most while a crate is carried
+SWING_LEVER = 0.4  # the slew lever at most while a crate is carried
 
 
 def hub_over(sim, point, tolerance=0.03, tries=6):
@@ -415,7 +422,7 @@ def pick_crate(sim, index, tries=3):
         hub = sim.pose("grapple").pos
         steps = (("up", lambda: P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2])), max_ticks=900)),
                  ("bend", lambda: P.bend_to(sim, bend)), ("over", lambda: hub_over(sim, above, tolerance=0.05)),
-                 ("open", lambda: P.open_grapple(sim, CRATE_OPENING)), ("over again", lambda: hub_over(sim, above, tolerance=0.05)),
+                 ("open", lambda: P.open_grapple(sim, CRATE_HOOK_OPENING)), ("over again", lambda: hub_over(sim, above, tolerance=0.05)),
                  ("square", lambda: nudge_over(sim, c, tolerance=0.02)),
                  ("down", lambda: lower_plumb(sim, c, grip[2])))
         for what, step in steps:
@@ -445,8 +452,12 @@ def place_crate(sim, index, spot, z):
     high = z + hang + CRATE_CLEARANCE
     if not P.raise_hub_to(sim, high):
         return False
-    if not (swing_to(sim, (spot[0], spot[1], high)) and P.raise_hub_to(sim, high)
-            and nudge_over(sim, spot, tolerance=0.03)):
+    bend = P.bend_for(sim, ((spot[0], spot[1], high), (spot[0], spot[1], z + hang)))
+    if bend is None:
+        print("crate %d: its spot out of reach" % index, file=sys.stderr)
+        return False
+    if not (swing_to(sim, (spot[0], spot[1], high)) and P.bend_to(sim, bend)
+            and P.raise_hub_to(sim, high) and swing_to(sim, (spot[0], spot[1], high))):
         print("crate %d not over its spot" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
         return False
     # The crate hangs a little to one side of the hub: the hub is set so
@@ -463,7 +474,8 @@ def place_crate(sim, index, spot, z):
     print("crate %d over its spot" % index, crate, "hub", sim.pose("grapple").pos, "hang", hang, file=sys.stderr)
     lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400)
     if sim.pose("packcrate", index).pos[2] > z + 0.02:
-        print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos, file=sys.stderr)
+        print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos,
+              [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
         return False
     hold_still(sim, 120)
     # Let go: the lever at rest locks the prongs, which then no longer

@@ -27,11 +27,11 @@ const dReal SEGMENT_RESTING = 0.125;  // a segment lying on its end rails
 // prongs in its slots.
 const dReal SEGMENT_PICK_Y = 5.0;
 
-// Two crates wait on the yard ahead of the yard stance on the dock's side,
+// Two crates wait on the yard ahead of the yard stance, one to each side,
 // a short swing from the pad (1.3 out: 0.34 to spare), five on the dock
 // beside the dock stance, two of them in pairs (1.4 to 1.62 out: 0.3 to
 // spare at worst, the upper of a pair 0.34).
-const dReal YARD_CRATES[2][2] = {{8.22, 4.21}, {7.75, 3.59}};
+const dReal YARD_CRATES[2][2] = {{8.22, 4.21}, {8.13, 5.3}};
 const dReal DOCK_CRATES[5][3] = {
     {6.3, 0.7, 0}, {6.3, 0.7, 1}, {7.1, 0.65, 0}, {7.1, 0.65, 1}, {7.9, 0.7, 0},
 };

@@ -18,10 +18,10 @@ set on the pad, each hooked by the finger tips closed in under its top
 edge beams from just outside its faces (the prongs opened to 1.2 rad, the
 hub 0.24 over the crate's centre), swung round and let down, then let go
 with the prongs opened wide; the other five from the dock. What stops it:
-the first crate is lifted and swung to within 3 cm over the pad, 0.4 m
-up, but the hub then does not come down (boom 0.12 to 0.15 rad, bend
-straight, 400 ticks of lowering without the hub moving); the dock part is
-not written.
+the first crate is hooked, swung over the pad and let down, but it comes
+to rest tilted (its centre 0.25 up, not 0.2) and the lowering leaves the
+arm folded (boom 1.26, bend -1.71), from where the grapple does not rise
+clear for the second crate; the dock part is not written.
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -121,20 +121,25 @@ def nudge_over(sim, target, tolerance=ALIGN, tries=14):
     return False
 
 
-def lower_plumb(sim, point, z, max_ticks=180, every=2):
+def lower_plumb(sim, point, z, max_ticks=180, every=2, fold_on_stall=False):
     """Lowers the hub in one push down to z, holding it over point: the boom
     alone swings it in or out as it goes down, by more than the slots allow,
     so the extension and the slew follow the error all the way. Stopped
     and started, the prongs hang on the slots' edges."""
     levers = P.TRUCK_LEVERS
     ok = False
-    for _ in range(0, max_ticks, every):
+    lowest, since = 0.0, 0
+    for tick in range(0, max_ticks, every):
         if sim.pose("grapple").pos[2] <= z:
             ok = True
             break
         across, out = hub_errors(sim, point)
-        # With the boom down on its stop the outer beam folds the rest.
-        if sim.joint("crane", "boom") < 0.02:
+        # With the boom down on its stop, or not lowering the hub, the outer
+        # beam folds the rest.
+        hub_z = sim.pose("grapple").pos[2]
+        if tick == 0 or hub_z < lowest - 0.005:
+            lowest, since = hub_z, tick
+        if sim.joint("crane", "boom") < 0.02 or (fold_on_stall and tick - since > 30):
             sim.post("leverUp leverNr=%d" % levers["elevate"])
             P.lever(sim, levers["bend"], -0.5)
         else:
@@ -472,7 +477,7 @@ def place_crate(sim, index, spot, z):
         nudge_over(sim, aim, tolerance=0.01)
     crate = sim.pose("packcrate", index).pos
     print("crate %d over its spot" % index, crate, "hub", sim.pose("grapple").pos, "hang", hang, file=sys.stderr)
-    lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400)
+    lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400, fold_on_stall=True)
     if sim.pose("packcrate", index).pos[2] > z + 0.02:
         print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos,
               [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)

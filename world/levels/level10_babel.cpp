@@ -1,6 +1,7 @@
 // Level 10, "babel": stack seven pack crates into one tower. From the yard
 // the arm reaches only halfway up; the dock is the way to the top, once the
-// two bridge segments span the gap in front of it.
+// two bridge segments span the gap in front of it, and five of the crates
+// wait up there.
 #include "world/levels/level10_babel.h"
 
 #include <cmath>
@@ -15,21 +16,64 @@
 
 namespace {
 
-const int CRATES = 7;
 const dReal CRATE_HALF = 0.2;
 const dReal SEGMENT_RESTING = 0.125;  // a segment lying on its end rails
+
+// Where the truck picks each segment up, facing the gap's mouth on its side
+// (south, then north), the segment lying on the yard to its left and turned
+// across the road: slewed round to the front it comes out lined up with the
+// crossing, and the truck drives it on into the mouth. The hub hangs turned
+// the way the arm points, so a segment lying square to the arm takes the
+// prongs in its slots.
+const dReal SEGMENT_PICK_Y = 5.0;
+
+// Two crates wait on the yard ahead of the yard stance, one to each side,
+// a short swing from the pad (1.3 out: 0.34 to spare), five on the dock
+// beside the dock stance, two of them in pairs (1.4 to 1.62 out: 0.3 to
+// spare at worst, the upper of a pair 0.34).
+const dReal YARD_CRATES[2][2] = {{8.22, 4.21}, {8.13, 5.3}};
+const dReal DOCK_CRATES[5][3] = {
+    {6.3, 0.7, 0}, {6.3, 0.7, 1}, {7.1, 0.65, 0}, {7.1, 0.65, 1}, {7.9, 0.7, 0},
+};
+
+void addSegment(dReal x, dReal y) {
+    const dReal pos[3] = {x, y, SEGMENT_RESTING};
+    BridgeSegment* s = add(new BridgeSegment(pos));
+    if (!s) return;
+    dMatrix3 across;
+    dRFromAxisAndAngle(across, 0, 0, 1, M_PI / 2);
+    dBodySetRotation(s->body, across);
+}
+
+// A crate waits square to the arm that reaches for it from the stance: the
+// wide-open prongs then come down outside its faces, where turned they land
+// on its corners.
+void addCrate(const dReal pos[3], const dReal stance[2]) {
+    PackCrate* c = add(new PackCrate(pos));
+    if (!c) return;
+    dMatrix3 facing;
+    dRFromAxisAndAngle(facing, 0, 0, 1, atan2(pos[1] - stance[1], pos[0] - stance[0]));
+    dBodySetRotation(c->body, facing);
+}
 
 }  // namespace
 
 void build_babel(LevelOut& out) {
+    using namespace babel;
     makeTerrain(&geom_babel_terrain, nullptr);
-    const dReal segments[2][3] = {{-5.5, 2.0, SEGMENT_RESTING}, {-5.5, 3.4, SEGMENT_RESTING}};
-    for (const auto& s : segments) add(new BridgeSegment(s));
-    // Two rows south of the truck's path: four and three.
-    for (int i = 0; i < CRATES; i++) {
-        int row = i / 4, col = i % 4;
-        const dReal pos[3] = {-6.0 + 0.7 * col + 0.35 * row, -2.4 - 0.8 * row, CRATE_HALF};
-        add(new PackCrate(pos));
+    // South of the gap the truck faces north, north of it south; its left
+    // is to the west and to the east.
+    addSegment(GAP_CENTRE - SEGMENT_WAIT_OUT, -SEGMENT_PICK_Y);
+    addSegment(GAP_CENTRE + SEGMENT_WAIT_OUT, SEGMENT_PICK_Y);
+    const dReal yardStance[2] = {PAD_X, PAD_Y + TOWER_STANCE_OUT};
+    const dReal dockStance[2] = {PAD_X, PAD_Y - TOWER_STANCE_OUT};
+    for (const auto& c : YARD_CRATES) {
+        const dReal pos[3] = {c[0], c[1], CRATE_HALF};
+        addCrate(pos, yardStance);
+    }
+    for (const auto& c : DOCK_CRATES) {
+        const dReal pos[3] = {c[0], c[1], DOCK_TOP + CRATE_HALF * (1 + 2 * c[2])};
+        addCrate(pos, dockStance);
     }
     setTruckStart(out, -8, -0.5, 0.4);
     setCamera(out, -0.1f, 0.1f, 4.5f);

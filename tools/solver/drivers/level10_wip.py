@@ -1,0 +1,525 @@
+"""Level 10, babel (not yet a win): lay the two bridge segments across the
+gap in front of the dock, then build the tower of seven crates on the pad
+at the dock's north foot, the first two from the yard and the other five
+from the dock.
+
+Each segment waits on the yard beside the gap's mouth on its side, turned
+across the road. The truck stops with its centre level with the segment's
+middle, so the arm points square across it and the hub hangs turned with
+the segment's slots; the prongs opened to about 1 rad come down through
+the slots clear of the centre plate and close under it. Lifted above the
+dock's top and slewed round to the front, the segment comes out lined up
+with the crossing; the truck drives it into the mouth, the hub is nudged
+over the seat with short lever pulses and let down until the end rails
+sit in the rebates; opened wide, the prongs come up out of the slots.
+
+The crates: from the yard stance north of the pad the first two are to be
+set on the pad, each hooked by the finger tips closed in under its top
+edge beams from just outside its faces (the prongs opened to 1.2 rad, the
+hub 0.24 over the crate's centre), swung round and let down, then let go
+with the prongs opened wide; the other five from the dock. What stops it:
+the first crate is hooked, swung over the pad and let down, but it comes
+to rest tilted (its centre 0.25 up, not 0.2) and the lowering leaves the
+arm folded (boom 1.26, bend -1.71), from where the grapple does not rise
+clear for the second crate; the dock part is not written.
+
+usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+
+LEVEL = 10
+GAP_CENTRE = 3.02
+DOCK_TOP = 1.2
+LANE_Y = 0.53  # each segment's centre off the road's axis, a hand's breadth apart
+STANCE_Y = 1.9  # the truck's centre in the gap's mouth
+PICK_Y = 5.0  # where it picks a segment up, level with the segment
+# To the south pick stance: round the crate-free south side of the yard and
+# up a straight run along the gap's line, so that it stops square.
+SOUTH_ROUTE = [(-8.0, -0.5), (-5.5, -2.5), (-2.5, -7.2), (1.5, -8.0), (GAP_CENTRE, -7.0),
+               (GAP_CENTRE, -PICK_Y)]
+# Backed out of the south mouth, round the ramp's foot to the north side and
+# down the gap's line from the north.
+NORTH_ROUTE = [(GAP_CENTRE, -6.5), (1.0, -7.0), (-5.0, -6.5), (-6.5, -3.0), (-6.5, 3.0),
+               (-5.0, 7.5), (1.0, 8.2), (GAP_CENTRE, 7.0), (GAP_CENTRE, PICK_Y)]
+# From the north mouth, backed out, to the yard stance north of the pad.
+PAD = (7.0, 3.35)
+TOWER_STANCE_OUT = 1.3
+YARD_ROUTE = [(GAP_CENTRE, 6.0), (3.3, 5.2), (4.3, PAD[1] + TOWER_STANCE_OUT + 0.05),
+              (PAD[0], PAD[1] + TOWER_STANCE_OUT)]
+YARD_CRATES = (0, 1)
+CRATE_HALF, TOWER_STEP = 0.2, 0.4
+CRATE_OPENING = 1.55
+# The finger tips come down just outside a crate's faces and close in
+# under its top edge beams (the box itself does not stop them): a hook, not
+# a squeeze, which let the crate slide out when it was swung.
+CRATE_HOOK_OPENING = 1.2
+CRATE_GRIP = 0.24  # the hub over a crate's centre where the prongs close
+CRATE_CLEARANCE = 0.3  # a carried crate's bottom over the tower's top
+SLOT_OPENING = 1.05  # the prongs' finger tips clear the centre plate
+RELEASE_OPENING = 1.5
+PICK_ABOVE = 0.42  # hub over the segment's centre where it is squared up, the tips clear
+GRIP_ABOVE = 0.1  # hub over the segment's centre where the prongs close
+HELD_HANG = 0.12  # the hub over a segment hooked under its centre plate; on the tips, lower
+CARRY_HUB = 1.65  # the segment's rails clear the dock's top
+CARRY_OUT = STANCE_Y - LANE_Y  # ahead of the truck's centre, as it will be seated
+ALIGN = 0.012  # metres: the hub over the slots or the seat
+STILL_SPEED = 0.015
+
+
+def hold_still(sim, max_ticks=300, every=10):
+    for _ in range(0, max_ticks, every):
+        if sim.pose("grapple").speed < STILL_SPEED:
+            return True
+        if sim.step(every):
+            return False
+    return True
+
+
+def hub_errors(sim, target):
+    """(across, out) metres from the hub to target: across the arm, positive
+    counter-clockwise from above, and along it, positive outwards."""
+    t = sim.pose("truck")
+    hub = sim.pose("grapple").pos
+    px, py = t.pos[0], t.pos[1]
+    across = P.wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(hub[1] - py, hub[0] - px))
+    out = math.hypot(target[0] - px, target[1] - py)
+    return across * out, out - math.hypot(hub[0] - px, hub[1] - py)
+
+
+def pulse(sim, number, setting, ticks):
+    P.lever(sim, number, setting)
+    ended = sim.step(ticks)
+    sim.post("leverUp leverNr=%d" % number)
+    return not ended
+
+
+def nudge_over(sim, target, tolerance=ALIGN, tries=14):
+    """Brings the still hub within tolerance of target in the ground plane
+    with short slew and extension pulses: grapple_to's dead bands leave it a
+    few centimetres off, more than the slots allow."""
+    for _ in range(tries):
+        if not hold_still(sim):
+            return False
+        across, out = hub_errors(sim, target)
+        if abs(across) < tolerance and abs(out) < tolerance:
+            return True
+        if abs(across) >= tolerance:
+            ticks = max(1, min(20, int(abs(across) * 200)))
+            if not pulse(sim, P.TRUCK_LEVERS["rotate"], -math.copysign(0.25, across), ticks):
+                return False
+        if abs(out) >= tolerance:
+            ticks = max(1, min(20, int(abs(out) * 200)))
+            if not pulse(sim, P.TRUCK_LEVERS["extend"], math.copysign(0.25, out), ticks):
+                return False
+    return False
+
+
+def lower_plumb(sim, point, z, max_ticks=180, every=2, fold_on_stall=False):
+    """Lowers the hub in one push down to z, holding it over point: the boom
+    alone swings it in or out as it goes down, by more than the slots allow,
+    so the extension and the slew follow the error all the way. Stopped
+    and started, the prongs hang on the slots' edges."""
+    levers = P.TRUCK_LEVERS
+    ok = False
+    lowest, since = 0.0, 0
+    for tick in range(0, max_ticks, every):
+        if sim.pose("grapple").pos[2] <= z:
+            ok = True
+            break
+        across, out = hub_errors(sim, point)
+        # With the boom down on its stop, or not lowering the hub, the outer
+        # beam folds the rest.
+        hub_z = sim.pose("grapple").pos[2]
+        if tick == 0 or hub_z < lowest - 0.005:
+            lowest, since = hub_z, tick
+        if sim.joint("crane", "boom") < 0.02 or (fold_on_stall and tick - since > 30):
+            sim.post("leverUp leverNr=%d" % levers["elevate"])
+            P.lever(sim, levers["bend"], -0.5)
+        else:
+            P.lever(sim, levers["elevate"], -0.5)
+        P.lever(sim, levers["extend"], P.axis_setting(out, 8.0, 0.004, 0.2))
+        P.lever(sim, levers["rotate"], -P.axis_setting(across, 8.0, 0.004, 0.2))
+        if sim.step(every):
+            return False
+    for name in ("elevate", "bend", "extend", "rotate"):
+        sim.post("leverUp leverNr=%d" % levers[name])
+    return ok or sim.pose("grapple").pos[2] <= z + 0.015
+
+
+def deeper_bend(sim, points):
+    """A bend one step deeper than the least from which the kit reaches the
+    points, where that still reaches them: at the least, lowering the hub
+    brings the boom down onto its stop short of the lowest point."""
+    least = P.bend_for(sim, points)
+    if least is None:
+        return None
+    for bend in P.BENDS[P.BENDS.index(least) + 1:]:
+        if all(P.crane_can_reach(sim, p, bend) for p in points):
+            return bend
+    return least
+
+
+def swing_to(sim, point, max_ticks=1800, every=3):
+    """Swings a held load round to over point at half the slew speed that
+    grapple_to uses and at the height already reached: swung faster, a
+    crate held by the squeeze alone is flung off."""
+    levers = P.TRUCK_LEVERS
+    ok = False
+    for _ in range(0, max_ticks, every):
+        across, out = hub_errors(sim, point)
+        if abs(across) < 0.1 and abs(out) < 0.1:
+            ok = True
+            break
+        dz = point[2] - sim.pose("grapple").pos[2]
+        P.lever(sim, levers["rotate"], -P.clamp(P.axis_setting(across, 1.0, 0.02, 0.2), -SWING_LEVER, SWING_LEVER))
+        P.lever(sim, levers["extend"], P.axis_setting(out, 4.0, 0.02, 0.2))
+        # Under a load the boom rises only at nearly a full lever.
+        P.lever(sim, levers["elevate"], P.axis_setting(dz, 4.0, 0.03, 0.9 if dz > 0 else 0.5))
+        if sim.step(every):
+            return False
+    for name in ("elevate", "extend", "rotate"):
+        sim.post("leverUp leverNr=%d" % levers[name])
+    return ok
+
+
+SWING_LEVER = 0.4  # the slew lever at most while a crate is carried
+
+
+def hub_over(sim, point, tolerance=0.03, tries=6):
+    """The still hub over point (x, y, z) within tolerance across."""
+    for _ in range(tries):
+        P.grapple_to(sim, point, tolerance=0.08, max_ticks=600)
+        if sim.ended or not hold_still(sim):
+            return False
+        hub = sim.pose("grapple").pos
+        if math.hypot(hub[0] - point[0], hub[1] - point[1]) < tolerance:
+            return True
+    return False
+
+
+def pick_segment(sim, index, tries=3):
+    """Picks segment index up by its slots; a grip that does not lift it is
+    let go and tried again."""
+    rest = sim.pose("segment", index).pos[2]
+    for _ in range(tries):
+        if grip_segment(sim, index):
+            hub = sim.pose("grapple").pos
+            if not P.grapple_to(sim, (hub[0], hub[1], hub[2] + 0.2), tolerance=0.08, max_ticks=600):
+                return False
+            hub, seg = sim.pose("grapple").pos, sim.pose("segment", index).pos
+            # Held by all four prongs it hangs level just under the hub.
+            if (seg[2] > rest + 0.1 and hub[2] - seg[2] < HELD_HANG
+                    and math.hypot(hub[0] - seg[0], hub[1] - seg[1]) < 0.04):
+                return True
+        if sim.ended:
+            return False
+        print("no lift, again", sim.pose("grapple").pos, sim.pose("segment", index).pos, file=sys.stderr)
+        P.open_grapple(sim, RELEASE_OPENING)
+        hub = sim.pose("grapple").pos
+        P.grapple_to(sim, (hub[0], hub[1], rest + PICK_ABOVE + 0.3), max_ticks=600)
+        P.work_grapple(sim, -1.0, 40)
+    return False
+
+
+def yaw_error(sim, index):
+    """How far (radians) the hub is turned off square with segment index's
+    slots, which repeat every quarter turn."""
+    e = sim.pose("grapple").heading - sim.pose("segment", index).heading
+    return math.atan2(math.sin(4 * e), math.cos(4 * e)) / 4
+
+
+def square_hub_yaw(sim, index, tolerance=math.radians(1.5), tries=5):
+    """The truck rolls a little while the crane works, so the arm no longer
+    points square across the segment and the hub, which hangs turned with
+    the arm, is turned off the slots by more than they allow: the truck
+    creeps back along its line until the hub hangs square."""
+    c = sim.pose("segment", index).pos
+    for _ in range(tries):
+        if not hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE), tolerance=0.05):
+            return False
+        e = yaw_error(sim, index)
+        if abs(e) < tolerance:
+            return True
+        t = sim.pose("truck")
+        # The bearing of the segment from the truck turns by -e as the truck
+        # creeps (its line runs along y at the gap's mouths).
+        bearing = math.atan2(c[1] - t.pos[1], c[0] - t.pos[0]) - e
+        out = abs(c[0] - t.pos[0])
+        y = c[1] - out * math.tan(bearing) if abs(math.cos(bearing)) > 0.5 else t.pos[1]
+        print("hub turned %.1f deg off the slots; truck from y %.3f to %.3f, bearing %.1f" % (
+            math.degrees(e), t.pos[1], y, math.degrees(bearing + e)), file=sys.stderr)
+        if not creep_level_with(sim, y, tolerance=0.01):
+            return False
+    return abs(yaw_error(sim, index)) < tolerance
+
+
+def grip_segment(sim, index):
+    c = sim.pose("segment", index).pos
+    above = (c[0], c[1], c[2] + PICK_ABOVE + 0.3)
+    grip = (c[0], c[1], c[2] + GRIP_ABOVE)
+    bend = P.bend_for(sim, (above, grip))
+    if bend is None:
+        print("segment %d out of reach" % index, file=sys.stderr)
+        return False
+    steps = (("over", lambda: hub_over(sim, above)), ("bend", lambda: P.bend_to(sim, bend)),
+             ("open", lambda: P.open_grapple(sim, SLOT_OPENING)),
+             ("over again", lambda: square_hub_yaw(sim, index)),
+             ("square", lambda: nudge_over(sim, c)), ("down", lambda: lower_plumb(sim, c, grip[2])))
+    for what, step in steps:
+        if not step():
+            print("segment %d: %s failed" % (index, what), sim.pose("grapple").pos, c, bend,
+                  [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
+            return False
+    if sim.pose("grapple").pos[2] > grip[2] + 0.015:
+        print("prongs on the plates at", sim.pose("grapple").pos, file=sys.stderr)
+        return False
+    # Closed for a while after the prongs first touch: they touch the
+    # plate's edge before the finger tips are under it.
+    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+    z = sim.pose("grapple").pos[2]
+    if sim.step(80):
+        return False
+    print("gripped at", z, "prongs", [round(sim.joint("crane", "prong%d" % i), 2) for i in range(4)],
+          sim.grasped(), file=sys.stderr)
+    return sim.grasped() == "segment"
+
+
+def show(sim, what, index):
+    g, sg = sim.pose("grapple"), sim.pose("segment", index)
+    print(what, "hub", [round(v, 3) for v in g.pos], round(math.degrees(g.heading), 1), "segment",
+          [round(v, 3) for v in sg.pos], round(math.degrees(sg.heading), 1), sim.grasped(), file=sys.stderr)
+
+
+def carry_to_front(sim, index):
+    show(sim, "picked", index)
+    if not P.raise_hub_to(sim, CARRY_HUB):
+        return False
+    show(sim, "raised", index)
+    t = sim.pose("truck")
+    ahead = (t.pos[0] + CARRY_OUT * t.x_axis[0], t.pos[1] + CARRY_OUT * t.x_axis[1], CARRY_HUB)
+    return P.grapple_to(sim, ahead, max_ticks=900)
+
+
+def seat_segment(sim, index, seat):
+    """Lowers the held segment onto its seat, (x, y) of its centre."""
+    hang = sim.pose("grapple").pos[2] - sim.pose("segment", index).pos[2]
+    if not hub_over(sim, (seat[0], seat[1], DOCK_TOP + hang + 0.1), tolerance=0.05):
+        print("hub not over the seat", sim.pose("grapple").pos, sim.joint("crane", "boom"),
+              sim.joint("crane", "bend"), sim.joint("crane", "extend"), file=sys.stderr)
+        return False
+    if not nudge_over(sim, seat) and max(map(abs, hub_errors(sim, seat))) > 2 * ALIGN:
+        print("hub not squared over the seat", hub_errors(sim, seat), file=sys.stderr)
+        return False
+    lower_plumb(sim, seat, DOCK_TOP + hang - 0.03, max_ticks=300)
+    hold_still(sim, 60)
+    if sim.pose("segment", index).pos[2] > DOCK_TOP + 0.01:
+        print("segment", index, "not down in its seat", sim.pose("segment", index).pos, file=sys.stderr)
+        return False
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    if not P.open_grapple(sim, RELEASE_OPENING):
+        return False
+    return lift_clear(sim, seat) and P.raise_hub_to(sim, CARRY_HUB)
+
+
+def lift_clear(sim, point, rise=0.24, step=0.05):
+    """Raises the open grapple straight up out of the slots: the boom alone
+    swings the hub in towards the truck as it rises, which drags the prongs
+    across their slots and the segment out of its seat, so each short lift
+    is followed by a nudge back out over point."""
+    top = sim.pose("grapple").pos[2] + rise
+    for _ in range(20):
+        z = sim.pose("grapple").pos[2]
+        if z >= top:
+            return True
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], 0.8)
+        for _ in range(30):
+            if sim.step(2):
+                return False
+            if sim.pose("grapple").pos[2] >= z + step:
+                break
+        sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
+        nudge_over(sim, point, tolerance=0.015, tries=4)
+    return False
+
+
+def lay_segment(sim, index, side):
+    """Picks segment index at the pick stance on side (-1 south, 1 north),
+    drives it into the mouth and seats it in its lane."""
+    stance = (GAP_CENTRE, side * STANCE_Y)
+    seat = (GAP_CENTRE, side * LANE_Y)
+    # The first swing of the arm out over the segment rolls the truck a
+    # little (up to 0.2 m at the north stance): it creeps back level after.
+    c = sim.pose("segment", index).pos
+    for _ in range(2):
+        if not creep_level_with(sim, side * PICK_Y):
+            print("not level with segment", index, sim.pose("truck").pos, file=sys.stderr)
+        hub_over(sim, (c[0], c[1], c[2] + PICK_ABOVE + 0.3), tolerance=0.06)
+    if not pick_segment(sim, index):
+        print("no grip on segment", index, sim.pose("segment", index).pos, file=sys.stderr)
+        return False
+    if not carry_to_front(sim, index):
+        return False
+    if not P.follow_path(sim, "truck", [(GAP_CENTRE, side * (PICK_Y + 0.2)), stance], throttle=0.3):
+        return False
+    t = sim.pose("truck")
+    print("mouth stance", t.pos, math.degrees(t.heading), "hub", sim.pose("grapple").pos, "segment",
+          sim.pose("segment", index).pos, math.degrees(sim.pose("segment", index).heading), file=sys.stderr)
+    if not seat_segment(sim, index, seat):
+        print("segment", index, "not seated", sim.pose("segment", index).pos, file=sys.stderr)
+        return False
+    print("segment", index, "seated", sim.pose("segment", index).pos,
+          math.degrees(sim.pose("segment", index).heading), file=sys.stderr)
+    return True
+
+
+def creep_level_with(sim, y, tolerance=0.02, tries=8):
+    """Creeps the stopped truck along its heading until its centre is within
+    tolerance of y: the arm then points square across the segment waiting
+    level with it, and the hub hangs turned with the slots."""
+    for _ in range(tries):
+        t = sim.pose("truck")
+        ahead = (y - t.pos[1]) / t.x_axis[1]
+        if abs(y - t.pos[1]) < tolerance:
+            return True
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=%f" % math.copysign(0.15, ahead))
+        if sim.step(max(2, min(20, int(abs(ahead) * 40)))):
+            return False
+        if not P.come_to_rest(sim, "truck"):
+            return False
+    return abs(y - sim.pose("truck").pos[1]) < tolerance
+
+
+def reverse_to(sim, y_stop, throttle=0.3, max_ticks=1200, every=5):
+    """Backs the truck straight out along its heading until its centre's y
+    passes y_stop, then stops."""
+    start = sim.pose("truck").pos[1]
+    for _ in range(0, max_ticks, every):
+        y = sim.pose("truck").pos[1]
+        if (y - y_stop) * (start - y_stop) <= 0:
+            return P.come_to_rest(sim, "truck")
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=%f" % -throttle)
+        if sim.step(every):
+            return False
+    return False
+
+
+def pick_crate(sim, index, tries=3):
+    """Opens the grapple wide over crate index, lowers it round the crate's
+    top and closes it, the lever held: the prongs hold a crate only by
+    their squeeze on its edge beams."""
+    for _ in range(tries):
+        c = sim.pose("packcrate", index).pos
+        above = (c[0], c[1], c[2] + CRATE_GRIP + 0.3)
+        grip = (c[0], c[1], c[2] + CRATE_GRIP)
+        bend = P.bend_for(sim, (above, grip))
+        if bend is None:
+            print("crate %d out of reach" % index, c, file=sys.stderr)
+            return False
+        hub = sim.pose("grapple").pos
+        steps = (("up", lambda: P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2])), max_ticks=900)),
+                 ("bend", lambda: P.bend_to(sim, bend)), ("over", lambda: hub_over(sim, above, tolerance=0.05)),
+                 ("open", lambda: P.open_grapple(sim, CRATE_HOOK_OPENING)), ("over again", lambda: hub_over(sim, above, tolerance=0.05)),
+                 ("square", lambda: nudge_over(sim, c, tolerance=0.02)),
+                 ("down", lambda: lower_plumb(sim, c, grip[2])))
+        for what, step in steps:
+            ok = step()
+            if not ok:
+                print("crate %d: %s failed" % (index, what), sim.pose("grapple").pos, c, bend,
+                      [sim.joint("crane", j) for j in ("boom", "bend", "extend", "prong0")], file=sys.stderr)
+                return False
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        if sim.step(40):
+            return False
+        rest = sim.pose("packcrate", index).pos[2]
+        if not P.raise_hub_to(sim, sim.pose("grapple").pos[2] + 0.15):
+            return False
+        if sim.pose("packcrate", index).pos[2] > rest + 0.1:
+            return True
+        print("crate %d not lifted, again" % index, file=sys.stderr)
+        P.open_grapple(sim, CRATE_OPENING)
+    return False
+
+
+def place_crate(sim, index, spot, z):
+    """Carries the held crate over spot (x, y) and lets it down until its
+    centre stands at z, then lets go and lifts the open grapple clear."""
+    hub = sim.pose("grapple").pos
+    hang = hub[2] - sim.pose("packcrate", index).pos[2]
+    high = z + hang + CRATE_CLEARANCE
+    if not P.raise_hub_to(sim, high):
+        return False
+    bend = P.bend_for(sim, ((spot[0], spot[1], high), (spot[0], spot[1], z + hang)))
+    if bend is None:
+        print("crate %d: its spot out of reach" % index, file=sys.stderr)
+        return False
+    if not (swing_to(sim, (spot[0], spot[1], high)) and P.bend_to(sim, bend)
+            and P.raise_hub_to(sim, high) and swing_to(sim, (spot[0], spot[1], high))):
+        print("crate %d not over its spot" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
+        return False
+    # The crate hangs a little to one side of the hub: the hub is set so
+    # that the crate, not the hub, is over the spot.
+    for _ in range(4):
+        if not hold_still(sim):
+            return False
+        hub, crate = sim.pose("grapple").pos, sim.pose("packcrate", index).pos
+        aim = (spot[0] + hub[0] - crate[0], spot[1] + hub[1] - crate[1])
+        if math.hypot(crate[0] - spot[0], crate[1] - spot[1]) < 0.02:
+            break
+        nudge_over(sim, aim, tolerance=0.01)
+    crate = sim.pose("packcrate", index).pos
+    print("crate %d over its spot" % index, crate, "hub", sim.pose("grapple").pos, "hang", hang, file=sys.stderr)
+    lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400, fold_on_stall=True)
+    if sim.pose("packcrate", index).pos[2] > z + 0.02:
+        print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos,
+              [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
+        return False
+    hold_still(sim, 120)
+    # Let go: the lever at rest locks the prongs, which then no longer
+    # squeeze, and the crate settles on what is under it.
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    if sim.step(30):
+        return False
+    if not P.open_grapple(sim, CRATE_OPENING):
+        print("crate %d: grapple not opened" % index, sim.joint("crane", "prong0"), file=sys.stderr)
+        return False
+    hub = sim.pose("grapple").pos
+    ok = P.raise_hub_to(sim, hub[2] + 0.3)
+    print("crate %d set at" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
+    return ok
+
+
+def drive(sim):
+    if not P.follow_path(sim, "truck", SOUTH_ROUTE, throttle=0.5):
+        return
+    if not lay_segment(sim, 0, -1):
+        return
+    if not reverse_to(sim, -6.0):
+        return
+    if not P.follow_path(sim, "truck", NORTH_ROUTE, throttle=0.5):
+        print("stuck on the way north", sim.pose("truck").pos, file=sys.stderr)
+        return
+    if not lay_segment(sim, 1, 1):
+        return
+    if not reverse_to(sim, 6.5):
+        return
+    if not P.follow_path(sim, "truck", YARD_ROUTE, throttle=0.4):
+        print("stuck on the way to the yard stance", sim.pose("truck").pos, file=sys.stderr)
+        return
+    t = sim.pose("truck")
+    print("yard stance", t.pos, math.degrees(t.heading), file=sys.stderr)
+    for k, index in enumerate(YARD_CRATES):
+        if not (pick_crate(sim, index) and place_crate(sim, index, PAD, CRATE_HALF + TOWER_STEP * k)):
+            return
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, drive)

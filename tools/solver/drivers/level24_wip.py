@@ -5,6 +5,13 @@ the creek, the skid loader takes over: bucket down, it drives east along the
 tray and pushes what lies there onto the belt, which carries it through the
 guides past the wash point; then it backs out west and the truck goes on.
 
+Not yet won. The truck loads eleven stones and hands over (tick ~53300);
+the push does not bring stones onto the belt: entering the tray with the
+bucket's lip at the floor, the loader rears (its x axis rises to 0.15-0.22
+up) at the first stone, which passes under the bucket and the chassis;
+the loader then rides on stones (centre 0.68-0.72 up) and stalls or slews
+round near x -12 to -11.
+
 usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
 
 import math
@@ -34,6 +41,11 @@ TRAY_Y = -6.85
 PUSH_FROM_X, PUSH_TO_X = -15.5, 2.0
 PUSH_SPEED = 0.3
 EAST = 0.0
+# The loader comes to the job with its arm at the top stop (1.42 rad). At
+# arm 0 the bucket's lip rides at a stone's middle and climbs over it; at
+# -0.07 with the bucket tipped lip down to -0.12 the lip runs at the tray's
+# floor. Backing out, the arm is raised clear of the stones.
+ARM_LOW, BUCKET_LOW, ARM_CLEAR = -0.07, -0.12, 0.3
 
 
 def stones(sim, name):
@@ -123,10 +135,19 @@ def truck_phase(sim):
     return True
 
 
-def skid_lever(sim, name, setting, ticks):
-    P.lever(sim, P.SKIDLOADER_LEVERS[name], setting)
-    sim.step(ticks)
+def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
+    """Sets the loader's arm or bucket to an angle on its lever; returns the
+    angle it came to."""
+    name = "elevate" if joint == "arm" else joint
+    for _ in range(0, max_ticks, every):
+        error = angle - sim.joint("skidLoader", joint)
+        if abs(error) < tolerance:
+            break
+        P.lever(sim, P.SKIDLOADER_LEVERS[name], P.clamp(8 * error, -1, 1))
+        if sim.step(every):
+            break
     P.lever(sim, P.SKIDLOADER_LEVERS[name], 0)
+    return sim.joint("skidLoader", joint)
 
 
 def skid_along(sim, to_x, speed):
@@ -167,17 +188,15 @@ def skid_phase(sim):
     for _ in range(3):
         # Left standing, the loader creeps a little: lined up afresh on the
         # tray's middle line, west of it, each time.
-        skid_lever(sim, "elevate", 1.0, 20)
+        skid_joint_to(sim, "arm", ARM_CLEAR)
         P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
         skid_face(sim, EAST)
-        print(sim.tick, "skid at", sim.pose("skidLoader").pos, sim.pose("skidLoader").heading, flush=True)
-        skid_lever(sim, "elevate", -1.0, 20)
-        skid_lever(sim, "bucket", -1.0, 10)
-        print("pushed", skid_along(sim, PUSH_TO_X, PUSH_SPEED), sim.tick, sim.pose("skidLoader").pos, flush=True)
+        skid_joint_to(sim, "arm", ARM_LOW)
+        skid_joint_to(sim, "bucket", BUCKET_LOW)
+        skid_along(sim, PUSH_TO_X, PUSH_SPEED)
         sim.step(200)
-        skid_lever(sim, "elevate", 1.0, 20)
+        skid_joint_to(sim, "arm", ARM_CLEAR)
         skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)
-        print(sim.tick, "back at", sim.pose("skidLoader").pos, "collected", len(stones(sim, "collectedgravel")), "washed", len(stones(sim, "washedgravel")), flush=True)
         if not stones(sim, "collectedgravel"):
             return True
     return False

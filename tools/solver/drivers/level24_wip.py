@@ -10,9 +10,10 @@ the push does not bring stones onto the belt: entering the tray with the
 bucket's lip at the floor, the loader rears (its x axis rises to 0.15-0.22
 up) at the first stone, which passes under the bucket and the chassis;
 the loader then rides on stones (centre 0.68-0.72 up) and stalls or slews
-round near x -12 to -11. Lower (arm -0.06, bucket 0, or bucket -0.2 at
-drive 0.15) the lip snags on the tray floor's west end and the loader
-stops at x -14.37.
+round near x -12 to -11. Set otherwise (arm -0.07 with bucket 0 at drive
+0.1, arm -0.03 with bucket -0.2 at drive 0.15) the bucket snags on the tray
+floor's west end and the loader stops at x -14.37; at arm -0.06, bucket 0,
+drive 0.3 it never gets past x -14.3.
 
 usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
 

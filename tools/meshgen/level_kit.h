@@ -56,6 +56,15 @@ inline void prismXZ(Mesh& m, const std::vector<Vec2>& outlineXZ, float y0, float
     append(m, translate(p, 0, (y0 + y1) / 2, 0), c);
 }
 
+// A solid whose end outline is given in (y, z) and which runs from x0 to x1:
+// gutters, chamfers and kerbs seen end on.
+inline void prismYZ(Mesh& m, const std::vector<Vec2>& outlineYZ, float x0, float x1, Vec3 c) {
+    Mesh p = extrude(outlineYZ, x1 - x0);
+    rotate(p, {1, 0, 0}, 1.5707963f);
+    rotate(p, {0, 0, 1}, 1.5707963f);  // outline x becomes y; depth lies along x
+    append(m, translate(p, (x0 + x1) / 2, 0, 0), c);
+}
+
 // A ramp rising along x from height z0 at x0 to z1 at x1, on a base at zBase.
 inline void ramp(Mesh& m, float x0, float x1, float y0, float y1, float z0, float z1, float zBase,
                  Vec3 c) {

@@ -31,6 +31,11 @@ void guides(Mesh& m) {
     const float T = TRAY_WALL, H = TRAY_WALL_HEIGHT;
     slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - T, TRAY_Y0, BENCH_Z, BENCH_Z + H, WOOD);
     slab(m, TRAY_X0, TRAY_X1, TRAY_Y1, TRAY_Y1 + T, BENCH_Z, BENCH_Z + H, WOOD);
+    const float floorTop = BENCH_Z + TRAY_FLOOR_RISE;  // outlines wound anticlockwise
+    prismYZ(m, {{TRAY_Y0, BENCH_Z}, {TRAY_MID_Y, BENCH_Z}, {TRAY_Y0, floorTop}}, TRAY_X0, TRAY_X1,
+            SAND);
+    prismYZ(m, {{TRAY_MID_Y, BENCH_Z}, {TRAY_Y1, BENCH_Z}, {TRAY_Y1, floorTop}}, TRAY_X0, TRAY_X1,
+            SAND);
     float half = GUIDE_HALF_AT_WASH;
     strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y - half, GUIDE_Z},
           GUIDE_SIDE, YELLOW);
@@ -51,8 +56,8 @@ QUORVEL_MODEL(yukon_terrain) {
         mark(m, -HALF_X, HALF_X, y, y + 0.6f, CREEK_Z, WATER);
     bench(m);
     guides(m);
-    markFrame(m, GRAVEL_X0 - 0.6f, GRAVEL_X0 + 4 * GRAVEL_PITCH + 0.6f, GRAVEL_Y0 - 0.6f,
-              GRAVEL_Y0 + 3 * GRAVEL_PITCH + 0.6f, CREEK_Z, 0.05f, YELLOW);
+    markFrame(m, GRAVEL_X0 - 0.4f, GRAVEL_X0 + 19 * GRAVEL_PITCH + 0.4f, GRAVEL_Y - 0.4f,
+              GRAVEL_Y + 0.4f, CREEK_Z, 0.05f, YELLOW);
 }
 
 QUORVEL_MODEL(yukon_scenery) {
@@ -62,10 +67,9 @@ QUORVEL_MODEL(yukon_scenery) {
     for (float x = BELT_X0 + 0.2f; x < BELT_X1; x += 0.5f)
         slab(m, x, x + 0.06f, BELT_Y0, BELT_Y1, BENCH_Z - 0.004f, BENCH_Z - 0.001f, STEEL);
     // The sluice's frame over the wash point, and its spray pipe.
-    for (int s = -1; s <= 1; s += 2)
-        column(m, WASH_X, WASH_Y + s * 1.3f, BENCH_Z, BENCH_Z + 1.6f, 0.06f, 6, WOOD);
-    strut(m, {WASH_X, WASH_Y - 1.3f, BENCH_Z + 1.6f}, {WASH_X, WASH_Y + 1.3f, BENCH_Z + 1.6f}, 0.1f,
-          WOOD);
+    const float south = WASH_Y - 1.3f, north = BENCH_EDGE_Y - 0.1f;  // both feet on the bench
+    for (float y : {south, north}) column(m, WASH_X, y, BENCH_Z, BENCH_Z + 1.6f, 0.06f, 6, WOOD);
+    strut(m, {WASH_X, south, BENCH_Z + 1.6f}, {WASH_X, north, BENCH_Z + 1.6f}, 0.1f, WOOD);
     column(m, WASH_X, WASH_Y, BENCH_Z + 0.9f, BENCH_Z + 1.6f, 0.04f, 6, WATER);
     // The miners' cabin.
     slab(m, -12, -8, -12, -9, BENCH_Z, BENCH_Z + 2.2f, WOOD);

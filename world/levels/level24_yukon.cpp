@@ -58,8 +58,7 @@ void build_yukon(LevelOut& out) {
     makeScenery(&geom_yukon_scenery);
     const dReal loaderAt[3] = {SKIDLOADER_X, SKIDLOADER_Y, BENCH_Z + SKIDLOADER_RIDE};
     add(new SkidLoader(loaderAt));
-    for (int i = 0; i < 20; i++)
-        addGravel(GRAVEL_X0 + GRAVEL_PITCH * (i % 5), GRAVEL_Y0 + GRAVEL_PITCH * (i / 5));
+    for (int i = 0; i < 20; i++) addGravel(GRAVEL_X0 + GRAVEL_PITCH * i, GRAVEL_Y);
     addBelt();
     setTruckStart(out, 0.5, -3.5, -0.6);
     setCamera(out, -0.1f, 0.3f, 9.6f);

@@ -1,0 +1,219 @@
+"""Level 24, the gold claim: the truck stands in the creek against the
+bench's face and swings the gravel stones, one by one, from the row in the
+creek up into the tray on the bench. Once the tray holds more stones than
+the creek, the skid loader takes over: bucket down, it drives east along the
+tray and pushes what lies there onto the belt, which carries it through the
+guides past the wash point; then it backs out west and the truck goes on.
+
+Not yet won. The truck loads eleven stones and hands over (tick ~53300);
+the push does not bring stones onto the belt: entering the tray with the
+bucket's lip at the floor, the loader rears (its x axis rises to 0.15-0.22
+up) at the first stone, which passes under the bucket and the chassis;
+the loader then rides on stones (centre 0.68-0.72 up) and stalls or slews
+round near x -12 to -11. Set otherwise (arm -0.07 with bucket 0 at drive
+0.1, arm -0.03 with bucket -0.2 at drive 0.15) the bucket snags on the tray
+floor's west end and the loader stops at x -14.37; at arm -0.06, bucket 0,
+drive 0.3 it never gets past x -14.3.
+
+usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+
+LEVEL = 24
+STANCE_Y = -5.13  # the truck's centre, its side against the bench's face
+DROP_Y = -6.45  # over the tray, just inside its north wall
+# From the start east of the row, round north of it and back along the
+# bench's face to the row's west end.
+TO_THE_ROW = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-12.0, -1.2),
+              (-14.3, -2.0), (-14.8, -3.5), (-14.0, -4.9), (-13.0, STANCE_Y)]
+REACH_ALONG = 0.7  # stones this far either side of the truck are in reach
+DROPS_ALONG = (-0.6, 0.0, 0.6)
+GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
+OPEN = 1.2
+CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
+SAFE_Z = 0.0  # the empty hub swinging over the row
+
+TRAY_Y = -6.85
+PUSH_FROM_X, PUSH_TO_X = -15.5, 2.0
+PUSH_SPEED = 0.3
+EAST = 0.0
+# The loader comes to the job with its arm at the top stop (1.42 rad). At
+# arm 0 the bucket's lip rides at a stone's middle and climbs over it; at
+# -0.07 with the bucket tipped lip down to -0.12 the lip runs at the tray's
+# floor. Backing out, the arm is raised clear of the stones.
+ARM_LOW, BUCKET_LOW, ARM_CLEAR = -0.07, -0.12, 0.3
+
+
+def stones(sim, name):
+    return [pos for n, _, pos in sim.objects() if n == name]
+
+
+def skid_turn(sim):
+    """Whether the tray holds more stones than the creek: the game has then
+    handed the job to the skid loader."""
+    return len(stones(sim, "collectedgravel")) > len(stones(sim, "gravel"))
+
+
+def pick(sim, stone):
+    """Scoops up the stone at the given position; True when it comes up."""
+    bend = P.bend_for(sim, [(stone[0], stone[1], stone[2] + h) for h in (0.45, GRIP_OVER[0])])
+    if bend is None:
+        return False
+    for over in GRIP_OVER:
+        P.open_grapple(sim, OPEN)
+        if not (P.grapple_to(sim, (stone[0], stone[1], SAFE_Z)) and P.bend_to(sim, bend)
+                and P.grapple_to(sim, (stone[0], stone[1], stone[2] + 0.45))):
+            return False
+        P.grapple_to(sim, (stone[0], stone[1], stone[2] + 0.3), tolerance=0.05)
+        P.grapple_to(sim, (stone[0], stone[1], stone[2] + over), tolerance=0.05)
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        sim.step(80)
+        P.raise_hub_to(sim, CARRY_Z, max_ticks=600)
+        if near_hub(sim):
+            return True
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    return False
+
+
+def near_hub(sim):
+    hub = sim.pose("grapple").pos
+    return any(math.dist(hub, s) < 0.2 for s in stones(sim, "gravel"))
+
+
+def drop(sim, x):
+    """Swings the held stone over the tray at x and lets it fall in."""
+    ok = P.grapple_to(sim, (x, DROP_Y, CARRY_Z), tolerance=0.1)
+    P.open_grapple(sim, OPEN)
+    sim.step(20)
+    P.raise_hub_to(sim, CARRY_Z + 0.1, max_ticks=300)
+    return ok
+
+
+def wait_collected(sim, ticks=240, every=10):
+    """Steps until no stone in the tray is still rolling into place."""
+    for _ in range(0, ticks, every):
+        if sim.step(every):
+            return False
+        loose = [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
+        if not loose:
+            return True
+    return True
+
+
+def truck_phase(sim):
+    """Loads stones into the tray until the skid loader's turn; False when
+    no stone in the creek is left or the truck cannot go on."""
+    missed = []
+    while not skid_turn(sim):
+        creek = sorted((s for s in stones(sim, "gravel") if s[2] < 0
+                        and not any(math.dist(s, m) < 0.05 for m in missed)), key=lambda s: s[0])
+        if not creek:
+            return False
+        x = creek[0][0] + REACH_ALONG - 0.1
+        here = sim.pose("truck").pos
+        if abs(here[0] - x) > 0.15:
+            P.raise_hub_to(sim, SAFE_Z + 0.3, max_ticks=300)
+            path = TO_THE_ROW if here[1] > STANCE_Y + 0.6 else [tuple(here[:2])]
+            if not P.follow_path(sim, "truck", path + [(x, STANCE_Y)], throttle=0.4):
+                return False
+        here = sim.pose("truck").pos
+        batch = [s for s in creek if abs(s[0] - here[0]) < REACH_ALONG][:len(DROPS_ALONG)]
+        if not batch:
+            return False
+        for stone, along in zip(batch, DROPS_ALONG):
+            if pick(sim, stone):
+                drop(sim, here[0] + along)
+                wait_collected(sim)
+            else:
+                missed.append(stone)
+            if skid_turn(sim):
+                return True
+    return True
+
+
+def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
+    """Sets the loader's arm or bucket to an angle on its lever; returns the
+    angle it came to."""
+    name = "elevate" if joint == "arm" else joint
+    for _ in range(0, max_ticks, every):
+        error = angle - sim.joint("skidLoader", joint)
+        if abs(error) < tolerance:
+            break
+        P.lever(sim, P.SKIDLOADER_LEVERS[name], P.clamp(8 * error, -1, 1))
+        if sim.step(every):
+            break
+    P.lever(sim, P.SKIDLOADER_LEVERS[name], 0)
+    return sim.joint("skidLoader", joint)
+
+
+def skid_along(sim, to_x, speed):
+    """Along the tray's middle facing east, forward (speed > 0) or back to to_x."""
+    for _ in range(0, 6000, 3):
+        p = sim.pose("skidLoader")
+        if (speed > 0 and p.pos[0] > to_x) or (speed < 0 and p.pos[0] < to_x):
+            break
+        want = EAST + (1 if speed > 0 else -1) * P.clamp(1.5 * (TRAY_Y - p.pos[1]), -0.3, 0.3)
+        turn = P.clamp(2.0 * P.wrap(want - p.heading), -0.3, 0.3)
+        P.lever(sim, P.SKIDLOADER_LEVERS["left"], speed - turn)
+        P.lever(sim, P.SKIDLOADER_LEVERS["right"], speed + turn)
+        if sim.step(3):
+            return False
+    P.lever(sim, P.SKIDLOADER_LEVERS["left"], 0)
+    P.lever(sim, P.SKIDLOADER_LEVERS["right"], 0)
+    return P.come_to_rest(sim, "skidLoader")
+
+
+def skid_face(sim, heading, max_ticks=900, every=2):
+    """Turns the skid loader on the spot until it faces heading."""
+    for _ in range(0, max_ticks, every):
+        error = P.wrap(heading - sim.pose("skidLoader").heading)
+        if abs(error) < 0.02:
+            break
+        turn = P.clamp(1.5 * error, -0.4, 0.4)
+        P.lever(sim, P.SKIDLOADER_LEVERS["left"], -turn)
+        P.lever(sim, P.SKIDLOADER_LEVERS["right"], turn)
+        if sim.step(every):
+            return False
+    P.lever(sim, P.SKIDLOADER_LEVERS["left"], 0)
+    P.lever(sim, P.SKIDLOADER_LEVERS["right"], 0)
+    return P.come_to_rest(sim, "skidLoader")
+
+
+def skid_phase(sim):
+    """Pushes the tray's stones onto the belt until none is left in it."""
+    for _ in range(3):
+        # Left standing, the loader creeps a little: lined up afresh on the
+        # tray's middle line, west of it, each time.
+        skid_joint_to(sim, "arm", ARM_CLEAR)
+        P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
+        skid_face(sim, EAST)
+        skid_joint_to(sim, "arm", ARM_LOW)
+        skid_joint_to(sim, "bucket", BUCKET_LOW)
+        skid_along(sim, PUSH_TO_X, PUSH_SPEED)
+        sim.step(200)
+        skid_joint_to(sim, "arm", ARM_CLEAR)
+        skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)
+        if not stones(sim, "collectedgravel"):
+            return True
+    return False
+
+
+def drive(sim):
+    while not sim.ended:
+        if skid_turn(sim):
+            if not skid_phase(sim):
+                return
+        elif not truck_phase(sim) and not skid_turn(sim):
+            return
+    sim.step(120)
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, drive)

@@ -1,0 +1,120 @@
+"""Level 13, the hearth (unfinished): the house stands assembled on its old
+plot by the road, the roof resting on the walls and gables, so it comes
+apart from the top. This much is done: the truck draws up south of the
+house, takes the roof by its ridge (the wide claw's prongs close across
+the ridge, square to the crane's beam, so the roof hangs along the
+house's length) and carries it up the hill's west slope to a stance south
+of the new foundation, heading east again, so that the roof hangs turned
+as it was taken. There it is held over its place and then laid down on
+the hill top west of the foundation. The other five parts are not done.
+
+The prongs hang square to the beam: a part keeps its turn while the truck
+keeps its heading and the slew its angle, which is why each leg ends
+heading the way it started.
+
+usage: python3 tools/solver/drivers/level13_wip.py [--delay D] [--record FILE]"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+from level03 import reach_margin  # noqa: E402
+
+LEVEL = 13
+DEBUG = os.environ.get("LEVEL13_DEBUG")
+# South of the old house, heading east: 1.4 m from the roof's ridge, 0.36 m
+# of reach to spare with the hub over it (reach_margin, from the stance as
+# reached).
+OLD_STANCE_ROUTE = [(-2.0, -8.6), (-0.8, -9.4), (0.2, -9.4), (1.0, -9.4)]
+# North along x = 1.5 clear of the old house's east end, round onto y = 6.6
+# west of the hill and east up its slope to the stance south of the new
+# foundation.
+HILL_ROUTE = [(1.0, -9.4), (2.8, -9.2), (3.0, -8.0), (3.0, -6.0), (1.2, -3.0), (1.0, 0.0),
+              (1.0, 4.6), (1.6, 5.9), (3.0, 6.6), (5.0, 6.6), (9.0, 6.6)]
+# Carried this far ahead of the truck's centre while it drives: turned with
+# the slew, the roof turns back when the crane swings round again.
+CARRY_AHEAD = 1.3
+NEW_X, NEW_Y = 9.0, 8.0  # the new foundation's centre
+ROOF_RIDGE = 0.37  # the ridge's axis above the roof's centre
+ROOF_HUB_ABOVE = 0.18  # the hub over the ridge when the prongs close on it
+ROOF_PLACE_Z = 1.5
+ROOF_CARRY_HUB = 2.1  # the roof carried with its eaves over the walls' tops
+ROOF_LAYDOWN = (7.0, 7.6)  # on the hill top west of the foundation
+HILL_TOP = 0.5
+APPROACH = 0.5
+LOWER_STEPS = (0.25,)
+
+
+def log(sim, *words):
+    if DEBUG:
+        print(sim.tick, *words, file=sys.stderr)
+
+
+def take_by_ridge(sim, name):
+    """Over the part's ridge with the prongs wide open, down round it in
+    settled steps and closed; True once the grapple holds it."""
+    c = sim.pose(name).pos
+    ridge = c[2] + ROOF_RIDGE
+    if not (P.raise_hub_to(sim, ridge + APPROACH + 0.1) and P.work_grapple(sim, 1.0, 90)):
+        return False
+    P.hub_over(sim, (c[0], c[1], ridge + APPROACH))
+    for above in LOWER_STEPS:
+        P.hub_over(sim, (c[0], c[1], ridge + above), 0.4)
+    P.hub_over(sim, (c[0], c[1], ridge + ROOF_HUB_ABOVE), 0.25, tries=2)
+    log(sim, "margin", reach_margin(sim, (c[0], c[1], ridge + ROOF_HUB_ABOVE)))
+    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+    for _ in range(30):
+        if sim.step(5):
+            return False
+        if sim.grasped() == name:
+            break
+    sim.step(30)
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    log(sim, "grasped", sim.grasped())
+    return sim.grasped() == name
+
+
+def drive(sim):
+    P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
+    sim.step(80)
+    sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
+    if not P.follow_path(sim, "truck", OLD_STANCE_ROUTE, throttle=0.4):
+        return
+    log(sim, "old stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    if not take_by_ridge(sim, "houseroof"):
+        return
+    if not (P.raise_hub_to(sim, sim.pose("truck").pos[2] + 1.6) and P.hub_settle(sim)):
+        return
+    t = sim.pose("truck")
+    ahead = (t.pos[0] + CARRY_AHEAD * t.x_axis[0], t.pos[1] + CARRY_AHEAD * t.x_axis[1],
+             t.pos[2] + 1.6)
+    if not (P.crane_joints_to(sim, ahead, 0.4) and P.hub_settle(sim)):
+        return
+    log(sim, "roof up", sim.pose("houseroof").pos, sim.grasped())
+    if not P.follow_path(sim, "truck", HILL_ROUTE, throttle=0.3):
+        log(sim, "stuck", sim.pose("truck").pos, sim.pose("truck").heading)
+        return
+    t = sim.pose("truck")
+    log(sim, "new stance", t.pos, t.heading, "roof", sim.pose("houseroof").pos, sim.grasped())
+    place = (NEW_X, NEW_Y, ROOF_PLACE_Z + ROOF_RIDGE + ROOF_HUB_ABOVE)
+    log(sim, "place margin", reach_margin(sim, place), "carry margin",
+        reach_margin(sim, (NEW_X, NEW_Y, ROOF_CARRY_HUB)))
+    P.crane_joints_to(sim, (t.pos[0] + CARRY_AHEAD * t.x_axis[0],
+                            t.pos[1] + CARRY_AHEAD * t.x_axis[1], ROOF_CARRY_HUB), 0.4)
+    P.hub_over(sim, (NEW_X, NEW_Y, ROOF_CARRY_HUB), 0.4)
+    r = sim.pose("houseroof")
+    log(sim, "over place", r.pos, "x_axis", r.x_axis, sim.grasped())
+    lay = (ROOF_LAYDOWN[0], ROOF_LAYDOWN[1], HILL_TOP + 0.2 + ROOF_RIDGE + ROOF_HUB_ABOVE)
+    if P.hub_over(sim, (lay[0], lay[1], ROOF_CARRY_HUB)) and P.hub_over(sim, lay, 0.3):
+        P.work_grapple(sim, 1.0, 60)
+        sim.step(60)
+    log(sim, "laid", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
+    sim.step(30)
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, drive)

@@ -37,13 +37,25 @@ HILL_ROUTE = [(1.0, -9.4), (2.8, -9.2), (3.0, -8.0), (3.0, -6.0), (1.2, -3.0), (
               (1.0, 4.6), (1.6, 5.9), (3.0, 6.6), (5.0, 6.6), (9.0, 6.6)]
 # Carried this far ahead of the truck's centre while it drives: turned with
 # the slew, the roof turns back when the crane swings round again.
-CARRY_AHEAD = 1.3
+CARRY_AHEAD = 0.95
 NEW_X, NEW_Y = 9.0, 8.0  # the new foundation's centre
 ROOF_RIDGE = 0.37  # the ridge's axis above the roof's centre
-ROOF_HUB_ABOVE = 0.18  # the hub over the ridge when the prongs close on it
+# The hub over the ridge when the prongs close on it: from 0.18 the closing
+# prongs already lift the roof, and its eave pushes the front gable over.
+ROOF_HUB_ABOVE = 0.12
+# Lifted off in slow steps: quicker, the roof swings and drags a gable.
+LIFT_OFF = (0.02, 0.05, 0.1, 0.2, 0.35)
+LIFT_OFF_LEVER = 0.2
+# Drawn in this close to the truck and this high, the roof swings round
+# clear of the chimney's cap and the gables.
+SWING_OUT, SWING_HUB = 0.95, 2.38
 ROOF_PLACE_Z = 1.5
 ROOF_CARRY_HUB = 2.1  # the roof carried with its eaves over the walls' tops
-ROOF_LAYDOWN = (7.0, 7.6)  # on the hill top west of the foundation
+# Laid down on the hill top south of the stance, this far out at this
+# bearing from the truck's heading, so that taken again from the same
+# stance at the same bearing it hangs turned as it was.
+LAYDOWN_OUT, LAYDOWN_BEARING = 1.25, -1.75
+ROOF_REST = 0.31  # the roof's centre above the ground it rests on by its eaves
 HILL_TOP = 0.5
 APPROACH = 0.5
 LOWER_STEPS = (0.25,)
@@ -52,6 +64,11 @@ LOWER_STEPS = (0.25,)
 def log(sim, *words):
     if DEBUG:
         print(sim.tick, *words, file=sys.stderr)
+
+
+def standing(sim):
+    return [[round(v, 2) for v in sim.pose(n).pos] for n in
+            ("rightwall", "leftwall", "houseback", "housefront", "chimney")]
 
 
 def take_by_ridge(sim, name):
@@ -87,13 +104,21 @@ def drive(sim):
     log(sim, "old stance", sim.pose("truck").pos, sim.pose("truck").heading)
     if not take_by_ridge(sim, "houseroof"):
         return
-    if not (P.raise_hub_to(sim, sim.pose("truck").pos[2] + 1.6) and P.hub_settle(sim)):
-        return
+    hub = sim.pose("grapple").pos
+    for up in LIFT_OFF:
+        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), LIFT_OFF_LEVER)
+    log(sim, "lifted off", sim.pose("houseroof").pos, standing(sim))
     t = sim.pose("truck")
-    ahead = (t.pos[0] + CARRY_AHEAD * t.x_axis[0], t.pos[1] + CARRY_AHEAD * t.x_axis[1],
-             t.pos[2] + 1.6)
+    drawn_in = (t.pos[0] + SWING_OUT * (hub[0] - t.pos[0]) / math.hypot(hub[0] - t.pos[0], hub[1] - t.pos[1]),
+                t.pos[1] + SWING_OUT * (hub[1] - t.pos[1]) / math.hypot(hub[0] - t.pos[0], hub[1] - t.pos[1]),
+                SWING_HUB)
+    ahead = (t.pos[0] + CARRY_AHEAD * t.x_axis[0], t.pos[1] + CARRY_AHEAD * t.x_axis[1], SWING_HUB)
+    if not P.crane_joints_to(sim, drawn_in, 0.4):
+        return
+    log(sim, "drawn in", sim.pose("houseroof").pos, standing(sim))
     if not (P.crane_joints_to(sim, ahead, 0.4) and P.hub_settle(sim)):
         return
+    log(sim, "ahead", sim.pose("houseroof").pos, standing(sim))
     log(sim, "roof up", sim.pose("houseroof").pos, sim.grasped())
     if not P.follow_path(sim, "truck", HILL_ROUTE, throttle=0.3):
         log(sim, "stuck", sim.pose("truck").pos, sim.pose("truck").heading)
@@ -104,12 +129,16 @@ def drive(sim):
     log(sim, "place margin", reach_margin(sim, place), "carry margin",
         reach_margin(sim, (NEW_X, NEW_Y, ROOF_CARRY_HUB)))
     P.crane_joints_to(sim, (t.pos[0] + CARRY_AHEAD * t.x_axis[0],
-                            t.pos[1] + CARRY_AHEAD * t.x_axis[1], ROOF_CARRY_HUB), 0.4)
+                            t.pos[1] + CARRY_AHEAD * t.x_axis[1], SWING_HUB), 0.4)
     P.hub_over(sim, (NEW_X, NEW_Y, ROOF_CARRY_HUB), 0.4)
     r = sim.pose("houseroof")
     log(sim, "over place", r.pos, "x_axis", r.x_axis, sim.grasped())
-    lay = (ROOF_LAYDOWN[0], ROOF_LAYDOWN[1], HILL_TOP + 0.2 + ROOF_RIDGE + ROOF_HUB_ABOVE)
-    if P.hub_over(sim, (lay[0], lay[1], ROOF_CARRY_HUB)) and P.hub_over(sim, lay, 0.3):
+    a = t.heading + LAYDOWN_BEARING
+    lay = (t.pos[0] + LAYDOWN_OUT * math.cos(a), t.pos[1] + LAYDOWN_OUT * math.sin(a),
+           HILL_TOP + ROOF_REST + ROOF_RIDGE + ROOF_HUB_ABOVE + 0.02)
+    log(sim, "laydown margin", reach_margin(sim, lay))
+    if (P.crane_joints_to(sim, (lay[0], lay[1], SWING_HUB - 0.3), 0.4)
+            and P.hub_over(sim, lay, 0.3)):
         P.work_grapple(sim, 1.0, 60)
         sim.step(60)
     log(sim, "laid", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)

@@ -71,18 +71,36 @@ def standing(sim):
             ("rightwall", "leftwall", "houseback", "housefront", "chimney")]
 
 
-def take_by_ridge(sim, name):
-    """Over the part's ridge with the prongs wide open, down round it in
+# Where each part is taken: its top above its centre and the hub's height
+# over that top when the prongs close. Tried on the old plot with the roof
+# off: the front gable by the block on its peak from a stance west of it
+# (0.42 m of reach to spare), lifted 0.4 m within a degree of level with the
+# rest of the house left standing; a side wall by its top beam from the
+# south (0.52 to spare) holds from 0.05 over it, tilted 7 degrees, but
+# lifting it drags the front gable and the far wall over, so the gables
+# come out before the walls.
+TAKE = {
+    "houseroof": (ROOF_RIDGE, ROOF_HUB_ABOVE),
+    "housefront": (0.73, 0.08),
+    "houseback": (0.73, 0.08),
+    "leftwall": (0.35, 0.05),
+    "rightwall": (0.35, 0.05),
+}
+
+
+def take_from_above(sim, name):
+    """Over the part's top with the prongs wide open, down round it in
     settled steps and closed; True once the grapple holds it."""
     c = sim.pose(name).pos
-    ridge = c[2] + ROOF_RIDGE
-    if not (P.raise_hub_to(sim, ridge + APPROACH + 0.1) and P.work_grapple(sim, 1.0, 90)):
+    top_above, hub_above = TAKE[name]
+    top = c[2] + top_above
+    if not (P.raise_hub_to(sim, top + APPROACH + 0.1) and P.work_grapple(sim, 1.0, 90)):
         return False
-    P.hub_over(sim, (c[0], c[1], ridge + APPROACH))
+    P.hub_over(sim, (c[0], c[1], top + APPROACH))
     for above in LOWER_STEPS:
-        P.hub_over(sim, (c[0], c[1], ridge + above), 0.4)
-    P.hub_over(sim, (c[0], c[1], ridge + ROOF_HUB_ABOVE), 0.25, tries=2)
-    log(sim, "margin", reach_margin(sim, (c[0], c[1], ridge + ROOF_HUB_ABOVE)))
+        P.hub_over(sim, (c[0], c[1], top + above), 0.4)
+    P.hub_over(sim, (c[0], c[1], top + hub_above), 0.25, tries=2)
+    log(sim, "margin", reach_margin(sim, (c[0], c[1], top + hub_above)))
     P.lever(sim, P.GRAPPLE_LEVER, -1.0)
     for _ in range(30):
         if sim.step(5):
@@ -102,7 +120,7 @@ def drive(sim):
     if not P.follow_path(sim, "truck", OLD_STANCE_ROUTE, throttle=0.4):
         return
     log(sim, "old stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not take_by_ridge(sim, "houseroof"):
+    if not take_from_above(sim, "houseroof"):
         return
     hub = sim.pose("grapple").pos
     for up in LIFT_OFF:

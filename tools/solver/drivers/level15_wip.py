@@ -8,7 +8,7 @@ the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 up to the stance line, tips its load out onto the tray and pulls forward.
 
-usage: python3 tools/solver/drivers/level15.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
 
 import math
 import os

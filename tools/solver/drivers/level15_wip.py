@@ -1,10 +1,12 @@
 """Level 15, the quarry: the truck backs west along the bay's edge to stand
 between the pyramid of granite blocks and the dump truck waiting in the bay
 below, lifts the blocks one by one off the pyramid, top first, and sets them
-down in the dump truck's bed in one layer of three by two. The sixth block
-hands control to the dump truck, which drives east along the bay and up the
-haul road, round onto the plateau, swings its tail south and backs up to
-the tray, and tips its load out onto it.
+down in the dump truck's bed in one layer of three by two; it backs a little
+further west for the last, which it lets fall into the bed from just above
+the height at which the game counts it in. The sixth block hands control to
+the dump truck, which drives east along the bay and up the haul road, round
+onto the plateau and west along it, turns north onto the tray's line, backs
+up to the stance line, tips its load out onto the tray and pulls forward.
 
 usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
 
@@ -26,11 +28,17 @@ DEBUG = os.environ.get("LEVEL15_DEBUG")
 # The truck rolls on 0.1 m once the pedal is let go.
 STANCE = (-11.7, -9.62)
 ROLL_ON = 0.1
+# The pyramid's west corner block, last to go, is picked from further west:
+# from the first stance the outer beam, straightening under the reach,
+# knocks it off the floor out of reach.
+LAST_STANCE_X = -12.0
 # Pyramid, top block first: what a block stood on comes after it.
 PICK_ORDER = (5, 4, 3, 2, 1, 0)
 # The dump truck's bed, from its centre, as the blocks go in: the far row
 # first, so that no block is carried low over one already in.
-BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.34, 0.155)]
+# The last one is dropped (see load) into the middle of the corner the
+# others leave free.
+BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.35, 0.17)]
 BED_FROM_CHASSIS = (-0.2, 0.0)
 # A block's centre stays this far inside the bed's walls, and this far from
 # another's.
@@ -39,6 +47,15 @@ SLOT_CLEAR = 0.28
 BED_FLOOR_ABOVE_CHASSIS = 0.02
 BED_ABOVE_CHASSIS = 0.2  # the bed's centre, lowered
 LOAD_TRIES = 3
+# The bed counts a block in it up to this far above the bed's centre; the
+# last block is let go this far higher, carried with the hub this high.
+BED_COUNTS_BELOW = 0.8
+DROP_CLEAR = 0.07
+# Let go over its place no further off than this: it lands with 0.1 m to
+# spare to the wall and the blocks beside it.
+DROP_WITHIN = 0.07
+LAST_CARRY_HUB = 0.8
+RELEASE_LEVER = 0.3
 BLOCK_HALF = 0.125
 # The grapple opened this far passes round a block; the hub this far above a
 # block's centre closes the claws round its upper half (lower, the open
@@ -191,6 +208,8 @@ def swing_toward(sim, target, limit):
     """One correction of the crane toward target for the hub, the slew and
     the extension held to limit: swung fast, a block held by its upper half
     swings out of the claws."""
+    if handed_over(sim):
+        return 0.0
     bearing, reach, hub = P.slew_errors(sim, target)
     out = math.hypot(hub[0] - sim.pose("truck").pos[0], hub[1] - sim.pose("truck").pos[1])
     ramped(sim, "rotate", -P.clamp(P.axis_setting(bearing, 1.5, 0.02, 0.15), -limit, limit))
@@ -248,12 +267,12 @@ def slot_point(sim, slot, placed=()):
     return x, y, d.pos[2] + BED_FLOOR_ABOVE_CHASSIS + BLOCK_HALF
 
 
-def hang_over(sim, index, place, tries=3, max_ticks=300, every=4):
+def hang_over(sim, index, place, tries=3, max_ticks=300, every=4, within=SET_WITHIN):
     """Brings block index, hanging from the hub, over place (its centre; or
     standing on the floor there) and waits until it is still."""
     def there():
         load = sim.pose("block", index).pos
-        return math.hypot(load[0] - place[0], load[1] - place[1]) < SET_WITHIN and load[2] < place[2] + 0.05
+        return math.hypot(load[0] - place[0], load[1] - place[1]) < within and load[2] < place[2] + 0.05
 
     for _ in range(tries):
         if not holding(sim, index):
@@ -281,7 +300,7 @@ def let_down(sim, index, z, max_ticks=300, every=3):
     centre is at z."""
     elevate = P.TRUCK_LEVERS["elevate"]
     for _ in range(0, max_ticks, every):
-        if sim.pose("block", index).pos[2] <= z:
+        if sim.pose("block", index).pos[2] <= z or handed_over(sim):
             break
         P.lever(sim, elevate, -LET_DOWN)
         if sim.step(every):
@@ -315,15 +334,46 @@ def in_bed(sim, index):
     return abs(lx) <= 0.9 and abs(ly) <= 0.45 and -0.08 <= lz <= 0.8
 
 
+def handed_over(sim):
+    """Whether all six blocks lie in the bed: the game has then handed
+    control to the dump truck, and lever 1 works its bed, not the boom."""
+    return all(in_bed(sim, i) for i in range(6))
+
+
+def drop_height(sim):
+    """Where the last block's centre hangs when it is let go: just above
+    the height from which the game counts it in the bed. The count of six
+    hands control to the dump truck at once and the claws freeze where they
+    are, so a sixth block lowered any further stays in them."""
+    d = sim.pose("dumpTruck")
+    return d.pos[2] + BED_ABOVE_CHASSIS + BED_COUNTS_BELOW + DROP_CLEAR
+
+
 def load(sim, index, slot):
     place = slot_point(sim, slot, PICK_ORDER[:slot])
+    last = slot == len(PICK_ORDER) - 1
+    carry = LAST_CARRY_HUB if last else CARRY_HUB
     if not pick_again(sim, index, place):
         return False
-    if not P.raise_hub_to(sim, CARRY_HUB):
+    if not P.raise_hub_to(sim, carry):
         return False
-    if not carry_to(sim, (place[0], place[1], CARRY_HUB), index=index, limit=CARRY_LIMIT):
+    if not carry_to(sim, (place[0], place[1], carry), index=index, limit=CARRY_LIMIT):
         log(sim, "dropped", index, sim.pose("block", index).pos)
         return False
+    if last:
+        if not hang_over(sim, index, (place[0], place[1], drop_height(sim)), tries=6, within=DROP_WITHIN):
+            log(sim, "not over the drop", index)
+            return False
+        log(sim, "dropping", index, sim.pose("block", index).pos, place)
+        # Let go gently: the prongs flung open throw it out over the wall.
+        P.lever(sim, P.GRAPPLE_LEVER, RELEASE_LEVER)
+        for _ in range(0, 120, 2):
+            if sim.pose("block", index).pos[2] < drop_height(sim) - 0.3 or sim.step(2):
+                break
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+        sim.step(60)
+        log(sim, "dropped in", index, sim.pose("block", index).pos, handed_over(sim))
+        return True
     # Over the slot with the block well clear of the floor first, then
     # straight down: brought down and across at once it drags on the floor
     # and tips in the claws.
@@ -338,6 +388,8 @@ def load(sim, index, slot):
     sim.step(20)
     log(sim, "set down", index, sim.pose("block", index).pos, sim.pose("block", index).z_axis, place, sim.grasped())
     hub = sim.pose("grapple").pos
+    if handed_over(sim):
+        return True
     up = P.raise_hub_to(sim, CARRY_HUB)
     log(sim, "up", up, sim.pose("grapple").pos, sim.pose("block", index).pos)
     return up
@@ -348,6 +400,10 @@ def drive(sim):
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
     for slot, index in enumerate(PICK_ORDER):
+        if slot == len(PICK_ORDER) - 1:
+            if not back_along(sim, STANCE[1], LAST_STANCE_X - ROLL_ON):
+                return
+            log(sim, "last stance", sim.pose("truck").pos, sim.pose("truck").heading)
         for _ in range(LOAD_TRIES):
             if load(sim, index, slot) or sim.ended:
                 break
@@ -362,6 +418,72 @@ def drive(sim):
         if sim.ended or not in_bed(sim, index):
             return
     log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
+    # The last block may still be dropping out of the frozen claws.
+    for _ in range(20):
+        if handed_over(sim) or sim.step(10):
+            break
+    if not handed_over(sim):
+        return
+    haul(sim)
+
+
+# The dump truck's way: east along the bay's middle and up the haul road,
+# round south onto the plateau and west along it, then a right turn that
+# leaves it facing north on the tray's line, from where it backs up to the
+# stance line.
+UP_AND_ROUND = [(-10.5, -11.2), (8.5, -11.2), (11.8, -11.6), (12.8, -13.2), (11.8, -16.5), (9.5, -17.0),
+                (0.4, -17.0), (-0.95, -16.45), (-1.5, -15.4), (-1.625, -14.6), (-1.625, -13.3)]
+TRAY_X = -1.625  # the unloading box's middle line
+# The dump truck's centre stands this far ahead of its rear tyres' backs.
+REAR_OVERHANG = 0.624 + 0.25
+BACK_TO_Y = -18.42 + REAR_OVERHANG
+BACK_SPEED = 0.12  # pedal: backing at about a third of a metre a second
+BACK_ROLL = 0.05
+BACK_AIM = 1.0  # metres behind, on the line
+BACK_GAIN = 3.0  # it rolls on this far once the pedal is let go
+TIP_ANGLE = 1.35
+PULL_FORWARD = (0.3, 60)  # pedal and ticks: clear of the last blocks on the lip
+
+
+def back_down(sim, x, stop_y, max_ticks=3000, every=3):
+    """Backs the dump truck south along the line at x, facing north, until
+    its centre is at stop_y: the tail is steered for a point on the line
+    BACK_AIM behind."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("dumpTruck")
+        left = p.pos[1] - stop_y
+        if left < BACK_ROLL:
+            return P.come_to_rest(sim, "dumpTruck")
+        aim = (x, p.pos[1] - BACK_AIM)
+        tail = p.heading + math.pi
+        error = P.wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - tail)
+        # Backing, the wheel turned right swings the tail anticlockwise.
+        sim.post("steer setting=%f" % P.clamp(BACK_GAIN * error))
+        sim.post("accelcontrol setting=%f" % (-BACK_SPEED * max(0.4, min(1.0, left))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def haul(sim):
+    log(sim, "haul from", sim.pose("dumpTruck").pos)
+    if not P.follow_path(sim, "dumpTruck", UP_AND_ROUND, throttle=0.5, lookahead=1.2, max_ticks=8000):
+        log(sim, "not round", sim.pose("dumpTruck").pos)
+        return
+    log(sim, "round", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
+    if not back_down(sim, TRAY_X, BACK_TO_Y):
+        log(sim, "not backed", sim.pose("dumpTruck").pos)
+        return
+    log(sim, "at the tray", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
+    if not P.tip_dump_truck(sim, TIP_ANGLE):
+        return
+    sim.step(200)
+    pedal, ticks = PULL_FORWARD
+    sim.post("accelcontrol setting=%f" % pedal)
+    sim.step(ticks)
+    P.come_to_rest(sim, "dumpTruck")
+    sim.step(120)
+    log(sim, "tipped", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
 
 
 if __name__ == "__main__":

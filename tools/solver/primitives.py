@@ -230,6 +230,17 @@ def grapple_to(sim, target, tolerance=0.1, max_ticks=2400, every=3):
     return False
 
 
+def hold_still(sim, still_speed=0.03, max_ticks=240, every=10):
+    """Waits with the levers let go until the hub has stopped swinging: far
+    out, it swings wide enough to knock a load with an open prong."""
+    for _ in range(0, max_ticks, every):
+        if sim.pose("grapple").speed < still_speed:
+            return True
+        if sim.step(every):
+            return False
+    return True
+
+
 def raise_hub_to(sim, z, max_ticks=600, every=3):
     """Raises the boom at full lever until the grapple hub stands at least
     at z: with a load held, the half lever grapple_to uses hardly lifts.

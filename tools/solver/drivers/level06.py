@@ -37,7 +37,6 @@ OPENING, OPENING_ON_TOP = 1.0, 1.3
 ON_TOP = 0.8  # a stacker's centre this high stands on another
 HANDLE_ABOVE, APPROACH = 0.36, 0.3
 LOWER_STEPS = 5
-STILL_SPEED = 0.03
 UPRIGHT = 0.9  # a stacker leaning further has been knocked over
 # How near the hub must hang to each point: the slew's dead band alone
 # leaves it 3 cm to the side at the single stacker's reach.
@@ -69,17 +68,6 @@ def carry_height(sim, index):
     return max(tops) + CLEARANCE + HANGS_BELOW
 
 
-def hold_still(sim, max_ticks=240, every=10):
-    """Waits with the levers let go until the hub has stopped swinging: far
-    out, it swings wide enough to knock a stacker with an open prong."""
-    for _ in range(0, max_ticks, every):
-        if sim.pose("grapple").speed < STILL_SPEED:
-            return True
-        if sim.step(every):
-            return False
-    return True
-
-
 def hub_over(sim, index, height, tries=4):
     """Brings the hub to height over stacker index, aimed afresh at where the
     stacker stands after each try: the truck creeps while the crane works
@@ -88,7 +76,7 @@ def hub_over(sim, index, height, tries=4):
         centre = sim.pose("stacker", index).pos
         if P.grapple_to(sim, (centre[0], centre[1], centre[2] + height), tolerance=ALIGN,
                         max_ticks=600):
-            return hold_still(sim)
+            return P.hold_still(sim)
         if sim.ended:
             return False
     return False

@@ -23,7 +23,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
-import level06 as L6  # noqa: E402
 
 LEVEL = 8
 BRIDGE_X, TRACK = 3.0, 0.35
@@ -306,15 +305,15 @@ def pick_stacker(sim, index, tries=3):
         # Across well above it, then down over it once still: the hub swings
         # low as it stops.
         P.grapple_to(sim, (over[0], over[1], over[2] + 0.25), tolerance=0.15, max_ticks=900)
-        L6.hold_still(sim)
+        P.hold_still(sim)
         P.grapple_to(sim, over, tolerance=0.12, max_ticks=900)
-        if not (math.dist(sim.pose("grapple").pos, over) < 0.15 and L6.hold_still(sim)
+        if not (math.dist(sim.pose("grapple").pos, over) < 0.15 and P.hold_still(sim)
                 and P.open_grapple(sim, STACKER_OPEN)):
             return False
         for k in range(1, LOWER_STEPS + 1):
             z = c[2] + STACKER_GRIP + STACKER_APPROACH * (1 - k / LOWER_STEPS)
             P.grapple_to(sim, (c[0], c[1], z), tolerance=0.08, max_ticks=600)
-            L6.hold_still(sim)
+            P.hold_still(sim)
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
         sim.step(80)
         P.raise_hub_to(sim, c[2] + STACKER_GRIP + 0.3)

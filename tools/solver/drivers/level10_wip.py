@@ -73,15 +73,6 @@ ALIGN = 0.012  # metres: the hub over the slots or the seat
 STILL_SPEED = 0.015
 
 
-def hold_still(sim, max_ticks=300, every=10):
-    for _ in range(0, max_ticks, every):
-        if sim.pose("grapple").speed < STILL_SPEED:
-            return True
-        if sim.step(every):
-            return False
-    return True
-
-
 def hub_errors(sim, target):
     """(across, out) metres from the hub to target: across the arm, positive
     counter-clockwise from above, and along it, positive outwards."""
@@ -105,7 +96,7 @@ def nudge_over(sim, target, tolerance=ALIGN, tries=14):
     with short slew and extension pulses: grapple_to's dead bands leave it a
     few centimetres off, more than the slots allow."""
     for _ in range(tries):
-        if not hold_still(sim):
+        if not P.hold_still(sim, STILL_SPEED, 300):
             return False
         across, out = hub_errors(sim, target)
         if abs(across) < tolerance and abs(out) < tolerance:
@@ -196,7 +187,7 @@ def hub_over(sim, point, tolerance=0.03, tries=6):
     """The still hub over point (x, y, z) within tolerance across."""
     for _ in range(tries):
         P.grapple_to(sim, point, tolerance=0.08, max_ticks=600)
-        if sim.ended or not hold_still(sim):
+        if sim.ended or not P.hold_still(sim, STILL_SPEED, 300):
             return False
         hub = sim.pose("grapple").pos
         if math.hypot(hub[0] - point[0], hub[1] - point[1]) < tolerance:
@@ -318,7 +309,7 @@ def seat_segment(sim, index, seat):
         print("hub not squared over the seat", hub_errors(sim, seat), file=sys.stderr)
         return False
     lower_plumb(sim, seat, DOCK_TOP + hang - 0.03, max_ticks=300)
-    hold_still(sim, 60)
+    P.hold_still(sim, STILL_SPEED, 60)
     if sim.pose("segment", index).pos[2] > DOCK_TOP + 0.01:
         print("segment", index, "not down in its seat", sim.pose("segment", index).pos, file=sys.stderr)
         return False
@@ -468,7 +459,7 @@ def place_crate(sim, index, spot, z):
     # The crate hangs a little to one side of the hub: the hub is set so
     # that the crate, not the hub, is over the spot.
     for _ in range(4):
-        if not hold_still(sim):
+        if not P.hold_still(sim, STILL_SPEED, 300):
             return False
         hub, crate = sim.pose("grapple").pos, sim.pose("packcrate", index).pos
         aim = (spot[0] + hub[0] - crate[0], spot[1] + hub[1] - crate[1])
@@ -482,7 +473,7 @@ def place_crate(sim, index, spot, z):
         print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos,
               [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
         return False
-    hold_still(sim, 120)
+    P.hold_still(sim, STILL_SPEED, 120)
     # Let go: the lever at rest locks the prongs, which then no longer
     # squeeze, and the crate settles on what is under it.
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)

@@ -76,7 +76,6 @@ RELEASE_ABOVE = 0.03
 SET_WITHIN = 0.13  # metres across from its slot
 HANG_ABOVE = 0.1
 LET_DOWN = 0.25  # the boom's lever letting a block down onto the floor
-STILL_SPEED = 0.03
 SWING_LIMIT = 0.3
 # Swung across faster: the claws hold a smooth block for only a few seconds
 # before it has slid out of them.
@@ -111,22 +110,13 @@ def back_along(sim, lane_y, stop_x, throttle=0.3, max_ticks=2000, every=3):
     return False
 
 
-def hold_still(sim, max_ticks=240, every=10):
-    for _ in range(0, max_ticks, every):
-        if sim.pose("grapple").speed < STILL_SPEED:
-            return True
-        if sim.step(every):
-            return False
-    return True
-
-
 def hub_over(sim, index, height, tries=4):
     """Brings the hub to height over block index, aimed afresh at where the
     block lies after each try."""
     for _ in range(tries):
         c = sim.pose("block", index).pos
         if P.grapple_to(sim, (c[0], c[1], c[2] + height), tolerance=ALIGN, max_ticks=600):
-            return hold_still(sim)
+            return P.hold_still(sim)
         if sim.ended:
             return False
     return False
@@ -286,7 +276,7 @@ def hang_over(sim, index, place, tries=3, max_ticks=300, every=4, within=SET_WIT
                 return False
         release_crane(sim)
         # Not for long: the block creeps down out of the claws.
-        hold_still(sim, max_ticks=120)
+        P.hold_still(sim, max_ticks=120)
         log(sim, "hanging", index, sim.pose("block", index).pos, place, "hub", sim.pose("grapple").pos)
         if there():
             return True

@@ -86,8 +86,8 @@ QUORVEL_MODEL(canal_terrain) {
     pillar(m, SUPPORT_X[1]);
     pillar(m, SUPPORT_X[2]);
     // Where the parts wait, and the lever's plinth mark.
-    markFrame(m, RISERS_X - 1.0f, RISERS_X + 1.8f, RISERS_Y - 0.5f, RISERS_Y + 0.5f, BANK_Z, 0.05f,
-              YELLOW);
+    for (const auto& r : RISER_AT)
+        markFrame(m, r[0] - 0.25f, r[0] + 0.25f, r[1] - 0.25f, r[1] + 0.25f, BED_Z, 0.04f, YELLOW);
     markFrame(m, GIRDERS_X - 1.3f, GIRDERS_X + 1.3f, GIRDERS_Y - 0.4f, GIRDERS_Y + 2.2f, BANK_Z,
               0.05f, YELLOW);
 }

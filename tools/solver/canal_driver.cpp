@@ -68,7 +68,7 @@ void nextStep(long tick) {
 // closed and lifted. With --verbose it reports the boom's extension left
 // to spare while gripping, and whether the lift holds the riser.
 bool drive_canalPickRiser(long tick) {
-    const float rx = RISERS_X, ry = RISERS_Y, handles = BANK_Z + RISER_HEIGHT + 0.05f;
+    const float rx = RISER_AT[0][0], ry = RISER_AT[0][1], handles = BED_Z + RISER_HEIGHT + 0.05f;
     CraneState s;
     switch (step) {
         case 0: {

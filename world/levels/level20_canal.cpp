@@ -17,7 +17,6 @@
 namespace {
 
 const int RISER_TENTHS = 11;
-const dReal RISER_PITCH = 0.6;
 const dReal GIRDER_PITCH = 0.35;
 const dReal SETTLE = 0.003;
 const dReal TREAD_RADIUS = 0.16;  // the train's wheels ride the rail heads
@@ -30,8 +29,7 @@ void build_canal(LevelOut& out) {
     makeTerrain(&geom_canal_terrain, nullptr);
     makeScenery(&geom_canal_scenery);
     for (int i = 0; i < 4; i++) {
-        const dReal pos[3] = {RISERS_X + RISER_PITCH * i, RISERS_Y,
-                              BANK_Z + RISER_HEIGHT / 2 + SETTLE};
+        const dReal pos[3] = {RISER_AT[i][0], RISER_AT[i][1], BED_Z + RISER_HEIGHT / 2 + SETTLE};
         add(new Riser(RISER_TENTHS, pos));
     }
     const dReal trainAt[3] = {TRAIN_X, 0, RAIL_HEAD + TREAD_RADIUS};

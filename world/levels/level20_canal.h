@@ -26,8 +26,16 @@ const float SOCKET_INNER = 0.25f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.06f;
 // The slipway from the west bank down into the bed, south of the railway.
 const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
-// Where things wait: risers and girders on the west bank, the train east.
-const float RISERS_X = -12.0f, RISERS_Y = 3.5f;
+// Where things wait: the risers on the bed beside the pillars' outer faces,
+// within the crane's reach of a truck standing in the gap between the
+// pillars (which reaches all four sockets from there); the girders on the
+// west bank, the train east.
+const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
+const float RISER_OFF_X = 0.9f, RISER_OFF_Y = 1.25f;  // from the gap's middle
+const float RISER_AT[4][2] = {{GAP_X - RISER_OFF_X, -RISER_OFF_Y},
+                              {GAP_X + RISER_OFF_X, -RISER_OFF_Y},
+                              {GAP_X - RISER_OFF_X, RISER_OFF_Y},
+                              {GAP_X + RISER_OFF_X, RISER_OFF_Y}};
 const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;

@@ -14,6 +14,7 @@ import level04  # noqa: E402
 import level06  # noqa: E402
 import level17  # noqa: E402
 import level19  # noqa: E402
+import level21  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):
@@ -41,6 +42,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_stacks_every_stacker_off_the_trailer_into_the_shaft(self):
         self.check_wins(6, level06.drive)
+
+    def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
+        self.check_wins(21, level21.drive)
 
 
 if __name__ == "__main__":

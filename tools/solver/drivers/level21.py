@@ -408,7 +408,8 @@ def load(sim, i, tries=3):
         place_at = free_place(sim, i)
         if place_at is None:
             return False
-        if pick(sim, i) and place(sim, i, place_at):
+        # An egg set down badly may roll off the pile and over a wall: not loaded.
+        if pick(sim, i) and place(sim, i, place_at) and in_trailer(sim, i):
             return True
         if sim.ended:
             return True

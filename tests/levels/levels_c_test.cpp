@@ -825,6 +825,29 @@ TEST_F(LevelsC, EgghuntHumpTopplesAStandingEggTowardTheTailAndKeepsItAboard) {
     EXPECT_GT(at(truck)[0], HUMPS[1].steepFootX);
 }
 
+TEST_F(LevelsC, EgghuntHumpRailsKeepATruckOnTopFromDrivingOffTheSide) {
+    using namespace egghunt;
+    for (int side : {1, -1}) {
+        build(21);
+        TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+        ASSERT_NE(truck, nullptr);
+        run(30);
+        // Across the last hump's flat top, toward one long edge, full ahead.
+        turnAssembly(truck->body, side * M_PI / 2);
+        const Hump& h = HUMPS[HUMP_COUNT - 1];
+        const dReal* p = at(truck);
+        shiftAssembly(truck->body, h.steepFootX - HUMP_STEEP_RUN - HUMP_FLAT / 2 - p[0], h.y - p[1],
+                      HUMP_TOP + 0.05);
+        run(30);
+        postMessage("accelcontrol setting=1.0");
+        run(400);
+        p = at(truck);
+        EXPECT_LT(fabs(p[1] - h.y), HUMP_HALF_WIDTH) << "side " << side;
+        EXPECT_GT(p[2], HUMP_TOP) << "side " << side;
+        wld_destroy();
+    }
+}
+
 // --------------------------------------------------------------- superpac
 
 TEST_F(LevelsC, SuperpacLedgeHangsEachBoardInItsPlace) {

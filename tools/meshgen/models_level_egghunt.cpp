@@ -47,6 +47,12 @@ QUORVEL_MODEL(egghunt_terrain) {
         ramp(m, top0, h.steepFootX, y0, y1, HUMP_TOP, 0, 0, CONCRETE);
         slab(m, top1, top0, y0, y1, 0, HUMP_TOP, CONCRETE);
         ramp(m, top1 - HUMP_GENTLE_RUN, top1, y0, y1, 0, HUMP_TOP, 0, CONCRETE);
+        for (float r0 : {y0, y1 - HUMP_RAIL_THICK}) {
+            const float r1 = r0 + HUMP_RAIL_THICK, up = HUMP_RAIL_HIGH;
+            ramp(m, top0, h.steepFootX, r0, r1, HUMP_TOP + up, up, 0, STONE);
+            slab(m, top1, top0, r0, r1, 0, HUMP_TOP + up, STONE);
+            ramp(m, top1 - HUMP_GENTLE_RUN, top1, r0, r1, up, HUMP_TOP + up, 0, STONE);
+        }
     }
     // Stumps where eggs sit, trees, and flower beds.
     for (const EggSpot& e : EGGS)

@@ -17,6 +17,7 @@ import level14  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
 import level19  # noqa: E402
+import level21  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):
@@ -53,6 +54,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_bridges_the_ditch_and_stores_both_stackers(self):
         self.check_wins(8, level08.drive)
+
+    def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
+        self.check_wins(21, level21.drive)
 
 
 if __name__ == "__main__":

@@ -26,7 +26,7 @@ struct EggSpot {
 };
 const EggSpot EGGS[EGG_COUNT] = {
     {6.0f, 3.0f, false}, {-7.5f, -4.0f, true},   {9.0f, -4.0f, false},  {1.0f, -4.0f, false},
-    {1.0f, -7.0f, true}, {-12.5f, -4.0f, false}, {-16.5f, -4.0f, true}, {-7.5f, -7.0f, false},
+    {1.0f, -7.0f, true}, {-16.5f, -4.0f, false}, {-19.5f, -4.0f, true}, {-7.5f, -7.0f, false},
 };
 // The tipping humps: the crane sets eggs down on the front half of the
 // trailer's bed only, so the truck tows the trailer over a hump whose steep
@@ -37,13 +37,17 @@ const EggSpot EGGS[EGG_COUNT] = {
 struct Hump {
     float steepFootX, y;
 };
-const int HUMP_COUNT = 2;
-const Hump HUMPS[HUMP_COUNT] = {{8.2f, -5.45f}, {0.2f, -5.45f}};
+const int HUMP_COUNT = 3;
+const Hump HUMPS[HUMP_COUNT] = {{8.2f, -5.45f}, {0.2f, -5.45f}, {-9.0f, -5.45f}};
 const float HUMP_TOP = 0.69f;  // above the meadow
 const float HUMP_HALF_WIDTH = 1.0f, HUMP_FLAT = 1.0f;
 // The steep face rises 32 degrees (an egg topples past about 27), the gentle
 // side falls 15; both are run lengths here.
 const float HUMP_STEEP_RUN = 1.104f, HUMP_GENTLE_RUN = 2.575f;
+// Rails along both long edges of a hump, higher above its surface than a
+// truck wheel's radius, so that a wheel cannot run off the side into the
+// drop to the meadow.
+const float HUMP_RAIL_HIGH = 0.25f, HUMP_RAIL_THICK = 0.1f;
 const float TRAILER_X = 0.0f, TRAILER_Y = 0.0f;
 
 }  // namespace egghunt

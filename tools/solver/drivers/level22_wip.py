@@ -48,6 +48,9 @@ ROUTE_UP = [(-10, 0), (-9, -22), (-7, -29), (-3.5, -30.5), (-0.8, -28.5), (-0.3,
 OPEN = 0.3
 GRIP = 0.57
 CLOSE_TICKS = 60
+# A finger that lands on the bar instead of beside it: the hub backs up,
+# squared over the board on the carry's finer aim, and goes down again.
+HOOK_TRIES = 3
 HOLD = 0.49
 # Where the hub carries a board round, this far out from the slew axis:
 # clear of the cab and of the waiting rows.
@@ -57,11 +60,18 @@ CARRY_Z = 6.0
 # it stands, the hub goes on down by SLACK so the fingers leave the bar.
 FEET_CLEAR = 0.2
 SLACK = 0.04
-# Letting go: the free claw is opened gently this far, then the hub is
-# drawn back DRAW_OUT toward the truck.
+# Letting go: the free claw is opened gently this far; the hub is raised
+# RELEASE_RISE over RISE_TICKS, which floats the caught finger in the 7 cm
+# between the bar and the panel's top, and drawn DRAW_OUT back toward the
+# truck at DRAW_SPEED of the extend lever.
 FREE_CLAW_OPEN = 0.9
-DRAW_OUT = 0.1
 RELEASE_SPEED = 0.25
+RELEASE_RISE = 0.012
+RISE_GAIN = 80.0
+RISE_TICKS = 80
+DRAW_OUT = 0.16
+DRAW_SPEED = 0.03
+FULL_OPEN_TICKS = 150
 CARRY_SPEED = 0.3  # lever settings with a board on the fingers
 LOWER_SPEED = 0.3
 SETTLE_TICKS = 60
@@ -137,8 +147,17 @@ def hook(sim, letter):
     hub = sim.pose("grapple").pos
     above = (centre[0], centre[1], centre[2] + GRIP + 0.35)
     if not (P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))) and P.open_grapple(sim, OPEN)
-            and P.grapple_to(sim, above)
-            and P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05)):
+            and P.grapple_to(sim, above)):
+        return False
+    for _ in range(HOOK_TRIES):
+        if P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05):
+            break
+        if sim.ended:
+            return False
+        centre = sim.pose(letter).pos
+        if not carry_to(sim, (centre[0], centre[1], centre[2] + GRIP + 0.35), tolerance=0.02):
+            return False
+    else:
         return False
     report(sim, letter, "round the bar")
     if not P.work_grapple(sim, -1.0, CLOSE_TICKS):
@@ -196,23 +215,49 @@ def hang(sim, letter):
         return False
     report(sim, letter, "seated")
     # Opened gently the free claw swings clear while the other's finger stays
-    # caught under the bar; the hub is drawn back toward the truck, still
-    # opening, to slide that finger out before it rises (this is the step
-    # that does not work yet: the finger brings the board up again).
+    # under the bar; the hub is eased up until that finger floats between
+    # the bar and the panel's top, touching neither, and then drawn slowly
+    # back toward the truck at that height, so the finger slides out without
+    # dragging the board (the fingers' pads grip whatever they press on, and
+    # a quick draw swings the grapple and presses the finger up).
     if not set_open(sim, FREE_CLAW_OPEN, speed=RELEASE_SPEED):
         return False
-    P.lever(sim, P.GRAPPLE_LEVER, RELEASE_SPEED)
     report(sim, letter, "opened")
-    hub = sim.pose("grapple").pos
-    if not carry_to(sim, (hub[0] - DRAW_OUT, hub[1], hub[2])):
+    if not draw_out(sim):
         return False
-    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
     report(sim, letter, "drawn")
     hub = sim.pose("grapple").pos
-    if not carry_to(sim, (hub[0], hub[1], hub[2] + 0.35)):
+    if not P.raise_hub_to(sim, hub[2] + 0.3):
         return False
+    sim.step(SETTLE_TICKS)
     report(sim, letter, "lifted")
-    return carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and set_open(sim, OPEN)
+    # Both claws against their open stops first: the one that was caught
+    # still stands closed, and closing them together from there leaves both
+    # just open for the next bar.
+    return (carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and P.work_grapple(sim, 1.0, FULL_OPEN_TICKS)
+            and set_open(sim, OPEN))
+
+
+def draw_out(sim, max_ticks=1500):
+    """Floats the caught finger (the hub RELEASE_RISE up, held there on the
+    boom) and draws the hub DRAW_OUT back toward the truck at DRAW_SPEED."""
+    hub = sim.pose("grapple").pos
+    rise_at = hub[2] + RELEASE_RISE
+    elevate, extend = P.TRUCK_LEVERS["elevate"], P.TRUCK_LEVERS["extend"]
+    drawn = False
+    for k in range(max_ticks):
+        now = sim.pose("grapple").pos
+        if math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT:
+            drawn = True
+            break
+        error = rise_at - now[2]
+        P.lever(sim, elevate, P.clamp(RISE_GAIN * error) if abs(error) > 0.001 else 0.0)
+        P.lever(sim, extend, -DRAW_SPEED if k >= RISE_TICKS else 0.0)
+        if sim.step(1):
+            return False
+    for lever in (elevate, extend):
+        sim.post("leverUp leverNr=%d" % lever)
+    return drawn
 
 
 def set_open(sim, angle, tolerance=0.05, speed=1.0, max_ticks=600, every=2):

@@ -51,6 +51,7 @@ CLOSE_TICKS = 60
 # A finger that lands on the bar instead of beside it: the hub backs up,
 # squared over the board on the carry's finer aim, and goes down again.
 HOOK_TRIES = 3
+SWING_CLEAR = 0.3
 HOLD = 0.49
 # Where the hub carries a board round, this far out from the slew axis:
 # clear of the cab and of the waiting rows.
@@ -66,7 +67,10 @@ SLACK = 0.04
 # truck at DRAW_SPEED of the extend lever.
 FREE_CLAW_OPEN = 0.9
 RELEASE_SPEED = 0.25
-RELEASE_RISE = 0.012
+RISE_RATE = 0.0003
+RELEASE_RISE_MAX = 0.03
+BAR_MET = 0.0015
+RELEASE_DROP = 0.006
 RISE_GAIN = 80.0
 RISE_TICKS = 80
 DRAW_OUT = 0.16
@@ -146,8 +150,11 @@ def hook(sim, letter):
     centre = sim.pose(letter).pos
     hub = sim.pose("grapple").pos
     above = (centre[0], centre[1], centre[2] + GRIP + 0.35)
-    if not (P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))) and P.open_grapple(sim, OPEN)
-            and P.grapple_to(sim, above)):
+    # Swung over high: on the way round the hub sags, and a row's board
+    # close under the swing gets a finger.
+    high = (centre[0], centre[1], above[2] + SWING_CLEAR)
+    if not (P.grapple_to(sim, (hub[0], hub[1], max(hub[2], high[2]))) and P.open_grapple(sim, OPEN)
+            and P.grapple_to(sim, high) and P.grapple_to(sim, above)):
         return False
     for _ in range(HOOK_TRIES):
         if P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05):
@@ -223,7 +230,7 @@ def hang(sim, letter):
     if not set_open(sim, FREE_CLAW_OPEN, speed=RELEASE_SPEED):
         return False
     report(sim, letter, "opened")
-    if not draw_out(sim):
+    if not draw_out(sim, letter):
         return False
     report(sim, letter, "drawn")
     hub = sim.pose("grapple").pos
@@ -238,26 +245,35 @@ def hang(sim, letter):
             and set_open(sim, OPEN))
 
 
-def draw_out(sim, max_ticks=1500):
-    """Floats the caught finger (the hub RELEASE_RISE up, held there on the
-    boom) and draws the hub DRAW_OUT back toward the truck at DRAW_SPEED."""
+def draw_out(sim, letter, max_ticks=1500):
+    """Floats the caught finger and draws the hub DRAW_OUT back toward the
+    truck. The hub is eased up until the finger meets the bar (the board
+    starts to move), then let down RELEASE_DROP from there, so the finger
+    hangs clear of both bar and panel however it was caught."""
     hub = sim.pose("grapple").pos
-    rise_at = hub[2] + RELEASE_RISE
+    board = sim.pose(letter).pos
     elevate, extend = P.TRUCK_LEVERS["elevate"], P.TRUCK_LEVERS["extend"]
-    drawn = False
+    hold_at = None
+    drawing_from = None
     for k in range(max_ticks):
         now = sim.pose("grapple").pos
-        if math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT:
-            drawn = True
-            break
-        error = rise_at - now[2]
+        if hold_at is None:
+            target = hub[2] + min(RISE_RATE * k, RELEASE_RISE_MAX)
+            if math.dist(sim.pose(letter).pos, board) > BAR_MET or RISE_RATE * k > RELEASE_RISE_MAX:
+                hold_at = now[2] - RELEASE_DROP
+                drawing_from = k + RISE_TICKS
+        if hold_at is not None:
+            target = hold_at
+            if math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT:
+                break
+        error = target - now[2]
         P.lever(sim, elevate, P.clamp(RISE_GAIN * error) if abs(error) > 0.001 else 0.0)
-        P.lever(sim, extend, -DRAW_SPEED if k >= RISE_TICKS else 0.0)
+        P.lever(sim, extend, -DRAW_SPEED if drawing_from is not None and k >= drawing_from else 0.0)
         if sim.step(1):
             return False
     for lever in (elevate, extend):
         sim.post("leverUp leverNr=%d" % lever)
-    return drawn
+    return math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT
 
 
 def set_open(sim, angle, tolerance=0.05, speed=1.0, max_ticks=600, every=2):

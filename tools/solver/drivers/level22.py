@@ -63,6 +63,7 @@ CARRY_Z = 6.0
 # it stands, the hub goes on down by SLACK so the fingers leave the bar.
 FEET_CLEAR = 0.2
 SLACK = 0.04
+SEAT_TRIES = 3
 # Letting go: the free claw is opened gently this far; the hub rises
 # RISE_RATE a tick (at most RELEASE_RISE_MAX) until the board has moved
 # BAR_MET, is let down by one of RELEASE_DROPS and held there RISE_TICKS,
@@ -220,19 +221,27 @@ def hang(sim, letter):
     # of the ledge, placing the board itself (it hangs off the hub), then
     # straight down onto the ledge with the hub keeping that offset.
     over = HUNG_Z + FEET_CLEAR
-    if not (board_to(sim, letter, (HUNG_X - 0.3, place, over))
-            and board_to(sim, letter, (HUNG_X, place, over), rounds=4, tolerance=0.02)
-            and board_to(sim, letter, (HUNG_X, place, HUNG_Z + PEG_HEIGHT + 0.02), rounds=4,
-                         tolerance=0.02)):
+    if not board_to(sim, letter, (HUNG_X - 0.3, place, over)):
         return False
-    report(sim, letter, "over")
-    board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
-    offset = [hub[i] - board[i] for i in range(3)]
-    # The hub goes on down until the fingers sit clear below the bar or rest
-    # on the panel; either way the board must stand on the ledge by then.
-    carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2]), tolerance=0.02,
-             max_ticks=300)
-    if sim.ended or sim.pose(letter).pos[2] > HUNG_Z + 0.02:
+    # A board that lands on a peg instead of between two is lifted clear of
+    # them, squared over its place again and let down once more.
+    for _ in range(SEAT_TRIES):
+        if not (board_to(sim, letter, (HUNG_X, place, over), rounds=4, tolerance=0.02)
+                and board_to(sim, letter, (HUNG_X, place, HUNG_Z + PEG_HEIGHT + 0.02), rounds=4,
+                             tolerance=0.02)):
+            return False
+        report(sim, letter, "over")
+        board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
+        offset = [hub[i] - board[i] for i in range(3)]
+        # The hub goes on down until the fingers sit clear below the bar or
+        # rest on the panel; either way the board must stand on the ledge.
+        carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2]), tolerance=0.02,
+                 max_ticks=300)
+        if sim.ended:
+            return False
+        if sim.pose(letter).pos[2] < HUNG_Z + 0.02:
+            break
+    else:
         return False
     report(sim, letter, "seated")
     # Opened gently the free claw swings clear while the other's finger stays

@@ -1,4 +1,4 @@
-"""Level 22, the super pac, NOT YET WON: hang the seven letter boards on
+"""Level 22, the super pac: hang the seven letter boards on
 the viaduct's ledge, each between its two pegs. The truck climbs the ramp
 onto the terrace and drives north along its painted line beside the
 viaduct. Each board waits due west of its place, facing west; the truck
@@ -11,16 +11,17 @@ itself, hung off the hub, over its place and down between the pegs. The
 boards go up from the south end, so the swing never passes over one
 already hung.
 
-What works: the hook, the swing and the seat, on both rows: the board
-stands on the ledge at about (1.796, place +- 0.002, 4.751) facing east
-(heading x 0.999), in place by the goal's test while still on the
-fingers. What blocks a win: letting go. One finger stays caught under
-the bar: opening the grapple fast tips the board (heading x down to
-0.89) and the lift drags it off the ledge; opened gently, that prong
-does not open at all and the lift picks the board up again, also when
-the hub is first drawn 5 to 15 cm west or 8 to 12 cm east.
+What works: tLetting go: one finger stays caught under the bar, and the fingers' pads
+grip whatever they press on. So the free claw is opened gently, the hub
+eased up until the board stirs (the finger has met the bar), let down a
+few millimetres so that finger floats between the bar and the panel's
+top, and drawn slowly back toward the truck at that height until the
+finger is out; a board the finger still takes along is set back and the
+finger floated at another height. Between boards the crane goes back
+round through the north, high, clear of the boards already hung, and a
+claw that closes on the bar instead of under it opens and tries again.
 
-usage: python3 tools/solver/drivers/level22_wip.py [--delay D] [--record FILE]"""
+3 tools/solver/drivers/level22.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -48,6 +49,11 @@ ROUTE_UP = [(-10, 0), (-9, -22), (-7, -29), (-3.5, -30.5), (-0.8, -28.5), (-0.3,
 OPEN = 0.3
 GRIP = 0.57
 CLOSE_TICKS = 60
+# A finger that lands on the bar instead of beside it: the hub backs up,
+# squared over the board on the carry's finer aim, and goes down again.
+HOOK_TRIES = 3
+HOOKED = -0.4  # both claws closed at least this far round the bar
+SWING_CLEAR = 0.3
 HOLD = 0.49
 # Where the hub carries a board round, this far out from the slew axis:
 # clear of the cab and of the waiting rows.
@@ -57,11 +63,24 @@ CARRY_Z = 6.0
 # it stands, the hub goes on down by SLACK so the fingers leave the bar.
 FEET_CLEAR = 0.2
 SLACK = 0.04
-# Letting go: the free claw is opened gently this far, then the hub is
-# drawn back DRAW_OUT toward the truck.
+SEAT_TRIES = 3
+# Letting go: the free claw is opened gently this far; the hub rises
+# RISE_RATE a tick (at most RELEASE_RISE_MAX) until the board has moved
+# BAR_MET, is let down by one of RELEASE_DROPS and held there RISE_TICKS,
+# then drawn DRAW_OUT back toward the truck at DRAW_SPEED of the extend
+# lever; a board moved DRAGGED on the way counts as taken along.
 FREE_CLAW_OPEN = 0.9
-DRAW_OUT = 0.1
 RELEASE_SPEED = 0.25
+RISE_RATE = 0.0003
+RELEASE_RISE_MAX = 0.03
+BAR_MET = 0.0015
+RELEASE_DROPS = (0.006, 0.01, 0.003)
+DRAGGED = 0.04
+RISE_GAIN = 80.0
+RISE_TICKS = 80
+DRAW_OUT = 0.16
+DRAW_SPEED = 0.03
+FULL_OPEN_TICKS = 150
 CARRY_SPEED = 0.3  # lever settings with a board on the fingers
 LOWER_SPEED = 0.3
 SETTLE_TICKS = 60
@@ -136,14 +155,30 @@ def hook(sim, letter):
     centre = sim.pose(letter).pos
     hub = sim.pose("grapple").pos
     above = (centre[0], centre[1], centre[2] + GRIP + 0.35)
-    if not (P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2]))) and P.open_grapple(sim, OPEN)
-            and P.grapple_to(sim, above)
-            and P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05)):
+    # Swung over high: on the way round the hub sags, and a row's board
+    # close under the swing gets a finger.
+    high = (centre[0], centre[1], above[2] + SWING_CLEAR)
+    if not (P.grapple_to(sim, (hub[0], hub[1], max(hub[2], high[2]))) and P.open_grapple(sim, OPEN)
+            and P.grapple_to(sim, high) and P.grapple_to(sim, above)):
         return False
-    report(sim, letter, "round the bar")
-    if not P.work_grapple(sim, -1.0, CLOSE_TICKS):
+    for _ in range(HOOK_TRIES):
+        if P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05):
+            report(sim, letter, "round the bar")
+            if not P.work_grapple(sim, -1.0, CLOSE_TICKS):
+                return False
+            report(sim, letter, "closed")
+            if max(sim.joint("crane", "prong0"), sim.joint("crane", "prong2")) < HOOKED:
+                break
+            # A claw closed on the bar's top or a knob: open and try again.
+            if not (P.work_grapple(sim, 1.0, FULL_OPEN_TICKS) and set_open(sim, OPEN)):
+                return False
+        if sim.ended:
+            return False
+        centre = sim.pose(letter).pos
+        if not carry_to(sim, (centre[0], centre[1], centre[2] + GRIP + 0.35), tolerance=0.02):
+            return False
+    else:
         return False
-    report(sim, letter, "closed")
     if not P.raise_hub_to(sim, centre[2] + GRIP + 0.3):
         return False
     return sim.pose(letter).pos[2] > centre[2] + 0.15
@@ -165,6 +200,12 @@ def hang(sim, letter):
     x, y = stance_for(letter)
     if not P.follow_path(sim, "truck", [sim.pose("truck").pos[:2], (x, y)], throttle=0.3):
         return False
+    # Back round to the waiting row through the north, high: the shortest
+    # slew from the ledge passes over the boards already hung to the south.
+    if sim.pose("grapple").pos[0] > x + CARRY_OUT / 2:
+        for k in (0, 1, 2, 3):
+            if not carry_to(sim, round_axis(sim, math.pi * k / 4, CARRY_OUT, CARRY_Z), tolerance=0.1):
+                return False
     if not hook(sim, letter):
         return False
     place = place_of(letter)
@@ -180,39 +221,94 @@ def hang(sim, letter):
     # of the ledge, placing the board itself (it hangs off the hub), then
     # straight down onto the ledge with the hub keeping that offset.
     over = HUNG_Z + FEET_CLEAR
-    if not (board_to(sim, letter, (HUNG_X - 0.3, place, over))
-            and board_to(sim, letter, (HUNG_X, place, over), rounds=4, tolerance=0.02)
-            and board_to(sim, letter, (HUNG_X, place, HUNG_Z + PEG_HEIGHT + 0.02), rounds=4,
-                         tolerance=0.02)):
+    if not board_to(sim, letter, (HUNG_X - 0.3, place, over)):
         return False
-    report(sim, letter, "over")
-    board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
-    offset = [hub[i] - board[i] for i in range(3)]
-    # The hub goes on down until the fingers sit clear below the bar or rest
-    # on the panel; either way the board must stand on the ledge by then.
-    carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2]), tolerance=0.02,
-             max_ticks=300)
-    if sim.ended or sim.pose(letter).pos[2] > HUNG_Z + 0.02:
+    # A board that lands on a peg instead of between two is lifted clear of
+    # them, squared over its place again and let down once more.
+    for _ in range(SEAT_TRIES):
+        if not (board_to(sim, letter, (HUNG_X, place, over), rounds=4, tolerance=0.02)
+                and board_to(sim, letter, (HUNG_X, place, HUNG_Z + PEG_HEIGHT + 0.02), rounds=4,
+                             tolerance=0.02)):
+            return False
+        report(sim, letter, "over")
+        board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
+        offset = [hub[i] - board[i] for i in range(3)]
+        # The hub goes on down until the fingers sit clear below the bar or
+        # rest on the panel; either way the board must stand on the ledge.
+        carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2]), tolerance=0.02,
+                 max_ticks=300)
+        if sim.ended:
+            return False
+        if sim.pose(letter).pos[2] < HUNG_Z + 0.02:
+            break
+    else:
         return False
     report(sim, letter, "seated")
     # Opened gently the free claw swings clear while the other's finger stays
-    # caught under the bar; the hub is drawn back toward the truck, still
-    # opening, to slide that finger out before it rises (this is the step
-    # that does not work yet: the finger brings the board up again).
+    # under the bar; the hub is eased up until that finger floats between
+    # the bar and the panel's top, touching neither, and then drawn slowly
+    # back toward the truck at that height, so the finger slides out without
+    # dragging the board (the fingers' pads grip whatever they press on, and
+    # a quick draw swings the grapple and presses the finger up).
     if not set_open(sim, FREE_CLAW_OPEN, speed=RELEASE_SPEED):
         return False
-    P.lever(sim, P.GRAPPLE_LEVER, RELEASE_SPEED)
     report(sim, letter, "opened")
-    hub = sim.pose("grapple").pos
-    if not carry_to(sim, (hub[0] - DRAW_OUT, hub[1], hub[2])):
+    seat = sim.pose("grapple").pos
+    for drop in RELEASE_DROPS:
+        if draw_out(sim, letter, drop):
+            break
+        report(sim, letter, "dragged")
+        # The finger took the board along: back to where the hub let go,
+        # which sets the board down again, and float the finger lower.
+        if sim.ended or not carry_to(sim, seat, tolerance=0.03, max_ticks=600):
+            return False
+    else:
         return False
-    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
     report(sim, letter, "drawn")
     hub = sim.pose("grapple").pos
-    if not carry_to(sim, (hub[0], hub[1], hub[2] + 0.35)):
+    if not P.raise_hub_to(sim, hub[2] + 0.3):
         return False
+    sim.step(SETTLE_TICKS)
     report(sim, letter, "lifted")
-    return carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and set_open(sim, OPEN)
+    # Both claws against their open stops first: the one that was caught
+    # still stands closed, and closing them together from there leaves both
+    # just open for the next bar.
+    return (carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and P.work_grapple(sim, 1.0, FULL_OPEN_TICKS)
+            and set_open(sim, OPEN))
+
+
+def draw_out(sim, letter, drop, max_ticks=1500):
+    """Floats the caught finger and draws the hub DRAW_OUT back toward the
+    truck. The hub is eased up until the finger meets the bar (the board
+    starts to move), then let down RELEASE_DROP from there, so the finger
+    hangs clear of both bar and panel however it was caught."""
+    hub = sim.pose("grapple").pos
+    board = sim.pose(letter).pos
+    elevate, extend = P.TRUCK_LEVERS["elevate"], P.TRUCK_LEVERS["extend"]
+    hold_at = None
+    drawing_from = None
+    for k in range(max_ticks):
+        now = sim.pose("grapple").pos
+        if hold_at is None:
+            target = hub[2] + min(RISE_RATE * k, RELEASE_RISE_MAX)
+            if math.dist(sim.pose(letter).pos, board) > BAR_MET or RISE_RATE * k > RELEASE_RISE_MAX:
+                hold_at = now[2] - drop
+                board = sim.pose(letter).pos
+                drawing_from = k + RISE_TICKS
+        if hold_at is not None:
+            target = hold_at
+            if math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT:
+                break
+            if k >= drawing_from and math.dist(sim.pose(letter).pos, board) > DRAGGED:
+                break
+        error = target - now[2]
+        P.lever(sim, elevate, P.clamp(RISE_GAIN * error) if abs(error) > 0.001 else 0.0)
+        P.lever(sim, extend, -DRAW_SPEED if drawing_from is not None and k >= drawing_from else 0.0)
+        if sim.step(1):
+            return False
+    for lever in (elevate, extend):
+        sim.post("leverUp leverNr=%d" % lever)
+    return math.hypot(now[0] - hub[0], now[1] - hub[1]) > DRAW_OUT and math.dist(sim.pose(letter).pos, board) < DRAGGED
 
 
 def set_open(sim, angle, tolerance=0.05, speed=1.0, max_ticks=600, every=2):
@@ -241,7 +337,10 @@ def drive(sim):
     if not onto_terrace(sim):
         return
     for letter in reversed(LETTERS):
-        if not hang(sim, letter) or sim.ended:
+        hung = hang(sim, letter)
+        if sim.ended:
+            return
+        if not hung:
             print("stopped at", letter, file=sys.stderr)
             return
     sim.step(60)

@@ -241,6 +241,15 @@ def hold_still(sim, still_speed=0.03, max_ticks=240, every=10):
     return True
 
 
+def back_off(sim, opening, rise):
+    """After a missed grasp: opens the grapple to opening, lifts the hub rise
+    straight up and closes it again, ready to be lowered afresh."""
+    open_grapple(sim, opening)
+    hub = sim.pose("grapple").pos
+    grapple_to(sim, (hub[0], hub[1], hub[2] + rise))
+    work_grapple(sim, -1.0, 40)
+
+
 def raise_hub_to(sim, z, max_ticks=600, every=3):
     """Raises the boom at full lever until the grapple hub stands at least
     at z: with a load held, the half lever grapple_to uses hardly lifts.

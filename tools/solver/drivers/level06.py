@@ -116,10 +116,7 @@ def pick_again(sim, index, tries=3):
             return True
         if sim.ended or sim.pose("stacker", index).z_axis[2] < UPRIGHT:
             return False
-        P.open_grapple(sim, OPENING)
-        hub = sim.pose("grapple").pos
-        P.grapple_to(sim, (hub[0], hub[1], hub[2] + APPROACH))
-        P.work_grapple(sim, -1.0, 40)
+        P.back_off(sim, OPENING, APPROACH)
     return False
 
 

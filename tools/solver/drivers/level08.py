@@ -323,10 +323,7 @@ def pick_stacker(sim, index, tries=3):
             round(p.z_axis[2], 3), sim.grasped())
         if p.pos[2] > c[2] + 0.2:
             return True
-        P.open_grapple(sim, STACKER_OPEN)
-        h = sim.pose("grapple").pos
-        P.grapple_to(sim, (h[0], h[1], h[2] + STACKER_APPROACH))
-        P.work_grapple(sim, -1.0, 40)
+        P.back_off(sim, STACKER_OPEN, STACKER_APPROACH)
     return False
 
 

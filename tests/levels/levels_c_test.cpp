@@ -740,6 +740,38 @@ TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {
     EXPECT_EQ(endGames, 0);
 }
 
+// A riser set down a little off its socket's middle, or turned, stands in
+// it upright with its cap level with the seats: the foot clears the walls.
+// One dropped on a funnel plate lies on it rather than falling through.
+TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
+    using namespace canal;
+    build(20);
+    auto risers = named("riser");
+    ASSERT_EQ(risers.size(), 4u);
+    run(30);
+    const dReal off[3][2] = {{0.04, 0}, {0, -0.03}, {-0.02, 0.02}};
+    const dReal turn[3] = {0, 0.1, 0.2};
+    for (int s = 0; s < 3; s++)
+        teleport(risers[s], socketX(s) + off[s][0], socketY(s) + off[s][1],
+                 PILLAR_TOP + RISER_HEIGHT / 2 + 0.005, turn[s]);
+    // Lying across the last socket's west plate.
+    teleport(risers[3], socketX(3) - SOCKET_INNER / 2 - FUNNEL_REACH / 2, socketY(3),
+             FUNNEL_TOP + 0.3);
+    dMatrix3 lying;
+    dRFromAxisAndAngle(lying, 1, 0, 0, M_PI / 2);
+    dBodySetRotation(risers[3]->body, lying);
+    run(60 * 2);
+    for (int s = 0; s < 3; s++) {
+        Pose p = poseOf(risers[s]);
+        EXPECT_NEAR(p.x, socketX(s), 0.05) << s;
+        EXPECT_NEAR(p.y, socketY(s), 0.05) << s;
+        EXPECT_NEAR(p.z + RISER_HEIGHT / 2 + CAP_ABOVE, SEAT_Z, 0.005) << s;
+        EXPECT_GT(p.upright, 0.999f) << s;
+    }
+    EXPECT_GT(poseOf(risers[3]).z, PILLAR_TOP);
+    EXPECT_EQ(endGames, 0);
+}
+
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {
     build(20);
     TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);

@@ -128,4 +128,20 @@ inline void edgeWall(Mesh& m, const EdgeWall& e, Vec3 c) {
     slab(m, e.west, e.east, e.north, e.north + T, e.foot, e.top, c);
 }
 
+// A box laid along its own axes: length along up, width along along,
+// thickness along their cross product, about centre (a sloping plate).
+inline void orientedBox(Mesh& m, const float centre[3], const float up3[3], const float along3[3],
+                        float length, float width, float thickness, Vec3 c) {
+    const Vec3 up = {up3[0], up3[1], up3[2]}, along = {along3[0], along3[1], along3[2]};
+    const Vec3 normal = {up.y * along.z - up.z * along.y, up.z * along.x - up.x * along.z,
+                         up.x * along.y - up.y * along.x};
+    Mesh b = box(length, width, thickness);
+    for (Tri& t : b.tris)
+        for (Vec3& v : t.p)
+            v = {centre[0] + v.x * up.x + v.y * along.x + v.z * normal.x,
+                 centre[1] + v.x * up.y + v.y * along.y + v.z * normal.y,
+                 centre[2] + v.x * up.z + v.y * along.z + v.z * normal.z};
+    append(m, b, c);
+}
+
 }  // namespace kit

@@ -63,6 +63,11 @@ void pillar(Mesh& m, float x) {
                YELLOW);
 }
 
+void funnelPlateMesh(Mesh& m, int s, int k) {
+    const FunnelPlate p = funnelPlate(s, k);
+    orientedBox(m, p.centre, p.up, p.along, p.length, p.width, FUNNEL_PLATE, STEEL);
+}
+
 }  // namespace
 
 QUORVEL_MODEL(canal_terrain) {
@@ -94,6 +99,10 @@ QUORVEL_MODEL(canal_terrain) {
 
 QUORVEL_MODEL(canal_scenery) {
     Mesh& m = model.mesh;
+    // The sockets' funnels are drawn here; the level collides them as
+    // smooth steel.
+    for (int s = 0; s < 4; s++)
+        for (int k = 0; k < 4; k++) funnelPlateMesh(m, s, k);
     // Lock gates far up and down the canal.
     for (float y : {-HALF_Y + 1.0f, HALF_Y - 1.5f})
         slab(m, WEST_EDGE, EAST_EDGE, y, y + 0.5f, BED_Z, BANK_Z + 0.3f, WOOD);

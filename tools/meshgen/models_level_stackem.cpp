@@ -14,19 +14,9 @@ const float SX = STACKEM_SHAFT_X, SY = STACKEM_SHAFT_Y;
 const float H = STACKEM_SHAFT_INNER / 2 + STACKEM_LINER_PROUD;
 const float DEEP = STACKEM_SHAFT_FLOOR - 0.3f;
 
-// One funnel plate: a box laid along the plate's own axes.
 void funnelPlate(Mesh& m, int k) {
     const StackemPlate p = stackemFunnelPlate(k);
-    const Vec3 up = {p.up[0], p.up[1], p.up[2]}, along = {p.along[0], p.along[1], p.along[2]};
-    const Vec3 normal = {up.y * along.z - up.z * along.y, up.z * along.x - up.x * along.z,
-                         up.x * along.y - up.y * along.x};
-    Mesh b = box(p.length, p.width, STACKEM_FUNNEL_PLATE);
-    for (Tri& t : b.tris)
-        for (Vec3& v : t.p)
-            v = {p.centre[0] + v.x * up.x + v.y * along.x + v.z * normal.x,
-                 p.centre[1] + v.x * up.y + v.y * along.y + v.z * normal.y,
-                 p.centre[2] + v.x * up.z + v.y * along.z + v.z * normal.z};
-    append(m, b, STEEL);
+    orientedBox(m, p.centre, p.up, p.along, p.length, p.width, STACKEM_FUNNEL_PLATE, STEEL);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "bus/diag.h"
 #include "geom/records.h"
 #include "vehicles/train.h"
+#include "world/contact.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -22,12 +23,26 @@ const dReal SETTLE = 0.003;
 const dReal TREAD_RADIUS = 0.16;  // the train's wheels ride the rail heads
 const dReal LEVER_ABOVE = 0.45;   // the lever's body above the bank: it swings clear of it
 
+void addFunnelPlate(int s, int k) {
+    const canal::FunnelPlate p = canal::funnelPlate(s, k);
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID plate = dCreateBox(terrain->space, p.length, p.width, canal::FUNNEL_PLATE);
+    dMatrix3 r;
+    dRFrom2Axes(r, p.up[0], p.up[1], p.up[2], p.along[0], p.along[1], p.along[2]);
+    dGeomSetRotation(plate, r);
+    dGeomSetPosition(plate, p.centre[0], p.centre[1], p.centre[2]);
+    // Smooth steel: a riser's foot slides down it instead of sticking.
+    setCollision(plate, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
 }  // namespace
 
 void build_canal(LevelOut& out) {
     using namespace canal;
     makeTerrain(&geom_canal_terrain, nullptr);
     makeScenery(&geom_canal_scenery);
+    for (int s = 0; s < 4; s++)
+        for (int k = 0; k < 4; k++) addFunnelPlate(s, k);
     for (int i = 0; i < 4; i++) {
         const dReal pos[3] = {RISER_AT[i][0], RISER_AT[i][1], BED_Z + RISER_HEIGHT / 2 + SETTLE};
         add(new Riser(RISER_TENTHS, pos));

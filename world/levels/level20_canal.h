@@ -5,11 +5,16 @@
 // and the riser caps all bring a girder's rail head to the same height.
 #pragma once
 
+#include <cmath>
+
 namespace canal {
 
-const float BANK_Z = 0.6f;     // both banks
-const float BED_Z = -1.2f;     // the canal bed, drivable at low tide
-const float WATER_Z = -1.17f;  // puddles in the channel
+const float BANK_Z = 0.6f;  // both banks
+// The canal bed, drivable at low tide. It lies high enough that a truck on it
+// carries a riser over a socket with the outer beam low: steeper, the beam
+// meets the riser's cap and tips it in the claws.
+const float BED_Z = -0.7f;
+const float WATER_Z = BED_Z + 0.03f;  // puddles in the channel
 const float DEEP_Z = -2.5f;
 const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;         // where the banks end
 const float SUPPORT_X[4] = {-6.0f, -4.0f, -2.0f, 0.0f};  // seat, pillar, pillar, seat
@@ -22,20 +27,29 @@ const float RISER_HEIGHT = 1.1f;
 const float CAP_ABOVE = 0.05f;  // the riser cap's top above the riser's top
 const float PILLAR_TOP = SEAT_Z - CAP_ABOVE - RISER_HEIGHT;
 const float PILLAR_HALF_X = 0.3f, PILLAR_HALF_Y = 0.8f;
-const float SOCKET_INNER = 0.25f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.06f;
+const float SOCKET_INNER = 0.29f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.03f;
+// Over each socket's walls a funnel of four smooth steel plates sloping up
+// and out: a riser's foot let down a hand's breadth off the socket, or
+// leaning in the claws, slides on them into it instead of standing on a
+// wall. FUNNEL_REACH out from the hole's edge over FUNNEL_RISE.
+const float FUNNEL_REACH = 0.2f, FUNNEL_RISE = 0.12f, FUNNEL_PLATE = 0.03f;
+const float FUNNEL_TOP = PILLAR_TOP + SOCKET_DEPTH + FUNNEL_RISE;
 // The slipway from the west bank down into the bed, south of the railway.
 const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
-// Where things wait: the risers on the bed beside the pillars' outer faces,
-// within the crane's reach of a truck standing in the gap between the
-// pillars (which reaches all four sockets from there); the girders on the
-// west bank, the train east.
+// Where things wait: two risers on the bed south of the pillars and two
+// north, each pair beside the stance its truck works from, in the gap's
+// line STANCE_OFF_Y from the rails' middle. From either stance the crane
+// has 0.35 m of reach to spare over a riser set down in a socket on its
+// side and 0.26 m carrying it over the socket walls; 0.4 m over a waiting
+// riser's handles.
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
-const float RISER_OFF_X = 0.9f, RISER_OFF_Y = 1.25f;  // from the gap's middle
-const float RISER_AT[4][2] = {{GAP_X - RISER_OFF_X, -RISER_OFF_Y},
-                              {GAP_X + RISER_OFF_X, -RISER_OFF_Y},
-                              {GAP_X - RISER_OFF_X, RISER_OFF_Y},
-                              {GAP_X + RISER_OFF_X, RISER_OFF_Y}};
+const float STANCE_OFF_Y = 1.5f;
+const float RISER_WAIT_Y = 2.5f;
+const float RISER_AT[4][2] = {{SUPPORT_X[1], -RISER_WAIT_Y},
+                              {SUPPORT_X[2], -RISER_WAIT_Y},
+                              {SUPPORT_X[1], RISER_WAIT_Y},
+                              {SUPPORT_X[2], RISER_WAIT_Y}};
 const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
@@ -50,5 +64,34 @@ const float CROSSING_X0 = -21.5f, CROSSING_X1 = -19.0f;
 const float FLANGEWAY = 0.05f;
 const float CROSSING_DECK_Y = 1.0f;  // the deck's outer edges, at +-
 const float CROSSING_RAMP = 1.2f;    // each ramp's run; it rises 0.2 m
+
+// The sockets: the south rail's two, west first, then the north rail's.
+inline float socketX(int s) { return SUPPORT_X[1 + s % 2]; }
+inline float socketY(int s) { return (s / 2 ? 1 : -1) * RAIL_Y; }
+
+// One funnel plate as a box: its centre, its long axis up the slope, its
+// axis along the hole's edge, its sizes. Plate k of socket s faces the hole
+// from the side turned k quarter turns from +x. The drawing and the
+// collision both come from here.
+struct FunnelPlate {
+    float centre[3], up[3], along[3];
+    float length, width;
+};
+
+inline FunnelPlate funnelPlate(int s, int k) {
+    const float H = SOCKET_INNER / 2, R = FUNNEL_REACH, T = FUNNEL_RISE, t = FUNNEL_PLATE;
+    const float slope = std::atan2(T, R), turn = 1.5707963f * k;
+    const float cx = std::cos(turn), cy = std::sin(turn);
+    // The inner face runs from the walls' inner top edge out and up; the
+    // plate's thickness lies behind it, outward and down.
+    const float out = H + R / 2 + t / 2 * std::sin(slope);
+    const float z = PILLAR_TOP + SOCKET_DEPTH + T / 2 - t / 2 * std::cos(slope);
+    FunnelPlate p = {{socketX(s) + out * cx, socketY(s) + out * cy, z},
+                     {std::cos(slope) * cx, std::cos(slope) * cy, std::sin(slope)},
+                     {-cy, cx, 0},
+                     std::hypot(R, T),
+                     2 * (H + R + t)};
+    return p;
+}
 
 }  // namespace canal

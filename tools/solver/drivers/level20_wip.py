@@ -1,19 +1,17 @@
 """Level 20, the canal: the truck crosses the railway on the level crossing,
-goes down the slipway into the drained bed and north into the gap between
-the two pillars. From there the crane reaches all four risers waiting on
-the bed beside the pillars and all four sockets on the pillars' tops; each
-riser is lifted clear of the pillar, pulled in over it and let down into
-its socket.
+goes down the slipway into the drained bed and north up the line of the
+gap between the pillars to a stance south of the rails. From there the
+crane lifts each of the two risers waiting beside it, swings it over its
+socket on the south rail's line, lines its foot up over the socket (it
+leans a little in the claws, so the hub is aimed off by the miss), lets it
+down the funnel into the socket, brings the hub over the socket's middle so
+the riser stands upright, and lets go. Then on through the gap to the
+stance north of the rails and the same for the north rail's two.
 
-Where it stops: the first riser is picked and lifted upright (lean under
-0.05 rad), but carried over its socket it hangs some 0.3 rad off upright,
-its top towards the truck, and the claw leans with it: the grapple tips
-with the outer beam once the beam is steep (the carry height, 0.9 for the
-hub, wants the outer beam at about 0.87 rad from the gap). The foot then
-stands 0.35 m beyond the hub, and chasing it in towards the truck steepens
-the beam and the lean further (the foot follows the hub at about 0.4 of its
-move) until the crane runs out of reach. The girders and the lever are not
-driven yet.
+Where it stops: all four risers stand in their sockets at delays 0 and 2,
+but a riser sometimes hangs leaning 0.1..0.25 rad in the claws (it pivots
+on its handles) and topples off the funnel or is let go standing on a
+socket wall. The girders and the lever are not driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -29,30 +27,34 @@ from level03 import reach_margin  # noqa: E402
 
 LEVEL = 20
 DEBUG = os.environ.get("LEVEL20_DEBUG")
-BED_Z = -1.2
+BED_Z = -0.7
 CROSSING_MID = (-21.5 + -19.0) / 2
 SLIP_MID = (-7.0 + -4.5) / 2
 GAP_X = -3.0
-STANCE_Y = 0.0
+STANCE_Y = 1.5  # either side of the rails, in the gap's line
 # North of the railway onto the crossing, south over it, east down the
-# slipway, round in the bed and north into the gap between the pillars.
+# slipway, round in the bed and north up the gap's line to the south stance.
 ROUTE = [(-16.8, 4.6), (CROSSING_MID, 4.4), (CROSSING_MID, 2.6), (CROSSING_MID, -2.6),
-         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.0, SLIP_MID), (-3.8, -4.8), (GAP_X, -3.4),
-         (GAP_X, -1.6), (GAP_X, STANCE_Y)]
-RISERS = [(-3.9, -1.25), (-2.1, -1.25), (-3.9, 1.25), (-2.1, 1.25)]
+         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.0, SLIP_MID), (-3.8, -4.8), (GAP_X, -3.6),
+         (GAP_X, -2.6), (GAP_X, -STANCE_Y)]
+# On through the gap between the pillars to the north stance.
+THROUGH_THE_GAP = [(GAP_X, -STANCE_Y), (GAP_X, 0.0), (GAP_X, STANCE_Y)]
 SOCKETS = [(-4.0, -0.5), (-2.0, -0.5), (-4.0, 0.5), (-2.0, 0.5)]
 RISER_HALF = 0.55
 HANDLES_ABOVE = 0.6  # the handles above a riser's centre
 GRIP_ABOVE = 0.1  # the hub over the handles when the claws close
 APPROACH = 0.4
 PILLAR_TOP = -0.56
-CLEAR = 0.15  # a carried riser's foot over the socket walls
-SOCKET_WALL_TOP = PILLAR_TOP + 0.06
+CLEAR = 0.05  # a carried riser's foot over the funnel round its socket
+FUNNEL_TOP = PILLAR_TOP + 0.03 + 0.12
 SEATED_WITHIN = 0.04
-LOW_CLEAR = 0.03  # the foot this far over the socket walls for the last alignment
-ALIGN_TRIES = 5
+ALIGN_TRIES = 3
+SEAT_TRIES = 4
+STRAIGHTEN_TRIES = 3
+HUB_OVER_FOOT = RISER_HALF * 2 + 0.15  # the hub over a held riser's foot
 CARRY_LIMIT = 0.15  # faster, the riser swings and stays leaning in the claws
-ALIGNED = 0.01
+ALIGNED = 0.05  # the funnel takes the foot in from 0.18 off
+STOW_AHEAD, STOW_Z = 1.0, 1.0  # the empty hub while the truck moves
 
 
 def log(sim, *words):
@@ -93,47 +95,115 @@ def pick(sim, i):
     return riser(sim, i)[2] > c[2] + 0.2
 
 
+def fmt(v):
+    return [round(x, 3) for x in v]
+
+
+def riser_settle(sim, i, max_ticks=600, every=10):
+    """Waits for the hub and the riser to stop swinging: the riser swings
+    in the claws about its handles as well as with the hub."""
+    for _ in range(0, max_ticks, every):
+        if sim.step(every):
+            return False
+        r = sim.pose("riser", i)
+        if sim.pose("grapple").speed < 0.02 and math.sqrt(sum(w * w for w in r.ang_vel)) < 0.03:
+            break
+    return True
+
+
+def foot_over(sim, i, spot, z, aim):
+    """Works the hub at height z until riser i's foot hangs over spot: the
+    riser leans a little in the claws, so the hub is aimed off by the miss.
+    Returns the aim that got there, or None."""
+    for _ in range(ALIGN_TRIES):
+        if not (P.crane_joints_to(sim, (aim[0], aim[1], z), limit=CARRY_LIMIT) and P.hub_settle(sim)):
+            log(sim, "out of reach", aim)
+            return None
+        f = foot(sim, i)
+        err = (spot[0] - f[0], spot[1] - f[1])
+        log(sim, "foot", fmt(f), "lean", fmt(sim.pose("riser", i).z_axis), "aim", fmt(aim))
+        if math.hypot(*err) < ALIGNED:
+            return aim
+        aim = [aim[0] + err[0], aim[1] + err[1]]
+    return aim
+
+
+def upright_enough(sim, i):
+    """Held in the socket leaning more than this, a riser let go falls."""
+    return sim.pose("riser", i).z_axis[2] > 0.998
+
+
+def seat_riser(sim, i, spot, aim):
+    """Lets the foot down the funnel into the socket, then brings the hub
+    over its middle: the foot held by the walls, the riser swings upright
+    about the claw's hinge."""
+    seat = hub_for_foot(PILLAR_TOP) - 0.02
+    P.crane_joints_to(sim, (aim[0], aim[1], seat), limit=0.1)
+    P.hub_settle(sim)
+    P.crane_joints_to(sim, (spot[0], spot[1], seat), limit=0.1)
+    P.hub_settle(sim)
+    log(sim, "down", fmt(riser(sim, i)), fmt(sim.pose("riser", i).z_axis))
+    # Still leaning, its foot held by the walls: the hub pushed back against
+    # the lean stands it up.
+    at = [spot[0], spot[1]]
+    for _ in range(STRAIGHTEN_TRIES):
+        if upright_enough(sim, i):
+            return True
+        lean = sim.pose("riser", i).z_axis
+        at = [at[0] - HUB_OVER_FOOT * lean[0], at[1] - HUB_OVER_FOOT * lean[1]]
+        P.crane_joints_to(sim, (at[0], at[1], seat), limit=0.1)
+        P.hub_settle(sim)
+        log(sim, "straightened", fmt(riser(sim, i)), fmt(sim.pose("riser", i).z_axis))
+    return upright_enough(sim, i)
+
+
 def place(sim, i, s):
-    sx, sy = SOCKETS[s]
-    c = riser(sim, i)
-    carry = hub_for_foot(SOCKET_WALL_TOP + CLEAR)
-    truck = sim.pose("truck").pos
-    # pulled in towards the truck at the pick's height before lifting clear
-    d = math.hypot(c[0] - truck[0], c[1] - truck[1])
-    k = 1.15 / d
-    near = (truck[0] + (c[0] - truck[0]) * k, truck[1] + (c[1] - truck[1]) * k)
+    """Lifts the held riser i clear of the socket walls, swings it over
+    socket s, lets its foot down into the socket, brings the hub over the
+    socket so the riser stands upright in it, and lets go."""
+    spot = SOCKETS[s]
+    carry = hub_for_foot(FUNNEL_TOP + CLEAR)
     hub = sim.pose("grapple").pos
-    log(sim, "socket", s, "margin", reach_margin(sim, (sx, sy, carry)))
-    if not (P.crane_joints_to(sim, (near[0], near[1], hub[2]), limit=CARRY_LIMIT)
-            and P.crane_joints_to(sim, (near[0], near[1], carry), limit=CARRY_LIMIT)
-            and P.crane_joints_to(sim, (sx, sy, carry), limit=CARRY_LIMIT)):
+    log(sim, "socket", s, "margin", reach_margin(sim, (spot[0], spot[1], carry)),
+        reach_margin(sim, (spot[0], spot[1], hub_for_foot(PILLAR_TOP))))
+    if not (P.crane_joints_to(sim, (hub[0], hub[1], carry), limit=CARRY_LIMIT)
+            and P.crane_joints_to(sim, (spot[0], spot[1], carry), limit=CARRY_LIMIT)):
         return False
-    low = hub_for_foot(SOCKET_WALL_TOP + LOW_CLEAR)
-    aim = [sx, sy, carry]
-    for z in (carry, low):
-        for _ in range(ALIGN_TRIES):
-            P.hub_settle(sim)
-            f = foot(sim, i)
-            log(sim, "foot", [round(v, 3) for v in f], "hub", sim.pose("grapple").pos,
-                "lean", sim.pose("riser", i).z_axis, "claw", sim.pose("grapple").z_axis, "aim", aim)
-            err = (sx - f[0], sy - f[1])
-            if math.hypot(*err) < ALIGNED and abs(sim.pose("grapple").pos[2] - z) < 0.05:
-                break
-            aim = [aim[0] + err[0], aim[1] + err[1], z]
-            if not P.crane_joints_to(sim, aim, limit=CARRY_LIMIT):
-                log(sim, "out of reach", aim)
-                return False
-    P.crane_joints_to(sim, (aim[0], aim[1], hub_for_foot(PILLAR_TOP) - 0.03), limit=0.2)
-    sim.step(60)
-    log(sim, "down", riser(sim, i), sim.pose("riser", i).z_axis)
+    for _ in range(SEAT_TRIES):
+        aim = foot_over(sim, i, spot, carry, list(spot))
+        if aim is None:
+            return False
+        if seat_riser(sim, i, spot, aim):
+            break
+        # Standing on a wall or leaning on the funnel: up again and over.
+        P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
     if not P.work_grapple(sim, 1.0, 90):
         return False
     hub = sim.pose("grapple").pos
     P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + 0.4), limit=0.4)
     sim.step(60)
     b = riser(sim, i)
-    log(sim, "placed", b, sim.pose("riser", i).z_axis)
-    return math.hypot(b[0] - sx, b[1] - sy) < SEATED_WITHIN and abs(b[2] - (PILLAR_TOP + RISER_HALF)) < 0.03
+    log(sim, "placed", fmt(b), fmt(sim.pose("riser", i).z_axis))
+    return math.hypot(b[0] - spot[0], b[1] - spot[1]) < SEATED_WITHIN and abs(b[2] - (PILLAR_TOP + RISER_HALF)) < 0.03
+
+
+def stow(sim):
+    """The empty claw up and ahead of the truck, for driving."""
+    t = sim.pose("truck")
+    P.work_grapple(sim, -1.0, 40)
+    return P.crane_joints_to(sim, (t.pos[0] + STOW_AHEAD * t.x_axis[0], t.pos[1] + STOW_AHEAD * t.x_axis[1],
+                                   STOW_Z))
+
+
+def set_risers(sim, pair):
+    for i in pair:
+        if not pick(sim, i):
+            log(sim, "pick failed", i)
+            return False
+        if not place(sim, i, i):
+            log(sim, "place failed", i)
+            return False
+    return True
 
 
 def drive(sim):
@@ -141,13 +211,14 @@ def drive(sim):
         log(sim, "stuck", sim.pose("truck").pos)
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    for i in range(4):
-        if not pick(sim, i):
-            log(sim, "pick failed", i)
-            return
-        if not place(sim, i, i):
-            log(sim, "place failed", i)
-            return
+    if not set_risers(sim, (0, 1)):
+        return
+    if not (stow(sim) and P.follow_path(sim, "truck", THROUGH_THE_GAP, throttle=0.3)):
+        log(sim, "not through the gap", sim.pose("truck").pos)
+        return
+    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    if not set_risers(sim, (2, 3)):
+        return
     sim.step(60)
 
 

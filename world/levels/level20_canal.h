@@ -39,10 +39,10 @@ const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
 // Where things wait: two risers on the bed south of the pillars and two
 // north, each pair beside the stance its truck works from, in the gap's
-// line STANCE_OFF_Y from the rails' middle. From either stance the crane
-// has 0.35 m of reach to spare over a riser set down in a socket on its
-// side and 0.26 m carrying it over the socket walls; 0.4 m over a waiting
-// riser's handles.
+// line STANCE_OFF_Y from the rails' middle. Measured from the stances as
+// the truck comes to rest there, the crane has 0.23 m of reach to spare over
+// a riser set down in its socket (the south-west one, the tightest) and at
+// least 0.39 m over a waiting riser's handles.
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
 const float STANCE_OFF_Y = 1.5f;
 const float RISER_WAIT_Y = 2.5f;

@@ -8,10 +8,10 @@ down the funnel into the socket, brings the hub over the socket's middle so
 the riser stands upright, and lets go. Then on through the gap to the
 stance north of the rails and the same for the north rail's two.
 
-Where it stops: all four risers stand in their sockets at delays 0 and 2,
-but a riser sometimes hangs leaning 0.1..0.25 rad in the claws (it pivots
-on its handles) and topples off the funnel or is let go standing on a
-socket wall. The girders and the lever are not driven yet.
+Where it stops: all four risers stand in their sockets at delays 1 to 4;
+at delays 0 and 5 the first riser hangs leaning some 0.2 rad in the claws
+(it pivots on its handles) while carried and topples off the funnel. The
+girders and the lever are not driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -48,9 +48,11 @@ PILLAR_TOP = -0.56
 CLEAR = 0.05  # a carried riser's foot over the funnel round its socket
 FUNNEL_TOP = PILLAR_TOP + 0.03 + 0.12
 SEATED_WITHIN = 0.04
-ALIGN_TRIES = 3
+ALIGN_TRIES = 5
 SEAT_TRIES = 4
-STRAIGHTEN_TRIES = 3
+STRAIGHTEN_TRIES = 4
+STRAIGHTEN_GAIN = 0.7
+FOOT_IN = 0.035  # the foot this near the socket's middle clears its walls
 HUB_OVER_FOOT = RISER_HALF * 2 + 0.15  # the hub over a held riser's foot
 CARRY_LIMIT = 0.15  # faster, the riser swings and stays leaning in the claws
 ALIGNED = 0.05  # the funnel takes the foot in from 0.18 off
@@ -77,6 +79,8 @@ def hub_for_foot(foot_z):
 
 
 def pick(sim, i):
+    """Opens the claw over riser i's handles, lowers it round them, closes
+    it and lifts the riser a little; the close lever stays held."""
     c = riser(sim, i)
     handles = c[2] + HANDLES_ABOVE
     above = (c[0], c[1], handles + GRIP_ABOVE + APPROACH)
@@ -99,14 +103,14 @@ def fmt(v):
     return [round(x, 3) for x in v]
 
 
-def riser_settle(sim, i, max_ticks=600, every=10):
+def riser_settle(sim, i, max_ticks=300, every=10):
     """Waits for the hub and the riser to stop swinging: the riser swings
     in the claws about its handles as well as with the hub."""
     for _ in range(0, max_ticks, every):
         if sim.step(every):
             return False
         r = sim.pose("riser", i)
-        if sim.pose("grapple").speed < 0.02 and math.sqrt(sum(w * w for w in r.ang_vel)) < 0.03:
+        if sim.pose("grapple").speed < 0.02 and math.sqrt(sum(w * w for w in r.ang_vel)) < 0.05:
             break
     return True
 
@@ -116,7 +120,7 @@ def foot_over(sim, i, spot, z, aim):
     riser leans a little in the claws, so the hub is aimed off by the miss.
     Returns the aim that got there, or None."""
     for _ in range(ALIGN_TRIES):
-        if not (P.crane_joints_to(sim, (aim[0], aim[1], z), limit=CARRY_LIMIT) and P.hub_settle(sim)):
+        if not (P.crane_joints_to(sim, (aim[0], aim[1], z), limit=CARRY_LIMIT) and riser_settle(sim, i)):
             log(sim, "out of reach", aim)
             return None
         f = foot(sim, i)
@@ -124,13 +128,22 @@ def foot_over(sim, i, spot, z, aim):
         log(sim, "foot", fmt(f), "lean", fmt(sim.pose("riser", i).z_axis), "aim", fmt(aim))
         if math.hypot(*err) < ALIGNED:
             return aim
+        # The arm sags under the riser: raised where it is as far as the
+        # foot hangs low, so that it is not dragged across the funnel.
+        low = FUNNEL_TOP + CLEAR - f[2]
+        if low > 0.01:
+            z += low
+            P.crane_joints_to(sim, (aim[0], aim[1], z), limit=CARRY_LIMIT)
         aim = [aim[0] + err[0], aim[1] + err[1]]
-    return aim
+    return None
 
 
-def upright_enough(sim, i):
-    """Held in the socket leaning more than this, a riser let go falls."""
-    return sim.pose("riser", i).z_axis[2] > 0.998
+def upright_enough(sim, i, spot):
+    """Held in the socket leaning, or with its foot on a wall, a riser let
+    go falls."""
+    f = foot(sim, i)
+    return sim.pose("riser", i).z_axis[2] > 0.998 and math.hypot(f[0] - spot[0], f[1] - spot[1]) < FOOT_IN
+
 
 
 def seat_riser(sim, i, spot, aim):
@@ -147,14 +160,15 @@ def seat_riser(sim, i, spot, aim):
     # the lean stands it up.
     at = [spot[0], spot[1]]
     for _ in range(STRAIGHTEN_TRIES):
-        if upright_enough(sim, i):
+        if upright_enough(sim, i, spot):
             return True
-        lean = sim.pose("riser", i).z_axis
-        at = [at[0] - HUB_OVER_FOOT * lean[0], at[1] - HUB_OVER_FOOT * lean[1]]
+        lean, f = sim.pose("riser", i).z_axis, foot(sim, i)
+        at = [at[0] + STRAIGHTEN_GAIN * (spot[0] - f[0] - HUB_OVER_FOOT * lean[0]),
+              at[1] + STRAIGHTEN_GAIN * (spot[1] - f[1] - HUB_OVER_FOOT * lean[1])]
         P.crane_joints_to(sim, (at[0], at[1], seat), limit=0.1)
         P.hub_settle(sim)
         log(sim, "straightened", fmt(riser(sim, i)), fmt(sim.pose("riser", i).z_axis))
-    return upright_enough(sim, i)
+    return upright_enough(sim, i, spot)
 
 
 def place(sim, i, s):
@@ -172,7 +186,7 @@ def place(sim, i, s):
     for _ in range(SEAT_TRIES):
         aim = foot_over(sim, i, spot, carry, list(spot))
         if aim is None:
-            return False
+            continue
         if seat_riser(sim, i, spot, aim):
             break
         # Standing on a wall or leaning on the funnel: up again and over.

@@ -113,7 +113,7 @@ def take_from_above(sim, name):
     return sim.grasped() == name
 
 
-def drive(sim):
+def take_roof_to_hill(sim):
     P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
     sim.step(80)
     sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
@@ -161,6 +161,109 @@ def drive(sim):
         sim.step(60)
     log(sim, "laid", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
     sim.step(30)
+    return True
+
+
+# From the roof's stance on the hill round its east end, down the east slope,
+# round the old plot's east and south sides and up to the stance west of
+# the old house, heading north.
+BACK_TO_OLD_WEST = [(8.9, 6.6), (10.6, 6.4), (11.4, 5.2), (11.0, 2.0), (8.0, -2.0), (4.0, -5.0),
+                    (3.6, -8.0), (3.0, -11.0), (0.0, -11.6), (-1.1, -10.5), (-1.1, -9.0),
+                    (-1.1, -8.0)]
+
+
+# Where each part stands in the new house (the goal's places).
+PLACE = {
+    "housefront": (NEW_X - 0.65, NEW_Y, 1.0),
+    "houseback": (NEW_X + 0.65, NEW_Y, 1.0),
+    "rightwall": (NEW_X, NEW_Y - 0.475, 0.9),
+    "leftwall": (NEW_X, NEW_Y + 0.475, 0.9),
+}
+# Up the valley from the old house's west side onto the hill top west of the
+# new foundation, heading north: the front gable taken and set down from the
+# west.
+OLD_WEST_TO_NEW_WEST = [(-1.1, -8.0), (-1.1, -5.5), (0.5, -2.5), (1.0, 0.0), (1.0, 4.0), (3.0, 5.2),
+                        (5.5, 5.4), (6.9, 6.2), (6.9, 7.2), (6.9, 8.0)]
+LIFT_CLEAR = 0.45  # a part lifted this far out of its channel before it is carried
+
+
+def lift_and_stow(sim):
+    """Lifts the held part straight up in slow steps, draws it in and swings
+    it ahead of the truck for the drive."""
+    hub = sim.pose("grapple").pos
+    for up in (0.02, 0.05, 0.1, 0.2, LIFT_CLEAR):
+        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), LIFT_OFF_LEVER)
+    t = sim.pose("truck")
+    z = max(SWING_HUB, hub[2] + LIFT_CLEAR)
+    ahead = (t.pos[0] + CARRY_AHEAD * t.x_axis[0], t.pos[1] + CARRY_AHEAD * t.x_axis[1], z)
+    return P.crane_joints_to(sim, ahead, 0.4) and P.hub_settle(sim)
+
+
+# Let go with the prongs opened nearly flat and slid north off the peak's
+# block before they rise: less open, or lifted straight, they catch the
+# block and lift the part out of its channel again.
+RELEASE_OPEN = 1.4
+RELEASE_SLIDE = 0.25
+
+
+def set_down(sim, name):
+    """Brings the held part over its place, squares the hub by where the part
+    itself hangs, lets it down into its channel and opens the claw."""
+    place = PLACE[name]
+    top_above, hub_above = TAKE[name]
+    aim = [place[0], place[1], place[2] + top_above + hub_above]
+    P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.4)
+    for above in (0.15, 0.06):
+        for _ in range(3):
+            P.hub_over(sim, (aim[0], aim[1], aim[2] + above), 0.3, tries=2, within=0.015)
+            part = sim.pose(name).pos
+            ex, ey = place[0] - part[0], place[1] - part[1]
+            log(sim, "squaring", name, round(ex, 3), round(ey, 3))
+            if math.hypot(ex, ey) < 0.01:
+                break
+            aim[0] += ex
+            aim[1] += ey
+    P.hub_over(sim, (aim[0], aim[1], aim[2] - 0.01), 0.2, tries=1)
+    sim.step(60)
+    log(sim, "let down", name, sim.pose(name).pos, "off", [round(a - b, 3) for a, b in zip(sim.pose(name).pos, place)])
+    P.open_grapple(sim, RELEASE_OPEN)
+    sim.step(30)
+    log(sim, "opened", sim.grasped(), sim.joint("crane", "prong0"), sim.pose(name).pos)
+    hub = sim.pose("grapple").pos
+    for f in (0.3, 0.6, 1.0):
+        P.crane_joints_to(sim, (hub[0], hub[1] + f * RELEASE_SLIDE, hub[2] + 0.01), 0.2)
+    hub = sim.pose("grapple").pos
+    for up in (0.03, 0.08, 0.2, 0.4):
+        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), 0.2)
+        log(sim, "up", up, sim.pose(name).pos)
+    sim.step(60)
+    p = sim.pose(name).pos
+    log(sim, "stands", name, p, "off", [round(a - b, 3) for a, b in zip(p, place)])
+    return math.dist(p, place) < 0.05
+
+
+def drive(sim):
+    if not take_roof_to_hill(sim):
+        return
+    P.raise_hub_to(sim, SWING_HUB)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + CARRY_AHEAD * t.x_axis[0], t.pos[1] + CARRY_AHEAD * t.x_axis[1],
+                            SWING_HUB), 0.6)
+    if not P.follow_path(sim, "truck", BACK_TO_OLD_WEST, throttle=0.4):
+        log(sim, "stuck", sim.pose("truck").pos)
+        return
+    t = sim.pose("truck")
+    log(sim, "old west", t.pos, t.heading, standing(sim))
+    if not (take_from_above(sim, "housefront") and lift_and_stow(sim)):
+        return
+    log(sim, "front up", sim.pose("housefront").pos, standing(sim))
+    if not P.follow_path(sim, "truck", OLD_WEST_TO_NEW_WEST, throttle=0.3):
+        log(sim, "stuck", sim.pose("truck").pos)
+        return
+    t = sim.pose("truck")
+    log(sim, "new west", t.pos, t.heading, "margin", reach_margin(sim, PLACE["housefront"][:2] + (1.81,)))
+    if not set_down(sim, "housefront"):
+        return
 
 
 if __name__ == "__main__":

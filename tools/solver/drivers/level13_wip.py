@@ -240,7 +240,17 @@ def lift_and_stow(sim, name):
 # block before they rise: less open, or lifted straight, they catch the
 # block and lift the part out of its channel again.
 RELEASE_OPEN = 1.4
-RELEASE_SLIDE = 0.25
+
+
+RELEASE_SLIDES = (0.25, -0.25, 0.4)
+
+
+def rise_clear(sim, name, point):
+    """Raises the open claw to point; False when the part rose with it."""
+    z = sim.pose(name).pos[2]
+    P.crane_joints_to(sim, point, 0.2)
+    log(sim, "rise", point[2], sim.pose(name).pos)
+    return sim.pose(name).pos[2] < z + 0.01
 
 
 def set_down(sim, name):
@@ -264,15 +274,21 @@ def set_down(sim, name):
     sim.step(60)
     log(sim, "let down", name, sim.pose(name).pos, "off", [round(a - b, 3) for a, b in zip(sim.pose(name).pos, place)])
     P.open_grapple(sim, RELEASE_OPEN)
-    sim.step(30)
+    P.hold_still(sim)
     log(sim, "opened", sim.grasped(), sim.joint("crane", "prong0"), sim.pose(name).pos)
-    hub = sim.pose("grapple").pos
-    for f in (0.3, 0.6, 1.0):
-        P.crane_joints_to(sim, (hub[0], hub[1] + f * RELEASE_SLIDE, hub[2] + 0.01), 0.2)
-    hub = sim.pose("grapple").pos
-    for up in (0.03, 0.08, 0.2, 0.4):
-        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), 0.2)
-        log(sim, "up", up, sim.pose(name).pos)
+    # Worked from where the joints were set, not from where the swinging hub
+    # happens to be: chasing the swing drags the prongs across the block.
+    base = (aim[0], aim[1], aim[2] - 0.01)
+    for slide in RELEASE_SLIDES:
+        for f in (0.3, 0.6, 1.0):
+            P.crane_joints_to(sim, (base[0], base[1] + f * slide, base[2] + 0.01), 0.2)
+        P.hold_still(sim)
+        if all(rise_clear(sim, name, (base[0], base[1] + slide, base[2] + up))
+               for up in (0.03, 0.08, 0.2, 0.4)):
+            break
+        # Caught and lifted: back down, and off along the other way.
+        P.hub_over(sim, (base[0], base[1] + slide, base[2]), 0.2, tries=1)
+        P.open_grapple(sim, RELEASE_OPEN)
     sim.step(60)
     p = sim.pose(name).pos
     log(sim, "stands", name, p, "off", [round(a - b, 3) for a, b in zip(p, place)])

@@ -69,6 +69,19 @@ class LevelsB : public ::testing::Test {
         o->update(0);
     }
     const dReal* at(DynamicWorldObj* o) { return dBodyGetPosition(o->body); }
+    // Lets a body down at speed as the claw would: kept upright and never
+    // faster than speed downward, free to move sideways.
+    void lowerUpright(DynamicWorldObj* o, dReal speed, int ticks) {
+        dMatrix3 upright;
+        dRSetIdentity(upright);
+        for (int i = 0; i < ticks; i++) {
+            const dReal* v = dBodyGetLinearVel(o->body);
+            dBodySetLinearVel(o->body, v[0], v[1], v[2] < -speed ? -speed : v[2]);
+            dBodySetRotation(o->body, upright);
+            dBodySetAngularVel(o->body, 0, 0, 0);
+            run(1);
+        }
+    }
     // Turns a lever about y for a while, as the boom pushing it would.
     void swing(LeverProp* lever, dReal omega, int ticks) {
         for (int i = 0; i < ticks; i++) {
@@ -474,6 +487,44 @@ TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
             std::hypot(std::hypot(p[0] - HILL_X - part.dx, p[1] - HILL_Y - part.dy), p[2] - part.z),
             0.05)
             << p[0] - HILL_X - part.dx << " " << p[1] - HILL_Y - part.dy << " " << p[2] - part.z;
+    }
+}
+
+// A careful player lets a part down a few centimetres off its place, the
+// claw keeping it upright but free to swing sideways, and opens the claw
+// once it stands: the ridges must have slid its foot into its channel.
+TEST_F(LevelsB, HearthRidgesSlideAPartLetDownOffItsPlaceIntoItsChannel) {
+    using namespace hearth;
+    struct Miss {
+        const char* name;
+        dReal dx, dy;
+    };
+    const Miss misses[] = {
+        {"housefront", -0.03, 0},    {"housefront", 0.03, 0}, {"houseback", 0.03, 0},
+        {"houseback", -0.03, 0.004}, {"rightwall", 0, -0.03}, {"rightwall", 0, 0.03},
+        {"leftwall", 0, 0.03},       {"housefront", 0, 0.02},
+    };
+    for (const Miss& miss : misses) {
+        SCOPED_TRACE(std::string(miss.name) + " " + std::to_string(miss.dx) + " " +
+                     std::to_string(miss.dy));
+        SetUp();
+        build(13);
+        const HousePart* part = nullptr;
+        for (const HousePart& p : HOUSE)
+            if (std::string(p.name) == miss.name) part = &p;
+        ASSERT_NE(part, nullptr);
+        DynamicWorldObj* o = named(miss.name)[0];
+        teleport(o, HILL_X + part->dx + miss.dx, HILL_Y + part->dy + miss.dy, part->z + 0.06);
+        lowerUpright(o, 0.1, 90);
+        run(240);
+        const dReal* p = at(o);
+        const dReal* r = dBodyGetRotation(o->body);
+        EXPECT_GT(r[10], 0.995);  // standing, not leaning on a ridge
+        EXPECT_LT(std::hypot(std::hypot(p[0] - HILL_X - part->dx, p[1] - HILL_Y - part->dy),
+                             p[2] - part->z),
+                  0.02)
+            << p[0] - HILL_X - part->dx << " " << p[1] - HILL_Y - part->dy << " " << p[2] - part->z;
+        TearDown();
     }
 }
 

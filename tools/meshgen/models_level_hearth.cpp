@@ -1,5 +1,6 @@
 // Hearth: a green valley with the house's old plot by the road and the hill
-// with its new foundation. The collision record holds ground, hill and kerbs.
+// with its new foundation. The collision record holds ground, hill, slabs,
+// trees and fence; the smooth guides on the slabs are collided by the builder.
 #include <cmath>
 
 #include "tools/meshgen/model.h"
@@ -19,14 +20,50 @@ void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, 
     append(dst, translate(m, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2), c);
 }
 
-// A foundation slab flush with the floor and its kerbs.
+// A foundation slab flush with the floor.
 void foundation(Mesh& m, float cx, float cy, float floor) {
     using namespace hearth;
-    add(m, cx - 0.75f, cx + 0.95f, cy - 0.6f, cy + 0.6f, floor - 0.05f, floor + 0.001f, CONCRETE);
-    for (const auto& k : KERBS)
-        add(m, cx + k[0], cx + k[1], cy + k[2], cy + k[3], floor, floor + KERB_HEIGHT, STONE);
+    add(m, cx + SLAB[0], cx + SLAB[1], cy + SLAB[2], cy + SLAB[3], floor - 0.05f, floor + 0.001f,
+        CONCRETE);
 }
 
+// Its ridges and the chimney's smooth strip: the builder collides them as
+// boxes of their own, smooth, so they are drawn here but kept out of the
+// collision record.
+void guides(Mesh& m, float cx, float cy, float floor) {
+    using namespace hearth;
+    const float side = RIDGE_HIGH * 1.41421356f;
+    for (const Ridge& r : RIDGES) {
+        float length = r.to - r.from, mid = (r.from + r.to) / 2;
+        Mesh bar = r.alongX ? box(length, side, side) : box(side, length, side);
+        Vec3 at = r.alongX ? Vec3{cx + mid, cy + r.at, floor} : Vec3{cx + r.at, cy + mid, floor};
+        Vec3 axis = r.alongX ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
+        append(m, placed(bar, at, axis, 0.7853982f), STONE);
+    }
+    const float* c = CHIMNEY_SLIDE;
+    add(m, cx + c[0], cx + c[1], cy + c[2], cy + c[3], floor, floor + 0.001f + SLIDE_THICK, STEEL);
+}
+
+void tree(Mesh& m, float x, float y) {
+    Mesh trunk = cylinder(0.12f, 0.8f, 6);
+    append(m, translate(trunk, x, y, 0.4f), WOOD_DARK);
+    Mesh crown = cone(0.9f, 0.0f, 2.0f, 7);
+    append(m, translate(crown, x, y, 1.8f), LEAVES);
+}
+
+// A picket fence along the hill top's north edge: the view they want.
+void fence(Mesh& m) {
+    using namespace hearth;
+    for (int k = 0; k < 12; k++) {
+        float x = HILL_X - 2.75f + k * 0.5f;
+        add(m, x - 0.03f, x + 0.03f, HILL_Y + 2.8f, HILL_Y + 2.86f, HILL_TOP, HILL_TOP + 0.5f,
+            WHITE_PAINT);
+    }
+    add(m, HILL_X - 2.8f, HILL_X + 2.8f, HILL_Y + 2.86f, HILL_Y + 2.89f, HILL_TOP + 0.3f,
+        HILL_TOP + 0.38f, WHITE_PAINT);
+}
+
+// Everything standing that a machine or a load could run into.
 void touchable(Mesh& m) {
     using namespace hearth;
     const float W = 18.0f;
@@ -37,6 +74,11 @@ void touchable(Mesh& m) {
     append(m, translate(hill, HILL_X, HILL_Y, HILL_TOP / 2), HILL);
     foundation(m, START_X, START_Y, 0.0f);
     foundation(m, HILL_X, HILL_Y, HILL_TOP);
+    // Trees around the valley.
+    const float trees[][2] = {{-6, 4}, {-9, -2}, {4, 2},   {14, 14},
+                              {15, 2}, {-4, 12}, {6, -13}, {-12, -12}};
+    for (const auto& t : trees) tree(m, t[0], t[1]);
+    fence(m);
 }
 
 }  // namespace
@@ -48,25 +90,10 @@ QUORVEL_MODEL(hearth_terrain) {
     // A gravel path from the old plot towards the hill.
     add(m, START_X - 1.0f, START_X + 1.0f, START_Y + 0.8f, HILL_Y - HILL_FOOT_HALF, -0.01f, 0.002f,
         PATH);
-    // Trees and a pond around the valley.
-    const float trees[][2] = {{-6, 4}, {-9, -2}, {4, 2},   {14, 14},
-                              {15, 2}, {-4, 12}, {6, -13}, {-12, -12}};
-    for (const auto& t : trees) {
-        Mesh trunk = cylinder(0.12f, 0.8f, 6);
-        append(m, translate(trunk, t[0], t[1], 0.4f), WOOD_DARK);
-        Mesh crown = cone(0.9f, 0.0f, 2.0f, 7);
-        append(m, translate(crown, t[0], t[1], 1.8f), LEAVES);
-    }
+    guides(m, START_X, START_Y, 0.0f);
+    guides(m, HILL_X, HILL_Y, HILL_TOP);
     Mesh pond = cylinder(2.5f, 0.02f, 12);
     append(m, translate(pond, -8.0f, 8.0f, 0.0f), POND);
-    // A picket fence along the hill top's north edge: the view they want.
-    for (int k = 0; k < 12; k++) {
-        float x = HILL_X - 2.75f + k * 0.5f;
-        add(m, x - 0.03f, x + 0.03f, HILL_Y + 2.8f, HILL_Y + 2.86f, HILL_TOP, HILL_TOP + 0.5f,
-            WHITE_PAINT);
-    }
-    add(m, HILL_X - 2.8f, HILL_X + 2.8f, HILL_Y + 2.86f, HILL_Y + 2.89f, HILL_TOP + 0.3f,
-        HILL_TOP + 0.38f, WHITE_PAINT);
     model.edges.boundaries = false;
 }
 

@@ -2,10 +2,12 @@
 // it together again on the new foundation.
 #include "world/levels/level13_hearth.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "bus/diag.h"
 #include "geom/records.h"
+#include "world/contact.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -13,12 +15,16 @@
 
 namespace {
 
-// Each part's place relative to the house centre and its floor.
-const dReal CHIMNEY[3] = {0.775, 0, 0.6};
+// Each part relative to the house centre and its floor. The old house was
+// put up with the side walls half a centimetre out from the gables' tabs,
+// each foot still in its channel: pressed against the tabs, a wall is
+// dragged over when a gable is lifted out. (Gables moved out as well let the
+// lifted roof's eaves catch them.)
+const dReal CHIMNEY[3] = {0.777, 0, 0.6};
 const dReal BACK[3] = {0.65, 0, 0.5};
 const dReal FRONT[3] = {-0.65, 0, 0.5};
-const dReal LEFT[3] = {0, 0.475, 0.4};
-const dReal RIGHT[3] = {0, -0.475, 0.4};
+const dReal LEFT[3] = {0, 0.48, 0.4};
+const dReal RIGHT[3] = {0, -0.48, 0.4};
 const dReal ROOF[3] = {0, 0, 0.98};
 const dReal CLEARANCE = 0.002;
 
@@ -28,10 +34,40 @@ void at(const dReal offset[3], dReal out[3]) {
     out[2] = offset[2] + CLEARANCE;
 }
 
+// A smooth static box, turned by angle about the x or y axis.
+void addSmooth(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, int axis, dReal angle) {
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID g = dCreateBox(terrain->space, sx, sy, sz);
+    dMatrix3 turn;
+    dRFromAxisAndAngle(turn, axis == 0, axis == 1, 0, angle);
+    dGeomSetRotation(g, turn);
+    dGeomSetPosition(g, x, y, z);
+    setCollision(g, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
+// The ridges and the chimney's strip of a foundation whose floor is at
+// floor: smooth, so that a foot landing on a flank slides off it.
+void addGuides(dReal cx, dReal cy, dReal floor) {
+    using namespace hearth;
+    const dReal side = RIDGE_HIGH * M_SQRT2;
+    for (const Ridge& r : RIDGES) {
+        dReal length = r.to - r.from, mid = (r.from + r.to) / 2;
+        if (r.alongX)
+            addSmooth(length, side, side, cx + mid, cy + r.at, floor, 0, M_PI / 4);
+        else
+            addSmooth(side, length, side, cx + r.at, cy + mid, floor, 1, M_PI / 4);
+    }
+    const float* c = CHIMNEY_SLIDE;
+    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + (c[0] + c[1]) / 2, cy + (c[2] + c[3]) / 2,
+              floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+}
+
 }  // namespace
 
 void build_hearth(LevelOut& out) {
     makeTerrain(&geom_hearth_terrain, &geom_hearth_collision);
+    addGuides(hearth::START_X, hearth::START_Y, 0);
+    addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP);
     dReal p[3];
     at(CHIMNEY, p);
     add(new Chimney(p));

@@ -2,8 +2,9 @@
 between the pyramid of granite blocks and the dump truck waiting in the bay
 below, lifts the blocks one by one off the pyramid, top first, and sets them
 down in the dump truck's bed in one layer of three by two; it backs a little
-further west for the last, which it lets fall into the bed from just above
-the height at which the game counts it in. The sixth block hands control to
+further west for the last, sets it down on the floor off its nose, picks it
+afresh there and lets it fall into the bed from just above the height at
+which the game counts it in. The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 up to the stance line, tips its load out onto the tray and pulls forward.
@@ -38,7 +39,7 @@ PICK_ORDER = (5, 4, 3, 2, 1, 0)
 # first, so that no block is carried low over one already in.
 # The last one is dropped (see load) into the middle of the corner the
 # others leave free.
-BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.35, 0.17)]
+BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.36, 0.14)]
 BED_FROM_CHASSIS = (-0.2, 0.0)
 # A block's centre stays this far inside the bed's walls, and this far from
 # another's.
@@ -50,11 +51,23 @@ LOAD_TRIES = 3
 # The bed counts a block in it up to this far above the bed's centre; the
 # last block is let go this far higher, carried with the hub this high.
 BED_COUNTS_BELOW = 0.8
-DROP_CLEAR = 0.07
-# Let go over its place no further off than this: it lands with 0.1 m to
-# spare to the wall and the blocks beside it.
-DROP_WITHIN = 0.07
-LAST_CARRY_HUB = 0.8
+DROP_CLEAR = 0.05
+# Let go once it hangs this still over its place, and at least this far
+# above the counted height.
+DROP_STILL = 0.06
+DROP_WAIT = 240
+# Let go over its place no further off than this: it still lands clear of
+# the bed's wall and of the blocks beside it.
+DROP_OVER = 0.12
+DROP_SPARE = 0.02
+DROP_SWING = 0.2  # lever travel, bringing it over its place
+LAST_CARRY_HUB = 0.6
+FLOOR_Z = -0.7
+# Off the truck's nose, (distance from its centre, bearing from its
+# heading): 0.2 m of reach to spare picking and setting down there (bent
+# 0.8 or 1.2).
+ASIDE = (1.3, 0.35)
+ASIDE_WITHIN = 0.3
 RELEASE_LEVER = 0.3
 BLOCK_HALF = 0.125
 # The grapple opened this far passes round a block; the hub this far above a
@@ -63,6 +76,7 @@ BLOCK_HALF = 0.125
 BLOCK_OPEN = 0.6
 HUB_ABOVE = 0.12
 OPEN_WIDE = 1.2  # round a block with no neighbour beside it
+CLAW_CLEAR = 0.02  # the open fingers pass this far outside a block
 NEIGHBOUR = 0.6
 HELD_WITHIN = 0.35
 APPROACH = 0.3
@@ -81,9 +95,11 @@ SWING_LIMIT = 0.3
 # before it has slid out of them.
 CARRY_LIMIT = 0.5
 RAMP = 0.05  # lever travel per correction
-# How near the hub must hang over a block: the slew's dead band alone leaves
-# it a few centimetres to the side this far out.
-ALIGN = 0.08
+# How near the hub must hang over a block: the open claws clear it, and its
+# neighbours, by about 3 cm a side.
+ALIGN = 0.025
+LOW_ROW_Z = -0.5  # a block's centre below this stands on the quarry floor
+HUB_LIMIT = 0.4  # lever travel, working the crane over a block
 
 
 def log(sim, *words):
@@ -110,16 +126,38 @@ def back_along(sim, lane_y, stop_x, throttle=0.3, max_ticks=2000, every=3):
     return False
 
 
-def hub_over(sim, index, height, tries=4):
-    """Brings the hub to height over block index, aimed afresh at where the
-    block lies after each try."""
+def hub_over(sim, index, height, tries=3):
+    """Brings the hub to hang height over block index on the crane's joint
+    readings, aimed afresh at where the block lies after each try: the open
+    claws clear a block and its neighbours by only a few centimetres."""
     for _ in range(tries):
         c = sim.pose("block", index).pos
-        if P.grapple_to(sim, (c[0], c[1], c[2] + height), tolerance=ALIGN, max_ticks=600):
-            return P.hold_still(sim)
+        if P.hub_over(sim, (c[0], c[1], c[2] + height), limit=HUB_LIMIT, tries=2, within=ALIGN):
+            return True
         if sim.ended:
             return False
     return False
+
+
+def squarely_over(sim, index):
+    """Whether the hub hangs over block index closely enough that the claws
+    close round it: let down onto the block, it stops short of its height."""
+    c, hub = sim.pose("block", index).pos, sim.pose("grapple").pos
+    return math.hypot(hub[0] - c[0], hub[1] - c[1]) < ALIGN and hub[2] - c[2] < HUB_ABOVE + 0.05
+
+
+def claw_opening(sim, index):
+    """How far to open the claws round block index: the prongs face the
+    crane's beam, and a block standing askew to it reaches further out
+    toward them than its half width, to its corners."""
+    b, g = sim.pose("block", index).x_axis, sim.pose("grapple").x_axis
+    askew = (math.atan2(b[1], b[0]) - math.atan2(g[1], g[0])) % (math.pi / 2)
+    reach = BLOCK_HALF * (abs(math.cos(askew)) + abs(math.sin(askew))) + CLAW_CLEAR
+    opening = BLOCK_OPEN
+    # The finger's inner edge stands this far from the hub's axis.
+    while opening < OPEN_WIDE and 0.15 - (0.105 * math.cos(opening) - 0.16 * math.sin(opening)) < reach:
+        opening += 0.02
+    return opening
 
 
 def has_neighbour(sim, index):
@@ -133,6 +171,16 @@ def has_neighbour(sim, index):
     return False
 
 
+def pick_bend(sim, points, low):
+    """The bend for a pick: the first that reaches every point, and for the
+    pyramid's bottom row the steepest, which leaves the boom clear of its
+    low stop (at that stop the outer beam folds up and the hub hangs short)."""
+    for bend in reversed(P.BENDS) if low else P.BENDS:
+        if all(P.crane_can_reach(sim, p, bend) for p in points):
+            return bend
+    return None
+
+
 def pick(sim, index, place):
     """Lowers the open grapple round block index and closes on it. The outer
     beam is bent first as far as setting the block down at place needs:
@@ -142,7 +190,7 @@ def pick(sim, index, place):
         at = (c[0], c[1], c[2] + HUB_ABOVE)
         above = (c[0], c[1], c[2] + HUB_ABOVE + APPROACH)
         down = (place[0], place[1], place[2] + HUB_ABOVE)
-        bend = P.bend_for(sim, (above, at, down, (down[0], down[1], down[2] + APPROACH)))
+        bend = pick_bend(sim, (above, at, down, (down[0], down[1], down[2] + APPROACH)), c[2] < LOW_ROW_Z)
         log(sim, "pick", index, c, "bend", bend)
         if bend is None:
             return False
@@ -156,14 +204,17 @@ def pick(sim, index, place):
         if not hub_over(sim, index, HUB_ABOVE + APPROACH):
             log(sim, "not over", index, sim.pose("grapple").pos)
             return False
-        if not set_grapple(sim, BLOCK_OPEN if has_neighbour(sim, index) else OPEN_WIDE):
+        # Wide open round the top block, which has none beside it: closed
+        # from there, the claws take it by its upper half.
+        lone_top = c[2] > LOW_ROW_Z and not has_neighbour(sim, index)
+        if not set_grapple(sim, OPEN_WIDE if lone_top else claw_opening(sim, index)):
             return False
         for k in range(1, LOWER_STEPS + 1):
             # The outer beam folds back up when the hub bears on anything;
             # bent again before each step down.
             if sim.joint("crane", "bend") > bend + 0.05 and not P.bend_to(sim, bend):
                 return False
-            if not hub_over(sim, index, HUB_ABOVE + APPROACH * (1 - k / LOWER_STEPS)):
+            if not hub_over(sim, index, HUB_ABOVE + APPROACH * (1 - k / LOWER_STEPS)) and not squarely_over(sim, index):
                 log(sim, "not lowered", index, k, sim.pose("grapple").pos, [round(sim.joint("crane", j), 2) for j in ("boom", "bend", "extend")])
                 return False
         if P.close_until_grasped(sim, "block"):
@@ -339,9 +390,61 @@ def drop_height(sim):
     return d.pos[2] + BED_ABOVE_CHASSIS + BED_COUNTS_BELOW + DROP_CLEAR
 
 
+def over_the_drop(sim, index, place, tries=2):
+    """Waits with the crane let go until the last block, hanging, is still,
+    and again after each correction of the hub, until the block hangs
+    within DROP_OVER of place and above the height at which the bed counts
+    it. Chased while it swings, the hub only pumps the swing."""
+    d = sim.pose("dumpTruck")
+    counted_below = d.pos[2] + BED_ABOVE_CHASSIS + BED_COUNTS_BELOW + DROP_SPARE
+    aim = None
+    for _ in range(tries + 1):
+        release_crane(sim)
+        if not (P.hold_still(sim, still_speed=DROP_STILL, max_ticks=DROP_WAIT) and holding(sim, index)):
+            return False
+        hub, load = sim.pose("grapple").pos, sim.pose("block", index).pos
+        off = math.hypot(load[0] - place[0], load[1] - place[1])
+        log(sim, "over the drop", load, off, hub[2] - load[2])
+        if load[2] < counted_below:
+            return False
+        if off < DROP_OVER:
+            return True
+        # The arm gives when its levers are let go: each aim is moved on
+        # from the last by the miss, not from where the hub hangs.
+        aim = aim or hub
+        aim = (aim[0] + place[0] - load[0], aim[1] + place[1] - load[1], hub[2])
+        if not carry_to(sim, aim, near=0.03, index=index, limit=DROP_SWING):
+            return False
+    return False
+
+
+def aside_point(sim):
+    """Where the last block is set down on the way, on the quarry floor off
+    the truck's nose, ASIDE from where the truck stands."""
+    t = sim.pose("truck")
+    bearing = t.heading + ASIDE[1]
+    return t.pos[0] + ASIDE[0] * math.cos(bearing), t.pos[1] + ASIDE[0] * math.sin(bearing), FLOOR_Z + BLOCK_HALF
+
+
 def load(sim, index, slot):
+    """Loads block index into its slot in the bed. The last goes by way of
+    the floor off the truck's nose: held all the way round from the
+    pyramid's far corner, it slides out of the claws before it is over the
+    bed."""
     place = slot_point(sim, slot, PICK_ORDER[:slot])
     last = slot == len(PICK_ORDER) - 1
+    if last:
+        aside = aside_point(sim)
+        c = sim.pose("block", index).pos
+        if math.hypot(c[0] - aside[0], c[1] - aside[1]) > ASIDE_WITHIN and not carry_block(sim, index, aside, False):
+            return False
+        log(sim, "aside", index, sim.pose("block", index).pos)
+    return carry_block(sim, index, place, last)
+
+
+def carry_block(sim, index, place, last):
+    """Picks block index and sets it down at place (the centre it is to
+    have), or, last, drops it into the bed over place."""
     carry = LAST_CARRY_HUB if last else CARRY_HUB
     if not pick_again(sim, index, place):
         return False
@@ -351,7 +454,7 @@ def load(sim, index, slot):
         log(sim, "dropped", index, sim.pose("block", index).pos)
         return False
     if last:
-        if not hang_over(sim, index, (place[0], place[1], drop_height(sim)), tries=6, within=DROP_WITHIN):
+        if not over_the_drop(sim, index, place):
             log(sim, "not over the drop", index)
             return False
         log(sim, "dropping", index, sim.pose("block", index).pos, place)
@@ -376,6 +479,11 @@ def load(sim, index, slot):
     if not set_grapple(sim, BLOCK_OPEN):
         return False
     sim.step(20)
+    if sim.grasped() == "block":
+        # A claw still bears on it: lifted now, it would drag the block up
+        # and drop it on its neighbours.
+        set_grapple(sim, OPEN_WIDE)
+        sim.step(20)
     log(sim, "set down", index, sim.pose("block", index).pos, sim.pose("block", index).z_axis, place, sim.grasped())
     hub = sim.pose("grapple").pos
     if handed_over(sim):
@@ -432,6 +540,7 @@ BACK_ROLL = 0.05
 BACK_AIM = 1.0  # metres behind, on the line
 BACK_GAIN = 3.0  # it rolls on this far once the pedal is let go
 TIP_ANGLE = 1.35
+TIP_LEVER = 0.4
 PULL_FORWARD = (0.3, 60)  # pedal and ticks: clear of the last blocks on the lip
 
 
@@ -455,6 +564,19 @@ def back_down(sim, x, stop_y, max_ticks=3000, every=3):
     return False
 
 
+def tip_gently(sim, angle, max_ticks=2400, every=5):
+    """Raises the bed at TIP_LEVER until its hinge reads angle: tipped at
+    full lever, the load slides out fast enough to jump the tray's far rim."""
+    for _ in range(0, max_ticks, every):
+        if sim.joint("dumpTruck", "bed") >= angle:
+            sim.post("leverUp leverNr=%d" % P.DUMPTRUCK_BED_LEVER)
+            return True
+        P.lever(sim, P.DUMPTRUCK_BED_LEVER, TIP_LEVER)
+        if sim.step(every):
+            return sim.joint("dumpTruck", "bed") >= angle
+    return False
+
+
 def haul(sim):
     log(sim, "haul from", sim.pose("dumpTruck").pos)
     if not P.follow_path(sim, "dumpTruck", UP_AND_ROUND, throttle=0.5, lookahead=1.2, max_ticks=8000):
@@ -465,7 +587,7 @@ def haul(sim):
         log(sim, "not backed", sim.pose("dumpTruck").pos)
         return
     log(sim, "at the tray", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
-    if not P.tip_dump_truck(sim, TIP_ANGLE):
+    if not tip_gently(sim, TIP_ANGLE):
         return
     sim.step(200)
     pedal, ticks = PULL_FORWARD

@@ -22,9 +22,17 @@ The push, tried on eleven stones laid in the tray:
   lip and the loader rides over them again (centre 0.68-0.73 up), pushing
   the row only slowly (x stalling near -8 after 90k ticks).
 - Steeper (-0.45 at arm 0, -0.6 at arm 0.1, drive 0.2-0.3): the same.
-Still to try: short pushes of two or three stones each, backing off between
-them, or the bucket as a scoop (stones rolled in over a lip at the floor,
-carried to the belt's start with the bucket curled, and tipped out there).
+- In steps (push_by_steps), lip down at -0.24 in this 1.5 m tray: pushed
+  1.0 m from where it stands, then backed 0.4 m with the arm up, the loader
+  drove all eleven stones as one heap from x -13..-7 to -0.3..1.9 (tick
+  ~17000 after the hand-over) without climbing them; only there, with the
+  heap packed 0.8 m deep, does it ride up (centre 0.68-0.72) and stall.
+  With 0.8 m / 0.5 m steps it never climbs but creeps (x -6 at 32000).
+  With 0.7 m / 0.4 m steps (the setting here) all eleven went onto the
+  belt and were washed, 41600 ticks after the hand-over; with 1.0 / 0.4 a
+  second run washed six and spilled the rest.
+Still to do: the three later rounds (the truck loads 5, 3, then 1 more),
+a steadier truck half, and the recording with its robustness runs.
 
 usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
 
@@ -56,6 +64,7 @@ TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
 # on it; a stone pushed ahead of it lies on the belt.
 PUSH_FROM_X, PUSH_TO_X = -15.5, 2.05
 PUSH_SPEED = 0.2
+PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 120  # metres, metres, at most
 EAST = 0.0
 # The loader comes to the job with its arm at the top stop (1.42 rad). With
 # the arm on its low stop and the bucket flat, the lip rides 4 cm over the
@@ -200,6 +209,24 @@ def skid_face(sim, heading, max_ticks=900, every=2):
     return P.come_to_rest(sim, "skidLoader")
 
 
+def push_by_steps(sim):
+    """Pushes the stones ahead of the bucket east in short steps, backing off
+    between them: a long push lets the growing row lift the lip and the
+    loader climbs onto the stones."""
+    for _ in range(PUSH_STEPS):
+        skid_joint_to(sim, "arm", ARM_LOW)
+        skid_joint_to(sim, "bucket", BUCKET_LOW)
+        x = sim.pose("skidLoader").pos[0]
+        if x >= PUSH_TO_X - 0.05:
+            return True
+        if not skid_along(sim, min(x + PUSH_STEP, PUSH_TO_X), PUSH_SPEED):
+            return False
+        skid_joint_to(sim, "arm", ARM_CLEAR)
+        if not skid_along(sim, sim.pose("skidLoader").pos[0] - BACK_STEP, -PUSH_SPEED):
+            return False
+    return False
+
+
 def skid_phase(sim):
     """Pushes the tray's stones onto the belt until none is left in it."""
     for _ in range(3):
@@ -208,9 +235,7 @@ def skid_phase(sim):
         skid_joint_to(sim, "arm", ARM_CLEAR)
         P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
         skid_face(sim, EAST)
-        skid_joint_to(sim, "arm", ARM_LOW)
-        skid_joint_to(sim, "bucket", BUCKET_LOW)
-        skid_along(sim, PUSH_TO_X, PUSH_SPEED)
+        push_by_steps(sim)
         sim.step(200)
         skid_joint_to(sim, "arm", ARM_CLEAR)
         skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)

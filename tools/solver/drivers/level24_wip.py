@@ -5,15 +5,34 @@ the creek, the skid loader takes over: bucket down, it drives east along the
 tray and pushes what lies there onto the belt, which carries it through the
 guides past the wash point; then it backs out west and the truck goes on.
 
-Not yet won. The truck loads eleven stones and hands over (tick ~53300);
-the push does not bring stones onto the belt: entering the tray with the
-bucket's lip at the floor, the loader rears (its x axis rises to 0.15-0.22
-up) at the first stone, which passes under the bucket and the chassis;
-the loader then rides on stones (centre 0.68-0.72 up) and stalls or slews
-round near x -12 to -11. Set otherwise (arm -0.07 with bucket 0 at drive
-0.1, arm -0.03 with bucket -0.2 at drive 0.15) the bucket snags on the tray
-floor's west end and the loader stops at x -14.37; at arm -0.06, bucket 0,
-drive 0.3 it never gets past x -14.3.
+Not yet won. The truck loads eleven stones and hands over (tick ~53300),
+but not every run: a run of this driver against a tray narrowed to 1.0 m
+stopped at tick 43000 with five stones in the tray, two missed in the row,
+one knocked 0.7 m toward the creek's middle, and the truck standing north
+of the row at y -3.5, where the path back to the stance left it.
+
+The push, tried on eleven stones laid in the tray:
+- Bucket flat, arm on its low stop: the lip rides 4 cm over the floor, the
+  first stone it meets does not move, the loader's front climbs it and the
+  stone passes under the chassis (centre 0.66-0.69 up).
+- Bucket tipped lip down to -0.24: the lip drags on the floor and a single
+  stone goes ahead of it. In this 1.5 m tray the stones then roll round the
+  bucket's ends and are left behind; in a 1.0 m tray (south wall at -7.1,
+  middle line -6.6) they stay ahead, but a row of four or more lifts the
+  lip and the loader rides over them again (centre 0.68-0.73 up), pushing
+  the row only slowly (x stalling near -8 after 90k ticks).
+- Steeper (-0.45 at arm 0, -0.6 at arm 0.1, drive 0.2-0.3): the same.
+- In steps (push_by_steps), lip down at -0.24 in this 1.5 m tray: pushed
+  1.0 m from where it stands, then backed 0.4 m with the arm up, the loader
+  drove all eleven stones as one heap from x -13..-7 to -0.3..1.9 (tick
+  ~17000 after the hand-over) without climbing them; only there, with the
+  heap packed 0.8 m deep, does it ride up (centre 0.68-0.72) and stall.
+  With 0.8 m / 0.5 m steps it never climbs but creeps (x -6 at 32000).
+  With 0.7 m / 0.4 m steps (the setting here) all eleven went onto the
+  belt and were washed, 41600 ticks after the hand-over; with 1.0 / 0.4 a
+  second run washed six and spilled the rest.
+Still to do: the three later rounds (the truck loads 5, 3, then 1 more),
+a steadier truck half, and the recording with its robustness runs.
 
 usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
 
@@ -40,15 +59,19 @@ OPEN = 1.2
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 SAFE_Z = 0.0  # the empty hub swinging over the row
 
-TRAY_Y = -6.85
-PUSH_FROM_X, PUSH_TO_X = -15.5, 2.0
-PUSH_SPEED = 0.3
+TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
+# The bucket's lip stops at 2.95, short of where the belt's guides close in
+# on it; a stone pushed ahead of it lies on the belt.
+PUSH_FROM_X, PUSH_TO_X = -15.5, 2.05
+PUSH_SPEED = 0.2
+PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 120  # metres, metres, at most
 EAST = 0.0
-# The loader comes to the job with its arm at the top stop (1.42 rad). At
-# arm 0 the bucket's lip rides at a stone's middle and climbs over it; at
-# -0.07 with the bucket tipped lip down to -0.12 the lip runs at the tray's
-# floor. Backing out, the arm is raised clear of the stones.
-ARM_LOW, BUCKET_LOW, ARM_CLEAR = -0.07, -0.12, 0.3
+# The loader comes to the job with its arm at the top stop (1.42 rad). With
+# the arm on its low stop and the bucket flat, the lip rides 4 cm over the
+# floor and a stone it meets wedges under it, lifting the loader's front
+# over it; tipped lip down to -0.24 the lip drags on the floor and pushes
+# the stone ahead. Backing out, the arm is raised clear of the stones.
+ARM_LOW, BUCKET_LOW, ARM_CLEAR = 0.0, -0.24, 0.3
 
 
 def stones(sim, name):
@@ -186,6 +209,24 @@ def skid_face(sim, heading, max_ticks=900, every=2):
     return P.come_to_rest(sim, "skidLoader")
 
 
+def push_by_steps(sim):
+    """Pushes the stones ahead of the bucket east in short steps, backing off
+    between them: a long push lets the growing row lift the lip and the
+    loader climbs onto the stones."""
+    for _ in range(PUSH_STEPS):
+        skid_joint_to(sim, "arm", ARM_LOW)
+        skid_joint_to(sim, "bucket", BUCKET_LOW)
+        x = sim.pose("skidLoader").pos[0]
+        if x >= PUSH_TO_X - 0.05:
+            return True
+        if not skid_along(sim, min(x + PUSH_STEP, PUSH_TO_X), PUSH_SPEED):
+            return False
+        skid_joint_to(sim, "arm", ARM_CLEAR)
+        if not skid_along(sim, sim.pose("skidLoader").pos[0] - BACK_STEP, -PUSH_SPEED):
+            return False
+    return False
+
+
 def skid_phase(sim):
     """Pushes the tray's stones onto the belt until none is left in it."""
     for _ in range(3):
@@ -194,9 +235,7 @@ def skid_phase(sim):
         skid_joint_to(sim, "arm", ARM_CLEAR)
         P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
         skid_face(sim, EAST)
-        skid_joint_to(sim, "arm", ARM_LOW)
-        skid_joint_to(sim, "bucket", BUCKET_LOW)
-        skid_along(sim, PUSH_TO_X, PUSH_SPEED)
+        push_by_steps(sim)
         sim.step(200)
         skid_joint_to(sim, "arm", ARM_CLEAR)
         skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)

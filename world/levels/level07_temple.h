@@ -8,6 +8,10 @@
 const float TEMPLE_FLOOR = 5.62f;
 const float TEMPLE_SOCKET_FLOOR = 5.42f;  // a pillar standing here tops out at 7.02
 const float TEMPLE_SOCKET_HALF = 0.32f;   // the 0.4 foot fits turned any way
+// A lip round the socket's mouth, low enough for a wheel to roll over: a
+// pillar shoved along the paving catches its foot on it and tips instead of
+// sliding in, so only the crane stands the pillar in its socket.
+const float TEMPLE_LIP_HEIGHT = 0.08f, TEMPLE_LIP_WIDTH = 0.1f;
 const float TEMPLE_PILLAR_HALF_HEIGHT = 0.8f;
 const float TEMPLE_PILLAR_TOP = TEMPLE_SOCKET_FLOOR + 2 * TEMPLE_PILLAR_HALF_HEIGHT;
 const float TEMPLE_MOVABLE_X = -5.8f, TEMPLE_FIXED_X = -2.8f;

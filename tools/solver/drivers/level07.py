@@ -7,7 +7,10 @@ worked with the boom at its top stop and the outer beam folded down (bend
 for the height, extension for the reach): folded, every prong opens wide,
 the hub comes down close over the pillar's top and the fingers close under
 the capital. The pillar hangs upright, is carried over the socket and let
-down into it, where the socket's walls square it; let go, the hub is lifted
+down into it, where the socket's walls square it (the foot carried just over
+the lip round the socket's mouth). A foot that comes down on the paving
+beside the socket shows, resting still, how far off it landed: the pillar is
+lifted clear and the hub shifted by that much. Let go, the hub is lifted
 straight up a few centimetres at a time, re-centred over the pillar each
 time, or an open finger catches the capital and tips it.
 

@@ -48,6 +48,11 @@ QUORVEL_MODEL(temple_terrain) {
     slab(m, SX - SH, SX + SH, SH, Y1, 0, F, ROCK);
     slab(m, SX - SH, SX + SH, -SH, SH, 0, TEMPLE_SOCKET_FLOOR, shade(ROCK, 0.7f));
     parapet(m);
+    const float LW = TEMPLE_LIP_WIDTH, LZ = F + TEMPLE_LIP_HEIGHT;
+    slab(m, SX - SH - LW, SX + SH + LW, -SH - LW, -SH, F, LZ, STONE);
+    slab(m, SX - SH - LW, SX + SH + LW, SH, SH + LW, F, LZ, STONE);
+    slab(m, SX - SH - LW, SX - SH, -SH, SH, F, LZ, STONE);
+    slab(m, SX + SH, SX + SH + LW, -SH, SH, F, LZ, STONE);
     markFrame(m, -7.0f, -1.6f, -2.2f, 0.8f, F, 0.1f, STONE);
     // The standing pillar of the front, and the back row under its cornice.
     pillar(m, TEMPLE_FIXED_X, 0, F);

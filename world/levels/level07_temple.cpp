@@ -17,9 +17,10 @@ namespace {
 // that a grapple reaching it from north of the front meets its capital's
 // faces square: turned the other way the open fingers land on the corners.
 // From the stance north of the front (truck at about (-4.88, 0.8), facing
-// south) the crane has 0.44 m of reach to spare over its top and 0.49 m
-// over the socket as the pillar is let down into it.
-const dReal PILLAR_X = -6.06, PILLAR_Y = 0.61, PILLAR_YAW = 0.2;
+// south) the crane has 0.45 m of reach to spare over its top, 0.38 m over
+// the socket with the pillar carried clear of the paving and 0.49 m as it
+// is let down into it.
+const dReal PILLAR_X = -6.06, PILLAR_Y = 0.72, PILLAR_YAW = 0.2;
 
 }  // namespace
 

@@ -3,21 +3,31 @@
 // the terrain and the loose one, which stands aside and goes into its socket.
 #pragma once
 
-const float TEMPLE_FLOOR = 5.47f;         // the plateau's paving
+// The paving stands high enough for the level beam to pass over the pillars'
+// tops; the socket is sunk 0.2 into it, so its walls square the pillar's foot.
+const float TEMPLE_FLOOR = 5.62f;
 const float TEMPLE_SOCKET_FLOOR = 5.42f;  // a pillar standing here tops out at 7.02
 const float TEMPLE_SOCKET_HALF = 0.32f;   // the 0.4 foot fits turned any way
+// A lip round the socket's mouth, low enough for a wheel to roll over: a
+// pillar shoved along the paving catches its foot on it and tips instead of
+// sliding in, so only the crane stands the pillar in its socket.
+const float TEMPLE_LIP_HEIGHT = 0.08f, TEMPLE_LIP_WIDTH = 0.1f;
 const float TEMPLE_PILLAR_HALF_HEIGHT = 0.8f;
 const float TEMPLE_PILLAR_TOP = TEMPLE_SOCKET_FLOOR + 2 * TEMPLE_PILLAR_HALF_HEIGHT;
 const float TEMPLE_MOVABLE_X = -5.8f, TEMPLE_FIXED_X = -2.8f;
 // A cornice lying on the pillars has its centre 0.22 above their tops.
 const float TEMPLE_CORNICE_X = -4.3f, TEMPLE_CORNICE_ABOVE = 0.22f;
-// The cornice waits on two piers north of the front, high enough for the
-// grapple to take it by the ridge, turned so that the prongs of a crane at
-// the stance north of the front meet the ridge slantwise: 0.52 m of reach
-// to spare over its ridge there, 0.2 m over its place on the pillars.
-const float TEMPLE_PIER_TOP = 6.38f, TEMPLE_PIER_HALF = 0.15f;
-const float TEMPLE_WAITING_X = -3.75f, TEMPLE_WAITING_Y = 1.1f, TEMPLE_WAITING_YAW = 1.2f;
-const float TEMPLE_PIER_APART = 1.0f;  // from the cornice's middle, along it
+// The cornice waits on two piers just south of its place, lengthwise, so
+// high that the crane's outer beam, held level with the boom at its top
+// from a truck standing between the pillars, slips in under its middle with
+// a few centimetres to spare and jacks it up clear of the pillars' tops.
+// The truck then backs off with the stone riding on the beam. From that
+// stance the beam reaches 0.49 m further than the hub hangs beyond the
+// cornice, the same over its place (the arm does not move as the truck
+// backs).
+const float TEMPLE_PIER_TOP = 7.12f, TEMPLE_PIER_HALF = 0.15f;
+const float TEMPLE_WAITING_X = -4.3f, TEMPLE_WAITING_Y = -0.6f, TEMPLE_WAITING_YAW = 0.0f;
+const float TEMPLE_PIER_APART = 1.4f;  // from the cornice's middle, along it
 // Where the goal wants the cornice and the risen pillar, and how near.
 const float TEMPLE_CORNICE_Z = 7.24f;
 const float TEMPLE_CORNICE_PLAY = 0.2f, TEMPLE_CORNICE_PLAY_Z = 0.02f;

@@ -24,14 +24,20 @@ beams rather than up into them; then lifted straight up. The first two go
 up from the yard stance north of the pad, the other five from the dock
 stance south of it, tops of the pairs first.
 
-Where it stands: the bridge, the drive onto the dock and five crates stand
-(slots 0 to 4, the fifth lies on its side, which the tower does not mind).
-What stops it: the truck slides sideways off its dock stance under the
-swinging arm (0.3 m by the sixth crate), and from there the tower's top is
-out of reach; driving out and in again to the stance (back_to_stance)
-knocks the next dock crate away. Also open: the truck stops on the dock
-turned 20 degrees off the dock's edge, and the stance needs its reach
-margins measured again for the crates as they now go.
+From the dock the crate is swung round with its bottom over the dock's
+pairs (their tops 2.0 up): swung lower, it knocked them across the dock.
+The truck slides off its dock stance under the working arm (up to 0.3 m);
+once 0.15 off it backs out a metre and drives in again. A crate that comes
+to rest tilted is picked up where it lies and set down again.
+
+Where it stands: the bridge, the drive onto the dock and five crates
+(slots 0 to 4) stand. What stops it: the sixth crate, let down from 0.3
+over the tower's top, swings out as the loaded arm lowers (the hub 0.3 off
+by the time it is down), misses the fifth and drops to the yard beside the
+tower, out of reach from the dock. The let-down over the tower's top needs
+the hub held over the spot all the way down (as lower_plumb does for the
+segments), and the reach margins need measuring again from the stance as
+the truck actually stops (turned 20 degrees off the dock's edge).
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -390,6 +396,8 @@ DOCK_CRATES = (3, 5, 2, 4, 6)
 # the bridge, and along the dock's north edge to the dock stance.
 DOCK_ROUTE = [(5.8, 5.6), (3.0, 6.6), (-1.0, 6.8), (-5.0, 5.5), (-7.0, 3.0), (-6.5, 0.6), (-5.0, 0.0),
               (2.0, 0.0), (4.4, 0.0), (5.4, 1.0), (6.0, 1.9), (6.5, 2.05), (PAD[0], PAD[1] - TOWER_STANCE_OUT)]
+DOCK_CARRY_Z = DOCK_TOP + 4 * CRATE_HALF + CRATE_HALF + 0.1  # a carried crate's centre over the pairs
+PLACE_TRIES = 3
 STANCE_DRIFT = 0.15  # metres off the dock stance before the truck drives in again
 # Tried in turn; the tower's top needs a straighter arm than the rest.
 BEND_CHOICES = (-0.6, -0.7, -0.8, -0.9, -1.0, -1.1, -1.2, -1.3, -0.5, -0.4, -0.3, -0.2)
@@ -526,7 +534,7 @@ def let_down(sim, index, spot, z):
     return not sim.ended
 
 
-def place_crate(sim, index, z, below):
+def place_crate(sim, index, z, below, carry_z=0.0):
     """Carries the held crate over the tower, lets it down onto the crate
     below (or the pad) until it rests at z, lets go and lifts the open
     grapple clear straight up."""
@@ -534,14 +542,16 @@ def place_crate(sim, index, z, below):
     dx, dy, dz = hang_of(sim, index)
     high = (spot[0] + dx, spot[1] + dy, z + dz + CRATE_CLEARANCE)
     low = (high[0], high[1], z + dz)
-    bend = bend_reaching(sim, (high, low))
+    # Swung round over the dock's crates, not through them.
+    carry = (high[0], high[1], max(high[2], carry_z + dz))
+    bend = bend_reaching(sim, (carry, high, low))
     if bend is None:
         log(sim, "crate %d: the tower out of reach" % index, sim.pose("truck").pos, high, low)
         return False
     # Folding the bend under the crate lets the hub down: lifted after it.
-    if not (P.raise_hub_to(sim, high[2]) and P.bend_to(sim, bend) and P.raise_hub_to(sim, high[2] + 0.05)):
+    if not (P.raise_hub_to(sim, carry[2]) and P.bend_to(sim, bend) and P.raise_hub_to(sim, carry[2] + 0.05)):
         return False
-    if not swing_over(sim, high, bend):
+    if not swing_over(sim, carry, bend):
         return False
     move_hub(sim, high)
     log(sim, "crate %d over the tower" % index, crate_at(sim, index), "hub", sim.pose("grapple").pos, "aim", spot)
@@ -580,7 +590,7 @@ def back_to_stance(sim, stance, approach):
         return True
     log(sim, "truck drifted to", t.pos)
     hub = sim.pose("grapple").pos
-    stow_crane(sim, hub[2])
+    stow_crane(sim, hub[2] + 0.4)  # clear of the tower's top on the way round
     start = sim.pose("truck").pos
     for _ in range(100):
         p = sim.pose("truck").pos
@@ -603,7 +613,15 @@ def stack(sim, crates, first_slot, stance=None):
             return False
         slot = first_slot + k
         below = crate_at(sim, TOWER[slot - 1]) if slot > 0 else PAD
-        if not (pick_crate(sim, index) and place_crate(sim, index, CRATE_HALF + TOWER_STEP * slot, below)):
+        carry_z = DOCK_CARRY_Z if stance else 0.0
+        # A crate that comes to rest tilted on the tower is picked up where
+        # it lies and set down again.
+        for _ in range(PLACE_TRIES):
+            if not pick_crate(sim, index):
+                return False
+            if place_crate(sim, index, CRATE_HALF + TOWER_STEP * slot, below, carry_z):
+                break
+        else:
             return False
     return True
 

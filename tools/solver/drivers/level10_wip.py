@@ -31,13 +31,16 @@ once 0.15 off it backs out a metre and drives in again. A crate that comes
 to rest tilted is picked up where it lies and set down again.
 
 Where it stands: the bridge, the drive onto the dock and five crates
-(slots 0 to 4) stand. What stops it: the sixth crate, let down from 0.3
-over the tower's top, swings out as the loaded arm lowers (the hub 0.3 off
-by the time it is down), misses the fifth and drops to the yard beside the
-tower, out of reach from the dock. The let-down over the tower's top needs
-the hub held over the spot all the way down (as lower_plumb does for the
-segments), and the reach margins need measuring again from the stance as
-the truck actually stops (turned 20 degrees off the dock's edge).
+(slots 0 to 4) stand. What stops it: the sixth crate (index 4, the lower
+of the middle pair) is hooked askew (its centre 4 cm up, 5 cm aside of the
+hub as the prongs close), hangs tilted, and let down on the tower's top it
+comes to rest leaning on the fifth; picked up again, the truck has slid
+0.2 m off its stance meanwhile and the hub no longer gets over it. Let
+down without the steps, it swung out and dropped to the yard. The grip on
+a crate that stands on another one needs squaring (the hub over its centre
+within 1 cm before the prongs close, as nudge_over does for the segments),
+and the reach margins need measuring again from the stance as the truck
+actually stops (turned 20 degrees off the dock's edge).
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -526,7 +529,13 @@ def let_down(sim, index, spot, z):
     by SINK: the prongs slide down inside the crate's top, so that opened
     their fingers swing out below its edge beams, not up into them."""
     dx, dy, dz = hang_of(sim, index)
-    move_hub(sim, (spot[0] + dx, spot[1] + dy, z + dz + 0.02), LOWER_LIMIT, within=0.02)
+    # Down in steps, the crate squared over spot after each: the loaded arm
+    # swings the hub out as it lowers.
+    top = sim.pose("grapple").pos[2]
+    for step in range(1, 4):
+        dx, dy, _ = hang_of(sim, index)
+        level = top + (z + dz + 0.02 - top) * step / 3
+        move_hub(sim, (spot[0] + dx, spot[1] + dy, level), LOWER_LIMIT, within=0.02)
     hub = sim.pose("grapple").pos
     # Out of the model's reach below is no matter: the hub goes as low as
     # the joints let it.

@@ -13,15 +13,34 @@ with the crossing; the truck drives it into the mouth, the hub is nudged
 over the seat with short lever pulses and let down until the end rails
 sit in the rebates; opened wide, the prongs come up out of the slots.
 
-The crates: from the yard stance north of the pad the first two are to be
-set on the pad, each hooked by the finger tips closed in under its top
-edge beams from just outside its faces (the prongs opened to 1.2 rad, the
-hub 0.24 over the crate's centre), swung round and let down, then let go
-with the prongs opened wide; the other five from the dock. What stops it:
-the first crate is hooked, swung over the pad and let down, but it comes
-to rest tilted (its centre 0.25 up, not 0.2) and the lowering leaves the
-arm folded (boom 1.26, bend -1.71), from where the grapple does not rise
-clear for the second crate; the dock part is not written.
+The crates are worked on the crane's joint readings. Each is hooked by the
+finger tips closed in under its top edge beams from just outside its faces
+(the prongs opened to 1.2 rad, the hub 0.24 over its centre, the lever held
+closing while it is carried), lifted on a full boom lever, swung round with
+the boom still on a full lever (on the joints' half lever a loaded arm
+sinks and the crate sweeps the tower), let down onto the crate below and
+the hub sunk 6 cm further, so that the opened prongs swing out below the
+beams rather than up into them; then lifted straight up. The first two go
+up from the yard stance north of the pad, the other five from the dock
+stance south of it, tops of the pairs first.
+
+From the dock the crate is swung round with its bottom over the dock's
+pairs (their tops 2.0 up): swung lower, it knocked them across the dock.
+The truck slides off its dock stance under the working arm (up to 0.3 m);
+once 0.15 off it backs out a metre and drives in again. A crate that comes
+to rest tilted is picked up where it lies and set down again.
+
+Where it stands: the bridge, the drive onto the dock and five crates
+(slots 0 to 4) stand. What stops it: the sixth crate (index 4, the lower
+of the middle pair) is hooked askew (its centre 4 cm up, 5 cm aside of the
+hub as the prongs close), hangs tilted, and let down on the tower's top it
+comes to rest leaning on the fifth; picked up again, the truck has slid
+0.2 m off its stance meanwhile and the hub no longer gets over it. Let
+down without the steps, it swung out and dropped to the yard. The grip on
+a crate that stands on another one needs squaring (the hub over its centre
+within 1 cm before the prongs close, as nudge_over does for the segments),
+and the reach margins need measuring again from the stance as the truck
+actually stops (turned 20 degrees off the dock's edge).
 
 usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
 
@@ -142,45 +161,6 @@ def lower_plumb(sim, point, z, max_ticks=180, every=2, fold_on_stall=False):
     for name in ("elevate", "bend", "extend", "rotate"):
         sim.post("leverUp leverNr=%d" % levers[name])
     return ok or sim.pose("grapple").pos[2] <= z + 0.015
-
-
-def deeper_bend(sim, points):
-    """A bend one step deeper than the least from which the kit reaches the
-    points, where that still reaches them: at the least, lowering the hub
-    brings the boom down onto its stop short of the lowest point."""
-    least = P.bend_for(sim, points)
-    if least is None:
-        return None
-    for bend in P.BENDS[P.BENDS.index(least) + 1:]:
-        if all(P.crane_can_reach(sim, p, bend) for p in points):
-            return bend
-    return least
-
-
-def swing_to(sim, point, max_ticks=1800, every=3):
-    """Swings a held load round to over point at half the slew speed that
-    grapple_to uses and at the height already reached: swung faster, a
-    crate held by the squeeze alone is flung off."""
-    levers = P.TRUCK_LEVERS
-    ok = False
-    for _ in range(0, max_ticks, every):
-        across, out = hub_errors(sim, point)
-        if abs(across) < 0.1 and abs(out) < 0.1:
-            ok = True
-            break
-        dz = point[2] - sim.pose("grapple").pos[2]
-        P.lever(sim, levers["rotate"], -P.clamp(P.axis_setting(across, 1.0, 0.02, 0.2), -SWING_LEVER, SWING_LEVER))
-        P.lever(sim, levers["extend"], P.axis_setting(out, 4.0, 0.02, 0.2))
-        # Under a load the boom rises only at nearly a full lever.
-        P.lever(sim, levers["elevate"], P.axis_setting(dz, 4.0, 0.03, 0.9 if dz > 0 else 0.5))
-        if sim.step(every):
-            return False
-    for name in ("elevate", "extend", "rotate"):
-        sim.post("leverUp leverNr=%d" % levers[name])
-    return ok
-
-
-SWING_LEVER = 0.4  # the slew lever at most while a crate is carried
 
 
 def hub_over(sim, point, tolerance=0.03, tries=6):
@@ -403,89 +383,267 @@ def reverse_to(sim, y_stop, throttle=0.3, max_ticks=1200, every=5):
     return False
 
 
-def pick_crate(sim, index, tries=3):
-    """Opens the grapple wide over crate index, lowers it round the crate's
-    top and closes it, the lever held: the prongs hold a crate only by
-    their squeeze on its edge beams."""
+# The crates are worked on the crane's joint readings (the kit's hub_over):
+# chasing the swinging hub with a crate on it pumps the swing and flings it.
+CARRY_LIMIT = 0.4  # lever at most while a crate hangs on the prongs
+LOWER_LIMIT = 0.3
+MOVE_TICKS = 400  # a loaded arm gives and never settles on its target: near is enough
+SINK = 0.06  # the hub on below where it holds a crate, once the crate rests
+# Each crate is aimed at the pad, but at most this far off the crate below:
+# released, a crate drifts a few centimetres, and the drift would add up
+# towards the dock's face, where a crate turned on its stack catches the edge.
+TOWER_LEAN = 0.06
+# The dock crates, top of each pair first, in the order they go up.
+DOCK_CRATES = (3, 5, 2, 4, 6)
+# From the yard stance, round the north of the site, up the ramp and over
+# the bridge, and along the dock's north edge to the dock stance.
+DOCK_ROUTE = [(5.8, 5.6), (3.0, 6.6), (-1.0, 6.8), (-5.0, 5.5), (-7.0, 3.0), (-6.5, 0.6), (-5.0, 0.0),
+              (2.0, 0.0), (4.4, 0.0), (5.4, 1.0), (6.0, 1.9), (6.5, 2.05), (PAD[0], PAD[1] - TOWER_STANCE_OUT)]
+DOCK_CARRY_Z = DOCK_TOP + 4 * CRATE_HALF + CRATE_HALF + 0.1  # a carried crate's centre over the pairs
+PLACE_TRIES = 3
+STANCE_DRIFT = 0.15  # metres off the dock stance before the truck drives in again
+# Tried in turn; the tower's top needs a straighter arm than the rest.
+BEND_CHOICES = (-0.6, -0.7, -0.8, -0.9, -1.0, -1.1, -1.2, -1.3, -0.5, -0.4, -0.3, -0.2)
+REACH_SPARE = 0.1  # the bend chosen must reach this much further out as well
+
+
+def log(sim, *words):
+    print(sim.tick, *words, file=sys.stderr)
+
+
+def crate_at(sim, index):
+    return sim.pose("packcrate", index).pos
+
+
+def move_hub(sim, point, limit=CARRY_LIMIT, tries=2, within=0.04, ticks=MOVE_TICKS):
+    """The hub towards point on the joints, with a loaded arm's give
+    learnt once; True when it hangs within within."""
+    aim = list(point)
     for _ in range(tries):
-        c = sim.pose("packcrate", index).pos
-        above = (c[0], c[1], c[2] + CRATE_GRIP + 0.3)
-        grip = (c[0], c[1], c[2] + CRATE_GRIP)
-        bend = P.bend_for(sim, (above, grip))
-        if bend is None:
-            print("crate %d out of reach" % index, c, file=sys.stderr)
+        if not P.crane_joints_to(sim, aim, limit, max_ticks=ticks) or not P.hub_settle(sim, 300):
             return False
-        hub = sim.pose("grapple").pos
-        steps = (("up", lambda: P.grapple_to(sim, (hub[0], hub[1], max(hub[2], above[2])), max_ticks=900)),
-                 ("bend", lambda: P.bend_to(sim, bend)), ("over", lambda: hub_over(sim, above, tolerance=0.05)),
-                 ("open", lambda: P.open_grapple(sim, CRATE_HOOK_OPENING)), ("over again", lambda: hub_over(sim, above, tolerance=0.05)),
-                 ("square", lambda: nudge_over(sim, c, tolerance=0.02)),
-                 ("down", lambda: lower_plumb(sim, c, grip[2])))
-        for what, step in steps:
-            ok = step()
-            if not ok:
-                print("crate %d: %s failed" % (index, what), sim.pose("grapple").pos, c, bend,
-                      [sim.joint("crane", j) for j in ("boom", "bend", "extend", "prong0")], file=sys.stderr)
-                return False
-        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-        if sim.step(40):
-            return False
-        rest = sim.pose("packcrate", index).pos[2]
-        if not P.raise_hub_to(sim, sim.pose("grapple").pos[2] + 0.15):
-            return False
-        if sim.pose("packcrate", index).pos[2] > rest + 0.1:
+        rest = P.hub_rest_point(sim, 30)
+        if math.dist(rest, point) < within:
             return True
-        print("crate %d not lifted, again" % index, file=sys.stderr)
-        P.open_grapple(sim, CRATE_OPENING)
+        aim = [aim[k] + point[k] - rest[k] for k in range(3)]
     return False
 
 
-def place_crate(sim, index, spot, z):
-    """Carries the held crate over spot (x, y) and lets it down until its
-    centre stands at z, then lets go and lifts the open grapple clear."""
-    hub = sim.pose("grapple").pos
-    hang = hub[2] - sim.pose("packcrate", index).pos[2]
-    high = z + hang + CRATE_CLEARANCE
-    if not P.raise_hub_to(sim, high):
-        return False
-    bend = P.bend_for(sim, ((spot[0], spot[1], high), (spot[0], spot[1], z + hang)))
-    if bend is None:
-        print("crate %d: its spot out of reach" % index, file=sys.stderr)
-        return False
-    if not (swing_to(sim, (spot[0], spot[1], high)) and P.bend_to(sim, bend)
-            and P.raise_hub_to(sim, high) and swing_to(sim, (spot[0], spot[1], high))):
-        print("crate %d not over its spot" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
-        return False
-    # The crate hangs a little to one side of the hub: the hub is set so
-    # that the crate, not the hub, is over the spot.
-    for _ in range(4):
-        if not P.hold_still(sim, STILL_SPEED, 300):
-            return False
-        hub, crate = sim.pose("grapple").pos, sim.pose("packcrate", index).pos
-        aim = (spot[0] + hub[0] - crate[0], spot[1] + hub[1] - crate[1])
-        if math.hypot(crate[0] - spot[0], crate[1] - spot[1]) < 0.02:
+def swing_over(sim, point, bend, max_ticks=1500, every=2):
+    """Swings a held crate round to over point: slew and extension on their
+    readings at CARRY_LIMIT, while the boom keeps the hub at point's height
+    on a full lever (on the joints' half lever a loaded arm sinks, and the
+    crate swept low would knock the tower down)."""
+    levers = P.TRUCK_LEVERS
+    for _ in range(0, max_ticks, every):
+        goal = P.crane_joint_targets(sim, point, bend)
+        if goal is None:
+            log(sim, "swing: out of reach", point, bend)
             break
-        nudge_over(sim, aim, tolerance=0.01)
-    crate = sim.pose("packcrate", index).pos
-    print("crate %d over its spot" % index, crate, "hub", sim.pose("grapple").pos, "hang", hang, file=sys.stderr)
-    lower_plumb(sim, aim, z + hang + 0.01, max_ticks=400, fold_on_stall=True)
-    if sim.pose("packcrate", index).pos[2] > z + 0.02:
-        print("crate %d not let down" % index, sim.pose("packcrate", index).pos, sim.pose("grapple").pos,
-              [sim.joint("crane", j) for j in ("boom", "bend", "extend")], file=sys.stderr)
+        slew = P.wrap(goal[0] - sim.joint("crane", "slew"))
+        extend = goal[2] - sim.joint("crane", "extend")
+        if abs(slew) < 0.01 and abs(extend) < 0.01:
+            break
+        dz = point[2] - sim.pose("grapple").pos[2]
+        P.lever(sim, levers["rotate"], P.clamp(P.axis_setting(slew, 4.0, 0.004, 0.15), -CARRY_LIMIT, CARRY_LIMIT))
+        P.lever(sim, levers["extend"], P.clamp(P.axis_setting(extend, 5.0, 0.004, 0.15), -CARRY_LIMIT, CARRY_LIMIT))
+        P.lever(sim, levers["elevate"], 1.0 if dz > 0.02 else (-0.4 if dz < -0.08 else 0.0))
+        if sim.step(every):
+            return False
+    P.let_go_crane(sim)
+    return P.hub_settle(sim, 300)
+
+
+def bend_reaching(sim, points):
+    """The least folded bend from which every point is in reach with some
+    to spare, or None."""
+    t = sim.pose("truck").pos
+    for bend in BEND_CHOICES:
+        if all(P.crane_ik(math.hypot(p[0] - t[0], p[1] - t[1]) + spare, p[2] - t[2], bend)
+               for p in points for spare in (0.0, REACH_SPARE)):
+            return bend
+    return None
+
+
+def pick_crate(sim, index, tries=3):
+    """Opens the grapple over crate index, lowers it round the crate's top
+    until the finger tips are under its top edge beams, closes it (the
+    lever held, so the prongs keep their squeeze) and lifts."""
+    for _ in range(tries):
+        c = crate_at(sim, index)
+        above = (c[0], c[1], c[2] + CRATE_GRIP + CRATE_CLEARANCE)
+        grip = (c[0], c[1], c[2] + CRATE_GRIP)
+        bend = bend_reaching(sim, (above, grip))
+        if bend is None:
+            log(sim, "crate %d out of reach" % index, c)
+            return False
+        if not (P.raise_hub_to(sim, above[2] + 0.05) and P.bend_to(sim, bend)):
+            log(sim, "crate %d: no bend" % index, bend, sim.joint("crane", "bend"))
+            return False
+        if not move_hub(sim, above, 0.5, ticks=3 * MOVE_TICKS):
+            log(sim, "crate %d: hub not over it" % index, sim.pose("grapple").pos, above, sim.pose("truck").pos, sim.tick,
+                [sim.joint("crane", j) for j in ("slew", "boom", "bend", "extend")])
+        if not P.open_grapple(sim, CRATE_HOOK_OPENING):
+            return False
+        move_hub(sim, above, LOWER_LIMIT, within=0.02)
+        move_hub(sim, grip, LOWER_LIMIT, within=0.02)
+        log(sim, "crate %d: hub down at" % index, sim.pose("grapple").pos, "crate", crate_at(sim, index))
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        if sim.step(40):
+            return False
+        # Under a crate the boom rises only on a nearly full lever.
+        if not P.raise_hub_to(sim, above[2]):
+            return False
+        if crate_at(sim, index)[2] > c[2] + 0.1:
+            return True
+        log(sim, "crate %d not lifted, again" % index, sim.pose("grapple").pos, crate_at(sim, index), sim.grasped())
+        if not open_wide(sim):
+            return False
+    return False
+
+
+def open_wide(sim):
+    """Opens the prongs as wide as they go: the fingers swing out from under
+    the crate's beams (a prong against a beam may stop short of its stop)."""
+    P.open_grapple(sim, CRATE_OPENING)
+    return P.work_grapple(sim, 1.0, 30)
+
+
+def tower_aim(sim, below):
+    """Where the next crate goes: over the pad, leaning at most TOWER_LEAN
+    off the crate below."""
+    dx, dy = PAD[0] - below[0], PAD[1] - below[1]
+    d = math.hypot(dx, dy)
+    k = min(1.0, TOWER_LEAN / d) if d > 1e-6 else 0.0
+    return below[0] + k * dx, below[1] + k * dy
+
+
+def hang_of(sim, index):
+    """(dx, dy, dz) of the hub from the crate it holds."""
+    hub, c = sim.pose("grapple").pos, crate_at(sim, index)
+    return hub[0] - c[0], hub[1] - c[1], hub[2] - c[2]
+
+
+def let_down(sim, index, spot, z):
+    """Lowers the held crate over spot onto what is under it, and the hub on
+    by SINK: the prongs slide down inside the crate's top, so that opened
+    their fingers swing out below its edge beams, not up into them."""
+    dx, dy, dz = hang_of(sim, index)
+    # Down in steps, the crate squared over spot after each: the loaded arm
+    # swings the hub out as it lowers.
+    top = sim.pose("grapple").pos[2]
+    for step in range(1, 4):
+        dx, dy, _ = hang_of(sim, index)
+        level = top + (z + dz + 0.02 - top) * step / 3
+        move_hub(sim, (spot[0] + dx, spot[1] + dy, level), LOWER_LIMIT, within=0.02)
+    hub = sim.pose("grapple").pos
+    # Out of the model's reach below is no matter: the hub goes as low as
+    # the joints let it.
+    P.crane_joints_to(sim, (hub[0], hub[1], z + dz - SINK), LOWER_LIMIT, max_ticks=MOVE_TICKS)
+    return not sim.ended
+
+
+def place_crate(sim, index, z, below, carry_z=0.0):
+    """Carries the held crate over the tower, lets it down onto the crate
+    below (or the pad) until it rests at z, lets go and lifts the open
+    grapple clear straight up."""
+    spot = tower_aim(sim, below)
+    dx, dy, dz = hang_of(sim, index)
+    high = (spot[0] + dx, spot[1] + dy, z + dz + CRATE_CLEARANCE)
+    low = (high[0], high[1], z + dz)
+    # Swung round over the dock's crates, not through them.
+    carry = (high[0], high[1], max(high[2], carry_z + dz))
+    bend = bend_reaching(sim, (carry, high, low))
+    if bend is None:
+        log(sim, "crate %d: the tower out of reach" % index, sim.pose("truck").pos, high, low)
+        return False
+    # Folding the bend under the crate lets the hub down: lifted after it.
+    if not (P.raise_hub_to(sim, carry[2]) and P.bend_to(sim, bend) and P.raise_hub_to(sim, carry[2] + 0.05)):
+        return False
+    if not swing_over(sim, carry, bend):
+        return False
+    move_hub(sim, high)
+    log(sim, "crate %d over the tower" % index, crate_at(sim, index), "hub", sim.pose("grapple").pos, "aim", spot)
+    if not P.hold_still(sim, STILL_SPEED, 300):
+        return False
+    # Squared again once it hangs still: the crate hangs a little aside.
+    dx, dy, _ = hang_of(sim, index)
+    move_hub(sim, (spot[0] + dx, spot[1] + dy, high[2]), LOWER_LIMIT, within=0.02)
+    P.hold_still(sim, STILL_SPEED, 300)
+    if not let_down(sim, index, spot, z):
+        log(sim, "crate %d not let down" % index, crate_at(sim, index))
         return False
     P.hold_still(sim, STILL_SPEED, 120)
+    log(sim, "crate %d down" % index, crate_at(sim, index), "hub", sim.pose("grapple").pos, "aim", spot)
     # Let go: the lever at rest locks the prongs, which then no longer
     # squeeze, and the crate settles on what is under it.
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
-    if sim.step(30):
-        return False
-    if not P.open_grapple(sim, CRATE_OPENING):
-        print("crate %d: grapple not opened" % index, sim.joint("crane", "prong0"), file=sys.stderr)
+    if sim.step(30) or not open_wide(sim):
         return False
     hub = sim.pose("grapple").pos
-    ok = P.raise_hub_to(sim, hub[2] + 0.3)
-    print("crate %d set at" % index, sim.pose("packcrate", index).pos, file=sys.stderr)
-    return ok
+    log(sim, "crate %d let go" % index, crate_at(sim, index), "hub", hub, "upright", sim.pose("packcrate", index).z_axis[2])
+    for rise in (0.05, 0.1, 0.2, 0.3):
+        if not P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + rise), LOWER_LIMIT, max_ticks=MOVE_TICKS):
+            return False
+    c = crate_at(sim, index)
+    log(sim, "crate %d set at" % index, c, "upright", sim.pose("packcrate", index).z_axis[2])
+    return abs(c[2] - z) < 0.02
+
+
+def back_to_stance(sim, stance, approach):
+    """The truck slides a little under the swinging arm; once it is STANCE_DRIFT
+    off its stance it backs out a metre and drives in again along approach
+    (the hub first lifted clear of the tower and over the truck's nose)."""
+    t = sim.pose("truck")
+    if math.hypot(t.pos[0] - stance[0], t.pos[1] - stance[1]) < STANCE_DRIFT:
+        return True
+    log(sim, "truck drifted to", t.pos)
+    hub = sim.pose("grapple").pos
+    stow_crane(sim, hub[2] + 0.4)  # clear of the tower's top on the way round
+    start = sim.pose("truck").pos
+    for _ in range(100):
+        p = sim.pose("truck").pos
+        if math.hypot(p[0] - start[0], p[1] - start[1]) > 1.0:
+            break
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=-0.3")
+        if sim.step(5):
+            return False
+    if not P.come_to_rest(sim, "truck"):
+        return False
+    return P.follow_path(sim, "truck", approach + [stance], throttle=0.3)
+
+
+def stack(sim, crates, first_slot, stance=None):
+    """Picks each crate in turn and sets it on the tower, from slot
+    first_slot up (the truck kept at stance when one is given)."""
+    for k, index in enumerate(crates):
+        if stance and not back_to_stance(sim, stance, DOCK_ROUTE[-3:-1]):
+            return False
+        slot = first_slot + k
+        below = crate_at(sim, TOWER[slot - 1]) if slot > 0 else PAD
+        carry_z = DOCK_CARRY_Z if stance else 0.0
+        # A crate that comes to rest tilted on the tower is picked up where
+        # it lies and set down again.
+        for _ in range(PLACE_TRIES):
+            if not pick_crate(sim, index):
+                return False
+            if place_crate(sim, index, CRATE_HALF + TOWER_STEP * slot, below, carry_z):
+                break
+        else:
+            return False
+    return True
+
+
+TOWER = YARD_CRATES + DOCK_CRATES  # the crate of each slot, bottom up
+
+
+def stow_crane(sim, height=1.5):
+    """Lifts the hub and swings it over the truck's nose for the drive."""
+    P.raise_hub_to(sim, height)
+    t = sim.pose("truck")
+    move_hub(sim, (t.pos[0] + 0.9 * t.x_axis[0], t.pos[1] + 0.9 * t.x_axis[1], height), 0.5)
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
 
 
 def drive(sim):
@@ -506,10 +664,19 @@ def drive(sim):
         print("stuck on the way to the yard stance", sim.pose("truck").pos, file=sys.stderr)
         return
     t = sim.pose("truck")
-    print("yard stance", t.pos, math.degrees(t.heading), file=sys.stderr)
-    for k, index in enumerate(YARD_CRATES):
-        if not (pick_crate(sim, index) and place_crate(sim, index, PAD, CRATE_HALF + TOWER_STEP * k)):
-            return
+    log(sim, "yard stance", t.pos, math.degrees(t.heading))
+    if not stack(sim, YARD_CRATES, 0):
+        return
+    stow_crane(sim)
+    if not P.follow_path(sim, "truck", DOCK_ROUTE, throttle=0.5, max_ticks=8000):
+        log(sim, "stuck on the way to the dock stance", sim.pose("truck").pos)
+        return
+    t = sim.pose("truck")
+    log(sim, "dock stance", t.pos, math.degrees(t.heading))
+    if not stack(sim, DOCK_CRATES, len(YARD_CRATES), DOCK_ROUTE[-1]):
+        return
+    stow_crane(sim, 3.2)
+    sim.step(120)
 
 
 if __name__ == "__main__":

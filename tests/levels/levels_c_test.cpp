@@ -146,6 +146,55 @@ class LevelsC : public ::testing::Test {
             teleport(tops[step], x, 0, 0.352 + 0.45 * under);
         }
     }
+    // The racer's lowest part: its geom whose box reaches lowest, and where.
+    struct Low {
+        dReal x, z;
+    };
+    Low racerLowest(Racer* racer) {
+        Low low = {0, 1e9};
+        for (int i = 0; i < dSpaceGetNumGeoms(racer->space); i++) {
+            dReal b[6];
+            dGeomGetAABB(dSpaceGetGeom(racer->space, i), b);
+            if (b[4] < low.z) low = {0.5 * (b[0] + b[1]), b[4]};
+        }
+        return low;
+    }
+    // Builds the daredevil with its ramp laid as layRamp's steps, the far
+    // side brought nearer by a block filling the canyon's far part, and the
+    // fork lift parked in the shed, which starts the racer. Returns the block.
+    dGeomID startRacerOff(const std::string& steps, dReal nearer = 0) {
+        using namespace daredevil;
+        build(18);
+        run(2);
+        layRamp(steps);
+        dGeomID block = nullptr;
+        if (nearer > 0) {
+            const dReal depth = FAR_TOP - CANYON_FLOOR;
+            block = dCreateBox(wld_space(), nearer, 2 * HALF_Y, depth);
+            dGeomSetPosition(block, FAR_X - nearer / 2, 0, CANYON_FLOOR + depth / 2);
+            dGeomID ground = wld_terrain()->geom;
+            dGeomSetData(block, dGeomGetData(ground));
+            dGeomSetCategoryBits(block, dGeomGetCategoryBits(ground));
+            dGeomSetCollideBits(block, dGeomGetCollideBits(ground));
+        }
+        run(60);
+        const dReal* f = at(named("forkLift")[0]);
+        shiftAssembly(named("forkLift")[0]->body, -35 - f[0], 3.8 - f[1], 0.01);
+        return block;
+    }
+    // Where the racer's lowest part first comes down on the landing slope,
+    // or far short if the racer never gets there.
+    dReal racerLanding() {
+        using namespace daredevil;
+        Racer* racer = dynamic_cast<Racer*>(named("racer")[0]);
+        for (int t = 0; t < 900 && endGames == 0; t++) {
+            run(1);
+            Low l = racerLowest(racer);
+            dReal slope = FAR_TOP * (1 - (l.x - FAR_X - FAR_BEVEL) / (LANDING_LENGTH - FAR_BEVEL));
+            if (l.x > FAR_X && l.z > -1 && l.z < slope + 0.02) return l.x;
+        }
+        return -1e9;
+    }
     // Tips a lever about y for a while, as the grapple pulling it would.
     void pull(LeverProp* lever, dReal omega, int ticks) {
         for (int i = 0; i < ticks; i++) {
@@ -546,6 +595,7 @@ TEST_F(LevelsC, DaredevilStartsTheRacerWhenTheForkLiftParksInTheShed) {
 }
 
 TEST_F(LevelsC, DaredevilIsWonOnTheFarSideAndLostInTheCanyon) {
+    using namespace daredevil;
     build(18);
     Racer* racer = dynamic_cast<Racer*>(named("racer")[0]);
     shiftAssembly(racer->body, 42, 0, 0.05);
@@ -555,7 +605,7 @@ TEST_F(LevelsC, DaredevilIsWonOnTheFarSideAndLostInTheCanyon) {
     endGames = 0;
     build(18);
     racer = dynamic_cast<Racer*>(named("racer")[0]);
-    shiftAssembly(racer->body, 34, 0, 0);
+    shiftAssembly(racer->body, (LIP_X + FAR_X) / 2 - RACER_X, 0, 0);
     run(150);
     EXPECT_TRUE(lost());
 }
@@ -615,6 +665,29 @@ TEST_F(LevelsC, DaredevilIsJumpedOnlyFromTheWholeRamp) {
         if (!c.mayStayOut) {
             EXPECT_EQ(lost(), !c.jumps);
         }
+        wld_destroy();
+    }
+}
+
+// Off the whole ramp the racer comes down on the far side, not on its face,
+// and rolls on to win; off a half ramp (short of its tallest step, of its
+// bases or of its first step) it drops into the canyon even with the far
+// side brought half a metre nearer, so that a half ramp never wins by luck.
+TEST_F(LevelsC, DaredevilWholeRampCarriesTheRacerOverAndAHalfRampDoesNot) {
+    using namespace daredevil;
+    const dReal MARGIN = 0.5;
+    startRacerOff("012");
+    EXPECT_GT(racerLanding(), FAR_X);
+    for (int t = 0; t < 600 && endGames == 0; t++) run(1);
+    EXPECT_TRUE(won());
+    wld_destroy();
+    for (const char* steps : {"01-", "000", "-12"}) {
+        SCOPED_TRACE(steps);
+        endGames = 0;
+        dGeomID nearer = startRacerOff(steps, MARGIN);
+        EXPECT_LT(racerLanding(), FAR_X - MARGIN);
+        EXPECT_FALSE(won());
+        dGeomDestroy(nearer);
         wld_destroy();
     }
 }

@@ -19,7 +19,9 @@ void solid(Mesh& m) {
     const float BEDROCK = CANYON_FLOOR - 1;
     slab(m, WEST_X, LIP_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
     slab(m, FAR_X, EAST_X, -HALF_Y, HALF_Y, BEDROCK, 0, DUST);
-    ramp(m, FAR_X, FAR_X + LANDING_LENGTH, -HALF_Y, HALF_Y, FAR_TOP, 0, 0, DUST);
+    const float B = FAR_BEVEL, L = LANDING_LENGTH;
+    prismXZ(m, {{FAR_X, 0}, {FAR_X + L, 0}, {FAR_X + B, FAR_TOP}, {FAR_X, FAR_TOP - B}}, -HALF_Y,
+            HALF_Y, DUST);
     slab(m, LIP_X + GUARD_WIDTH, FAR_X, -HALF_Y, HALF_Y, BEDROCK, CANYON_FLOOR, CLIFF);
     slab(m, LIP_X, LIP_X + GUARD_WIDTH, -HALF_Y, HALF_Y, BEDROCK, GUARD_HEIGHT, CLIFF);
     ramp(m, LEAD_X1 - LEAD_LENGTH, LEAD_X1, -0.6f, 0.6f, 0, LEAD_HEIGHT, 0, DUST);

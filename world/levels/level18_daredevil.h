@@ -5,13 +5,19 @@
 
 namespace daredevil {
 
-const float LIP_X = 0.0f, FAR_X = 6.0f;  // the canyon's two edges
-// The far side's edge stands higher than the run-up: a racer off the bare
-// lip, or off ramp tops laid on the ground without their bases, meets its
-// face and drops into the canyon; off the built ramp it clears the edge by
-// about 0.3 m. Beyond the edge a landing slope runs down to the flat, so
-// that the racer, its drive long cut, keeps its speed on landing.
-const float FAR_TOP = 1.25f, LANDING_LENGTH = 3.5f;
+const float LIP_X = 0.0f, FAR_X = 3.2f;  // the canyon's two edges
+// The far side stands 2 m over the run-up, about as high as the racer's
+// wheels rise off the built ramp: off the whole ramp it would clear a flat
+// topped far side up to 3.7 m out, half a metre past this edge; off a ramp
+// short of its tallest step or of its bases its wheels never rise to 2 m,
+// and it drops into the canyon even were the canyon half a metre narrower. Beyond
+// the edge a landing slope runs down to the flat, so that the racer, its
+// drive long cut, keeps its speed on landing.
+const float FAR_TOP = 2.0f, LANDING_LENGTH = 6.0f;
+// The far edge is bevelled at 45 degrees: a racer that only just reaches it
+// and hangs on it by its front wheels rolls off it into the canyon instead
+// of staying hooked there, out of everyone's reach.
+const float FAR_BEVEL = 0.3f;
 const float CANYON_FLOOR = -12.0f;
 const float WEST_X = -45.0f, EAST_X = 40.0f, HALF_Y = 14.0f;
 const float DEEP_Z = -2.0f;

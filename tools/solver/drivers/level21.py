@@ -45,10 +45,10 @@ LEVEL = 21
 # diagonally off, between the prongs. The least reach margin of the hub
 # setting an egg down (reach_margin, the kit's crane model, the trailer
 # straight behind the truck): 0.22 m at the rear end, 0.23 m at 0.58 m
-# along, but 0.21 m at 0.60 and only 0.19 m at the front end, 0.62; 0.38 m
-# between; picking an egg up 1.45 or 1.55 m off the
-# truck's side, 0.37 m or more.
-PLACE_ALONG = [0.04 + 0.02 * k for k in range(30)]
+# along, 0.21 m at the front end, 0.60 (0.62 would leave only 0.19, too
+# little to count on); 0.38 m between; picking an egg up 1.45 or 1.55 m off
+# the truck's side, 0.37 m or more.
+PLACE_ALONG = [0.04 + 0.02 * k for k in range(29)]
 PLACE_ACROSS = (-0.13, 0.13)
 PILE_ACROSS = (-0.1, 0.0, 0.1)
 ON_BED_Z = 0.175  # an egg's centre, standing on its foot

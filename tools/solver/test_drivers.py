@@ -12,6 +12,7 @@ import level00  # noqa: E402
 import level03  # noqa: E402
 import level04  # noqa: E402
 import level06  # noqa: E402
+import level07  # noqa: E402
 import level08  # noqa: E402
 import level14  # noqa: E402
 import level17  # noqa: E402
@@ -51,6 +52,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_truck_rides_the_lift_up_and_seats_every_bearing(self):
         self.check_wins(14, level14.drive)
+
+    def test_the_pillar_is_stood_in_its_socket_and_the_cornice_jacked_onto_it(self):
+        self.check_wins(7, level07.drive)
 
     def test_the_crane_bridges_the_ditch_and_stores_both_stackers(self):
         self.check_wins(8, level08.drive)

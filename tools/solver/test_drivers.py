@@ -19,11 +19,12 @@ import level17  # noqa: E402
 import level18  # noqa: E402
 import level19  # noqa: E402
 import level21  # noqa: E402
+import level22  # noqa: E402
 
 
 class DriversTest(unittest.TestCase):
-    def check_wins(self, level, drive):
-        for delay in (0, 4):
+    def check_wins(self, level, drive, delays=(0, 4)):
+        for delay in delays:
             sim = driver_main.run(level, drive, delay)
             self.assertTrue(sim.end_games, delay)
             win, won_level, _ = sim.end_games[0]  # the first end is the win, not a loss
@@ -61,6 +62,11 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)
+
+    def test_the_crane_hangs_every_letter_board_on_the_viaduct(self):
+        # A win takes the simulator minutes; the late starts are left to the
+        # robustness run.
+        self.check_wins(22, level22.drive, delays=(0,))
 
 
 if __name__ == "__main__":

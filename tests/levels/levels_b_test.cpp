@@ -263,10 +263,15 @@ TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksO
     EXPECT_EQ(endGames, 0);
 }
 
-// Open: with one girder laid the truck comes to rest on the stop with its
-// west front wheel dropped off the empty seat's end, and straight reverse
-// cannot lift it back (full reverse on full lock does get out). Enabled
-// once the stub's end lets that wheel roll back.
+// Open: with only the east girder laid, the east front wheel meets the
+// girder's end as the west one drops into the empty channel, and the truck
+// slews east. Its west front wheel climbs the channel's inner wall, rolls
+// over the stop and drops into the gap behind it, where straight reverse
+// holds it against the stop's north face (full reverse on full lock does
+// get out). Raising or lengthening the stop, kerbing the stub's outer walls,
+// steepening the south slope or deepening the channels each let the truck
+// ride up over the stop at full throttle or broke the empty-bridge escape.
+// Enabled once the stub holds a leaning, slewed truck short of the span.
 TEST_F(LevelsB, DISABLED_HazardTruckDrivenOntoTheBridgeWithOneGirderLaidCanBackOffIt) {
     using namespace hazard;
     build(8);

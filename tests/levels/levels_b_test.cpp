@@ -266,9 +266,11 @@ TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksO
 // Open: with only the east girder laid, the east front wheel meets the
 // girder's end as the west one drops into the empty channel, and the truck
 // slews east. Its west front wheel climbs the channel's inner wall, rolls
-// over the stop and drops into the gap behind it, where straight reverse
-// holds it against the stop's north face (full reverse on full lock does
-// get out). Raising or lengthening the stop, kerbing the stub's outer walls,
+// over the stop onto the east girder's end over the gap, and the chassis
+// comes to rest on the east post: straight reverse does not move it (full
+// reverse on full lock does get out). Without the posts the wheel drops
+// into the gap behind the stop instead and is held against its north face.
+// Raising or lengthening the stop, kerbing the stub's outer walls,
 // steepening the south slope or deepening the channels each let the truck
 // ride up over the stop at full throttle or broke the empty-bridge escape.
 // Enabled once the stub holds a leaning, slewed truck short of the span.

@@ -23,6 +23,23 @@ and lifted cleanly from the south stance (haul with BACK_TO_OLD_SOUTH and
 OLD_SOUTH_TO_NEW_SOUTH) but slips out of the two prongs in the bends of
 the drive, carried ahead or at the side, squeezed or not.
 
+Where to go next (measured with primitives.within_reach, the truck's
+centre 0.4 above the ground it stands on; not built yet): the long carries
+are what fail, so the old house belongs on the hill top beside the new
+foundation (the hill top made wider), with the truck working both from
+stances between them. With the hub 0.4 above the truck's centre (a wall's
+beam on the hill top) the straight arm reaches only 1.18 to 1.95 m out;
+folded to -0.8, 1.07 to 1.84. Stood 1.4 m south of the new house's centre,
+heading east, the kit gives a gable's peak 0.32 to spare, the roof's ridge
+0.24, the chimney about 0.19 (its top's height guessed) and the far wall
+0.07 only, while the near wall, 0.93 out, is inside the crane's shortest
+reach. So each wall needs a stance of its own, 1.4 to 1.7 m from it.
+Because the part turns with the slew, an old house rebuilt as the new one
+turned half a turn about a stance keeps every part's turn when it is
+swung straight across. A slot on each foundation's centre line (two
+ridges like the walls' channels) would give a wall somewhere to wait, so
+that the order of the parts stops mattering.
+
 The prongs hang square to the beam: a part keeps its turn while the crane
 points the same way over the ground when it takes the part and when it
 sets it down.

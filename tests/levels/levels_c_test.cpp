@@ -692,6 +692,22 @@ TEST_F(LevelsC, DaredevilWholeRampCarriesTheRacerOverAndAHalfRampDoesNot) {
     }
 }
 
+// A ramp without its middle step, or with a top on one base at each of the
+// last two marks in place of the tallest step, must not carry the racer
+// over either. Both still do: the racer comes off the first top fast
+// enough to fly most of the ramp, so the later steps hardly change its
+// flight. Disabled until the jump is laid out to tell them apart.
+TEST_F(LevelsC, DISABLED_DaredevilIsNotJumpedWithoutTheMiddleStepOrTheTallestStep) {
+    for (const char* steps : {"0-2", "011"}) {
+        SCOPED_TRACE(steps);
+        endGames = 0;
+        startRacerOff(steps);
+        for (int i = 0; i < 900 && endGames == 0; i++) run(1);
+        EXPECT_FALSE(won());
+        wld_destroy();
+    }
+}
+
 // ------------------------------------------------------------- hockeyriot
 
 TEST_F(LevelsC, HockeyriotNeedsBothCarsUprightInTheYard) {

@@ -8,7 +8,8 @@ it waits in the row, and that pair whole onto the first base. The middle
 step is a top set on the last base in the row, carried onto its mark. Last
 the fork lift loops round north of the shed and backs into it.
 
-usage: python3 tools/solver/drivers/level18.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level18.py [--delay D] [--record FILE]
+       [--short nomiddle|twolow]"""
 
 import math
 import os
@@ -197,12 +198,32 @@ BUILD = (
 )
 
 
+# Ramps short of the whole build, for recording the wrong ways: without
+# the middle step, and with a top on a single base at each of the last two
+# marks instead of the tallest step.
+SHORT_RAMPS = {
+    "nomiddle": BUILD[:4],
+    "twolow": (
+        BUILD[0],
+        ("ramptop", 0, UNDER_TOP, OVER_TOP_ON_BASE, in_row("rampbase", 1), BETWEEN),
+        ("rampbase", 1, UNDER_BASE, OVER_KERB, mark(2), UNDER_BASE),  # with its top
+        ("ramptop", 1, UNDER_TOP, OVER_TOP_ON_BASE, in_row("rampbase", 2), BETWEEN),
+        ("rampbase", 2, UNDER_BASE, CARRY_BASE, mark(1), UNDER_BASE),  # with its top
+    ),
+}
+ramp = BUILD
+
+
 def drive(sim):
-    for kind, k, under, carry, at, down in BUILD:
+    for kind, k, under, carry, at, down in ramp:
         if not (pick(sim, kind, k, under, carry) and place(sim, kind, k, at, carry, down)):
             return
     into_shed(sim)
 
 
 if __name__ == "__main__":
+    if "--short" in sys.argv:  # --short NAME: build one of SHORT_RAMPS instead
+        at = sys.argv.index("--short")
+        ramp = SHORT_RAMPS[sys.argv[at + 1]]
+        del sys.argv[at:at + 2]
     sys.exit(driver_main.main(LEVEL, drive))

@@ -814,16 +814,18 @@ TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {
 }
 
 // A riser set down a little off its socket's middle, or turned, stands in
-// it upright with its cap level with the seats: the foot clears the walls.
-// One dropped on a funnel plate lies on it rather than falling through.
+// it upright with its cap level with the seats and its handles on the
+// rail's line to within a centimetre: the foot clears the walls, and they
+// hold it there. One dropped on a funnel plate lies on it rather than
+// falling through.
 TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
     using namespace canal;
     build(20);
     auto risers = named("riser");
     ASSERT_EQ(risers.size(), 4u);
     run(30);
-    const dReal off[3][2] = {{0.04, 0}, {0, -0.03}, {-0.02, 0.02}};
-    const dReal turn[3] = {0, 0.1, 0.2};
+    const dReal off[3][2] = {{0.008, 0}, {0, -0.007}, {-0.005, 0.005}};
+    const dReal turn[3] = {0, 0.03, 0.06};
     for (int s = 0; s < 3; s++)
         teleport(risers[s], socketX(s) + off[s][0], socketY(s) + off[s][1],
                  PILLAR_TOP + RISER_HEIGHT / 2 + 0.005, turn[s]);
@@ -836,8 +838,8 @@ TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
     run(60 * 2);
     for (int s = 0; s < 3; s++) {
         Pose p = poseOf(risers[s]);
-        EXPECT_NEAR(p.x, socketX(s), 0.05) << s;
-        EXPECT_NEAR(p.y, socketY(s), 0.05) << s;
+        EXPECT_NEAR(p.x, socketX(s), 0.011) << s;
+        EXPECT_NEAR(p.y, socketY(s), 0.011) << s;
         EXPECT_NEAR(p.z + RISER_HEIGHT / 2 + CAP_ABOVE, SEAT_Z, 0.005) << s;
         EXPECT_GT(p.upright, 0.999f) << s;
     }

@@ -88,6 +88,21 @@ class LevelsC : public ::testing::Test {
         dBodyEnable(o->body);
         o->update(0);
     }
+    // The canal's south risers stood in their sockets turned by turn, and the
+    // middle span's first girder let down onto them: where it comes to rest.
+    Pose girderOnMiddleRisers(dReal turn) {
+        using namespace canal;
+        auto risers = named("riser");
+        auto girders = named("girder");
+        run(30);
+        for (int s = 0; s < 2; s++)
+            teleport(risers[s], socketX(s), socketY(s), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
+                     turn);
+        run(30);
+        teleport(girders[0], GAP_X, -RAIL_Y, SEAT_Z + GIRDER_FOOT_BELOW + 0.04);
+        run(60 * 2);
+        return poseOf(girders[0]);
+    }
     // A body and every body jointed to it, directly or through others.
     std::vector<dBodyID> assemblyBodies(dBodyID root) {
         std::vector<dBodyID> seen{root};
@@ -845,6 +860,26 @@ TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
     }
     EXPECT_GT(poseOf(risers[3]).z, PILLAR_TOP);
     EXPECT_EQ(endGames, 0);
+}
+
+// The middle span's girder let down between two risers standing square in
+// their sockets lies with its foot between their handles, its rail head
+// level with the banks' rails; risers turned a quarter turn hold it up on
+// their handles, a kerb in the rail that the train cannot take.
+TEST_F(LevelsC, CanalGirderLiesLevelBetweenTheHandlesOfSquareRisers) {
+    using namespace canal;
+    build(20);
+    Pose g = girderOnMiddleRisers(0);
+    EXPECT_NEAR(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD, 0.005);
+    EXPECT_NEAR(g.y, -RAIL_Y, 0.01);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsC, CanalGirderStandsProudOnRisersTurnedAcrossTheRail) {
+    using namespace canal;
+    build(20);
+    Pose g = girderOnMiddleRisers(M_PI / 2);
+    EXPECT_GT(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD + 0.015);
 }
 
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {

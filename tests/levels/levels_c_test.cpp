@@ -88,6 +88,21 @@ class LevelsC : public ::testing::Test {
         dBodyEnable(o->body);
         o->update(0);
     }
+    // The canal's south risers stood in their sockets turned by turn, and the
+    // middle span's first girder let down onto them: where it comes to rest.
+    Pose girderOnMiddleRisers(dReal turn) {
+        using namespace canal;
+        auto risers = named("riser");
+        auto girders = named("girder");
+        run(30);
+        for (int s = 0; s < 2; s++)
+            teleport(risers[s], socketX(s), socketY(s), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
+                     turn);
+        run(30);
+        teleport(girders[0], GAP_X, -RAIL_Y, SEAT_Z + GIRDER_FOOT_BELOW + 0.04);
+        run(60 * 2);
+        return poseOf(girders[0]);
+    }
     // A body and every body jointed to it, directly or through others.
     std::vector<dBodyID> assemblyBodies(dBodyID root) {
         std::vector<dBodyID> seen{root};
@@ -830,16 +845,18 @@ TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {
 }
 
 // A riser set down a little off its socket's middle, or turned, stands in
-// it upright with its cap level with the seats: the foot clears the walls.
-// One dropped on a funnel plate lies on it rather than falling through.
+// it upright with its cap level with the seats and its handles on the
+// rail's line to within a centimetre: the foot clears the walls, and they
+// hold it there. One dropped on a funnel plate lies on it rather than
+// falling through.
 TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
     using namespace canal;
     build(20);
     auto risers = named("riser");
     ASSERT_EQ(risers.size(), 4u);
     run(30);
-    const dReal off[3][2] = {{0.04, 0}, {0, -0.03}, {-0.02, 0.02}};
-    const dReal turn[3] = {0, 0.1, 0.2};
+    const dReal off[3][2] = {{0.008, 0}, {0, -0.007}, {-0.005, 0.005}};
+    const dReal turn[3] = {0, 0.03, 0.06};
     for (int s = 0; s < 3; s++)
         teleport(risers[s], socketX(s) + off[s][0], socketY(s) + off[s][1],
                  PILLAR_TOP + RISER_HEIGHT / 2 + 0.005, turn[s]);
@@ -852,13 +869,33 @@ TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
     run(60 * 2);
     for (int s = 0; s < 3; s++) {
         Pose p = poseOf(risers[s]);
-        EXPECT_NEAR(p.x, socketX(s), 0.05) << s;
-        EXPECT_NEAR(p.y, socketY(s), 0.05) << s;
+        EXPECT_NEAR(p.x, socketX(s), 0.011) << s;
+        EXPECT_NEAR(p.y, socketY(s), 0.011) << s;
         EXPECT_NEAR(p.z + RISER_HEIGHT / 2 + CAP_ABOVE, SEAT_Z, 0.005) << s;
         EXPECT_GT(p.upright, 0.999f) << s;
     }
     EXPECT_GT(poseOf(risers[3]).z, PILLAR_TOP);
     EXPECT_EQ(endGames, 0);
+}
+
+// The middle span's girder let down between two risers standing square in
+// their sockets lies with its foot between their handles, its rail head
+// level with the banks' rails; risers turned a quarter turn hold it up on
+// their handles, a kerb in the rail that the train cannot take.
+TEST_F(LevelsC, CanalGirderLiesLevelBetweenTheHandlesOfSquareRisers) {
+    using namespace canal;
+    build(20);
+    Pose g = girderOnMiddleRisers(0);
+    EXPECT_NEAR(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD, 0.005);
+    EXPECT_NEAR(g.y, -RAIL_Y, 0.01);
+    EXPECT_EQ(endGames, 0);
+}
+
+TEST_F(LevelsC, CanalGirderStandsProudOnRisersTurnedAcrossTheRail) {
+    using namespace canal;
+    build(20);
+    Pose g = girderOnMiddleRisers(M_PI / 2);
+    EXPECT_GT(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD + 0.015);
 }
 
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {

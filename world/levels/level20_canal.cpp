@@ -45,7 +45,10 @@ void build_canal(LevelOut& out) {
         for (int k = 0; k < 4; k++) addFunnelPlate(s, k);
     for (int i = 0; i < 4; i++) {
         const dReal pos[3] = {RISER_AT[i][0], RISER_AT[i][1], BED_Z + RISER_HEIGHT / 2 + SETTLE};
-        add(new Riser(RISER_TENTHS, pos));
+        Riser* r = add(new Riser(RISER_TENTHS, pos));
+        dMatrix3 turned;
+        dRFromAxisAndAngle(turned, 0, 0, 1, riserTurn(i));
+        if (r) dBodySetRotation(r->body, turned);
     }
     const dReal trainAt[3] = {TRAIN_X, 0, RAIL_HEAD + TREAD_RADIUS};
     add(new TrainObj(trainAt));

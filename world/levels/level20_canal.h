@@ -27,7 +27,7 @@ const float RISER_HEIGHT = 1.1f;
 const float CAP_ABOVE = 0.05f;  // the riser cap's top above the riser's top
 const float PILLAR_TOP = SEAT_Z - CAP_ABOVE - RISER_HEIGHT;
 const float PILLAR_HALF_X = 0.3f, PILLAR_HALF_Y = 0.8f;
-const float SOCKET_INNER = 0.29f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.03f;
+const float SOCKET_INNER = 0.21f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.03f;
 // Over each socket's walls a funnel of four smooth steel plates sloping up
 // and out: a riser's foot let down a hand's breadth off the socket, or
 // leaning in the claws, slides on them into it instead of standing on a
@@ -38,14 +38,17 @@ const float FUNNEL_TOP = PILLAR_TOP + SOCKET_DEPTH + FUNNEL_RISE;
 const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
 // Where things wait: two risers on the bed south of the pillars and two
-// north, each pair beside the stance its truck works from, in the gap's
-// line STANCE_OFF_Y from the rails' middle. Measured from the stances as
-// the truck comes to rest there, the crane has 0.23 m of reach to spare over
-// a riser set down in its socket (the south-west one, the tightest) and at
-// least 0.39 m over a waiting riser's handles.
+// north, either side of the gap's line. The risers go in from stances in
+// the gap itself, the truck's centre on a rail's line, so that the boom
+// points along the rails over a socket: the claws hold a riser by its
+// handles square to the boom, and a riser set in from there has its handles
+// along the rails, where they keep a girder's foot between them. A waiting
+// riser stands with its handles pointing at its stance, so that the claws
+// take it as they must hold it over the socket. Measured from the stances as the truck comes to
+// rest there, the crane has at least 0.54 m of reach to spare over a riser set down in its socket
+// and 0.32 m over a waiting riser's handles (the south- east one, the tightest).
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
-const float STANCE_OFF_Y = 1.5f;
-const float RISER_WAIT_Y = 2.5f;
+const float RISER_WAIT_Y = RAIL_Y + 1.0f;
 const float RISER_AT[4][2] = {{SUPPORT_X[1], -RISER_WAIT_Y},
                               {SUPPORT_X[2], -RISER_WAIT_Y},
                               {SUPPORT_X[1], RISER_WAIT_Y},
@@ -68,6 +71,10 @@ const float CROSSING_RAMP = 1.2f;    // each ramp's run; it rises 0.2 m
 // The sockets: the south rail's two, west first, then the north rail's.
 inline float socketX(int s) { return SUPPORT_X[1 + s % 2]; }
 inline float socketY(int s) { return (s / 2 ? 1 : -1) * RAIL_Y; }
+// Riser i waits for socket i, its handles turned towards its stance.
+inline float riserTurn(int i) {
+    return std::atan2(socketY(i) - RISER_AT[i][1], GAP_X - RISER_AT[i][0]);
+}
 
 // One funnel plate as a box: its centre, its long axis up the slope, its
 // axis along the hole's edge, its sizes. Plate k of socket s faces the hole

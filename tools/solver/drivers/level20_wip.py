@@ -1,17 +1,19 @@
 """Level 20, the canal: the truck crosses the railway on the level crossing,
 goes down the slipway into the drained bed and north up the line of the
-gap between the pillars to a stance south of the rails. From there the
-crane lifts each of the two risers waiting beside it, swings it over its
-socket on the south rail's line, lines its foot up over the socket (it
-leans a little in the claws, so the hub is aimed off by the miss), lets it
-down the funnel into the socket, brings the hub over the socket's middle so
-the riser stands upright, and lets go. Then on through the gap to the
-stance north of the rails and the same for the north rail's two.
+gap between the pillars to a stance in the gap with its centre on the south
+rail's line, so that the boom points along the rails over either socket.
+From there the crane lifts each of the two risers waiting beside it (each
+turned with its handles towards the stance, so the claws take it square),
+the outer beam a little folded so that it lies low over the socket, swings
+it over its socket, lets it down the funnel into the socket, brings the hub
+over the socket's middle so the riser stands upright, and lets go: the
+riser stands within a centimetre of the socket's middle with its handles
+along the rail. Then on through the gap to the stance on the north rail's
+line and the same for the north rail's two.
 
-Where it stops: all four risers stand in their sockets at delays 1 to 4;
-at delays 0 and 5 the first riser hangs leaning some 0.2 rad in the claws
-(it pivots on its handles) while carried and topples off the funnel. The
-girders and the lever are not driven yet.
+Where it stops: all four risers stand in their sockets, square, at delays
+0 to 5. The girders (waiting on the west bank, out of reach from the bed),
+the lever and leaving the bed are not driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -31,12 +33,12 @@ BED_Z = -0.7
 CROSSING_MID = (-21.5 + -19.0) / 2
 SLIP_MID = (-7.0 + -4.5) / 2
 GAP_X = -3.0
-STANCE_Y = 1.5  # either side of the rails, in the gap's line
+STANCE_Y = 0.5  # on either rail's line, in the gap
 # North of the railway onto the crossing, south over it, east down the
 # slipway, round in the bed and north up the gap's line to the south stance.
 ROUTE = [(-16.8, 4.6), (CROSSING_MID, 4.4), (CROSSING_MID, 2.6), (CROSSING_MID, -2.6),
          (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.0, SLIP_MID), (-3.8, -4.8), (GAP_X, -3.6),
-         (GAP_X, -2.6), (GAP_X, -STANCE_Y)]
+         (GAP_X, -2.6), (GAP_X, -1.6), (GAP_X, -STANCE_Y)]
 # On through the gap between the pillars to the north stance.
 THROUGH_THE_GAP = [(GAP_X, -STANCE_Y), (GAP_X, 0.0), (GAP_X, STANCE_Y)]
 SOCKETS = [(-4.0, -0.5), (-2.0, -0.5), (-4.0, 0.5), (-2.0, 0.5)]
@@ -45,17 +47,22 @@ HANDLES_ABOVE = 0.6  # the handles above a riser's centre
 GRIP_ABOVE = 0.1  # the hub over the handles when the claws close
 APPROACH = 0.4
 PILLAR_TOP = -0.56
-CLEAR = 0.05  # a carried riser's foot over the funnel round its socket
+CLEAR = 0.12  # a carried riser's foot over the funnel round its socket: the arm sags
 FUNNEL_TOP = PILLAR_TOP + 0.03 + 0.12
-SEATED_WITHIN = 0.04
+SEATED_WITHIN = 0.02
 ALIGN_TRIES = 5
 SEAT_TRIES = 4
 STRAIGHTEN_TRIES = 4
 STRAIGHTEN_GAIN = 0.7
 FOOT_IN = 0.035  # the foot this near the socket's middle clears its walls
 HUB_OVER_FOOT = RISER_HALF * 2 + 0.15  # the hub over a held riser's foot
+# From a stance in the gap a socket is close: straight, the outer beam stands
+# steep over it and tips the riser in the claws; a little folded it lies low.
+PLACE_BEND = -0.4
 CARRY_LIMIT = 0.15  # faster, the riser swings and stays leaning in the claws
-ALIGNED = 0.05  # the funnel takes the foot in from 0.18 off
+# The funnel takes the foot in from 0.2 off; brought nearer, the hub swings
+# in towards the truck and the riser leans the further out in the claws.
+ALIGNED = 0.15
 STOW_AHEAD, STOW_Z = 1.0, 1.0  # the empty hub while the truck moves
 
 
@@ -178,6 +185,7 @@ def place(sim, i, s):
     spot = SOCKETS[s]
     carry = hub_for_foot(FUNNEL_TOP + CLEAR)
     hub = sim.pose("grapple").pos
+    P.bend_to(sim, PLACE_BEND)
     log(sim, "socket", s, "margin", reach_margin(sim, (spot[0], spot[1], carry)),
         reach_margin(sim, (spot[0], spot[1], hub_for_foot(PILLAR_TOP))))
     if not (P.crane_joints_to(sim, (hub[0], hub[1], carry), limit=CARRY_LIMIT)

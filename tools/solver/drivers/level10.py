@@ -40,11 +40,12 @@ first and the crate hangs tilted. Before the arm is folded or drawn in
 from over the tower it is swung off it at its height: folded or drawn in
 straight, it swept the top crate off.
 
-Where it stands: wins started 2 ticks late; started on time or 1, 3, 4 or 5
-ticks late the north segment is not hooked: the prongs come down on its
-centre plate rather than through its slots, on every try.
+A crate that comes down on the edge of the one below and stays up on it
+is lifted 15 cm and let down again before it is let go.
 
-usage: python3 tools/solver/drivers/level10_wip.py [--delay D] [--record FILE]"""
+It wins started on time and 1 to 5 ticks late.
+
+usage: python3 tools/solver/drivers/level10.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -244,7 +245,7 @@ def grip_segment(sim, index):
         return False
     # Near is enough here: the hub is squared over the slots after.
     steps = (("over", lambda: hub_over(sim, above, tolerance=0.06)), ("bend", lambda: P.bend_to(sim, bend)),
-             ("open", lambda: P.open_grapple(sim, SLOT_OPENING)),
+             ("open", lambda: open_evenly(sim, SLOT_OPENING)),
              ("over again", lambda: square_hub_yaw(sim, index)),
              ("square", lambda: nudge_over(sim, c)), ("down", lambda: lower_plumb(sim, c, grip[2], fold_on_stall=True)))
     for what, step in steps:
@@ -264,6 +265,14 @@ def grip_segment(sim, index):
     print("gripped at", z, "prongs", [round(sim.joint("crane", "prong%d" % i), 2) for i in range(4)],
           sim.grasped(), file=sys.stderr)
     return sim.grasped() == "segment"
+
+
+def open_evenly(sim, angle):
+    """Opens the prongs to about angle, all of them: they close and open at
+    one pace from their stops, but left wide open after a release or part
+    closed after a miss they stand apart by up to 0.4 rad, and the widest
+    came down on the centre plate beside its slot."""
+    return P.work_grapple(sim, -1.0, 90) and P.open_grapple(sim, angle)
 
 
 def show(sim, what, index):
@@ -406,6 +415,7 @@ DOCK_ROUTE = [(6.8, 5.6), (3.0, 6.6), (-1.0, 6.8), (-5.0, 5.5), (-7.0, 3.0), (-6
 DOCK_CARRY_Z = DOCK_TOP + 4 * CRATE_HALF + CRATE_HALF + 0.1  # a carried crate's centre over the pairs
 PLACE_TRIES = 3
 SET_ASIDE = 0.09  # metres a crate may end up off the crate below
+RESEAT_TRIES = 2
 STANCE_DRIFT = 0.2  # metres off the dock stance before the truck drives in again
 # Tried in turn; the tower's top needs a straighter arm than the rest.
 BEND_CHOICES = (-0.6, -0.7, -0.8, -0.9, -1.0, -1.1, -1.2, -1.3, -0.5, -0.4, -0.3, -0.2, -0.1)
@@ -591,6 +601,19 @@ def place_crate(sim, index, z, below, carry_z=0.0):
         log(sim, "crate %d not let down" % index, crate_at(sim, index))
         return False
     P.hold_still(sim, STILL_SPEED, 120)
+    # Hanging tilted on the prongs, a crate comes down on one edge on the
+    # crate below and stays up on it; let go there, it slides off aside.
+    # Lifted a little it hangs straighter, and is let down again.
+    for _ in range(RESEAT_TRIES):
+        if crate_at(sim, index)[2] - z < 0.02:
+            break
+        log(sim, "crate %d not down, up and down again" % index, crate_at(sim, index))
+        hub = sim.pose("grapple").pos
+        move_hub(sim, (hub[0], hub[1], hub[2] + 0.15), LOWER_LIMIT, within=0.03)
+        P.hold_still(sim, STILL_SPEED, 300)
+        if not let_down(sim, index, spot, z):
+            return False
+        P.hold_still(sim, STILL_SPEED, 120)
     log(sim, "crate %d down" % index, crate_at(sim, index), "hub", sim.pose("grapple").pos, "aim", spot)
     # Let go: the lever at rest locks the prongs, which then no longer
     # squeeze, and the crate settles on what is under it.
@@ -653,7 +676,7 @@ def stack(sim, crates, first_slot, stance=None):
         # A crate that comes to rest tilted on the tower is picked up where
         # it lies and set down again.
         for _ in range(PLACE_TRIES):
-            if not pick_crate(sim, index, square=stance is not None):
+            if not pick_crate(sim, index, square=True):
                 return False
             if place_crate(sim, index, CRATE_HALF + TOWER_STEP * slot, below, carry_z):
                 break

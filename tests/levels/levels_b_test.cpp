@@ -4,6 +4,7 @@
 // bring a carefully lowered load to within the goal's tolerance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -12,6 +13,7 @@
 #include "bus/bus.h"
 #include "bus/diag.h"
 #include "shell/gametick.h"
+#include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level08_hazard.h"
 #include "world/levels/level09_luxor.h"
@@ -394,6 +396,51 @@ TEST_F(LevelsB, BabelSegmentsAcrossTheGapMakeAFlushRoadToTheDock) {
         const float deckTopAboveBody = 0.025f;
         EXPECT_NEAR(at(s)[2] + deckTopAboveBody, DOCK_TOP + 0.025, 0.01);
     }
+}
+
+class LevelsBabel : public LevelsB {
+   protected:
+    // A run at the gap up the middle of the ramp on full throttle, as a
+    // player tries to jump it; lets go once the truck is well onto the dock
+    // or the game ends.
+    void runAtTheGap(int ticks) {
+        DynamicWorldObj* truck = wld_truck();
+        postMessage("accelcontrol setting=1");
+        for (int t = 0; t < ticks && endGames == 0 && at(truck)[0] < babel::DOCK_X0 + 1.0; t++) {
+            const dReal* r = dBodyGetRotation(truck->body);
+            dReal error = atan2(-at(truck)[1], 2.0) - atan2(r[4], r[0]);
+            char line[64];
+            snprintf(line, sizeof line, "steer setting=%f",
+                     std::max(-1.0, std::min(1.0, -2.0 * error)));
+            postMessage(line);
+            run(1);
+        }
+        postMessage("accelcontrol setting=0");
+    }
+};
+
+TEST_F(LevelsBabel, BabelTruckDrivenIntoTheOpenGapLosesButCrossesTheLaidBridge) {
+    using namespace babel;
+    build(10);
+    runAtTheGap(1500);
+    run(60);
+    // Down in the gap, boxed in, it cannot get out: lost.
+    EXPECT_EQ(endGames, 1);
+    EXPECT_EQ(lastWin, 0);
+    EXPECT_LT(at(wld_truck())[2], DOCK_TOP - GAP_LOST_DEPTH);
+    wld_destroy();
+    endGames = 0;
+    build(10);
+    auto segments = named("segment");
+    teleport(segments[0], GAP_CENTRE, -SEGMENT_LANE_Y, DOCK_TOP + 0.05);
+    teleport(segments[1], GAP_CENTRE, SEGMENT_LANE_Y, DOCK_TOP + 0.05);
+    run(120);
+    runAtTheGap(1500);
+    run(120);
+    // Over the crossing the same run reaches the dock, and that is no loss.
+    EXPECT_EQ(endGames, 0);
+    EXPECT_GT(at(wld_truck())[0], DOCK_X0);
+    EXPECT_NEAR(at(wld_truck())[2], DOCK_TOP + 0.3, 0.1);
 }
 
 // ---------------------------------------------------------------- factory

@@ -15,6 +15,26 @@ void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, 
     append(dst, translate(m, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2), c);
 }
 
+// The dock's main block, with the wheel seat of the dock stance sunk in its
+// top: a V-trough across it under each axle.
+void addDock(Mesh& m) {
+    using namespace babel;
+    const float y0 = DOCK_STANCE_Y - SEAT_SPAN, y1 = DOCK_STANCE_Y + SEAT_SPAN;
+    float x = DOCK_X0;
+    for (float axle : {-SEAT_AXLE, SEAT_AXLE}) {
+        const float c = DOCK_STANCE_X + axle, a = c - SEAT_HALF, b = c + SEAT_HALF;
+        add(m, x, a, -DOCK_HALF, DOCK_HALF, 0, DOCK_TOP, CONCRETE);
+        add(m, a, b, -DOCK_HALF, y0, 0, DOCK_TOP, CONCRETE);
+        add(m, a, b, y1, DOCK_HALF, 0, DOCK_TOP, CONCRETE);
+        Mesh seat = extrude(
+            {{a, 0}, {b, 0}, {b, DOCK_TOP}, {c, DOCK_TOP - SEAT_DEPTH}, {a, DOCK_TOP}}, y1 - y0);
+        rotate(seat, {1, 0, 0}, 1.5707964f);  // outline y -> z, extrusion -> -y
+        append(m, translate(seat, 0, (y0 + y1) / 2, 0), HAZARD_YELLOW);
+        x = b;
+    }
+    add(m, x, DOCK_X1, -DOCK_HALF, DOCK_HALF, 0, DOCK_TOP, CONCRETE);
+}
+
 }  // namespace
 
 QUORVEL_MODEL(babel_terrain) {
@@ -31,7 +51,7 @@ QUORVEL_MODEL(babel_terrain) {
     add(m, GAP_X1, DOCK_X0, -h, h, 0, top - REBATE_DEPTH, CONCRETE);
     add(m, GAP_X1, DOCK_X0, -DOCK_HALF, -h, 0, top, CONCRETE);
     add(m, GAP_X1, DOCK_X0, h, DOCK_HALF, 0, top, CONCRETE);
-    add(m, DOCK_X0, DOCK_X1, -DOCK_HALF, DOCK_HALF, 0, top, CONCRETE);
+    addDock(m);
     // Hazard paint along the edges the segments rest on.
     for (int k = 0; k < 8; k++) {
         float y0 = -h + k * (2 * h / 8), y1 = y0 + 2 * h / 8;

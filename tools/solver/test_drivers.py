@@ -62,8 +62,7 @@ class DriversTest(unittest.TestCase):
         self.check_wins(8, level08.drive)
 
     def test_the_crane_bridges_the_gap_and_builds_the_tower_of_seven_crates(self):
-        # It does not yet win at every late start; these two it does.
-        self.check_wins(10, level10.drive, delays=(0, 2))
+        self.check_wins(10, level10.drive)
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

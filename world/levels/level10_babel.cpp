@@ -28,12 +28,13 @@ const dReal SEGMENT_RESTING = 0.125;  // a segment lying on its end rails
 const dReal SEGMENT_PICK_Y = 5.0;
 
 // Two crates wait on the yard ahead of the yard stance, one to each side,
-// a short swing from the pad (1.3 out: 0.34 to spare), five on the dock
-// beside the dock stance, two of them in pairs (1.4 to 1.62 out: 0.3 to
-// spare at worst, the upper of a pair 0.34).
-const dReal YARD_CRATES[2][2] = {{8.22, 4.21}, {8.13, 5.3}};
+// a short swing from the pad (1.3 out: 0.57 to spare), five on the dock
+// beside the dock stance, two of them in pairs (1.4 to 1.62 out: the lone
+// one 0.3 to spare, the pair to the west 0.39 and its upper one, the hub
+// 0.3 over it, 0.33, the pair ahead 0.44 at worst).
+const dReal YARD_CRATES[2][2] = {{9.22, 4.21}, {9.13, 5.3}};
 const dReal DOCK_CRATES[5][3] = {
-    {6.3, 0.7, 0}, {6.3, 0.7, 1}, {7.1, 0.65, 0}, {7.1, 0.65, 1}, {7.9, 0.7, 0},
+    {7.3, 0.7, 0}, {7.3, 0.7, 1}, {8.1, 0.65, 0}, {8.1, 0.65, 1}, {8.9, 0.7, 0},
 };
 
 void addSegment(dReal x, dReal y) {
@@ -81,9 +82,26 @@ void build_babel(LevelOut& out) {
 
 // The goal rule.
 
-// Seven crates, each 0.4 above the one below and at most 0.2 beside it.
-void goal_babel(bool* won, bool*) {
+// Driven off the end of the ramp before the crossing is laid, the truck
+// drops into the gap, on its nose against the dock's face or, taken straight
+// and fast, on its wheels, boxed in by walls higher than they are and too
+// short a slot to turn in: down there the game ends.
+static bool truckDownInGap() {
     using namespace babel;
+    DynamicWorldObj* truck = wld_truck();
+    if (!truck) return false;
+    Pose t = poseOf(truck);
+    return t.x > GAP_X0 - GAP_LOST_MARGIN && t.x < GAP_X1 + GAP_LOST_MARGIN &&
+           fabsf(t.y) < ROAD_HALF && t.z < DOCK_TOP - GAP_LOST_DEPTH;
+}
+
+// Seven crates, each 0.4 above the one below and at most 0.2 beside it.
+void goal_babel(bool* won, bool* lost) {
+    using namespace babel;
+    if (truckDownInGap()) {
+        *lost = true;
+        return;
+    }
     const int SLOTS = 7;
     float zmin = 1e30f, zmax = -1e30f;
     for (int i = 0; i < wld_objectCount(); i++) {

@@ -5,8 +5,13 @@ the creek, the skid loader takes over: bucket down, it drives east along the
 tray and pushes what lies there onto the belt, which carries it through the
 guides past the wash point; then it backs out west and the truck goes on.
 
-Not yet won. The truck loads eleven stones and hands over (tick ~53300),
-but not every run: a run of this driver against a tray narrowed to 1.0 m
+Not yet won. Its last run from the start: eleven stones loaded, all
+eleven pushed onto the belt and washed, the truck back on the job; it gave
+up at tick 126850 with four stones collected in the tray (x -5.5..-2.2),
+one resting in it but not yet asleep, one knocked out of the row to
+(-11.4, -4.6) and one to (-6.05, -1.22), both out of reach of the stance.
+At ~4800 ticks a pick the full job would replay far past a minute.
+Earlier, not every run got as far: a run of this driver against a tray narrowed to 1.0 m
 stopped at tick 43000 with five stones in the tray, two missed in the row,
 one knocked 0.7 m toward the creek's middle, and the truck standing north
 of the row at y -3.5, where the path back to the stance left it.

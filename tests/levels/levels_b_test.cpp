@@ -573,6 +573,25 @@ TEST_F(LevelsB, HearthOldHouseStandsStillUntilTakenApart) {
     EXPECT_EQ(endGames, 0);
 }
 
+// The walls leave the old house first: the gables' bars must hold them up
+// alone, with the chimney still standing against the back one.
+TEST_F(LevelsB, HearthOldGablesStandWithTheRoofAndWallsTakenAway) {
+    using namespace hearth;
+    build(13);
+    // Set down apart in the hill top's far corner, out of the way.
+    dReal away = HILL_CX - 4;
+    for (const char* name : {"houseroof", "leftwall", "rightwall"}) {
+        teleport(named(name)[0], away, HILL_CY + 3.5, 1.0);
+        away += 1.5;
+    }
+    run(900);
+    for (const char* name : {"housefront", "houseback", "chimney"}) {
+        SCOPED_TRACE(name);
+        EXPECT_GT(dBodyGetRotation(named(name)[0]->body)[10], 0.995);
+        EXPECT_GT(at(named(name)[0])[2], 0.9);
+    }
+}
+
 TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
     using namespace hearth;
     build(13);

@@ -50,6 +50,17 @@ void guides(Mesh& m, float cx, float cy, float floor, int turn) {
         floor + 0.001f + SLIDE_THICK, STEEL);
 }
 
+// The old house's upright bars beside its gables' feet (collided by the
+// builder, like the ridges).
+void slots(Mesh& m, float cx, float cy, float floor, int turn) {
+    using namespace hearth;
+    for (const SlotBar& b : GABLE_SLOTS) {
+        float x = cx + turn * b.at, y0 = cy + turn * b.from, y1 = cy + turn * b.to;
+        add(m, x - SLOT_BAR / 2, x + SLOT_BAR / 2, std::fmin(y0, y1), std::fmax(y0, y1), floor,
+            floor + SLOT_HIGH, STONE);
+    }
+}
+
 void tree(Mesh& m, float x, float y) {
     Mesh trunk = cylinder(0.12f, 0.8f, 6);
     append(m, translate(trunk, x, y, 0.4f), WOOD_DARK);
@@ -97,6 +108,7 @@ QUORVEL_MODEL(hearth_terrain) {
     add(m, -2.0f, HILL_CX - 1.0f, -9.0f, -7.0f, -0.01f, 0.002f, PATH);
     add(m, HILL_CX - 1.0f, HILL_CX + 1.0f, -9.0f, HILL_CY - HILL_FOOT_HALF, -0.01f, 0.002f, PATH);
     guides(m, START_X, START_Y, HILL_TOP, -1);
+    slots(m, START_X, START_Y, HILL_TOP, -1);
     guides(m, HILL_X, HILL_Y, HILL_TOP, 1);
     Mesh pond = cylinder(2.5f, 0.02f, 12);
     append(m, translate(pond, -8.0f, 8.0f, 0.0f), POND);

@@ -74,11 +74,20 @@ void addGuides(dReal cx, dReal cy, dReal floor, int turn) {
               cy + turn * (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
 }
 
+// The old house's upright bars either side of each gable's foot.
+void addSlots(dReal cx, dReal cy, dReal floor, int turn) {
+    using namespace hearth;
+    for (const SlotBar& b : GABLE_SLOTS)
+        addSmooth(SLOT_BAR, b.to - b.from, SLOT_HIGH, cx + turn * b.at,
+                  cy + turn * (b.from + b.to) / 2, floor + SLOT_HIGH / 2, 0, 0);
+}
+
 }  // namespace
 
 void build_hearth(LevelOut& out) {
     makeTerrain(&geom_hearth_terrain, &geom_hearth_collision);
     addGuides(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
+    addSlots(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
     addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP, 1);
     dReal p[3];
     at(CHIMNEY, p);

@@ -61,6 +61,19 @@ const Ridge RIDGES[] = {
     {0.76f, 1.12f, -0.139f, true},
 };
 const int RIDGE_COUNT = sizeof(RIDGES) / sizeof(RIDGES[0]);
+// In the old house each gable also stands between upright bars, so that it
+// stays up once the walls it leans on are taken out: the house comes apart
+// walls first, and nothing needs to wait elsewhere. The bars stop below the
+// front gable's porch and clear of the tabs and of the fireplace's hole.
+struct SlotBar {
+    float from, to;  // along y, relative to the house centre
+    float at;        // the bar's centre line in x
+};
+const SlotBar GABLE_SLOTS[] = {
+    {0.12f, 0.38f, 0.608f},   {-0.38f, -0.12f, 0.608f}, {0.19f, 0.38f, 0.692f},
+    {-0.38f, -0.19f, 0.692f}, {-0.38f, 0.38f, -0.608f}, {-0.38f, 0.38f, -0.692f},
+};
+const float SLOT_BAR = 0.03f, SLOT_HIGH = 0.08f;  // thick (in x) and high
 // The channel's floor is smooth too, so that the stack slides along it.
 const float CHIMNEY_SLIDE[4] = {0.5f, 1.12f, -0.095f, 0.095f};  // x0, x1, y0, y1
 const float SLIDE_THICK = 0.002f;

@@ -149,13 +149,19 @@ def stow_and_back_out(sim, stance_y):
     t = sim.pose("truck")
     P.crane_joints_to(sim, (t.pos[0] + t.x_axis[0], t.pos[1] + t.x_axis[1], 2.4), 0.6)
     if not reverse_to(sim, BACK_OUT):
+        log(sim, "stuck backing out", sim.pose("truck").pos)
         return False
     route = [BACK_OUT, (6.5, (BACK_OUT[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
     if not P.follow_path(sim, "truck", route, throttle=0.4):
+        log(sim, "stuck", sim.pose("truck").pos)
         return False
+    log(sim, "on the stance", sim.pose("truck").pos, sim.pose("truck").heading)
     h = sim.pose("grapple").pos
     P.crane_joints_to(sim, (h[0], h[1], 2.5), 0.5)
     return P.bend_to(sim, WALL_FOLD)
+
+
+WALL_TRIES = 3
 
 
 def take_wall(sim, name):
@@ -166,12 +172,20 @@ def take_wall(sim, name):
     top = c[2] + WALL_TOP
     P.crane_joints_to(sim, (c[0], c[1], TRAVEL_HUB), 0.4)
     P.hold_still(sim)
-    P.open_grapple(sim, 0.5)
-    P.hub_over(sim, (c[0], c[1], top + 0.4), 0.3)
-    for above in (0.25, 0.12):
-        P.hub_over(sim, (c[0], c[1], top + above), 0.3)
-    P.hub_over(sim, (c[0], c[1], top), 0.25, tries=2)
-    if not P.close_until_grasped(sim, name):
+    for _ in range(WALL_TRIES):
+        c = sim.pose(name).pos
+        P.open_grapple(sim, 0.5)
+        P.hub_over(sim, (c[0], c[1], top + 0.4), 0.3)
+        for above in (0.25, 0.12):
+            P.hub_over(sim, (c[0], c[1], top + above), 0.3, within=0.015)
+        P.hub_over(sim, (c[0], c[1], top), 0.25, tries=2, within=0.015)
+        if P.close_until_grasped(sim, name):
+            break
+        log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
+        P.open_grapple(sim, 0.5)
+        P.crane_joints_to(sim, (c[0], c[1], top + 0.3), 0.3)
+        sim.step(60)
+    else:
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
@@ -210,6 +224,8 @@ def slew_half_turn(sim, name):
 
 
 RELEASE_OPEN = 1.0
+# The hub let down past the top beam, until the wall stands on its foot.
+LET_DOWN = (0.03, 0.0, -0.03, -0.06)
 
 
 def set_wall(sim, name, place):
@@ -229,7 +245,7 @@ def set_wall(sim, name, place):
                 break
             aim[0] += ex
             aim[1] += ey
-    for dz in (0.03, 0.0, -0.02):
+    for dz in LET_DOWN:
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
         calm(sim, name, 300)
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)

@@ -10,17 +10,20 @@ so it must rise further than it moves aside), draws it in diagonally and
 lays it down on the hill top ahead of the truck, ridge along y. It backs
 out, swings onto the north wall's stance and takes the old near wall by
 its top beam, draws it out away from the gables' tabs, lifts it, slews it
-slowly round behind the truck and lets it down over the new north wall's
-channel. At delay 0 the wall ends 0.02 from its place, standing.
+slowly half a turn round behind the truck (quicker, it rolls in the
+prongs' pinch and stays tilted), lets it down over the new north wall's
+channel until it stands on its foot, and opens the claw: it stands within
+0.03 of its place at start delays 0 to 5.
 
-Not yet reliable: slewed with a wall the pinch lets it roll up to 30
-degrees in the prongs' grip, and it stays tilted; it is let down tilted
-onto the ridges and stands only when it falls the right way as the claw
-opens. Next: straighten the wall before letting it down (touch its foot
-down on the floor first), then the far wall from the stance 6.225, the
-gables from stances east and west of the old house (the prongs must
-close across the gable's plate, the boom along x), the roof back from the
-first stance and the chimney, set down east of its place and slid west.
+Where it stops: the old far wall. Its stance must keep the truck clear of
+the old gables' ends (y 5.9), so it stands at y 6.4, the wall 1.475 out
+(the outer beam folded to -1.2 to reach it) and its new place 1.125 out
+(folded to -1.4). As the folded claw comes down round its top beam the
+wall tips over, toward the truck or away from it. Still to do after it:
+the gables, from stances east and west of the old house (the prongs must
+close across a gable's plate, the boom along x), carried round to the
+opposite side of the new house; the roof back from the first stance; the
+chimney, set down east of its place and slid west along its channel.
 
 usage: python3 tools/solver/drivers/level13_wip.py [--delay D] [--record FILE]"""
 
@@ -32,7 +35,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
-from level03 import reach_margin, reverse_to  # noqa: E402
+from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -45,6 +48,11 @@ STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), 
 # Backed out to here and swung onto the line of a wall's stance.
 BACK_OUT = (5.5, 6.7)
 NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
+# Clear of the old gables' ends (5.9): the old far wall 1.475 out, taken
+# with the outer beam folded to -1.2 (0.205 out to spare), the new south
+# wall 1.125 out, set with it folded to -1.4 (0.235 in to spare).
+SOUTH_WALL_STANCE = 6.4
+SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -1.2, -1.4
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -142,7 +150,7 @@ def open_slowly(sim, angle, max_ticks=600, every=2):
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
 
 
-def stow_and_back_out(sim, stance_y):
+def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
     """Raises the claw ahead of the truck, backs out west and drives onto the
     stance line stance_y, stopping with the truck's centre at x = NEW_X."""
     P.raise_hub_to(sim, 2.4)
@@ -158,31 +166,41 @@ def stow_and_back_out(sim, stance_y):
     log(sim, "on the stance", sim.pose("truck").pos, sim.pose("truck").heading)
     h = sim.pose("grapple").pos
     P.crane_joints_to(sim, (h[0], h[1], 2.5), 0.5)
-    return P.bend_to(sim, WALL_FOLD)
+    return P.bend_to(sim, fold)
 
 
 WALL_TRIES = 3
+WALL_OPEN = 0.5  # radians: round a wall's top beam without touching it
 
 
-def take_wall(sim, name):
+def take_wall(sim, name, fold=None):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
     c = sim.pose(name).pos
     top = c[2] + WALL_TOP
+    # Left wide open from the last part, the prongs stand out far enough to
+    # knock the wall's top as the hub comes over it.
+    set_grapple(sim, WALL_OPEN)
     P.crane_joints_to(sim, (c[0], c[1], TRAVEL_HUB), 0.4)
     P.hold_still(sim)
+    if fold is not None:
+        # Folded only once over the wall: folded, the crane cannot travel
+        # that high, and lower the prongs sweep into the wall's top.
+        P.bend_to(sim, fold)
     for _ in range(WALL_TRIES):
         c = sim.pose(name).pos
-        P.open_grapple(sim, 0.5)
+        set_grapple(sim, WALL_OPEN)
         P.hub_over(sim, (c[0], c[1], top + 0.4), 0.3)
+        log(sim, "over", sim.pose("grapple").pos, sim.pose(name).z_axis, sim.joint("crane", "prong0"))
         for above in (0.25, 0.12):
             P.hub_over(sim, (c[0], c[1], top + above), 0.3, within=0.015)
+            log(sim, "lowered", above, sim.pose("grapple").pos, sim.pose(name).z_axis)
         P.hub_over(sim, (c[0], c[1], top), 0.25, tries=2, within=0.015)
         if P.close_until_grasped(sim, name):
             break
         log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
-        P.open_grapple(sim, 0.5)
+        set_grapple(sim, WALL_OPEN)
         P.crane_joints_to(sim, (c[0], c[1], top + 0.3), 0.3)
         sim.step(60)
     else:
@@ -228,11 +246,12 @@ RELEASE_OPEN = 1.0
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
 
 
-def set_wall(sim, name, place):
+def set_wall(sim, name, place, fold=WALL_FOLD):
     """Over the wall's channel, squared by where the wall itself hangs, let
     down, the claw opened and lifted off."""
     aim = [place[0], place[1], place[2] + WALL_TOP]
-    log(sim, "place margin", reach_margin(sim, tuple(aim), WALL_FOLD))
+    P.bend_to(sim, fold)
+    log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
     for above in (0.15, 0.06):
         for _ in range(3):
@@ -277,7 +296,13 @@ def drive(sim):
         return
     if not (take_wall(sim, "rightwall") and slew_half_turn(sim, "rightwall")):
         return
-    set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4))
+    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4)):
+        return
+    if not stow_and_back_out(sim, SOUTH_WALL_STANCE, 0.0):
+        return
+    if not (take_wall(sim, "leftwall", SOUTH_TAKE_FOLD) and slew_half_turn(sim, "leftwall")):
+        return
+    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD)
 
 
 if __name__ == "__main__":

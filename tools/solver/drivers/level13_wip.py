@@ -13,7 +13,8 @@ its top beam, draws it out away from the gables' tabs, lifts it, slews it
 slowly half a turn round behind the truck (quicker, it rolls in the
 prongs' pinch and stays tilted), lets it down over the new north wall's
 channel until it stands on its foot, and opens the claw: it stands within
-0.03 of its place at start delays 0 to 5.
+0.031 of its place at start delays 0, 1, 2, 3 and 5; at 4 it falls
+outward as the claw rises off it.
 
 Where it stops: the old far wall. Its stance must keep the truck clear of
 the old gables' ends (y 5.9), so it stands at y 6.4, the wall 1.475 out
@@ -170,7 +171,7 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
 
 
 WALL_TRIES = 3
-WALL_OPEN = 0.5  # radians: round a wall's top beam without touching it
+WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
 def take_wall(sim, name, fold=None):

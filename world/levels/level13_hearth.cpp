@@ -24,13 +24,25 @@ const dReal BACK[3] = {0.65, 0, 0.5};
 const dReal FRONT[3] = {-0.65, 0, 0.5};
 const dReal LEFT[3] = {0, 0.475, 0.4};
 const dReal RIGHT[3] = {0, -0.475, 0.4};
-const dReal ROOF[3] = {0, 0, 0.98};
+const dReal ROOF[3] = {0, 0, 1.0};
 const dReal CLEARANCE = 0.002;
 
+// The old house stands on the hill top turned half a turn: a part's
+// offset from its centre is mirrored through it.
+const dReal OLD_FLOOR = hearth::HILL_TOP;
+
 void at(const dReal offset[3], dReal out[3]) {
-    out[0] = hearth::START_X + offset[0];
-    out[1] = hearth::START_Y + offset[1];
-    out[2] = offset[2] + CLEARANCE;
+    out[0] = hearth::START_X - offset[0];
+    out[1] = hearth::START_Y - offset[1];
+    out[2] = OLD_FLOOR + offset[2] + CLEARANCE;
+}
+
+template <class Part>
+Part* turned(Part* part) {
+    dMatrix3 halfTurn;
+    dRFromAxisAndAngle(halfTurn, 0, 0, 1, M_PI);
+    dBodySetRotation(part->body, halfTurn);
+    return part;
 }
 
 // A smooth static box, turned by angle about the x or y axis.
@@ -45,41 +57,51 @@ void addSmooth(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, int axis
 }
 
 // The ridges and the chimney's strip of a foundation whose floor is at
-// floor: smooth, so that a foot landing on a flank slides off it.
-void addGuides(dReal cx, dReal cy, dReal floor) {
+// floor: smooth, so that a foot landing on a flank slides off it. A turn of
+// -1 lays them out half a turn round, for the old house.
+void addGuides(dReal cx, dReal cy, dReal floor, int turn) {
     using namespace hearth;
     const dReal side = RIDGE_HIGH * M_SQRT2;
     for (const Ridge& r : RIDGES) {
         dReal length = r.to - r.from, mid = (r.from + r.to) / 2;
         if (r.alongX)
-            addSmooth(length, side, side, cx + mid, cy + r.at, floor, 0, M_PI / 4);
+            addSmooth(length, side, side, cx + turn * mid, cy + turn * r.at, floor, 0, M_PI / 4);
         else
-            addSmooth(side, length, side, cx + r.at, cy + mid, floor, 1, M_PI / 4);
+            addSmooth(side, length, side, cx + turn * r.at, cy + turn * mid, floor, 1, M_PI / 4);
     }
     const float* c = CHIMNEY_SLIDE;
-    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + (c[0] + c[1]) / 2, cy + (c[2] + c[3]) / 2,
-              floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + turn * (c[0] + c[1]) / 2,
+              cy + turn * (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+}
+
+// The old house's upright bars either side of each gable's foot.
+void addSlots(dReal cx, dReal cy, dReal floor, int turn) {
+    using namespace hearth;
+    for (const SlotBar& b : GABLE_SLOTS)
+        addSmooth(SLOT_BAR, b.to - b.from, SLOT_HIGH, cx + turn * b.at,
+                  cy + turn * (b.from + b.to) / 2, floor + SLOT_HIGH / 2, 0, 0);
 }
 
 }  // namespace
 
 void build_hearth(LevelOut& out) {
     makeTerrain(&geom_hearth_terrain, &geom_hearth_collision);
-    addGuides(hearth::START_X, hearth::START_Y, 0);
-    addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP);
+    addGuides(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
+    addSlots(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
+    addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP, 1);
     dReal p[3];
     at(CHIMNEY, p);
-    add(new Chimney(p));
+    add(turned(new Chimney(p)));
     at(BACK, p);
-    add(new HouseBack(p));
+    add(turned(new HouseBack(p)));
     at(FRONT, p);
-    add(new HouseFront(p));
+    add(turned(new HouseFront(p)));
     at(LEFT, p);
-    add(new HouseWall("leftwall", p));
+    add(turned(new HouseWall("leftwall", p)));
     at(RIGHT, p);
-    add(new HouseWall("rightwall", p));
+    add(turned(new HouseWall("rightwall", p)));
     at(ROOF, p);
-    add(new HouseRoof(p));
+    add(turned(new HouseRoof(p)));
     setTruckStart(out, -3, -8, 0.4);
     setCamera(out, 1.0f, 0.13f, 3.0f);
 }

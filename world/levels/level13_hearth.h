@@ -6,16 +6,25 @@
 
 namespace hearth {
 
+// The new foundation's centre and floor: the goal's places stand round it.
 const float HILL_X = 9.0f, HILL_Y = 8.0f, HILL_TOP = 0.5f;
-const float HILL_TOP_HALF = 3.0f, HILL_FOOT_HALF = 5.5f;
-// Where the house stands now, on the ground. Reach to spare (the solver
-// kit's, from the stances as the truck reaches them): the roof's ridge from
-// the south 0.13 to 0.35 (it varies with where the truck stops), the front
-// gable's peak from the west 0.23 to 0.38.
-const float START_X = 1.0f, START_Y = -8.0f;
-// On the hill: the roof over its place from the south 0.37, carried over it
-// 0.31, laid down beside the foundation 0.72; the front gable set in its
-// channel from the west 0.52.
+// The hill itself, its top wide enough for both houses and the truck's
+// turns between them: a square frustum about (HILL_CX, HILL_CY).
+const float HILL_CX = 9.0f, HILL_CY = 6.5f;
+const float HILL_TOP_HALF = 4.5f, HILL_FOOT_HALF = 7.0f;
+// Where the house stands now: on the hill top beside the new foundation,
+// turned half a turn about the truck's stance between them, so that a part
+// swung straight across from the stance keeps its turn. The stance is
+// STANCE_OUT south of the new house's centre (and as far north of the old
+// one's), heading east with the crane's slew axis over x = HILL_X.
+const float STANCE_OUT = 1.3f;
+// Reach to spare from the stance (the solver kit's, the truck's centre on
+// it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
+// the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
+// is taken and set from a stance of its own, 1.3 m off it on the same line
+// (the old near wall and the new north wall from one, the old far wall and
+// the new south wall from the other): 0.53 out and 0.24 in, folded to -0.8.
+const float START_X = HILL_X, START_Y = HILL_Y - 2 * STANCE_OUT;
 // A part is in place within 5 cm of where it stands in the rebuilt house.
 const float PLACE_TOLERANCE_SQ = 0.0025f;
 
@@ -52,6 +61,19 @@ const Ridge RIDGES[] = {
     {0.76f, 1.12f, -0.139f, true},
 };
 const int RIDGE_COUNT = sizeof(RIDGES) / sizeof(RIDGES[0]);
+// In the old house each gable also stands between upright bars, so that it
+// stays up once the walls it leans on are taken out: the house comes apart
+// walls first, and nothing needs to wait elsewhere. The bars stop below the
+// front gable's porch and clear of the tabs and of the fireplace's hole.
+struct SlotBar {
+    float from, to;  // along y, relative to the house centre
+    float at;        // the bar's centre line in x
+};
+const SlotBar GABLE_SLOTS[] = {
+    {0.12f, 0.38f, 0.608f},   {-0.38f, -0.12f, 0.608f}, {0.19f, 0.38f, 0.692f},
+    {-0.38f, -0.19f, 0.692f}, {-0.38f, 0.38f, -0.608f}, {-0.38f, 0.38f, -0.692f},
+};
+const float SLOT_BAR = 0.03f, SLOT_HIGH = 0.08f;  // thick (in x) and high
 // The channel's floor is smooth too, so that the stack slides along it.
 const float CHIMNEY_SLIDE[4] = {0.5f, 1.12f, -0.095f, 0.095f};  // x0, x1, y0, y1
 const float SLIDE_THICK = 0.002f;

@@ -1042,6 +1042,24 @@ TEST_F(LevelsC, SuperpacBoardStandingBelowItsPlaceDoesNotCount) {
     EXPECT_FALSE(won());
 }
 
+TEST_F(LevelsC, SuperpacBoardFallenOffTheTerraceLosesAndOneLyingOnItDoesNot) {
+    // Knocked over the guard a board lands on the grass 3.6 m down, where the
+    // crane cannot reach it; one tipped over on the terrace can be stood up.
+    using namespace superpac;
+    build(22);
+    DynamicWorldObj* board = named(std::string(1, levelBoardLetters()[0]).c_str())[0];
+    run(30);
+    dMatrix3 flat;
+    dRFromAxisAndAngle(flat, 0, 1, 0, M_PI / 2);
+    dBodySetRotation(board->body, flat);
+    dBodySetPosition(board->body, NARROW_X0 + 0.6, 2.0, TERRACE_Z + 0.06);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+    teleport(board, NARROW_X0 - 1.5, 2.0, 0.7);
+    run(60);
+    EXPECT_TRUE(lost());
+}
+
 TEST_F(LevelsC, SuperpacSlotSquaresABoardSetDownOffItsPlace) {
     // Let down a few centimetres off its place or a little turned, a board
     // hanging from the grapple ends square in the slot; one standing on 6 cm

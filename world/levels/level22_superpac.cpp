@@ -88,16 +88,22 @@ namespace {
 const char BOARD_LETTERS[] = "QUORVEL";
 
 const float BOARD_PLACES[] = {1.5f, 1.0f, 0.5f, 0.0f, -0.5f, -1.0f, -1.5f};
+// How far below the terrace a board's centre has gone when it has fallen
+// off it; lying flat on the terrace it is no more than a hand lower.
+const float BOARD_FALLEN = 1.0f;
 
 }  // namespace
 
-void goal_superpac(bool* won, bool*) {
+void goal_superpac(bool* won, bool* lost) {
     int inPlaceCount = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);
         const char* at = o->name[0] && !o->name[1] ? strchr(BOARD_LETTERS, o->name[0]) : nullptr;
         if (!at) continue;
         Pose p = poseOf(o);
+        // Knocked over the terrace's guard onto the grass, a board is out of
+        // the crane's reach for good: the job cannot be finished any more.
+        if (p.z < superpac::TERRACE_Z - BOARD_FALLEN) *lost = true;
         float place = BOARD_PLACES[at - BOARD_LETTERS];
         if (p.heading > superpac::HUNG_HEADING &&
             fabsf(p.x - superpac::HUNG_X) < superpac::HUNG_X_TOLERANCE &&

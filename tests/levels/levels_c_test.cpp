@@ -1042,6 +1042,66 @@ TEST_F(LevelsC, SuperpacBoardStandingBelowItsPlaceDoesNotCount) {
     EXPECT_FALSE(won());
 }
 
+TEST_F(LevelsC, SuperpacBoardFallenOffTheTerraceLosesAndOneLyingOnItDoesNot) {
+    // Knocked over the guard a board lands on the grass 3.6 m down, where the
+    // crane cannot reach it; one tipped over on the terrace can be stood up.
+    using namespace superpac;
+    build(22);
+    DynamicWorldObj* board = named(std::string(1, levelBoardLetters()[0]).c_str())[0];
+    run(30);
+    dMatrix3 flat;
+    dRFromAxisAndAngle(flat, 0, 1, 0, M_PI / 2);
+    dBodySetRotation(board->body, flat);
+    dBodySetPosition(board->body, NARROW_X0 + 0.6, 2.0, TERRACE_Z + 0.06);
+    run(60);
+    EXPECT_EQ(endGames, 0);
+    teleport(board, NARROW_X0 - 1.5, 2.0, 0.7);
+    run(60);
+    EXPECT_TRUE(lost());
+}
+
+TEST_F(LevelsC, SuperpacSlotSquaresABoardSetDownOffItsPlace) {
+    // Let down a few centimetres off its place or a little turned, a board
+    // hanging from the grapple ends square in the slot; one standing on 6 cm
+    // feet turned a few degrees was tipped off the ledge by its neighbour.
+    using namespace superpac;
+    build(22);
+    const char letter = levelBoardLetters()[3];
+    DynamicWorldObj* board = named(std::string(1, letter).c_str())[0];
+    const dReal place = levelBoardPlace(letter);
+    // A board hung by its top bar from a hook, as the grapple's finger holds
+    // it, let down onto the ledge from over (x, its place) turned by turn; the
+    // hook lets go once the board stands. Where it comes to rest.
+    auto letDown = [&](dReal x, dReal turn) {
+        const dReal BAR = 0.45, SPEED = 0.1;  // above the centre; metres a second
+        dReal z = LEDGE_Z + RAIL_HEIGHT + 0.03 + (HUNG_Z - LEDGE_Z);
+        dBodyID hook = dBodyCreate(wld_world());
+        dBodySetKinematic(hook);
+        dBodySetPosition(hook, x, place, z + BAR);
+        dBodySetLinearVel(hook, 0, 0, -SPEED);
+        teleport(board, x, place, z, turn);
+        dJointID hold = dJointCreateBall(wld_world(), nullptr);
+        dJointAttach(hold, board->body, hook);
+        dJointSetBallAnchor(hold, x, place, z + BAR);
+        for (; z > HUNG_Z; z -= SPEED * GAME_TICK) {
+            dBodySetPosition(hook, x, place, z + BAR);
+            run(1);
+        }
+        dJointDestroy(hold);
+        dBodyDestroy(hook);
+        run(60);
+        return poseOf(board);
+    };
+    for (dReal dx : {-0.02, -0.01, 0.0, 0.01})
+        for (dReal turn : {-0.03, 0.0, 0.03}) {
+            Pose p = letDown(HUNG_X + dx, turn);
+            EXPECT_NEAR(p.x, HUNG_X, 0.015) << dx << " " << turn;
+            EXPECT_NEAR(p.z, HUNG_Z, 0.005) << dx << " " << turn;
+            EXPECT_GT(p.heading, 0.999) << dx << " " << turn;
+            EXPECT_GT(p.upright, 0.999) << dx << " " << turn;
+        }
+}
+
 // Whether the straight line from a to b passes clear of the terrain.
 bool clearOfTerrain(const dReal a[3], const dReal b[3]) {
     const dReal d[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
@@ -1076,7 +1136,7 @@ TEST_F(LevelsC, SuperpacLedgeIsOneHeightUnderEveryBoardsFeet) {
     for (int i = 0; i < 7; i++) {
         const dReal place = levelBoardPlace(letters[i]);
         for (dReal foot : {-0.19, 0.19})
-            for (dReal x : {LEDGE_X0 + 0.03, (double)HUNG_X, FACE_X - 0.03})
+            for (dReal x : {(double)SLOT_X0 + 0.005, (double)HUNG_X, SLOT_X1 - 0.005})
                 EXPECT_NEAR(terrainBelow(x, place + foot, PARAPET_TOP + 1), LEDGE_Z, 0.005)
                     << letters[i] << " foot " << foot << " x " << x;
     }

@@ -8,8 +8,9 @@
 using namespace kit;
 using namespace superpac;
 
-QUORVEL_MODEL(superpac_terrain) {
-    Mesh& m = model.mesh;
+namespace {
+
+void viaduct(Mesh& m) {
     const float Y = VIADUCT_HALF_Y;
     slab(m, -HALF, HALF, -HALF, HALF, DEEP_Z, 0, GRASS);
     // Piers and the deck over the arches' openings. The lintels start behind
@@ -27,9 +28,10 @@ QUORVEL_MODEL(superpac_terrain) {
     slab(m, FACE_X, PARAPET_X1, -Y, Y, LEDGE_Z, PARAPET_TOP, BRICK);
     slab(m, PARAPET_X1, DECK_X1, -Y, Y, LEDGE_Z, DECK_Z, STONE);
     // The board places: ridged pegs between them on the ledge, a frame
-    // behind. A foot let down on a peg's slope slides off it into its place.
+    // behind. A foot let down on a peg's slope stays there, so a board
+    // landed on one stands too high and is let down afresh.
     for (int k = 0; k <= 7; k++) {
-        float y = -1.75f + 0.5f * k;
+        float y = RAILS_Y0 + PEG_PITCH * k;
         Mesh peg;  // built across x and turned a quarter, like the ramp
         prismXZ(
             peg,
@@ -56,4 +58,42 @@ QUORVEL_MODEL(superpac_terrain) {
     slab(m, NARROW_X0, TERRACE_X1, TERRACE_Y1, TERRACE_Y1 + T, 0, GUARD_Z, CONCRETE);
     for (float y = TERRACE_Y0 + 0.5f; y < TERRACE_Y1 - 0.5f; y += 2.0f)
         mark(m, TRUCK_LINE_X - 0.04f, TRUCK_LINE_X + 0.04f, y, y + 1.0f, TERRACE_Z, PAINT);
+}
+
+// The slot's rails, the east one up to the parapet's face, bevelled along
+// their top edges beside the slot. Cut is how far behind the drawn bevel
+// the collided one lies: the level lays a smooth plate in that strip, on
+// which a foot slides down into the slot, where the rails' grip holds it.
+void rails(Mesh& m, float cut) {
+    const float RAIL_Z = LEDGE_Z + RAIL_HEIGHT, BEVEL_Z = RAIL_Z - BEVEL_DROP;
+    // Moved square to the slope by cut, the bevel's ends slide along the
+    // slot's face and the rail's top.
+    const float length = hypotf(BEVEL_WIDTH, BEVEL_DROP);
+    const float down = cut * length / BEVEL_WIDTH, back = cut * length / BEVEL_DROP;
+    prismXZ(m,
+            {{RAIL_X0, LEDGE_Z},
+             {SLOT_X0, LEDGE_Z},
+             {SLOT_X0, BEVEL_Z - down},
+             {SLOT_X0 - BEVEL_WIDTH - back, RAIL_Z},
+             {RAIL_X0, RAIL_Z}},
+            RAILS_Y0, RAILS_Y1, STEEL);
+    prismXZ(m,
+            {{SLOT_X1, LEDGE_Z},
+             {FACE_X, LEDGE_Z},
+             {FACE_X, RAIL_Z},
+             {SLOT_X1 + BEVEL_WIDTH + back, RAIL_Z},
+             {SLOT_X1, BEVEL_Z - down}},
+            RAILS_Y0, RAILS_Y1, STEEL);
+}
+
+}  // namespace
+
+QUORVEL_MODEL(superpac_terrain) {
+    viaduct(model.mesh);
+    rails(model.mesh, 0);
+}
+
+QUORVEL_MODEL(superpac_collision) {
+    viaduct(model.mesh);
+    rails(model.mesh, BEVEL_PLATE);
 }

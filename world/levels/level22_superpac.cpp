@@ -7,6 +7,7 @@
 
 #include "bus/diag.h"
 #include "geom/records.h"
+#include "world/contact.h"
 #include "world/goals_query.h"
 #include "world/levels.h"
 #include "world/levels/level_common.h"
@@ -29,11 +30,37 @@ const char* letterName(char letter) {
 // Due west of the slew axis a board faces west to arrive facing east.
 const dReal WAITING_HEADING = M_PI;
 
+// A bevel along the slot's rails, from (x0, z0) to (x1, z1) with the rail
+// on the right: a smooth steel plate laid into the strip the collided rail
+// leaves behind the drawn slope. With the terrain's grip a foot landing on
+// the slope would stick there instead of sliding off it into the slot.
+void addBevel(dReal x0, dReal z0, dReal x1, dReal z1) {
+    using namespace superpac;
+    const dReal dx = x1 - x0, dz = z1 - z0, length = hypot(dx, dz);
+    const dReal inX = dz / length, inZ = -dx / length;  // into the rail
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID g = dCreateBox(terrain->space, length, RAILS_Y1 - RAILS_Y0, BEVEL_PLATE);
+    dMatrix3 turn;
+    dRFromAxisAndAngle(turn, 0, 1, 0, -atan2(dz, dx));  // turning about y takes x toward -z
+    dGeomSetRotation(g, turn);
+    dGeomSetPosition(g, (x0 + x1) / 2 + inX * BEVEL_PLATE / 2, (RAILS_Y0 + RAILS_Y1) / 2,
+                     (z0 + z1) / 2 + inZ * BEVEL_PLATE / 2);
+    setCollision(g, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+}
+
+void addBevels() {
+    using namespace superpac;
+    const dReal top = LEDGE_Z + RAIL_HEIGHT, foot = top - BEVEL_DROP;
+    addBevel(SLOT_X0 - BEVEL_WIDTH, top, SLOT_X0, foot);
+    addBevel(SLOT_X1, foot, SLOT_X1 + BEVEL_WIDTH, top);
+}
+
 }  // namespace
 
 void build_superpac(LevelOut& out) {
     using namespace superpac;
-    makeTerrain(&geom_superpac_terrain, nullptr);
+    makeTerrain(&geom_superpac_terrain, &geom_superpac_collision);
+    addBevels();
     // Made from the south end up, the order the world has always listed them.
     const char* letters = levelBoardLetters();
     for (int i = 6; i >= 0; i--) {
@@ -61,16 +88,22 @@ namespace {
 const char BOARD_LETTERS[] = "QUORVEL";
 
 const float BOARD_PLACES[] = {1.5f, 1.0f, 0.5f, 0.0f, -0.5f, -1.0f, -1.5f};
+// How far below the terrace a board's centre has gone when it has fallen
+// off it; lying flat on the terrace it is no more than a hand lower.
+const float BOARD_FALLEN = 1.0f;
 
 }  // namespace
 
-void goal_superpac(bool* won, bool*) {
+void goal_superpac(bool* won, bool* lost) {
     int inPlaceCount = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);
         const char* at = o->name[0] && !o->name[1] ? strchr(BOARD_LETTERS, o->name[0]) : nullptr;
         if (!at) continue;
         Pose p = poseOf(o);
+        // Knocked over the terrace's guard onto the grass, a board is out of
+        // the crane's reach for good: the job cannot be finished any more.
+        if (p.z < superpac::TERRACE_Z - BOARD_FALLEN) *lost = true;
         float place = BOARD_PLACES[at - BOARD_LETTERS];
         if (p.heading > superpac::HUNG_HEADING &&
             fabsf(p.x - superpac::HUNG_X) < superpac::HUNG_X_TOLERANCE &&

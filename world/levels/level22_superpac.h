@@ -14,7 +14,19 @@ const float PARAPET_X1 = 2.2f, PARAPET_TOP = DECK_Z;
 const float VIADUCT_HALF_Y = 30.0f;
 // The pegs between the places: a ridge a board's foot slides off, the gap
 // between two just wider than a board's pair of legs.
-const float PEG_WIDTH = 0.05f, PEG_HEIGHT = 0.08f;
+const float PEG_WIDTH = 0.05f, PEG_HEIGHT = 0.08f, PEG_PITCH = 0.5f;
+// Along the places two rails, as high as the pegs, make a slot a board's
+// feet just fit, so that a seated board stands square and cannot be tipped
+// off the ledge by the next one let down beside it. Their inner top edges
+// are bevelled into a funnel of smooth steel that moves a foot let down a
+// little off the slot into it; the rest of them grips like the stone, so
+// a foot pressed against a rail's face cannot climb it.
+const float SLOT_X0 = 1.765f, SLOT_X1 = 1.835f;  // the feet are 0.06 across
+const float RAIL_X0 = 1.70f, RAIL_HEIGHT = PEG_HEIGHT;
+const float BEVEL_WIDTH = 0.025f, BEVEL_DROP = 0.04f;
+// The bevels are smooth steel plates this thick, laid into the rails.
+const float BEVEL_PLATE = 0.01f;
+const float RAILS_Y0 = -1.75f, RAILS_Y1 = 1.75f;  // the pegs' span
 const float TERRACE_Z = 3.6f;
 // The terrace runs right up to the viaduct's face, so the truck works beside
 // it with no drop on that side; a stone fill closes the arches at terrace

@@ -41,7 +41,8 @@ DEBUG = os.environ.get("LEVEL22_VERBOSE")  # each stage of a hang reported on st
 LETTERS = "QUORVEL"  # west to east along the ledge reads from y = 1.5 down
 TRUCK_LINE_X = 0.8
 HUNG_X, HUNG_Z = 1.8, 4.75
-PEG_HEIGHT = 0.08
+# The slot along the places that holds a seated board's feet.
+RAIL_HEIGHT = 0.08
 # South round the terrace's end, a wide turn onto the ramp's foot, up it and
 # onto the painted line.
 ROUTE_UP = [(-10, 0), (-9, -22), (-7, -29), (-3.5, -30.5), (-0.8, -28.5), (-0.3, -24),
@@ -73,7 +74,6 @@ ROUND_END_OUT = 0.65
 # Over the ledge the board comes in with its feet this far above it; once
 # it stands, the hub goes on down by SLACK so the fingers leave the bar.
 FEET_CLEAR = 0.2
-SOUTH_CLEAR = 0.015
 SLACK = 0.04
 SEAT_TRIES = 3
 REGRIP_TRIES = 3
@@ -268,10 +268,10 @@ def hang(sim, letter):
     # straight down onto the ledge with the hub keeping that offset.
     over = HUNG_Z + FEET_CLEAR
     # The neighbour to the south already hangs, a panel's edge two
-    # centimetres off; a board let down past it swinging rubs it and tips it
-    # off the ledge. So the board comes down a little north of its place and
-    # the pegs' slopes move it over onto the place as its feet touch.
-    place = place_of(letter) + SOUTH_CLEAR
+    # centimetres off, its feet held in the ledge's slot so that a board let
+    # down past it swinging cannot tip it; the pegs' and the slot's slopes
+    # move the board onto its place as its feet touch.
+    place = place_of(letter)
     if not (board_to(sim, letter, (HUNG_X - 0.3, place, over)) and P.hold_still(sim)):
         return False
     # A finger that will not come out however it is floated: the free claw
@@ -308,20 +308,21 @@ def seat(sim, letter, place, over):
     # them, squared over its place again and let down once more.
     for _ in range(SEAT_TRIES):
         if not (board_to(sim, letter, (HUNG_X, place, over), rounds=4, tolerance=0.02)
-                and board_to(sim, letter, (HUNG_X, place, HUNG_Z + PEG_HEIGHT + 0.02), rounds=4,
+                and board_to(sim, letter, (HUNG_X, place, HUNG_Z + RAIL_HEIGHT + 0.02), rounds=4,
                              tolerance=0.02)):
             return False
         report(sim, letter, "over")
         board, hub = sim.pose(letter).pos, sim.pose("grapple").pos
         offset = [hub[i] - board[i] for i in range(3)]
         # The hub goes on down until the fingers sit clear below the bar or
-        # rest on the panel; either way the board must stand on the ledge.
+        # rest on the panel; either way the board must stand in the slot.
         carry_to(sim, (HUNG_X + offset[0], place + offset[1], HUNG_Z - SLACK + offset[2]), tolerance=0.02,
                  max_ticks=300)
         if sim.ended:
             return False
         # Seated off its mark, away from the parapet, the board has the
         # caught finger too deep under its bar to be drawn out cleanly.
+        report(sim, letter, "down")
         board = sim.pose(letter).pos
         if board[2] < HUNG_Z + 0.02 and abs(board[0] - HUNG_X) < SEAT_X_TOLERANCE:
             break
@@ -411,8 +412,10 @@ def set_open(sim, angle, tolerance=0.05, speed=1.0, max_ticks=600, every=2):
 def report(sim, letter, what):
     if DEBUG:
         b = sim.pose(letter)
+        g = sim.pose("grapple")
         print("  %s %d board" % (what, sim.tick), [round(v, 3) for v in b.pos],
-              "hx %.3f hz %.3f" % (b.x_axis[0], b.z_axis[2]), "hub", sim.pose("grapple").pos,
+              "yaw %.1f hz %.3f" % (math.degrees(math.atan2(b.x_axis[1], b.x_axis[0])), b.z_axis[2]),
+              "hub", [round(v, 3) for v in g.pos], "gyaw %.1f" % math.degrees(math.atan2(g.x_axis[1], g.x_axis[0])),
               "prongs %.2f %.2f" % (sim.joint("crane", "prong0"), sim.joint("crane", "prong2")),
               file=sys.stderr)
 

@@ -175,18 +175,18 @@ class LevelsC : public ::testing::Test {
         return low;
     }
     // Builds the daredevil with its ramp laid as layRamp's steps, the far
-    // side brought nearer by a block filling the canyon's far part, and the
-    // fork lift parked in the shed, which starts the racer. Returns the block.
-    dGeomID startRacerOff(const std::string& steps, dReal nearer = 0) {
+    // edge raised by a block standing on it, and the fork lift parked in the
+    // shed, which starts the racer. Returns the block.
+    dGeomID startRacerOff(const std::string& steps, dReal raised = 0) {
         using namespace daredevil;
         build(18);
         run(2);
         layRamp(steps);
         dGeomID block = nullptr;
-        if (nearer > 0) {
-            const dReal depth = FAR_TOP - CANYON_FLOOR;
-            block = dCreateBox(wld_space(), nearer, 2 * HALF_Y, depth);
-            dGeomSetPosition(block, FAR_X - nearer / 2, 0, CANYON_FLOOR + depth / 2);
+        if (raised > 0) {
+            const dReal depth = FAR_TOP + raised - CANYON_FLOOR, length = 0.3;
+            block = dCreateBox(wld_space(), length, 2 * HALF_Y, depth);
+            dGeomSetPosition(block, FAR_X + length / 2, 0, CANYON_FLOOR + depth / 2);
             dGeomID ground = wld_terrain()->geom;
             dGeomSetData(block, dGeomGetData(ground));
             dGeomSetCategoryBits(block, dGeomGetCategoryBits(ground));
@@ -197,7 +197,15 @@ class LevelsC : public ::testing::Test {
         shiftAssembly(named("forkLift")[0]->body, -35 - f[0], 3.8 - f[1], 0.01);
         return block;
     }
-    // Where the racer's lowest part first comes down on the landing slope,
+    // The landing hill's height at x: an arc from the far edge down to the
+    // flat beyond.
+    dReal landingHeight(dReal x) {
+        using namespace daredevil;
+        const dReal R = LANDING_RADIUS, centre = FAR_X + R * sin(LANDING_ANGLE);
+        if (x >= centre) return LANDING_Z;
+        return LANDING_Z + R - sqrt(R * R - (centre - x) * (centre - x));
+    }
+    // Where the racer's lowest part first comes down on the landing hill,
     // or far short if the racer never gets there.
     dReal racerLanding() {
         using namespace daredevil;
@@ -205,8 +213,7 @@ class LevelsC : public ::testing::Test {
         for (int t = 0; t < 900 && endGames == 0; t++) {
             run(1);
             Low l = racerLowest(racer);
-            dReal slope = FAR_TOP * (1 - (l.x - FAR_X - FAR_BEVEL) / (LANDING_LENGTH - FAR_BEVEL));
-            if (l.x > FAR_X && l.z > -1 && l.z < slope + 0.02) return l.x;
+            if (l.x > FAR_X && l.z > LANDING_Z - 1 && l.z < landingHeight(l.x) + 0.02) return l.x;
         }
         return -1e9;
     }
@@ -684,35 +691,34 @@ TEST_F(LevelsC, DaredevilIsJumpedOnlyFromTheWholeRamp) {
     }
 }
 
-// Off the whole ramp the racer comes down on the far side, not on its face,
-// and rolls on to win; off a half ramp (short of its tallest step, of its
-// bases or of its first step) it drops into the canyon even with the far
-// side brought half a metre nearer, so that a half ramp never wins by luck.
+// Off the whole ramp the racer comes down on the landing hill, not on the
+// far edge, and rolls on to win, even with that edge raised; off a ramp
+// short of its tallest step, of its bases or of its first step it falls
+// into the canyon.
 TEST_F(LevelsC, DaredevilWholeRampCarriesTheRacerOverAndAHalfRampDoesNot) {
     using namespace daredevil;
-    const dReal MARGIN = 0.5;
-    startRacerOff("012");
-    EXPECT_GT(racerLanding(), FAR_X);
+    const dReal MARGIN = 0.1;
+    dGeomID raised = startRacerOff("012", MARGIN);
+    EXPECT_GT(racerLanding(), FAR_X + 0.3);
     for (int t = 0; t < 600 && endGames == 0; t++) run(1);
     EXPECT_TRUE(won());
+    dGeomDestroy(raised);
     wld_destroy();
     for (const char* steps : {"01-", "000", "-12"}) {
         SCOPED_TRACE(steps);
         endGames = 0;
-        dGeomID nearer = startRacerOff(steps, MARGIN);
-        EXPECT_LT(racerLanding(), FAR_X - MARGIN);
+        startRacerOff(steps);
+        EXPECT_LT(racerLanding(), FAR_X);
         EXPECT_FALSE(won());
-        dGeomDestroy(nearer);
         wld_destroy();
     }
 }
 
 // A ramp without its middle step, or with a top on one base at each of the
-// last two marks in place of the tallest step, must not carry the racer
-// over either. Both still do: the racer comes off the first top fast
-// enough to fly most of the ramp, so the later steps hardly change its
-// flight. Disabled until the jump is laid out to tell them apart.
-TEST_F(LevelsC, DISABLED_DaredevilIsNotJumpedWithoutTheMiddleStepOrTheTallestStep) {
+// last two marks in place of the tallest step, does not carry the racer
+// over: without the middle step it drops off the first top against the
+// tallest step's face, and off the lower last step it meets the far face.
+TEST_F(LevelsC, DaredevilIsNotJumpedWithoutTheMiddleStepOrTheTallestStep) {
     for (const char* steps : {"0-2", "011"}) {
         SCOPED_TRACE(steps);
         endGames = 0;

@@ -9,7 +9,7 @@ step is a top set on the last base in the row, carried onto its mark. Last
 the fork lift loops round north of the shed and backs into it.
 
 usage: python3 tools/solver/drivers/level18.py [--delay D] [--record FILE]
-       [--short nomiddle|twolow]"""
+       [--short nomiddle|twolow|notallstep|tops]"""
 
 import math
 import os
@@ -199,10 +199,17 @@ BUILD = (
 
 
 # Ramps short of the whole build, for recording the wrong ways: without
-# the middle step, and with a top on a single base at each of the last two
-# marks instead of the tallest step.
+# the middle step; with a top on a single base at each of the last two
+# marks instead of the tallest step; without the tallest step; and the
+# three tops alone on the marks.
 SHORT_RAMPS = {
     "nomiddle": BUILD[:4],
+    "notallstep": (BUILD[0], BUILD[4], BUILD[5]),
+    "tops": (
+        BUILD[0],
+        ("ramptop", 0, UNDER_TOP, OVER_WEDGE, mark(1), UNDER_TOP),
+        ("ramptop", 1, UNDER_TOP, OVER_WEDGE, mark(2), UNDER_TOP),
+    ),
     "twolow": (
         BUILD[0],
         ("ramptop", 0, UNDER_TOP, OVER_TOP_ON_BASE, in_row("rampbase", 1), BETWEEN),

@@ -53,7 +53,23 @@ const float RISER_AT[4][2] = {{SUPPORT_X[1], -RISER_WAIT_Y},
                               {SUPPORT_X[2], -RISER_WAIT_Y},
                               {SUPPORT_X[1], RISER_WAIT_Y},
                               {SUPPORT_X[2], RISER_WAIT_Y}};
-const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
+// The girders wait on the bed lying along the rails, each on the line of
+// the span it makes and ahead of the stance it is laid from, so that the
+// claws take it square to the boom as they must hold it over its supports:
+// the middle span's two north of the bridge, for a truck heading north out
+// of the gap; the west and east spans' two south of it, for a truck heading
+// south through their openings. The first of each pair is laid on the far
+// rail from a stance on the near rail's line, the second on the near rail
+// from a stance a metre on. Reach to spare over a waiting girder's head from
+// its stance, in metres, beside each.
+const float GIRDER_AT[6][2] = {
+    {SUPPORT_X[1] + 1.0f, 1.85f},   // 0.00 TODO
+    {SUPPORT_X[1] + 1.0f, 2.5f},    // 0.00
+    {SUPPORT_X[0] + 1.0f, -1.85f},  // 0.00
+    {SUPPORT_X[0] + 1.0f, -2.5f},   // 0.00
+    {SUPPORT_X[2] + 1.0f, -1.85f},  // 0.00
+    {SUPPORT_X[2] + 1.0f, -2.5f},   // 0.00
+};
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
 // The lever sends the train west at this speed; it has crossed past

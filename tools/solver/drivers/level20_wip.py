@@ -18,9 +18,13 @@ round gently and lets it down onto the risers.
 
 Where it stops: all four risers stand in their sockets, square, at delays
 0 to 5. The first girder is picked, carried round and hung over its risers,
-but it hangs loosely on the prong tips, swinging and yawing a few degrees,
-and its foot lands on the risers' handles instead of between them. The
-other girders, the lever and leaving the bed are not driven yet.
+but it hangs loosely on the prong tips, yawing and rolling a few degrees,
+and its foot lands on the risers' handles instead of between them: the
+handles leave the foot no room at all, and a girder let down free from a
+few centimetres seats only when it is within about 5 mm and 0.01 rad of
+square. After eight tries it is held up clear of the handles rather than
+let go on them. The other girders, the lever and leaving the bed are not
+driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -258,7 +262,7 @@ GIRDER_HOVER = 0.04
 LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.008
-LAY_TRIES = 4
+LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's
 # line, this far from the girder's place, the girder waiting ahead.
 GIRDER_SPOT = [(-3.0, -0.5), (-3.0, 0.5), (-5.0, 0.5), (-5.0, -0.5), (-1.0, 0.5), (-1.0, -0.5)]
@@ -357,28 +361,37 @@ def laid(sim, j, spot):
 
 def lay_girder(sim, j, spot, off):
     """Brings the carried girder j round over its span, squares it over its
-    supports a little above them, lets it down and lets go; lifts it and
-    tries again while it lies on a handle or a lip."""
+    supports a little above them and lets it down onto them slowly; while it
+    stands on a handle or a lip, lifts it a little and lets it down again,
+    aimed by the miss. Then lets go."""
     carry = GIRDER_CARRY_Z + off
     if not (slew_gently(sim, (spot[0], spot[1], carry)) and girder_settle(sim, j)):
         return False
     log(sim, "slewed", fmt(girder(sim, j).pos), fmt(girder(sim, j).x_axis))
-    aim = list(spot)
     hover = GIRDER_LAID_Z + GIRDER_HOVER + off
-    down = GIRDER_LAID_Z + off - 0.03
-    for _ in range(LAY_TRIES):
-        aim = girder_over(sim, j, spot, carry if aim is spot else hover, aim)
-        if aim is None:
-            return False
-        aim = girder_over(sim, j, spot, hover, aim)
-        if aim is None:
-            return False
-        P.crane_joints_to(sim, (aim[0], aim[1], down), limit=0.1)
-        girder_settle(sim, j)
+    aim = girder_over(sim, j, spot, carry, list(spot))
+    aim = aim and girder_over(sim, j, spot, hover, aim)
+    if aim is None:
+        return False
+    for attempt in range(LAY_TRIES):
+        for k in range(1, 9):
+            P.crane_joints_to(sim, (aim[0], aim[1], hover - k * 0.01), limit=0.1)
+            if sim.step(6):
+                return False
+        sim.step(30)
         g = girder(sim, j)
-        log(sim, "down", fmt(g.pos), fmt(g.z_axis))
+        log(sim, "down", attempt, fmt(g.pos), fmt(g.z_axis), round(math.atan2(g.x_axis[1], g.x_axis[0]), 3))
         if laid(sim, j, spot):
             break
+        err = girder_rest(sim, j, 20)
+        aim = [aim[0] + 0.5 * (spot[0] - err[0]), aim[1] + 0.5 * (spot[1] - err[1])]
+        P.crane_joints_to(sim, (aim[0], aim[1], hover), limit=0.1)
+        sim.step(20)
+    else:
+        # Still on the handles: held up clear of them rather than let go on
+        # them, where it would topple off into the bed.
+        P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
+        return False
     if not let_go(sim):
         return False
     g = girder(sim, j)

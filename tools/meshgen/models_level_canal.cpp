@@ -93,8 +93,8 @@ QUORVEL_MODEL(canal_terrain) {
     // Where the parts wait, and the lever's plinth mark.
     for (const auto& r : RISER_AT)
         markFrame(m, r[0] - 0.25f, r[0] + 0.25f, r[1] - 0.25f, r[1] + 0.25f, BED_Z, 0.04f, YELLOW);
-    markFrame(m, GIRDERS_X - 1.3f, GIRDERS_X + 1.3f, GIRDERS_Y - 0.4f, GIRDERS_Y + 2.2f, BANK_Z,
-              0.05f, YELLOW);
+    for (const auto& g : GIRDER_AT)
+        markFrame(m, g[0] - 1.05f, g[0] + 1.05f, g[1] - 0.15f, g[1] + 0.15f, BED_Z, 0.03f, YELLOW);
 }
 
 QUORVEL_MODEL(canal_scenery) {

@@ -18,7 +18,6 @@
 namespace {
 
 const int RISER_TENTHS = 11;
-const dReal GIRDER_PITCH = 0.35;
 const dReal SETTLE = 0.003;
 const dReal TREAD_RADIUS = 0.16;  // the train's wheels ride the rail heads
 const dReal LEVER_ABOVE = 0.45;   // the lever's body above the bank: it swings clear of it
@@ -53,8 +52,7 @@ void build_canal(LevelOut& out) {
     const dReal trainAt[3] = {TRAIN_X, 0, RAIL_HEAD + TREAD_RADIUS};
     add(new TrainObj(trainAt));
     for (int i = 0; i < 6; i++) {
-        const dReal pos[3] = {GIRDERS_X, GIRDERS_Y + GIRDER_PITCH * i,
-                              BANK_Z + GIRDER_FOOT_BELOW + SETTLE};
+        const dReal pos[3] = {GIRDER_AT[i][0], GIRDER_AT[i][1], BED_Z + GIRDER_FOOT_BELOW + SETTLE};
         add(new Girder(pos));
     }
     const dReal leverAt[3] = {LEVER_X, LEVER_Y, BANK_Z + LEVER_ABOVE};

@@ -53,7 +53,26 @@ const float RISER_AT[4][2] = {{SUPPORT_X[1], -RISER_WAIT_Y},
                               {SUPPORT_X[2], -RISER_WAIT_Y},
                               {SUPPORT_X[1], RISER_WAIT_Y},
                               {SUPPORT_X[2], RISER_WAIT_Y}};
-const float GIRDERS_X = -11.0f, GIRDERS_Y = 6.0f;
+// The girders wait on the bed lying along the rails, each on the line of
+// the span it makes and ahead of the stance it is laid from, so that the
+// claws take it square to the boom as they must hold it over its supports:
+// the middle span's two north of the bridge, for a truck heading north out
+// of the gap; the west and east spans' two south of it, for a truck heading
+// south through their openings. The first of each pair is laid on the far
+// rail from a stance 1.17 m short of it on the span's line, the second on
+// the near rail from a stance a metre on; each waits 1.29 m ahead of its
+// stance. Measured by the crane's own solution with the outer beam folded
+// 0.8 rad, from such a stance the claws come 0.49 m further out and 0.24 m
+// nearer than a waiting girder's head, and 0.44 m further out and 0.42 m
+// nearer than a laid girder's head.
+const float GIRDER_AT[6][2] = {
+    {SUPPORT_X[1] + 1.0f, 1.95f},   // reach to spare 0.49 out, 0.24 in
+    {SUPPORT_X[1] + 1.0f, 2.95f},   // 0.49, 0.24
+    {SUPPORT_X[0] + 1.0f, -1.95f},  // 0.49, 0.24
+    {SUPPORT_X[0] + 1.0f, -2.95f},  // 0.49, 0.24
+    {SUPPORT_X[2] + 1.0f, -1.95f},  // 0.49, 0.24
+    {SUPPORT_X[2] + 1.0f, -2.95f},  // 0.49, 0.24
+};
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
 // The lever sends the train west at this speed; it has crossed past

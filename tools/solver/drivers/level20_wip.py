@@ -11,9 +11,20 @@ riser stands within a centimetre of the socket's middle with its handles
 along the rail. Then on through the gap to the stance on the north rail's
 line and the same for the north rail's two.
 
+Then the middle span's girders, waiting on the bed north of the bridge:
+the truck moves on to a stance that has the first girder ahead and its
+place (the south rail, from riser to riser) behind, hooks it up, slews it
+round gently and lets it down onto the risers.
+
 Where it stops: all four risers stand in their sockets, square, at delays
-0 to 5. The girders (waiting on the west bank, out of reach from the bed),
-the lever and leaving the bed are not driven yet.
+0 to 5. The first girder is picked, carried round and hung over its risers,
+but it hangs loosely on the prong tips, yawing and rolling a few degrees,
+and its foot lands on the risers' handles instead of between them: the
+handles leave the foot no room at all, and a girder let down free from a
+few centimetres seats only when it is within about 5 mm and 0.01 rad of
+square. After eight tries it is held up clear of the handles rather than
+let go on them. The other girders, the lever and leaving the bed are not
+driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -178,6 +189,15 @@ def seat_riser(sim, i, spot, aim):
     return upright_enough(sim, i, spot)
 
 
+def let_go(sim, rise=0.4):
+    """Opens the claws and lifts them clear of what they set down."""
+    if not P.work_grapple(sim, 1.0, 90):
+        return False
+    hub = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + rise), limit=rise)
+    return not sim.step(60)
+
+
 def place(sim, i, s):
     """Lifts the held riser i clear of the socket walls, swings it over
     socket s, lets its foot down into the socket, brings the hub over the
@@ -199,11 +219,8 @@ def place(sim, i, s):
             break
         # Standing on a wall or leaning on the funnel: up again and over.
         P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
-    if not P.work_grapple(sim, 1.0, 90):
+    if not let_go(sim):
         return False
-    hub = sim.pose("grapple").pos
-    P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + 0.4), limit=0.4)
-    sim.step(60)
     b = riser(sim, i)
     log(sim, "placed", fmt(b), fmt(sim.pose("riser", i).z_axis))
     return math.hypot(b[0] - spot[0], b[1] - spot[1]) < SEATED_WITHIN and abs(b[2] - (PILLAR_TOP + RISER_HALF)) < 0.03
@@ -228,6 +245,171 @@ def set_risers(sim, pair):
     return True
 
 
+# The girders. The claws close under a girder's head through the window in
+# its web at the middle, the hub this low over the head, and take it square
+# to the boom; a little higher they only pinch the head, and it slips out
+# as it is lifted.
+GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
+GIRDER_GRIP = 0.06
+GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
+SEAT_Z = 0.59  # riser caps and abutment seats: where a girder's foot lies
+GIRDER_FOOT_BELOW = 0.05
+GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
+# Carried with its foot this high it clears the risers' handles and the
+# seats' lips; hovered this far over its supports it is squared up.
+GIRDER_CARRY_Z = 0.75
+GIRDER_HOVER = 0.04
+LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
+SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
+LAID_WITHIN = 0.008
+LAY_TRIES = 8
+# Each girder's span, as (centre x, rail y); the stance is on the span's
+# line, this far from the girder's place, the girder waiting ahead.
+GIRDER_SPOT = [(-3.0, -0.5), (-3.0, 0.5), (-5.0, 0.5), (-5.0, -0.5), (-1.0, 0.5), (-1.0, -0.5)]
+LAY_OUT = 1.25  # the hub nearer the truck than 1.1 cannot come low enough; it stops short
+
+
+def girder(sim, j):
+    return sim.pose("girder", j)
+
+
+def girder_settle(sim, j, max_ticks=600, every=10):
+    """Waits for a carried girder to stop swinging and yawing in the claws."""
+    for _ in range(0, max_ticks, every):
+        if sim.step(every):
+            return False
+        g = girder(sim, j)
+        if sim.pose("grapple").speed < 0.02 and math.sqrt(sum(w * w for w in g.ang_vel)) < 0.03:
+            break
+    return True
+
+
+def girder_rest(sim, j, ticks=40, every=5):
+    """Where a carried girder's centre hangs on average over a short while."""
+    samples = []
+    for _ in range(0, ticks, every):
+        sim.step(every)
+        samples.append(girder(sim, j).pos)
+    return [sum(p[k] for p in samples) / len(samples) for k in range(3)]
+
+
+def pick_girder(sim, j):
+    """Opens the claws over girder j's head, lowers them round it, closes
+    them and lifts it a step at a time until it is carried clear of every
+    support; the close lever stays held."""
+    g = girder(sim, j).pos
+    head = g[2] + GIRDER_HEAD_ABOVE
+    at = (g[0], g[1], head + GIRDER_GRIP)
+    P.bend_to(sim, GIRDER_BEND)
+    log(sim, "girder", j, fmt(g), "margin", reach_margin(sim, at, GIRDER_BEND))
+    if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), within=0.04) and P.work_grapple(sim, 1.0, 90)):
+        return None
+    P.hub_over(sim, at, limit=0.4, within=0.03)
+    log(sim, "lowered", fmt(sim.pose("grapple").pos))
+    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+    if sim.step(160):
+        return None
+    z = at[2]
+    log(sim, "closed", sim.grasped(), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
+    while girder(sim, j).pos[2] < GIRDER_CARRY_Z:
+        log(sim, "g", fmt(girder(sim, j).pos), fmt(sim.pose("grapple").pos), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
+        z += LIFT_STEP
+        if z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
+            log(sim, "lift stopped", z, fmt(girder(sim, j).pos), sim.grasped())
+            return None
+    log(sim, "lifted", fmt(girder(sim, j).pos), sim.grasped())
+    return z - girder(sim, j).pos[2]  # the hub over the girder's centre
+
+
+def slew_gently(sim, point):
+    """Slews the crane round to the point on a light lever: a girder slewed
+    at the joints' usual speed yaws in the claws."""
+    goal = P.crane_joint_targets(sim, point, sim.joint("crane", "bend"))
+    if goal is None:
+        return False
+    for _ in range(3000):
+        e = P.wrap(goal[0] - sim.joint("crane", "slew"))
+        if abs(e) < 0.01:
+            break
+        P.lever(sim, P.TRUCK_LEVERS["rotate"], math.copysign(max(0.03, min(SLEW_LIMIT, 2.0 * abs(e))), e))
+        if sim.step(4):
+            return False
+    P.let_go_crane(sim)
+    return True
+
+
+def girder_over(sim, j, spot, z, aim, tries=6):
+    """Works the hub at height z until girder j's centre hangs over spot;
+    returns the aim that got it there, or None."""
+    for _ in range(tries):
+        if not (P.crane_joints_to(sim, (aim[0], aim[1], z), limit=0.1) and girder_settle(sim, j)):
+            return None
+        g = girder_rest(sim, j)
+        err = (spot[0] - g[0], spot[1] - g[1])
+        log(sim, "girder at", fmt(g), "yaw", round(math.atan2(girder(sim, j).x_axis[1], girder(sim, j).x_axis[0]), 3))
+        if math.hypot(*err) < LAID_WITHIN:
+            return aim
+        aim = [aim[0] + 0.8 * err[0], aim[1] + 0.8 * err[1]]
+    return aim
+
+
+def laid(sim, j, spot):
+    g = girder(sim, j)
+    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.006 and g.z_axis[2] > 0.9995
+            and abs(g.pos[1] - spot[1]) < 0.012)
+
+
+def lay_girder(sim, j, spot, off):
+    """Brings the carried girder j round over its span, squares it over its
+    supports a little above them and lets it down onto them slowly; while it
+    stands on a handle or a lip, lifts it a little and lets it down again,
+    aimed by the miss. Then lets go."""
+    carry = GIRDER_CARRY_Z + off
+    if not (slew_gently(sim, (spot[0], spot[1], carry)) and girder_settle(sim, j)):
+        return False
+    log(sim, "slewed", fmt(girder(sim, j).pos), fmt(girder(sim, j).x_axis))
+    hover = GIRDER_LAID_Z + GIRDER_HOVER + off
+    aim = girder_over(sim, j, spot, carry, list(spot))
+    aim = aim and girder_over(sim, j, spot, hover, aim)
+    if aim is None:
+        return False
+    for attempt in range(LAY_TRIES):
+        for k in range(1, 9):
+            P.crane_joints_to(sim, (aim[0], aim[1], hover - k * 0.01), limit=0.1)
+            if sim.step(6):
+                return False
+        sim.step(30)
+        g = girder(sim, j)
+        log(sim, "down", attempt, fmt(g.pos), fmt(g.z_axis), round(math.atan2(g.x_axis[1], g.x_axis[0]), 3))
+        if laid(sim, j, spot):
+            break
+        err = girder_rest(sim, j, 20)
+        aim = [aim[0] + 0.5 * (spot[0] - err[0]), aim[1] + 0.5 * (spot[1] - err[1])]
+        P.crane_joints_to(sim, (aim[0], aim[1], hover), limit=0.1)
+        sim.step(20)
+    else:
+        # Still on the handles: held up clear of them rather than let go on
+        # them, where it would topple off into the bed.
+        P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
+        return False
+    if not let_go(sim):
+        return False
+    g = girder(sim, j)
+    log(sim, "laid", j, fmt(g.pos), fmt(g.x_axis), fmt(g.z_axis))
+    return laid(sim, j, spot)
+
+
+def set_girder(sim, j):
+    off = pick_girder(sim, j)
+    if off is None:
+        log(sim, "pick failed", j)
+        return False
+    if not lay_girder(sim, j, GIRDER_SPOT[j], off):
+        log(sim, "lay failed", j)
+        return False
+    return True
+
+
 def drive(sim):
     if not P.follow_path(sim, "truck", ROUTE, throttle=0.5):
         log(sim, "stuck", sim.pose("truck").pos)
@@ -240,6 +422,14 @@ def drive(sim):
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
     if not set_risers(sim, (2, 3)):
+        return
+    # On to where the middle span's south girder is laid behind and its
+    # first girder waits ahead.
+    stance_y = GIRDER_SPOT[0][1] + LAY_OUT
+    if not (stow(sim) and P.follow_path(sim, "truck", [(GAP_X, STANCE_Y), (GAP_X, stance_y)], throttle=0.3)):
+        return
+    log(sim, "stance", fmt(sim.pose("truck").pos))
+    if not set_girder(sim, 0):
         return
     sim.step(60)
 

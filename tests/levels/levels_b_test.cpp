@@ -275,6 +275,13 @@ TEST_F(LevelsB, HazardTruckDrivenOntoTheEmptyBridgeIsHeldShortOfTheSpanAndBacksO
 // Raising or lengthening the stop, kerbing the stub's outer walls,
 // steepening the south slope or deepening the channels each let the truck
 // ride up over the stop at full throttle or broke the empty-bridge escape.
+// The slew starts within ten ticks of the front axle reaching the slope:
+// the east wheel, sunk into the gap before the girder, climbs the flange's
+// end while the west one rolls down into the empty channel. A south slope
+// of 0.16 launches the truck and keeps an empty-bridge truck from backing
+// out; posts running the stub's length hold the slew to about 18 degrees,
+// but the chassis then rides over the stop (0.14 or 0.25 high) and the west
+// front wheel drops into the span.
 // Enabled once the stub holds a leaning, slewed truck short of the span.
 TEST_F(LevelsB, DISABLED_HazardTruckDrivenOntoTheBridgeWithOneGirderLaidCanBackOffIt) {
     using namespace hazard;

@@ -662,16 +662,12 @@ TEST_F(LevelsC, DaredevilForkLiftCannotDriveIntoTheCanyon) {
 // the canyon; a ramp short of its bases or its tallest step, or none, lets
 // it fall into the canyon, where the level is lost. Without the first step
 // it rams the second one's face and tumbles: into the canyon, or onto its
-// back against the lip's kerb.
+// back against the lip's kerb, where lying still loses as well.
 TEST_F(LevelsC, DaredevilIsJumpedOnlyFromTheWholeRamp) {
     const struct {
         const char* steps;
-        bool jumps, mayStayOut;
-    } cases[] = {{"012", true, false},
-                 {"---", false, false},
-                 {"000", false, false},
-                 {"01-", false, false},
-                 {"-12", false, true}};
+        bool jumps;
+    } cases[] = {{"012", true}, {"---", false}, {"000", false}, {"01-", false}, {"-12", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.steps);
         endGames = 0;
@@ -684,11 +680,38 @@ TEST_F(LevelsC, DaredevilIsJumpedOnlyFromTheWholeRamp) {
         shiftAssembly(forkLift->body, -35 - f[0], 3.8 - f[1], 0.01);
         for (int i = 0; i < 900 && endGames == 0; i++) run(1);
         EXPECT_EQ(won(), c.jumps);
-        if (!c.mayStayOut) {
-            EXPECT_EQ(lost(), !c.jumps);
-        }
+        EXPECT_EQ(lost(), !c.jumps);
         wld_destroy();
     }
+}
+
+// The racer runs once: started and then standing still short of the winning
+// line, it has lost, but not while it is still rolling to a stop.
+TEST_F(LevelsC, DaredevilRacerLeftStandingAfterItsRunLoses) {
+    using namespace daredevil;
+    build(18);
+    run(2);
+    ForkLift* forkLift = dynamic_cast<ForkLift*>(named("forkLift")[0]);
+    Racer* racer = dynamic_cast<Racer*>(named("racer")[0]);
+    ASSERT_TRUE(forkLift && racer);
+    const dReal* f = at(forkLift);
+    shiftAssembly(forkLift->body, -35 - f[0], 3.8 - f[1], 0.01);
+    run(120);
+    ASSERT_EQ(wld_objectOfInterest(), racer);
+    EXPECT_FALSE(lost()) << "running";
+    // Knocked back onto the run-up and left there, its drive taken off.
+    racer->stopRacer();
+    const dReal* r = at(racer);
+    shiftAssembly(racer->body, RACER_X - 2 - r[0], 0, 0.05);
+    for (dBodyID b : assemblyBodies(racer->body)) {
+        dBodySetLinearVel(b, 0, 0, 0);
+        dBodySetAngularVel(b, 0, 0, 0);
+    }
+    run(RACER_REST_TICKS / 2);
+    EXPECT_FALSE(lost()) << "settling";
+    for (int i = 0; i < 4 * RACER_REST_TICKS && endGames == 0; i++) run(1);
+    EXPECT_TRUE(lost());
+    EXPECT_FALSE(won());
 }
 
 // Off the whole ramp the racer comes down on the landing hill, not on the

@@ -46,6 +46,7 @@ namespace {
 
 // The show starts once: cleared whenever the fork lift is switched on.
 bool racerStarted = false, racerStopped = false;
+int racerRestTicks = 0;
 
 }  // namespace
 
@@ -56,6 +57,7 @@ void goal_daredevil(bool* won, bool* lost) {
     if (forkLift && !forkLift->isActive()) {
         activateVehicle(forkLift);
         racerStarted = racerStopped = false;
+        racerRestTicks = 0;
     }
     if (!racer) return;
     if (forkLift && !racerStarted) {
@@ -71,6 +73,11 @@ void goal_daredevil(bool* won, bool* lost) {
         racer->stopRacer();
         racerStopped = true;
     }
+    if (racerStarted) {
+        const dReal* v = dBodyGetLinearVel(racer->body);
+        const dReal speed2 = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+        racerRestTicks = speed2 < RACER_REST_SPEED * RACER_REST_SPEED ? racerRestTicks + 1 : 0;
+    }
     *won = r.x > RACER_WON_X;
-    *lost = r.z < RACER_LOST_Z;
+    *lost = r.z < RACER_LOST_Z || racerRestTicks > RACER_REST_TICKS;
 }

@@ -58,6 +58,12 @@ const float PARKED_X0 = -36.0f, PARKED_X1 = -34.0f, PARKED_Y0 = 2.0f, PARKED_Y1 
 // The racer's drive is cut past here; it has made the jump past WON_X and
 // is lost below LOST_Z.
 const float RACER_CUT_X = -3.0f, RACER_WON_X = 10.0f, RACER_LOST_Z = -9.0f;
+// The racer runs only once, so once started, one standing still this long
+// short of the winning line (bounced back onto the run-up, on its back
+// against the lip, stopped on the far side) has lost: nothing can set it
+// going again.
+const float RACER_REST_SPEED = 0.05f;
+const int RACER_REST_TICKS = 180;
 // Ten metres of run-up: farther back the racer comes to the ramp fast
 // enough to jump a missing step.
 const float RACER_X = -13.0f;

@@ -32,35 +32,26 @@ const dReal TRUCK_AHEAD = 1.75;          // of the trailer, where the hitch reac
 
 void addFunnelPlate(int k) {
     const StackemPlate p = stackemFunnelPlate(k);
-    StaticWorldObj* terrain = wld_terrain();
-    dGeomID plate = dCreateBox(terrain->space, p.length, p.width, STACKEM_FUNNEL_PLATE);
     dMatrix3 r;
     dRFrom2Axes(r, p.up[0], p.up[1], p.up[2], p.along[0], p.along[1], p.along[2]);
-    dGeomSetRotation(plate, r);
-    dGeomSetPosition(plate, p.centre[0], p.centre[1], p.centre[2]);
     // Smooth steel: a stacker's corner slides on it instead of sticking.
-    setCollision(plate, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    addSmoothBox(p.length, p.width, STACKEM_FUNNEL_PLATE, p.centre[0], p.centre[1], p.centre[2], r);
 }
 
 void addShaftLiner(int k) {
     const StackemLiner l = stackemShaftLiner(k);
-    StaticWorldObj* terrain = wld_terrain();
-    dGeomID liner = dCreateBox(terrain->space, l.size[0], l.size[1], l.size[2]);
-    dGeomSetPosition(liner, l.centre[0], l.centre[1], l.centre[2]);
-    setCollision(liner, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    addSmoothBox(l.size[0], l.size[1], l.size[2], l.centre[0], l.centre[1], l.centre[2], nullptr);
 }
 
 void addFloorRidge(int k) {
     const StackemRidge r = stackemFloorRidge(k);
-    StaticWorldObj* terrain = wld_terrain();
     const dReal side = STACKEM_RIDGE_SIDE, length = STACKEM_RIDGE_LENGTH;
-    dGeomID ridge = r.alongX ? dCreateBox(terrain->space, length, side, side)
-                             : dCreateBox(terrain->space, side, length, side);
     dMatrix3 turn;
     dRFromAxisAndAngle(turn, r.alongX ? 1 : 0, r.alongX ? 0 : 1, 0, M_PI / 4);
-    dGeomSetRotation(ridge, turn);
-    dGeomSetPosition(ridge, r.centre[0], r.centre[1], r.centre[2]);
-    setCollision(ridge, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    if (r.alongX)
+        addSmoothBox(length, side, side, r.centre[0], r.centre[1], r.centre[2], turn);
+    else
+        addSmoothBox(side, length, side, r.centre[0], r.centre[1], r.centre[2], turn);
 }
 
 void addStacker(const dReal trailer[3], dReal along, int level) {

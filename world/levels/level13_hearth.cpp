@@ -47,13 +47,9 @@ Part* turned(Part* part) {
 
 // A smooth static box, turned by angle about the x or y axis.
 void addSmooth(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, int axis, dReal angle) {
-    StaticWorldObj* terrain = wld_terrain();
-    dGeomID g = dCreateBox(terrain->space, sx, sy, sz);
     dMatrix3 turn;
     dRFromAxisAndAngle(turn, axis == 0, axis == 1, 0, angle);
-    dGeomSetRotation(g, turn);
-    dGeomSetPosition(g, x, y, z);
-    setCollision(g, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    addSmoothBox(sx, sy, sz, x, y, z, turn);
 }
 
 // The ridges and the chimney's strip of a foundation whose floor is at

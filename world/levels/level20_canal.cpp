@@ -24,14 +24,10 @@ const dReal LEVER_ABOVE = 0.45;   // the lever's body above the bank: it swings 
 
 void addFunnelPlate(int s, int k) {
     const canal::FunnelPlate p = canal::funnelPlate(s, k);
-    StaticWorldObj* terrain = wld_terrain();
-    dGeomID plate = dCreateBox(terrain->space, p.length, p.width, canal::FUNNEL_PLATE);
     dMatrix3 r;
     dRFrom2Axes(r, p.up[0], p.up[1], p.up[2], p.along[0], p.along[1], p.along[2]);
-    dGeomSetRotation(plate, r);
-    dGeomSetPosition(plate, p.centre[0], p.centre[1], p.centre[2]);
     // Smooth steel: a riser's foot slides down it instead of sticking.
-    setCollision(plate, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    addSmoothBox(p.length, p.width, canal::FUNNEL_PLATE, p.centre[0], p.centre[1], p.centre[2], r);
 }
 
 }  // namespace

@@ -38,14 +38,10 @@ void addBevel(dReal x0, dReal z0, dReal x1, dReal z1) {
     using namespace superpac;
     const dReal dx = x1 - x0, dz = z1 - z0, length = hypot(dx, dz);
     const dReal inX = dz / length, inZ = -dx / length;  // into the rail
-    StaticWorldObj* terrain = wld_terrain();
-    dGeomID g = dCreateBox(terrain->space, length, RAILS_Y1 - RAILS_Y0, BEVEL_PLATE);
     dMatrix3 turn;
     dRFromAxisAndAngle(turn, 0, 1, 0, -atan2(dz, dx));  // turning about y takes x toward -z
-    dGeomSetRotation(g, turn);
-    dGeomSetPosition(g, (x0 + x1) / 2 + inX * BEVEL_PLATE / 2, (RAILS_Y0 + RAILS_Y1) / 2,
-                     (z0 + z1) / 2 + inZ * BEVEL_PLATE / 2);
-    setCollision(g, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
+    addSmoothBox(length, RAILS_Y1 - RAILS_Y0, BEVEL_PLATE, (x0 + x1) / 2 + inX * BEVEL_PLATE / 2,
+                 (RAILS_Y0 + RAILS_Y1) / 2, (z0 + z1) / 2 + inZ * BEVEL_PLATE / 2, turn);
 }
 
 void addBevels() {

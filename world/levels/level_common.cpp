@@ -1,5 +1,6 @@
 #include "world/levels/level_common.h"
 
+#include "world/contact.h"
 #include "world/wld.h"
 
 void setTruckStart(LevelOut& out, dReal x, dReal y, dReal z) {
@@ -19,6 +20,14 @@ StaticWorldObj* makeTerrain(geomdesc* drawn, geomdesc* collision) {
     StaticWorldObj* terrain = new StaticWorldObj(drawn, collision, origin);
     wld_setTerrain(terrain);
     return terrain;
+}
+
+void addSmoothBox(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, const dReal* rotation) {
+    StaticWorldObj* terrain = wld_terrain();
+    dGeomID g = dCreateBox(terrain->space, sx, sy, sz);
+    if (rotation) dGeomSetRotation(g, rotation);
+    dGeomSetPosition(g, x, y, z);
+    setCollision(g, terrain, CAT_STATIC | CAT_SEAL, COLLIDE_STATIC);
 }
 
 WorldObj* makeScenery(geomdesc* geometry) {

@@ -19,6 +19,10 @@ void setCamera(LevelOut& out, float orbit, float elevation, float distance);
 
 // Terrain at the origin; collision null means the drawn record collides.
 StaticWorldObj* makeTerrain(geomdesc* drawn, geomdesc* collision);
+// A smooth steel box added to the terrain, turned by rotation unless that
+// is null: a foot or a corner slides on it where the terrain's grip would
+// hold it.
+void addSmoothBox(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, const dReal* rotation);
 // A body-less decoration named "scenery".
 WorldObj* makeScenery(geomdesc* geometry);
 // The ground plane named "ground" at height 0 (levels 8 and the sandbox).

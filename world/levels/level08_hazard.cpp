@@ -2,8 +2,11 @@
 // The bridge's girders were taken out and lie by the road with the waste.
 #include "world/levels/level08_hazard.h"
 
+#include <cmath>
+
 #include "bus/diag.h"
 #include "geom/records.h"
+#include "vehicles/truck.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -50,10 +53,40 @@ void build_hazard(LevelOut& out) {
 
 // The goal rule.
 
-void goal_hazard(bool* won, bool*) {
+namespace {
+
+// A girder sits in its channel when it lies down on the seats along the
+// channel's line.
+bool girderLaid(const Pose& p) {
+    using namespace hazard;
+    bool inChannel = std::fabs(std::fabs(p.x - BRIDGE_X) - TRACK) < 0.1f;
+    return inChannel && std::fabs(p.y - LAID_Y) < 0.1f && p.z < PLATEAU_TOP;
+}
+
+// A truck run out over the span before both girders are in cannot cross and,
+// slewed or sagging onto the stop, the posts or a girder's end, mostly
+// cannot back off either: the ditch and the half-built bridge are no place
+// to wait for ever, so a wheel out over the span of an unfinished bridge
+// loses the job.
+bool wheelOverUnfinishedSpan() {
+    using namespace hazard;
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    if (!truck || countNamed("girder", girderLaid) >= 2) return false;
+    for (int i = 0; i < TRUCK_WHEELS; i++) {
+        Pose w = poseOf(truck->wheels[i]);
+        bool overSpan = GAP_SOUTH < w.y && w.y < GAP_NORTH;
+        if (overSpan && std::fabs(w.x - BRIDGE_X) < SPAN_HALF_WIDTH) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void goal_hazard(bool* won, bool* lost) {
     *won = countNamed("stacker", [](const Pose& p) {
                using namespace hazard;
                return p.z < STORED_BELOW_Z && STORED_X0 < p.x && p.x < STORED_X1 &&
                       STORED_Y0 < p.y && p.y < STORED_Y1;
            }) == 2;
+    *lost = wheelOverUnfinishedSpan();
 }

@@ -43,6 +43,8 @@ const float NORTH_SEAT = LAID_SOUTH_END + GIRDER_LENGTH - UP_SLOPE - GAP_NORTH;
 // Over the span the channels are open, walls and all, so the grapple's
 // prongs go down either side of a girder held by its middle.
 const float MARGIN = 0.2f;  // road beside the outer channel walls
+// The bridge from one outer channel wall to the other, the bays beyond.
+const float SPAN_HALF_WIDTH = CHANNEL_WIDTH / 2 + TRACK + WALL;
 // Guards at the south stub's end, before the front wheels reach the span:
 // a wheel off the channels' line meets a post on an outer wall, and a
 // chassis let down by wheels in an empty channel (or one) meets the stop

@@ -9,6 +9,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 
 import driver_main  # noqa: E402
 import level00  # noqa: E402
+import level01  # noqa: E402
 import level03  # noqa: E402
 import level04  # noqa: E402
 import level06  # noqa: E402
@@ -33,6 +34,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_truck_parks_in_the_bay_without_knocking_a_pole(self):
         self.check_wins(0, level00.drive)
+
+    def test_the_ball_is_lifted_off_its_stand_and_dropped_through_the_hoop(self):
+        self.check_wins(1, level01.drive)
 
     def test_the_fork_lift_brings_both_police_cars_into_the_yard(self):
         self.check_wins(19, level19.drive)

@@ -10,6 +10,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "dri
 import driver_main  # noqa: E402
 import level00  # noqa: E402
 import level01  # noqa: E402
+import level02  # noqa: E402
 import level03  # noqa: E402
 import level04  # noqa: E402
 import level06  # noqa: E402
@@ -46,6 +47,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_fork_lift_builds_the_ramp_and_the_racer_jumps_the_canyon(self):
         self.check_wins(18, level18.drive)
+
+    def test_both_pins_are_pulled_and_the_door_pushed_out_of_the_gate(self):
+        self.check_wins(2, level02.drive)
 
     def test_the_weight_holds_the_seesaw_and_the_balls_go_into_the_cart(self):
         self.check_wins(3, level03.drive)

@@ -19,6 +19,7 @@ const dReal PLANK_DENSITY = 0.3;
 // The plank tips east far enough to pitch a truck on its short arm into the
 // trench.
 const dReal PLANK_LOW_STOP = -0.03, PLANK_HIGH_STOP = 0.9;
+// Over its disc 0.44 m of reach to spare; set down on the plank 0.24 m.
 const dReal WEIGHT_POS[3] = {-6.5, 2.0, 0.4};
 const dReal SHUTTER_POS[3] = {10.6, -0.6, SEESAW_PLATFORM_TOP + 0.025};
 

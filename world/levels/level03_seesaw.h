@@ -26,11 +26,14 @@ const float SEESAW_PLATFORM_TOP = 0.4f;
 const float SEESAW_KERB_HEIGHT = 0.25f, SEESAW_KERB_WIDTH = 0.1f;
 const float SEESAW_GUTTER_WIDTH = 0.25f, SEESAW_GUTTER_DEPTH = 0.12f;
 // The cart stands level on its axle and two stands: a ball inside rests at
-// about z = 0.84, inside the job's band 0.6 .. 1.0.
+// about z = 0.84, inside the job's band 0.6 .. 1.0. Reach to spare over the
+// drops into it, from the truck on the platform where it came to rest (the
+// solver kit's model): 0.30 m for the first ball down to 0.20 m for the
+// last, the tightest place of the job.
 const float SEESAW_CART_X = 8.9f, SEESAW_CART_Y = -1.2f, SEESAW_CART_Z = 0.75f;
 const float SEESAW_CART_STAND_TOP = SEESAW_CART_Z - 0.075f;
 // The rack the balls wait on: their centres at z = 2.0 along y = 1, a
-// board behind them.
+// board behind them. Over each ball 0.36 to 0.47 m of reach to spare.
 const float SEESAW_RACK_WEST = 8.15f, SEESAW_RACK_EAST = 9.85f, SEESAW_RACK_Y = 1.0f;
 const int SEESAW_BALLS = 5;
 const float SEESAW_RACK_FIRST = 8.4f, SEESAW_RACK_STEP = 0.3f;

@@ -28,7 +28,10 @@ const float TRAINLOT_TRAIN_X = 5.0f, TRAINLOT_DOCK_HEIGHT = 0.3f;
 // the eastern ones.
 const float TRAINLOT_CHOCK_HEIGHT = 0.012f, TRAINLOT_CHOCK_LENGTH = 0.3f;
 const float TRAINLOT_CHOCK_CLEAR = 2.05f;  // from the wagon's middle to a hump's near end
-// The crates wait in a row across from the wagon's middle deck.
+// The crates wait in a row across from the wagon's middle deck. Reach to
+// spare from the truck between dock and wagon, where it came to rest (the
+// solver kit's model): 0.23 m picking the west and east crates off the
+// dock, 0.21 m setting the west crate down on the deck, the tightest.
 const float TRAINLOT_CRATES_APART = 0.8f;
 const float TRAINLOT_CRATES_X0 = TRAINLOT_TRAIN_X - 1.4f,
             TRAINLOT_CRATES_X1 = TRAINLOT_TRAIN_X + 1.4f;

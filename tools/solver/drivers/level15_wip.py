@@ -7,7 +7,8 @@ afresh there and lets it fall into the bed from just above the height at
 which the game counts it in. The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
-up to the stance line, tips its load out onto the tray and pulls forward.
+past the stance line onto the tray's edge, tips its load out slowly onto the
+tray and pulls forward.
 
 usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
 
@@ -568,8 +569,8 @@ def back_down(sim, x, stop_y, max_ticks=3000, every=3):
 
 
 def tip_gently(sim, angle, max_ticks=2400, every=5):
-    """Raises the bed at TIP_LEVER until its hinge reads angle: tipped at
-    full lever, the load slides out fast enough to jump the tray's far rim."""
+    """Raises the bed at TIP_LEVER until its hinge reads angle: tipped
+    faster, the load slides out in a heap and a block lands on another."""
     for _ in range(0, max_ticks, every):
         if sim.joint("dumpTruck", "bed") >= angle:
             sim.post("leverUp leverNr=%d" % P.DUMPTRUCK_BED_LEVER)

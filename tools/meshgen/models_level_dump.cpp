@@ -16,14 +16,14 @@ void plateau(Mesh& m) {
     slab(m, CLIFF_X, EAST_X, SOUTH_Y, BAY_Y0, DEEP_Z, TOP_Z, ROCK);
     // The haul road's landing at the top, north of the plateau.
     slab(m, RAMP_X1, EAST_X, BAY_Y0, NORTH_Y, DEEP_Z, TOP_Z, ROCK);
-    // The tray round the unloading box, and the line where the rear wheels stop.
-    mark(m, TRAY_X0, TRAY_X1, TRAY_Y0, STANCE_Y, TOP_Z, CONCRETE);
-    slab(m, TRAY_X0 - RIM_WIDTH, TRAY_X0, TRAY_Y0 - RIM_WIDTH, UNLOADED_Y1, TOP_Z,
-         TOP_Z + RIM_HEIGHT, YELLOW);
-    slab(m, TRAY_X1, TRAY_X1 + RIM_WIDTH, TRAY_Y0 - RIM_WIDTH, UNLOADED_Y1, TOP_Z,
-         TOP_Z + RIM_HEIGHT, YELLOW);
-    slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - RIM_WIDTH, TRAY_Y0, TOP_Z, TOP_Z + RIM_HEIGHT, YELLOW);
-    markFrame(m, UNLOADED_X0, UNLOADED_X1, UNLOADED_Y0, UNLOADED_Y1, TOP_Z + PAINT_HEIGHT, 0.04f,
+    // The tray under the unloading box, its walls, and the line where the
+    // rear wheels stop.
+    slab(m, TRAY_X0, TRAY_X1, TRAY_Y0, UNLOADED_Y1, TOP_Z, TRAY_Z, CONCRETE);
+    for (float x0 : {TRAY_X0 - WALL_WIDTH, TRAY_X1})
+        slab(m, x0, x0 + WALL_WIDTH, TRAY_Y0 - WALL_WIDTH, WALL_FROM_Y, TOP_Z, TOP_Z + WALL_HEIGHT,
+             YELLOW);
+    slab(m, TRAY_X0, TRAY_X1, TRAY_Y0 - WALL_WIDTH, TRAY_Y0, TOP_Z, TOP_Z + WALL_HEIGHT, YELLOW);
+    markFrame(m, UNLOADED_X0, UNLOADED_X1, UNLOADED_Y0, UNLOADED_Y1, TRAY_Z + PAINT_HEIGHT, 0.04f,
               PAINT);
     mark(m, TRAY_X0 - 0.3f, TRAY_X1 + 0.3f, STANCE_Y, STANCE_Y + 0.08f, TOP_Z, YELLOW);
 }

@@ -27,14 +27,19 @@ const float NORTH_Y = -4.0f, SOUTH_Y = -25.0f;
 const float UNLOADED_X0 = -2.0f, UNLOADED_X1 = -1.25f;
 const float UNLOADED_Y0 = -19.85f, UNLOADED_Y1 = -18.55f;
 const float UNLOADED_Z0 = 0.9f, UNLOADED_Z1 = 1.1f;
-// The tray: rims round three sides of the unloading box, open on the north
-// where the dump truck backs up to it. A tipped load tumbles out of the bed;
-// the rims keep every block in the box. Low enough for the truck's wheels to
-// cross, low enough for the tipped tail to pass over.
-const float TRAY_X0 = -2.0f, TRAY_X1 = -1.25f, TRAY_Y0 = -19.85f;
-const float RIM_WIDTH = 0.06f, RIM_HEIGHT = 0.12f;
-// Where the dump truck's rear wheels stop: its tipped load then lands in
-// the middle of the box.
+// The tray: a floor a little above the plateau under the unloading box,
+// walled on three sides, open on the north where the dump truck backs up to
+// it. Tipped right up, the bed's lip hangs less than a block's height over
+// the tray's floor, so the load comes out along the floor in one layer, each
+// block pushing those ahead of it south, instead of falling in a heap; the
+// walls stand higher than a block and than the dump truck's wheels, south of
+// where the lip reaches, and keep every block in the box.
+const float TRAY_X0 = -2.1f, TRAY_X1 = -1.15f, TRAY_Y0 = -19.95f;
+const float TRAY_Z = TOP_Z + 0.04f;
+const float WALL_WIDTH = 0.06f, WALL_FROM_Y = -18.8f, WALL_HEIGHT = 0.45f;
+// Where the dump truck's rear wheels stop: its tipped bed's lip then comes
+// down over the tray's floor. Backed 0.2 m past it, up on the tray's edge,
+// the lip reaches far enough in for the load to fill the box.
 const float STANCE_Y = -18.42f;
 // A block below the dump truck and below this has fallen into the bay: lost.
 const float LOST_BELOW_Z = 0.86f;

@@ -7,7 +7,8 @@ afresh there and lets it fall into the bed from just above the height at
 which the game counts it in. The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
-up to the stance line, tips its load out onto the tray and pulls forward.
+past the stance line onto the tray's edge, tips its load out slowly onto the
+tray and pulls forward.
 
 usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
 
@@ -534,13 +535,16 @@ UP_AND_ROUND = [(-10.5, -11.2), (8.5, -11.2), (11.8, -11.6), (12.8, -13.2), (11.
 TRAY_X = -1.625  # the unloading box's middle line
 # The dump truck's centre stands this far ahead of its rear tyres' backs.
 REAR_OVERHANG = 0.624 + 0.25
-BACK_TO_Y = -18.42 + REAR_OVERHANG
+# Backed past the stance line, up on the tray's edge.
+BACK_PAST = 0.2
+BACK_TO_Y = -18.42 - BACK_PAST + REAR_OVERHANG
 BACK_SPEED = 0.12  # pedal: backing at about a third of a metre a second
 BACK_ROLL = 0.05
 BACK_AIM = 1.0  # metres behind, on the line
 BACK_GAIN = 3.0  # it rolls on this far once the pedal is let go
-TIP_ANGLE = 1.35
-TIP_LEVER = 0.4
+TIP_ANGLE = 1.4
+TIP_LEVER = 0.15
+TIPPED_WAIT = 600
 PULL_FORWARD = (0.3, 60)  # pedal and ticks: clear of the last blocks on the lip
 
 
@@ -565,8 +569,8 @@ def back_down(sim, x, stop_y, max_ticks=3000, every=3):
 
 
 def tip_gently(sim, angle, max_ticks=2400, every=5):
-    """Raises the bed at TIP_LEVER until its hinge reads angle: tipped at
-    full lever, the load slides out fast enough to jump the tray's far rim."""
+    """Raises the bed at TIP_LEVER until its hinge reads angle: tipped
+    faster, the load slides out in a heap and a block lands on another."""
     for _ in range(0, max_ticks, every):
         if sim.joint("dumpTruck", "bed") >= angle:
             sim.post("leverUp leverNr=%d" % P.DUMPTRUCK_BED_LEVER)
@@ -589,7 +593,8 @@ def haul(sim):
     log(sim, "at the tray", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
     if not tip_gently(sim, TIP_ANGLE):
         return
-    sim.step(200)
+    # Slowly tipped, the last blocks are still sliding off the tail.
+    sim.step(TIPPED_WAIT)
     pedal, ticks = PULL_FORWARD
     sim.post("accelcontrol setting=%f" % pedal)
     sim.step(ticks)

@@ -16,7 +16,7 @@ namespace {
 // Delivered on the verges either side of the road, lying across it: the arm
 // picks each up from the side and turns it in line with the road as it
 // slews back to the front.
-const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.8;
+const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 
 }  // namespace

@@ -332,17 +332,19 @@ BENDS = (0.0, -0.4, -0.8, -1.2)
 BEND_LEVER = TRUCK_LEVERS["bend"]
 
 
-def spare_reach(out, up, step=0.01):
+def spare_reach(out, up, step=0.01, furthest=1.0):
     """How much further out, at the same height, the hub could hang than
-    (out, up) with the best of BENDS held; 0 when (out, up) is out of reach."""
+    (out, up) with the best of BENDS held; 0 when (out, up) is out of reach.
+    The furthest reachable point counts, not the first miss: within_reach
+    samples the joints on a grid and leaves pinholes between its samples."""
+    if not any(within_reach(out, up, bend) for bend in BENDS):
+        return 0.0
     best = 0.0
     for bend in BENDS:
-        if not within_reach(out, up, bend):
-            continue
-        m = 0.0
-        while within_reach(out + m + step, up, bend):
-            m += step
-        best = max(best, m)
+        for k in range(int(furthest / step), 0, -1):
+            if k * step > best and within_reach(out + k * step, up, bend):
+                best = k * step
+                break
     return best
 
 

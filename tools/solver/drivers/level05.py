@@ -30,7 +30,10 @@ PICK_STANCES = [(-15.8, ROAD_Y), (-15.8, ROAD_Y)]
 SEGMENT_OPEN = 1.45
 SEGMENT_GRIP = 0.147
 GRIP_BEND = -0.8
-LAY_BEND = -0.8
+LAY_BEND = -0.4
+# The segment is brought over its place this high, clear of the deck and the
+# first segment, and let down from there a step at a time.
+LAY_HOVER = 0.4
 GRIP_SQUEEZE_TICKS = 60
 CARRY_Z = 0.95  # hub height carried: the segment clears the barriers at the gap
 CARRY_AHEAD = 1.75
@@ -39,10 +42,11 @@ CARRY_AHEAD = 1.75
 # ledge. Each rests with its centre 0.1 below the road.
 LAID = [(-10.0, ROAD_Y), (-8.0, ROAD_Y)]
 LAID_Z = -0.1
+SEATED_Z = -0.03  # held this low a segment stands on its rails, the claw taking some of it
 # Laying stances: on the deck with the front wheels short of the gap's edge,
 # and for the second on the first segment, its front wheels short of the
 # first segment's east end.
-PLACE_STANCES = [-11.7, -9.62]
+PLACE_STANCES = [-11.68, -9.62]
 PICK_TRIES = 3
 
 
@@ -65,23 +69,27 @@ def held(sim, index):
 
 
 def creep_to(sim, x, tolerance=0.01, top=0.3, max_ticks=3000, every=2):
-    """Edges the truck straight along the road, forward or back, until its
-    centre is within tolerance of x and it stands still: the crane slews
-    about the truck's centre, and only square to the segment does the claw
-    hang with its fingers over the slots."""
+    """Edges the truck along the road, forward or back, holding it on the
+    road's line, until its centre is within tolerance of x and it stands
+    still: the crane slews about the truck's centre, and only square to the
+    segment does the claw hang with its fingers over the slots."""
     for _ in range(0, max_ticks, every):
         t = sim.pose("truck")
-        error = (x - t.pos[0]) * (1 if abs(P.wrap(t.heading)) < math.pi / 2 else -1)
+        error, off = x - t.pos[0], t.pos[1] - ROAD_Y
         if abs(error) < tolerance:
             if t.speed < 0.02:
                 break
             sim.post("accelcontrol setting=0")
         else:
-            sim.post("steer setting=0")
-            sim.post("accelcontrol setting=%f" % math.copysign(P.clamp(abs(error), 0.12, top), error))
+            # Backing, the tail follows the wheel; going forward, the nose.
+            way = 1 if error > 0 else -1
+            aim = P.clamp(-way * 1.2 * off, -0.2, 0.2)
+            sim.post("steer setting=%f" % P.clamp(-way * 2.0 * P.wrap(aim - t.heading)))
+            sim.post("accelcontrol setting=%f" % (way * P.clamp(abs(error), 0.12, top)))
         if sim.step(every):
             return False
     sim.post("accelcontrol setting=0")
+    sim.post("steer setting=0")
     return not sim.step(30)
 
 
@@ -89,7 +97,8 @@ def lower_to(sim, target, drop, steps, index=None, stance_x=None, fine=0, within
     """Lets the hub down drop to target in steps on the joints' readings,
     waiting for it to hang still at each and aiming the next step by how far
     the hub (with index given: the segment it holds) hung off target in the
-    ground plane: the arm gives more the lower and further out it works.
+    ground plane: the arm gives more the lower and further out it works; a
+    segment stops once it stands on its rails.
     The truck creeps back as the crane works ahead of it with a load: with
     stance_x given it is edged back there between steps. At the bottom up
     to fine more corrections bring it within within."""
@@ -99,10 +108,12 @@ def lower_to(sim, target, drop, steps, index=None, stance_x=None, fine=0, within
             if not creep_to(sim, stance_x):
                 return False
         aim = (target[0] + offset[0], target[1] + offset[1], target[2] + drop * (1 - k / steps))
-        ok = P.crane_joints_to(sim, aim, limit=0.3) and P.hub_settle(sim)
+        ok = P.crane_joints_to(sim, aim, limit=0.3, max_ticks=300) and P.hub_settle(sim)
         if not ok:
             return False
         rest = P.hub_rest_point(sim, 30) if index is None else sim.pose("segment", index).pos
+        if index is not None and rest[2] < SEATED_Z:
+            break
         miss = [target[i] - rest[i] for i in range(2)]
         if k == steps and math.hypot(*miss) < within:
             break
@@ -175,12 +186,12 @@ def lay_segment(sim, index):
     at = (x, y, LAID_Z + SEGMENT_GRIP)
     log("lay", index, "margin", P.reach_margin(sim, at), "stance", r3(sim.pose("truck").pos))
     # Straighter than for the pick: the place is further out and lower.
-    if not (P.bend_to(sim, LAY_BEND) and P.grapple_to(sim, (x, y, at[2] + 0.3), tolerance=0.1)):
+    if not (P.bend_to(sim, LAY_BEND) and P.grapple_to(sim, (x, y, at[2] + LAY_HOVER), tolerance=0.1)):
         return log("  not over the place", r3(sim.pose("grapple").pos))
     creep_to(sim, PLACE_STANCES[index])
-    P.hub_over(sim, (x, y, at[2] + 0.25), within=0.02, tries=4)
+    P.hub_over(sim, (x, y, at[2] + LAY_HOVER), within=0.02, tries=4)
     log("  over", r3(sim.pose("grapple").pos), r3(sim.pose("segment", index).pos))
-    if not lower_to(sim, at, 0.25, 8, index=index, stance_x=PLACE_STANCES[index]):
+    if not lower_to(sim, at, LAY_HOVER, 12, index=index, stance_x=PLACE_STANCES[index]):
         return log("  not let down", r3(sim.pose("grapple").pos), sim.end_games, sim.joint("crane", "bend"))
     s = sim.pose("segment", index).pos
     log("  down at", r3(s), "skew", round(segment_skew(sim, index), 3))

@@ -22,8 +22,8 @@ LEVEL = 5
 DEBUG = os.environ.get("LEVEL05_DEBUG")
 ROAD_Y = 0.0
 EAST_BANK = 14.0
-# Beside each segment, a little toward it from the road's middle: the hub
-# over its centre plate is then well inside the crane's reach.
+# Abreast of each segment on the road's middle: over its centre plate the
+# hub has 0.30 m of reach to spare.
 PICK_STANCES = [(-15.8, ROAD_Y), (-15.8, ROAD_Y)]
 # The claw's fingers pass through the segment's slots opened this wide and,
 # with the hub this far above its centre, close under the centre plate.
@@ -31,6 +31,7 @@ SEGMENT_OPEN = 1.45
 SEGMENT_GRIP = 0.147
 GRIP_BEND = -0.8
 LAY_BEND = -0.4
+MOST_BEND = -1.0
 # The segment is brought over its place this high, clear of the deck and the
 # first segment, and let down from there a step at a time.
 LAY_HOVER = 0.4
@@ -39,14 +40,16 @@ CARRY_Z = 0.95  # hub height carried: the segment clears the barriers at the gap
 CARRY_AHEAD = 1.75
 # Where the segments' centres go: the west one with its end rails on the
 # west ledge and the pier cap, the east one between the first and the east
-# ledge. Each rests with its centre 0.1 below the road.
-LAID = [(-10.0, ROAD_Y), (-8.0, ROAD_Y)]
+# ledge, as far east as the deck's end leaves room. Each rests with its
+# centre 0.1 below the road.
+LAID = [(-10.0, ROAD_Y), (-7.97, ROAD_Y)]
 LAID_Z = -0.1
-SEATED_Z = -0.03  # held this low a segment stands on its rails, the claw taking some of it
-# Laying stances: on the deck with the front wheels short of the gap's edge,
-# and for the second on the first segment, its front wheels short of the
-# first segment's east end.
-PLACE_STANCES = [-11.68, -9.62]
+SEATED_Z = -0.02  # held this low a segment stands on its rails, the claw taking some of it
+# Laying stances: on the deck with the front wheels at the gap's edge (over
+# the west segment's place 0.19 m of reach to spare), and for the second on
+# the first segment, far enough back that the second's west end comes down
+# clear of the front wheels (0.18 m).
+PLACE_STANCES = [-11.68, -9.66]
 PICK_TRIES = 3
 
 
@@ -108,6 +111,11 @@ def lower_to(sim, target, drop, steps, index=None, stance_x=None, fine=0, within
             if not creep_to(sim, stance_x):
                 return False
         aim = (target[0] + offset[0], target[1] + offset[1], target[2] + drop * (1 - k / steps))
+        # Low and far out the boom is at its stop before the hub gets down:
+        # fold the beam a little further.
+        bend = sim.joint("crane", "bend")
+        if P.crane_joint_targets(sim, aim, bend) is None and bend > MOST_BEND:
+            P.bend_to(sim, bend - 0.2)
         ok = P.crane_joints_to(sim, aim, limit=0.3, max_ticks=300) and P.hub_settle(sim)
         if not ok:
             return False

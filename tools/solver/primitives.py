@@ -332,6 +332,28 @@ BENDS = (0.0, -0.4, -0.8, -1.2)
 BEND_LEVER = TRUCK_LEVERS["bend"]
 
 
+def spare_reach(out, up, step=0.01, furthest=1.0):
+    """How much further out, at the same height, the hub could hang than
+    (out, up) with the best of BENDS held; 0 when (out, up) is out of reach.
+    The furthest reachable point counts, not the first miss: within_reach
+    samples the joints on a grid and leaves pinholes between its samples."""
+    if not any(within_reach(out, up, bend) for bend in BENDS):
+        return 0.0
+    best = 0.0
+    for bend in BENDS:
+        for k in range(int(furthest / step), 0, -1):
+            if k * step > best and within_reach(out + k * step, up, bend):
+                best = k * step
+                break
+    return best
+
+
+def reach_margin(sim, point):
+    """The crane's reach to spare over a world point from where the truck
+    stands (a pick or a place wants at least 0.2 m)."""
+    return spare_reach(*crane_plane_point(sim, point))
+
+
 def bend_for(sim, points):
     """The first bend from which the crane reaches every point, or None."""
     for bend in BENDS:

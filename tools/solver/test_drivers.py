@@ -13,6 +13,7 @@ import level01  # noqa: E402
 import level02  # noqa: E402
 import level03  # noqa: E402
 import level04  # noqa: E402
+import level05  # noqa: E402
 import level06  # noqa: E402
 import level07  # noqa: E402
 import level08  # noqa: E402
@@ -53,6 +54,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_weight_holds_the_seesaw_and_the_balls_go_into_the_cart(self):
         self.check_wins(3, level03.drive)
+
+    def test_both_segments_go_into_the_gap_and_the_truck_drives_across(self):
+        self.check_wins(5, level05.drive)
 
     def test_the_crates_go_onto_the_wagon_and_the_wagon_into_the_tunnel(self):
         self.check_wins(4, level04.drive)

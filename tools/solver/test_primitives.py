@@ -96,6 +96,15 @@ class GraspTest(unittest.TestCase):
         self.assertFalse(P.within_reach(1.5, 0.0))  # below the straight boom...
         self.assertTrue(P.within_reach(1.5, 0.0, bend=-0.4))  # ...but not the bent one
 
+    def test_the_reach_to_spare_is_how_far_the_hub_could_go_on_out(self):
+        edge = 1.97  # the straight arm's furthest at this height
+        self.assertTrue(P.within_reach(edge, 0.3) and not P.within_reach(edge + 0.02, 0.3))
+        self.assertAlmostEqual(P.spare_reach(edge - 0.3, 0.3), 0.3, delta=0.015)
+        self.assertAlmostEqual(P.spare_reach(edge, 0.3), 0.0, delta=0.015)
+        self.assertEqual(P.spare_reach(2.3, 0.3), 0.0)  # out of reach: nothing to spare
+        # Low down only a bent arm reaches, and its reach is what counts.
+        self.assertGreater(P.spare_reach(1.5, 0.0), 0.2)
+
     def test_the_grapple_closes_round_a_pole_once_the_truck_is_near_it(self):
         with Sim(arena_variant="truck") as sim:
             start = sim.pose("pole").pos

@@ -15,8 +15,11 @@ namespace {
 
 // Delivered on the verges either side of the road, lying across it: the arm
 // picks each up from the side and turns it in line with the road as it
-// slews back to the front.
-const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.8;
+// slews back to the front. From the road's middle abreast of them the hub
+// over either centre plate has 0.30 m of reach to spare (the kit's reach
+// model); laid, from the deck with the front wheels at the gap's edge, the
+// west one has 0.19 m and the east one, from on top of the west one, 0.18 m.
+const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 
 }  // namespace

@@ -44,20 +44,32 @@ BED_Z = -0.7
 CROSSING_MID = (-21.5 + -19.0) / 2
 SLIP_MID = (-7.0 + -4.5) / 2
 GAP_X = -3.0
-STANCE_Y = 0.5  # on either rail's line, in the gap
-# North of the railway onto the crossing, south over it, east down the
-# slipway, round in the bed and north up the gap's line to the south stance.
+PILLAR_X = (-4.0, -2.0)
+# The riser stances: the crane's pivot on a pillar's line, south of it
+# facing it for the south rail's sockets, north of it backed up to it for
+# the north rail's; the pivot sits a tenth behind the truck's centre.
+PIVOT_BEHIND = 0.1
+STANCE_Y = (-1.75 + PIVOT_BEHIND, 1.5 + PIVOT_BEHIND)  # truck centres, south and north
+# Down the slipway, round in the bed and north up the west pillar's line.
 ROUTE = [(-16.8, 4.6), (CROSSING_MID, 4.4), (CROSSING_MID, 2.6), (CROSSING_MID, -2.6),
-         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.0, SLIP_MID), (-3.8, -4.8), (GAP_X, -3.6),
-         (GAP_X, -2.6), (GAP_X, -1.6), (GAP_X, -STANCE_Y)]
-# On through the gap between the pillars to the north stance.
-THROUGH_THE_GAP = [(GAP_X, -STANCE_Y), (GAP_X, 0.0), (GAP_X, STANCE_Y)]
+         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.5, SLIP_MID), (-4.6, -5.0), (-4.0, -3.8),
+         (-4.0, -2.6), (-4.0, STANCE_Y[0])]
+BACK_SOUTH = -5.4  # backed down a pillar's line this far before moving over
+# From the west pillar's south stance over to the east pillar's.
+TO_EAST_SOUTH = [(-4.0, BACK_SOUTH), (-3.4, -4.6), (-2.4, -3.6), (-2.0, -2.8), (-2.0, STANCE_Y[0])]
+# From there through the gap between the pillars and up beside the west
+# pillar's line, to back down it to the north stance.
+BACK_NORTH = 5.6
+THROUGH_THE_GAP = [(-2.0, BACK_SOUTH), (-2.6, -4.4), (GAP_X, -3.4), (GAP_X, -2.4), (GAP_X, 0.0),
+                   (GAP_X, 1.8), (-3.5, 3.2), (-4.0, 4.4), (-4.0, BACK_NORTH)]
+TO_EAST_NORTH = [(-4.0, STANCE_Y[1]), (-4.0, 2.4), (-3.4, 3.2), (-2.4, 4.2), (-2.0, 5.0),
+                 (-2.0, BACK_NORTH + 0.6)]
 SOCKETS = [(-4.0, -0.5), (-2.0, -0.5), (-4.0, 0.5), (-2.0, 0.5)]
 RISER_HALF = 0.55
 HANDLES_ABOVE = 0.6  # the handles above a riser's centre
 GRIP_ABOVE = 0.1  # the hub over the handles when the claws close
 APPROACH = 0.4
-PILLAR_TOP = -0.56
+PILLAR_TOP = -0.585
 CLEAR = 0.12  # a carried riser's foot over the funnel round its socket: the arm sags
 FUNNEL_TOP = PILLAR_TOP + 0.03 + 0.12
 SEATED_WITHIN = 0.02
@@ -222,7 +234,8 @@ def place(sim, i, s):
     if not let_go(sim):
         return False
     b = riser(sim, i)
-    log(sim, "placed", fmt(b), fmt(sim.pose("riser", i).z_axis))
+    r = sim.pose("riser", i)
+    log(sim, "placed", fmt(b), fmt(r.z_axis), "yaw", round(math.atan2(r.x_axis[1], r.x_axis[0]), 3))
     return math.hypot(b[0] - spot[0], b[1] - spot[1]) < SEATED_WITHIN and abs(b[2] - (PILLAR_TOP + RISER_HALF)) < 0.03
 
 
@@ -234,17 +247,6 @@ def stow(sim):
                                    STOW_Z))
 
 
-def set_risers(sim, pair):
-    for i in pair:
-        if not pick(sim, i):
-            log(sim, "pick failed", i)
-            return False
-        if not place(sim, i, i):
-            log(sim, "place failed", i)
-            return False
-    return True
-
-
 # The girders. The claws close under a girder's head through the window in
 # its web at the middle, the hub this low over the head, and take it square
 # to the boom; a little higher they only pinch the head, and it slips out
@@ -252,7 +254,7 @@ def set_risers(sim, pair):
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
 GIRDER_GRIP = 0.06
 GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
-SEAT_Z = 0.59  # riser caps and abutment seats: where a girder's foot lies
+SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
 GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
 # Carried with its foot this high it clears the risers' handles and the
@@ -410,26 +412,65 @@ def set_girder(sim, j):
     return True
 
 
+def reverse_along(sim, x, y, throttle=0.35, every=3, max_ticks=3000):
+    """Backs the truck, heading north, down the line at x until its centre
+    is at y; steering holds it on the line."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = p.pos[1] - y
+        if left < 0.05:
+            return P.come_to_rest(sim, "truck")
+        # Backing up, the nose swings the other way to the wheel.
+        aim = math.pi / 2 + P.clamp(1.2 * (x - p.pos[0]), -0.3, 0.3)
+        sim.post("steer setting=%f" % P.clamp(2.0 * P.wrap(aim - p.heading)))
+        sim.post("accelcontrol setting=%f" % (-throttle * max(0.3, min(1.0, left / 1.0))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def stance(sim, what):
+    t = sim.pose("truck")
+    log(sim, "stance", what, fmt(t.pos), round(t.heading, 3))
+    return True
+
+
+def set_risers(sim):
+    """Each riser from its stance: the south ones facing their pillars, the
+    north ones backed up to them."""
+    steps = [
+        lambda: P.follow_path(sim, "truck", ROUTE, throttle=0.5) and stance(sim, 0),
+        lambda: set_riser(sim, 0),
+        lambda: stow(sim) and reverse_along(sim, PILLAR_X[0], BACK_SOUTH),
+        lambda: P.follow_path(sim, "truck", TO_EAST_SOUTH, throttle=0.35) and stance(sim, 1),
+        lambda: set_riser(sim, 1),
+        lambda: stow(sim) and reverse_along(sim, PILLAR_X[1], BACK_SOUTH),
+        lambda: P.follow_path(sim, "truck", THROUGH_THE_GAP, throttle=0.3),
+        lambda: reverse_along(sim, PILLAR_X[0], STANCE_Y[1]) and stance(sim, 2),
+        lambda: set_riser(sim, 2),
+        lambda: stow(sim) and P.follow_path(sim, "truck", TO_EAST_NORTH, throttle=0.3),
+        lambda: reverse_along(sim, PILLAR_X[1], STANCE_Y[1]) and stance(sim, 3),
+        lambda: set_riser(sim, 3),
+    ]
+    for k, do in enumerate(steps):
+        if not do():
+            log(sim, "riser step failed", k, fmt(sim.pose("truck").pos))
+            return False
+    return True
+
+
+def set_riser(sim, i):
+    if not pick(sim, i):
+        log(sim, "pick failed", i)
+        return False
+    if not place(sim, i, i):
+        log(sim, "place failed", i)
+        return False
+    return True
+
+
 def drive(sim):
-    if not P.follow_path(sim, "truck", ROUTE, throttle=0.5):
-        log(sim, "stuck", sim.pose("truck").pos)
-        return
-    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not set_risers(sim, (0, 1)):
-        return
-    if not (stow(sim) and P.follow_path(sim, "truck", THROUGH_THE_GAP, throttle=0.3)):
-        log(sim, "not through the gap", sim.pose("truck").pos)
-        return
-    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not set_risers(sim, (2, 3)):
-        return
-    # On to where the middle span's south girder is laid behind and its
-    # first girder waits ahead.
-    stance_y = GIRDER_SPOT[0][1] + LAY_OUT
-    if not (stow(sim) and P.follow_path(sim, "truck", [(GAP_X, STANCE_Y), (GAP_X, stance_y)], throttle=0.3)):
-        return
-    log(sim, "stance", fmt(sim.pose("truck").pos))
-    if not set_girder(sim, 0):
+    if not set_risers(sim):
         return
     sim.step(60)
 

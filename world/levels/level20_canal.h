@@ -71,7 +71,7 @@ const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
 // truck drives to and from the riser stances: the middle span's two north
 // of the bridge, the west and east spans' four south of it.
 const float GIRDER_AT[6][2] = {
-    {GAP_X, 7.0f}, {GAP_X, 8.0f}, {GAP_X, -7.5f}, {GAP_X, -8.5f}, {GAP_X, -9.5f}, {GAP_X, -10.5f},
+    {GAP_X, 7.6f}, {GAP_X, 8.6f}, {GAP_X, -7.5f}, {GAP_X, -8.5f}, {GAP_X, -9.5f}, {GAP_X, -10.5f},
 };
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;

@@ -259,11 +259,12 @@ GIRDER_FOOT_BELOW = 0.05
 GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
 # Carried with its foot this high it clears the risers' handles and the
 # seats' lips; hovered this far over its supports it is squared up.
-GIRDER_CARRY_Z = 0.75
+GIRDER_CARRY_Z = 0.86  # its foot clear of the guides' tops, 0.12 over the seats
 GIRDER_HOVER = 0.04
 LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
-LAID_WITHIN = 0.008
+LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
+LAY_STEP = 0.01
 LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's
 # line, this far from the girder's place, the girder waiting ahead.
@@ -356,42 +357,43 @@ def girder_over(sim, j, spot, z, aim, tries=6):
 
 
 def laid(sim, j, spot):
+    # On the risers a girder leans a little with the handles' slope.
     g = girder(sim, j)
-    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.006 and g.z_axis[2] > 0.9995
+    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.008 and g.z_axis[2] > 0.997
             and abs(g.pos[1] - spot[1]) < 0.012)
 
 
 def lay_girder(sim, j, spot, off):
-    """Brings the carried girder j round over its span, squares it over its
-    supports a little above them and lets it down onto them slowly; while it
-    stands on a handle or a lip, lifts it a little and lets it down again,
-    aimed by the miss. Then lets go."""
+    """Brings the carried girder j round over its span, its foot over the
+    guides' tops, squares it over its place there and lets it down slowly
+    between the guides onto its supports, then a little further so the
+    claws no longer bear it, and lets go. Still standing proud, it is
+    lifted clear and tried again, aimed by the miss."""
     carry = GIRDER_CARRY_Z + off
     if not (slew_gently(sim, (spot[0], spot[1], carry)) and girder_settle(sim, j)):
         return False
     log(sim, "slewed", fmt(girder(sim, j).pos), fmt(girder(sim, j).x_axis))
-    hover = GIRDER_LAID_Z + GIRDER_HOVER + off
     aim = girder_over(sim, j, spot, carry, list(spot))
-    aim = aim and girder_over(sim, j, spot, hover, aim)
     if aim is None:
         return False
     for attempt in range(LAY_TRIES):
-        for k in range(1, 9):
-            P.crane_joints_to(sim, (aim[0], aim[1], hover - k * 0.01), limit=0.1)
+        z = carry
+        while z > GIRDER_LAID_Z + off - 0.03:
+            z -= LAY_STEP
+            P.crane_joints_to(sim, (aim[0], aim[1], z), limit=0.1)
             if sim.step(6):
                 return False
-        sim.step(30)
+        sim.step(40)
         g = girder(sim, j)
         log(sim, "down", attempt, fmt(g.pos), fmt(g.z_axis), round(math.atan2(g.x_axis[1], g.x_axis[0]), 3))
         if laid(sim, j, spot):
             break
         err = girder_rest(sim, j, 20)
         aim = [aim[0] + 0.5 * (spot[0] - err[0]), aim[1] + 0.5 * (spot[1] - err[1])]
-        P.crane_joints_to(sim, (aim[0], aim[1], hover), limit=0.1)
-        sim.step(20)
+        P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
+        girder_settle(sim, j)
     else:
-        # Still on the handles: held up clear of them rather than let go on
-        # them, where it would topple off into the bed.
+        # Still proud: held up clear rather than let go on a guide's top.
         P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
         return False
     if not let_go(sim):
@@ -469,8 +471,37 @@ def set_riser(sim, i):
     return True
 
 
+# The middle span's girders wait north of the bridge; each is picked from a
+# stance short of it and carried, held ahead, as the truck backs down the
+# gap's line to where it is laid from: for the south rail in the gap itself,
+# for the north rail just north of the bridge; the pivot this far from the
+# rail.
+PICK_AHEAD = 1.29
+LAY_FROM = 1.17
+TO_MIDDLE_GIRDERS = [(-2.0, STANCE_Y[1]), (-2.0, 2.6), (-2.5, 3.6), (GAP_X, 4.6)]
+
+
+def middle_girder(sim, j, rail_y):
+    wait = sim.pose("girder", j).pos
+    pick_at = wait[1] - PICK_AHEAD + PIVOT_BEHIND
+    if not (stow(sim) and P.follow_path(sim, "truck", TO_MIDDLE_GIRDERS + [(GAP_X, pick_at)], throttle=0.3)):
+        return False
+    stance(sim, "girder %d" % j)
+    off = pick_girder(sim, j)
+    if off is None:
+        log(sim, "pick failed", j)
+        return False
+    if not reverse_along(sim, GAP_X, rail_y + LAY_FROM + PIVOT_BEHIND, throttle=0.2):
+        return False
+    stance(sim, "lay %d" % j)
+    return lay_girder(sim, j, (GAP_X, rail_y), off)
+
+
 def drive(sim):
     if not set_risers(sim):
+        return
+    if not middle_girder(sim, 0, -0.5):
+        log(sim, "girder failed", 0)
         return
     sim.step(60)
 

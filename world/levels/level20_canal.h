@@ -67,11 +67,13 @@ const float RISER_AT[4][2] = {{SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},
                               {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},
                               {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]}};
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
-// The girders wait on the bed lying along the rails, out of the lanes the
-// truck drives to and from the riser stances: the middle span's two north
-// of the bridge, the west and east spans' four south of it.
+// The girders wait on the bed lying along the rails on their spans' lines,
+// out of the lanes the truck drives to and from the riser stances: the
+// middle span's two north of the bridge, the west and east spans' four
+// south of it.
 const float GIRDER_AT[6][2] = {
-    {GAP_X, 7.6f}, {GAP_X, 8.6f}, {GAP_X, -7.5f}, {GAP_X, -8.5f}, {GAP_X, -9.5f}, {GAP_X, -10.5f},
+    {GAP_X, 7.6f},         {GAP_X, 8.6f},         {SUPPORT_X[0] + 1, -7.5f},
+    {SUPPORT_X[0] + 1, -8.5f}, {SUPPORT_X[2] + 1, -7.5f}, {SUPPORT_X[2] + 1, -8.5f},
 };
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;

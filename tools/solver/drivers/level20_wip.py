@@ -86,7 +86,7 @@ CARRY_LIMIT = 0.15  # faster, the riser swings and stays leaning in the claws
 # The funnel takes the foot in from 0.2 off; brought nearer, the hub swings
 # in towards the truck and the riser leans the further out in the claws.
 ALIGNED = 0.15
-STOW_AHEAD, STOW_Z = 1.0, 1.0  # the empty hub while the truck moves
+STOW_AHEAD, STOW_ABOVE = 1.0, 1.36  # the empty hub while the truck moves, over its centre
 
 
 def log(sim, *words):
@@ -210,6 +210,19 @@ def let_go(sim, rise=0.4):
     return not sim.step(60)
 
 
+# The girder guides' posts stand 1.06 to 1.46 m from a south stance's pivot
+# and 0.81 to 1.25 m from a north one's: a riser swung round inside or
+# outside them.
+SLEW_RADIUS = (0.85, 1.5)
+
+
+def radial(pivot, point, r):
+    """The point r from pivot towards point."""
+    dx, dy = point[0] - pivot[0], point[1] - pivot[1]
+    d = math.hypot(dx, dy)
+    return (pivot[0] + r * dx / d, pivot[1] + r * dy / d)
+
+
 def place(sim, i, s):
     """Lifts the held riser i clear of the socket walls, swings it over
     socket s, lets its foot down into the socket, brings the hub over the
@@ -220,7 +233,14 @@ def place(sim, i, s):
     P.bend_to(sim, PLACE_BEND)
     log(sim, "socket", s, "margin", reach_margin(sim, (spot[0], spot[1], carry)),
         reach_margin(sim, (spot[0], spot[1], hub_for_foot(PILLAR_TOP))))
+    # Swung round at a radius clear of the girder guides' posts beside the
+    # socket, then out or in along the pillar's line between them.
+    t = sim.pose("truck")
+    pivot = (t.pos[0] - PIVOT_BEHIND * t.x_axis[0], t.pos[1] - PIVOT_BEHIND * t.x_axis[1])
+    r = SLEW_RADIUS[s // 2]
+    round_at = [radial(pivot, p, r) for p in (hub, spot)]
     if not (P.crane_joints_to(sim, (hub[0], hub[1], carry), limit=CARRY_LIMIT)
+            and all(P.crane_joints_to(sim, (q[0], q[1], carry), limit=CARRY_LIMIT) for q in round_at)
             and P.crane_joints_to(sim, (spot[0], spot[1], carry), limit=CARRY_LIMIT)):
         return False
     for _ in range(SEAT_TRIES):
@@ -244,7 +264,7 @@ def stow(sim):
     t = sim.pose("truck")
     P.work_grapple(sim, -1.0, 40)
     return P.crane_joints_to(sim, (t.pos[0] + STOW_AHEAD * t.x_axis[0], t.pos[1] + STOW_AHEAD * t.x_axis[1],
-                                   STOW_Z))
+                                   t.pos[2] + STOW_ABOVE))
 
 
 # The girders. The claws close under a girder's head through the window in
@@ -403,27 +423,16 @@ def lay_girder(sim, j, spot, off):
     return laid(sim, j, spot)
 
 
-def set_girder(sim, j):
-    off = pick_girder(sim, j)
-    if off is None:
-        log(sim, "pick failed", j)
-        return False
-    if not lay_girder(sim, j, GIRDER_SPOT[j], off):
-        log(sim, "lay failed", j)
-        return False
-    return True
-
-
-def reverse_along(sim, x, y, throttle=0.35, every=3, max_ticks=3000):
-    """Backs the truck, heading north, down the line at x until its centre
-    is at y; steering holds it on the line."""
+def reverse_along(sim, x, y, throttle=0.35, facing=1, every=3, max_ticks=3000):
+    """Backs the truck, heading north (facing 1) or south (-1), down the line
+    at x until its centre is at y; steering holds it on the line."""
     for _ in range(0, max_ticks, every):
         p = sim.pose("truck")
-        left = p.pos[1] - y
+        left = facing * (p.pos[1] - y)
         if left < 0.05:
             return P.come_to_rest(sim, "truck")
         # Backing up, the nose swings the other way to the wheel.
-        aim = math.pi / 2 + P.clamp(1.2 * (x - p.pos[0]), -0.3, 0.3)
+        aim = facing * (math.pi / 2 + P.clamp(1.2 * (x - p.pos[0]), -0.3, 0.3))
         sim.post("steer setting=%f" % P.clamp(2.0 * P.wrap(aim - p.heading)))
         sim.post("accelcontrol setting=%f" % (-throttle * max(0.3, min(1.0, left / 1.0))))
         if sim.step(every):
@@ -441,7 +450,7 @@ def set_risers(sim):
     """Each riser from its stance: the south ones facing their pillars, the
     north ones backed up to them."""
     steps = [
-        lambda: P.follow_path(sim, "truck", ROUTE, throttle=0.5) and stance(sim, 0),
+        lambda: stow(sim) and P.follow_path(sim, "truck", ROUTE, throttle=0.5) and stance(sim, 0),
         lambda: set_riser(sim, 0),
         lambda: stow(sim) and reverse_along(sim, PILLAR_X[0], BACK_SOUTH),
         lambda: P.follow_path(sim, "truck", TO_EAST_SOUTH, throttle=0.35) and stance(sim, 1),
@@ -471,38 +480,50 @@ def set_riser(sim, i):
     return True
 
 
-# The middle span's girders wait north of the bridge; each is picked from a
-# stance short of it and carried, held ahead, as the truck backs down the
-# gap's line to where it is laid from: for the south rail in the gap itself,
-# for the north rail just north of the bridge; the pivot this far from the
-# rail.
+# The girders wait on the bed north and south of the bridge on their spans'
+# lines. Each is picked from a stance short of it, facing it, and carried,
+# held ahead, as the truck backs along the span's line to where it is laid
+# from, the pivot LAY_FROM from the rail: the far rail from under the bridge
+# first, then the near one from outside it.
 PICK_AHEAD = 1.29
 LAY_FROM = 1.17
-TO_MIDDLE_GIRDERS = [(-2.0, STANCE_Y[1]), (-2.0, 2.6), (-2.5, 3.6), (GAP_X, 4.6)]
+# (girder, span's line, rail, facing: 1 north, -1 south, the way there)
+GIRDERS = [
+    (0, GAP_X, -0.5, 1, [(-2.0, STANCE_Y[1]), (-2.0, 2.6), (-2.5, 3.6), (GAP_X, 4.6)]),
+    (1, GAP_X, 0.5, 1, [(GAP_X, 0.8)]),
+    # Round from north of the bridge and south through the west opening.
+    (2, -5.0, 0.5, -1, [(GAP_X, 1.8), (GAP_X, 3.6), (-2.4, 5.0), (-2.6, 6.4), (-3.6, 7.0),
+                        (-4.6, 6.4), (-5.0, 5.0), (-5.0, 3.0)]),
+    (3, -5.0, -0.5, -1, [(-5.0, -0.8)]),
+    # Over to the east opening, south of the bridge.
+    (4, -1.0, 0.5, -1, [(-5.0, -1.8), (-5.0, -2.6), (-4.0, -3.8), (-2.4, -4.4), (-1.3, -5.2)]),
+    (5, -1.0, -0.5, -1, [(-1.0, -0.8)]),
+]
 
 
-def middle_girder(sim, j, rail_y):
+def set_girder(sim, j, x, rail_y, facing, way):
     wait = sim.pose("girder", j).pos
-    pick_at = wait[1] - PICK_AHEAD + PIVOT_BEHIND
-    if not (stow(sim) and P.follow_path(sim, "truck", TO_MIDDLE_GIRDERS + [(GAP_X, pick_at)], throttle=0.3)):
+    pick_at = wait[1] - facing * (PICK_AHEAD - PIVOT_BEHIND)
+    if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3)):
         return False
     stance(sim, "girder %d" % j)
     off = pick_girder(sim, j)
     if off is None:
         log(sim, "pick failed", j)
         return False
-    if not reverse_along(sim, GAP_X, rail_y + LAY_FROM + PIVOT_BEHIND, throttle=0.2):
+    if not reverse_along(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), throttle=0.2, facing=facing):
         return False
     stance(sim, "lay %d" % j)
-    return lay_girder(sim, j, (GAP_X, rail_y), off)
+    return lay_girder(sim, j, (x, rail_y), off)
 
 
 def drive(sim):
     if not set_risers(sim):
         return
-    if not middle_girder(sim, 0, -0.5):
-        log(sim, "girder failed", 0)
-        return
+    for j, x, rail_y, facing, way in GIRDERS:
+        if not set_girder(sim, j, x, rail_y, facing, way):
+            log(sim, "girder failed", j)
+            return
     sim.step(60)
 
 

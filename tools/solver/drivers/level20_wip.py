@@ -281,6 +281,8 @@ GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
 # seats' lips; hovered this far over its supports it is squared up.
 GIRDER_CARRY_Z = 0.86  # its foot clear of the guides' tops, 0.12 over the seats
 GIRDER_HOVER = 0.04
+GRIP_TRIES = 3
+GRIPPED = -0.5  # the prongs this far closed have gone in under the head
 LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
@@ -325,19 +327,28 @@ def pick_girder(sim, j):
     at = (g[0], g[1], head + GIRDER_GRIP)
     P.bend_to(sim, GIRDER_BEND)
     log(sim, "girder", j, fmt(g), "margin", reach_margin(sim, at, GIRDER_BEND))
-    if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), within=0.04) and P.work_grapple(sim, 1.0, 90)):
-        return None
-    P.hub_over(sim, at, limit=0.4, within=0.03)
-    log(sim, "lowered", fmt(sim.pose("grapple").pos))
-    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-    if sim.step(160):
+    for _ in range(GRIP_TRIES):
+        if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), within=0.04) and P.work_grapple(sim, 1.0, 90)):
+            return None
+        P.hub_settle(sim)
+        P.hub_over(sim, at, limit=0.4, within=0.03)
+        log(sim, "lowered", fmt(sim.pose("grapple").pos))
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        if sim.step(160):
+            return None
+        # Closed only part way, the fingers stand on the head: open, up, again.
+        if sim.joint("crane", "prong0") < GRIPPED and sim.joint("crane", "prong2") < GRIPPED:
+            break
+        log(sim, "missed the window", [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
+    else:
         return None
     z = at[2]
     log(sim, "closed", sim.grasped(), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
     while girder(sim, j).pos[2] < GIRDER_CARRY_Z:
         log(sim, "g", fmt(girder(sim, j).pos), fmt(sim.pose("grapple").pos), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
         z += LIFT_STEP
-        if z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
+        slipped = z > at[2] + 0.4 and girder(sim, j).pos[2] < g[2] + 0.1
+        if slipped or z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
             log(sim, "lift stopped", z, fmt(girder(sim, j).pos), sim.grasped())
             return None
     log(sim, "lifted", fmt(girder(sim, j).pos), sim.grasped())

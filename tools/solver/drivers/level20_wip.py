@@ -272,7 +272,7 @@ def stow(sim):
 # to the boom; a little higher they only pinch the head, and it slips out
 # as it is lifted.
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
-GIRDER_GRIP = 0.06
+GIRDER_GRIP = 0.045
 GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
 SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
@@ -287,6 +287,8 @@ LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
 LAY_STEP = 0.01
+LAID_ALONG = 0.015  # end to end, the girders leave each other 2 cm
+ALONG_WITHIN = 0.006  # along the rail no guide squares it
 LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's
 # line, this far from the girder's place, the girder waiting ahead.
@@ -328,11 +330,14 @@ def pick_girder(sim, j):
     P.bend_to(sim, GIRDER_BEND)
     log(sim, "girder", j, fmt(g), "margin", reach_margin(sim, at, GIRDER_BEND))
     for _ in range(GRIP_TRIES):
-        if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), within=0.04) and P.work_grapple(sim, 1.0, 90)):
+        g = girder(sim, j).pos
+        at = (g[0], g[1], g[2] + GIRDER_HEAD_ABOVE + GIRDER_GRIP)
+        # Across the head the fingers must come down either side of it.
+        if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), tries=5, within=0.012)
+                and P.work_grapple(sim, 1.0, 90)):
             return None
-        P.hub_settle(sim)
-        P.hub_over(sim, at, limit=0.4, within=0.03)
-        log(sim, "lowered", fmt(sim.pose("grapple").pos))
+        P.hub_over(sim, at, limit=0.4, tries=5, within=0.012)
+        log(sim, "lowered", fmt(sim.pose("grapple").pos), "yaw", round(math.atan2(sim.pose("grapple").x_axis[1], sim.pose("grapple").x_axis[0]), 3), round(sim.joint("crane", "slew"), 3), fmt(girder(sim, j).pos))
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
         if sim.step(160):
             return None
@@ -381,7 +386,7 @@ def girder_over(sim, j, spot, z, aim, tries=6):
         g = girder_rest(sim, j)
         err = (spot[0] - g[0], spot[1] - g[1])
         log(sim, "girder at", fmt(g), "yaw", round(math.atan2(girder(sim, j).x_axis[1], girder(sim, j).x_axis[0]), 3))
-        if math.hypot(*err) < LAID_WITHIN:
+        if abs(err[0]) < ALONG_WITHIN and abs(err[1]) < LAID_WITHIN:
             return aim
         aim = [aim[0] + 0.8 * err[0], aim[1] + 0.8 * err[1]]
     return aim
@@ -391,7 +396,7 @@ def laid(sim, j, spot):
     # On the risers a girder leans a little with the handles' slope.
     g = girder(sim, j)
     return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.008 and g.z_axis[2] > 0.997
-            and abs(g.pos[1] - spot[1]) < 0.012)
+            and abs(g.pos[1] - spot[1]) < 0.012 and abs(g.pos[0] - spot[0]) < LAID_ALONG)
 
 
 def lay_girder(sim, j, spot, off):
@@ -515,7 +520,8 @@ GIRDERS = [
 def set_girder(sim, j, x, rail_y, facing, way):
     wait = sim.pose("girder", j).pos
     pick_at = wait[1] - facing * (PICK_AHEAD - PIVOT_BEHIND)
-    if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3)):
+    if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3, max_ticks=8000)):
+        log(sim, "stuck on the way to girder", j, fmt(sim.pose("truck").pos))
         return False
     stance(sim, "girder %d" % j)
     off = pick_girder(sim, j)

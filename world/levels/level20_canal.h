@@ -62,18 +62,31 @@ const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
 // (The south stances face the pillar; the north ones back up to it.)
 const float RISER_PIVOT_Y[2] = {-1.75f, 1.5f};  // south, north
 const float RISER_WAIT_OUT = 1.1f;              // west of the west pillar, east of the east one
-const float RISER_AT[4][2] = {{SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},
-                              {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},
-                              {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},
-                              {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]}};
+// Measured by the solver kit from the stances as the truck comes to rest
+// there: reach to spare over a waiting riser's handles, then over its socket
+// with the riser carried over the funnel.
+const float RISER_AT[4][2] = {
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.44
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.61, socket 0.41
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.40
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.51
+};
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
 // The girders wait on the bed lying along the rails on their spans' lines,
 // out of the lanes the truck drives to and from the riser stances: the
 // middle span's two north of the bridge, the west and east spans' four
 // south of it.
+// Each is picked from a stance 1.29 m short of it, facing it, and laid from
+// one with the crane's pivot 1.17 m from its rail; reach to spare over a
+// waiting girder's head with the outer beam folded 0.8 rad, measured from
+// the stance as the truck comes to rest there.
 const float GIRDER_AT[6][2] = {
-    {GAP_X, 7.6f},         {GAP_X, 8.6f},         {SUPPORT_X[0] + 1, -7.5f},
-    {SUPPORT_X[0] + 1, -8.5f}, {SUPPORT_X[2] + 1, -7.5f}, {SUPPORT_X[2] + 1, -8.5f},
+    {GAP_X, 7.6f},              // 0.53
+    {GAP_X, 8.6f},              // 0.53
+    {SUPPORT_X[0] + 1, -7.5f},  // 0.53
+    {SUPPORT_X[0] + 1, -8.5f},  // 0.54
+    {SUPPORT_X[2] + 1, -7.5f},  // 0.52
+    {SUPPORT_X[2] + 1, -8.5f},  // not yet driven
 };
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;

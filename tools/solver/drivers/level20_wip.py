@@ -509,6 +509,8 @@ def set_riser(sim, i):
 # from, the pivot LAY_FROM from the rail: the far rail from under the bridge
 # first, then the near one from outside it.
 PICK_AHEAD = 1.29
+SQUARE_ENOUGH = 0.1  # radians off the span's line at a pick stance
+STRAIGHTEN_RUN = 1.4
 LAY_FROM = 1.17
 # (girder, span's line, rail, facing: 1 north, -1 south, the way there)
 GIRDERS = [
@@ -531,6 +533,15 @@ def set_girder(sim, j, x, rail_y, facing, way):
     if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3, max_ticks=8000)):
         log(sim, "stuck on the way to girder", j, fmt(sim.pose("truck").pos))
         return False
+    # Rolled on past the stance: backed up to it.
+    if facing * (sim.pose("truck").pos[1] - pick_at) > 0.08 and not reverse_along(
+            sim, x, pick_at, throttle=0.2, facing=facing):
+        return False
+    # Come in askew off a turn: backed up along the line and in again straight.
+    if abs(P.wrap(sim.pose("truck").heading - facing * math.pi / 2)) > SQUARE_ENOUGH:
+        if not (reverse_along(sim, x, pick_at - facing * STRAIGHTEN_RUN, throttle=0.25, facing=facing)
+                and P.follow_path(sim, "truck", [(x, pick_at - facing * STRAIGHTEN_RUN), (x, pick_at)], throttle=0.25)):
+            return False
     stance(sim, "girder %d" % j)
     off = pick_girder(sim, j)
     if off is None:

@@ -547,7 +547,9 @@ def set_girder(sim, j, x, rail_y, facing, way):
     if off is None:
         log(sim, "pick failed", j)
         return False
-    if not reverse_along(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), throttle=0.2, facing=facing):
+    if not reverse_along(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), throttle=0.2, facing=facing,
+                         max_ticks=8000):
+        log(sim, "not back to the lay stance", j, fmt(sim.pose("truck").pos))
         return False
     stance(sim, "lay %d" % j)
     return lay_girder(sim, j, (x, rail_y), off)

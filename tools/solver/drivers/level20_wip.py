@@ -19,15 +19,15 @@ the guides and let down between them onto the handles or the seat; the
 guides square it across, and it is let down again while it lies more than
 12 mm off along the rail, where nothing guides it.
 
-Where it stops: the risers and the middle and west spans' four girders are
-laid at delay 0 (the robustness runs at other delays are in the commit
-message). The east span's first girder is not picked: the truck reaches its
-stance 14 degrees askew after the turn from the west opening, and the
-claws, let down over the head, stand on its edge 4 cm off and do not come
-down round it. Laying is touchy along the rail: a girder comes to rest up
-to 4 cm off along it when let down and is tried again, and one let go
-shifts by up to 2 cm. The lever, the train and leaving the bed are not
-driven yet.
+Where it stops: at delay 0 the four risers and five girders are laid (the
+middle, west and east spans' north one). The last girder is picked, but
+backing with it to its stance the truck drifts off the east span's line
+and comes to a stand short of it. At other delays it stops earlier (the
+commit messages carry the table): a riser is knocked from the claws on
+its way round to its socket, or a girder is not picked (the claws stand on
+the edge of its head) or not laid within 12 mm along the rail, where no
+guide squares it and letting go shifts it by up to 2 cm. The lever, the
+train and leaving the bed are not driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 

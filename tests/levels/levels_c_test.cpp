@@ -88,9 +88,10 @@ class LevelsC : public ::testing::Test {
         dBodyEnable(o->body);
         o->update(0);
     }
-    // The canal's south risers stood in their sockets turned by turn, and the
-    // middle span's first girder let down onto them: where it comes to rest.
-    Pose girderOnMiddleRisers(dReal turn) {
+    // The canal's south risers stood in their sockets turned by turn, and
+    // girder g dropped onto its span on the south rail from just over the guides,
+    // turned by yaw and off its line by off: where it comes to rest.
+    Pose girderOnSouthSpan(dReal turn, int g = 0, dReal yaw = 0, dReal off = 0) {
         using namespace canal;
         auto risers = named("riser");
         auto girders = named("girder");
@@ -99,9 +100,11 @@ class LevelsC : public ::testing::Test {
             teleport(risers[s], socketX(s), socketY(s), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
                      turn);
         run(30);
-        teleport(girders[0], GAP_X, -RAIL_Y, SEAT_Z + GIRDER_FOOT_BELOW + 0.04);
+        const dReal span[3] = {GAP_X, SUPPORT_X[0] + 1, SUPPORT_X[2] + 1};
+        const dReal above = GUIDE_RISE + 0.01;
+        teleport(girders[g], span[g / 2], -RAIL_Y + off, SEAT_Z + GIRDER_FOOT_BELOW + above, yaw);
         run(60 * 2);
-        return poseOf(girders[0]);
+        return poseOf(girders[g]);
     }
     // A body and every body jointed to it, directly or through others.
     std::vector<dBodyID> assemblyBodies(dBodyID root) {
@@ -837,14 +840,18 @@ TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {
     auto girders = named("girder");
     ASSERT_EQ(risers.size(), 4u);
     ASSERT_EQ(girders.size(), 6u);
-    // Risers into the sockets, girders from seat to riser to riser to seat.
+    // Risers into the sockets with their handles across the rails, turned
+    // as the crane sets them in from the stances (the handles slope a
+    // little, and lean the girders' heads outwards, not into the wheels'
+    // flanges), girders from seat to riser to riser to seat.
     using namespace canal;
     for (int i = 0; i < 4; i++)
-        teleport(risers[i], SUPPORT_X[1 + i / 2], (i % 2 ? 1 : -1) * RAIL_Y,
-                 PILLAR_TOP + RISER_HEIGHT / 2 + 0.002);
+        teleport(risers[i], socketX(i), socketY(i), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
+                 (i / 2 ? -1 : 1) * M_PI / 2);
+    run(30);
     for (int i = 0; i < 6; i++)
         teleport(girders[i], SUPPORT_X[i / 2] + 1.0, (i % 2 ? 1 : -1) * RAIL_Y,
-                 SEAT_Z + GIRDER_FOOT_BELOW + 0.003);
+                 SEAT_Z + GIRDER_FOOT_BELOW + 0.008);
     run(60);
     EXPECT_FALSE(train->started);
     pull(lever, 4.0, 40);
@@ -882,7 +889,7 @@ TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {
 }
 
 // A riser set down a little off its socket's middle, or turned, stands in
-// it upright with its cap level with the seats and its handles on the
+// it upright with its handles' tops level with the seats and its handles on the
 // rail's line to within a centimetre: the foot clears the walls, and they
 // hold it there. One dropped on a funnel plate lies on it rather than
 // falling through.
@@ -908,31 +915,44 @@ TEST_F(LevelsC, CanalSocketsSeatRisersLevelWithTheSeats) {
         Pose p = poseOf(risers[s]);
         EXPECT_NEAR(p.x, socketX(s), 0.011) << s;
         EXPECT_NEAR(p.y, socketY(s), 0.011) << s;
-        EXPECT_NEAR(p.z + RISER_HEIGHT / 2 + CAP_ABOVE, SEAT_Z, 0.005) << s;
+        EXPECT_NEAR(p.z + RISER_HEIGHT / 2 + CAP_ABOVE + HANDLE_PROUD, SEAT_Z, 0.005) << s;
         EXPECT_GT(p.upright, 0.999f) << s;
     }
     EXPECT_GT(poseOf(risers[3]).z, PILLAR_TOP);
     EXPECT_EQ(endGames, 0);
 }
 
-// The middle span's girder let down between two risers standing square in
-// their sockets lies with its foot between their handles, its rail head
-// level with the banks' rails; risers turned a quarter turn hold it up on
-// their handles, a kerb in the rail that the train cannot take.
-TEST_F(LevelsC, CanalGirderLiesLevelBetweenTheHandlesOfSquareRisers) {
+// A girder let down onto risers standing with their handles across the
+// rail lies on the handles with its rail head level with the banks' rails
+// and on the rail's line, even let down a few degrees askew and off its
+// line: the guides square it, on the pillars and on the seats alike.
+TEST_F(LevelsC, CanalGuidesSquareAGirderOntoRisersTurnedAcrossTheRail) {
     using namespace canal;
-    build(20);
-    Pose g = girderOnMiddleRisers(0);
-    EXPECT_NEAR(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD, 0.005);
-    EXPECT_NEAR(g.y, -RAIL_Y, 0.01);
-    EXPECT_EQ(endGames, 0);
+    const struct {
+        int girder;
+        dReal yaw, off;
+    } drops[] = {{0, 0, 0}, {0, 0.07, 0.02}, {0, -0.07, -0.02}, {2, 0.07, -0.02}, {4, -0.05, 0.02}};
+    for (const auto& d : drops) {
+        build(20);
+        Pose g = girderOnSouthSpan(M_PI / 2, d.girder, d.yaw, d.off);
+        EXPECT_NEAR(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD, 0.006) << d.girder << " " << d.yaw;
+        EXPECT_NEAR(g.y, -RAIL_Y, 0.008) << d.girder << " " << d.yaw;
+        const dReal* r = dBodyGetRotation(named("girder")[d.girder]->body);
+        EXPECT_NEAR(atan2(r[4], r[0]), 0, 0.01) << d.girder << " " << d.yaw;
+        EXPECT_GT(g.upright, 0.997f) << d.girder << " " << d.yaw;  // the handles slope a little
+        EXPECT_EQ(endGames, 0);
+        wld_destroy();
+    }
 }
 
-TEST_F(LevelsC, CanalGirderStandsProudOnRisersTurnedAcrossTheRail) {
+// Risers set in with their handles along the rail leave a girder's foot
+// between the handles, below the banks' rails: a step the train would drop
+// into, not a rail.
+TEST_F(LevelsC, CanalGirderSinksBetweenHandlesAlongTheRail) {
     using namespace canal;
     build(20);
-    Pose g = girderOnMiddleRisers(M_PI / 2);
-    EXPECT_GT(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD + 0.015);
+    Pose g = girderOnSouthSpan(0);
+    EXPECT_LT(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD - 0.015);
 }
 
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {

@@ -22,14 +22,10 @@ void rails(Mesh& m, float x0, float x1) {
         mark(m, x, x + 0.25f, -0.75f, 0.75f, BANK_Z, SLEEPER);
 }
 
-// A seat for the girders' ends: a block at the bank's edge with lips that
-// keep each girder's foot over its rail line.
+// A seat for the girders' ends: a block at the bank's edge; its guides,
+// drawn with the scenery, keep each girder's foot on its rail's line.
 void seat(Mesh& m, float x) {
-    slab(m, x - 0.2f, x + 0.2f, -0.8f, 0.8f, BED_Z, SEAT_Z, CONCRETE);
-    for (int s = -1; s <= 1; s += 2)
-        for (float off : {-0.16f, 0.10f})
-            slab(m, x - 0.2f, x + 0.2f, s * RAIL_Y + off, s * RAIL_Y + off + 0.06f, SEAT_Z,
-                 SEAT_Z + 0.05f, YELLOW);
+    slab(m, x - SEAT_HALF_X, x + SEAT_HALF_X, -0.8f, 0.8f, BED_Z, SEAT_Z, CONCRETE);
 }
 
 // A ramp whose slope runs across the railway: its side outline is given in
@@ -68,6 +64,16 @@ void funnelPlateMesh(Mesh& m, int s, int k) {
     orientedBox(m, p.centre, p.up, p.along, p.length, p.width, FUNNEL_PLATE, STEEL);
 }
 
+void girderGuideMesh(Mesh& m, int k, int rail, int side, int end) {
+    const FunnelPlate p = girderGuide(k, rail, side, end);
+    orientedBox(m, p.centre, p.up, p.along, p.length, p.width, GUIDE_PLATE, YELLOW);
+    if (end == 0) return;
+    const Post q = guidePost(k, rail, side, end);
+    slab(m, q.centre[0] - q.size[0] / 2, q.centre[0] + q.size[0] / 2, q.centre[1] - q.size[1] / 2,
+         q.centre[1] + q.size[1] / 2, q.centre[2] - q.size[2] / 2, q.centre[2] + q.size[2] / 2,
+         STEEL);
+}
+
 }  // namespace
 
 QUORVEL_MODEL(canal_terrain) {
@@ -99,10 +105,12 @@ QUORVEL_MODEL(canal_terrain) {
 
 QUORVEL_MODEL(canal_scenery) {
     Mesh& m = model.mesh;
-    // The sockets' funnels are drawn here; the level collides them as
-    // smooth steel.
+    // The sockets' funnels and the girders' guides are drawn here; the
+    // level collides them as smooth steel.
     for (int s = 0; s < 4; s++)
         for (int k = 0; k < 4; k++) funnelPlateMesh(m, s, k);
+    forEachGirderGuide(
+        [&](int k, int rail, int side, int end) { girderGuideMesh(m, k, rail, side, end); });
     // Lock gates far up and down the canal.
     for (float y : {-HALF_Y + 1.0f, HALF_Y - 1.5f})
         slab(m, WEST_EDGE, EAST_EDGE, y, y + 0.5f, BED_Z, BANK_Z + 0.3f, WOOD);

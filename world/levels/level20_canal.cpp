@@ -22,12 +22,23 @@ const dReal SETTLE = 0.003;
 const dReal TREAD_RADIUS = 0.16;  // the train's wheels ride the rail heads
 const dReal LEVER_ABOVE = 0.45;   // the lever's body above the bank: it swings clear of it
 
-void addFunnelPlate(int s, int k) {
-    const canal::FunnelPlate p = canal::funnelPlate(s, k);
+// Smooth steel: a riser's foot or a girder's end slides down it instead of
+// sticking.
+void addPlate(const canal::FunnelPlate& p, dReal thickness) {
     dMatrix3 r;
     dRFrom2Axes(r, p.up[0], p.up[1], p.up[2], p.along[0], p.along[1], p.along[2]);
-    // Smooth steel: a riser's foot slides down it instead of sticking.
-    addSmoothBox(p.length, p.width, canal::FUNNEL_PLATE, p.centre[0], p.centre[1], p.centre[2], r);
+    addSmoothBox(p.length, p.width, thickness, p.centre[0], p.centre[1], p.centre[2], r);
+}
+
+void addFunnelPlate(int s, int k) { addPlate(canal::funnelPlate(s, k), canal::FUNNEL_PLATE); }
+
+void addGirderGuide(int k, int rail, int side, int end) {
+    addPlate(canal::girderGuide(k, rail, side, end), canal::GUIDE_PLATE);
+    if (end == 0) return;
+    const canal::Post q = canal::guidePost(k, rail, side, end);
+    dMatrix3 square;
+    dRSetIdentity(square);
+    addSmoothBox(q.size[0], q.size[1], q.size[2], q.centre[0], q.centre[1], q.centre[2], square);
 }
 
 }  // namespace
@@ -38,6 +49,7 @@ void build_canal(LevelOut& out) {
     makeScenery(&geom_canal_scenery);
     for (int s = 0; s < 4; s++)
         for (int k = 0; k < 4; k++) addFunnelPlate(s, k);
+    forEachGirderGuide(addGirderGuide);
     for (int i = 0; i < 4; i++) {
         const dReal pos[3] = {RISER_AT[i][0], RISER_AT[i][1], BED_Z + RISER_HEIGHT / 2 + SETTLE};
         Riser* r = add(new Riser(RISER_TENTHS, pos));

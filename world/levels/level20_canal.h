@@ -25,7 +25,11 @@ const float GIRDER_HEAD_ABOVE = 0.16f, GIRDER_FOOT_BELOW = 0.05f;
 const float SEAT_Z = RAIL_HEAD - GIRDER_HEAD_ABOVE - GIRDER_FOOT_BELOW;  // a girder's foot
 const float RISER_HEIGHT = 1.1f;
 const float CAP_ABOVE = 0.05f;  // the riser cap's top above the riser's top
-const float PILLAR_TOP = SEAT_Z - CAP_ABOVE - RISER_HEIGHT;
+// A riser stands with its handles across the rail, and a girder's foot lies
+// on the handles, this far above the cap: the pillars stand this much lower
+// than the seats' level alone would put them.
+const float HANDLE_PROUD = 0.025f;
+const float PILLAR_TOP = SEAT_Z - HANDLE_PROUD - CAP_ABOVE - RISER_HEIGHT;
 const float PILLAR_HALF_X = 0.3f, PILLAR_HALF_Y = 0.8f;
 const float SOCKET_INNER = 0.21f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.03f;
 // Over each socket's walls a funnel of four smooth steel plates sloping up
@@ -34,44 +38,55 @@ const float SOCKET_INNER = 0.21f, SOCKET_WALL = 0.06f, SOCKET_DEPTH = 0.03f;
 // wall. FUNNEL_REACH out from the hole's edge over FUNNEL_RISE.
 const float FUNNEL_REACH = 0.2f, FUNNEL_RISE = 0.12f, FUNNEL_PLATE = 0.03f;
 const float FUNNEL_TOP = PILLAR_TOP + SOCKET_DEPTH + FUNNEL_RISE;
+// Beside each rail, wherever a girder's end comes to lie, a smooth steel
+// plate either side slopes up and out from just clear of the foot: a
+// girder let down a few degrees askew and a couple of centimetres off its
+// line slides on them square onto its supports. On the seats they run the
+// seat's length; on a pillar a short one on a post stands either side of
+// the riser's cap, clear of the riser as it goes down into its socket.
+const float GUIDE_IN = 0.105f;  // the plates' inner foot from the rail's line
+const float GUIDE_REACH = 0.1f, GUIDE_RISE = 0.12f, GUIDE_PLATE = 0.02f;
+const float GUIDE_OFF = 0.24f, GUIDE_SHORT = 0.08f;  // a pillar's plates, out from its middle
+const float GUIDE_POST = 0.04f;
+const float SEAT_HALF_X = 0.2f;
 // The slipway from the west bank down into the bed, south of the railway.
 const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
-// Where things wait: two risers on the bed south of the pillars and two
-// north, either side of the gap's line. The risers go in from stances in
-// the gap itself, the truck's centre on a rail's line, so that the boom
-// points along the rails over a socket: the claws hold a riser by its
-// handles square to the boom, and a riser set in from there has its handles
-// along the rails, where they keep a girder's foot between them. A waiting
-// riser stands with its handles pointing at its stance, so that the claws
-// take it as they must hold it over the socket. Measured from the stances as the truck comes to
-// rest there, the crane has at least 0.54 m of reach to spare over a riser set down in its socket
-// and 0.32 m over a waiting riser's handles (the south- east one, the tightest).
+// A riser goes in from a stance south of its pillar for the south rail's
+// sockets and north of it for the north rail's, the crane's pivot on the
+// pillar's line, so that the boom points across the rails over the socket:
+// the claws hold a riser by its handles along the boom, so a riser set in
+// from there has its handles across the rail, under a girder's foot. It
+// waits on the bed beside its stance with its handles along the line to the
+// pivot, so that the claws take it as they must hold it over the socket.
+// (The south stances face the pillar; the north ones back up to it.)
+const float RISER_PIVOT_Y[2] = {-1.75f, 1.5f};  // south, north
+const float RISER_WAIT_OUT = 1.1f;              // west of the west pillar, east of the east one
+// Measured by the solver kit from the stances as the truck comes to rest
+// there: reach to spare over a waiting riser's handles, then over its socket
+// with the riser carried over the funnel.
+const float RISER_AT[4][2] = {
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.44
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.61, socket 0.41
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.40
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.51
+};
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
-const float RISER_WAIT_Y = RAIL_Y + 1.0f;
-const float RISER_AT[4][2] = {{SUPPORT_X[1], -RISER_WAIT_Y},
-                              {SUPPORT_X[2], -RISER_WAIT_Y},
-                              {SUPPORT_X[1], RISER_WAIT_Y},
-                              {SUPPORT_X[2], RISER_WAIT_Y}};
-// The girders wait on the bed lying along the rails, each on the line of
-// the span it makes and ahead of the stance it is laid from, so that the
-// claws take it square to the boom as they must hold it over its supports:
-// the middle span's two north of the bridge, for a truck heading north out
-// of the gap; the west and east spans' two south of it, for a truck heading
-// south through their openings. The first of each pair is laid on the far
-// rail from a stance 1.17 m short of it on the span's line, the second on
-// the near rail from a stance a metre on; each waits 1.29 m ahead of its
-// stance. Measured by the crane's own solution with the outer beam folded
-// 0.8 rad, from such a stance the claws come 0.49 m further out and 0.24 m
-// nearer than a waiting girder's head, and 0.44 m further out and 0.42 m
-// nearer than a laid girder's head.
+// The girders wait on the bed lying along the rails on their spans' lines,
+// out of the lanes the truck drives to and from the riser stances: the
+// middle span's two north of the bridge, the west and east spans' four
+// south of it.
+// Each is picked from a stance 1.29 m short of it, facing it, and laid from
+// one with the crane's pivot 1.17 m from its rail; reach to spare over a
+// waiting girder's head with the outer beam folded 0.8 rad, measured from
+// the stance as the truck comes to rest there.
 const float GIRDER_AT[6][2] = {
-    {SUPPORT_X[1] + 1.0f, 1.95f},   // reach to spare 0.49 out, 0.24 in
-    {SUPPORT_X[1] + 1.0f, 2.95f},   // 0.49, 0.24
-    {SUPPORT_X[0] + 1.0f, -1.95f},  // 0.49, 0.24
-    {SUPPORT_X[0] + 1.0f, -2.95f},  // 0.49, 0.24
-    {SUPPORT_X[2] + 1.0f, -1.95f},  // 0.49, 0.24
-    {SUPPORT_X[2] + 1.0f, -2.95f},  // 0.49, 0.24
+    {GAP_X, 7.6f},              // 0.53
+    {GAP_X, 8.6f},              // 0.53
+    {SUPPORT_X[0] + 1, -7.5f},  // 0.53
+    {SUPPORT_X[0] + 1, -8.5f},  // 0.54
+    {SUPPORT_X[2] + 1, -7.5f},  // 0.52
+    {SUPPORT_X[2] + 1, -8.5f},  // not yet driven
 };
 const float TRAIN_X = 8.0f;
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
@@ -90,9 +105,12 @@ const float CROSSING_RAMP = 1.2f;    // each ramp's run; it rises 0.2 m
 // The sockets: the south rail's two, west first, then the north rail's.
 inline float socketX(int s) { return SUPPORT_X[1 + s % 2]; }
 inline float socketY(int s) { return (s / 2 ? 1 : -1) * RAIL_Y; }
-// Riser i waits for socket i, its handles turned towards its stance.
+// Riser i waits for socket i, its handles along the line to its stance's
+// pivot. The handles slope a little; turned this way round, the crane sets
+// the riser in with the slope leaning a girder's rail head outwards, away
+// from the wheels' flanges.
 inline float riserTurn(int i) {
-    return std::atan2(socketY(i) - RISER_AT[i][1], GAP_X - RISER_AT[i][0]);
+    return std::atan2(RISER_AT[i][1] - RISER_PIVOT_Y[i / 2], RISER_AT[i][0] - socketX(i));
 }
 
 // One funnel plate as a box: its centre, its long axis up the slope, its
@@ -118,6 +136,51 @@ inline FunnelPlate funnelPlate(int s, int k) {
                      std::hypot(R, T),
                      2 * (H + R + t)};
     return p;
+}
+
+// The girder guides: plate side (-1 or 1, across the rail) beside rail r
+// (0 south, 1 north) at support k (0..3), and at a pillar plate end e (-1
+// west of the riser, 1 east); a seat has one run along it (e = 0).
+inline FunnelPlate girderGuide(int k, int r, int side, int e) {
+    const float R = GUIDE_REACH, T = GUIDE_RISE, t = GUIDE_PLATE;
+    const float slope = std::atan2(T, R), c = std::cos(slope), sn = std::sin(slope);
+    const float rail = (r ? 1 : -1) * RAIL_Y;
+    const float y = rail + side * (GUIDE_IN + R / 2 + t / 2 * sn);
+    const float z = SEAT_Z + T / 2 - t / 2 * c;
+    const bool seat = k == 0 || k == 3;
+    FunnelPlate p = {{SUPPORT_X[k] + e * GUIDE_OFF, y, z},
+                     {0, side * c, sn},
+                     {1, 0, 0},
+                     std::hypot(R, T),
+                     seat ? 2 * SEAT_HALF_X : GUIDE_SHORT};
+    return p;
+}
+
+// The post under a pillar's guide plate, as a box's centre and sizes: it
+// stands on the pillar under the plate's outer half.
+struct Post {
+    float centre[3], size[3];
+};
+
+inline Post guidePost(int k, int r, int side, int e) {
+    const float rail = (r ? 1 : -1) * RAIL_Y, top = SEAT_Z + GUIDE_RISE / 2;
+    Post p = {{SUPPORT_X[k] + e * GUIDE_OFF,
+               rail + side * (GUIDE_IN + GUIDE_REACH - GUIDE_POST / 2), (PILLAR_TOP + top) / 2},
+              {GUIDE_SHORT, GUIDE_POST, top - PILLAR_TOP}};
+    return p;
+}
+
+// Calls f(k, rail, side, end) for every girder guide.
+template <class F>
+void forEachGirderGuide(F f) {
+    for (int k = 0; k < 4; k++)
+        for (int rail = 0; rail < 2; rail++)
+            for (int side = -1; side <= 1; side += 2) {
+                if (k == 0 || k == 3)
+                    f(k, rail, side, 0);
+                else
+                    for (int end = -1; end <= 1; end += 2) f(k, rail, side, end);
+            }
 }
 
 }  // namespace canal

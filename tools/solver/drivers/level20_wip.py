@@ -1,30 +1,33 @@
 """Level 20, the canal: the truck crosses the railway on the level crossing,
-goes down the slipway into the drained bed and north up the line of the
-gap between the pillars to a stance in the gap with its centre on the south
-rail's line, so that the boom points along the rails over either socket.
-From there the crane lifts each of the two risers waiting beside it (each
-turned with its handles towards the stance, so the claws take it square),
-the outer beam a little folded so that it lies low over the socket, swings
-it over its socket, lets it down the funnel into the socket, brings the hub
-over the socket's middle so the riser stands upright, and lets go: the
-riser stands within a centimetre of the socket's middle with its handles
-along the rail. Then on through the gap to the stance on the north rail's
-line and the same for the north rail's two.
+goes down the slipway into the drained bed and sets the four risers from
+stances with the crane's pivot on a pillar's line, so that the boom points
+across the rails over the socket: south of each pillar facing it for the
+south rail's sockets, north of it backed up to it for the north rail's.
+Each riser waits beside its stance with its handles along the line to the
+pivot; the crane lifts it, swings it round at a radius clear of the girder
+guides' posts beside the socket, brings it in or out along the pillar's
+line between them, lets it down the funnel into the socket and stands it
+upright: it stands with its handles across the rail, under a girder's
+foot. Between stances the truck backs down a pillar's line and drives on,
+through the gap between the pillars to the north side.
 
-Then the middle span's girders, waiting on the bed north of the bridge:
-the truck moves on to a stance that has the first girder ahead and its
-place (the south rail, from riser to riser) behind, hooks it up, slews it
-round gently and lets it down onto the risers.
+Then the girders, waiting on the bed on their spans' lines north and south
+of the bridge: each is picked from a stance facing it, carried ahead as the
+truck backs along the span's line to a stance with the pivot 1.17 m from
+its rail, slewed round gently, squared over its place with its foot above
+the guides and let down between them onto the handles or the seat; the
+guides square it across, and it is let down again while it lies more than
+12 mm off along the rail, where nothing guides it.
 
-Where it stops: all four risers stand in their sockets, square, at delays
-0 to 5. The first girder is picked, carried round and hung over its risers,
-but it hangs loosely on the prong tips, yawing and rolling a few degrees,
-and its foot lands on the risers' handles instead of between them: the
-handles leave the foot no room at all, and a girder let down free from a
-few centimetres seats only when it is within about 5 mm and 0.01 rad of
-square. After eight tries it is held up clear of the handles rather than
-let go on them. The other girders, the lever and leaving the bed are not
-driven yet.
+Where it stops: at delay 0 the four risers and five girders are laid (the
+middle, west and east spans' north one). The last girder is picked, but
+backing with it to its stance the truck drifts off the east span's line
+and comes to a stand short of it. At other delays it stops earlier (the
+commit messages carry the table): a riser is knocked from the claws on
+its way round to its socket, or a girder is not picked (the claws stand on
+the edge of its head) or not laid within 12 mm along the rail, where no
+guide squares it and letting go shifts it by up to 2 cm. The lever, the
+train and leaving the bed are not driven yet.
 
 usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
 
@@ -44,20 +47,32 @@ BED_Z = -0.7
 CROSSING_MID = (-21.5 + -19.0) / 2
 SLIP_MID = (-7.0 + -4.5) / 2
 GAP_X = -3.0
-STANCE_Y = 0.5  # on either rail's line, in the gap
-# North of the railway onto the crossing, south over it, east down the
-# slipway, round in the bed and north up the gap's line to the south stance.
+PILLAR_X = (-4.0, -2.0)
+# The riser stances: the crane's pivot on a pillar's line, south of it
+# facing it for the south rail's sockets, north of it backed up to it for
+# the north rail's; the pivot sits a tenth behind the truck's centre.
+PIVOT_BEHIND = 0.1
+STANCE_Y = (-1.75 + PIVOT_BEHIND, 1.5 + PIVOT_BEHIND)  # truck centres, south and north
+# Down the slipway, round in the bed and north up the west pillar's line.
 ROUTE = [(-16.8, 4.6), (CROSSING_MID, 4.4), (CROSSING_MID, 2.6), (CROSSING_MID, -2.6),
-         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.0, SLIP_MID), (-3.8, -4.8), (GAP_X, -3.6),
-         (GAP_X, -2.6), (GAP_X, -1.6), (GAP_X, -STANCE_Y)]
-# On through the gap between the pillars to the north stance.
-THROUGH_THE_GAP = [(GAP_X, -STANCE_Y), (GAP_X, 0.0), (GAP_X, STANCE_Y)]
+         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.5, SLIP_MID), (-4.6, -5.0), (-4.0, -3.8),
+         (-4.0, -2.6), (-4.0, STANCE_Y[0])]
+BACK_SOUTH = -5.4  # backed down a pillar's line this far before moving over
+# From the west pillar's south stance over to the east pillar's.
+TO_EAST_SOUTH = [(-4.0, BACK_SOUTH), (-3.4, -4.6), (-2.4, -3.6), (-2.0, -2.8), (-2.0, STANCE_Y[0])]
+# From there through the gap between the pillars and up beside the west
+# pillar's line, to back down it to the north stance.
+BACK_NORTH = 5.6
+THROUGH_THE_GAP = [(-2.0, BACK_SOUTH), (-2.6, -4.4), (GAP_X, -3.4), (GAP_X, -2.4), (GAP_X, 0.0),
+                   (GAP_X, 1.8), (-3.5, 3.2), (-4.0, 4.4), (-4.0, BACK_NORTH)]
+TO_EAST_NORTH = [(-4.0, STANCE_Y[1]), (-4.0, 2.4), (-3.4, 3.2), (-2.4, 4.2), (-2.0, 5.0),
+                 (-2.0, BACK_NORTH + 0.6)]
 SOCKETS = [(-4.0, -0.5), (-2.0, -0.5), (-4.0, 0.5), (-2.0, 0.5)]
 RISER_HALF = 0.55
 HANDLES_ABOVE = 0.6  # the handles above a riser's centre
 GRIP_ABOVE = 0.1  # the hub over the handles when the claws close
 APPROACH = 0.4
-PILLAR_TOP = -0.56
+PILLAR_TOP = -0.585
 CLEAR = 0.12  # a carried riser's foot over the funnel round its socket: the arm sags
 FUNNEL_TOP = PILLAR_TOP + 0.03 + 0.12
 SEATED_WITHIN = 0.02
@@ -74,7 +89,7 @@ CARRY_LIMIT = 0.15  # faster, the riser swings and stays leaning in the claws
 # The funnel takes the foot in from 0.2 off; brought nearer, the hub swings
 # in towards the truck and the riser leans the further out in the claws.
 ALIGNED = 0.15
-STOW_AHEAD, STOW_Z = 1.0, 1.0  # the empty hub while the truck moves
+STOW_AHEAD, STOW_ABOVE = 1.0, 1.36  # the empty hub while the truck moves, over its centre
 
 
 def log(sim, *words):
@@ -198,6 +213,19 @@ def let_go(sim, rise=0.4):
     return not sim.step(60)
 
 
+# The girder guides' posts stand 1.06 to 1.46 m from a south stance's pivot
+# and 0.81 to 1.25 m from a north one's: a riser swung round inside or
+# outside them.
+SLEW_RADIUS = (0.85, 1.5)
+
+
+def radial(pivot, point, r):
+    """The point r from pivot towards point."""
+    dx, dy = point[0] - pivot[0], point[1] - pivot[1]
+    d = math.hypot(dx, dy)
+    return (pivot[0] + r * dx / d, pivot[1] + r * dy / d)
+
+
 def place(sim, i, s):
     """Lifts the held riser i clear of the socket walls, swings it over
     socket s, lets its foot down into the socket, brings the hub over the
@@ -208,7 +236,14 @@ def place(sim, i, s):
     P.bend_to(sim, PLACE_BEND)
     log(sim, "socket", s, "margin", reach_margin(sim, (spot[0], spot[1], carry)),
         reach_margin(sim, (spot[0], spot[1], hub_for_foot(PILLAR_TOP))))
+    # Swung round at a radius clear of the girder guides' posts beside the
+    # socket, then out or in along the pillar's line between them.
+    t = sim.pose("truck")
+    pivot = (t.pos[0] - PIVOT_BEHIND * t.x_axis[0], t.pos[1] - PIVOT_BEHIND * t.x_axis[1])
+    r = SLEW_RADIUS[s // 2]
+    round_at = [radial(pivot, p, r) for p in (hub, spot)]
     if not (P.crane_joints_to(sim, (hub[0], hub[1], carry), limit=CARRY_LIMIT)
+            and all(P.crane_joints_to(sim, (q[0], q[1], carry), limit=CARRY_LIMIT) for q in round_at)
             and P.crane_joints_to(sim, (spot[0], spot[1], carry), limit=CARRY_LIMIT)):
         return False
     for _ in range(SEAT_TRIES):
@@ -222,7 +257,8 @@ def place(sim, i, s):
     if not let_go(sim):
         return False
     b = riser(sim, i)
-    log(sim, "placed", fmt(b), fmt(sim.pose("riser", i).z_axis))
+    r = sim.pose("riser", i)
+    log(sim, "placed", fmt(b), fmt(r.z_axis), "yaw", round(math.atan2(r.x_axis[1], r.x_axis[0]), 3))
     return math.hypot(b[0] - spot[0], b[1] - spot[1]) < SEATED_WITHIN and abs(b[2] - (PILLAR_TOP + RISER_HALF)) < 0.03
 
 
@@ -230,19 +266,9 @@ def stow(sim):
     """The empty claw up and ahead of the truck, for driving."""
     t = sim.pose("truck")
     P.work_grapple(sim, -1.0, 40)
-    return P.crane_joints_to(sim, (t.pos[0] + STOW_AHEAD * t.x_axis[0], t.pos[1] + STOW_AHEAD * t.x_axis[1],
-                                   STOW_Z))
-
-
-def set_risers(sim, pair):
-    for i in pair:
-        if not pick(sim, i):
-            log(sim, "pick failed", i)
-            return False
-        if not place(sim, i, i):
-            log(sim, "place failed", i)
-            return False
-    return True
+    at = (t.pos[0] + STOW_AHEAD * t.x_axis[0], t.pos[1] + STOW_AHEAD * t.x_axis[1], t.pos[2] + STOW_ABOVE)
+    # Folded far down, the arm cannot come up there: straightened first.
+    return P.crane_joints_to(sim, at) or (P.bend_to(sim, 0.0) and P.crane_joints_to(sim, at))
 
 
 # The girders. The claws close under a girder's head through the window in
@@ -250,18 +276,23 @@ def set_risers(sim, pair):
 # to the boom; a little higher they only pinch the head, and it slips out
 # as it is lifted.
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
-GIRDER_GRIP = 0.06
+GIRDER_GRIP = 0.045
 GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
-SEAT_Z = 0.59  # riser caps and abutment seats: where a girder's foot lies
+SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
 GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
 # Carried with its foot this high it clears the risers' handles and the
 # seats' lips; hovered this far over its supports it is squared up.
-GIRDER_CARRY_Z = 0.75
+GIRDER_CARRY_Z = 0.86  # its foot clear of the guides' tops, 0.12 over the seats
 GIRDER_HOVER = 0.04
+GRIP_TRIES = 3
+GRIPPED = -0.5  # the prongs this far closed have gone in under the head
 LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
-LAID_WITHIN = 0.008
+LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
+LAY_STEP = 0.01
+LAID_ALONG = 0.015  # end to end, the girders leave each other 2 cm
+ALONG_WITHIN = 0.006  # along the rail no guide squares it
 LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's
 # line, this far from the girder's place, the girder waiting ahead.
@@ -302,19 +333,34 @@ def pick_girder(sim, j):
     at = (g[0], g[1], head + GIRDER_GRIP)
     P.bend_to(sim, GIRDER_BEND)
     log(sim, "girder", j, fmt(g), "margin", reach_margin(sim, at, GIRDER_BEND))
-    if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), within=0.04) and P.work_grapple(sim, 1.0, 90)):
-        return None
-    P.hub_over(sim, at, limit=0.4, within=0.03)
-    log(sim, "lowered", fmt(sim.pose("grapple").pos))
-    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-    if sim.step(160):
+    for _ in range(GRIP_TRIES):
+        g = girder(sim, j).pos
+        at = (g[0], g[1], g[2] + GIRDER_HEAD_ABOVE + GIRDER_GRIP)
+        # Across the head the fingers must come down either side of it.
+        if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), tries=5, within=0.012)
+                and P.work_grapple(sim, 1.0, 90)):
+            return None
+        if not P.hub_over(sim, at, limit=0.4, tries=5, within=0.012):
+            log(sim, "not down round the head", fmt(sim.pose("grapple").pos))
+            P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.4)
+            continue
+        log(sim, "lowered", fmt(sim.pose("grapple").pos), "yaw", round(math.atan2(sim.pose("grapple").x_axis[1], sim.pose("grapple").x_axis[0]), 3), round(sim.joint("crane", "slew"), 3), fmt(girder(sim, j).pos))
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        if sim.step(160):
+            return None
+        # Closed only part way, the fingers stand on the head: open, up, again.
+        if sim.joint("crane", "prong0") < GRIPPED and sim.joint("crane", "prong2") < GRIPPED:
+            break
+        log(sim, "missed the window", [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
+    else:
         return None
     z = at[2]
     log(sim, "closed", sim.grasped(), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
     while girder(sim, j).pos[2] < GIRDER_CARRY_Z:
         log(sim, "g", fmt(girder(sim, j).pos), fmt(sim.pose("grapple").pos), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
         z += LIFT_STEP
-        if z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
+        slipped = z > at[2] + 0.4 and girder(sim, j).pos[2] < g[2] + 0.1
+        if slipped or z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
             log(sim, "lift stopped", z, fmt(girder(sim, j).pos), sim.grasped())
             return None
     log(sim, "lifted", fmt(girder(sim, j).pos), sim.grasped())
@@ -347,49 +393,50 @@ def girder_over(sim, j, spot, z, aim, tries=6):
         g = girder_rest(sim, j)
         err = (spot[0] - g[0], spot[1] - g[1])
         log(sim, "girder at", fmt(g), "yaw", round(math.atan2(girder(sim, j).x_axis[1], girder(sim, j).x_axis[0]), 3))
-        if math.hypot(*err) < LAID_WITHIN:
+        if abs(err[0]) < ALONG_WITHIN and abs(err[1]) < LAID_WITHIN:
             return aim
         aim = [aim[0] + 0.8 * err[0], aim[1] + 0.8 * err[1]]
     return aim
 
 
 def laid(sim, j, spot):
+    # On the risers a girder leans a little with the handles' slope.
     g = girder(sim, j)
-    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.006 and g.z_axis[2] > 0.9995
-            and abs(g.pos[1] - spot[1]) < 0.012)
+    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.008 and g.z_axis[2] > 0.997
+            and abs(g.pos[1] - spot[1]) < 0.012 and abs(g.pos[0] - spot[0]) < LAID_ALONG)
 
 
 def lay_girder(sim, j, spot, off):
-    """Brings the carried girder j round over its span, squares it over its
-    supports a little above them and lets it down onto them slowly; while it
-    stands on a handle or a lip, lifts it a little and lets it down again,
-    aimed by the miss. Then lets go."""
+    """Brings the carried girder j round over its span, its foot over the
+    guides' tops, squares it over its place there and lets it down slowly
+    between the guides onto its supports, then a little further so the
+    claws no longer bear it, and lets go. Still standing proud, it is
+    lifted clear and tried again, aimed by the miss."""
     carry = GIRDER_CARRY_Z + off
     if not (slew_gently(sim, (spot[0], spot[1], carry)) and girder_settle(sim, j)):
         return False
     log(sim, "slewed", fmt(girder(sim, j).pos), fmt(girder(sim, j).x_axis))
-    hover = GIRDER_LAID_Z + GIRDER_HOVER + off
     aim = girder_over(sim, j, spot, carry, list(spot))
-    aim = aim and girder_over(sim, j, spot, hover, aim)
     if aim is None:
         return False
     for attempt in range(LAY_TRIES):
-        for k in range(1, 9):
-            P.crane_joints_to(sim, (aim[0], aim[1], hover - k * 0.01), limit=0.1)
+        z = carry
+        while z > GIRDER_LAID_Z + off - 0.03:
+            z -= LAY_STEP
+            P.crane_joints_to(sim, (aim[0], aim[1], z), limit=0.1)
             if sim.step(6):
                 return False
-        sim.step(30)
+        sim.step(40)
         g = girder(sim, j)
         log(sim, "down", attempt, fmt(g.pos), fmt(g.z_axis), round(math.atan2(g.x_axis[1], g.x_axis[0]), 3))
         if laid(sim, j, spot):
             break
         err = girder_rest(sim, j, 20)
         aim = [aim[0] + 0.5 * (spot[0] - err[0]), aim[1] + 0.5 * (spot[1] - err[1])]
-        P.crane_joints_to(sim, (aim[0], aim[1], hover), limit=0.1)
-        sim.step(20)
+        P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
+        girder_settle(sim, j)
     else:
-        # Still on the handles: held up clear of them rather than let go on
-        # them, where it would topple off into the bed.
+        # Still proud: held up clear rather than let go on a guide's top.
         P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
         return False
     if not let_go(sim):
@@ -399,38 +446,122 @@ def lay_girder(sim, j, spot, off):
     return laid(sim, j, spot)
 
 
-def set_girder(sim, j):
-    off = pick_girder(sim, j)
-    if off is None:
-        log(sim, "pick failed", j)
+def reverse_along(sim, x, y, throttle=0.35, facing=1, every=3, max_ticks=3000):
+    """Backs the truck, heading north (facing 1) or south (-1), down the line
+    at x until its centre is at y; steering holds it on the line."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = facing * (p.pos[1] - y)
+        if left < 0.05:
+            return P.come_to_rest(sim, "truck")
+        # Backing up, the nose swings the other way to the wheel.
+        aim = facing * (math.pi / 2 + P.clamp(1.2 * (x - p.pos[0]), -0.3, 0.3))
+        sim.post("steer setting=%f" % P.clamp(2.0 * P.wrap(aim - p.heading)))
+        sim.post("accelcontrol setting=%f" % (-throttle * max(0.3, min(1.0, left / 1.0))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def stance(sim, what):
+    t = sim.pose("truck")
+    log(sim, "stance", what, fmt(t.pos), round(t.heading, 3))
+    return True
+
+
+def set_risers(sim):
+    """Each riser from its stance: the south ones facing their pillars, the
+    north ones backed up to them."""
+    steps = [
+        lambda: stow(sim) and P.follow_path(sim, "truck", ROUTE, throttle=0.5) and stance(sim, 0),
+        lambda: set_riser(sim, 0),
+        lambda: stow(sim) and reverse_along(sim, PILLAR_X[0], BACK_SOUTH),
+        lambda: P.follow_path(sim, "truck", TO_EAST_SOUTH, throttle=0.35) and stance(sim, 1),
+        lambda: set_riser(sim, 1),
+        lambda: stow(sim) and reverse_along(sim, PILLAR_X[1], BACK_SOUTH),
+        lambda: P.follow_path(sim, "truck", THROUGH_THE_GAP, throttle=0.3),
+        lambda: reverse_along(sim, PILLAR_X[0], STANCE_Y[1]) and stance(sim, 2),
+        lambda: set_riser(sim, 2),
+        lambda: stow(sim) and P.follow_path(sim, "truck", TO_EAST_NORTH, throttle=0.3),
+        lambda: reverse_along(sim, PILLAR_X[1], STANCE_Y[1]) and stance(sim, 3),
+        lambda: set_riser(sim, 3),
+    ]
+    for k, do in enumerate(steps):
+        if not do():
+            log(sim, "riser step failed", k, fmt(sim.pose("truck").pos))
+            return False
+    return True
+
+
+def set_riser(sim, i):
+    if not pick(sim, i):
+        log(sim, "pick failed", i)
         return False
-    if not lay_girder(sim, j, GIRDER_SPOT[j], off):
-        log(sim, "lay failed", j)
+    if not place(sim, i, i):
+        log(sim, "place failed", i)
         return False
     return True
 
 
+# The girders wait on the bed north and south of the bridge on their spans'
+# lines. Each is picked from a stance short of it, facing it, and carried,
+# held ahead, as the truck backs along the span's line to where it is laid
+# from, the pivot LAY_FROM from the rail: the far rail from under the bridge
+# first, then the near one from outside it.
+PICK_AHEAD = 1.29
+SQUARE_ENOUGH = 0.1  # radians off the span's line at a pick stance
+STRAIGHTEN_RUN = 1.4
+LAY_FROM = 1.17
+# (girder, span's line, rail, facing: 1 north, -1 south, the way there)
+GIRDERS = [
+    (0, GAP_X, -0.5, 1, [(-2.0, STANCE_Y[1]), (-2.0, 2.6), (-2.5, 3.6), (GAP_X, 4.6)]),
+    (1, GAP_X, 0.5, 1, [(GAP_X, 0.8)]),
+    # Round from north of the bridge and south through the west opening.
+    (2, -5.0, 0.5, -1, [(GAP_X, 1.8), (GAP_X, 3.2), (-1.8, 4.8), (-1.3, 6.6), (-2.0, 8.4),
+                        (-3.4, 9.2), (-4.6, 8.6), (-5.1, 7.0), (-5.0, 5.0), (-5.0, 3.0)]),
+    (3, -5.0, -0.5, -1, [(-5.0, -0.8)]),
+    # Over to the east opening, south of the bridge.
+    (4, -1.0, 0.5, -1, [(-5.0, -1.8), (-5.0, -2.6), (-4.4, -3.6), (-3.2, -4.1), (-1.8, -4.5),
+                        (-1.0, -5.3)]),
+    (5, -1.0, -0.5, -1, [(-1.0, -0.8)]),
+]
+
+
+def set_girder(sim, j, x, rail_y, facing, way):
+    wait = sim.pose("girder", j).pos
+    pick_at = wait[1] - facing * (PICK_AHEAD - PIVOT_BEHIND)
+    if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3, max_ticks=8000)):
+        log(sim, "stuck on the way to girder", j, fmt(sim.pose("truck").pos))
+        return False
+    # Rolled on past the stance: backed up to it.
+    if facing * (sim.pose("truck").pos[1] - pick_at) > 0.08 and not reverse_along(
+            sim, x, pick_at, throttle=0.2, facing=facing):
+        return False
+    # Come in askew off a turn: backed up along the line and in again straight.
+    if abs(P.wrap(sim.pose("truck").heading - facing * math.pi / 2)) > SQUARE_ENOUGH:
+        if not (reverse_along(sim, x, pick_at - facing * STRAIGHTEN_RUN, throttle=0.25, facing=facing)
+                and P.follow_path(sim, "truck", [(x, pick_at - facing * STRAIGHTEN_RUN), (x, pick_at)], throttle=0.25)):
+            return False
+    stance(sim, "girder %d" % j)
+    off = pick_girder(sim, j)
+    if off is None:
+        log(sim, "pick failed", j)
+        return False
+    if not reverse_along(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), throttle=0.2, facing=facing,
+                         max_ticks=8000):
+        log(sim, "not back to the lay stance", j, fmt(sim.pose("truck").pos))
+        return False
+    stance(sim, "lay %d" % j)
+    return lay_girder(sim, j, (x, rail_y), off)
+
+
 def drive(sim):
-    if not P.follow_path(sim, "truck", ROUTE, throttle=0.5):
-        log(sim, "stuck", sim.pose("truck").pos)
+    if not set_risers(sim):
         return
-    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not set_risers(sim, (0, 1)):
-        return
-    if not (stow(sim) and P.follow_path(sim, "truck", THROUGH_THE_GAP, throttle=0.3)):
-        log(sim, "not through the gap", sim.pose("truck").pos)
-        return
-    log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not set_risers(sim, (2, 3)):
-        return
-    # On to where the middle span's south girder is laid behind and its
-    # first girder waits ahead.
-    stance_y = GIRDER_SPOT[0][1] + LAY_OUT
-    if not (stow(sim) and P.follow_path(sim, "truck", [(GAP_X, STANCE_Y), (GAP_X, stance_y)], throttle=0.3)):
-        return
-    log(sim, "stance", fmt(sim.pose("truck").pos))
-    if not set_girder(sim, 0):
-        return
+    for j, x, rail_y, facing, way in GIRDERS:
+        if not set_girder(sim, j, x, rail_y, facing, way):
+            log(sim, "girder failed", j)
+            return
     sim.step(60)
 
 

@@ -53,7 +53,9 @@ NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
 # with the outer beam folded to -1.2 (0.205 out to spare), the new south
 # wall 1.125 out, set with it folded to -1.4 (0.235 in to spare).
 SOUTH_WALL_STANCE = 6.4
-SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -1.2, -1.4
+SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.8, -1.4
+FOLDED_TRAVEL_HUB = 2.15
+FAR_DRAW_OUT = (0.08, 0.15)  # drawn out from 1.475, 0.07 to spare
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -171,10 +173,11 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
 
 
 WALL_TRIES = 3
+DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the truck
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
-def take_wall(sim, name, fold=None):
+def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
@@ -183,7 +186,7 @@ def take_wall(sim, name, fold=None):
     # Left wide open from the last part, the prongs stand out far enough to
     # knock the wall's top as the hub comes over it.
     set_grapple(sim, WALL_OPEN)
-    P.crane_joints_to(sim, (c[0], c[1], TRAVEL_HUB), 0.4)
+    P.crane_joints_to(sim, (c[0], c[1], travel), 0.4)
     P.hold_still(sim)
     if fold is not None:
         # Folded only once over the wall: folded, the crane cannot travel
@@ -208,13 +211,15 @@ def take_wall(sim, name, fold=None):
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
-    toward = 1 if sim.pose("truck").pos[1] > c[1] else -1
+    # Out of the house first: the gables' tabs stand inside each wall's
+    # lower half, so a far wall drawn toward the truck is pulled over them.
+    out = 1 if c[1] > OLD_Y else -1
     for dz in (0.02, 0.05, 0.1):
         P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
-    for dy in (0.1, 0.2, 0.3):
-        P.crane_joints_to(sim, (h[0], h[1] + toward * dy, h[2] + 0.1), 0.2)
+    for dy in draw:
+        P.crane_joints_to(sim, (h[0], h[1] + out * dy, h[2] + 0.1), 0.2)
     for z in (1.8, 2.1):
-        P.crane_joints_to(sim, (h[0], h[1] + toward * 0.3, z), 0.2)
+        P.crane_joints_to(sim, (h[0], h[1] + out * draw[-1], z), 0.2)
     P.hold_still(sim)
     log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
     return True
@@ -299,9 +304,9 @@ def drive(sim):
         return
     if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4)):
         return
-    if not stow_and_back_out(sim, SOUTH_WALL_STANCE, 0.0):
+    if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
-    if not (take_wall(sim, "leftwall", SOUTH_TAKE_FOLD) and slew_half_turn(sim, "leftwall")):
+    if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT) and slew_half_turn(sim, "leftwall")):
         return
     set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD)
 

@@ -53,9 +53,10 @@ NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
 # with the outer beam folded to -1.2 (0.205 out to spare), the new south
 # wall 1.125 out, set with it folded to -1.4 (0.235 in to spare).
 SOUTH_WALL_STANCE = 6.4
-SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.8, -1.4
+SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.15, -1.4
 FOLDED_TRAVEL_HUB = 2.15
 FAR_DRAW_OUT = (0.08, 0.15)  # drawn out from 1.475, 0.07 to spare
+FAR_LIFT = (1.9, 2.2)
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -177,7 +178,7 @@ DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the 
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
-def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT):
+def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1)):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
@@ -218,14 +219,14 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT):
         P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
     for dy in draw:
         P.crane_joints_to(sim, (h[0], h[1] + out * dy, h[2] + 0.1), 0.2)
-    for z in (1.8, 2.1):
+    for z in lift:
         P.crane_joints_to(sim, (h[0], h[1] + out * draw[-1], z), 0.2)
     P.hold_still(sim)
     log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
     return True
 
 
-def slew_half_turn(sim, name):
+def slew_half_turn(sim, name, turn=1):
     """Slews the crane half a turn clockwise on a gentle lever, round behind
     the truck; False when the wall slipped down on the way."""
     start = sim.joint("crane", "slew")
@@ -233,7 +234,7 @@ def slew_half_turn(sim, name):
     turned = 0.0
     last = start
     while turned < math.pi - 0.05:
-        P.lever(sim, P.TRUCK_LEVERS["rotate"], SLEW_LEVER)
+        P.lever(sim, P.TRUCK_LEVERS["rotate"], turn * SLEW_LEVER)
         if sim.step(5):
             return False
         now = sim.joint("crane", "slew")
@@ -241,6 +242,10 @@ def slew_half_turn(sim, name):
         last = now
         if sim.pose(name).pos[2] < z0 - 0.1:
             break
+        if DEBUG and sim.tick % 50 < 5:
+            w, h = sim.pose(name), sim.pose("grapple").pos
+            log(sim, "slide", round(sum((w.pos[i] - h[i]) * w.x_axis[i] for i in range(3)), 3),
+                "tilt", round(w.z_axis[0], 3), round(w.z_axis[1], 3))
     P.let_go_crane(sim)
     P.hold_still(sim)
     log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
@@ -248,6 +253,28 @@ def slew_half_turn(sim, name):
 
 
 RELEASE_OPEN = 1.0
+FOLD_STEP = 0.15
+
+
+def highest_hub(sim, point, bend):
+    """The highest the hub can hang over point with the bend held at bend."""
+    z = point[2] + 1.2
+    while z > point[2] and not P.crane_can_reach(sim, (point[0], point[1], z), bend):
+        z -= 0.02
+    return z
+
+
+def fold_over(sim, point, fold):
+    """Over point as high as the crane reaches, the beam folded a little at a
+    time: folded at once, the hub drops and swings in, and a wall hanging
+    from it lands on its foot and tips."""
+    bend = sim.joint("crane", "bend")
+    while abs(fold - bend) > 0.02:
+        bend = bend + max(-FOLD_STEP, min(FOLD_STEP, fold - bend))
+        P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, bend) - 0.05), 0.2)
+        P.bend_to(sim, bend)
+    P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, fold) - 0.05), 0.2)
+    P.hold_still(sim)
 # The hub let down past the top beam, until the wall stands on its foot.
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
 
@@ -256,7 +283,7 @@ def set_wall(sim, name, place, fold=WALL_FOLD):
     """Over the wall's channel, squared by where the wall itself hangs, let
     down, the claw opened and lifted off."""
     aim = [place[0], place[1], place[2] + WALL_TOP]
-    P.bend_to(sim, fold)
+    fold_over(sim, aim, fold)
     log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
     for above in (0.15, 0.06):
@@ -266,6 +293,7 @@ def set_wall(sim, name, place, fold=WALL_FOLD):
             calm(sim, name)
             q = sim.pose(name).pos
             ex, ey = place[0] - q[0], place[1] - q[1]
+            log(sim, "aim", above, aim, "off", round(ex, 3), round(ey, 3))
             if math.hypot(ex, ey) < 0.01:
                 break
             aim[0] += ex
@@ -306,7 +334,8 @@ def drive(sim):
         return
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
-    if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT) and slew_half_turn(sim, "leftwall")):
+    if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
+                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1)):
         return
     set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD)
 

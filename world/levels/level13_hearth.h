@@ -12,6 +12,9 @@ const float HILL_X = 9.0f, HILL_Y = 8.0f, HILL_TOP = 0.5f;
 // turns between them: a square frustum about (HILL_CX, HILL_CY).
 const float HILL_CX = 9.0f, HILL_CY = 6.5f;
 const float HILL_TOP_HALF = 4.5f, HILL_FOOT_HALF = 7.0f;
+// The boarded fence along the hill top's north edge, 0.2 m in from it:
+// higher than a house wall, so that one shoved against it stays up there.
+const float FENCE_HIGH = 0.9f;
 // Where the house stands now: on the hill top beside the new foundation,
 // turned half a turn about the truck's stance between them, so that a part
 // swung straight across from the stance keeps its turn. The stance is

@@ -221,6 +221,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         P.crane_joints_to(sim, (h[0], h[1] + out * dy, h[2] + 0.1), 0.2)
     for z in lift:
         P.crane_joints_to(sim, (h[0], h[1] + out * draw[-1], z), 0.2)
+        log(sim, "lifted to", z, sim.pose("grapple").pos)
     P.hold_still(sim)
     log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
     return True
@@ -277,9 +278,10 @@ def fold_over(sim, point, fold):
     P.hold_still(sim)
 # The hub let down past the top beam, until the wall stands on its foot.
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
+FAR_LEAN = 0.03
 
 
-def set_wall(sim, name, place, fold=WALL_FOLD):
+def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
     """Over the wall's channel, squared by where the wall itself hangs, let
     down, the claw opened and lifted off."""
     aim = [place[0], place[1], place[2] + WALL_TOP]
@@ -298,24 +300,79 @@ def set_wall(sim, name, place, fold=WALL_FOLD):
                 break
             aim[0] += ex
             aim[1] += ey
+    last = LET_DOWN[0]
     for dz in LET_DOWN:
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
         calm(sim, name, 300)
+        z = sim.pose(name).z_axis
+        log(sim, "down", dz, sim.pose(name).pos, z)
+        if lean is not None and math.hypot(z[0], z[1]) > lean:
+            # Pressed on further, a wall gripped off the middle of its top
+            # beam buckles in the claw: back to where it stood, let go there.
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + last), 0.15)
+            calm(sim, name, 300)
+            break
+        last = dz
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)
-    open_slowly(sim, RELEASE_OPEN)
-    P.hold_still(sim)
-    log(sim, "opened", sim.joint("crane", "prong0"), sim.grasped(), sim.pose(name).pos)
-    for up in (0.03, 0.08, 0.2, 0.4):
-        z = sim.pose(name).pos[2]
-        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + up), 0.2)
-        if sim.pose(name).pos[2] > z + 0.01:
-            # Caught on a prong: back down, wider open, and up again.
-            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP), 0.2)
-            open_slowly(sim, RELEASE_OPEN + 0.3)
-    sim.step(60)
+    release_wall(sim, name, place)
+    for _ in range(NUDGES):
+        w = sim.pose(name)
+        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.02 and abs(place[1] - w.pos[1]) < 0.01
+        if not upright or abs(place[0] - w.pos[0]) < NUDGE_WITHIN or not nudge_wall(sim, name, place):
+            break
     q = sim.pose(name).pos
     log(sim, "stands", name, q, "off", math.dist(q, place))
     return math.dist(q, place) < 0.05
+
+
+def release_wall(sim, name, place):
+    """Opens the claw round a wall standing on its foot and lifts it off
+    straight over the wall: lifted where it was aimed, allowing for how the
+    wall hung, a prong drags up its face and tips it."""
+    open_slowly(sim, RELEASE_OPEN)
+    P.hold_still(sim)
+    log(sim, "opened", sim.joint("crane", "prong0"), sim.grasped(), sim.pose(name).pos)
+    q = sim.pose(name).pos
+    for up in (0.0, 0.03, 0.08, 0.2, 0.4):
+        z = sim.pose(name).pos[2]
+        P.crane_joints_to(sim, (q[0], q[1], place[2] + WALL_TOP + up), 0.2)
+        if sim.pose(name).pos[2] > z + 0.01:
+            # Caught on a prong: back down, wider open, and up again.
+            P.crane_joints_to(sim, (q[0], q[1], place[2] + WALL_TOP), 0.2)
+            open_slowly(sim, RELEASE_OPEN + 0.3)
+    sim.step(60)
+
+
+NUDGES = 2
+NUDGE_WITHIN = 0.012  # metres along its channel, which holds it only across
+NUDGE_LIFT = 0.015  # its foot lifted this little stays between the ridges
+
+
+def nudge_wall(sim, name, place):
+    """A wall that slid along its top beam in the claw on the way hangs
+    askew and lands off along its channel: taken again by the middle of its
+    top beam, raised a little and slid along the channel into its place."""
+    q = sim.pose(name).pos
+    top = q[2] + WALL_TOP
+    set_grapple(sim, WALL_OPEN)
+    P.hub_over(sim, (q[0], q[1], top + 0.12), 0.2, within=0.015)
+    P.hub_over(sim, (q[0], q[1], top), 0.2, tries=2, within=0.015)
+    if not P.close_until_grasped(sim, name):
+        log(sim, "nudge missed", sim.pose("grapple").pos, q)
+        release_wall(sim, name, place)
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    log(sim, "regripped", h, sim.pose(name).pos, sim.pose(name).z_axis)
+    P.crane_joints_to(sim, (h[0], h[1], h[2] + NUDGE_LIFT), 0.15)
+    log(sim, "raised", sim.pose("grapple").pos, sim.pose(name).pos, sim.pose(name).z_axis)
+    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] + NUDGE_LIFT), 0.15)
+    P.hold_still(sim)
+    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] - 0.03), 0.15)
+    calm(sim, name, 300)
+    log(sim, "nudged", sim.pose(name).pos, sim.pose(name).z_axis)
+    release_wall(sim, name, place)
+    return True
 
 
 def drive(sim):
@@ -337,7 +394,7 @@ def drive(sim):
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
                       lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1)):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD)
+    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 
 
 if __name__ == "__main__":

@@ -306,23 +306,43 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
         calm(sim, name, 300)
         z = sim.pose(name).z_axis
         log(sim, "down", dz, sim.pose(name).pos, z)
-        if lean is not None and math.hypot(z[0], z[1]) > lean:
+        standing = sim.pose(name).pos[2] < place[2] + 0.01
+        if lean is not None and standing and math.hypot(z[0], z[1]) > lean:
             # Pressed on further, a wall gripped off the middle of its top
             # beam buckles in the claw: back to where it stood, let go there.
             P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + last), 0.15)
             calm(sim, name, 300)
+            straighten(sim, name, aim, place[2] + WALL_TOP + last)
             break
         last = dz
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)
     release_wall(sim, name, place)
     for _ in range(NUDGES):
         w = sim.pose(name)
-        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.02 and abs(place[1] - w.pos[1]) < 0.01
+        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.03 and abs(place[1] - w.pos[1]) < 0.03
         if not upright or abs(place[0] - w.pos[0]) < NUDGE_WITHIN or not nudge_wall(sim, name, place):
             break
     q = sim.pose(name).pos
     log(sim, "stands", name, q, "off", math.dist(q, place))
     return math.dist(q, place) < 0.05
+
+
+STRAIGHTEN_TRIES = 4
+WALL_HIGH = 0.75  # its foot to the top beam's top, where the claw holds it
+
+
+def straighten(sim, name, aim, z):
+    """Stood on its foot but leaning in the claw: the claw is moved against
+    the lean, its top over its foot, until it stands upright."""
+    for _ in range(STRAIGHTEN_TRIES):
+        tilt = sim.pose(name).z_axis
+        if math.hypot(tilt[0], tilt[1]) < 0.01:
+            break
+        aim[0] -= 0.6 * WALL_HIGH * tilt[0]
+        aim[1] -= 0.6 * WALL_HIGH * tilt[1]
+        P.crane_joints_to(sim, (aim[0], aim[1], z), 0.15)
+        calm(sim, name, 300)
+        log(sim, "straightened", sim.pose(name).pos, sim.pose(name).z_axis)
 
 
 def release_wall(sim, name, place):

@@ -24,9 +24,11 @@ const float STANCE_OUT = 1.3f;
 // Reach to spare from the stance (the solver kit's, the truck's centre on
 // it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
 // the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
-// is taken and set from a stance of its own, 1.3 m off it on the same line
-// (the old near wall and the new north wall from one, the old far wall and
-// the new south wall from the other): 0.53 out and 0.24 in, folded to -0.8.
+// is taken and set from a stance on the same line: the old near wall and
+// the new north wall from one 1.3 m off both, 0.52 out and 0.24 in to spare
+// folded to -0.8; the old far wall and the new south wall from one clear of
+// the old gables' ends, 1.475 and 1.125 m off them, 0.47 out to spare
+// folded to -0.15 and 0.245 in folded to -1.4.
 const float START_X = HILL_X, START_Y = HILL_Y - 2 * STANCE_OUT;
 // A part is in place within 5 cm of where it stands in the rebuilt house.
 const float PLACE_TOLERANCE_SQ = 0.0025f;

@@ -29,9 +29,12 @@ hub dropped and the wall landed on its foot and tipped). It stands within
 4 it leans out of its channel.
 
 Where it stops, and why: swung round, the far wall slides some 0.2 m along
-its top beam in the prongs' pinch as the slew starts (its ends pass the
-old gables' corners, 1.65 to 1.7 m from the stance, while the crane
-cannot hold it both further out and higher), and hangs askew. The driver
+its top beam in the prongs' pinch as the slew starts, and hangs askew: its
+feet, which stand 0.175 out either side of it, catch the top corner of the
+old gable it passes (its end 1.65 to 1.7 m from the stance). Drawn further
+out (0.25) they clear it, but there the boom sinks under the wall as soon
+as its lever is let go, and the wall, hanging 0.3 m lower, drags over the
+laid-down roof instead. The driver
 makes up for it (aims by where the wall hangs, straightens it once it
 stands on its foot, takes it again by the middle and slides it along its
 channel), but not at every delay. A cure in the layout: the old house a

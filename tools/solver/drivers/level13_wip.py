@@ -80,7 +80,7 @@ NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
 SOUTH_WALL_STANCE = 6.4
 SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.15, -1.4
 FOLDED_TRAVEL_HUB = 2.15
-FAR_DRAW_OUT = (0.08, 0.15)  # drawn out from 1.475, 0.07 to spare
+FAR_DRAW_OUT = (0.08, 0.16, 0.25)
 FAR_LIFT = (1.9, 2.2)
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
@@ -199,6 +199,7 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
 
 
 WALL_TRIES = 3
+lifted = {}  # the boom's reading once a wall is lifted, before it sinks
 DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the truck
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
@@ -246,32 +247,44 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         P.crane_joints_to(sim, (h[0], h[1] + out * dy, h[2] + 0.1), 0.2)
     for z in lift:
         P.crane_joints_to(sim, (h[0], h[1] + out * draw[-1], z), 0.2)
-        log(sim, "lifted to", z, sim.pose("grapple").pos)
+        log(sim, "lifted to", z, sim.pose("grapple").pos, sim.joint("crane", "boom"))
+    lifted[name] = sim.joint("crane", "boom")
     P.hold_still(sim)
     log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
     return True
 
 
-def slew_half_turn(sim, name, turn=1):
-    """Slews the crane half a turn clockwise on a gentle lever, round behind
-    the truck; False when the wall slipped down on the way."""
+def slew_half_turn(sim, name, turn=1, hold=False):
+    """Slews the crane half a turn on a gentle lever, clockwise round behind
+    the truck or (turn -1) anticlockwise ahead of it; False when the wall
+    slipped down on the way. Held (hold), the boom is kept where it lifted
+    the wall: let go far out, it sinks under it, and the wall drags over
+    what it passes."""
     start = sim.joint("crane", "slew")
     z0 = sim.pose(name).pos[2]
+    boom = lifted.get(name, sim.joint("crane", "boom"))
     turned = 0.0
     last = start
+
+    def slipped():
+        return sim.pose(name).pos[2] < z0 - 0.1
+
     while turned < math.pi - 0.05:
         P.lever(sim, P.TRUCK_LEVERS["rotate"], turn * SLEW_LEVER)
+        if hold:
+            err = boom - sim.joint("crane", "boom")
+            P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(err, 4.0, 0.004, 0.4))
         if sim.step(5):
             return False
         now = sim.joint("crane", "slew")
         turned += abs(P.wrap(now - last))
         last = now
-        if sim.pose(name).pos[2] < z0 - 0.1:
+        if slipped():
             break
     P.let_go_crane(sim)
     P.hold_still(sim)
     log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
-    return sim.pose(name).pos[2] > z0 - 0.1
+    return not slipped()
 
 
 RELEASE_OPEN = 1.0
@@ -433,7 +446,7 @@ def drive(sim):
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
-                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1)):
+                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
         return
     set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 

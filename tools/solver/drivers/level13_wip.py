@@ -70,7 +70,7 @@ STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), 
 BACK_OUT = (5.5, 6.7)
 NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
 # Clear of the old gables' ends (5.9): the old far wall 1.475 out, taken
-# with the outer beam folded to -0.15 (0.47 out to spare, 0.07 once drawn
+# with the outer beam folded to -0.15 (0.47 out to spare, 0.21 once drawn
 # out of the house), the new south wall 1.125 out, set with it folded to
 # -1.4 (0.245 in to spare).
 SOUTH_WALL_STANCE = 6.4

@@ -30,12 +30,11 @@ drags over the laid-down roof). It is let down over the new south channel
 with the beam folded a step at a time (folded at once, the hub dropped and
 the wall landed on its foot and tipped), straightened if it leans once on
 its foot, and taken again by the middle and slid along its channel if it
-stands off along it. It stands within 0.016 of its place at delays 0 and
-2 to 5.
+stands off along it. It stands within 0.016 of its place at delays 0 to
+5.
 
-Where it stops: at delay 1 the far wall swings low as it is slewed and
-the slew stops short, taking that for a slip; the gables, roof and
-chimney are not driven yet.
+Where it stops: after the two walls; the gables, roof and chimney are not
+driven yet.
 
 Still to do after the walls: the gables, from stances east and west of the
 old house (the prongs must close across a gable's plate, the boom along
@@ -257,13 +256,14 @@ def slew_half_turn(sim, name, turn=1, hold=False):
     the wall: let go far out, it sinks under it, and the wall drags over
     what it passes."""
     start = sim.joint("crane", "slew")
-    z0 = sim.pose(name).pos[2]
+    z0 = sim.pose(name).pos[2] - sim.pose("grapple").pos[2]
     boom = lifted.get(name, sim.joint("crane", "boom"))
     turned = 0.0
     last = start
 
     def slipped():
-        return sim.pose(name).pos[2] < z0 - 0.1
+        # Below the hub, not just lower: the held boom may let both sink.
+        return sim.pose(name).pos[2] - sim.pose("grapple").pos[2] < z0 - 0.1
 
     while turned < math.pi - 0.05:
         P.lever(sim, P.TRUCK_LEVERS["rotate"], turn * SLEW_LEVER)

@@ -661,6 +661,39 @@ TEST_F(LevelsB, HearthRidgesSlideAPartLetDownOffItsPlaceIntoItsChannel) {
     }
 }
 
+// A wall bulldozed north across the hill top, tipping over the truck's
+// nose, or let go from the claw as it swings north, must fetch up against
+// the fence and stay on top, where a claw can still take it: down the slope
+// beyond, lying flat, it is lost for good.
+TEST_F(LevelsB, HearthFenceKeepsAShovedWallOnTheHillTop) {
+    using namespace hearth;
+    const dReal fenceY = HILL_CY + HILL_TOP_HALF - 0.2;
+    struct Shove {
+        dReal x, off, lift, lean, speed;  // lift: its foot above the hill top
+    };
+    const Shove shoves[] = {
+        {HILL_CX + 0.25, 0.9, 0.002, 0.0, 3.0}, {HILL_CX - 2.9, 0.9, 0.002, 0.6, 3.0},
+        {HILL_CX + 4.1, 0.9, 0.3, 1.2, 2.5},    {HILL_CX - 0.4, 0.5, 0.55, 0.0, 2.0},
+        {HILL_CX + 2.0, 0.6, 0.55, 0.3, 2.5},
+    };
+    for (const Shove& s : shoves) {
+        SCOPED_TRACE("at x " + std::to_string(s.x) + " lift " + std::to_string(s.lift));
+        SetUp();
+        build(13);
+        DynamicWorldObj* o = named("rightwall")[0];
+        teleport(o, s.x, fenceY - s.off, HILL_TOP + s.lift + 0.4);
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, 1, 0, 0, -s.lean);  // its top toward the fence
+        dBodySetRotation(o->body, r);
+        dBodySetLinearVel(o->body, 0, s.speed, 0);
+        run(300);
+        const dReal* p = at(o);
+        EXPECT_LT(p[1], fenceY + 0.05);
+        EXPECT_GT(p[2], HILL_TOP);
+        TearDown();
+    }
+}
+
 // ------------------------------------------------------------- towercrane
 
 TEST_F(LevelsB, TowercraneIsWonWithEveryBearingInTheSeat) {

@@ -68,16 +68,21 @@ void tree(Mesh& m, float x, float y) {
     append(m, translate(crown, x, y, 1.8f), LEAVES);
 }
 
-// A picket fence along the hill top's north edge: the view they want.
+// A picket fence along the hill top's north edge: the view they want. Its
+// pickets stand on a close-boarded back as high as a house wall and the
+// whole width of the hill top: a wall shoved north slipped between bare
+// pickets, or tipped over them, and slid down the slope lying flat, where
+// no claw can take it again.
 void fence(Mesh& m) {
     using namespace hearth;
     const float y = HILL_CY + HILL_TOP_HALF - 0.2f;
     for (int k = 0; k < 18; k++) {
         float x = HILL_CX - 4.25f + k * 0.5f;
-        add(m, x - 0.03f, x + 0.03f, y, y + 0.06f, HILL_TOP, HILL_TOP + 0.5f, WHITE_PAINT);
+        add(m, x - 0.03f, x + 0.03f, y, y + 0.06f, HILL_TOP, HILL_TOP + FENCE_HIGH + 0.08f,
+            WHITE_PAINT);
     }
-    add(m, HILL_CX - 4.3f, HILL_CX + 4.3f, y + 0.06f, y + 0.09f, HILL_TOP + 0.3f, HILL_TOP + 0.38f,
-        WHITE_PAINT);
+    add(m, HILL_CX - HILL_TOP_HALF, HILL_CX + HILL_TOP_HALF, y + 0.06f, y + 0.09f, HILL_TOP,
+        HILL_TOP + FENCE_HIGH, WHITE_PAINT);
 }
 
 // Everything standing that a machine or a load could run into.

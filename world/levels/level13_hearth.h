@@ -12,6 +12,9 @@ const float HILL_X = 9.0f, HILL_Y = 8.0f, HILL_TOP = 0.5f;
 // turns between them: a square frustum about (HILL_CX, HILL_CY).
 const float HILL_CX = 9.0f, HILL_CY = 6.5f;
 const float HILL_TOP_HALF = 4.5f, HILL_FOOT_HALF = 7.0f;
+// The boarded fence along the hill top's north edge, 0.2 m in from it:
+// higher than a house wall, so that one shoved against it stays up there.
+const float FENCE_HIGH = 0.9f;
 // Where the house stands now: on the hill top beside the new foundation,
 // turned half a turn about the truck's stance between them, so that a part
 // swung straight across from the stance keeps its turn. The stance is
@@ -21,9 +24,11 @@ const float STANCE_OUT = 1.3f;
 // Reach to spare from the stance (the solver kit's, the truck's centre on
 // it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
 // the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
-// is taken and set from a stance of its own, 1.3 m off it on the same line
-// (the old near wall and the new north wall from one, the old far wall and
-// the new south wall from the other): 0.53 out and 0.24 in, folded to -0.8.
+// is taken and set from a stance on the same line: the old near wall and
+// the new north wall from one 1.3 m off both, 0.52 out and 0.24 in to spare
+// folded to -0.8; the old far wall and the new south wall from one clear of
+// the old gables' ends, 1.475 and 1.125 m off them, 0.47 out to spare
+// folded to -0.15 and 0.245 in folded to -1.4.
 const float START_X = HILL_X, START_Y = HILL_Y - 2 * STANCE_OUT;
 // A part is in place within 5 cm of where it stands in the rebuilt house.
 const float PLACE_TOLERANCE_SQ = 0.0025f;

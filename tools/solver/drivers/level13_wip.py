@@ -12,19 +12,38 @@ out, swings onto the north wall's stance and takes the old near wall by
 its top beam, draws it out away from the gables' tabs, lifts it, slews it
 slowly half a turn round behind the truck (quicker, it rolls in the
 prongs' pinch and stays tilted), lets it down over the new north wall's
-channel until it stands on its foot, and opens the claw: it stands within
-0.031 of its place at start delays 0, 1, 2, 3 and 5; at 4 it falls
-outward as the claw rises off it.
+channel until it stands on its foot, opens the claw and lifts it off
+straight over the wall: it stands within 0.026 of its place at start
+delays 0 to 5.
 
-Where it stops: the old far wall. Its stance must keep the truck clear of
-the old gables' ends (y 5.9), so it stands at y 6.4, the wall 1.475 out
-(the outer beam folded to -1.2 to reach it) and its new place 1.125 out
-(folded to -1.4). As the folded claw comes down round its top beam the
-wall tips over, toward the truck or away from it. Still to do after it:
-the gables, from stances east and west of the old house (the prongs must
-close across a gable's plate, the boom along x), carried round to the
-opposite side of the new house; the roof back from the first stance; the
-chimney, set down east of its place and slid west along its channel.
+Then the old far wall, from a stance clear of the old gables' ends (y
+6.4), the wall 1.475 out: the beam is folded only to -0.15 before the claw
+comes over it (folded once over it, the claw swept through its top and
+knocked it over). Taken by its top beam, it is drawn 0.25 out south first
+(the gables' tabs stand inside its lower half: drawn toward the truck it
+was pulled over them; drawn out less, the feet that stand 0.175 out either
+side of it catch the top corner of the old gable it passes next, and it
+slides 0.2 m along its top beam in the pinch), lifted, and slewed half a
+turn anticlockwise, round ahead of the truck, the boom held where it
+lifted the wall (let go that far out, it sinks under it, and the wall
+drags over the laid-down roof). It is let down over the new south channel
+with the beam folded a step at a time (folded at once, the hub dropped and
+the wall landed on its foot and tipped), straightened if it leans once on
+its foot, and taken again by the middle and slid along its channel if it
+stands off along it. It stands within 0.016 of its place at delays 0 to
+5.
+
+Where it stops: after the two walls; the gables, roof and chimney are not
+driven yet.
+
+Still to do after the walls: the gables, from stances east and west of the
+old house (the prongs must close across a gable's plate, the boom along
+x), carried round to the opposite side of the new house (the roof laid at
+(10.2, 6.7) stands near the east one's stance); the roof back from the
+first stance; the chimney, set down east of its place and slid west along
+its channel. Mind that a gable's plate stands only 5 mm clear of a
+wall's end: a wall left further off along x may be under the gable let
+down beside it.
 
 usage: python3 tools/solver/drivers/level13_wip.py [--delay D] [--record FILE]"""
 
@@ -50,10 +69,14 @@ STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), 
 BACK_OUT = (5.5, 6.7)
 NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
 # Clear of the old gables' ends (5.9): the old far wall 1.475 out, taken
-# with the outer beam folded to -1.2 (0.205 out to spare), the new south
-# wall 1.125 out, set with it folded to -1.4 (0.235 in to spare).
+# with the outer beam folded to -0.15 (0.47 out to spare, 0.21 once drawn
+# out of the house), the new south wall 1.125 out, set with it folded to
+# -1.4 (0.245 in to spare).
 SOUTH_WALL_STANCE = 6.4
-SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -1.2, -1.4
+SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.15, -1.4
+FOLDED_TRAVEL_HUB = 2.15
+FAR_DRAW_OUT = (0.08, 0.16, 0.25)  # to 1.725 out: 0.21 to spare just lifted
+FAR_LIFT = (1.9, 2.2)
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -171,10 +194,12 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
 
 
 WALL_TRIES = 3
+lifted = {}  # the boom's reading once a wall is lifted, before it sinks
+DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the truck
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
-def take_wall(sim, name, fold=None):
+def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1)):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
@@ -183,7 +208,7 @@ def take_wall(sim, name, fold=None):
     # Left wide open from the last part, the prongs stand out far enough to
     # knock the wall's top as the hub comes over it.
     set_grapple(sim, WALL_OPEN)
-    P.crane_joints_to(sim, (c[0], c[1], TRAVEL_HUB), 0.4)
+    P.crane_joints_to(sim, (c[0], c[1], travel), 0.4)
     P.hold_still(sim)
     if fold is not None:
         # Folded only once over the wall: folded, the crane cannot travel
@@ -208,50 +233,89 @@ def take_wall(sim, name, fold=None):
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
-    toward = 1 if sim.pose("truck").pos[1] > c[1] else -1
+    # Out of the house first: the gables' tabs stand inside each wall's
+    # lower half, so a far wall drawn toward the truck is pulled over them.
+    out = 1 if c[1] > OLD_Y else -1
     for dz in (0.02, 0.05, 0.1):
         P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
-    for dy in (0.1, 0.2, 0.3):
-        P.crane_joints_to(sim, (h[0], h[1] + toward * dy, h[2] + 0.1), 0.2)
-    for z in (1.8, 2.1):
-        P.crane_joints_to(sim, (h[0], h[1] + toward * 0.3, z), 0.2)
+    for dy in draw:
+        P.crane_joints_to(sim, (h[0], h[1] + out * dy, h[2] + 0.1), 0.2)
+    for z in lift:
+        P.crane_joints_to(sim, (h[0], h[1] + out * draw[-1], z), 0.2)
+        log(sim, "lifted to", z, sim.pose("grapple").pos, sim.joint("crane", "boom"))
+    lifted[name] = sim.joint("crane", "boom")
     P.hold_still(sim)
     log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
     return True
 
 
-def slew_half_turn(sim, name):
-    """Slews the crane half a turn clockwise on a gentle lever, round behind
-    the truck; False when the wall slipped down on the way."""
+def slew_half_turn(sim, name, turn=1, hold=False):
+    """Slews the crane half a turn on a gentle lever, clockwise round behind
+    the truck or (turn -1) anticlockwise ahead of it; False when the wall
+    slipped down on the way. Held (hold), the boom is kept where it lifted
+    the wall: let go far out, it sinks under it, and the wall drags over
+    what it passes."""
     start = sim.joint("crane", "slew")
-    z0 = sim.pose(name).pos[2]
+    z0 = sim.pose(name).pos[2] - sim.pose("grapple").pos[2]
+    boom = lifted.get(name, sim.joint("crane", "boom"))
     turned = 0.0
     last = start
+
+    def slipped():
+        # Below the hub, not just lower: the held boom may let both sink.
+        return sim.pose(name).pos[2] - sim.pose("grapple").pos[2] < z0 - 0.1
+
     while turned < math.pi - 0.05:
-        P.lever(sim, P.TRUCK_LEVERS["rotate"], SLEW_LEVER)
+        P.lever(sim, P.TRUCK_LEVERS["rotate"], turn * SLEW_LEVER)
+        if hold:
+            err = boom - sim.joint("crane", "boom")
+            P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(err, 4.0, 0.004, 0.4))
         if sim.step(5):
             return False
         now = sim.joint("crane", "slew")
         turned += abs(P.wrap(now - last))
         last = now
-        if sim.pose(name).pos[2] < z0 - 0.1:
+        if slipped():
             break
     P.let_go_crane(sim)
     P.hold_still(sim)
     log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
-    return sim.pose(name).pos[2] > z0 - 0.1
+    return not slipped()
 
 
 RELEASE_OPEN = 1.0
+FOLD_STEP = 0.15
+
+
+def highest_hub(sim, point, bend):
+    """The highest the hub can hang over point with the bend held at bend."""
+    z = point[2] + 1.2
+    while z > point[2] and not P.crane_can_reach(sim, (point[0], point[1], z), bend):
+        z -= 0.02
+    return z
+
+
+def fold_over(sim, point, fold):
+    """Over point as high as the crane reaches, the beam folded a little at a
+    time: folded at once, the hub drops and swings in, and a wall hanging
+    from it lands on its foot and tips."""
+    bend = sim.joint("crane", "bend")
+    while abs(fold - bend) > 0.02:
+        bend = bend + max(-FOLD_STEP, min(FOLD_STEP, fold - bend))
+        P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, bend) - 0.05), 0.2)
+        P.bend_to(sim, bend)
+    P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, fold) - 0.05), 0.2)
+    P.hold_still(sim)
 # The hub let down past the top beam, until the wall stands on its foot.
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
+FAR_LEAN = 0.03
 
 
-def set_wall(sim, name, place, fold=WALL_FOLD):
+def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
     """Over the wall's channel, squared by where the wall itself hangs, let
     down, the claw opened and lifted off."""
     aim = [place[0], place[1], place[2] + WALL_TOP]
-    P.bend_to(sim, fold)
+    fold_over(sim, aim, fold)
     log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
     for above in (0.15, 0.06):
@@ -261,28 +325,104 @@ def set_wall(sim, name, place, fold=WALL_FOLD):
             calm(sim, name)
             q = sim.pose(name).pos
             ex, ey = place[0] - q[0], place[1] - q[1]
+            log(sim, "aim", above, aim, "off", round(ex, 3), round(ey, 3))
             if math.hypot(ex, ey) < 0.01:
                 break
             aim[0] += ex
             aim[1] += ey
+    last = LET_DOWN[0]
     for dz in LET_DOWN:
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
         calm(sim, name, 300)
+        z = sim.pose(name).z_axis
+        log(sim, "down", dz, sim.pose(name).pos, z)
+        standing = sim.pose(name).pos[2] < place[2] + 0.01
+        if lean is not None and standing and math.hypot(z[0], z[1]) > lean:
+            # Pressed on further, a wall gripped off the middle of its top
+            # beam buckles in the claw: back to where it stood, let go there.
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + last), 0.15)
+            calm(sim, name, 300)
+            straighten(sim, name, aim, place[2] + WALL_TOP + last)
+            break
+        last = dz
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)
-    open_slowly(sim, RELEASE_OPEN)
-    P.hold_still(sim)
-    log(sim, "opened", sim.joint("crane", "prong0"), sim.grasped(), sim.pose(name).pos)
-    for up in (0.03, 0.08, 0.2, 0.4):
-        z = sim.pose(name).pos[2]
-        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + up), 0.2)
-        if sim.pose(name).pos[2] > z + 0.01:
-            # Caught on a prong: back down, wider open, and up again.
-            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP), 0.2)
-            open_slowly(sim, RELEASE_OPEN + 0.3)
-    sim.step(60)
+    release_wall(sim, name, place)
+    for _ in range(NUDGES):
+        w = sim.pose(name)
+        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.03 and abs(place[1] - w.pos[1]) < 0.03
+        if not upright or abs(place[0] - w.pos[0]) < NUDGE_WITHIN or not nudge_wall(sim, name, place):
+            break
     q = sim.pose(name).pos
     log(sim, "stands", name, q, "off", math.dist(q, place))
     return math.dist(q, place) < 0.05
+
+
+STRAIGHTEN_TRIES = 4
+WALL_HIGH = 0.75  # its foot to the top beam's top, where the claw holds it
+
+
+def straighten(sim, name, aim, z):
+    """Stood on its foot but leaning in the claw: the claw is moved against
+    the lean, its top over its foot, until it stands upright."""
+    for _ in range(STRAIGHTEN_TRIES):
+        tilt = sim.pose(name).z_axis
+        if math.hypot(tilt[0], tilt[1]) < 0.01:
+            break
+        aim[0] -= 0.6 * WALL_HIGH * tilt[0]
+        aim[1] -= 0.6 * WALL_HIGH * tilt[1]
+        P.crane_joints_to(sim, (aim[0], aim[1], z), 0.15)
+        calm(sim, name, 300)
+        log(sim, "straightened", sim.pose(name).pos, sim.pose(name).z_axis)
+
+
+def release_wall(sim, name, place):
+    """Opens the claw round a wall standing on its foot and lifts it off
+    straight over the wall: lifted where it was aimed, allowing for how the
+    wall hung, a prong drags up its face and tips it."""
+    open_slowly(sim, RELEASE_OPEN)
+    P.hold_still(sim)
+    log(sim, "opened", sim.joint("crane", "prong0"), sim.grasped(), sim.pose(name).pos)
+    q = sim.pose(name).pos
+    for up in (0.0, 0.03, 0.08, 0.2, 0.4):
+        z = sim.pose(name).pos[2]
+        P.crane_joints_to(sim, (q[0], q[1], place[2] + WALL_TOP + up), 0.2)
+        if sim.pose(name).pos[2] > z + 0.01:
+            # Caught on a prong: back down, wider open, and up again.
+            P.crane_joints_to(sim, (q[0], q[1], place[2] + WALL_TOP), 0.2)
+            open_slowly(sim, RELEASE_OPEN + 0.3)
+    sim.step(60)
+
+
+NUDGES = 2
+NUDGE_WITHIN = 0.012  # metres along its channel, which holds it only across
+NUDGE_LIFT = 0.015  # its foot lifted this little stays between the ridges
+
+
+def nudge_wall(sim, name, place):
+    """A wall that slid along its top beam in the claw on the way hangs
+    askew and lands off along its channel: taken again by the middle of its
+    top beam, raised a little and slid along the channel into its place."""
+    q = sim.pose(name).pos
+    top = q[2] + WALL_TOP
+    set_grapple(sim, WALL_OPEN)
+    P.hub_over(sim, (q[0], q[1], top + 0.12), 0.2, within=0.015)
+    P.hub_over(sim, (q[0], q[1], top), 0.2, tries=2, within=0.015)
+    if not P.close_until_grasped(sim, name):
+        log(sim, "nudge missed", sim.pose("grapple").pos, q)
+        release_wall(sim, name, place)
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    log(sim, "regripped", h, sim.pose(name).pos, sim.pose(name).z_axis)
+    P.crane_joints_to(sim, (h[0], h[1], h[2] + NUDGE_LIFT), 0.15)
+    log(sim, "raised", sim.pose("grapple").pos, sim.pose(name).pos, sim.pose(name).z_axis)
+    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] + NUDGE_LIFT), 0.15)
+    P.hold_still(sim)
+    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] - 0.03), 0.15)
+    calm(sim, name, 300)
+    log(sim, "nudged", sim.pose(name).pos, sim.pose(name).z_axis)
+    release_wall(sim, name, place)
+    return True
 
 
 def drive(sim):
@@ -299,11 +439,12 @@ def drive(sim):
         return
     if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4)):
         return
-    if not stow_and_back_out(sim, SOUTH_WALL_STANCE, 0.0):
+    if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
-    if not (take_wall(sim, "leftwall", SOUTH_TAKE_FOLD) and slew_half_turn(sim, "leftwall")):
+    if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
+                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD)
+    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 
 
 if __name__ == "__main__":

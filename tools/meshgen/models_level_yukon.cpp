@@ -46,6 +46,31 @@ void guides(Mesh& m) {
               GUIDE_SIDE, YELLOW);
 }
 
+// The pocket's collar: four low walls round a square narrower than a stone.
+void pocket(Mesh& m, float x, float y) {
+    const float in = POCKET_HALF, out = POCKET_HALF + POCKET_WALL;
+    const float z0 = BAR_Z, z1 = BAR_Z + POCKET_HEIGHT;
+    slab(m, x - out, x + out, y - out, y - in, z0, z1, WOOD);
+    slab(m, x - out, x + out, y + in, y + out, z0, z1, WOOD);
+    slab(m, x - out, x - in, y - in, y + in, z0, z1, WOOD);
+    slab(m, x + in, x + out, y - in, y + in, z0, z1, WOOD);
+}
+
+void gravelBar(Mesh& m) {
+    slab(m, BAR_X0, BAR_X1, BAR_Y0, BAR_Y1, DEEP_Z, BAR_Z, SILT);
+    slab(m, BAR_X0, BAR_X1, LANE_NORTH_Y, BAR_Y0, DEEP_Z, LANE_WALL_TOP, ROCK);
+    const float k = BAR_KERB, z0 = BAR_Z, z1 = BAR_Z + BAR_KERB_HEIGHT;
+    slab(m, BAR_X0, BAR_X1, BAR_Y0, BAR_Y0 + k, z0, z1, ROCK);
+    slab(m, BAR_X0, BAR_X1, BAR_Y1 - k, BAR_Y1, z0, z1, ROCK);
+    slab(m, BAR_X0, BAR_X0 + k, BAR_Y0 + k, BAR_Y1 - k, z0, z1, ROCK);
+    slab(m, BAR_X1 - k, BAR_X1, BAR_Y0 + k, BAR_Y1 - k, z0, z1, ROCK);
+    for (int i = 0; i < POCKETS; i++) {
+        float x, y;
+        pocketAt(i, &x, &y);
+        pocket(m, x, y);
+    }
+}
+
 }  // namespace
 
 QUORVEL_MODEL(yukon_terrain) {
@@ -56,8 +81,7 @@ QUORVEL_MODEL(yukon_terrain) {
         mark(m, -HALF_X, HALF_X, y, y + 0.6f, CREEK_Z, WATER);
     bench(m);
     guides(m);
-    markFrame(m, GRAVEL_X0 - 0.4f, GRAVEL_X0 + 19 * GRAVEL_PITCH + 0.4f, GRAVEL_Y - 0.4f,
-              GRAVEL_Y + 0.4f, CREEK_Z, 0.05f, YELLOW);
+    gravelBar(m);
 }
 
 QUORVEL_MODEL(yukon_scenery) {

@@ -9,13 +9,15 @@ namespace yukon {
 const float CREEK_Z = -0.95f;
 const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
-// standing against it in the creek swings stones from the creek's gravel row
-// into the tray. Truck centre at STANCE_Y, measured with the solver kit's
-// crane model: the hub lowered over a stone in the row has 0.35 m of reach to
-// spare, let down into the tray (hub 0.6 over y -6.45) 0.34 m.
+// standing against it in the creek swings stones from the gravel bar into
+// the tray without driving. Truck centre at STANCE_Y; the hub carried 0.8 up
+// over the tray's north half (y -6.45, 0.6 either side of the truck) has
+// 0.21 m of reach to spare by the solver kit's crane model.
 const float BENCH_EDGE_Y = -5.75f;
-const float STANCE_Y = -5.13f;
-const float TRAY_X0 = -13.5f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
+// The lane between the bench's face and the gravel bar is 0.2 m wider than
+// the truck: whatever the crane's swings do to it, the truck stays in reach.
+const float STANCE_Y = -5.225f;
+const float TRAY_X0 = -6.0f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
 const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
 // The tray's floor falls gently from each wall to its middle line, so that a
 // stone let go anywhere in it rolls to where the skid loader's bucket, which
@@ -31,10 +33,41 @@ const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
 const float BIN_X1 = 11.0f, BIN_FLOOR = -0.3f;
 const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;
 const float GRAVEL_RADIUS = 0.1f;
-// One row along the bench, west of where the truck starts: a stone to each
-// stance, the open paddles clear of its neighbours.
-const float GRAVEL_X0 = -12.9f, GRAVEL_Y = -3.8f, GRAVEL_PITCH = 0.6f;
-const float SKIDLOADER_X = -15.5f, SKIDLOADER_Y = TRAY_MID_Y;
+// The gravel bar: a block in the creek, west of where the truck starts, as
+// high as the bench, with a kerb round its top so that a stone knocked off
+// its pocket stays on it. Each stone sits in a pocket, a low square collar
+// narrower than the stone, so that a missed grip leaves it where it was.
+// Two rows along the bar, the pockets of each half within reach of one
+// stance: the nearer row 1.1 m from the truck's centre (0.45 m of reach to
+// spare over the middle pocket, 0.2 m over the end ones), the farther 1.42
+// (0.2 m over its end pockets).
+const float BAR_X0 = -6.35f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.43f;
+// The lane's north side: a wall too high for a wheel, low enough for the
+// crane's arm to swing over it where the bar's own face would stop it.
+const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.3f;
+const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
+const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
+const float GRAVEL_NEAR_Y = STANCE_Y + 1.2f, GRAVEL_FAR_Y = STANCE_Y + 1.5f;
+const float GRAVEL_NEAR_PITCH = 0.35f, GRAVEL_FAR_PITCH = 0.32f;
+const int GRAVEL_NEAR = 6, GRAVEL_FAR = 4;  // pockets of each row at one stance
+const float STANCE_EAST_X = -2.5f, STANCE_WEST_X = -4.95f;
+const int POCKETS = 2 * (GRAVEL_NEAR + GRAVEL_FAR);
+
+// Where pocket i lies: the east stance's near row, its far row, then the
+// west stance's, each from west to east.
+inline void pocketAt(int i, float* x, float* y) {
+    const int perStance = GRAVEL_NEAR + GRAVEL_FAR;
+    const float stance = i < perStance ? STANCE_EAST_X : STANCE_WEST_X;
+    int k = i % perStance;
+    bool near = k < GRAVEL_NEAR;
+    if (!near) k -= GRAVEL_NEAR;
+    const int count = near ? GRAVEL_NEAR : GRAVEL_FAR;
+    const float pitch = near ? GRAVEL_NEAR_PITCH : GRAVEL_FAR_PITCH;
+    *x = stance + pitch * (k - (count - 1) / 2.0f);
+    *y = near ? GRAVEL_NEAR_Y : GRAVEL_FAR_Y;
+}
+
+const float SKIDLOADER_X = -6.9f, SKIDLOADER_Y = TRAY_MID_Y;
 const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 
 }  // namespace yukon

@@ -9,10 +9,10 @@ namespace yukon {
 const float CREEK_Z = -0.95f;
 const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
-// standing against it in the creek swings stones from the gravel bar into
-// the tray without driving. Truck centre at STANCE_Y; the hub carried 0.8 up
-// over the tray's north half (y -6.45, 0.6 either side of the truck) has
-// 0.21 m of reach to spare by the solver kit's crane model.
+// standing in the lane below it swings stones from the gravel bar into the
+// tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
+// to 0.6 either side of the truck, has 0.3 m of reach to spare by the solver
+// kit's crane model.
 const float BENCH_EDGE_Y = -5.75f;
 // The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
@@ -38,17 +38,18 @@ const float GRAVEL_RADIUS = 0.1f;
 // its pocket stays on it. Each stone sits in a pocket, a low square collar
 // narrower than the stone, so that a missed grip leaves it where it was.
 // Two rows along the bar, the pockets of each half within reach of one
-// stance: the nearer row 1.1 m from the truck's centre (0.45 m of reach to
-// spare over the middle pocket, 0.2 m over the end ones), the farther 1.42
-// (0.2 m over its end pockets).
+// stance (the truck in the lane against its north wall, centre 0.095 north
+// of STANCE_Y). Reach to spare by the solver kit's crane model, the hub let
+// down from 0.25 over a stone to 0.16 over it: near row 0.28 m at its end
+// pockets, 0.29 at its middle ones; far row 0.23 at its middle pockets.
 const float BAR_X0 = -6.35f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.43f;
 // The lane's north side: a wall too high for a wheel, low enough for the
 // crane's arm to swing over it where the bar's own face would stop it.
 const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.3f;
 const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
 const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
-const float GRAVEL_NEAR_Y = STANCE_Y + 1.2f, GRAVEL_FAR_Y = STANCE_Y + 1.5f;
-const float GRAVEL_NEAR_PITCH = 0.35f, GRAVEL_FAR_PITCH = 0.32f;
+const float GRAVEL_NEAR_Y = STANCE_Y + 1.2f, GRAVEL_FAR_Y = STANCE_Y + 1.45f;
+const float GRAVEL_NEAR_PITCH = 0.35f, GRAVEL_FAR_PITCH = 0.28f;
 const int GRAVEL_NEAR = 6, GRAVEL_FAR = 4;  // pockets of each row at one stance
 const float STANCE_EAST_X = -2.5f, STANCE_WEST_X = -4.95f;
 const int POCKETS = 2 * (GRAVEL_NEAR + GRAVEL_FAR);

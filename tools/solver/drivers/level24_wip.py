@@ -7,12 +7,26 @@ steps and pushes what lies there onto the belt, which carries it through
 the guides past the wash point; then it backs out west and the truck goes
 on.
 
-Not yet won. Its last run of the truck's half alone: eleven stones loaded
-by tick 48500, most from the west stance; about half the grips miss
-(hub let down 0.16 over a stone's centre) and the missed stone is knocked
-out of its pocket, though it stays on the bar and is worked again. The
-skid loader's half is the step push from the earlier layout, with a tray
-now 8.8 m long instead of 16.3 m; not yet run on this layout.
+Not yet won; the truck's half stops short of the first hand-over. Its
+last runs of that half alone (the hub let down from 0.25 over a stone to
+0.16, 0.12 and 0.2 over it in turn):
+- Near row (1.1 m from the truck's centre against the lane's north wall):
+  a pick that grips takes 1000-2000 ticks; about half the grips miss, and
+  a miss lifts the stone out of its pocket or onto a neighbour, where the
+  bar's kerb keeps it and the truck tries it again.
+- Far row (1.36 m): every grip missed, by grapple_to and by the kit's
+  joint-driven hub_over alike (the latter 8000-12000 ticks a try). The
+  kit's crane model gives 0.23 m of reach to spare there, the crane as
+  built evidently less; the far row wants moving nearer, or the stones
+  laid in one near row over more stances.
+- Best: six stones in the tray by tick 57000, eight by 48500 with the
+  pockets of the layout before; the truck then gave up with every stone
+  left marked missed.
+The skid loader's half (below) is the step push that washed eleven stones
+on the earlier 16.3 m tray; the tray is now 8.8 m long and the loader
+starts at its west end, but that half has not yet run on this layout.
+Also seen: the truck, brakes off, creeps along the lane by up to 0.3 m
+over a few picks, and the inactive skid loader creeps while the truck works.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -28,14 +42,14 @@ import primitives as P  # noqa: E402
 LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
 STANCES_X = (-2.5, -4.95)  # each works the pockets of its half of the gravel bar
-DROP_Y = -6.45  # over the tray, just inside its north wall
+DROP_Y = -6.3  # over the tray, inside its north wall
 DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-6.3, -1.2),
                (-8.6, -2.0), (-9.1, -3.5), (-8.3, -4.9), (-7.3, STANCE_Y)]
 OPEN = 1.2
-APPROACH_OVER = 0.35  # the open hub comes down over a stone from this high
+APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
 GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 
@@ -188,6 +202,8 @@ def truck_phase(sim):
                 x = bar[0][0]
             if not go_to_stance(sim, x):
                 return False
+            if not in_reach(sim, bar[0]):
+                missed.append(bar[0])  # never drive back and forth for ever
             continue
         stone = reach[0]
         if pick(sim, stone):

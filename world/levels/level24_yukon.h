@@ -17,7 +17,7 @@ const float BENCH_EDGE_Y = -5.75f;
 // The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
 const float STANCE_Y = -5.225f;
-const float TRAY_X0 = -6.0f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
+const float TRAY_X0 = -7.7f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
 const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
 // The tray's floor falls gently from each wall to its middle line, so that a
 // stone let go anywhere in it rolls to where the skid loader's bucket, which
@@ -37,38 +37,31 @@ const float GRAVEL_RADIUS = 0.1f;
 // high as the bench, with a kerb round its top so that a stone knocked off
 // its pocket stays on it. Each stone sits in a pocket, a low square collar
 // narrower than the stone, so that a missed grip leaves it where it was.
-// Two rows along the bar, the pockets of each half within reach of one
-// stance (the truck in the lane against its north wall, centre 0.095 north
-// of STANCE_Y). Reach to spare by the solver kit's crane model, the hub let
-// down from 0.25 over a stone to 0.16 over it: near row 0.28 m at its end
-// pockets, 0.29 at its middle ones; far row 0.23 at its middle pockets.
-const float BAR_X0 = -6.35f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.43f;
+// One row along the bar, seven pockets to each of three stances (the truck
+// in the lane against its north wall, centre 0.095 north of STANCE_Y), 1.105
+// from the truck's centre. Reach to spare by the solver kit's crane model,
+// the hub let down from 0.25 over a stone to 0.16 over it: 0.26 m at the
+// end pockets of a stance, 0.28 or more at the others. (A second row 1.36 m
+// out was tried: the crane as built missed every grip there.)
+const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.7f;
 // The lane's north side: a wall too high for a wheel, low enough for the
 // crane's arm to swing over it where the bar's own face would stop it.
 const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.3f;
 const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
 const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
-const float GRAVEL_NEAR_Y = STANCE_Y + 1.2f, GRAVEL_FAR_Y = STANCE_Y + 1.45f;
-const float GRAVEL_NEAR_PITCH = 0.35f, GRAVEL_FAR_PITCH = 0.28f;
-const int GRAVEL_NEAR = 6, GRAVEL_FAR = 4;  // pockets of each row at one stance
-const float STANCE_EAST_X = -2.5f, STANCE_WEST_X = -4.95f;
-const int POCKETS = 2 * (GRAVEL_NEAR + GRAVEL_FAR);
+const float GRAVEL_ROW_Y = STANCE_Y + 1.2f, GRAVEL_PITCH = 0.3f;
+const int STANCES = 3, POCKETS_PER_STANCE = 7, POCKETS = STANCES * POCKETS_PER_STANCE;
+const float STANCE_EAST_X = -2.5f, STANCE_PITCH = POCKETS_PER_STANCE * GRAVEL_PITCH;
 
-// Where pocket i lies: the east stance's near row, its far row, then the
-// west stance's, each from west to east.
+// Where pocket i lies: the east stance's first, each stance's from west to
+// east.
 inline void pocketAt(int i, float* x, float* y) {
-    const int perStance = GRAVEL_NEAR + GRAVEL_FAR;
-    const float stance = i < perStance ? STANCE_EAST_X : STANCE_WEST_X;
-    int k = i % perStance;
-    bool near = k < GRAVEL_NEAR;
-    if (!near) k -= GRAVEL_NEAR;
-    const int count = near ? GRAVEL_NEAR : GRAVEL_FAR;
-    const float pitch = near ? GRAVEL_NEAR_PITCH : GRAVEL_FAR_PITCH;
-    *x = stance + pitch * (k - (count - 1) / 2.0f);
-    *y = near ? GRAVEL_NEAR_Y : GRAVEL_FAR_Y;
+    const float stance = STANCE_EAST_X - STANCE_PITCH * (i / POCKETS_PER_STANCE);
+    *x = stance + GRAVEL_PITCH * (i % POCKETS_PER_STANCE - (POCKETS_PER_STANCE - 1) / 2.0f);
+    *y = GRAVEL_ROW_Y;
 }
 
-const float SKIDLOADER_X = -6.9f, SKIDLOADER_Y = TRAY_MID_Y;
+const float SKIDLOADER_X = -8.6f, SKIDLOADER_Y = TRAY_MID_Y;
 const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 
 }  // namespace yukon

@@ -41,13 +41,13 @@ import primitives as P  # noqa: E402
 
 LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-STANCES_X = (-2.5, -4.95)  # each works the pockets of its half of the gravel bar
+STANCES_X = (-2.5, -4.6, -6.7)  # each works the pockets of its third of the gravel bar
 DROP_Y = -6.3  # over the tray, inside its north wall
 DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
-TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-6.3, -1.2),
-               (-8.6, -2.0), (-9.1, -3.5), (-8.3, -4.9), (-7.3, STANCE_Y)]
+TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
+               (-10.25, -2.0), (-10.75, -3.5), (-9.95, -4.9), (-8.95, STANCE_Y)]
 OPEN = 1.2
 APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
 GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
@@ -56,7 +56,7 @@ CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
 # The bucket's lip stops at 2.95, short of where the belt's guides close in
 # on it; a stone pushed ahead of it lies on the belt.
-PUSH_FROM_X, PUSH_TO_X = -6.9, 2.05
+PUSH_FROM_X, PUSH_TO_X = -8.6, 2.05
 PUSH_SPEED = 0.2
 PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 60  # metres, metres, at most
 EAST = 0.0

@@ -1,4 +1,5 @@
-// The gold claim: the creek bed, the bench above it with the tray, the belt's
+// The gold claim: the creek bed with the gravel bar and its lane, the bench
+// above it with the tray, the belt's
 // bed and its guide rails that narrow to the wash point, and the bin at the
 // belt's end. Scenery: the belt itself, the sluice over the wash point and
 // the miners' cabin. Plus the gravel stone.

@@ -1,5 +1,6 @@
 // The gold claim, shared by its terrain shape and its builder: gravel lies
-// in the creek bed; the truck scoops it up onto the bench into the tray,
+// in pockets on a bar in the creek; the truck lifts it onto the bench into
+// the tray,
 // where it settles and counts as collected; the skid loader pushes it from
 // the tray onto the belt, whose guides bring it past the wash point.
 #pragma once

@@ -1,5 +1,5 @@
 """Level 24, the gold claim: the truck drives round the gravel bar into
-the lane between it and the bench's face, heading east, and from two
+the lane between it and the bench's face, heading east, and from three
 stances in the lane swings the stones one by one from their pockets on the
 bar into the tray. Once the tray holds more stones than the bar, the skid
 loader takes over: bucket down, it drives east along the tray in short
@@ -7,26 +7,22 @@ steps and pushes what lies there onto the belt, which carries it through
 the guides past the wash point; then it backs out west and the truck goes
 on.
 
-Not yet won; the truck's half stops short of the first hand-over. Its
-last runs of that half alone (the hub let down from 0.25 over a stone to
-0.16, 0.12 and 0.2 over it in turn):
-- Near row (1.1 m from the truck's centre against the lane's north wall):
-  a pick that grips takes 1000-2000 ticks; about half the grips miss, and
-  a miss lifts the stone out of its pocket or onto a neighbour, where the
-  bar's kerb keeps it and the truck tries it again.
-- Far row (1.36 m): every grip missed, by grapple_to and by the kit's
-  joint-driven hub_over alike (the latter 8000-12000 ticks a try). The
-  kit's crane model gives 0.23 m of reach to spare there, the crane as
-  built evidently less; the far row wants moving nearer, or the stones
-  laid in one near row over more stances.
-- Best: six stones in the tray by tick 57000, eight by 48500 with the
-  pockets of the layout before; the truck then gave up with every stone
-  left marked missed.
-The skid loader's half (below) is the step push that washed eleven stones
-on the earlier 16.3 m tray; the tray is now 8.8 m long and the loader
-starts at its west end, but that half has not yet run on this layout.
-Also seen: the truck, brakes off, creeps along the lane by up to 0.3 m
-over a few picks, and the inactive skid loader creeps while the truck works.
+Not yet won. Its last full run from the start (before drops were kept
+inside the tray's walls):
+- Truck, round one: twelve picks, eleven in the tray by tick 29500 (about
+  2500 ticks a stone, a miss or two among them; a missed stone stays on
+  the bar and is picked again). One stone fell from the claws into the
+  lane at (-7.51, -5.43); nothing here picks a stone up from the creek bed
+  yet, so the twentieth stone of the job is lost there.
+- Skid loader, round one: ten of the eleven washed, but the step push took
+  the three passes skid_phase allows, 85000 ticks, and gave up at tick
+  114800: the eleventh had been let go at x -8.07, west of where the
+  tray's walls begin, and lay off the bucket's line. Drops are now kept
+  east of that (not yet run through).
+Still to do: a faster push (85000 ticks a round is far too slow: fewer,
+longer steps while few stones are ahead, or a tray sloped toward the
+belt), picking a stone out of the lane, the three later rounds (5, 3 and
+1 stones), the recording and its robustness runs.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -43,6 +39,7 @@ LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
 STANCES_X = (-2.5, -4.6, -6.7)  # each works the pockets of its third of the gravel bar
 DROP_Y = -6.3  # over the tray, inside its north wall
+TRAY_X0 = -7.7  # where its walls begin
 DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
@@ -207,7 +204,10 @@ def truck_phase(sim):
             continue
         stone = reach[0]
         if pick(sim, stone):
-            drop(sim, here[0] + DROPS_ALONG[drops % len(DROPS_ALONG)])
+            # Never west of where the tray's walls begin: a stone let go
+            # there rolls off the bucket's line and is left behind.
+            x = here[0] + DROPS_ALONG[drops % len(DROPS_ALONG)]
+            drop(sim, max(x, TRAY_X0 + 0.4))
             drops += 1
             wait_collected(sim)
         else:

@@ -1,7 +1,6 @@
 // The gold claim: the creek bed with the gravel bar and its lane, the bench
-// above it with the tray, the belt's
-// bed and its guide rails that narrow to the wash point, and the bin at the
-// belt's end. Scenery: the belt itself, the sluice over the wash point and
+// above it with the tray, the belt's bed and its guide rails that narrow to
+// the wash point, and the bin at the belt's end. Scenery: the belt itself, the sluice over the wash point and
 // the miners' cabin. Plus the gravel stone.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"

@@ -1,7 +1,8 @@
 // The gold claim: the creek bed with the gravel bar and its lane, the bench
 // above it with the tray, the belt's bed and its guide rails that narrow to
-// the wash point, and the bin at the belt's end. Scenery: the belt itself, the sluice over the wash point and
-// the miners' cabin. Plus the gravel stone.
+// the wash point, and the bin at the belt's end. Scenery: the belt itself,
+// the sluice over the wash point and the miners' cabin. Plus the gravel
+// stone.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level24_yukon.h"
@@ -17,6 +18,7 @@ const Vec3 GRAVEL = {0.60f, 0.56f, 0.50f};
 const float GUIDE_SIDE = 0.12f;
 const float GUIDE_Z = BENCH_Z + GRAVEL_RADIUS;  // the rails meet a stone at its middle
 const float NARROW_X = WASH_X - 0.3f;
+const float EDGE_RAIL = 0.15f, EDGE_RAIL_HEIGHT = 0.3f;
 
 void bench(Mesh& m) {
     slab(m, -HALF_X, BELT_X0, SOUTH_Y, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
@@ -24,6 +26,10 @@ void bench(Mesh& m) {
     slab(m, BELT_X0, BIN_X1, SOUTH_Y, BELT_Y0, DEEP_Z, BENCH_Z, SAND);
     slab(m, BELT_X0, BIN_X1, BELT_Y1, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
     slab(m, BELT_X0, BELT_X1, BELT_Y0, BELT_Y1, DEEP_Z, BENCH_Z - BELT_RECESS, STEEL);
+    // West of the tray the skid loader has the bench to itself: a rail too
+    // high for its wheels keeps it from driving off the edge into the creek.
+    slab(m, -HALF_X, TRAY_X0, BENCH_EDGE_Y - EDGE_RAIL, BENCH_EDGE_Y, BENCH_Z,
+         BENCH_Z + EDGE_RAIL_HEIGHT, WOOD);
     slab(m, BELT_X1, BIN_X1, BELT_Y0, BELT_Y1, DEEP_Z, BIN_FLOOR, WOOD);
 }
 

@@ -7,22 +7,29 @@ steps and pushes what lies there onto the belt, which carries it through
 the guides past the wash point; then it backs out west and the truck goes
 on.
 
-Not yet won. Its last full run from the start (before drops were kept
-inside the tray's walls):
-- Truck, round one: twelve picks, eleven in the tray by tick 29500 (about
-  2500 ticks a stone, a miss or two among them; a missed stone stays on
-  the bar and is picked again). One stone fell from the claws into the
-  lane at (-7.51, -5.43); nothing here picks a stone up from the creek bed
-  yet, so the twentieth stone of the job is lost there.
-- Skid loader, round one: ten of the eleven washed, but the step push took
-  the three passes skid_phase allows, 85000 ticks, and gave up at tick
-  114800: the eleventh had been let go at x -8.07, west of where the
-  tray's walls begin, and lay off the bucket's line. Drops are now kept
-  east of that (not yet run through).
-Still to do: a faster push (85000 ticks a round is far too slow: fewer,
-longer steps while few stones are ahead, or a tray sloped toward the
-belt), picking a stone out of the lane, the three later rounds (5, 3 and
-1 stones), the recording and its robustness runs.
+Not yet won. Its last full run from the start:
+- Truck, round one: eleven stones in the tray by tick 31500, all from the
+  west and middle stances (about 2500 ticks a stone with a miss or two; a
+  missed stone stays on the bar and is picked again).
+- Skid loader, round one: all eleven pushed onto the belt and washed by
+  tick 67000 (35500 ticks, still slow for a replay: fewer, longer steps
+  while few stones lie ahead would help).
+- Truck, round two: every grip at the east stance (truck at x -2.0..-2.5,
+  stones at -3.4..-1.35) missed, and the truck gave up at tick 80900 with
+  eleven washed. The east stance's pockets failed in every run; why is
+  not yet known (the kit's reach model measures from the truck's centre,
+  grapple_to from the slew axis 0.37 m ahead; stones east of the truck
+  are the nearer to that axis). At the end the truck stood 0.3 m high at
+  (-2.52, -5.27), partly up on the lane's north wall (0.3 m high against
+  0.2 m wheels; it climbed it while creeping along the lane).
+- Stones dropped from the claws: one onto the top of the lane's wall
+  (-4.78, -4.51, z -0.55), one in an earlier run into the lane itself
+  (-7.51, -5.43); nothing here picks a stone from there, so such a stone
+  is lost to the job (a trap to close: a kerb on the bar's face, or a
+  lane floor the truck can pick from).
+Still to do: the east stance's picks, the lane's strays, a faster push,
+the three later rounds (5, 3 and 1 stones), the recording and its
+robustness runs.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 

@@ -1314,6 +1314,39 @@ TEST_F(LevelsC, YukonStoneFallingBackIsGravelAgain) {
     EXPECT_STREQ(stone->name, "gravel");
 }
 
+// A stone sits in its pocket and stays there; one knocked hard along the
+// bar or across it is held by the bar's kerb, where the truck still works it.
+TEST_F(LevelsC, YukonStonesRestInPocketsAndAKnockedStoneStaysOnTheBar) {
+    using namespace yukon;
+    build(24);
+    auto stones = named("gravel");
+    run(120);
+    for (int i = 0; i < 20; i++) {
+        float x, y;
+        pocketAt(i, &x, &y);
+        const dReal* p = at(stones[i]);
+        EXPECT_NEAR(p[0], x, 0.01) << i;
+        EXPECT_NEAR(p[1], y, 0.01) << i;
+        EXPECT_GT(p[2], BAR_Z + GRAVEL_RADIUS) << i;
+        EXPECT_FALSE(dBodyIsEnabled(stones[i]->body)) << i;
+    }
+    const dReal shoves[4][2] = {{0, 2}, {0, -2}, {-2, 0.3}, {2, -0.3}};
+    for (const auto& v : shoves) {
+        DynamicWorldObj* stone = stones[12];
+        float x, y;
+        pocketAt(12, &x, &y);
+        teleport(stone, x, y, BAR_Z + POCKET_HEIGHT + 0.08);
+        dBodyEnable(stone->body);
+        dBodySetLinearVel(stone->body, v[0], v[1], 0);
+        run(600);
+        const dReal* p = at(stone);
+        EXPECT_GT(p[1], BAR_Y0) << v[0] << "," << v[1];
+        EXPECT_LT(p[1], BAR_Y1) << v[0] << "," << v[1];
+        EXPECT_GT(p[0], BAR_X0) << v[0] << "," << v[1];
+        EXPECT_GT(p[2], BAR_Z) << v[0] << "," << v[1];
+    }
+}
+
 // ---------------------------------------------------------------- sandbox
 
 TEST_F(LevelsC, SandboxBuildsTheChosenToyAndTenStationsAndNeverEnds) {

@@ -1,7 +1,8 @@
-// The gold claim: the creek bed, the bench above it with the tray, the belt's
-// bed and its guide rails that narrow to the wash point, and the bin at the
-// belt's end. Scenery: the belt itself, the sluice over the wash point and
-// the miners' cabin. Plus the gravel stone.
+// The gold claim: the creek bed with the gravel bar and its lane, the bench
+// above it with the tray, the belt's bed and its guide rails that narrow to
+// the wash point, and the bin at the belt's end. Scenery: the belt itself,
+// the sluice over the wash point and the miners' cabin. Plus the gravel
+// stone.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level24_yukon.h"
@@ -17,6 +18,7 @@ const Vec3 GRAVEL = {0.60f, 0.56f, 0.50f};
 const float GUIDE_SIDE = 0.12f;
 const float GUIDE_Z = BENCH_Z + GRAVEL_RADIUS;  // the rails meet a stone at its middle
 const float NARROW_X = WASH_X - 0.3f;
+const float EDGE_RAIL = 0.15f, EDGE_RAIL_HEIGHT = 0.3f;
 
 void bench(Mesh& m) {
     slab(m, -HALF_X, BELT_X0, SOUTH_Y, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
@@ -24,6 +26,10 @@ void bench(Mesh& m) {
     slab(m, BELT_X0, BIN_X1, SOUTH_Y, BELT_Y0, DEEP_Z, BENCH_Z, SAND);
     slab(m, BELT_X0, BIN_X1, BELT_Y1, BENCH_EDGE_Y, DEEP_Z, BENCH_Z, SAND);
     slab(m, BELT_X0, BELT_X1, BELT_Y0, BELT_Y1, DEEP_Z, BENCH_Z - BELT_RECESS, STEEL);
+    // West of the tray the skid loader has the bench to itself: a rail too
+    // high for its wheels keeps it from driving off the edge into the creek.
+    slab(m, -HALF_X, TRAY_X0, BENCH_EDGE_Y - EDGE_RAIL, BENCH_EDGE_Y, BENCH_Z,
+         BENCH_Z + EDGE_RAIL_HEIGHT, WOOD);
     slab(m, BELT_X1, BIN_X1, BELT_Y0, BELT_Y1, DEEP_Z, BIN_FLOOR, WOOD);
 }
 
@@ -46,6 +52,31 @@ void guides(Mesh& m) {
               GUIDE_SIDE, YELLOW);
 }
 
+// The pocket's collar: four low walls round a square narrower than a stone.
+void pocket(Mesh& m, float x, float y) {
+    const float in = POCKET_HALF, out = POCKET_HALF + POCKET_WALL;
+    const float z0 = BAR_Z, z1 = BAR_Z + POCKET_HEIGHT;
+    slab(m, x - out, x + out, y - out, y - in, z0, z1, WOOD);
+    slab(m, x - out, x + out, y + in, y + out, z0, z1, WOOD);
+    slab(m, x - out, x - in, y - in, y + in, z0, z1, WOOD);
+    slab(m, x + in, x + out, y - in, y + in, z0, z1, WOOD);
+}
+
+void gravelBar(Mesh& m) {
+    slab(m, BAR_X0, BAR_X1, BAR_Y0, BAR_Y1, DEEP_Z, BAR_Z, SILT);
+    slab(m, BAR_X0, BAR_X1, LANE_NORTH_Y, BAR_Y0, DEEP_Z, LANE_WALL_TOP, ROCK);
+    const float k = BAR_KERB, z0 = BAR_Z, z1 = BAR_Z + BAR_KERB_HEIGHT;
+    slab(m, BAR_X0, BAR_X1, BAR_Y0, BAR_Y0 + k, z0, z1, ROCK);
+    slab(m, BAR_X0, BAR_X1, BAR_Y1 - k, BAR_Y1, z0, z1, ROCK);
+    slab(m, BAR_X0, BAR_X0 + k, BAR_Y0 + k, BAR_Y1 - k, z0, z1, ROCK);
+    slab(m, BAR_X1 - k, BAR_X1, BAR_Y0 + k, BAR_Y1 - k, z0, z1, ROCK);
+    for (int i = 0; i < POCKETS; i++) {
+        float x, y;
+        pocketAt(i, &x, &y);
+        pocket(m, x, y);
+    }
+}
+
 }  // namespace
 
 QUORVEL_MODEL(yukon_terrain) {
@@ -56,8 +87,7 @@ QUORVEL_MODEL(yukon_terrain) {
         mark(m, -HALF_X, HALF_X, y, y + 0.6f, CREEK_Z, WATER);
     bench(m);
     guides(m);
-    markFrame(m, GRAVEL_X0 - 0.4f, GRAVEL_X0 + 19 * GRAVEL_PITCH + 0.4f, GRAVEL_Y - 0.4f,
-              GRAVEL_Y + 0.4f, CREEK_Z, 0.05f, YELLOW);
+    gravelBar(m);
 }
 
 QUORVEL_MODEL(yukon_scenery) {

@@ -3,6 +3,7 @@
 // past the wash point.
 #include "world/levels/level24_yukon.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "bus/diag.h"
@@ -25,9 +26,15 @@ const dReal GRAVEL_DAMPING = 0.02;
 const dReal SLEEP_LINEAR = 0.02, SLEEP_ANGULAR = 0.05;
 const int SLEEP_STEPS = 20;
 
+// A stone resting on its pocket's collar stands this far over the collar.
+dReal gravelOverCollar() {
+    using namespace yukon;
+    return sqrt(GRAVEL_RADIUS * GRAVEL_RADIUS - POCKET_HALF * POCKET_HALF);
+}
+
 void addGravel(dReal x, dReal y) {
     using namespace yukon;
-    const dReal pos[3] = {x, y, CREEK_Z + GRAVEL_RADIUS + SETTLE};
+    const dReal pos[3] = {x, y, BAR_Z + POCKET_HEIGHT + gravelOverCollar() + SETTLE};
     SphereObj* stone = add(new SphereObj("gravel", &geom_yukon_gravel, pos, GRAVEL_RADIUS));
     if (!stone) return;
     dBodySetLinearDamping(stone->body, GRAVEL_DAMPING);
@@ -58,7 +65,11 @@ void build_yukon(LevelOut& out) {
     makeScenery(&geom_yukon_scenery);
     const dReal loaderAt[3] = {SKIDLOADER_X, SKIDLOADER_Y, BENCH_Z + SKIDLOADER_RIDE};
     add(new SkidLoader(loaderAt));
-    for (int i = 0; i < 20; i++) addGravel(GRAVEL_X0 + GRAVEL_PITCH * i, GRAVEL_Y);
+    for (int i = 0; i < 20; i++) {
+        float x, y;
+        pocketAt(i, &x, &y);
+        addGravel(x, y);
+    }
     addBelt();
     setTruckStart(out, 0.5, -3.5, -0.6);
     setCamera(out, -0.1f, 0.3f, 9.6f);

@@ -1,5 +1,6 @@
 // The gold claim, shared by its terrain shape and its builder: gravel lies
-// in the creek bed; the truck scoops it up onto the bench into the tray,
+// in pockets on a bar in the creek; the truck lifts it onto the bench into
+// the tray,
 // where it settles and counts as collected; the skid loader pushes it from
 // the tray onto the belt, whose guides bring it past the wash point.
 #pragma once
@@ -9,13 +10,15 @@ namespace yukon {
 const float CREEK_Z = -0.95f;
 const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
-// standing against it in the creek swings stones from the creek's gravel row
-// into the tray. Truck centre at STANCE_Y, measured with the solver kit's
-// crane model: the hub lowered over a stone in the row has 0.35 m of reach to
-// spare, let down into the tray (hub 0.6 over y -6.45) 0.34 m.
+// standing in the lane below it swings stones from the gravel bar into the
+// tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
+// to 0.6 either side of the truck, has 0.3 m of reach to spare by the solver
+// kit's crane model.
 const float BENCH_EDGE_Y = -5.75f;
-const float STANCE_Y = -5.13f;
-const float TRAY_X0 = -13.5f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
+// The lane between the bench's face and the gravel bar is 0.2 m wider than
+// the truck: whatever the crane's swings do to it, the truck stays in reach.
+const float STANCE_Y = -5.225f;
+const float TRAY_X0 = -7.7f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
 const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
 // The tray's floor falls gently from each wall to its middle line, so that a
 // stone let go anywhere in it rolls to where the skid loader's bucket, which
@@ -31,10 +34,35 @@ const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
 const float BIN_X1 = 11.0f, BIN_FLOOR = -0.3f;
 const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;
 const float GRAVEL_RADIUS = 0.1f;
-// One row along the bench, west of where the truck starts: a stone to each
-// stance, the open paddles clear of its neighbours.
-const float GRAVEL_X0 = -12.9f, GRAVEL_Y = -3.8f, GRAVEL_PITCH = 0.6f;
-const float SKIDLOADER_X = -15.5f, SKIDLOADER_Y = TRAY_MID_Y;
+// The gravel bar: a block in the creek, west of where the truck starts, as
+// high as the bench, with a kerb round its top so that a stone knocked off
+// its pocket stays on it. Each stone sits in a pocket, a low square collar
+// narrower than the stone, so that a missed grip leaves it where it was.
+// One row along the bar, seven pockets to each of three stances (the truck
+// in the lane against its north wall, centre 0.095 north of STANCE_Y), 1.105
+// from the truck's centre. Reach to spare by the solver kit's crane model,
+// the hub let down from 0.25 over a stone to 0.16 over it: 0.26 m at the
+// end pockets of a stance, 0.28 or more at the others. (A second row 1.36 m
+// out was tried: the crane as built missed every grip there.)
+const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.7f;
+// The lane's north side: a wall too high for a wheel, low enough for the
+// crane's arm to swing over it where the bar's own face would stop it.
+const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.3f;
+const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
+const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
+const float GRAVEL_ROW_Y = STANCE_Y + 1.2f, GRAVEL_PITCH = 0.3f;
+const int STANCES = 3, POCKETS_PER_STANCE = 7, POCKETS = STANCES * POCKETS_PER_STANCE;
+const float STANCE_EAST_X = -2.5f, STANCE_PITCH = POCKETS_PER_STANCE * GRAVEL_PITCH;
+
+// Where pocket i lies: the east stance's first, each stance's from west to
+// east.
+inline void pocketAt(int i, float* x, float* y) {
+    const float stance = STANCE_EAST_X - STANCE_PITCH * (i / POCKETS_PER_STANCE);
+    *x = stance + GRAVEL_PITCH * (i % POCKETS_PER_STANCE - (POCKETS_PER_STANCE - 1) / 2.0f);
+    *y = GRAVEL_ROW_Y;
+}
+
+const float SKIDLOADER_X = -8.6f, SKIDLOADER_Y = TRAY_MID_Y;
 const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 
 }  // namespace yukon

@@ -1,45 +1,37 @@
-"""Level 24, the gold claim: the truck stands in the creek against the
-bench's face and swings the gravel stones, one by one, from the row in the
-creek up into the tray on the bench. Once the tray holds more stones than
-the creek, the skid loader takes over: bucket down, it drives east along the
-tray and pushes what lies there onto the belt, which carries it through the
-guides past the wash point; then it backs out west and the truck goes on.
+"""Level 24, the gold claim: the truck drives round the gravel bar into
+the lane between it and the bench's face, heading east, and from three
+stances in the lane swings the stones one by one from their pockets on the
+bar into the tray. Once the tray holds more stones than the bar, the skid
+loader takes over: bucket down, it drives east along the tray in short
+steps and pushes what lies there onto the belt, which carries it through
+the guides past the wash point; then it backs out west and the truck goes
+on.
 
-Not yet won. Its last run from the start: eleven stones loaded, all
-eleven pushed onto the belt and washed, the truck back on the job; it gave
-up at tick 126850 with four stones collected in the tray (x -5.5..-2.2),
-one resting in it but not yet asleep, one knocked out of the row to
-(-11.4, -4.6) and one to (-6.05, -1.22), both out of reach of the stance.
-At ~4800 ticks a pick the full job would replay far past a minute.
-Earlier, not every run got as far: a run of this driver against a tray narrowed to 1.0 m
-stopped at tick 43000 with five stones in the tray, two missed in the row,
-one knocked 0.7 m toward the creek's middle, and the truck standing north
-of the row at y -3.5, where the path back to the stance left it.
+Not yet won. Its last full run from the start:
+- Truck, round one: eleven stones in the tray by tick 31500, all from the
+  west and middle stances (about 2500 ticks a stone with a miss or two; a
+  missed stone stays on the bar and is picked again).
+- Skid loader, round one: all eleven pushed onto the belt and washed by
+  tick 67000 (35500 ticks, still slow for a replay: fewer, longer steps
+  while few stones lie ahead would help).
+- Truck, round two: every grip at the east stance (truck at x -2.0..-2.5,
+  stones at -3.4..-1.35) missed, and the truck gave up at tick 80900 with
+  eleven washed. The east stance's pockets failed in every run; why is
+  not yet known (the kit's reach model measures from the truck's centre,
+  grapple_to from the slew axis 0.37 m ahead; stones east of the truck
+  are the nearer to that axis). At the end the truck stood 0.3 m high at
+  (-2.52, -5.27), partly up on the lane's north wall (0.3 m high against
+  0.2 m wheels; it climbed it while creeping along the lane).
+- Stones dropped from the claws: one onto the top of the lane's wall
+  (-4.78, -4.51, z -0.55), one in an earlier run into the lane itself
+  (-7.51, -5.43); nothing here picks a stone from there, so such a stone
+  is lost to the job (a trap to close: a kerb on the bar's face, or a
+  lane floor the truck can pick from).
+Still to do: the east stance's picks, the lane's strays, a faster push,
+the three later rounds (5, 3 and 1 stones), the recording and its
+robustness runs.
 
-The push, tried on eleven stones laid in the tray:
-- Bucket flat, arm on its low stop: the lip rides 4 cm over the floor, the
-  first stone it meets does not move, the loader's front climbs it and the
-  stone passes under the chassis (centre 0.66-0.69 up).
-- Bucket tipped lip down to -0.24: the lip drags on the floor and a single
-  stone goes ahead of it. In this 1.5 m tray the stones then roll round the
-  bucket's ends and are left behind; in a 1.0 m tray (south wall at -7.1,
-  middle line -6.6) they stay ahead, but a row of four or more lifts the
-  lip and the loader rides over them again (centre 0.68-0.73 up), pushing
-  the row only slowly (x stalling near -8 after 90k ticks).
-- Steeper (-0.45 at arm 0, -0.6 at arm 0.1, drive 0.2-0.3): the same.
-- In steps (push_by_steps), lip down at -0.24 in this 1.5 m tray: pushed
-  1.0 m from where it stands, then backed 0.4 m with the arm up, the loader
-  drove all eleven stones as one heap from x -13..-7 to -0.3..1.9 (tick
-  ~17000 after the hand-over) without climbing them; only there, with the
-  heap packed 0.8 m deep, does it ride up (centre 0.68-0.72) and stall.
-  With 0.8 m / 0.5 m steps it never climbs but creeps (x -6 at 32000).
-  With 0.7 m / 0.4 m steps (the setting here) all eleven went onto the
-  belt and were washed, 41600 ticks after the hand-over; with 1.0 / 0.4 a
-  second run washed six and spilled the rest.
-Still to do: the three later rounds (the truck loads 5, 3, then 1 more),
-a steadier truck half, and the recording with its robustness runs.
-
-usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -51,25 +43,26 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 
 LEVEL = 24
-STANCE_Y = -5.13  # the truck's centre, its side against the bench's face
-DROP_Y = -6.45  # over the tray, just inside its north wall
-# From the start east of the row, round north of it and back along the
-# bench's face to the row's west end.
-TO_THE_ROW = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-12.0, -1.2),
-              (-14.3, -2.0), (-14.8, -3.5), (-14.0, -4.9), (-13.0, STANCE_Y)]
-REACH_ALONG = 0.7  # stones this far either side of the truck are in reach
-DROPS_ALONG = (-0.6, 0.0, 0.6)
-GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
+STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
+STANCES_X = (-2.5, -4.6, -6.7)  # each works the pockets of its third of the gravel bar
+DROP_Y = -6.3  # over the tray, inside its north wall
+TRAY_X0 = -7.7  # where its walls begin
+DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
+# From the start round north of the gravel bar, west past its end and back
+# east into the lane between it and the bench's face.
+TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
+               (-10.25, -2.0), (-10.75, -3.5), (-9.95, -4.9), (-8.95, STANCE_Y)]
 OPEN = 1.2
+APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
+GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
-SAFE_Z = 0.0  # the empty hub swinging over the row
 
 TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
 # The bucket's lip stops at 2.95, short of where the belt's guides close in
 # on it; a stone pushed ahead of it lies on the belt.
-PUSH_FROM_X, PUSH_TO_X = -15.5, 2.05
+PUSH_FROM_X, PUSH_TO_X = -8.6, 2.05
 PUSH_SPEED = 0.2
-PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 120  # metres, metres, at most
+PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 60  # metres, metres, at most
 EAST = 0.0
 # The loader comes to the job with its arm at the top stop (1.42 rad). With
 # the arm on its low stop and the bucket flat, the lip rides 4 cm over the
@@ -89,18 +82,35 @@ def skid_turn(sim):
     return len(stones(sim, "collectedgravel")) > len(stones(sim, "gravel"))
 
 
+def over(stone, height):
+    return (stone[0], stone[1], stone[2] + height)
+
+
+REACH_SPARE = 0.15  # the crane must reach this much nearer and farther too
+
+
+def in_reach(sim, stone):
+    """Whether the truck where it stands can work the stone with its beam
+    held straight, come down over it and grip it, with reach to spare: at
+    the edge of its reach the hub hardly settles."""
+    t = sim.pose("truck").pos
+    return in_reach_from(t[0], t[1], t[2], stone)
+
+
+def in_reach_from(x, y, z, stone):
+    """Whether a truck standing at (x, y, z) could work the stone."""
+    out = math.hypot(stone[0] - x, stone[1] - y)
+    return all(P.within_reach(out + d, stone[2] + h - z) for h in (APPROACH_OVER, GRIP_OVER[0])
+               for d in (-REACH_SPARE, 0, REACH_SPARE))
+
+
 def pick(sim, stone):
-    """Scoops up the stone at the given position; True when it comes up."""
-    bend = P.bend_for(sim, [(stone[0], stone[1], stone[2] + h) for h in (0.45, GRIP_OVER[0])])
-    if bend is None:
-        return False
-    for over in GRIP_OVER:
+    """Grips the stone at the given position; True when it comes up."""
+    for grip in GRIP_OVER:
         P.open_grapple(sim, OPEN)
-        if not (P.grapple_to(sim, (stone[0], stone[1], SAFE_Z)) and P.bend_to(sim, bend)
-                and P.grapple_to(sim, (stone[0], stone[1], stone[2] + 0.45))):
+        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=1200):
             return False
-        P.grapple_to(sim, (stone[0], stone[1], stone[2] + 0.3), tolerance=0.05)
-        P.grapple_to(sim, (stone[0], stone[1], stone[2] + over), tolerance=0.05)
+        P.grapple_to(sim, over(stone, grip), tolerance=0.04, max_ticks=900)
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
         sim.step(80)
         P.raise_hub_to(sim, CARRY_Z, max_ticks=600)
@@ -120,7 +130,7 @@ def drop(sim, x):
     ok = P.grapple_to(sim, (x, DROP_Y, CARRY_Z), tolerance=0.1)
     P.open_grapple(sim, OPEN)
     sim.step(20)
-    P.raise_hub_to(sim, CARRY_Z + 0.1, max_ticks=300)
+    P.raise_hub_to(sim, CARRY_Z + 0.05, max_ticks=300)
     return ok
 
 
@@ -135,35 +145,84 @@ def wait_collected(sim, ticks=240, every=10):
     return True
 
 
+def on_the_bar(sim):
+    """The stones still to load, west first: the truck works the lane
+    heading east."""
+    return sorted((s for s in stones(sim, "gravel") if s[1] > -6.0), key=lambda s: s[0])
+
+
+def stance_for(stone):
+    """The stance nearest the stone along the lane."""
+    return min(STANCES_X, key=lambda x: abs(x - stone[0]))
+
+
+def go_to_stance(sim, x):
+    P.raise_hub_to(sim, CARRY_Z, max_ticks=300)
+    here = sim.pose("truck").pos
+    if here[1] > STANCE_Y + 0.5:
+        return P.follow_path(sim, "truck", TO_THE_LANE + [(x, STANCE_Y)], throttle=0.4)
+    if x > here[0] + 0.5:
+        P.follow_path(sim, "truck", [tuple(here[:2]), (x, STANCE_Y)], throttle=0.4)
+    return along_lane(sim, x)
+
+
+def along_lane(sim, x, max_ticks=1500, every=3):
+    """Creeps the truck east or west along the lane until it stands at x,
+    steering (forward only) back onto the lane's line."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        ahead = x - p.pos[0]
+        if abs(ahead) < 0.06:
+            break
+        if ahead > 0:
+            want = P.clamp(1.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
+            sim.post("steer setting=%f" % P.clamp(-2.0 * P.wrap(want - p.heading)))
+        else:
+            sim.post("steer setting=0.000000")
+        sim.post("accelcontrol setting=%f" % math.copysign(P.clamp(0.15 + 0.3 * abs(ahead), 0, 0.4), ahead))
+        if sim.step(every):
+            return False
+    sim.post("accelcontrol setting=0.000000")
+    return P.come_to_rest(sim, "truck")
+
+
 def truck_phase(sim):
     """Loads stones into the tray until the skid loader's turn; False when
-    no stone in the creek is left or the truck cannot go on."""
+    no stone is left to load or the truck cannot go on."""
     missed = []
+    drops = 0
     while not skid_turn(sim):
-        creek = sorted((s for s in stones(sim, "gravel") if s[2] < 0
-                        and not any(math.dist(s, m) < 0.05 for m in missed)), key=lambda s: s[0])
-        if not creek:
+        bar = [s for s in on_the_bar(sim) if not any(math.dist(s, m) < 0.05 for m in missed)]
+        if not bar:
             return False
-        x = creek[0][0] + REACH_ALONG - 0.1
         here = sim.pose("truck").pos
-        if abs(here[0] - x) > 0.15:
-            P.raise_hub_to(sim, SAFE_Z + 0.3, max_ticks=300)
-            path = TO_THE_ROW if here[1] > STANCE_Y + 0.6 else [tuple(here[:2])]
-            if not P.follow_path(sim, "truck", path + [(x, STANCE_Y)], throttle=0.4):
+        lane = abs(here[1] - STANCE_Y) < 0.3
+        reach = [s for s in bar if lane and in_reach(sim, s)]
+        if not reach:
+            # Off its pocket a stone may lie between the stances: it is
+            # worked from beside it.
+            x = stance_for(bar[0])
+            if not in_reach_from(x, STANCE_Y, TRUCK_Z, bar[0]):
+                x = bar[0][0]
+            if not go_to_stance(sim, x):
                 return False
-        here = sim.pose("truck").pos
-        batch = [s for s in creek if abs(s[0] - here[0]) < REACH_ALONG][:len(DROPS_ALONG)]
-        if not batch:
-            return False
-        for stone, along in zip(batch, DROPS_ALONG):
-            if pick(sim, stone):
-                drop(sim, here[0] + along)
-                wait_collected(sim)
-            else:
-                missed.append(stone)
-            if skid_turn(sim):
-                return True
+            if not in_reach(sim, bar[0]):
+                missed.append(bar[0])  # never drive back and forth for ever
+            continue
+        stone = reach[0]
+        if pick(sim, stone):
+            # Never west of where the tray's walls begin: a stone let go
+            # there rolls off the bucket's line and is left behind.
+            x = here[0] + DROPS_ALONG[drops % len(DROPS_ALONG)]
+            drop(sim, max(x, TRAY_X0 + 0.4))
+            drops += 1
+            wait_collected(sim)
+        else:
+            missed.append(stone)
     return True
+
+
+TRUCK_Z = -0.61  # the truck's centre standing in the creek
 
 
 def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):

@@ -120,7 +120,11 @@ def set_grapple(sim, angle, max_ticks=120, every=2):
 
 def reach_margin(sim, point, bend=0.0, step=0.01):
     """How much further out from the truck, level, the point could be and
-    the crane still reach it from where the truck stands."""
+    the crane still reach it from where the truck stands, with this bend:
+    counted up to the first miss, so a pinhole in the kit's sampled reach
+    stops it short. primitives.reach_margin takes the best bend and the
+    furthest point; the figures already written in the levels came from
+    this one, so the older drivers keep it."""
     truck = sim.pose("truck").pos
     dx, dy = point[0] - truck[0], point[1] - truck[1]
     d = math.hypot(dx, dy)

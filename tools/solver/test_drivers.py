@@ -19,6 +19,7 @@ import level07  # noqa: E402
 import level08  # noqa: E402
 import level10  # noqa: E402
 import level14  # noqa: E402
+import level16  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
 import level19  # noqa: E402
@@ -33,6 +34,9 @@ class DriversTest(unittest.TestCase):
             self.assertTrue(sim.end_games, delay)
             win, won_level, _ = sim.end_games[0]  # the first end is the win, not a loss
             self.assertEqual((win, won_level), (1, level), delay)
+
+    def test_the_bed_is_tipped_and_the_skid_loader_pushes_every_sphere_into_the_pit(self):
+        self.check_wins(16, level16.drive)
 
     def test_the_truck_parks_in_the_bay_without_knocking_a_pole(self):
         self.check_wins(0, level00.drive)

@@ -1,61 +1,59 @@
-#!/usr/bin/env python3
-"""Closed-loop driver for the clean-up yard, talking to `quorvel-sim --serve`.
+"""Level 16, the clean-up yard: tip the dump truck's bed until control
+passes to the skid loader, then drive the loader south along the gutter with
+the arm and bucket lowered, pushing the spheres into the pit; spheres left
+behind are rounded outside the gutter and pushed again from their north side.
 
-Tips the dump truck's bed until control passes to the skid loader, then
-drives the loader: south along the gutter with the arm and bucket lowered,
-pushing the spheres into the pit; spheres left behind are rounded outside
-the gutter and pushed again from their north side.
+usage: python3 tools/solver/drivers/level16.py [--delay D] [--record FILE]"""
 
-  level16_cleanup.py [--sim PATH] [--delay N] [--record FILE]
-"""
-import argparse
 import math
-import subprocess
+import os
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+
+LEVEL = 16
 SOUTH = -math.pi / 2
-PIT_EDGE_STOP = 1.7    # loader centre north of this: its front wheels stay out of the pit
-ROUND_X = -1.9          # the track outside the gutter used to get back north
+PIT_EDGE_STOP = 1.7  # loader centre north of this: its front wheels stay out of the pit
+ROUND_X = -1.9  # the track outside the gutter used to get back north
 PUSH_SPEED = 0.2  # slow enough that the pushed row stays in the bucket
 
 
-class Sim:
+class Levers:
+    """The session with its lever settings posted only when they change,
+    rounded to what a hand on the HUD would set."""
+
     def __init__(self, sim):
-        self.p = subprocess.Popen([sim, '--level', '16', '--serve'], stdin=subprocess.PIPE,
-                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.ends = []
-        self.levers = {}
-
-    def cmd(self, line):
-        self.p.stdin.write(line + '\n')
-        self.p.stdin.flush()
-        out = []
-        while True:
-            reply = self.p.stdout.readline()
-            if not reply:
-                raise RuntimeError('simulator closed')
-            reply = reply.strip()
-            if reply == 'ok':
-                return out
-            if reply.startswith('err'):
-                raise RuntimeError(line + ': ' + reply)
-            out.append(reply)
-
-    def step(self, k=1):
-        self.ends += [l for l in self.cmd('step %d' % k) if l.startswith('endGame')]
-
-    def pose(self, name, i=0):
-        f = self.cmd('pose %s %d' % (name, i))[0].split()
-        return float(f[1]), float(f[2]), float(f[3]), math.atan2(float(f[6]), float(f[5]))
-
-    def joint(self, machine, name):
-        return float(self.cmd('joint %s %s' % (machine, name))[0].split()[2])
+        self.sim, self.settings = sim, {}
 
     def lever(self, n, v):
         v = round(max(-1.0, min(1.0, v)), 2)
-        if self.levers.get(n) != v:
-            self.cmd('post leverSet leverNr=%d setting=%f' % (n, v))
-            self.levers[n] = v
+        if self.settings.get(n) != v:
+            self.sim.post("leverSet leverNr=%d setting=%f" % (n, v))
+            self.settings[n] = v
+
+    def step(self, k=1):
+        self.sim.step(k)
+
+    def pose(self, name, i=0):
+        return self.sim.pose(name, i)
+
+    def joint(self, machine, name):
+        return self.sim.joint(machine, name)
+
+    @property
+    def ends(self):
+        return self.sim.end_games
+
+
+def place(s):
+    p = s.pose("skidLoader")
+    return p.pos[0], p.pos[1], p.heading
+
+
+def loader_heading(s):
+    return s.pose("skidLoader").heading
 
 
 def wrap(a):
@@ -82,7 +80,7 @@ class Loader:
 
     def face(self, heading):
         for _ in range(400):
-            e = wrap(heading - self.s.pose('skidLoader')[3])
+            e = wrap(heading - loader_heading(self.s))
             if abs(e) < 0.03:
                 break
             self.drive(0, clamp(-1.5 * e, -0.4, 0.4))
@@ -91,7 +89,7 @@ class Loader:
 
     def goto(self, x, y):
         for _ in range(1500):
-            px, py, _, h = self.s.pose('skidLoader')
+            px, py, h = place(self.s)
             d = math.hypot(x - px, y - py)
             if d < 0.1:
                 break
@@ -107,7 +105,7 @@ class Loader:
         """Facing south on the lane x = lane: forward to yStop, or back to it."""
         k = -1 if back else 1
         for _ in range(3000):
-            x, y, _, h = self.s.pose('skidLoader')
+            x, y, h = place(self.s)
             if (not back and y < yStop) or (back and y > yStop):
                 break
             want = SOUTH - k * clamp(1.5 * (x - lane), -0.3, 0.3)
@@ -119,22 +117,17 @@ class Loader:
 def spheresLeft(s):
     out = []
     for i in range(4):
-        x, y, z, _ = s.pose('sphere', i)
+        x, y, z = s.pose('sphere', i).pos
         if z > -0.8:
             out.append((x, y))
     return out
 
 
-def main():
-    ap = argparse.ArgumentParser()
-    ap.add_argument('--sim', default='build/bin/quorvel-sim')
-    ap.add_argument('--delay', type=int, default=0)
-    ap.add_argument('--record')
-    args = ap.parse_args()
-    s = Sim(args.sim)
-    s.step(2 + args.delay)
+def drive(sim):
+    s = Levers(sim)
+    s.step(2)
     s.lever(1, 1)  # tip until the hand-over
-    while s.joint('dumpTruck', 'bed') < 0.66:
+    while s.joint("dumpTruck", "bed") < 0.66:
         s.step(1)
     s.lever(1, 0)
     s.step(150)
@@ -154,7 +147,7 @@ def main():
             break
         tx, ty = max(rest, key=lambda q: q[1])
         lane = clamp(tx, -0.75, 0.3 if ty < 4.6 else -0.05)  # clear of the pen's wall
-        x, y, _, _ = s.pose('skidLoader')
+        x, y, _ = place(s)
         if y < ty + 1.2:
             loader.goto(ROUND_X, y)
             loader.goto(ROUND_X, ty + 1.3)
@@ -166,12 +159,7 @@ def main():
         loader.along(lane, PIT_EDGE_STOP, PUSH_SPEED)
         s.step(60)
     s.step(100)
-    print('\n'.join(s.ends) or 'no win', file=sys.stderr)
-    if args.record:
-        s.cmd('record ' + args.record)
-    s.cmd('quit')
-    return 0 if any('win=1' in e for e in s.ends) else 1
 
 
-if __name__ == '__main__':
-    sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(driver_main.main(LEVEL, drive))

@@ -32,11 +32,13 @@ LANE_X = -6.75
 STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
 # The hub over the top bar when the prongs close under it.
 GRIP_HEIGHTS = (0.83, 0.8, 0.86)
-CARRY_HUB = 1.75
+CARRY_HUB = 1.7
+# Pulled in and swung round over the cab this high, clear of the truck.
+SWING_HUB = 2.1
 CLOSE_TICKS = 90  # closing on after the first touch, so the bar sits deep
 # The wall's centre lowered through these heights over the slot; the foot
 # meets the funnel below 0.8.
-LOWER_TO = (0.9, 0.86, 0.78, 0.7, 0.62)
+LOWER_TO = (0.92, 0.84, 0.76, 0.68, 0.62)
 LOWER_LEVER = 0.4
 PLACE_TRIES = 3
 
@@ -82,15 +84,13 @@ def grip(sim, i):
     return False
 
 
-def lift(sim):
-    """Straight up on the joints, gently, so the bar stays in the prongs."""
-    hub = sim.pose("grapple").pos
+def lift(sim, z=None):
+    """Up at full lever (half a lever hardly lifts a wall) with the closing
+    lever held, so the bar stays deep in the prongs."""
     P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-    for z in (hub[2] + 0.1, CARRY_HUB):
-        if not (P.crane_joints_to(sim, (hub[0], hub[1], max(z, hub[2])), LOWER_LEVER) and P.hub_settle(sim)):
-            return False
+    ok = P.raise_hub_to(sim, z or SWING_HUB) and P.hub_settle(sim)
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
-    return True
+    return ok
 
 
 def lower_onto_slot(sim, i, y):
@@ -100,6 +100,11 @@ def lower_onto_slot(sim, i, y):
         for _ in range(3):
             w, hub = wall(sim, i), sim.pose("grapple").pos
             aim = (hub[0] + SLOT_X - w[0], hub[1] + y - w[1], hub[2] + z - w[2])
+            if P.crane_joint_targets(sim, aim, sim.joint("crane", "bend")) is None:
+                log(sim, "out of reach", aim, [round(v, 3) for v in w])
+                aim = (hub[0], hub[1], aim[2])
+                if P.crane_joint_targets(sim, aim, sim.joint("crane", "bend")) is None:
+                    break
             if not (P.crane_joints_to(sim, aim, LOWER_LEVER) and P.hub_settle(sim)):
                 return False
             P.hub_rest_point(sim, 30)
@@ -124,8 +129,13 @@ def move_wall(sim, i):
             log(sim, "no grip", i)
             return False
         log(sim, "lifted", i, sim.grasped(), [round(v, 3) for v in wall(sim, i)])
-        over = (SLOT_X, y, CARRY_HUB)
-        if not (P.crane_joints_to(sim, over, 0.6) and P.hub_settle(sim)):
+        # Swung across over the truck's bed first, then out over the slot:
+        # the wall held far out both ways tilts the truck off its reach.
+        t = sim.pose("truck").pos
+        if not all(P.crane_joints_to(sim, (x, y + dy, z), 0.6) and P.hub_settle(sim)
+                   for x, dy, z in ((STORE_X + 0.55, 0.0, SWING_HUB), (t[0], 1.0, SWING_HUB),
+                                    (SLOT_X - 0.5, 0.0, SWING_HUB - 0.2), (SLOT_X, 0.0, CARRY_HUB))):
+            log(sim, "not over the slot", sim.pose("grapple").pos, sim.pose("truck").pos)
             return False
         if not lower_onto_slot(sim, i, y):
             return False

@@ -97,6 +97,8 @@ def lower_onto_slot(sim, i, y):
     """The held wall let down onto the slot, its centre steered onto the
     slot's line at each step; True once it is let go there."""
     for z in LOWER_TO:
+        if wall(sim, i)[2] < z:
+            continue  # already down there (its foot on the funnel)
         for _ in range(3):
             w, hub = wall(sim, i), sim.pose("grapple").pos
             aim = (hub[0] + SLOT_X - w[0], hub[1] + y - w[1], hub[2] + z - w[2])
@@ -105,7 +107,10 @@ def lower_onto_slot(sim, i, y):
                 aim = (hub[0], hub[1], aim[2])
                 if P.crane_joint_targets(sim, aim, sim.joint("crane", "bend")) is None:
                     break
-            if not (P.crane_joints_to(sim, aim, LOWER_LEVER) and P.hub_settle(sim)):
+            if not P.crane_joints_to(sim, aim, LOWER_LEVER):
+                log(sim, "lost reach on the way", aim)
+                break
+            if not P.hub_settle(sim):
                 return False
             P.hub_rest_point(sim, 30)
             w = wall(sim, i)

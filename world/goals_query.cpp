@@ -4,7 +4,10 @@
 
 #include "bus/bus.h"
 #include "bus/diag.h"
+#include "vehicles/crane.h"
 #include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
+#include "vehicles/truck.h"
 #include "world/wld.h"
 
 const char* const GOAL_SOURCE = "PI/wld";
@@ -52,6 +55,12 @@ DynamicWorldObj* findNamed(const char* name) {
 bool truckBelow(float z) {
     DynamicWorldObj* truck = wld_truck();
     return truck && poseOf(truck).z < z;
+}
+
+const WorldObj* truckHeld() {
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    if (!truck || !truck->crane || !truck->crane->grapple) return nullptr;
+    return truck->crane->grapple->grasped;
 }
 
 float truckX() {

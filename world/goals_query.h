@@ -29,7 +29,10 @@ bool anyNamed(const char* name, PosePredicate pred);
 DynamicWorldObj* findNamed(const char* name);  // the first, or null
 
 bool truckBelow(float z);  // false without a truck
-float truckX();            // far west without a truck
+// What the truck's grapple holds, or null: a load still in the claws is
+// not yet delivered wherever it hangs.
+const WorldObj* truckHeld();
+float truckX();  // far west without a truck
 // Switches a level's own vehicle on as the one being driven, telling the
 // HUD. Only the sandbox announces it in the log.
 void activateVehicle(VehicleObj* v);

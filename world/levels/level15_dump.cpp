@@ -8,10 +8,7 @@
 
 #include "bus/diag.h"
 #include "geom/records.h"
-#include "vehicles/crane.h"
 #include "vehicles/dumptruck.h"
-#include "vehicles/grapple.h"
-#include "vehicles/truck.h"
 #include "vehicles/vehicle.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
@@ -76,9 +73,7 @@ void goal_dump(bool* won, bool* lost) {
     float truckZ = poseOf(dumpTruck).z;
     // A block still in the claws is not loaded yet: counted, it would hand
     // control to the dump truck with the crane frozen round it.
-    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
-    const WorldObj* held = nullptr;
-    if (truck && truck->crane && truck->crane->grapple) held = truck->crane->grapple->grasped;
+    const WorldObj* held = truckHeld();
     int loaded = 0, unloaded = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);
@@ -91,6 +86,7 @@ void goal_dump(bool* won, bool* lost) {
         if (p.z < truckZ && p.z < LOST_BELOW_Z) *lost = true;
     }
     *won = unloaded == 6;
+    VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
     if (loaded == 6 && !dumpTruck->isActive())
         vehicle_handOver(truck, dumpTruck);
     else if (loaded == 0 && truck && !truck->isActive())

@@ -7,10 +7,7 @@
 
 #include "bus/diag.h"
 #include "geom/records.h"
-#include "vehicles/crane.h"
-#include "vehicles/grapple.h"
 #include "vehicles/trailer.h"
-#include "vehicles/truck.h"
 #include "world/goals_query.h"
 #include "world/levels/level_common.h"
 #include "world/props.h"
@@ -45,9 +42,7 @@ void goal_egghunt(bool* won, bool*) {
     using namespace egghunt;
     const WorldObj* trailer = findNamed("trailer");
     if (!trailer) return;
-    const WorldObj* held = nullptr;
-    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
-    if (truck && truck->crane && truck->crane->grapple) held = truck->crane->grapple->grasped;
+    const WorldObj* held = truckHeld();
     int inTrailer = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);

@@ -9,13 +9,15 @@
 #include "vehicles/grapple.h"
 #include "vehicles/skidloader.h"
 #include "vehicles/skycrane.h"
+#include "world/props_dumpster.h"
+#include "world/props_levers.h"
 #include "world/wld.h"
 
 namespace {
 
 const char* const JOINT_NAMES =
     "crane: slew boom bend extend prong0..prong3; forkLift: lift tilt; skidLoader: arm bucket; "
-    "dumpTruck: bed; skyCrane: collective hook";
+    "dumpTruck: bed; skyCrane: collective hook; dumpsterN: lid";
 
 void poseFromMatrix(const float* m, Pose* out) {
     for (int i = 0; i < 3; i++) {
@@ -91,6 +93,49 @@ bool machinePresent(const std::string& machine) {
     return false;
 }
 
+// A dumpster's lid hangs on its bin and the feed's boxes on its lever, so
+// neither is in the world's list; each is listed right after its owner.
+void addWithParts(DynamicWorldObj* o, std::vector<DynamicWorldObj*>* out) {
+    out->push_back(o);
+    if (const Dumpster* d = dynamic_cast<const Dumpster*>(o)) out->push_back(d->lid);
+    if (const ConveyerLever* c = dynamic_cast<const ConveyerLever*>(o))
+        for (int i = 0; i < c->numBoxes; i++) out->push_back(c->boxes[i]);
+}
+
+std::vector<DynamicWorldObj*> listed() {
+    std::vector<DynamicWorldObj*> out;
+    for (int i = 0; i < wld_objectCount(); i++) addWithParts(wld_object(i), &out);
+    return out;
+}
+
+// "dumpsterN": the N-th dumpster of the world's list (from 0).
+const Dumpster* numberedDumpster(const std::string& machine) {
+    const std::string prefix = "dumpster";
+    if (machine.size() <= prefix.size() || machine.size() > prefix.size() + 3 ||
+        machine.compare(0, prefix.size(), prefix) != 0)
+        return nullptr;
+    int n = 0;
+    for (size_t k = prefix.size(); k < machine.size(); k++) {
+        if (machine[k] < '0' || machine[k] > '9') return nullptr;
+        n = 10 * n + (machine[k] - '0');
+    }
+    for (int i = 0; i < wld_objectCount(); i++) {
+        const Dumpster* d = dynamic_cast<const Dumpster*>(wld_object(i));
+        if (d && n-- == 0) return d;
+    }
+    return nullptr;
+}
+
+// The truck crane's sections, which hang on the crane outside the list.
+dBodyID craneSection(const char* name) {
+    Crane* c = crane_current;
+    if (!c) return nullptr;
+    if (!strcmp(name, "beamA")) return c->beamA->body;
+    if (!strcmp(name, "beamB")) return c->beamB->body;
+    if (!strcmp(name, "beamC")) return c->beamC->body;
+    return nullptr;
+}
+
 }  // namespace
 
 bool probe_pose(const char* name, int index, Pose* out) {
@@ -106,8 +151,12 @@ bool probe_pose(const char* name, int index, Pose* out) {
         poseFromBody(f->arm->carriage->body, out);
         return true;
     }
-    for (int i = 0; i < wld_objectCount(); i++) {
-        DynamicWorldObj* o = wld_object(i);
+    dBodyID section = index == 0 ? craneSection(name) : nullptr;
+    if (section) {
+        poseFromBody(section, out);
+        return true;
+    }
+    for (DynamicWorldObj* o : listed()) {
         if (strcmp(o->name, name) != 0 || index-- > 0) continue;
         if (o->body)
             poseFromBody(o->body, out);
@@ -126,6 +175,14 @@ std::string probe_poseText(const Pose& p) {
 
 bool probe_joint(const std::string& machine, const std::string& joint, double* value,
                  std::string* why) {
+    if (const Dumpster* d = numberedDumpster(machine)) {
+        if (joint == "lid") {
+            *value = dJointGetHingeAngle(d->hinge);
+            return true;
+        }
+        *why = "no joint '" + joint + "' on '" + machine + "' (" + JOINT_NAMES + ")";
+        return false;
+    }
     if (!machinePresent(machine)) {
         *why = "no machine '" + machine + "' here";
         return false;
@@ -150,10 +207,11 @@ const char* probe_jointNames() { return JOINT_NAMES; }
 
 std::vector<std::string> probe_list() {
     std::vector<std::string> out;
-    for (int i = 0; i < wld_objectCount(); i++) {
-        DynamicWorldObj* o = wld_object(i);
+    std::vector<DynamicWorldObj*> all = listed();
+    for (size_t i = 0; i < all.size(); i++) {
+        DynamicWorldObj* o = all[i];
         int index = 0;
-        for (int j = 0; j < i; j++) index += strcmp(wld_object(j)->name, o->name) == 0;
+        for (size_t j = 0; j < i; j++) index += strcmp(all[j]->name, o->name) == 0;
         Pose p;
         probe_pose(o->name, index, &p);
         char text[160];

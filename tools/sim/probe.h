@@ -11,14 +11,17 @@ struct Pose {
     double vel[3], angVel[3];
 };
 
-// The index-th object of that name (counting from 0), or with "grapple" the
-// current crane's grapple hub; false when none.
+// The index-th object of that name (counting from 0) in probe_list's order,
+// or with "grapple" the current crane's grapple hub, "carriage" the fork
+// lift's carriage and "beamA" to "beamC" the truck crane's sections; false
+// when none.
 bool probe_pose(const char* name, int index, Pose* out);
 // One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
 std::string probe_poseText(const Pose& p);
 
 // A named joint of the current machine of that name: an angle in radians or
 // a position in metres (the sky crane's collective is its lever setting).
+// "dumpsterN lid" reads the N-th dumpster's lid hinge (0 shut, opening up).
 // False with why set when the machine or the joint is not there.
 bool probe_joint(const std::string& machine, const std::string& joint, double* value,
                  std::string* why);
@@ -29,5 +32,7 @@ const char* probe_jointNames();
 // when the level has no crane with a grapple.
 bool probe_grasped(std::string* name);
 
-// "NAME INDEX X Y Z", one per listed object, in list order.
+// "NAME INDEX X Y Z", one per object of the world's list in its order, each
+// followed by the parts it carries outside the list: a dumpster's lid and
+// the conveyor's boxes as they are fed.
 std::vector<std::string> probe_list();

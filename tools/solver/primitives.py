@@ -646,3 +646,65 @@ def hover(sim, target, ticks, pilot=None, heading=0.0, every=2):
         if sim.step(every):
             return None
     return worst
+
+
+# Without a grapple the boom's own tip does the work: the far end of the
+# outer beam, whose body stands this far back from it along the beam.
+BEAM_C_TIP = 0.65
+BEAM_A_BEHIND_AXIS = 0.1  # the boom's hinge stands behind the slew axis
+
+
+def boom_tip(sim):
+    """The world point at the far end of the truck crane's outer beam."""
+    c = sim.pose("beamC")
+    return [c.pos[i] + BEAM_C_TIP * c.x_axis[i] for i in range(3)]
+
+
+def slew_axis(sim):
+    """Where the crane's slew axis stands on the ground plane, found from
+    the boom's hinge, which turns with the slew just behind it."""
+    a = sim.pose("beamA")
+    h = math.hypot(a.x_axis[0], a.x_axis[1])
+    return (a.pos[0] + BEAM_A_BEHIND_AXIS * a.x_axis[0] / h,
+            a.pos[1] + BEAM_A_BEHIND_AXIS * a.x_axis[1] / h)
+
+
+def tip_errors(sim, target):
+    """How far the crane must slew (radians, positive anticlockwise), reach
+    out and rise to bring the boom tip to target; and where the tip is."""
+    tip = boom_tip(sim)
+    px, py = slew_axis(sim)
+    bearing = wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(tip[1] - py, tip[0] - px))
+    reach = math.hypot(target[0] - px, target[1] - py) - math.hypot(tip[0] - px, tip[1] - py)
+    return bearing, reach, target[2] - tip[2], tip
+
+
+def tip_levers_toward(sim, target, limit=1.0, elevate_least=0.5):
+    """One correction of slew, extension and boom toward a world point for
+    the boom tip, each lever at most limit; returns the tip's distance. The
+    tip hangs on no rope, so it can be chased directly."""
+    bearing, reach, rise, tip = tip_errors(sim, target)
+    settings = ((TRUCK_LEVERS["rotate"], -axis_setting(bearing, 4.0, 0.01, 0.12)),
+                (TRUCK_LEVERS["extend"], axis_setting(reach, 5.0, 0.01, 0.15)),
+                (TRUCK_LEVERS["elevate"], axis_setting(rise, 5.0, 0.01, elevate_least)))
+    for number, setting in settings:
+        lever(sim, number, clamp(setting, -limit, limit))
+    return math.dist(tip, target)
+
+
+def tip_to(sim, target, tolerance=0.03, limit=1.0, max_ticks=900, every=2):
+    """Brings the boom tip to within tolerance of a world point and lets the
+    levers go; True when it is still there a moment later."""
+    for _ in range(0, max_ticks, every):
+        if tip_levers_toward(sim, target, limit) < tolerance:
+            let_go_crane(sim)
+            if sim.step(10):
+                return False
+            if math.dist(boom_tip(sim), target) < 2 * tolerance:
+                return True
+            continue
+        if sim.step(every):
+            let_go_crane(sim)
+            return False
+    let_go_crane(sim)
+    return False

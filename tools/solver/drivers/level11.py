@@ -23,7 +23,7 @@ DEBUG = os.environ.get("LEVEL11_DEBUG")
 # The lids: hinged along the far side of each dumpster, 1.35 m either side
 # of the belt and 0.651 up, the handle bar 1.05 m from the hinge and
 # sticking 0.25 m out past the bin's east end at x = 0.
-LID_HINGE_Y, LID_HINGE_Z, HANDLE_RADIUS = 1.35, 0.651, 1.05
+LID_HINGE_Y, LID_HINGE_Z, HANDLE_RADIUS = 1.35, 0.651, 1.12
 UNDER_BAR = 0.07  # the tip's centre this far under the bar's middle
 TIP_X = 0.03  # just east of the bin's end, under the bar's overhang
 LID_LEAD = 0.08  # radians of swing the tip aims ahead of the lid
@@ -36,13 +36,14 @@ LID_LEVER_LIMIT = 0.35  # a quicker lift throws the light lid off the tip
 SOUTH_STANCE = (1.0, -1.3)
 # North lid and lever: the truck nosed north beside the lever's desk; the
 # swing has 0.45 m to spare or more up to upright, 0.26 m just past it.
-NORTH_STANCE = (1.25, 0.77)
+NORTH_STANCE = (1.4, 0.95)
 # From the south stance round to the north one, nosed north at the end.
-NORTH_PATH = ((1.5, -0.6), (1.35, 0.2), NORTH_STANCE)
+NORTH_PATH = ((1.5, -0.6), (1.45, 0.3), NORTH_STANCE)
 # The lever stands on its desk at (0.9, 1.9); the tip pushes its top west
 # until the feed runs (below -0.1 pi) and well on toward its stop.
 LEVER_TOP = (0.9, 1.9, 0.95)
 LEVER_PUSHED = -0.65
+LEVER_BEND = -0.8  # folded, the tip comes in close beside the truck
 # Backed down to the belt's end, nosed north: the tip waits beside the belt
 # at WAIT_Y either side and sweeps across to SWEEP_Y beyond the other rail.
 # With the tip at x = -0.6 there is 0.28 m of reach to spare.
@@ -51,11 +52,11 @@ SWEEP_STANCE = (0.85, 0.0)
 SWEEP_BACK_Y = -2.6
 SWEEP_PATH = ((1.3, -1.5), (0.9, -0.6), SWEEP_STANCE)
 TIP_SWEEP_X, TIP_SWEEP_Z = -0.75, 0.83
-WAIT_Y, SWEEP_Y = 0.5, 0.7
+WAIT_Y, SWEEP_Y = 0.3, 0.7
 SWEEP_BEND = -0.54
 # A box whose centre has come this far along the belt is in front of the
 # beam's flank; swept now, it drops into the bin short of the end wall.
-SWEEP_AT_X = -0.72
+SWEEP_AT_X = -0.76
 FEED_BOXES = 10
 FEED_TIME = 60 * 60  # ticks for the whole feed with some to spare
 
@@ -122,7 +123,7 @@ def lever_angle(sim):
 def push_lever(sim):
     """From the lever's east side, the tip pushes its top over to the west."""
     x, y, z = LEVER_TOP
-    if not (P.bend_to(sim, LID_BEND) and P.tip_to(sim, (x + 0.25, y, z + 0.3), tolerance=0.05)
+    if not (P.bend_to(sim, LEVER_BEND) and P.tip_to(sim, (x + 0.25, y, z + 0.3), tolerance=0.05)
             and P.tip_to(sim, (x + 0.15, y, z), tolerance=0.04)):
         return False
     for _ in range(600):
@@ -164,17 +165,19 @@ def tip_wait(side):
     return (TIP_SWEEP_X, side * WAIT_Y, TIP_SWEEP_Z)
 
 
-def sweep(sim, to_side, box, index):
+def sweep(sim, to_side):
     """Slews the tip across the belt to to_side at full lever, sweeping the
     box off the belt."""
     target = (TIP_SWEEP_X, to_side * SWEEP_Y, TIP_SWEEP_Z)
+    ended = False
     for _ in range(120):
         if P.tip_levers_toward(sim, target) < 0.05:
             break
-        if sim.step(1):
-            return False
+        ended = bool(sim.step(1))
+        if ended:
+            break
     P.let_go_crane(sim)
-    return True
+    return not ended
 
 
 def boxes(sim):
@@ -202,9 +205,12 @@ def sort_boxes(sim):
                 continue
             if pos[0] >= SWEEP_AT_X:
                 log(sim, "sweep", name, index, rounded(pos))
-                if not sweep(sim, to_side, name, index):
-                    return False
+                if not sweep(sim, to_side):
+                    return sim.won
                 side = to_side
+                # Back in beside the belt, away from the box as it drops.
+                if not P.tip_to(sim, tip_wait(side)):
+                    return sim.won
                 done += 1
                 if done == FEED_BOXES:
                     break
@@ -247,8 +253,9 @@ def drive(sim):
     t = sim.pose("truck")
     log(sim, "sweep stance", rounded(t.pos), round(t.heading, 3))
     sort_boxes(sim)
+    # The feed judges the heaps once the last box is in.
     for _ in range(60):
-        if sim.step(10):
+        if sim.ended or sim.step(10):
             break
     for name, index, pos in boxes(sim):
         log(sim, name, index, rounded(pos))

@@ -36,14 +36,14 @@ LID_LEVER_LIMIT = 0.35  # a quicker lift throws the light lid off the tip
 SOUTH_STANCE = (1.0, -1.3)
 # North lid and lever: the truck nosed north beside the lever's desk; the
 # swing has 0.45 m to spare or more up to upright, 0.26 m just past it.
-NORTH_STANCE = (1.4, 0.95)
+NORTH_STANCE = (1.4, 1.1)
 # From the south stance round to the north one, nosed north at the end.
 NORTH_PATH = ((1.5, -0.6), (1.45, 0.3), NORTH_STANCE)
 # The lever stands on its desk at (0.9, 1.9); the tip pushes its top west
 # until the feed runs (below -0.1 pi) and well on toward its stop.
 LEVER_TOP = (0.9, 1.9, 0.95)
 LEVER_PUSHED = -0.65
-LEVER_BEND = -0.8  # folded, the tip comes in close beside the truck
+LEVER_BEND = -1.2  # folded, the tip comes in close beside the truck
 # Backed down to the belt's end, nosed north: the tip waits beside the belt
 # at WAIT_Y either side and sweeps across to SWEEP_Y beyond the other rail.
 # With the tip at x = -0.6 there is 0.28 m of reach to spare.
@@ -52,7 +52,7 @@ SWEEP_STANCE = (0.85, 0.0)
 SWEEP_BACK_Y = -2.6
 SWEEP_PATH = ((1.3, -1.5), (0.9, -0.6), SWEEP_STANCE)
 TIP_SWEEP_X, TIP_SWEEP_Z = -0.75, 0.83
-WAIT_Y, SWEEP_Y = 0.3, 0.7
+WAIT_Y, SWEEP_Y = 0.3, 0.65
 SWEEP_BEND = -0.54
 # A box whose centre has come this far along the belt is in front of the
 # beam's flank; swept now, it drops into the bin short of the end wall.

@@ -674,7 +674,8 @@ def tip_errors(sim, target):
     out and rise to bring the boom tip to target; and where the tip is."""
     tip = boom_tip(sim)
     px, py = slew_axis(sim)
-    bearing = wrap(math.atan2(target[1] - py, target[0] - px) - math.atan2(tip[1] - py, tip[0] - px))
+    bearing = wrap(math.atan2(target[1] - py, target[0] - px)
+                   - math.atan2(tip[1] - py, tip[0] - px))
     reach = math.hypot(target[0] - px, target[1] - py) - math.hypot(tip[0] - px, tip[1] - py)
     return bearing, reach, target[2] - tip[2], tip
 

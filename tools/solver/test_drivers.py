@@ -18,6 +18,7 @@ import level06  # noqa: E402
 import level07  # noqa: E402
 import level08  # noqa: E402
 import level10  # noqa: E402
+import level11  # noqa: E402
 import level14  # noqa: E402
 import level16  # noqa: E402
 import level17  # noqa: E402
@@ -79,6 +80,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_bridges_the_gap_and_builds_the_tower_of_seven_crates(self):
         self.check_wins(10, level10.drive)
+
+    def test_the_boom_opens_both_lids_starts_the_feed_and_sweeps_the_boxes_apart(self):
+        self.check_wins(11, level11.drive)
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

@@ -120,6 +120,28 @@ class GraspTest(unittest.TestCase):
             self.assertGreater(pole.z_axis[2], 0.95)
 
 
+class BoomTipTest(unittest.TestCase):
+    def test_the_tip_is_where_the_grapple_hangs_and_the_slew_turns_about_one_point(self):
+        with Sim(arena_variant="truck") as sim:
+            axis = P.slew_axis(sim)
+            for setting, ticks in ((0.0, 1), (1.0, 60), (-1.0, 150)):
+                P.lever(sim, P.TRUCK_LEVERS["rotate"], setting)
+                sim.step(ticks)
+                sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["rotate"])
+                hub = P.hub_rest_point(sim)
+                tip = P.boom_tip(sim)
+                self.assertLess(math.dist(hub, (tip[0], tip[1], tip[2] - P.HUB_DROP)), 0.04, setting)
+                self.assertLess(math.dist(P.slew_axis(sim), axis), 0.01, setting)
+
+    def test_the_tip_goes_to_points_around_the_truck_and_stays_there(self):
+        with Sim(arena_variant="truck") as sim:
+            for target in ((1.3, 0.4, 1.0), (-0.2, -1.4, 1.5), (0.9, 1.0, 0.8)):
+                self.assertTrue(P.tip_to(sim, target), target)
+                sim.step(60)  # the arm holds it there
+                self.assertLess(math.dist(P.boom_tip(sim), target), 0.06, target)
+            self.assertFalse(P.tip_to(sim, (3.5, 0.0, 1.0), max_ticks=300))  # out of reach
+
+
 class SkyCraneTest(unittest.TestCase):
     def test_the_sky_crane_flies_up_and_across_and_hovers_there(self):
         with Sim(arena_variant="skycrane") as sim:

@@ -7,6 +7,10 @@
 namespace factory {
 
 const float BELT_X0 = -10.0f, BELT_X1 = 0.0f, BELT_HALF = 0.225f, BELT_BOTTOM = 0.675f;
+// Worked from beside the bins' east ends, the boom tip has reach to spare
+// (the solver kit's reach_margin): 0.50 m along the south lid's swing, 0.21 m
+// along the north lid's up to 100 degrees, 0.52 m at the lever's top and
+// 0.21 m at the end of a sweep off the belt.
 const float DUMPSTER_X = -1.0f, DUMPSTER_Y = 0.85f;  // centres, either side
 const float DUMPSTER_Z = 0.276f;                     // its floor plate on the hall floor
 const float PEDESTAL_X = 0.8f, PEDESTAL_Y = 1.9f, PEDESTAL_TOP = 0.5f;

@@ -22,20 +22,24 @@ DEBUG = os.environ.get("LEVEL11_DEBUG")
 
 # The lids: hinged along the far side of each dumpster, 1.35 m either side
 # of the belt and 0.651 up, the handle bar 1.05 m from the hinge and
-# sticking 0.25 m out past the bin's east end at x = 0.
+# sticking 0.25 m out past the bin's east end at x = 0. The tip aims a
+# little outside the bar's own circle: aimed on it, the bar slides off the
+# tip's end half way up.
 LID_HINGE_Y, LID_HINGE_Z, HANDLE_RADIUS = 1.35, 0.651, 1.12
-UNDER_BAR = 0.07  # the tip's centre this far under the bar's middle
+UNDER_BAR = 0.07  # the tip's centre this far under the bar
 TIP_X = 0.03  # just east of the bin's end, under the bar's overhang
 LID_LEAD = 0.08  # radians of swing the tip aims ahead of the lid
 LID_OVER = 2.0  # well past upright, the lid falls onto its stop by itself
 LID_BEND = -0.4  # the bend held for the whole swing
 LID_LEVER_LIMIT = 0.35  # a quicker lift throws the light lid off the tip
-# South lid: from here the swing has at least 0.53 m of reach to spare
-# (reach_margin along the whole swing, the tightest at the start under the
-# bar); the lid lies on the truck's left, the truck nosed north-east.
+# Reach to spare below is reach_margin's, from the stance as reached.
+# South lid, the truck nosed north-east, reached at about (0.89, -1.36):
+# 0.50 m under the bar at the start, more along the rest of the swing.
 SOUTH_STANCE = (1.0, -1.3)
-# North lid and lever: the truck nosed north beside the lever's desk; the
-# swing has 0.45 m to spare or more up to upright, 0.26 m just past it.
+# North lid and lever, the truck nosed north beside the lever's desk,
+# reached at about (1.45, 1.02): 0.30 m under the bar, 0.21 m or more up to
+# 100 degrees; past that the lid is falling over by itself and the last
+# aim, at 2.08 rad, has 0.10 m. Over the lever's top 0.52 m or more.
 NORTH_STANCE = (1.4, 1.1)
 # From the south stance round to the north one, nosed north at the end.
 NORTH_PATH = ((1.5, -0.6), (1.45, 0.3), NORTH_STANCE)
@@ -44,18 +48,20 @@ NORTH_PATH = ((1.5, -0.6), (1.45, 0.3), NORTH_STANCE)
 LEVER_TOP = (0.9, 1.9, 0.95)
 LEVER_PUSHED = -0.65
 LEVER_BEND = -1.2  # folded, the tip comes in close beside the truck
-# Backed down to the belt's end, nosed north: the tip waits beside the belt
-# at WAIT_Y either side and sweeps across to SWEEP_Y beyond the other rail.
-# With the tip at x = -0.6 there is 0.28 m of reach to spare.
+# At the belt's end, nosed north, reached at about (0.86, -0.07): the tip
+# waits beside the belt at WAIT_Y either side (0.32 m to spare) and sweeps
+# across to SWEEP_Y beyond the other rail (0.21 m north, 0.26 m south).
 SWEEP_STANCE = (0.85, 0.0)
-# Backed straight down from the lever, then up in an S onto the stance.
+# Backed straight down from the lever, then up in an S onto the stance:
+# the first box comes past the beam about 15 s after the lever went over.
 SWEEP_BACK_Y = -2.6
 SWEEP_PATH = ((1.3, -1.5), (0.9, -0.6), SWEEP_STANCE)
 TIP_SWEEP_X, TIP_SWEEP_Z = -0.75, 0.83
 WAIT_Y, SWEEP_Y = 0.3, 0.65
 SWEEP_BEND = -0.54
 # A box whose centre has come this far along the belt is in front of the
-# beam's flank; swept now, it drops into the bin short of the end wall.
+# beam's flank; swept now, it drops into the bin well short of the end
+# wall (swept later, it flies on over it).
 SWEEP_AT_X = -0.76
 FEED_BOXES = 10
 FEED_TIME = 60 * 60  # ticks for the whole feed with some to spare
@@ -86,15 +92,16 @@ def under_bar(sim, side):
             and P.tip_to(sim, (0.4, y, 0.58)) and P.tip_to(sim, (0.1, y, 0.58)))
 
 
-def lift_lid(sim, number, side, tries=3):
+def lift_lid(sim, number, side, tries=3, max_ticks=1800):
     """Lifts the lid along its swing until it tips over onto its stop; a lid
-    that slips off the tip and falls back is gone under again."""
+    that slips off the tip and falls back, or stops rising, is gone under
+    again."""
     joint = "dumpster%d" % number
     for _ in range(tries):
         if not under_bar(sim, side):
             return False
         peak = 0.0
-        while True:
+        for _ in range(0, max_ticks, 2):
             angle = sim.joint(joint, "lid")
             peak = max(peak, angle)
             if angle > LID_OVER or angle < peak - 0.15:
@@ -241,8 +248,6 @@ def drive(sim):
         return log(sim, "north lid stays shut")
     if not push_lever(sim):
         return log(sim, "lever not over")
-    # The first box comes past the beam about 15 s after the lever went
-    # over: the tip swings out wide and the truck backs round meanwhile.
     here = tuple(sim.pose("truck").pos[:2])
     back_to = (here[0] + 0.15, SWEEP_BACK_Y)
     if not reverse_path(sim, (here, back_to), throttle=0.5):

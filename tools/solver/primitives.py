@@ -414,15 +414,21 @@ def crane_ik(out, up, bend):
             continue
         if prev is not None and (prev[1] <= 0) != (f <= 0):
             a, fa = prev
+            root = True
             for _ in range(30):
                 m = (a + b) / 2
                 fm = height_error(m)
+                if fm is None:
+                    # The outer beam stands upright in between: the sign
+                    # flips across that pole, not across a root.
+                    root = False
+                    break
                 if (fa <= 0) == (fm <= 0):
                     a, fa = m, fm
                 else:
                     b = m
             e = extension(a)
-            if EXTEND_RANGE[0] <= e <= EXTEND_RANGE[1]:
+            if root and EXTEND_RANGE[0] <= e <= EXTEND_RANGE[1]:
                 return a, e
         prev = (b, f)
     return None

@@ -72,6 +72,21 @@ class CraneTest(unittest.TestCase):
         self.assertIsNone(P.crane_ik(2.3, 0.3, 0.0))  # past the outer beam's stop
         self.assertIsNone(P.crane_ik(1.5, 0.0, 0.0))  # below the straight boom
 
+    def test_folded_past_upright_the_joints_are_solved_or_refused_never_wrong(self):
+        # The outer beam passes upright as the boom lifts: the solver must
+        # not take that pole for a solution, nor trip over it.
+        solved = 0
+        for i in range(20):
+            for j in range(12):
+                out, up = 0.2 + 0.08 * i, -0.6 + 0.1 * j
+                found = P.crane_ik(out, up, -1.6)
+                if found:
+                    solved += 1
+                    o, u = P.hub_in_crane_plane(found[0], -1.6, found[1])
+                    self.assertAlmostEqual(o, out, delta=0.005)
+                    self.assertAlmostEqual(u, up, delta=0.005)
+        self.assertGreater(solved, 0)
+
 
 class GraspTest(unittest.TestCase):
     def test_the_crane_geometry_puts_the_hub_where_the_simulator_has_it(self):

@@ -503,6 +503,42 @@ TEST_F(LevelsB, FactoryWithOpenLidsButUnsortedBoxesIsNotWon) {
     EXPECT_EQ(endGames, 0);
 }
 
+// A box the truck did not sweep off must stay where the boom can still get
+// it: against the stop short of the belt's end, over the bins, with the
+// next box queued behind it; swept off from there, it drops into a bin.
+TEST_F(LevelsB, FactoryUnsweptBoxWaitsAtTheBeltStopAndCanStillBeSweptIn) {
+    using namespace factory;
+    build(11);
+    ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
+    ASSERT_NE(lever, nullptr);
+    for (int t = 0; t < 40; t++) {
+        for (DynamicWorldObj* o : named("dumpster")) openLid(dynamic_cast<Dumpster*>(o));
+        run(1);
+    }
+    swing(lever, -2, 120);
+    run(60 * 21);
+    ASSERT_GE(lever->numBoxes, 2);
+    const dReal* first = dBodyGetPosition(lever->boxes[0]->body);
+    EXPECT_NEAR(first[0], BELT_STOP_X0 - 0.14, 0.03);
+    EXPECT_NEAR(first[1], 0.0, 0.05);
+    EXPECT_NEAR(first[2], BELT_STOP_Z0 + 0.14, 0.03);  // still upright on the belt
+    const dReal* second = dBodyGetPosition(lever->boxes[1]->body);
+    EXPECT_NEAR(second[0], first[0] - 0.28, 0.03);
+
+    // Pushed off sideways as the boom's flank would, it drops into the bin.
+    for (int t = 0; t < 30; t++) {
+        dBodyEnable(lever->boxes[0]->body);
+        dBodySetLinearVel(lever->boxes[0]->body, 0, 1.2, 0);
+        run(1);
+    }
+    run(120);
+    first = dBodyGetPosition(lever->boxes[0]->body);
+    EXPECT_GT(first[0], DUMPSTER_X - 0.95);
+    EXPECT_LT(first[0], DUMPSTER_X + 0.95);
+    EXPECT_NEAR(first[1], DUMPSTER_Y, 0.45);
+    EXPECT_LT(first[2], 0.3);  // on the bin's floor
+}
+
 // -------------------------------------------------------------------- ufo
 
 TEST_F(LevelsB, UfoWallsDroppedIntoTheSlotStandWithinTheTightTolerance) {

@@ -60,6 +60,9 @@ QUORVEL_MODEL(factory_scenery) {
     for (int s = -1; s <= 1; s += 2)
         add(m, BELT_X0, BELT_X1, s * BELT_HALF - 0.02f, s * BELT_HALF, BELT_BOTTOM - 0.04f,
             BELT_BOTTOM + 0.06f, STEEL);
+    // The stop short of the belt's end (it collides as a box of its own).
+    add(m, BELT_STOP_X0, BELT_STOP_X1, -BELT_HALF, BELT_HALF, BELT_STOP_Z0, BELT_STOP_Z1,
+        HAZARD_YELLOW);
     // The feed hopper at the belt's start.
     Mesh hopper = cone(0.2f, 0.45f, 0.6f, 4);
     rotate(hopper, {0, 0, 1}, 0.7853982f);

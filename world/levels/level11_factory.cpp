@@ -23,6 +23,8 @@ void build_factory(LevelOut& out) {
     using namespace factory;
     makeTerrain(&geom_factory_terrain, nullptr);
     makeScenery(&geom_factory_scenery);
+    addSmoothBox(BELT_STOP_X1 - BELT_STOP_X0, 2 * BELT_HALF, BELT_STOP_Z1 - BELT_STOP_Z0,
+                 (BELT_STOP_X0 + BELT_STOP_X1) / 2, 0, (BELT_STOP_Z0 + BELT_STOP_Z1) / 2, nullptr);
     // Each lid hinges on the side away from the belt.
     const dReal north[3] = {DUMPSTER_X, DUMPSTER_Y, DUMPSTER_Z};
     const dReal south[3] = {DUMPSTER_X, -DUMPSTER_Y, DUMPSTER_Z};

@@ -7,6 +7,13 @@
 namespace factory {
 
 const float BELT_X0 = -10.0f, BELT_X1 = 0.0f, BELT_HALF = 0.225f, BELT_BOTTOM = 0.675f;
+// A low stop across the belt short of its end: a box not swept off waits
+// against it, over the bins, instead of dropping off the end onto the
+// floor, where a truck without a grapple could never get it back. Low
+// enough for the boom to sweep over it (its underside comes no lower than
+// 0.835 there), far enough in that a box swept off it lands inside a bin.
+const float BELT_STOP_X0 = -0.2f, BELT_STOP_X1 = -0.15f;
+const float BELT_STOP_Z0 = 0.727f, BELT_STOP_Z1 = 0.8f;  // clear of the belt itself
 // Worked from beside the bins' east ends, the boom tip has reach to spare
 // (the solver kit's reach_margin): 0.50 m along the south lid's swing, 0.21 m
 // along the north lid's up to 100 degrees, 0.52 m at the lever's top and

@@ -21,7 +21,10 @@ const float BAR_SIZE[3] = {0.6f, 0.08f, 0.08f};
 const float BAR_HEIGHT = 0.13f;  // bar centre above the lid
 const float POST_SIZE[3] = {0.06f, 0.12f, 0.1f};
 const float POST_X = 0.26f;
-const float QUEEN_X = 2.0f, QUEEN_Y = -5.2f;  // where the queen's coffin waits
+// The queen waits ahead of the truck's stance south of the tomb, turned
+// across the truck so that the claws, closing along the arm, meet her bar
+// square; the sand south of the stance stays clear for the lifted seal.
+const float QUEEN_X = 3.45f, QUEEN_Y = -3.58f, QUEEN_YAW = 1.5707964f;
 // The chamber's span in which both coffins must lie, below the rim height.
 const float BURIED_X0 = 1.2f, BURIED_X1 = 2.8f, BURIED_Y0 = -2.8f, BURIED_Y1 = -1.2f;
 const float BURIED_TOP = 0.5f;

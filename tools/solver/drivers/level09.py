@@ -19,12 +19,16 @@ DEBUG = os.environ.get("LEVEL09_DEBUG")
 TOMB = (2.0, -2.0)
 SEAL_Z = 0.557
 STANCE_PATH = [(-4.0, -3.58), (-1.0, -3.58), (1.95, -3.58)]
-SEAL_PARK = (3.55, -4.2)  # the sand ahead of the truck
+SEAL_PARK = (2.0, -5.25)  # the sand south of the stance
+SEAL_PARKED_Z = 0.15  # on its rims
+CHAMBER_RIM = 0.407  # the chamber's walls widen to the tomb's step here
 CHAMBER = (2.0, -2.5)  # beside the pharaoh, who lies north of the middle
 SEAL_GRIP = 0.30  # hub above the seal's centre: the claws close under its handle
 COFFIN_GRIP = 0.33  # hub above a coffin's centre: under its lifting bar
 CARRY_Z = 1.4
 SEAL_STANCE_X = 2.35
+WIDE_OPEN = 1.4  # opened less, the claws lift the seal again by its handle
+SWING_LEVER = 0.3  # slew lever while carrying
 LOW_BEND = -0.8  # the beam bent to bring the hub down low far out
 
 
@@ -63,19 +67,66 @@ def take(sim, name, index, grip):
     return False
 
 
+def swing_over(sim, xy, z, limit=SWING_LEVER, max_ticks=3000, every=3):
+    """Slews round at height z on a gentle lever until the hub is over xy:
+    swung on the full lever the seal pendles out and slips from the claws,
+    and lowered on the way it sweeps its rims across the tomb's top."""
+    for _ in range(0, max_ticks, every):
+        bearing, out, hub = P.slew_errors(sim, xy)
+        if abs(bearing) < 0.03 and abs(out) < 0.05:
+            P.let_go_crane(sim)
+            return P.hold_still(sim)
+        turn = P.clamp(P.axis_setting(bearing, 1.0, 0.02, 0.1), -limit, limit)
+        P.lever(sim, P.TRUCK_LEVERS["rotate"], -turn)
+        P.lever(sim, P.TRUCK_LEVERS["extend"], P.axis_setting(out, 2.0, 0.03, 0.15))
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(z - hub[2], 4.0, 0.05, 0.5))
+        if sim.step(every):
+            return False
+    P.let_go_crane(sim)
+    return False
+
+
+def lower_onto(sim, name, index, xy, z, grip, settled_below, max_ticks=1500, every=3):
+    """Lowers the held object over xy until it rests with its centre near
+    z, or stops going down anywhere below settled_below, and lets the
+    levers go. It goes down in one steady move: held far out, a heavy load
+    slowly pushes the truck sideways off its stance."""
+    aim = (xy[0], xy[1], z + grip - 0.15)
+    still = 0
+    for _ in range(0, max_ticks, every):
+        load = sim.pose(name, index)
+        if load.pos[2] <= z + 0.015:
+            break
+        still = still + every if load.pos[2] < settled_below and abs(load.vel[2]) < 0.01 else 0
+        if still >= 30:
+            break
+        P.crane_levers_toward(sim, aim)
+        if sim.step(every):
+            return False
+    P.let_go_crane(sim)
+    return not sim.step(30) and sim.pose(name, index).pos[2] < settled_below
+
+
 def put(sim, name, index, xy, z, grip):
     """Carries the held object high over xy, lowers it until its centre is
     at z and lets go."""
     P.raise_hub_to(sim, CARRY_Z)
-    P.bend_to(sim, LOW_BEND if name == "coffin" else 0.0)
+    P.bend_to(sim, LOW_BEND if name == "coffin" else (-0.4 if z < 0.3 else 0.0))
+    if not swing_over(sim, xy, CARRY_Z):
+        return False
+    log(sim, "over", xy, sim.pose("grapple").pos, sim.pose(name, index).pos)
     if not P.grapple_to(sim, (xy[0], xy[1], max(z + grip + 0.35, 0.9)), tolerance=0.15):
         log(sim, "not over", xy, sim.pose("grapple").pos)
         return False
     P.hold_still(sim)
     log(sim, "put", name, "margin", P.reach_margin(sim, (xy[0], xy[1], z + grip)))
-    P.grapple_to(sim, (xy[0], xy[1], z + grip + 0.15), tolerance=0.08, max_ticks=900)
-    P.grapple_to(sim, (xy[0], xy[1], z + grip), tolerance=0.05, max_ticks=900)
-    if not P.open_grapple(sim) or sim.step(60):
+    # A coffin may drop the last bit onto the chamber floor; the seal must
+    # be set down on its rims.
+    settled_below = CHAMBER_RIM - 0.4 if name == "coffin" else z + 0.06
+    if not lower_onto(sim, name, index, xy, z, grip, settled_below):
+        log(sim, "not down", sim.pose(name, index).pos)
+        return False
+    if not P.open_grapple(sim, WIDE_OPEN) or sim.step(60):
         return sim.won
     log(sim, "put", name, sim.pose(name, index).pos)
     h = sim.pose("grapple").pos
@@ -88,27 +139,14 @@ def drive(sim):
         return log(sim, "no stance")
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
     if not (take(sim, "tombseal", 0, SEAL_GRIP)
-            and put(sim, "tombseal", 0, SEAL_PARK, 0.05, SEAL_GRIP)):
+            and put(sim, "tombseal", 0, SEAL_PARK, SEAL_PARKED_Z, SEAL_GRIP)):
         return log(sim, "seal not off")
     if not (take(sim, "coffin", 1, COFFIN_GRIP)
             and put(sim, "coffin", 1, CHAMBER, -0.45, COFFIN_GRIP)):
         return log(sim, "queen not in")
-    # Up to the seal where it fell, from where the tomb is still in reach.
-    t = sim.pose("truck").pos
-    P.bend_to(sim, 0.0)
-    P.raise_hub_to(sim, CARRY_Z)
-    seal = sim.pose("tombseal").pos
-    if not P.follow_path(sim, "truck", [(t[0], t[1]), (seal[0] - 1.3, t[1]),
-                                        (seal[0] - 0.6, seal[1] + 1.3)], throttle=0.3):
-        return log(sim, "not up to the seal")
-    log(sim, "seal stance", sim.pose("truck").pos, "seal", sim.pose("tombseal").pos)
     if not take(sim, "tombseal", 0, SEAL_GRIP):
         return log(sim, "seal not taken again")
-    t = sim.pose("truck").pos
-    if not P.drive_to(sim, "truck", (1.9, -3.58), tolerance=0.15, throttle=0.3):
-        return log(sim, "not back at the tomb")
-    log(sim, "tomb stance", sim.pose("truck").pos, sim.pose("truck").heading)
-    if not (put(sim, "tombseal", 0, TOMB, SEAL_Z + 0.02, SEAL_GRIP)):
+    if not put(sim, "tombseal", 0, TOMB, SEAL_Z + 0.02, SEAL_GRIP):
         return log(sim, "seal not back")
     sim.step(120)
 

@@ -6,6 +6,7 @@ lowered into the chamber beside the pharaoh, and the seal laid back.
 
 usage: python3 tools/solver/drivers/level09_wip.py [--delay D] [--record FILE]"""
 
+import math
 import os
 import sys
 
@@ -27,7 +28,9 @@ SEAL_GRIP = 0.30  # hub above the seal's centre: the claws close under its handl
 COFFIN_GRIP = 0.33  # hub above a coffin's centre: under its lifting bar
 CARRY_Z = 1.4
 SEAL_STANCE_X = 2.35
-WIDE_OPEN = 1.4  # opened less, the claws lift the seal again by its handle
+# How far the claws open to let go: a coffin hangs on in claws opened wide,
+# their fingers turned in under its bar.
+RELEASE_OPEN = {"tombseal": float(os.environ.get("SO","1.4")), "coffin": float(os.environ.get("CO","1.4"))}
 SWING_LEVER = 0.3  # slew lever while carrying
 LOW_BEND = -0.8  # the beam bent to bring the hub down low far out
 
@@ -78,7 +81,12 @@ def swing_over(sim, xy, z, limit=SWING_LEVER, max_ticks=3000, every=3):
             return P.hold_still(sim)
         turn = P.clamp(P.axis_setting(bearing, 1.0, 0.02, 0.1), -limit, limit)
         P.lever(sim, P.TRUCK_LEVERS["rotate"], -turn)
-        P.lever(sim, P.TRUCK_LEVERS["extend"], P.axis_setting(out, 2.0, 0.03, 0.15))
+        # The reach is left alone until the end of the swing: measured from
+        # the slew axis ahead of the truck's centre it shrinks as the hub
+        # comes round behind the truck, and drawn in there the seal sweeps
+        # into the boom.
+        P.lever(sim, P.TRUCK_LEVERS["extend"],
+                P.axis_setting(out, 2.0, 0.03, 0.15) if abs(bearing) < 0.3 else 0.0)
         P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(z - hub[2], 4.0, 0.05, 0.5))
         if sim.step(every):
             return False
@@ -92,45 +100,80 @@ def lower_onto(sim, name, index, xy, z, grip, settled_below, max_ticks=1500, eve
     levers go. It goes down in one steady move: held far out, a heavy load
     slowly pushes the truck sideways off its stance."""
     aim = (xy[0], xy[1], z + grip - 0.15)
-    still = 0
+    lowest, since = sim.pose(name, index).pos[2], 0
     for _ in range(0, max_ticks, every):
-        load = sim.pose(name, index)
-        if load.pos[2] <= z + 0.015:
+        height = sim.pose(name, index).pos[2]
+        if height <= z + 0.015:
             break
-        still = still + every if load.pos[2] < settled_below and abs(load.vel[2]) < 0.01 else 0
-        if still >= 30:
+        # Stopped going down: it rests, or the arm is as low as it goes.
+        if height < lowest - 0.005:
+            lowest, since = height, 0
+        since += every
+        if since >= 60 and height < settled_below:
             break
         P.crane_levers_toward(sim, aim)
         if sim.step(every):
-            return False
+            return sim.won
     P.let_go_crane(sim)
     return not sim.step(30) and sim.pose(name, index).pos[2] < settled_below
+
+
+def settle(sim, name, index, still_speed=0.02, max_ticks=450, every=10):
+    """Waits with the levers let go until the load has stopped swinging."""
+    for _ in range(0, max_ticks, every):
+        load = sim.pose(name, index)
+        if load.speed < still_speed and math.hypot(*load.ang_vel) < 0.1:
+            return
+        if sim.step(every):
+            return
 
 
 def put(sim, name, index, xy, z, grip):
     """Carries the held object high over xy, lowers it until its centre is
     at z and lets go."""
     P.raise_hub_to(sim, CARRY_Z)
-    P.bend_to(sim, LOW_BEND if name == "coffin" else (-0.4 if z < 0.3 else 0.0))
+    # The least bend that brings the load down to its place: down in the
+    # chamber that is the beam folded furthest, or the coffin is let go
+    # hanging and stays hooked on a claw.
+    bend = P.bend_for(sim, [(xy[0], xy[1], z + grip)])
+    P.bend_to(sim, LOW_BEND if bend is None else bend)
     if not swing_over(sim, xy, CARRY_Z):
         return False
     log(sim, "over", xy, sim.pose("grapple").pos, sim.pose(name, index).pos)
-    if not P.grapple_to(sim, (xy[0], xy[1], max(z + grip + 0.35, 0.9)), tolerance=0.15):
-        log(sim, "not over", xy, sim.pose("grapple").pos)
-        return False
-    P.hold_still(sim)
+    above = max(z + grip + 0.35, 0.9)
+    aim = xy
+    for _ in range(2):
+        # Heavy loads sag when the levers are let go: the height is rough.
+        P.grapple_to(sim, (aim[0], aim[1], above), tolerance=0.15)
+        if sim.ended or math.dist(sim.pose("grapple").pos[:2], aim) > 0.15:
+            log(sim, "not over", xy, sim.pose("grapple").pos)
+            return False
+        P.hold_still(sim)
+        settle(sim, name, index)
+        # The load hangs a little off the hub: the hub is put where the
+        # load's own centre comes over its place.
+        load, hub = sim.pose(name, index).pos, sim.pose("grapple").pos
+        aim = (aim[0] + xy[0] - load[0], aim[1] + xy[1] - load[1])
+        log(sim, "load off its place by", xy[0] - load[0], xy[1] - load[1])
     log(sim, "put", name, "margin", P.reach_margin(sim, (xy[0], xy[1], z + grip)))
     # A coffin may drop the last bit onto the chamber floor; the seal must
     # be set down on its rims.
     settled_below = CHAMBER_RIM - 0.4 if name == "coffin" else z + 0.06
-    if not lower_onto(sim, name, index, xy, z, grip, settled_below):
+    if not lower_onto(sim, name, index, aim, z, grip, settled_below):
         log(sim, "not down", sim.pose(name, index).pos)
         return False
-    if not P.open_grapple(sim, WIDE_OPEN) or sim.step(60):
+    # Let go swinging, a coffin stays on one claw's finger as the claws open.
+    settle(sim, name, index)
+    # The open angle is not always reached against the load: it is let go
+    # all the same.
+    P.open_grapple(sim, RELEASE_OPEN.get(name, P.GRAPPLE_OPEN))
+    if sim.ended or sim.step(60):
         return sim.won
     log(sim, "put", name, sim.pose(name, index).pos)
     h = sim.pose("grapple").pos
     P.grapple_to(sim, (h[0], h[1], h[2] + 0.4), tolerance=0.1, max_ticks=300)
+    # Left wide open, the claws swing out far enough to knock the next load.
+    P.work_grapple(sim, -1.0, 40)
     return True
 
 
@@ -149,6 +192,8 @@ def drive(sim):
     if not put(sim, "tombseal", 0, TOMB, SEAL_Z + 0.02, SEAL_GRIP):
         return log(sim, "seal not back")
     sim.step(120)
+    for name, index in (("coffin", 0), ("coffin", 1), ("tombseal", 0)):
+        log(sim, "end", name, index, sim.pose(name, index).pos, sim.pose(name, index).z_axis)
 
 
 if __name__ == "__main__":

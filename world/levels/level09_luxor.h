@@ -11,15 +11,21 @@ const float STEP_Z = 0.407f;     // where the seal's rims end; the walls widen b
 const float HALF_UPPER = 0.80f;  // outer half width above the step: 0.1 play in the rims
 const float HALF_LOWER = 0.88f;  // below it
 const float HALF_INNER = 0.72f;  // the chamber's half width
-const float CHAMBER_FLOOR = -0.6f;
+// Shallow enough that the crane, reaching in over the south wall from its
+// stance, sets a coffin down on the floor: one let go still hanging stays
+// hooked on a claw and comes up again with it.
+const float CHAMBER_FLOOR = -0.15f;
 const float RIVER_X = 8.0f;  // the Nile bank starts here and falls to the river bed
 const float RIVER_BED = -3.0f;
 const float COFFIN_SIZE[3] = {0.9f, 0.32f, 0.25f};
 // A lifting bar on two posts along the lid, for the grapple's claws to hook
 // under (like the seal's handle).
 const float BAR_SIZE[3] = {0.6f, 0.08f, 0.08f};
-const float BAR_HEIGHT = 0.13f;  // bar centre above the lid
-const float POST_SIZE[3] = {0.06f, 0.12f, 0.1f};
+// The bar stands high enough over the lid that the claws' fingers, which
+// dip as they open, swing out from under it without touching the lid: on a
+// lower bar they pushed on the lid, tipped the hub and hooked the bar again.
+const float BAR_HEIGHT = 0.2f;  // bar centre above the lid
+const float POST_SIZE[3] = {0.06f, 0.12f, 0.17f};
 const float POST_X = 0.26f;
 // The queen waits ahead of the truck's stance south of the tomb, turned
 // across the truck so that the claws, closing along the arm, meet her bar

@@ -19,18 +19,21 @@ LEVEL = 9
 DEBUG = os.environ.get("LEVEL09_DEBUG")
 TOMB = (2.0, -2.0)
 SEAL_Z = 0.557
-STANCE_PATH = [(-4.0, -3.58), (-1.0, -3.58), (1.95, -3.58)]
+STANCE_PATH = [(-4.0, -3.58), (-1.0, -3.58), (2.08, -3.58)]
 SEAL_PARK = (2.0, -5.25)  # the sand south of the stance
 SEAL_PARKED_Z = 0.15  # on its rims
-CHAMBER_RIM = 0.407  # the chamber's walls widen to the tomb's step here
-CHAMBER = (2.0, -2.5)  # beside the pharaoh, who lies north of the middle
+QUEEN_DOWN_Z = -0.02  # a coffin's centre lying on the chamber floor
+CHAMBER = (2.0, -2.3)  # beside the pharaoh, who lies north of the middle
 SEAL_GRIP = 0.30  # hub above the seal's centre: the claws close under its handle
-COFFIN_GRIP = 0.33  # hub above a coffin's centre: under its lifting bar
+COFFIN_GRIP = 0.40  # hub above a coffin's centre: under its lifting bar
+COFFIN_HANG = 0.42  # hub above a carried coffin's centre, its bar on the fingers
 CARRY_Z = 1.4
 SEAL_STANCE_X = 2.35
 # How far the claws open to let go: a coffin hangs on in claws opened wide,
 # their fingers turned in under its bar.
 RELEASE_OPEN = {"tombseal": float(os.environ.get("SO","1.4")), "coffin": float(os.environ.get("CO","1.4"))}
+LEAST_DOWN = 0.3  # the boom lever lowering a load the last bit
+CENTRING = 0.12  # the most the hub is moved to bring a load over its place
 SWING_LEVER = 0.3  # slew lever while carrying
 LOW_BEND = -0.8  # the beam bent to bring the hub down low far out
 
@@ -49,8 +52,12 @@ def take(sim, name, index, grip):
         log(sim, "take", name, "margin", P.reach_margin(sim, at))
         P.raise_hub_to(sim, CARRY_Z)
         P.bend_to(sim, LOW_BEND if name == "coffin" else (-0.4 if at[2] < 0.6 else 0.0))
-        if not (P.open_grapple(sim) and P.grapple_to(sim, (at[0], at[1], min(CARRY_Z, at[2] + 0.5)),
-                                                     tolerance=0.1)):
+        if not swing_over(sim, at[:2], CARRY_Z):
+            return False
+        P.open_grapple(sim)
+        P.grapple_to(sim, (at[0], at[1], min(CARRY_Z, at[2] + 0.5)), tolerance=0.1)
+        if sim.ended or math.dist(sim.pose("grapple").pos[:2], at[:2]) > 0.2:
+            log(sim, "not over", name, sim.pose("grapple").pos)
             return False
         P.hold_still(sim)
         P.grapple_to(sim, (at[0], at[1], at[2] + 0.2), tolerance=0.06)
@@ -99,7 +106,7 @@ def lower_onto(sim, name, index, xy, z, grip, settled_below, max_ticks=1500, eve
     z, or stops going down anywhere below settled_below, and lets the
     levers go. It goes down in one steady move: held far out, a heavy load
     slowly pushes the truck sideways off its stance."""
-    aim = (xy[0], xy[1], z + grip - 0.15)
+    aim = (xy[0], xy[1], z + grip)
     lowest, since = sim.pose(name, index).pos[2], 0
     for _ in range(0, max_ticks, every):
         height = sim.pose(name, index).pos[2]
@@ -111,7 +118,13 @@ def lower_onto(sim, name, index, xy, z, grip, settled_below, max_ticks=1500, eve
         since += every
         if since >= 60 and height < settled_below:
             break
-        P.crane_levers_toward(sim, aim)
+        # Slowing down over the last few centimetres: a hub driven on into a
+        # load that has touched down tips over on its hinge, and its claws
+        # hook the load again as they rise.
+        bearing, out, _ = P.slew_errors(sim, aim)
+        P.lever(sim, P.TRUCK_LEVERS["rotate"], -P.axis_setting(bearing, 3.0, 0.02, 0.2))
+        P.lever(sim, P.TRUCK_LEVERS["extend"], P.axis_setting(out, 4.0, 0.02, 0.2))
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], -P.clamp(3.0 * (height - z), LEAST_DOWN, 1.0))
         if sim.step(every):
             return sim.won
     P.let_go_crane(sim)
@@ -128,14 +141,76 @@ def settle(sim, name, index, still_speed=0.02, max_ticks=450, every=10):
             return
 
 
+def take_up_slack(sim, name, index, hang, max_ticks=150, every=3):
+    """Raises the hub over a load set down until it stands hang above the
+    load's centre, where a carried load hangs on the claws' fingers: driven
+    lower, the fingers sweep down into the lid as they open, tip the hub on
+    its hinge and hook the bar from the other side."""
+    elevate = P.TRUCK_LEVERS["elevate"]
+    rest = sim.pose(name, index).pos[2]
+    for _ in range(0, max_ticks, every):
+        if sim.pose("grapple").pos[2] - rest >= hang or sim.pose(name, index).pos[2] > rest + 0.005:
+            break
+        P.lever(sim, elevate, 0.5)
+        if sim.step(every):
+            break
+    sim.post("leverUp leverNr=%d" % elevate)
+
+
+def lift_clear(sim, name, index, rise=0.12, max_ticks=240, every=3):
+    """Lifts the opened claws off a load set down; True when they came
+    clear, False as soon as the load starts to come up with them."""
+    elevate = P.TRUCK_LEVERS["elevate"]
+    start, rest = sim.pose("grapple").pos[2], sim.pose(name, index).pos[2]
+    clear = False
+    for _ in range(0, max_ticks, every):
+        if sim.pose(name, index).pos[2] > rest + 0.015:
+            break
+        if sim.pose("grapple").pos[2] > start + rise:
+            clear = True
+            break
+        P.lever(sim, elevate, 0.6)
+        if sim.step(every):
+            break
+    sim.post("leverUp leverNr=%d" % elevate)
+    return clear
+
+
+def come_clear(sim, name, index, tries=4):
+    """Gets the opened claws off the load: a claw finger left under a
+    coffin's bar lifts it again, so the load is let down again, the claws
+    worked shut and open and the lift tried afresh."""
+    opening = RELEASE_OPEN.get(name, P.GRAPPLE_OPEN)
+    for _ in range(tries):
+        if lift_clear(sim, name, index):
+            return True
+        if sim.ended:
+            return sim.won
+        log(sim, "hooked", sim.pose(name, index).pos)
+        elevate = P.TRUCK_LEVERS["elevate"]
+        P.lever(sim, elevate, -LEAST_DOWN)
+        if sim.step(45):
+            return sim.won
+        sim.post("leverUp leverNr=%d" % elevate)
+        # Over the load's middle the claws stand clear of the bar on both
+        # sides.
+        load, hub = sim.pose(name, index).pos, sim.pose("grapple").pos
+        P.grapple_to(sim, (load[0], load[1], hub[2]), tolerance=0.04, max_ticks=300)
+        P.work_grapple(sim, -1.0, 30)
+        P.open_grapple(sim, opening)
+        settle(sim, name, index)
+    return False
+
+
 def put(sim, name, index, xy, z, grip):
     """Carries the held object high over xy, lowers it until its centre is
     at z and lets go."""
     P.raise_hub_to(sim, CARRY_Z)
-    # The least bend that brings the load down to its place: down in the
-    # chamber that is the beam folded furthest, or the coffin is let go
-    # hanging and stays hooked on a claw.
-    bend = P.bend_for(sim, [(xy[0], xy[1], z + grip)])
+    # Into the chamber the beam is bent just so far that it still passes
+    # over the tomb's south wall: folded further it rests on the wall, the
+    # hub comes down tipped on its hinge and its claws hook the coffin's bar
+    # as they open. Elsewhere the least bend that reaches the place.
+    bend = LOW_BEND if name == "coffin" else P.bend_for(sim, [(xy[0], xy[1], z + grip)])
     P.bend_to(sim, LOW_BEND if bend is None else bend)
     if not swing_over(sim, xy, CARRY_Z):
         return False
@@ -145,33 +220,40 @@ def put(sim, name, index, xy, z, grip):
     for _ in range(2):
         # Heavy loads sag when the levers are let go: the height is rough.
         P.grapple_to(sim, (aim[0], aim[1], above), tolerance=0.15)
-        if sim.ended or math.dist(sim.pose("grapple").pos[:2], aim) > 0.15:
-            log(sim, "not over", xy, sim.pose("grapple").pos)
+        hub = sim.pose("grapple").pos
+        if sim.ended or math.dist(hub[:2], xy) > 0.25:
+            log(sim, "not over", xy, hub)
             return False
         P.hold_still(sim)
         settle(sim, name, index)
         # The load hangs a little off the hub: the hub is put where the
-        # load's own centre comes over its place.
+        # load's own centre comes over its place, within the play a swing
+        # still left in it allows.
         load, hub = sim.pose(name, index).pos, sim.pose("grapple").pos
-        aim = (aim[0] + xy[0] - load[0], aim[1] + xy[1] - load[1])
+        aim = tuple(hub[i] + P.clamp(xy[i] - load[i], -CENTRING, CENTRING) for i in range(2))
         log(sim, "load off its place by", xy[0] - load[0], xy[1] - load[1])
     log(sim, "put", name, "margin", P.reach_margin(sim, (xy[0], xy[1], z + grip)))
-    # A coffin may drop the last bit onto the chamber floor; the seal must
-    # be set down on its rims.
-    settled_below = CHAMBER_RIM - 0.4 if name == "coffin" else z + 0.06
+    # A coffin may drop the last few centimetres onto the chamber floor; the
+    # seal must be set down on its rims.
+    settled_below = z + (0.1 if name == "coffin" else 0.06)
     if not lower_onto(sim, name, index, aim, z, grip, settled_below):
         log(sim, "not down", sim.pose(name, index).pos)
         return False
     # Let go swinging, a coffin stays on one claw's finger as the claws open.
     settle(sim, name, index)
+    if name == "coffin":
+        take_up_slack(sim, name, index, COFFIN_HANG)
     # The open angle is not always reached against the load: it is let go
     # all the same.
     P.open_grapple(sim, RELEASE_OPEN.get(name, P.GRAPPLE_OPEN))
     if sim.ended or sim.step(60):
         return sim.won
     log(sim, "put", name, sim.pose(name, index).pos)
+    if not come_clear(sim, name, index):
+        log(sim, "still hooked", sim.pose(name, index).pos)
+        return False
     h = sim.pose("grapple").pos
-    P.grapple_to(sim, (h[0], h[1], h[2] + 0.4), tolerance=0.1, max_ticks=300)
+    P.grapple_to(sim, (h[0], h[1], h[2] + 0.3), tolerance=0.1, max_ticks=300)
     # Left wide open, the claws swing out far enough to knock the next load.
     P.work_grapple(sim, -1.0, 40)
     return True
@@ -185,7 +267,7 @@ def drive(sim):
             and put(sim, "tombseal", 0, SEAL_PARK, SEAL_PARKED_Z, SEAL_GRIP)):
         return log(sim, "seal not off")
     if not (take(sim, "coffin", 1, COFFIN_GRIP)
-            and put(sim, "coffin", 1, CHAMBER, -0.45, COFFIN_GRIP)):
+            and put(sim, "coffin", 1, CHAMBER, QUEEN_DOWN_Z, COFFIN_GRIP)):
         return log(sim, "queen not in")
     if not take(sim, "tombseal", 0, SEAL_GRIP):
         return log(sim, "seal not taken again")

@@ -27,9 +27,13 @@ const float BAR_SIZE[3] = {0.6f, 0.08f, 0.08f};
 const float BAR_HEIGHT = 0.2f;  // bar centre above the lid
 const float POST_SIZE[3] = {0.06f, 0.12f, 0.17f};
 const float POST_X = 0.26f;
-// The queen waits ahead of the truck's stance south of the tomb, turned
-// across the truck so that the claws, closing along the arm, meet her bar
-// square; the sand south of the stance stays clear for the lifted seal.
+// The truck works the whole job from one stance south of the tomb, its
+// centre about (2.0, -3.58), heading east. From there the crane has, to
+// spare: 0.37 over the seal on the tomb, 0.26 over the sand about
+// (2.0, -5.25) south of the truck where the lifted seal is set down, 0.49
+// over the queen and 0.65 over her place in the chamber. The queen waits
+// ahead of the stance, turned across the truck so that the claws, closing
+// along the arm, meet her bar square.
 const float QUEEN_X = 3.45f, QUEEN_Y = -3.58f, QUEEN_YAW = 1.5707964f;
 // The chamber's span in which both coffins must lie, below the rim height.
 const float BURIED_X0 = 1.2f, BURIED_X1 = 2.8f, BURIED_Y0 = -2.8f, BURIED_Y1 = -1.2f;

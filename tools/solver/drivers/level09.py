@@ -1,10 +1,16 @@
 """Level 9, Luxor: open the tomb, lay the queen beside the pharaoh and close
-the tomb again. The truck pulls up south of the tomb, heading east, where
-the crane reaches the tomb, the queen and a patch of sand ahead of it: the
-seal is lifted off by its handle and set down ahead of the truck, the queen
-lowered into the chamber beside the pharaoh, and the seal laid back.
+the tomb again, all from one stance. The truck pulls up south of the tomb,
+heading east, its centre square below the tomb's: the crane lifts the seal
+off by its handle and sets it down on the sand south of the truck, takes the
+queen, waiting ahead of the truck, and sets her down on the chamber floor
+beside the pharaoh, then lays the seal back. Loads are swung round on a
+gentle slew and centred over their places before they go down.
 
-usage: python3 tools/solver/drivers/level09_wip.py [--delay D] [--record FILE]"""
+Reach to spare from the stance as reached, about (2.0, -3.58), by the kit's
+reach_margin: seal on the tomb 0.37, seal on the sand 0.26, the queen 0.49,
+over the chamber 0.65.
+
+usage: python3 tools/solver/drivers/level09.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -19,19 +25,21 @@ LEVEL = 9
 DEBUG = os.environ.get("LEVEL09_DEBUG")
 TOMB = (2.0, -2.0)
 SEAL_Z = 0.557
+# The truck lets go of the pedal a little short of the path's end and stops
+# with its centre, the crane's slew axis, square below the tomb's: the claws
+# closing on the seal's handle square it to the tomb's rims.
 STANCE_PATH = [(-4.0, -3.58), (-1.0, -3.58), (2.08, -3.58)]
-SEAL_PARK = (2.0, -5.25)  # the sand south of the stance
+SEAL_PARK = (2.0, -5.25)  # the sand south of the stance, 0.26 to spare
 SEAL_PARKED_Z = 0.15  # on its rims
 QUEEN_DOWN_Z = -0.02  # a coffin's centre lying on the chamber floor
-CHAMBER = (2.0, -2.3)  # beside the pharaoh, who lies north of the middle
+CHAMBER = (2.0, -2.3)  # beside the pharaoh, who lies north of the middle; 0.65 to spare
 SEAL_GRIP = 0.30  # hub above the seal's centre: the claws close under its handle
 COFFIN_GRIP = 0.40  # hub above a coffin's centre: under its lifting bar
 COFFIN_HANG = 0.42  # hub above a carried coffin's centre, its bar on the fingers
 CARRY_Z = 1.4
-SEAL_STANCE_X = 2.35
-# How far the claws open to let go: a coffin hangs on in claws opened wide,
-# their fingers turned in under its bar.
-RELEASE_OPEN = {"tombseal": float(os.environ.get("SO","1.4")), "coffin": float(os.environ.get("CO","1.4"))}
+# The claws open this wide to let go: opened less they lift the seal again
+# by its handle.
+RELEASE_OPEN = 1.4
 LEAST_DOWN = 0.3  # the boom lever lowering a load the last bit
 CENTRING = 0.12  # the most the hub is moved to bring a load over its place
 SWING_LEVER = 0.3  # slew lever while carrying
@@ -88,10 +96,10 @@ def swing_over(sim, xy, z, limit=SWING_LEVER, max_ticks=3000, every=3):
             return P.hold_still(sim)
         turn = P.clamp(P.axis_setting(bearing, 1.0, 0.02, 0.1), -limit, limit)
         P.lever(sim, P.TRUCK_LEVERS["rotate"], -turn)
-        # The reach is left alone until the end of the swing: measured from
-        # the slew axis ahead of the truck's centre it shrinks as the hub
-        # comes round behind the truck, and drawn in there the seal sweeps
-        # into the boom.
+        # The reach is left alone until the end of the swing: slew_errors
+        # measures it from a point ahead of the truck's centre, about which
+        # the crane does not turn, so it reads short with the hub behind the
+        # truck, and drawn in there the seal sweeps into the boom.
         P.lever(sim, P.TRUCK_LEVERS["extend"],
                 P.axis_setting(out, 2.0, 0.03, 0.15) if abs(bearing) < 0.3 else 0.0)
         P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(z - hub[2], 4.0, 0.05, 0.5))
@@ -180,7 +188,6 @@ def come_clear(sim, name, index, tries=4):
     """Gets the opened claws off the load: a claw finger left under a
     coffin's bar lifts it again, so the load is let down again, the claws
     worked shut and open and the lift tried afresh."""
-    opening = RELEASE_OPEN.get(name, P.GRAPPLE_OPEN)
     for _ in range(tries):
         if lift_clear(sim, name, index):
             return True
@@ -197,7 +204,7 @@ def come_clear(sim, name, index, tries=4):
         load, hub = sim.pose(name, index).pos, sim.pose("grapple").pos
         P.grapple_to(sim, (load[0], load[1], hub[2]), tolerance=0.04, max_ticks=300)
         P.work_grapple(sim, -1.0, 30)
-        P.open_grapple(sim, opening)
+        P.open_grapple(sim, RELEASE_OPEN)
         settle(sim, name, index)
     return False
 
@@ -245,7 +252,7 @@ def put(sim, name, index, xy, z, grip):
         take_up_slack(sim, name, index, COFFIN_HANG)
     # The open angle is not always reached against the load: it is let go
     # all the same.
-    P.open_grapple(sim, RELEASE_OPEN.get(name, P.GRAPPLE_OPEN))
+    P.open_grapple(sim, RELEASE_OPEN)
     if sim.ended or sim.step(60):
         return sim.won
     log(sim, "put", name, sim.pose(name, index).pos)
@@ -274,8 +281,6 @@ def drive(sim):
     if not put(sim, "tombseal", 0, TOMB, SEAL_Z + 0.02, SEAL_GRIP):
         return log(sim, "seal not back")
     sim.step(120)
-    for name, index in (("coffin", 0), ("coffin", 1), ("tombseal", 0)):
-        log(sim, "end", name, index, sim.pose(name, index).pos, sim.pose(name, index).z_axis)
 
 
 if __name__ == "__main__":

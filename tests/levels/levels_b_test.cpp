@@ -371,6 +371,46 @@ TEST_F(LevelsB, LuxorSealLoweredOffCentreSettlesWithinTheGoal) {
     EXPECT_NEAR(at(seal)[2], 0.557, 0.02);
 }
 
+// The queen is set down on the chamber floor wherever the crane's claws leave
+// her beside the pharaoh; her lifting bar must stay clear of the seal's
+// underside, or the seal laid back rests on it, out of its rims.
+TEST_F(LevelsB, LuxorSealSeatsOverTheQueenWhereverSheLiesBesideThePharaoh) {
+    using namespace luxor;
+    const dReal lying = COFFIN_SIZE[2] / 2 + 0.002;
+    for (dReal dx : {-0.15, 0.0, 0.15}) {
+        for (dReal y : {-2.45, -2.3, -2.15}) {
+            SCOPED_TRACE(testing::Message() << "queen at dx " << dx << " y " << y);
+            build(9);
+            endGames = 0;
+            teleport(named("coffin")[1], TOMB_X + dx, y, CHAMBER_FLOOR + lying);
+            DynamicWorldObj* seal = named("tombseal")[0];
+            teleport(seal, TOMB_X + 0.05, TOMB_Y - 0.05, TOMB_TOP + 0.1);
+            run(150);
+            EXPECT_NEAR(at(seal)[2], SEAL_Z, 0.01);
+            EXPECT_TRUE(won());
+            wld_destroy();
+        }
+    }
+}
+
+// The lifted seal is set down on the sand south of the truck's stance: that
+// patch must be flat and clear, the queen waiting elsewhere.
+TEST_F(LevelsB, LuxorSealSetDownSouthOfTheStanceLiesFlatOnItsRims) {
+    using namespace luxor;
+    build(9);
+    DynamicWorldObj* seal = named("tombseal")[0];
+    for (dReal dy : {-0.1, 0.0, 0.1}) {
+        SCOPED_TRACE(testing::Message() << "seal off the spot by " << dy);
+        teleport(seal, TOMB_X, -5.25 + dy, 0.2);
+        run(120);
+        EXPECT_NEAR(at(seal)[2], 0.15, 0.01);
+        EXPECT_GT(dBodyGetRotation(seal->body)[10], 0.999);
+    }
+    const dReal* queen = at(named("coffin")[1]);
+    EXPECT_NEAR(queen[0], QUEEN_X, 0.01);
+    EXPECT_NEAR(queen[1], QUEEN_Y, 0.01);
+}
+
 // ------------------------------------------------------------------ babel
 
 TEST_F(LevelsB, BabelIsWonByATowerOnThePadAndNotWithOneCrateOffset) {

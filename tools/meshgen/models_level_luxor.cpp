@@ -55,7 +55,8 @@ QUORVEL_MODEL(luxor_terrain) {
     };
     ring(HALF_LOWER, CHAMBER_FLOOR, STEP_Z, SANDSTONE);
     ring(HALF_UPPER, STEP_Z, TOMB_TOP, shade(SANDSTONE, 0.9f));
-    add(m, TOMB_X - in, TOMB_X + in, TOMB_Y - in, TOMB_Y + in, CHAMBER_FLOOR - 0.1f, CHAMBER_FLOOR,
+    const float out = HALF_LOWER;  // the floor fills the footprint down to the sand's base
+    add(m, TOMB_X - out, TOMB_X + out, TOMB_Y - out, TOMB_Y + out, -1, CHAMBER_FLOOR,
         shade(SANDSTONE, 0.6f));
     // Obelisks flanking the tomb's north face.
     for (int s = -1; s <= 1; s += 2) {

@@ -17,6 +17,7 @@ import level05  # noqa: E402
 import level06  # noqa: E402
 import level07  # noqa: E402
 import level08  # noqa: E402
+import level09  # noqa: E402
 import level10  # noqa: E402
 import level11  # noqa: E402
 import level14  # noqa: E402
@@ -77,6 +78,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_bridges_the_ditch_and_stores_both_stackers(self):
         self.check_wins(8, level08.drive)
+
+    def test_the_seal_comes_off_the_queen_goes_in_and_the_seal_goes_back(self):
+        self.check_wins(9, level09.drive)
 
     def test_the_crane_bridges_the_gap_and_builds_the_tower_of_seven_crates(self):
         self.check_wins(10, level10.drive)

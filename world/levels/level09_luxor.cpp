@@ -17,7 +17,7 @@ namespace {
 
 const dReal COFFIN_DENSITY = 0.3;
 
-void addCoffin(dReal x, dReal y, dReal z) {
+void addCoffin(dReal x, dReal y, dReal z, dReal yaw) {
     using namespace luxor;
     const dReal pos[3] = {x, y, z};
     const dReal size[3] = {COFFIN_SIZE[0], COFFIN_SIZE[1], COFFIN_SIZE[2]};
@@ -25,6 +25,9 @@ void addCoffin(dReal x, dReal y, dReal z) {
     BoxObj* coffin =
         add(new BoxObj("coffin", &geom_luxor_coffin, pos, size, COFFIN_DENSITY, noOffset));
     if (!coffin) return;
+    dMatrix3 turn;
+    dRFromAxisAndAngle(turn, 0, 0, 1, yaw);
+    dBodySetRotation(coffin->body, turn);
     const dReal lid = COFFIN_SIZE[2] / 2;
     const dReal bar[3] = {BAR_SIZE[0], BAR_SIZE[1], BAR_SIZE[2]};
     const dReal barAt[3] = {0, 0, lid + BAR_HEIGHT};
@@ -45,9 +48,10 @@ void build_luxor(LevelOut& out) {
     add(new TombSeal(seal));
     const dReal lying = COFFIN_SIZE[2] / 2 + 0.002;
     // The pharaoh already rests in the chamber; the queen waits on the sand
-    // south of the tomb, where the truck can work both.
-    addCoffin(TOMB_X, TOMB_Y + 0.35, CHAMBER_FLOOR + lying);
-    addCoffin(QUEEN_X, QUEEN_Y, lying);
+    // ahead of the stance south of the tomb, from where the truck works the
+    // seal, the queen and the chamber without moving.
+    addCoffin(TOMB_X, TOMB_Y + 0.35, CHAMBER_FLOOR + lying, 0);
+    addCoffin(QUEEN_X, QUEEN_Y, lying, QUEEN_YAW);
     setTruckStart(out, -6, 0, 0.4);
     setCamera(out, 0.5f, 0.2f, 3.3f);
 }

@@ -12,8 +12,10 @@
 
 #include "bus/bus.h"
 #include "shell/gametick.h"
+#include "vehicles/crane.h"
 #include "vehicles/dumptruck.h"
 #include "vehicles/forklift.h"
+#include "vehicles/grapple.h"
 #include "vehicles/racer.h"
 #include "vehicles/skidloader.h"
 #include "vehicles/skycrane.h"
@@ -31,6 +33,7 @@
 #include "world/levels/level22_superpac.h"
 #include "world/levels/level23_powerlift.h"
 #include "world/levels/level24_yukon.h"
+#include "world/levels/level_common.h"
 #include "world/props_levers.h"
 #include "world/wld.h"
 
@@ -376,6 +379,33 @@ TEST_F(LevelsC, DumpHandsOverWithSixBlocksInTheBedAndBack) {
     run(10);
     EXPECT_EQ(wld_objectOfInterest(), wld_truck());
     EXPECT_EQ(switches.back(), "truck");
+    EXPECT_EQ(endGames, 0);
+}
+
+// The claws' hold on a block flickers: six in the bed hand over only a
+// second after the claws last held one, so the sixth, still hanging in them
+// over the bed when the hold drops out for a tick, does not hand control to
+// the dump truck with the crane frozen round it.
+TEST_F(LevelsC, DumpHandsOverOnlyASecondAfterTheClawsLastHeldABlock) {
+    build(15);
+    auto blocks = named("block");
+    DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+    TruckObj* truck = dynamic_cast<TruckObj*>(wld_truck());
+    ASSERT_TRUE(dumpTruck && truck && truck->crane && truck->crane->grapple);
+    run(5);
+    const dReal* b = at(dumpTruck->bed);
+    for (int i = 0; i < 6; i++)
+        teleport(blocks[i], b[0] - 0.4 + 0.3 * (i % 3), b[1] - 0.15 + 0.3 * (i / 3), b[2] - 0.02);
+    // Held for the goal's look at it; the grapple, touching nothing, lets
+    // it go again on the next tick.
+    truck->crane->grapple->grasped = blocks[5];
+    bool won = false, lost = false;
+    goal_dump(&won, &lost);
+    run(40);
+    EXPECT_FALSE(dumpTruck->isActive());
+    EXPECT_EQ(truck->crane->grapple->grasped, nullptr);
+    run(30);
+    EXPECT_TRUE(dumpTruck->isActive());
     EXPECT_EQ(endGames, 0);
 }
 

@@ -20,6 +20,13 @@ namespace {
 // The dump truck's chassis rides this far above the ground its wheels touch.
 const dReal DUMPTRUCK_RIDE = 0.62;
 const dReal SETTLE = 0.002;  // blocks start this far above what holds them
+// The claws' hold on a smooth block flickers as one claw after another
+// slips, so a block counts as let go only this many ticks after the grapple
+// last held one: counted at the first flicker, a block still hanging in the
+// claws over the bed would hand control to the dump truck with the crane
+// frozen round it, and then drop out of the frozen claws into the bay.
+const int LET_GO_TICKS = 60;
+int ticksSinceHeld = 0;
 
 void addBlock(dReal x, dReal y, dReal z) {
     using namespace dump;
@@ -34,6 +41,7 @@ void addBlock(dReal x, dReal y, dReal z) {
 void build_dump(LevelOut& out) {
     using namespace dump;
     makeTerrain(&geom_dump_terrain, nullptr);
+    ticksSinceHeld = LET_GO_TICKS + 1;  // nothing held yet
     const dReal truckAt[3] = {DUMPTRUCK_X, DUMPTRUCK_Y, BAY_Z + DUMPTRUCK_RIDE};
     add(new DumpTruckObj(truckAt, false));
     // Rows of three, two and one along x, each resting on the row below.
@@ -71,9 +79,12 @@ void goal_dump(bool* won, bool* lost) {
         return;
     }
     float truckZ = poseOf(dumpTruck).z;
-    // A block still in the claws is not loaded yet: counted, it would hand
-    // control to the dump truck with the crane frozen round it.
+    // A block still in the claws is not loaded yet.
     const WorldObj* held = truckHeld();
+    if (held)
+        ticksSinceHeld = 0;
+    else if (ticksSinceHeld <= LET_GO_TICKS)
+        ticksSinceHeld++;
     int loaded = 0, unloaded = 0;
     for (int i = 0; i < wld_objectCount(); i++) {
         WorldObj* o = wld_object(i);
@@ -87,7 +98,7 @@ void goal_dump(bool* won, bool* lost) {
     }
     *won = unloaded == 6;
     VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
-    if (loaded == 6 && !dumpTruck->isActive())
+    if (loaded == 6 && ticksSinceHeld > LET_GO_TICKS && !dumpTruck->isActive())
         vehicle_handOver(truck, dumpTruck);
     else if (loaded == 0 && truck && !truck->isActive())
         vehicle_handOver(dumpTruck, truck);

@@ -57,6 +57,7 @@ DROP_CLEAR = 0.05
 # above the counted height.
 DROP_STILL = 0.06
 DROP_WAIT = 240
+HAND_OVER_WAIT = 90  # ticks: the game hands over a second after the last hold
 # Let go over its place no further off than this: it still lands clear of
 # the bed's wall and of the blocks beside it.
 DROP_OVER = 0.12
@@ -517,6 +518,8 @@ def drive(sim):
         if sim.ended or not in_bed(sim, index):
             return
     log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
+    # The game hands over a second after the claws last held a block.
+    sim.step(HAND_OVER_WAIT)
     # The last block may still be dropping out of the frozen claws.
     for _ in range(20):
         if handed_over(sim) or sim.step(10):
@@ -539,9 +542,10 @@ REAR_OVERHANG = 0.624 + 0.25
 BACK_PAST = 0.2
 BACK_TO_Y = -18.42 - BACK_PAST + REAR_OVERHANG
 BACK_SPEED = 0.12  # pedal: backing at about a third of a metre a second
-BACK_ROLL = 0.05
-BACK_AIM = 1.0  # metres behind, on the line
-BACK_GAIN = 3.0  # it rolls on this far once the pedal is let go
+BACK_ROLL = 0.05  # it rolls on this far once the pedal is let go
+BACK_AIM = 1.2  # metres behind the rear axle, on the line
+BACK_GAIN = 2.5  # pure pursuit: the wheels turn 0.6 rad at a full lock
+REAR_AXLE = 0.624  # behind the dump truck's centre
 TIP_ANGLE = 1.4
 TIP_LEVER = 0.15
 TIPPED_WAIT = 600
@@ -550,16 +554,17 @@ PULL_FORWARD = (0.3, 60)  # pedal and ticks: clear of the last blocks on the lip
 
 def back_down(sim, x, stop_y, max_ticks=3000, every=3):
     """Backs the dump truck south along the line at x, facing north, until
-    its centre is at stop_y: the tail is steered for a point on the line
-    BACK_AIM behind."""
+    its centre is at stop_y. The rear axle, which the wheels do not steer,
+    is steered for a point on the line BACK_AIM behind it."""
     for _ in range(0, max_ticks, every):
         p = sim.pose("dumpTruck")
         left = p.pos[1] - stop_y
         if left < BACK_ROLL:
             return P.come_to_rest(sim, "dumpTruck")
-        aim = (x, p.pos[1] - BACK_AIM)
+        rear = (p.pos[0] - REAR_AXLE * math.cos(p.heading), p.pos[1] - REAR_AXLE * math.sin(p.heading))
+        aim = (x, rear[1] - BACK_AIM)
         tail = p.heading + math.pi
-        error = P.wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - tail)
+        error = P.wrap(math.atan2(aim[1] - rear[1], aim[0] - rear[0]) - tail)
         # Backing, the wheel turned right swings the tail anticlockwise.
         sim.post("steer setting=%f" % P.clamp(BACK_GAIN * error))
         sim.post("accelcontrol setting=%f" % (-BACK_SPEED * max(0.4, min(1.0, left))))

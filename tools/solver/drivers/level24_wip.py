@@ -44,10 +44,19 @@ import primitives as P  # noqa: E402
 
 LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-STANCES_X = (-2.5, -4.6, -6.7)  # each works the pockets of its third of the gravel bar
+# The crane slews about an axis this far ahead of the truck's centre. A
+# stone is worked from between 0.4 and 0.75 along the lane from it: let
+# down over a stone abeam, the open prongs stand along the row and come to
+# rest on the stones beside it; reaching out further, the beam comes to
+# rest on the bar's kerb.
+AXIS = P.SLEW_AXIS_AHEAD
+ALONG = (0.4, 0.75)
+ALONG_BEST = 0.6
+LANE_X1 = -1.5  # the truck works no further east than this
 DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
-DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
+# How far along the tray from the slew axis the stones are let go in turn.
+DROPS_ALONG = (0.6, 0.3, 0.0)
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
@@ -55,13 +64,18 @@ TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), 
 OPEN = 1.2
 APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
 GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
-CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
+CARRY_Z = 0.9  # the hub carrying a stone over the tray's wall and the row
 
 TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
-# The bucket's lip stops at 2.95, short of where the belt's guides close in
-# on it; a stone pushed ahead of it lies on the belt.
-PUSH_FROM_X, PUSH_TO_X = -8.6, 2.05
-PUSH_SPEED = 0.2
+BELT_X0 = -0.6  # where the belt starts, at the tray's east end
+# The bucket's lip, low, stands LIP_AHEAD ahead of the loader's centre, its
+# tail LOADER_BEHIND behind. The lip stops 0.15 onto the belt, short of where
+# the belt's guides close in on it; a stone pushed ahead of it lies on the
+# belt.
+LIP_AHEAD, LOADER_BEHIND = 0.9, 0.65
+PUSH_TO_X = BELT_X0 + 0.15 - LIP_AHEAD
+PARK_X = -8.6  # west of the tray, clear of every drop
+PUSH_SPEED, TRAVEL_SPEED, BACK_SPEED = 0.2, 0.5, 1.0
 PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 60  # metres, metres, at most
 EAST = 0.0
 # The loader comes to the job with its arm at the top stop (1.42 rad). With
@@ -70,6 +84,11 @@ EAST = 0.0
 # over it; tipped lip down to -0.24 the lip drags on the floor and pushes
 # the stone ahead. Backing out, the arm is raised clear of the stones.
 ARM_LOW, BUCKET_LOW, ARM_CLEAR = 0.0, -0.24, 0.3
+
+
+def log(sim, text):
+    """A line of progress on stderr, with the tick."""
+    print("%6d %s" % (sim.tick, text), file=sys.stderr, flush=True)
 
 
 def stones(sim, name):
@@ -93,22 +112,33 @@ def in_reach(sim, stone):
     """Whether the truck where it stands can work the stone with its beam
     held straight, come down over it and grip it, with reach to spare: at
     the edge of its reach the hub hardly settles."""
-    t = sim.pose("truck").pos
-    return in_reach_from(t[0], t[1], t[2], stone)
+    t = sim.pose("truck")
+    ax, ay = axis_of(t)
+    return in_reach_from(ax - AXIS, ay, t.pos[2], stone)
+
+
+def axis_of(truck):
+    """Where the crane's slew axis stands, seen from above."""
+    return (truck.pos[0] + AXIS * truck.x_axis[0], truck.pos[1] + AXIS * truck.x_axis[1])
 
 
 def in_reach_from(x, y, z, stone):
-    """Whether a truck standing at (x, y, z) could work the stone."""
-    out = math.hypot(stone[0] - x, stone[1] - y)
+    """Whether a truck standing at (x, y, z), heading east, could work the
+    stone: the reach is measured from the slew axis."""
+    if not ALONG[0] <= abs(stone[0] - x - AXIS) <= ALONG[1]:
+        return False
+    out = math.hypot(stone[0] - x - AXIS, stone[1] - y)
     return all(P.within_reach(out + d, stone[2] + h - z) for h in (APPROACH_OVER, GRIP_OVER[0])
                for d in (-REACH_SPARE, 0, REACH_SPARE))
 
 
 def pick(sim, stone):
-    """Grips the stone at the given position; True when it comes up."""
+    """Grips the stone at the given position; True when it comes up. The
+    grapple opens where it is, high, and comes down over the stone open:
+    opened low over it, the prongs knock it."""
     for grip in GRIP_OVER:
         P.open_grapple(sim, OPEN)
-        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=1200):
+        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=900):
             return False
         P.grapple_to(sim, over(stone, grip), tolerance=0.04, max_ticks=900)
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
@@ -152,8 +182,10 @@ def on_the_bar(sim):
 
 
 def stance_for(stone):
-    """The stance nearest the stone along the lane."""
-    return min(STANCES_X, key=lambda x: abs(x - stone[0]))
+    """Where the truck's centre stands to work the stone: the slew axis
+    ALONG_BEST east of it, or west of it near the lane's east end."""
+    x = stone[0] + ALONG_BEST - AXIS
+    return x if x <= LANE_X1 else stone[0] - ALONG_BEST - AXIS
 
 
 def go_to_stance(sim, x):
@@ -186,6 +218,21 @@ def along_lane(sim, x, max_ticks=1500, every=3):
     return P.come_to_rest(sim, "truck")
 
 
+def drop_x(sim, stone, drops):
+    """Where along the tray to let the next stone go: on the stone's own
+    side of the slew axis, so that the held stone never swings back over
+    the row; the next of the drops in turn that is clear of the skid
+    loader; and never west of where the tray's walls begin (a stone let go
+    there rolls off the bucket's line and is left behind)."""
+    axis = axis_of(sim.pose("truck"))[0]
+    side = -1 if stone[0] < axis - 0.15 else 1
+    loader = sim.pose("skidLoader").pos[0]
+    turn = [DROPS_ALONG[(drops + k) % len(DROPS_ALONG)] for k in range(len(DROPS_ALONG))]
+    spots = [max(axis + side * d, TRAY_X0 + 0.4) for d in turn] + [axis - side * d for d in turn]
+    clear = [x for x in spots if not loader - LOADER_BEHIND - 0.3 < x < loader + LIP_AHEAD + 0.3]
+    return (clear or spots)[0]
+
+
 def truck_phase(sim):
     """Loads stones into the tray until the skid loader's turn; False when
     no stone is left to load or the truck cannot go on."""
@@ -202,8 +249,6 @@ def truck_phase(sim):
             # Off its pocket a stone may lie between the stances: it is
             # worked from beside it.
             x = stance_for(bar[0])
-            if not in_reach_from(x, STANCE_Y, TRUCK_Z, bar[0]):
-                x = bar[0][0]
             if not go_to_stance(sim, x):
                 return False
             if not in_reach(sim, bar[0]):
@@ -211,13 +256,13 @@ def truck_phase(sim):
             continue
         stone = reach[0]
         if pick(sim, stone):
-            # Never west of where the tray's walls begin: a stone let go
-            # there rolls off the bucket's line and is left behind.
-            x = here[0] + DROPS_ALONG[drops % len(DROPS_ALONG)]
-            drop(sim, max(x, TRAY_X0 + 0.4))
+            x = drop_x(sim, stone, drops)
+            log(sim, "picked %.2f, drop at %.2f" % (stone[0], x))
+            drop(sim, x)
             drops += 1
             wait_collected(sim)
         else:
+            log(sim, "missed %.2f" % stone[0])
             missed.append(stone)
     return True
 
@@ -241,8 +286,12 @@ def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
 
 
 def skid_along(sim, to_x, speed):
-    """Along the tray's middle facing east, forward (speed > 0) or back to to_x."""
+    """Along the tray's middle facing east, forward (speed > 0) or back to
+    to_x. Stops short, and lets go of the levers, when the game hands the
+    job back to the truck on the way."""
     for _ in range(0, 6000, 3):
+        if not stones(sim, "collectedgravel"):
+            return False
         p = sim.pose("skidLoader")
         if (speed > 0 and p.pos[0] > to_x) or (speed < 0 and p.pos[0] < to_x):
             break
@@ -273,16 +322,27 @@ def skid_face(sim, heading, max_ticks=900, every=2):
     return P.come_to_rest(sim, "skidLoader")
 
 
+def in_the_tray(sim):
+    """The stones the loader still has to push, west first."""
+    return sorted(s[0] for s in stones(sim, "collectedgravel") if s[0] < BELT_X0)
+
+
 def push_by_steps(sim):
     """Pushes the stones ahead of the bucket east in short steps, backing off
     between them: a long push lets the growing row lift the lip and the
-    loader climbs onto the stones."""
+    loader climbs onto the stones. Where none lies close ahead, the bucket
+    runs on to the next one quicker."""
     for _ in range(PUSH_STEPS):
         skid_joint_to(sim, "arm", ARM_LOW)
         skid_joint_to(sim, "bucket", BUCKET_LOW)
         x = sim.pose("skidLoader").pos[0]
-        if x >= PUSH_TO_X - 0.05:
+        ahead = [s for s in in_the_tray(sim) if s > x + LIP_AHEAD - 0.1]
+        if x >= PUSH_TO_X - 0.05 or not ahead:
             return True
+        gap = ahead[0] - GRAVEL_RADIUS - (x + LIP_AHEAD)
+        if gap > 0.3 and not skid_along(sim, x + gap - 0.15, TRAVEL_SPEED):
+            return False
+        x = sim.pose("skidLoader").pos[0]
         if not skid_along(sim, min(x + PUSH_STEP, PUSH_TO_X), PUSH_SPEED):
             return False
         skid_joint_to(sim, "arm", ARM_CLEAR)
@@ -291,20 +351,36 @@ def push_by_steps(sim):
     return False
 
 
+GRAVEL_RADIUS = 0.1
+
+
 def skid_phase(sim):
-    """Pushes the tray's stones onto the belt until none is left in it."""
+    """Pushes the tray's stones onto the belt, then backs off west of the
+    tray before the last of them is washed and the truck goes on."""
     for _ in range(3):
+        tray = in_the_tray(sim)
+        if not tray:
+            break
         # Left standing, the loader creeps a little: lined up afresh on the
-        # tray's middle line, west of it, each time.
+        # tray's middle line, behind the westmost stone, each time.
         skid_joint_to(sim, "arm", ARM_CLEAR)
-        P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
+        start = tray[0] - LIP_AHEAD - 0.4
+        if sim.pose("skidLoader").pos[0] > start:
+            skid_along(sim, start, -TRAVEL_SPEED)
+        else:
+            P.skid_drive_to(sim, (start, TRAY_Y), tolerance=0.15, throttle=0.4)
         skid_face(sim, EAST)
+        log(sim, "loader pushes from %.2f, %d stones" % (sim.pose("skidLoader").pos[0], len(tray)))
         push_by_steps(sim)
-        sim.step(200)
-        skid_joint_to(sim, "arm", ARM_CLEAR)
-        skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)
+    skid_joint_to(sim, "arm", ARM_CLEAR)
+    log(sim, "loader backs off, %d left in the tray" % len(in_the_tray(sim)))
+    skid_along(sim, PARK_X, -BACK_SPEED)
+    log(sim, "loader at %.2f" % sim.pose("skidLoader").pos[0])
+    for _ in range(40):
         if not stones(sim, "collectedgravel"):
             return True
+        if sim.step(30):
+            break
     return False
 
 

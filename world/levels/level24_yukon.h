@@ -12,10 +12,11 @@ const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
 // standing in the lane below it swings stones from the gravel bar into the
 // tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
-// to 0.6 either side of the truck, has 0.3 m of reach to spare by the solver
-// kit's crane model.
+// to 0.6 either side of the crane's slew axis (0.37 ahead of the truck's
+// centre), has 0.34 m of reach to spare, measured from that axis with the
+// solver kit's crane model.
 const float BENCH_EDGE_Y = -5.75f;
-// The lane between the bench's face and the gravel bar is 0.12 m wider than
+// The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
 const float STANCE_Y = -5.225f;
 const float TRAY_X0 = -7.7f, TRAY_X1 = -0.6f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
@@ -42,17 +43,18 @@ const float GRAVEL_RADIUS = 0.1f;
 // its pocket stays on it. Each stone sits in a pocket, a low square collar
 // narrower than the stone, so that a missed grip leaves it where it was.
 // One row along the bar, seven pockets to each of three stances (the truck
-// in the lane against its north wall, centre 0.095 north of STANCE_Y), 1.105
-// from the truck's centre. Reach to spare by the solver kit's crane model,
-// the hub let down from 0.25 over a stone to 0.16 over it: 0.26 m at the
-// end pockets of a stance, 0.28 or more at the others. (A second row 1.36 m
-// out was tried: the crane as built missed every grip there.)
+// in the lane against its north wall, centre 0.095 north of STANCE_Y, its
+// slew axis abeam a stance's middle pocket), 1.105 out. Reach to spare by
+// the solver kit's crane model measured from the slew axis, the hub let
+// down from 0.25 over a stone to 0.16 over it: 0.29 m at the end pockets of
+// a stance, 0.46 or more at the others. (A second row 1.36 m out was tried:
+// the crane as built missed every grip there.)
 const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.7f;
 // The lane's north side: a wall more than twice a wheel's radius high, low
 // enough for the crane's arm to swing over it where the bar's own face would
-// stop it. It keeps the truck within 0.02 of the lane's middle line.
-const float LANE_NORTH_Y = STANCE_Y + 0.445f, LANE_WALL_TOP = CREEK_Z + 0.45f;
-const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.1f;
+// stop it. The truck works standing against it.
+const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.45f;
+const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
 const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
 const float GRAVEL_ROW_Y = STANCE_Y + 1.2f, GRAVEL_PITCH = 0.3f;
 const int STANCES = 3, POCKETS_PER_STANCE = 7, POCKETS = STANCES * POCKETS_PER_STANCE;

@@ -3,33 +3,35 @@ the lane between it and the bench's face, heading east, and from three
 stances in the lane swings the stones one by one from their pockets on the
 bar into the tray. Once the tray holds more stones than the bar, the skid
 loader takes over: bucket down, it drives east along the tray in short
-steps and pushes what lies there onto the belt, which carries it through
-the guides past the wash point; then it backs out west and the truck goes
-on.
+steps and pushes what lies there onto the belt, which starts at the tray's
+east end and carries it through the guides past the wash point; then it
+backs off west and the truck goes on.
 
-Not yet won. Its last full run from the start:
-- Truck, round one: eleven stones in the tray by tick 31500, all from the
-  west and middle stances (about 2500 ticks a stone with a miss or two; a
-  missed stone stays on the bar and is picked again).
-- Skid loader, round one: all eleven pushed onto the belt and washed by
-  tick 67000 (35500 ticks, still slow for a replay: fewer, longer steps
-  while few stones lie ahead would help).
-- Truck, round two: every grip at the east stance (truck at x -2.0..-2.5,
-  stones at -3.4..-1.35) missed, and the truck gave up at tick 80900 with
-  eleven washed. The east stance's pockets failed in every run; why is
-  not yet known (the kit's reach model measures from the truck's centre,
-  grapple_to from the slew axis 0.37 m ahead; stones east of the truck
-  are the nearer to that axis). At the end the truck stood 0.3 m high at
-  (-2.52, -5.27), partly up on the lane's north wall (0.3 m high against
-  0.2 m wheels; it climbed it while creeping along the lane).
-- Stones dropped from the claws: one onto the top of the lane's wall
-  (-4.78, -4.51, z -0.55), one in an earlier run into the lane itself
-  (-7.51, -5.43); nothing here picks a stone from there, so such a stone
-  is lost to the job (a trap to close: a kerb on the bar's face, or a
-  lane floor the truck can pick from).
-Still to do: the east stance's picks, the lane's strays, a faster push,
-the three later rounds (5, 3 and 1 stones), the recording and its
-robustness runs.
+Not yet won. Its last full run from the start (belt at the tray's east
+end, a stone stranded below the bench losing the job):
+- Truck: the west stance (truck at x -6.7) missed every stone, and one of
+  the stones knocked off its pocket there came to rest below the bench:
+  the game was lost at tick 13177. The middle and east stances went on to
+  load ten stones in a row with one miss (about 1800 ticks a stone), so
+  the skid loader's half below was never reached in a run.
+- Why picks miss: let down over a stone, the boom stops at about 0.53 rad
+  and the hub hangs 0.27-0.5 above the stone, or the open prongs come
+  down on the stones beside it (the pockets are 0.3 apart, less than the
+  open grapple's span) and knock them off their pockets. The same pick
+  flips between a grip and a miss with changes elsewhere in the layout
+  (the belt's length, the kerb's height): it is at the edge of working.
+  Coming in high and letting the hub down straight over the stone did not
+  help: the boom stopped at the same angle.
+- The crane slews about an axis 0.37 ahead of the truck's centre (see
+  primitives.SLEW_AXIS_AHEAD), while the kit's crane model measures from
+  the centre. Measured from the axis, a stance's west end pocket had only
+  0.03 m of reach to spare (0.29 by the kit) and a drop 0.6 west of the
+  truck 0.13: the stances and drops now put the axis, not the centre, at
+  the middle of each third of the bar.
+Still to do: picks that do not knock the neighbours (pockets further
+apart, or worked from a bearing that puts the prongs between them), the
+loader's push on the new belt (written, not yet run), the later rounds
+(5, 3 and 1 stones), the recording and its robustness runs.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -44,19 +46,13 @@ import primitives as P  # noqa: E402
 
 LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-# The crane slews about an axis this far ahead of the truck's centre. A
-# stone is worked from between 0.4 and 0.75 along the lane from it: let
-# down over a stone abeam, the open prongs stand along the row and come to
-# rest on the stones beside it; reaching out further, the beam comes to
-# rest on the bar's kerb.
+# The crane slews about an axis this far ahead of the truck's centre; each
+# stance puts it abeam the middle of its third of the gravel bar's pockets.
 AXIS = P.SLEW_AXIS_AHEAD
-ALONG = (0.4, 0.75)
-ALONG_BEST = 0.6
-LANE_X1 = -1.5  # the truck works no further east than this
+STANCES_X = tuple(x - AXIS for x in (-2.5, -4.6, -6.7))
 DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
-# How far along the tray from the slew axis the stones are let go in turn.
-DROPS_ALONG = (0.6, 0.3, 0.0)
+DROPS_ALONG = (0.6, 0.0, -0.6)  # from the slew axis, east first: the loader has less to push
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
@@ -64,7 +60,7 @@ TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), 
 OPEN = 1.2
 APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
 GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
-CARRY_Z = 0.9  # the hub carrying a stone over the tray's wall and the row
+CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 
 TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
 BELT_X0 = -0.6  # where the belt starts, at the tray's east end
@@ -112,33 +108,23 @@ def in_reach(sim, stone):
     """Whether the truck where it stands can work the stone with its beam
     held straight, come down over it and grip it, with reach to spare: at
     the edge of its reach the hub hardly settles."""
-    t = sim.pose("truck")
-    ax, ay = axis_of(t)
-    return in_reach_from(ax - AXIS, ay, t.pos[2], stone)
-
-
-def axis_of(truck):
-    """Where the crane's slew axis stands, seen from above."""
-    return (truck.pos[0] + AXIS * truck.x_axis[0], truck.pos[1] + AXIS * truck.x_axis[1])
+    t = sim.pose("truck").pos
+    return in_reach_from(t[0], t[1], t[2], stone)
 
 
 def in_reach_from(x, y, z, stone):
     """Whether a truck standing at (x, y, z), heading east, could work the
     stone: the reach is measured from the slew axis."""
-    if not ALONG[0] <= abs(stone[0] - x - AXIS) <= ALONG[1]:
-        return False
     out = math.hypot(stone[0] - x - AXIS, stone[1] - y)
     return all(P.within_reach(out + d, stone[2] + h - z) for h in (APPROACH_OVER, GRIP_OVER[0])
                for d in (-REACH_SPARE, 0, REACH_SPARE))
 
 
 def pick(sim, stone):
-    """Grips the stone at the given position; True when it comes up. The
-    grapple opens where it is, high, and comes down over the stone open:
-    opened low over it, the prongs knock it."""
+    """Grips the stone at the given position; True when it comes up."""
     for grip in GRIP_OVER:
         P.open_grapple(sim, OPEN)
-        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=900):
+        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=1200):
             return False
         P.grapple_to(sim, over(stone, grip), tolerance=0.04, max_ticks=900)
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
@@ -182,10 +168,8 @@ def on_the_bar(sim):
 
 
 def stance_for(stone):
-    """Where the truck's centre stands to work the stone: the slew axis
-    ALONG_BEST east of it, or west of it near the lane's east end."""
-    x = stone[0] + ALONG_BEST - AXIS
-    return x if x <= LANE_X1 else stone[0] - ALONG_BEST - AXIS
+    """The stance nearest the stone along the lane."""
+    return min(STANCES_X, key=lambda x: abs(x + AXIS - stone[0]))
 
 
 def go_to_stance(sim, x):
@@ -218,18 +202,15 @@ def along_lane(sim, x, max_ticks=1500, every=3):
     return P.come_to_rest(sim, "truck")
 
 
-def drop_x(sim, stone, drops):
-    """Where along the tray to let the next stone go: on the stone's own
-    side of the slew axis, so that the held stone never swings back over
-    the row; the next of the drops in turn that is clear of the skid
-    loader; and never west of where the tray's walls begin (a stone let go
-    there rolls off the bucket's line and is left behind)."""
-    axis = axis_of(sim.pose("truck"))[0]
-    side = -1 if stone[0] < axis - 0.15 else 1
+def drop_x(sim, x, drops):
+    """Where along the tray to let the next stone go: the next of the
+    drops in turn that is clear of the skid loader, and never west of
+    where the tray's walls begin (a stone let go there rolls off the
+    bucket's line and is left behind)."""
     loader = sim.pose("skidLoader").pos[0]
     turn = [DROPS_ALONG[(drops + k) % len(DROPS_ALONG)] for k in range(len(DROPS_ALONG))]
-    spots = [max(axis + side * d, TRAY_X0 + 0.4) for d in turn] + [axis - side * d for d in turn]
-    clear = [x for x in spots if not loader - LOADER_BEHIND - 0.3 < x < loader + LIP_AHEAD + 0.3]
+    spots = [max(x + d, TRAY_X0 + 0.4) for d in turn + [1.2, -1.2]]
+    clear = [s for s in spots if not loader - LOADER_BEHIND - 0.3 < s < loader + LIP_AHEAD + 0.3]
     return (clear or spots)[0]
 
 
@@ -249,6 +230,8 @@ def truck_phase(sim):
             # Off its pocket a stone may lie between the stances: it is
             # worked from beside it.
             x = stance_for(bar[0])
+            if not in_reach_from(x, STANCE_Y, TRUCK_Z, bar[0]):
+                x = bar[0][0] - AXIS
             if not go_to_stance(sim, x):
                 return False
             if not in_reach(sim, bar[0]):
@@ -256,7 +239,9 @@ def truck_phase(sim):
             continue
         stone = reach[0]
         if pick(sim, stone):
-            x = drop_x(sim, stone, drops)
+            # Never west of where the tray's walls begin: a stone let go
+            # there rolls off the bucket's line and is left behind.
+            x = drop_x(sim, here[0] + AXIS, drops)
             log(sim, "picked %.2f, drop at %.2f" % (stone[0], x))
             drop(sim, x)
             drops += 1

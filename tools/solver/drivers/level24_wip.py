@@ -7,13 +7,17 @@ steps and pushes what lies there onto the belt, which starts at the tray's
 east end and carries it through the guides past the wash point; then it
 backs off west and the truck goes on.
 
-Not yet won. Its last full run from the start (belt at the tray's east
+Not yet won. Its last full runs from the start (belt at the tray's east
 end, a stone stranded below the bench losing the job):
-- Truck: the west stance (truck at x -6.7) missed every stone, and one of
-  the stones knocked off its pocket there came to rest below the bench:
-  the game was lost at tick 13177. The middle and east stances went on to
-  load ten stones in a row with one miss (about 1800 ticks a stone), so
-  the skid loader's half below was never reached in a run.
+- This driver: at the west stance four misses, one stone loaded, and a
+  stone knocked off the bar over its south kerb came to rest on top of the
+  lane's wall at (-7.70, -4.45): lost at tick 6996.
+- The same with the stances placed by the truck's centre (as before):
+  the west stance missed every stone and one knocked off it strands the
+  job at tick 13177. The session ran on after the loss: from the middle
+  and east stances it loaded ten stones with two misses (about 1800
+  ticks a stone), so the skid loader's half below was never reached in a
+  run.
 - Why picks miss: let down over a stone, the boom stops at about 0.53 rad
   and the hub hangs 0.27-0.5 above the stone, or the open prongs come
   down on the stones beside it (the pockets are 0.3 apart, less than the
@@ -21,17 +25,19 @@ end, a stone stranded below the bench losing the job):
   flips between a grip and a miss with changes elsewhere in the layout
   (the belt's length, the kerb's height): it is at the edge of working.
   Coming in high and letting the hub down straight over the stone did not
-  help: the boom stopped at the same angle.
+  help: the boom stopped at the same angle. Pockets 0.45 apart, worked
+  abeam, gripped one stone of three and still knocked its neighbours.
 - The crane slews about an axis 0.37 ahead of the truck's centre (see
   primitives.SLEW_AXIS_AHEAD), while the kit's crane model measures from
   the centre. Measured from the axis, a stance's west end pocket had only
   0.03 m of reach to spare (0.29 by the kit) and a drop 0.6 west of the
   truck 0.13: the stances and drops now put the axis, not the centre, at
   the middle of each third of the bar.
-Still to do: picks that do not knock the neighbours (pockets further
-apart, or worked from a bearing that puts the prongs between them), the
-loader's push on the new belt (written, not yet run), the later rounds
-(5, 3 and 1 stones), the recording and its robustness runs.
+Still to do: find what the beam comes to rest on at 0.53 rad (the bar's
+edge and kerb, 0.78-0.86 out from the truck, are the likeliest), then
+picks that neither stall nor knock the neighbours; the loader's push on
+the new belt (written, not yet run); the later rounds (5, 3 and 1
+stones); the recording and its robustness runs.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 

@@ -27,15 +27,19 @@ end, a stone stranded below the bench losing the job):
   Coming in high and letting the hub down straight over the stone did not
   help: the boom stopped at the same angle. Pockets 0.45 apart, worked
   abeam, gripped one stone of three and still knocked its neighbours.
+  The hub stops 0.26-0.27 over the stone, the boom at 0.52-0.54 rad, the
+  same with the bar's kerb taken away and with the grapple opened 0.6, 0.9
+  or 1.2 rad (truck at x -6.7, stone at -7.3): neither the kerb nor the
+  prongs' spread is what holds it up.
 - The crane slews about an axis 0.37 ahead of the truck's centre (see
   primitives.SLEW_AXIS_AHEAD), while the kit's crane model measures from
   the centre. Measured from the axis, a stance's west end pocket had only
   0.03 m of reach to spare (0.29 by the kit) and a drop 0.6 west of the
   truck 0.13: the stances and drops now put the axis, not the centre, at
   the middle of each third of the bar.
-Still to do: find what the beam comes to rest on at 0.53 rad (the bar's
-edge and kerb, 0.78-0.86 out from the truck, are the likeliest), then
-picks that neither stall nor knock the neighbours; the loader's push on
+Still to do: find what holds the hub up 0.26 over a stone (the bar's
+top edge under the beam, the stone under the hub, the neighbours under
+the fingers), then picks that neither stall nor knock the neighbours; the loader's push on
 the new belt (written, not yet run); the later rounds (5, 3 and 1
 stones); the recording and its robustness runs.
 

@@ -1336,7 +1336,7 @@ TEST_F(LevelsC, YukonStoneFallingBackIsGravelAgain) {
     using namespace yukon;
     build(24);
     DynamicWorldObj* stone = named("gravel")[0];
-    teleport(stone, 0, -6.85, BENCH_Z + GRAVEL_RADIUS + 0.002);
+    teleport(stone, (TRAY_X0 + TRAY_X1) / 2, -6.85, BENCH_Z + GRAVEL_RADIUS + 0.002);
     run(120);
     EXPECT_STREQ(stone->name, "collectedgravel");
     teleport(stone, 0, -3, CREEK_Z + GRAVEL_RADIUS + 0.002);
@@ -1375,6 +1375,37 @@ TEST_F(LevelsC, YukonStonesRestInPocketsAndAKnockedStoneStaysOnTheBar) {
         EXPECT_GT(p[0], BAR_X0) << v[0] << "," << v[1];
         EXPECT_GT(p[2], BAR_Z) << v[0] << "," << v[1];
     }
+}
+
+// A stone that comes to rest where no machine can pick it up again (the lane
+// beside the truck, the lane's wall, the open creek, the bin at the belt's
+// end) ends the job; one in a pocket or on the tray does not.
+TEST_F(LevelsC, YukonStoneStrandedBelowTheBenchLosesTheJob) {
+    using namespace yukon;
+    const dReal r = GRAVEL_RADIUS + 0.002;
+    const struct {
+        const char* where;
+        dReal x, y, z;
+        bool lost;
+    } cases[] = {
+        {"lane", -5.0, STANCE_Y - 0.45, CREEK_Z + r, true},
+        {"lane wall", -3.0, (LANE_NORTH_Y + BAR_Y0) / 2, LANE_WALL_TOP + r, true},
+        {"creek", 0.0, 2.0, CREEK_Z + r, true},
+        {"bin", BELT_X1 + 1.0, (BELT_Y0 + BELT_Y1) / 2, BIN_FLOOR + r, true},
+        {"tray", -4.0, TRAY_MID_Y, BENCH_Z + r, false},
+    };
+    for (const auto& c : cases) {
+        endGames = 0;
+        build(24);
+        teleport(named("gravel")[5], c.x, c.y, c.z);
+        run(c.lost ? 240 : 40);
+        EXPECT_EQ(lost(), c.lost) << c.where;
+        wld_destroy();
+    }
+    endGames = 0;
+    build(24);
+    run(600);
+    EXPECT_EQ(endGames, 0) << "stones resting in their pockets";
 }
 
 // ---------------------------------------------------------------- sandbox

@@ -81,6 +81,13 @@ namespace {
 
 bool named(const WorldObj* o, const char* name) { return strcmp(o->name, name) == 0; }
 
+// A stone come to rest below the bench, in the lane beside the truck, on the
+// lane's wall, in the creek or in the bin, is out of every machine's reach:
+// twenty can then never be washed, so the job ends there rather than run on.
+bool strandedGravel(DynamicWorldObj* o) {
+    return poseOf(o).z < yukon::STRANDED_Z && !dBodyIsEnabled(o->body);
+}
+
 }  // namespace
 
 void goal_yukon(bool* won, bool* lost) {
@@ -91,12 +98,14 @@ void goal_yukon(bool* won, bool* lost) {
         return;
     }
     int gravel = 0, collected = 0, washed = 0;
+    bool strayed = false;
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
         if (named(o, "gravel")) {
             Pose p = poseOf(o);
             if (p.y < COLLECTED_Y && p.z > 0 && !dBodyIsEnabled(o->body))
                 o->name = "collectedgravel";
+            strayed = strayed || strandedGravel(o);
             gravel++;
         }
         if (named(o, "collectedgravel")) {
@@ -111,7 +120,7 @@ void goal_yukon(bool* won, bool* lost) {
         if (named(o, "washedgravel")) washed++;
     }
     *won = washed >= 20;
-    *lost = poseOf(loader).upright < LOADER_TIPPED;
+    *lost = poseOf(loader).upright < LOADER_TIPPED || strayed;
     VehicleObj* truck = dynamic_cast<VehicleObj*>(wld_truck());
     if (collected > gravel && !loader->isActive())
         vehicle_handOver(truck, loader);

@@ -12,26 +12,30 @@ const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
 // standing in the lane below it swings stones from the gravel bar into the
 // tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
-// to 0.6 either side of the truck, has 0.3 m of reach to spare by the solver
-// kit's crane model.
+// to 0.6 either side of the crane's slew axis (0.37 ahead of the truck's
+// centre), has 0.34 m of reach to spare, measured from that axis with the
+// solver kit's crane model.
 const float BENCH_EDGE_Y = -5.75f;
 // The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
 const float STANCE_Y = -5.225f;
-const float TRAY_X0 = -7.7f, TRAY_X1 = 2.8f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
+const float TRAY_X0 = -7.7f, TRAY_X1 = -0.6f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
 const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
 // The tray's floor falls gently from each wall to its middle line, so that a
 // stone let go anywhere in it rolls to where the skid loader's bucket, which
 // is narrower than the tray, runs along it.
 const float TRAY_MID_Y = -6.85f, TRAY_FLOOR_RISE = 0.03f;
-const float BELT_X0 = 2.8f, BELT_X1 = 9.0f, BELT_Y0 = -7.6f, BELT_Y1 = -5.95f;
+// The belt starts a metre east of the easternmost place a stone is let go
+// into the tray, so that none rolls onto it uncollected, and close enough
+// that the skid loader's push is short.
+const float BELT_X0 = TRAY_X1, BELT_X1 = 5.6f, BELT_Y0 = -7.6f, BELT_Y1 = -5.95f;
 const float BELT_THICKNESS = 0.05f;
 const float BELT_RECESS = 0.05f;  // the ground under the belt lies this far down
-const float WASH_X = 5.0f, WASH_Y = -6.0f;
+const float WASH_X = 1.6f, WASH_Y = -6.0f;
 const float WASH_Z = 0.4f, WASH_RADIUS = 0.32f;  // a stone this close to the point is washed
 const float COLLECTED_Y = -6.0f;                 // a stone at rest south of this is collected
 const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
-const float BIN_X1 = 11.0f, BIN_FLOOR = -0.3f;
+const float BIN_X1 = 7.6f, BIN_FLOOR = -0.3f;
 const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;
 const float GRAVEL_RADIUS = 0.1f;
 // The gravel bar: a block in the creek, west of where the truck starts, as
@@ -39,15 +43,17 @@ const float GRAVEL_RADIUS = 0.1f;
 // its pocket stays on it. Each stone sits in a pocket, a low square collar
 // narrower than the stone, so that a missed grip leaves it where it was.
 // One row along the bar, seven pockets to each of three stances (the truck
-// in the lane against its north wall, centre 0.095 north of STANCE_Y), 1.105
-// from the truck's centre. Reach to spare by the solver kit's crane model,
-// the hub let down from 0.25 over a stone to 0.16 over it: 0.26 m at the
-// end pockets of a stance, 0.28 or more at the others. (A second row 1.36 m
-// out was tried: the crane as built missed every grip there.)
+// in the lane against its north wall, centre 0.095 north of STANCE_Y, its
+// slew axis abeam a stance's middle pocket), 1.105 out. Reach to spare by
+// the solver kit's crane model measured from the slew axis, the hub let
+// down from 0.25 over a stone to 0.16 over it: 0.29 m at the end pockets of
+// a stance, 0.46 or more at the others. (A second row 1.36 m out was tried:
+// the crane as built missed every grip there.)
 const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.7f;
-// The lane's north side: a wall too high for a wheel, low enough for the
-// crane's arm to swing over it where the bar's own face would stop it.
-const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.3f;
+// The lane's north side: a wall more than twice a wheel's radius high, low
+// enough for the crane's arm to swing over it where the bar's own face would
+// stop it. The truck works standing against it.
+const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.45f;
 const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
 const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
 const float GRAVEL_ROW_Y = STANCE_Y + 1.2f, GRAVEL_PITCH = 0.3f;
@@ -63,6 +69,7 @@ inline void pocketAt(int i, float* x, float* y) {
 }
 
 const float SKIDLOADER_X = -8.6f, SKIDLOADER_Y = TRAY_MID_Y;
+const float STRANDED_Z = 0.0f;     // a stone at rest below this is lost to the job
 const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 
 }  // namespace yukon

@@ -3,33 +3,49 @@ the lane between it and the bench's face, heading east, and from three
 stances in the lane swings the stones one by one from their pockets on the
 bar into the tray. Once the tray holds more stones than the bar, the skid
 loader takes over: bucket down, it drives east along the tray in short
-steps and pushes what lies there onto the belt, which carries it through
-the guides past the wash point; then it backs out west and the truck goes
-on.
+steps and pushes what lies there onto the belt, which starts at the tray's
+east end and carries it through the guides past the wash point; then it
+backs off west and the truck goes on.
 
-Not yet won. Its last full run from the start:
-- Truck, round one: eleven stones in the tray by tick 31500, all from the
-  west and middle stances (about 2500 ticks a stone with a miss or two; a
-  missed stone stays on the bar and is picked again).
-- Skid loader, round one: all eleven pushed onto the belt and washed by
-  tick 67000 (35500 ticks, still slow for a replay: fewer, longer steps
-  while few stones lie ahead would help).
-- Truck, round two: every grip at the east stance (truck at x -2.0..-2.5,
-  stones at -3.4..-1.35) missed, and the truck gave up at tick 80900 with
-  eleven washed. The east stance's pockets failed in every run; why is
-  not yet known (the kit's reach model measures from the truck's centre,
-  grapple_to from the slew axis 0.37 m ahead; stones east of the truck
-  are the nearer to that axis). At the end the truck stood 0.3 m high at
-  (-2.52, -5.27), partly up on the lane's north wall (0.3 m high against
-  0.2 m wheels; it climbed it while creeping along the lane).
-- Stones dropped from the claws: one onto the top of the lane's wall
-  (-4.78, -4.51, z -0.55), one in an earlier run into the lane itself
-  (-7.51, -5.43); nothing here picks a stone from there, so such a stone
-  is lost to the job (a trap to close: a kerb on the bar's face, or a
-  lane floor the truck can pick from).
-Still to do: the east stance's picks, the lane's strays, a faster push,
-the three later rounds (5, 3 and 1 stones), the recording and its
-robustness runs.
+Not yet won. Its last full runs from the start (belt at the tray's east
+end, a stone stranded below the bench losing the job):
+- This driver: at the west stance four misses, one stone loaded, and a
+  stone knocked off the bar over its south kerb came to rest on top of the
+  lane's wall at (-7.70, -4.45): lost at tick 6996.
+- The same with the stances placed by the truck's centre (as before):
+  the west stance missed every stone and one knocked off it strands the
+  job at tick 13177. The session ran on after the loss: from the middle
+  and east stances it loaded ten stones with two misses (about 1800
+  ticks a stone), so the skid loader's half below was never reached in a
+  run.
+- Why picks miss: let down over a stone, the boom stops at about 0.53 rad
+  and the hub hangs 0.27-0.5 above the stone, or the open prongs come
+  down on the stones beside it (the pockets are 0.3 apart, less than the
+  open grapple's span) and knock them off their pockets. The same pick
+  flips between a grip and a miss with changes elsewhere in the layout
+  (the belt's length, the kerb's height): it is at the edge of working.
+  Coming in high and letting the hub down straight over the stone did not
+  help: the boom stopped at the same angle. Pockets 0.45 apart, worked
+  abeam, gripped one stone of three and still knocked its neighbours.
+  The hub stops 0.26-0.27 over the stone, the boom at 0.52-0.54 rad, the
+  same with the bar's kerb taken away and with the grapple opened 0.6, 0.9
+  or 1.2 rad (truck at x -6.7, stone at -7.3): neither the kerb nor the
+  prongs' spread is what holds it up. Worked abeam (slew axis over the
+  stone), a lone pick came down to 0.16 and gripped; but a whole run
+  worked that way (truck moved along for each stone, carried 0.9 high)
+  loaded 12 stones in 54500 ticks with 16 misses, and a stone knocked onto
+  the lane's wall had lost the job at tick 14574.
+- The crane slews about an axis 0.37 ahead of the truck's centre (see
+  primitives.SLEW_AXIS_AHEAD), while the kit's crane model measures from
+  the centre. Measured from the axis, a stance's west end pocket had only
+  0.03 m of reach to spare (0.29 by the kit) and a drop 0.6 west of the
+  truck 0.13: the stances and drops now put the axis, not the centre, at
+  the middle of each third of the bar.
+Still to do: find what holds the hub up 0.26 over a stone (the bar's
+top edge under the beam, the stone under the hub, the neighbours under
+the fingers), then picks that neither stall nor knock the neighbours; the loader's push on
+the new belt (written, not yet run); the later rounds (5, 3 and 1
+stones); the recording and its robustness runs.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -44,10 +60,13 @@ import primitives as P  # noqa: E402
 
 LEVEL = 24
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-STANCES_X = (-2.5, -4.6, -6.7)  # each works the pockets of its third of the gravel bar
+# The crane slews about an axis this far ahead of the truck's centre; each
+# stance puts it abeam the middle of its third of the gravel bar's pockets.
+AXIS = P.SLEW_AXIS_AHEAD
+STANCES_X = tuple(x - AXIS for x in (-2.5, -4.6, -6.7))
 DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
-DROPS_ALONG = (0.6, 0.0, -0.6)  # east first: the loader then has less to push
+DROPS_ALONG = (0.6, 0.0, -0.6)  # from the slew axis, east first: the loader has less to push
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
@@ -58,10 +77,15 @@ GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in tur
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 
 TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
-# The bucket's lip stops at 2.95, short of where the belt's guides close in
-# on it; a stone pushed ahead of it lies on the belt.
-PUSH_FROM_X, PUSH_TO_X = -8.6, 2.05
-PUSH_SPEED = 0.2
+BELT_X0 = -0.6  # where the belt starts, at the tray's east end
+# The bucket's lip, low, stands LIP_AHEAD ahead of the loader's centre, its
+# tail LOADER_BEHIND behind. The lip stops 0.15 onto the belt, short of where
+# the belt's guides close in on it; a stone pushed ahead of it lies on the
+# belt.
+LIP_AHEAD, LOADER_BEHIND = 0.9, 0.65
+PUSH_TO_X = BELT_X0 + 0.15 - LIP_AHEAD
+PARK_X = -8.6  # west of the tray, clear of every drop
+PUSH_SPEED, TRAVEL_SPEED, BACK_SPEED = 0.2, 0.5, 1.0
 PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 60  # metres, metres, at most
 EAST = 0.0
 # The loader comes to the job with its arm at the top stop (1.42 rad). With
@@ -70,6 +94,11 @@ EAST = 0.0
 # over it; tipped lip down to -0.24 the lip drags on the floor and pushes
 # the stone ahead. Backing out, the arm is raised clear of the stones.
 ARM_LOW, BUCKET_LOW, ARM_CLEAR = 0.0, -0.24, 0.3
+
+
+def log(sim, text):
+    """A line of progress on stderr, with the tick."""
+    print("%6d %s" % (sim.tick, text), file=sys.stderr, flush=True)
 
 
 def stones(sim, name):
@@ -98,8 +127,9 @@ def in_reach(sim, stone):
 
 
 def in_reach_from(x, y, z, stone):
-    """Whether a truck standing at (x, y, z) could work the stone."""
-    out = math.hypot(stone[0] - x, stone[1] - y)
+    """Whether a truck standing at (x, y, z), heading east, could work the
+    stone: the reach is measured from the slew axis."""
+    out = math.hypot(stone[0] - x - AXIS, stone[1] - y)
     return all(P.within_reach(out + d, stone[2] + h - z) for h in (APPROACH_OVER, GRIP_OVER[0])
                for d in (-REACH_SPARE, 0, REACH_SPARE))
 
@@ -153,7 +183,7 @@ def on_the_bar(sim):
 
 def stance_for(stone):
     """The stance nearest the stone along the lane."""
-    return min(STANCES_X, key=lambda x: abs(x - stone[0]))
+    return min(STANCES_X, key=lambda x: abs(x + AXIS - stone[0]))
 
 
 def go_to_stance(sim, x):
@@ -186,6 +216,18 @@ def along_lane(sim, x, max_ticks=1500, every=3):
     return P.come_to_rest(sim, "truck")
 
 
+def drop_x(sim, x, drops):
+    """Where along the tray to let the next stone go: the next of the
+    drops in turn that is clear of the skid loader, and never west of
+    where the tray's walls begin (a stone let go there rolls off the
+    bucket's line and is left behind)."""
+    loader = sim.pose("skidLoader").pos[0]
+    turn = [DROPS_ALONG[(drops + k) % len(DROPS_ALONG)] for k in range(len(DROPS_ALONG))]
+    spots = [max(x + d, TRAY_X0 + 0.4) for d in turn + [1.2, -1.2]]
+    clear = [s for s in spots if not loader - LOADER_BEHIND - 0.3 < s < loader + LIP_AHEAD + 0.3]
+    return (clear or spots)[0]
+
+
 def truck_phase(sim):
     """Loads stones into the tray until the skid loader's turn; False when
     no stone is left to load or the truck cannot go on."""
@@ -203,7 +245,7 @@ def truck_phase(sim):
             # worked from beside it.
             x = stance_for(bar[0])
             if not in_reach_from(x, STANCE_Y, TRUCK_Z, bar[0]):
-                x = bar[0][0]
+                x = bar[0][0] - AXIS
             if not go_to_stance(sim, x):
                 return False
             if not in_reach(sim, bar[0]):
@@ -213,11 +255,13 @@ def truck_phase(sim):
         if pick(sim, stone):
             # Never west of where the tray's walls begin: a stone let go
             # there rolls off the bucket's line and is left behind.
-            x = here[0] + DROPS_ALONG[drops % len(DROPS_ALONG)]
-            drop(sim, max(x, TRAY_X0 + 0.4))
+            x = drop_x(sim, here[0] + AXIS, drops)
+            log(sim, "picked %.2f, drop at %.2f" % (stone[0], x))
+            drop(sim, x)
             drops += 1
             wait_collected(sim)
         else:
+            log(sim, "missed %.2f" % stone[0])
             missed.append(stone)
     return True
 
@@ -241,8 +285,12 @@ def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
 
 
 def skid_along(sim, to_x, speed):
-    """Along the tray's middle facing east, forward (speed > 0) or back to to_x."""
+    """Along the tray's middle facing east, forward (speed > 0) or back to
+    to_x. Stops short, and lets go of the levers, when the game hands the
+    job back to the truck on the way."""
     for _ in range(0, 6000, 3):
+        if not stones(sim, "collectedgravel"):
+            return False
         p = sim.pose("skidLoader")
         if (speed > 0 and p.pos[0] > to_x) or (speed < 0 and p.pos[0] < to_x):
             break
@@ -273,16 +321,27 @@ def skid_face(sim, heading, max_ticks=900, every=2):
     return P.come_to_rest(sim, "skidLoader")
 
 
+def in_the_tray(sim):
+    """The stones the loader still has to push, west first."""
+    return sorted(s[0] for s in stones(sim, "collectedgravel") if s[0] < BELT_X0)
+
+
 def push_by_steps(sim):
     """Pushes the stones ahead of the bucket east in short steps, backing off
     between them: a long push lets the growing row lift the lip and the
-    loader climbs onto the stones."""
+    loader climbs onto the stones. Where none lies close ahead, the bucket
+    runs on to the next one quicker."""
     for _ in range(PUSH_STEPS):
         skid_joint_to(sim, "arm", ARM_LOW)
         skid_joint_to(sim, "bucket", BUCKET_LOW)
         x = sim.pose("skidLoader").pos[0]
-        if x >= PUSH_TO_X - 0.05:
+        ahead = [s for s in in_the_tray(sim) if s > x + LIP_AHEAD - 0.1]
+        if x >= PUSH_TO_X - 0.05 or not ahead:
             return True
+        gap = ahead[0] - GRAVEL_RADIUS - (x + LIP_AHEAD)
+        if gap > 0.3 and not skid_along(sim, x + gap - 0.15, TRAVEL_SPEED):
+            return False
+        x = sim.pose("skidLoader").pos[0]
         if not skid_along(sim, min(x + PUSH_STEP, PUSH_TO_X), PUSH_SPEED):
             return False
         skid_joint_to(sim, "arm", ARM_CLEAR)
@@ -291,20 +350,36 @@ def push_by_steps(sim):
     return False
 
 
+GRAVEL_RADIUS = 0.1
+
+
 def skid_phase(sim):
-    """Pushes the tray's stones onto the belt until none is left in it."""
+    """Pushes the tray's stones onto the belt, then backs off west of the
+    tray before the last of them is washed and the truck goes on."""
     for _ in range(3):
+        tray = in_the_tray(sim)
+        if not tray:
+            break
         # Left standing, the loader creeps a little: lined up afresh on the
-        # tray's middle line, west of it, each time.
+        # tray's middle line, behind the westmost stone, each time.
         skid_joint_to(sim, "arm", ARM_CLEAR)
-        P.skid_drive_to(sim, (PUSH_FROM_X, TRAY_Y), tolerance=0.15, throttle=0.4)
+        start = tray[0] - LIP_AHEAD - 0.4
+        if sim.pose("skidLoader").pos[0] > start:
+            skid_along(sim, start, -TRAVEL_SPEED)
+        else:
+            P.skid_drive_to(sim, (start, TRAY_Y), tolerance=0.15, throttle=0.4)
         skid_face(sim, EAST)
+        log(sim, "loader pushes from %.2f, %d stones" % (sim.pose("skidLoader").pos[0], len(tray)))
         push_by_steps(sim)
-        sim.step(200)
-        skid_joint_to(sim, "arm", ARM_CLEAR)
-        skid_along(sim, PUSH_FROM_X, -PUSH_SPEED)
+    skid_joint_to(sim, "arm", ARM_CLEAR)
+    log(sim, "loader backs off, %d left in the tray" % len(in_the_tray(sim)))
+    skid_along(sim, PARK_X, -BACK_SPEED)
+    log(sim, "loader at %.2f" % sim.pose("skidLoader").pos[0])
+    for _ in range(40):
         if not stones(sim, "collectedgravel"):
             return True
+        if sim.step(30):
+            break
     return False
 
 

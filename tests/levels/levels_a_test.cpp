@@ -453,6 +453,28 @@ TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
     EXPECT_TRUE(won());
 }
 
+TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
+    // Creeping on past a laying stance into the open gap, at any pace the
+    // truck must drop clear into the gorge and lose, not hang on its crane
+    // or wedge between a ledge and the pier with no loss to end the game:
+    // the openings between the supports are longer than the truck.
+    for (dReal throttle : {0.2, 0.3, 0.6}) {
+        for (int ticks : {150, 300}) {
+            SCOPED_TRACE(testing::Message() << "throttle " << throttle << " for " << ticks);
+            endGames = 0;
+            build(5);
+            run(5);
+            truckTo(-11.7, 0);
+            postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
+            run(ticks);
+            postMessage("accelcontrol setting=-0.8");
+            run(400);
+            EXPECT_TRUE(lost());
+            wld_destroy();
+        }
+    }
+}
+
 TEST_F(LevelsA, BridgeFallIntoTheGorgeLoses) {
     build(5);
     truckTo(0, 4);  // beside the bridge, over the gorge

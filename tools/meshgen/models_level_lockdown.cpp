@@ -22,12 +22,13 @@ const float STAPLE_Z[2] = {FLOOR + 0.22f, FLOOR + 0.5f};  // between the eyelets
 const float GUIDE_Y0 = LOCKDOWN_GUIDE_Y, GUIDE_Y1 = LOCKDOWN_GUIDE_Y + 0.15f;
 const float GUIDE_X0 = PIN_X - 0.15f, GUIDE_X1 = PIN_X + 0.35f, GUIDE_TOP = FLOOR + 0.45f;
 // Beyond the guides each end of the door runs in a channel: a wall outside
-// it and a lip reaching in between the door's two rows of bars, almost to
-// the panel's end. A free door slides along with its bars above and below
-// the lip. A door turning about one pin swings its panel into the lip next
-// to that pin, so it jams long before the truck can get past its far end:
-// it only starts east of the pin and its staples, so that the pin still
-// pulls straight up.
+// it and a lip reaching in between the door's two rows of bars (8 cm under
+// the upper row, 6 cm over the lower), to 3 cm from the panel's end. A free
+// door slides along with its bars above and below the lip. A door turning
+// about one pin swings its panel into the lip next to that pin and jams
+// there, less than half way open, long before the truck could get past its
+// far end. The lip starts east of the pin and its staples, so that the pin
+// still pulls straight up.
 const float LIP_Y = LOCKDOWN_LIP_Y, LIP_Z0 = FLOOR + 0.26f, LIP_Z1 = FLOOR + 0.52f;
 const float CHANNEL_X0 = PIN_X + 0.11f, CHANNEL_X1 = LOCKDOWN_CHANNEL_END;
 const float CHANNEL_WALL_Y0 = 0.85f, CHANNEL_WALL_Y1 = 1.0f;

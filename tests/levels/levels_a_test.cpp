@@ -456,8 +456,9 @@ TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
 TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
     // Creeping on past a laying stance into the open gap, at any pace the
     // truck must drop clear into the gorge and lose, not hang on its crane
-    // or wedge between a ledge and the pier with no loss to end the game:
-    // the openings between the supports are longer than the truck.
+    // or wedge between a ledge and the pier with no loss to end the game
+    // (the openings between the supports are longer than the truck), and
+    // come to rest on the gorge's floor rather than fall through it.
     for (dReal throttle : {0.2, 0.3, 0.6}) {
         for (int ticks : {150, 300}) {
             SCOPED_TRACE(testing::Message() << "throttle " << throttle << " for " << ticks);
@@ -470,6 +471,8 @@ TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
             postMessage("accelcontrol setting=-0.8");
             run(400);
             EXPECT_TRUE(lost());
+            run(400);
+            EXPECT_GT(poseOf(wld_truck()).z, BRIDGE_GORGE_FLOOR - 0.5f);
             wld_destroy();
         }
     }

@@ -70,9 +70,9 @@ class LevelsA : public ::testing::Test {
         dBodyEnable(o->body);
         o->update(0);
     }
-    // Moves the truck with every body jointed to it (wheels, crane, grapple,
-    // a hitched trailer) by the same offset.
-    void shiftTruck(dReal dx, dReal dy, dReal dz) {
+    // The truck's body and every body jointed to it (wheels, crane, grapple,
+    // a hitched trailer).
+    std::vector<dBodyID> truckBodies() {
         std::vector<dBodyID> seen{wld_truck()->body};
         for (size_t k = 0; k < seen.size(); k++) {
             for (int j = 0; j < dBodyGetNumJoints(seen[k]); j++) {
@@ -85,9 +85,34 @@ class LevelsA : public ::testing::Test {
                 }
             }
         }
-        for (dBodyID b : seen) {
+        return seen;
+    }
+    // Moves the truck with everything jointed to it by the same offset.
+    void shiftTruck(dReal dx, dReal dy, dReal dz) {
+        for (dBodyID b : truckBodies()) {
             const dReal* p = dBodyGetPosition(b);
             dBodySetPosition(b, p[0] + dx, p[1] + dy, p[2] + dz);
+            dBodyEnable(b);
+        }
+    }
+    // Stops the truck and turns it, with everything jointed to it, about its
+    // own centre until it faces east again.
+    void squareTruck() {
+        const dReal* c = dBodyGetPosition(wld_truck()->body);
+        const dReal* rt = dBodyGetRotation(wld_truck()->body);
+        const dReal centre[2] = {c[0], c[1]};
+        dMatrix3 turn;
+        dRFromAxisAndAngle(turn, 0, 0, 1, -atan2(rt[4], rt[0]));
+        for (dBodyID b : truckBodies()) {
+            const dReal* p = dBodyGetPosition(b);
+            dVector3 off = {p[0] - centre[0], p[1] - centre[1], p[2], 0}, moved;
+            dMultiply0_331(moved, turn, off);
+            dMatrix3 r;
+            dMultiply0_333(r, turn, dBodyGetRotation(b));
+            dBodySetRotation(b, r);
+            dBodySetPosition(b, centre[0] + moved[0], centre[1] + moved[1], p[2]);
+            dBodySetLinearVel(b, 0, 0, 0);
+            dBodySetAngularVel(b, 0, 0, 0);
             dBodyEnable(b);
         }
     }
@@ -215,6 +240,42 @@ TEST_F(LevelsA, LockdownGateHoldsUntilThePinsArePulled) {
     teleport(pins[1], -3.0, 2.0, -0.6, 1, 0, 0, M_PI / 2);
     run(600);
     EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, LockdownDoorLeftOnOnePinJamsWhenRammedButSlidesOutOnceFree) {
+    // Either pin left standing, the truck rammed in from a short and a long
+    // run-up, straight and steering: the door may turn a little about the
+    // pin, but never far enough to let the truck past its free end.
+    struct Ram {
+        dReal from, steer;
+    };
+    const Ram rams[] = {{-1.5, 0.0}, {-1.5, 0.3}, {-1.5, -0.3}, {-4.0, 0.0}};
+    for (int kept = 0; kept < 2; kept++) {
+        for (const Ram& ram : rams) {
+            SCOPED_TRACE(testing::Message()
+                         << "pin " << kept << " from " << ram.from << " steer " << ram.steer);
+            endGames = 0;
+            build(2);
+            run(30);
+            std::vector<DynamicWorldObj*> pins = named("sealpin");
+            teleport(pins[1 - kept], -3.0, 2.0, -0.6, 1, 0, 0, M_PI / 2);
+            truckTo(ram.from, 0);
+            postMessage(("steer setting=" + std::to_string(ram.steer)).c_str());
+            postMessage("accelcontrol setting=1.0");
+            run(500);
+            EXPECT_LT(poseOf(wld_truck()).x, 0.5f);
+            EXPECT_EQ(endGames, 0);
+            // The last pin pulled as well, the truck backed off and lined up
+            // again: the jammed door is pushed out.
+            teleport(pins[kept], -3.0, -2.0, -0.6, 1, 0, 0, M_PI / 2);
+            postMessage("steer setting=0");
+            squareTruck();
+            truckTo(-1.5, 0);
+            run(900);
+            EXPECT_TRUE(won());
+            wld_destroy();
+        }
+    }
 }
 
 TEST_F(LevelsA, SeesawCartHoldsFiveBallsInTheBandButNotSix) {
@@ -390,6 +451,31 @@ TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
     truckTo(15, 0);
     run(5);
     EXPECT_TRUE(won());
+}
+
+TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
+    // Creeping on past a laying stance into the open gap, at any pace the
+    // truck must drop clear into the gorge and lose, not hang on its crane
+    // or wedge between a ledge and the pier with no loss to end the game
+    // (the openings between the supports are longer than the truck), and
+    // come to rest on the gorge's floor rather than fall through it.
+    for (dReal throttle : {0.2, 0.3, 0.6}) {
+        for (int ticks : {150, 300}) {
+            SCOPED_TRACE(testing::Message() << "throttle " << throttle << " for " << ticks);
+            endGames = 0;
+            build(5);
+            run(5);
+            truckTo(-11.7, 0);
+            postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
+            run(ticks);
+            postMessage("accelcontrol setting=-0.8");
+            run(400);
+            EXPECT_TRUE(lost());
+            run(400);
+            EXPECT_GT(poseOf(wld_truck()).z, BRIDGE_GORGE_FLOOR - 0.5f);
+            wld_destroy();
+        }
+    }
 }
 
 TEST_F(LevelsA, BridgeFallIntoTheGorgeLoses) {

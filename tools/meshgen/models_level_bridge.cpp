@@ -37,8 +37,13 @@ QUORVEL_MODEL(bridge_terrain) {
     mark(m, -40, B0, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
     mark(m, B1, 40, -W, W, BRIDGE_ROAD_TOP, ASPHALT);
     // The gorge floor and the river in it, between rock walls at its ends.
-    slab(m, B0, B1, -E, E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_GORGE_FLOOR, SAND);
-    mark(m, B0 + 3, B1 - 3, -E, E, BRIDGE_GORGE_FLOOR, WATER);
+    // The river is a stretch of the floor, not paint laid on it: a truck
+    // falling in from the deck sank through the thin paint and then through
+    // the floor under it.
+    const float F0 = BRIDGE_GORGE_FLOOR - 0.5f, F1 = BRIDGE_GORGE_FLOOR;
+    slab(m, B0, B0 + 3, -E, E, F0, F1, SAND);
+    slab(m, B0 + 3, B1 - 3, -E, E, F0, F1, WATER);
+    slab(m, B1 - 3, B1, -E, E, F0, F1, SAND);
     slab(m, B0, B1, -E - 0.5f, -E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
     slab(m, B0, B1, E, E + 0.5f, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
     // The deck either side of the gap, and the piers that carry it.

@@ -16,10 +16,22 @@ const float PIN_X = LOCKDOWN_PIN_X, PIN_Y = LOCKDOWN_PIN_Y;
 const float STAPLE_Z[2] = {FLOOR + 0.22f, FLOOR + 0.5f};  // between the eyelets
 // Two short guide blocks just clear of the door's ends. The door's diagonal
 // is shorter than the gap between them, so once both pins are out it slides
-// out past them at any angle; left on one pin it turns about that pin, and
-// its pinned end swings out into a guide after a few degrees.
+// out past them at any angle. They alone do not hold a door left on one
+// pin: its pinned end meets a guide so near the pin that a ram tips the pin
+// in its staples and the door swings past.
 const float GUIDE_Y0 = LOCKDOWN_GUIDE_Y, GUIDE_Y1 = LOCKDOWN_GUIDE_Y + 0.15f;
 const float GUIDE_X0 = PIN_X - 0.15f, GUIDE_X1 = PIN_X + 0.35f, GUIDE_TOP = FLOOR + 0.45f;
+// Beyond the guides each end of the door runs in a channel: a wall outside
+// it and a lip reaching in between the door's two rows of bars (8 cm under
+// the upper row, 6 cm over the lower), to 3 cm from the panel's end. A free
+// door slides along with its bars above and below the lip. A door turning
+// about one pin swings its panel into the lip next to that pin and jams
+// there, less than half way open, long before the truck could get past its
+// far end. The lip starts east of the pin and its staples, so that the pin
+// still pulls straight up.
+const float LIP_Y = LOCKDOWN_LIP_Y, LIP_Z0 = FLOOR + 0.26f, LIP_Z1 = FLOOR + 0.52f;
+const float CHANNEL_X0 = PIN_X + 0.11f, CHANNEL_X1 = LOCKDOWN_CHANNEL_END;
+const float CHANNEL_WALL_Y0 = 0.85f, CHANNEL_WALL_Y1 = 1.0f;
 
 }  // namespace
 
@@ -66,6 +78,17 @@ QUORVEL_MODEL(lockdown_terrain) {
     for (int side = -1; side <= 1; side += 2) {
         float y0 = side > 0 ? GUIDE_Y0 : -GUIDE_Y1, y1 = side > 0 ? GUIDE_Y1 : -GUIDE_Y0;
         slab(m, GUIDE_X0, GUIDE_X1, y0, y1, FLOOR, GUIDE_TOP, CONCRETE);
+    }
+    for (int side = -1; side <= 1; side += 2) {
+        auto span = [side](float a, float b, float& y0, float& y1) {
+            y0 = side > 0 ? a : -b;
+            y1 = side > 0 ? b : -a;
+        };
+        float y0, y1;
+        span(LIP_Y, CHANNEL_WALL_Y1, y0, y1);
+        slab(m, CHANNEL_X0, CHANNEL_X1, y0, y1, LIP_Z0, LIP_Z1, STEEL);
+        span(CHANNEL_WALL_Y0, CHANNEL_WALL_Y1, y0, y1);
+        slab(m, GUIDE_X1, CHANNEL_X1, y0, y1, FLOOR, LIP_Z0, CONCRETE);
     }
     // A warning sign by the gate.
     slab(m, 0.05f, 0.1f, 1.2f, 1.8f, 0.0f, 0.4f, YELLOW);

@@ -14,3 +14,7 @@ const float LOCKDOWN_PIN_X = 0.45f;
 const float LOCKDOWN_PIN_Y = 0.7f;      // through the door's eyelets
 const float LOCKDOWN_GUIDE_Y = 0.815f;  // the door guides' inner faces, at +-
 const float LOCKDOWN_OUT_X = 5.0f;      // the truck is out past here
+// The channels the door's ends run in as it is pushed out: the lips' inner
+// edges, 3 cm clear of the panel's ends, and where the channels end.
+const float LOCKDOWN_LIP_Y = 0.58f;
+const float LOCKDOWN_CHANNEL_END = 2.2f;

@@ -18,7 +18,7 @@ namespace {
 // slews back to the front. From the road's middle abreast of them the hub
 // over either centre plate has 0.30 m of reach to spare (the kit's reach
 // model); laid, from the deck with the front wheels at the gap's edge, the
-// west one has 0.19 m and the east one, from on top of the west one, 0.18 m.
+// west one has 0.21 m and the east one, from on top of the west one, 0.21 m.
 const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 

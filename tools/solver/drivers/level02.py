@@ -7,9 +7,12 @@ ten ticks of an approach the grapple's place is read and slew, extension
 and bend are set toward the pin's handle, so a pin is gripped where it
 stands, not where a fixed script expects it.
 
-usage: python3 tools/solver/drivers/level02.py [--delay D] [--record FILE] [--one-pin]
---one-pin plays the lazy way instead (one pin pulled, the door rammed),
-which must not win: tests/levels/wrongways/level02_onepin.txt."""
+usage: python3 tools/solver/drivers/level02.py [--delay D] [--record FILE]
+                                               [--one-pin | --north-pin]
+--one-pin plays the lazy way instead (the south pin pulled, the door rammed
+again and again), --north-pin another (the north pin pulled, the door
+pushed at full throttle and held there). Neither must win: they are
+tests/levels/wrongways/level02_onepin.txt and level02_northpin.txt."""
 
 import math
 import os
@@ -94,17 +97,17 @@ def swing_and_drop(line, t, slew, ticks):
     return t + ticks + 70
 
 
-def pull_south_pin(line):
-    """Up to the gate wall, the arm raised over it; the south pin pulled and
-    dropped inside."""
+def pull_first_pin(line, pin=PIN_SOUTH, side=1):
+    """Up to the gate wall, the arm raised over it; a pin pulled and dropped
+    inside (side 1 slews toward the south pin, -1 toward the north one)."""
     line.message(0, "accelcontrol setting=0.5")
     line.message(140, "accelcontrol setting=0")
-    for t, nr, s in ((150, ELEVATE, 1), (210, ELEVATE, 0), (220, ROTATE, 1), (247, ROTATE, 0),
+    for t, nr, s in ((150, ELEVATE, 1), (210, ELEVATE, 0), (220, ROTATE, side), (247, ROTATE, 0),
                      (250, EXTEND, 1), (288, EXTEND, 0), (430, GRAPPLE, 1), (485, GRAPPLE, 0)):
         line.lever(t, nr, s)
-    t = approach(line, 510, PIN_SOUTH, GRIP_Z, 16)
+    t = approach(line, 510, pin, GRIP_Z, 16)
     t = grip_and_lift(line, t, 150)
-    return swing_and_drop(line, t, 1, 63)
+    return swing_and_drop(line, t, side, 63)
 
 
 def fold_over_the_nose(line, t, slew):
@@ -116,7 +119,7 @@ def fold_over_the_nose(line, t, slew):
 
 def drive(sim):
     line = Timeline(sim)
-    t = pull_south_pin(line)
+    t = pull_first_pin(line)
     # Arm back down over the north pin, claw closed and opened half way.
     line.lever(t, ELEVATE, -1)
     line.lever(t + 85, ELEVATE, 0)
@@ -140,23 +143,36 @@ def drive(sim):
             break
 
 
-def drive_one_pin(sim):
-    """The lazy way: one pin pulled, then the door rammed again and again."""
+def lazy(sim, pin, side, moves):
+    """One pin pulled, the arm folded, then (ticks, throttle, steer) moves."""
     line = Timeline(sim)
-    t = pull_south_pin(line)
+    t = pull_first_pin(line, pin, side)
     line.lever(t, GRAPPLE, 1)
     line.lever(t + 60, GRAPPLE, 0)
     t += 80
-    fold_over_the_nose(line, t, -1)
+    fold_over_the_nose(line, t, -side)
     t += 100
-    for i, (accel, steer) in enumerate(((1, 0), (-1, 0), (1, 0), (-1, 0), (1, 0.3), (1, -0.3))):
-        line.message(t + 300 * i, "accelcontrol setting=%.2f" % accel)
-        line.message(t + 300 * i, "steer setting=%.2f" % steer)
-    line.run_to(t + 1800)
+    for ticks, accel, steer in moves:
+        line.message(t, "accelcontrol setting=%.2f" % accel)
+        line.message(t, "steer setting=%.2f" % steer)
+        t += ticks
+    line.run_to(t)
+
+
+def drive_one_pin(sim):
+    """The south pin pulled, then the door rammed again and again."""
+    rams = ((1, 0), (-1, 0), (1, 0), (-1, 0), (1, 0.3), (1, -0.3))
+    lazy(sim, PIN_SOUTH, 1, [(300, accel, steer) for accel, steer in rams])
+
+
+def drive_north_pin(sim):
+    """The north pin pulled, then the door pushed and held at full throttle."""
+    lazy(sim, PIN_NORTH, -1, [(1500, 1, 0)])
 
 
 if __name__ == "__main__":
-    if "--one-pin" in sys.argv:
-        sys.argv.remove("--one-pin")
-        drive = drive_one_pin
+    for flag, lazy_way in (("--one-pin", drive_one_pin), ("--north-pin", drive_north_pin)):
+        if flag in sys.argv:
+            sys.argv.remove(flag)
+            drive = lazy_way
     sys.exit(driver_main.main(LEVEL, drive))

@@ -46,10 +46,10 @@ LAID = [(-10.0, ROAD_Y), (-7.97, ROAD_Y)]
 LAID_Z = -0.1
 SEATED_Z = -0.02  # held this low a segment stands on its rails, the claw taking some of it
 # Laying stances: on the deck with the front wheels at the gap's edge (over
-# the west segment's place 0.19 m of reach to spare), and for the second on
-# the first segment, far enough back that the second's west end comes down
-# clear of the front wheels (0.18 m).
-PLACE_STANCES = [-11.68, -9.66]
+# the west segment's place 0.21 m of reach to spare), and for the second on
+# the first segment, back just far enough that the second's west end comes
+# down clear of the front wheels, about 4 cm ahead of them (0.21 m).
+PLACE_STANCES = [-11.66, -9.63]
 PICK_TRIES = 3
 
 

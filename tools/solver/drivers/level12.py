@@ -1,0 +1,262 @@
+"""Level 12, the desert compound: carry the six prison-wall sections from
+the store slot into the wall slot. The truck drives round into the lane
+between the two slots and stops abreast of each wall in turn; it grips the
+wall by its top bar, lifts it clear, swings it over the wall slot and holds
+it there until it hangs still, then lowers it in short steps, re-centring
+the wall's foot on the slot each time, and lets go once the foot is in the
+funnel. A wall that lands beside the slot is gripped again and retried.
+
+usage: python3 tools/solver/drivers/level12.py [--delay D] [--record FILE]"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+
+LEVEL = 12
+DEBUG = os.environ.get("LEVEL12_DEBUG")
+WALL = "prisonwall"
+WALLS = 6
+STORE_X, SLOT_X = -8.3, -5.5
+WALL_Z = 0.6
+SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
+# Midway between the slots' base plates: the store pick (hub 1.43 high)
+# has 0.35 m of reach to spare from here, the wall slot 0.45 at the same
+# height and 0.27 with the wall carried up at 1.8.
+LANE_X = -6.85
+# Out east, round the south of the yard and back north into the lane
+# between the slots: turned on the spot the truck would sweep a wall. The
+# last turn is a wide arc onto the lane's line with a straight run after it,
+# so the truck stands square in the lane, not slewed off it.
+TURN_RADIUS, TURN_Y = 1.6, -5.9
+ROUND = [(-5.5, 0.0), (-4.3, -0.2), (-3.1, -1.1), (-2.7, -2.6), (-2.8, -4.6), (-3.4, -6.6),
+         (-4.3, -7.4)] + [
+    (LANE_X + TURN_RADIUS * (1 + math.cos(a)), TURN_Y + TURN_RADIUS * math.sin(a))
+    for a in (-math.pi / 2 - k * math.pi / 8 for k in range(5))] + [(LANE_X, -2.45)]
+STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
+# The hub over the top bar when the prongs close under it.
+GRIP_HEIGHTS = (0.83, 0.8, 0.86)
+# Pulled in and swung round over the cab this high, clear of the truck.
+SWING_HUB = 2.1
+CLOSE_TICKS = 90  # closing on after the first touch, so the bar sits deep
+FOOT_DROP = 0.7  # the foot's middle below the wall's centre
+# The foot is first hung this high over the slot (clear of the funnel's
+# lips) and lined up within FOOT_WITHIN (the funnel catches one that far
+# off); the hub is then let down PRESS further than the wall drops, so that
+# its base plate surely lands on the sand, and eased up EASE before the
+# prongs open.
+FOOT_CLEAR = 0.15
+FOOT_WITHIN = 0.012
+PRESS = 0.08
+SWING_TICKS = 105  # the held wall's swing out and in
+SWING_LEFT = 0.04
+AIM_GAIN = 0.7  # the foot's mean is read off a dying swing: no more than this of it
+EASE = 0.05
+LEAN_SHIFT = 0.25  # metres the hub moves over per unit of lean
+LOWER_LEVER = 0.5
+GRIP_LEVER = 0.4
+# A loaded boom sinks on a soft lever and hardly rises below this one.
+LIFT_LEAST = 0.6
+PLACE_TRIES = 3
+
+
+def log(sim, *words):
+    if DEBUG:
+        print(sim.tick, *words, file=sys.stderr)
+
+
+def wall(sim, i):
+    return sim.pose(WALL, i).pos
+
+
+def seated(sim, i):
+    w = wall(sim, i)
+    return abs(w[0] - SLOT_X) < SEATED and abs(w[2] - WALL_Z) < SEATED
+
+
+def holding(sim, i):
+    return sim.grasped() == WALL and math.dist(wall(sim, i), sim.pose("grapple").pos) < 1.2
+
+
+def stance(sim, y):
+    """Along the lane until the truck is abreast of y."""
+    p = sim.pose("truck").pos
+    if abs(p[1] - y) < 0.3:
+        return True
+    return P.follow_path(sim, "truck", [(p[0], p[1]), (LANE_X, y)], throttle=0.3, stop_short=0.05)
+
+
+def grip(sim, i):
+    """Opened over the top bar, down round it on the joints' readings and
+    closed until the bar is held; another height each time it misses."""
+    for h in GRIP_HEIGHTS:
+        c = wall(sim, i)
+        if not (P.raise_hub_to(sim, c[2] + h + 0.3) and P.open_grapple(sim)
+                and P.crane_joints_to(sim, (c[0], c[1], c[2] + h + 0.3), 0.6) and P.hub_settle(sim)):
+            return False
+        over = P.hub_over(sim, (c[0], c[1], c[2] + h), GRIP_LEVER)
+        log(sim, 'over the bar', over, [round(v, 3) for v in sim.pose('grapple').pos], [round(v, 3) for v in c])
+        if P.close_until_grasped(sim, WALL) and P.work_grapple(sim, -1.0, CLOSE_TICKS):
+            return True
+        log(sim, "missed at", h, sim.pose("grapple").pos)
+    return False
+
+
+def lift(sim, z=None, grapple=-1.0):
+    """Up at full lever (half a lever hardly lifts a wall) with the closing
+    lever held, so the bar stays deep in the prongs; or, with grapple=1,
+    the opening lever, so that prongs still round the bar let it go."""
+    P.lever(sim, P.GRAPPLE_LEVER, grapple)
+    ok = P.raise_hub_to(sim, z or SWING_HUB) and P.hub_settle(sim)
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    return ok
+
+
+def foot(sim, i):
+    w = sim.pose(WALL, i)
+    return [w.pos[k] - FOOT_DROP * w.z_axis[k] for k in range(3)]
+
+
+def foot_rest_point(sim, i, every=5, periods=6):
+    """Where the foot hangs: its mean over one swing, once the swing out
+    and in (seconds long after a move) is down to SWING_LEFT."""
+    for _ in range(periods):
+        samples = []
+        for _ in range(0, SWING_TICKS, every):
+            if sim.step(every):
+                return None
+            samples.append(foot(sim, i))
+        xs = [p[0] for p in samples]
+        if max(xs) - min(xs) < SWING_LEFT:
+            break
+    return [sum(p[k] for p in samples) / len(samples) for k in range(3)]
+
+
+def arm_to(sim, point, limit=1.0, within=0.01, max_ticks=300, every=2):
+    """The kit's joint-reading crane move, loosened for a loaded arm: the
+    boom sags under a wall, so the joints are only brought within within
+    and the move gives up after max_ticks; the caller corrects from where
+    the load then hangs."""
+    bend = sim.joint("crane", "bend")
+    for _ in range(0, max_ticks, every):
+        goal = P.crane_joint_targets(sim, point, bend)
+        if goal is None:
+            return False
+        errs = (P.wrap(goal[0] - sim.joint("crane", "slew")), goal[1] - sim.joint("crane", "boom"),
+                goal[2] - sim.joint("crane", "extend"))
+        if all(abs(e) < within for e in errs):
+            break
+        for name, err, gain, least in (("rotate", errs[0], 4.0, 0.15),
+                                       ("elevate", errs[1], 4.0, LIFT_LEAST),
+                                       ("extend", errs[2], 5.0, 0.15)):
+            setting = P.axis_setting(err, gain, within / 2, least)
+            P.lever(sim, P.TRUCK_LEVERS[name], P.clamp(setting, -max(limit, least), max(limit, least)))
+        if sim.step(every):
+            return False
+    P.let_go_crane(sim)
+    return True
+
+
+def foot_over_slot(sim, i, y, tries=6):
+    """The held wall hung with its foot FOOT_CLEAR over the slot's line,
+    each move aimed by part of how far the foot hung from it after the
+    last; the hub's aim that put it there, or None."""
+    hub, f = sim.pose("grapple").pos, foot(sim, i)
+    target = (SLOT_X, y, FOOT_CLEAR)
+    aim = [hub[k] + target[k] - f[k] for k in range(3)]
+    for _ in range(tries):
+        rest = foot_rest_point(sim, i) if arm_to(sim, aim) else None
+        if rest is None:
+            log(sim, "foot out of reach", [round(v, 3) for v in aim])
+            return None
+        err = [target[k] - rest[k] for k in range(3)]
+        log(sim, "foot off by", [round(v, 3) for v in err], "aim", [round(v, 3) for v in aim])
+        if math.hypot(err[0], err[1]) < FOOT_WITHIN and abs(err[2]) < 0.04:
+            return aim
+        aim = [aim[k] + AIM_GAIN * err[k] for k in range(3)]
+    return None
+
+
+def lower_onto_slot(sim, i, y):
+    """Lines the foot up over the slot, lets the wall down into it a little
+    further than it drops, eases off so the tilted grapple stands up again
+    (tilted, one prong stays hooked under the bar when it opens), lets go
+    and rises straight out of it; False only when the game ended."""
+    aim = foot_over_slot(sim, i, y)
+    if aim is None:
+        log(sim, "foot not lined up", [round(v, 3) for v in foot(sim, i)])
+        aim = sim.pose("grapple").pos
+    drop = wall(sim, i)[2] - WALL_Z + PRESS
+    down = (aim[0], aim[1], aim[2] - drop)
+    if not (arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
+        return False
+    log(sim, "let down", [round(v, 3) for v in wall(sim, i)])
+    if not stand_up_and_open(sim, i, down):
+        return False
+    log(sim, "opened", [round(v, 3) for v in wall(sim, i)], sim.joint("crane", "prong0"),
+        sim.joint("crane", "prong2"))
+    for k in range(8):
+        arm_to(sim, (down[0], down[1], down[2] + 0.05 * (k + 1)), max_ticks=100)
+        log(sim, "rise", [round(v, 3) for v in wall(sim, i)], sim.joint("crane", "prong0"),
+            sim.joint("crane", "prong2"), sim.grasped())
+    return True
+
+
+def stand_up_and_open(sim, i, down):
+    """With the wall down the grapple leans on its bar; the hub is moved
+    over until it hangs upright, or a prong stays jammed under the bar."""
+    aim = [down[0], down[1], down[2] + EASE]
+    for _ in range(4):
+        if not (arm_to(sim, aim, max_ticks=200) and not sim.step(20)):
+            return False
+        lean = sim.pose("grapple").z_axis
+        log(sim, "lean", [round(v, 3) for v in lean])
+        if math.hypot(lean[0], lean[1]) < 0.08:
+            break
+        aim = [aim[0] - LEAN_SHIFT * lean[0], aim[1] - LEAN_SHIFT * lean[1], aim[2]]
+    return P.work_grapple(sim, 1.0, 90)
+
+
+def move_wall(sim, i):
+    y = wall(sim, i)[1]
+    if not stance(sim, y + STANCE_AHEAD):
+        return False
+    log(sim, "stance", i, sim.pose("truck").pos, P.reach_margin(sim, (STORE_X, y, 1.43)),
+        P.reach_margin(sim, (SLOT_X, y, 1.43)))
+    for _ in range(PLACE_TRIES):
+        if seated(sim, i):
+            break
+        if not grip(sim, i) or not lift(sim):
+            log(sim, "no grip", i)
+            return False
+        log(sim, "lifted", i, sim.grasped(), [round(v, 3) for v in wall(sim, i)])
+        # Swung across over the truck's bed first, then out over the slot:
+        # the wall held far out both ways tilts the truck off its reach.
+        t = sim.pose("truck").pos
+        if not all(P.crane_joints_to(sim, (x, y + dy, z), 0.6) and P.hub_settle(sim)
+                   for x, dy, z in ((STORE_X + 0.55, 0.0, SWING_HUB), (t[0], 1.0, SWING_HUB),
+                                    (SLOT_X - 0.5, 0.0, SWING_HUB - 0.2))):
+            log(sim, "not over the slot", sim.pose("grapple").pos, sim.pose("truck").pos)
+            return False
+        if not (lower_onto_slot(sim, i, y) and lift(sim, grapple=1.0)):
+            return False
+        log(sim, "placed", i, [round(v, 3) for v in wall(sim, i)], seated(sim, i))
+    return seated(sim, i)
+
+
+def drive(sim):
+    if not P.follow_path(sim, "truck", ROUND, throttle=0.5):
+        return
+    for i in range(WALLS):
+        if not move_wall(sim, i):
+            log(sim, "gave up on", i)
+            return
+    sim.step(120)
+
+
+if __name__ == "__main__":
+    sys.exit(driver_main.main(LEVEL, drive))

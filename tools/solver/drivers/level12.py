@@ -22,6 +22,9 @@ DEBUG = os.environ.get("LEVEL12_DEBUG")
 WALL = "prisonwall"
 WALLS = 6
 STORE_X, SLOT_X = -8.3, -5.5
+# Set in the slot wider apart than they are stored (1.0, for walls 0.98
+# wide): a wall let down 2 cm from the last one catches on it.
+PLACE_SPACING = 1.08
 WALL_Z = 0.6
 SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
 # Midway between the slots' base plates: the store pick (hub 1.43 high)
@@ -42,6 +45,7 @@ STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
 GRIP_HEIGHTS = (0.83, 0.8, 0.86)
 # Pulled in and swung round over the cab this high, clear of the truck.
 SWING_HUB = 2.1
+STRAIGHT_UP = 0.3  # the foot reaches 0.2 down into a slot
 CLOSE_TICKS = 90  # closing on after the first touch, so the bar sits deep
 FOOT_DROP = 0.7  # the foot's middle below the wall's centre
 # The foot is first hung this high over the slot (clear of the funnel's
@@ -52,6 +56,9 @@ FOOT_DROP = 0.7  # the foot's middle below the wall's centre
 FOOT_CLEAR = 0.15
 FOOT_WITHIN = 0.012
 PRESS = 0.08
+RELEASE_TRIES = 3
+LET_DOWN_STEPS = 6  # let down in steps, so the hub comes down straight
+RISE_STEP, RISE_STEPS = 0.05, 8
 SWING_TICKS = 105  # the held wall's swing out and in
 SWING_LEFT = 0.04
 AIM_GAIN = 0.7  # the foot's mean is read off a dying swing: no more than this of it
@@ -106,12 +113,15 @@ def grip(sim, i):
     return False
 
 
-def lift(sim, z=None, grapple=-1.0):
+def lift(sim):
     """Up at full lever (half a lever hardly lifts a wall) with the closing
-    lever held, so the bar stays deep in the prongs; or, with grapple=1,
-    the opening lever, so that prongs still round the bar let it go."""
-    P.lever(sim, P.GRAPPLE_LEVER, grapple)
-    ok = P.raise_hub_to(sim, z or SWING_HUB) and P.hub_settle(sim)
+    lever held, so the bar stays deep in the prongs."""
+    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+    # Straight up until the foot is out of its slot: the boom alone would
+    # draw the hub in toward the truck while the foot is still held.
+    hub = sim.pose("grapple").pos
+    ok = arm_to(sim, (hub[0], hub[1], hub[2] + STRAIGHT_UP), max_ticks=400)
+    ok = ok and P.raise_hub_to(sim, SWING_HUB) and P.hub_settle(sim)
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
     return ok
 
@@ -151,7 +161,7 @@ def arm_to(sim, point, limit=1.0, within=0.01, max_ticks=300, every=2):
         if all(abs(e) < within for e in errs):
             break
         for name, err, gain, least in (("rotate", errs[0], 4.0, 0.15),
-                                       ("elevate", errs[1], 4.0, LIFT_LEAST),
+                                       ("elevate", errs[1], 4.0, LIFT_LEAST if errs[1] > 0 else 0.3),
                                        ("extend", errs[2], 5.0, 0.15)):
             setting = P.axis_setting(err, gain, within / 2, least)
             P.lever(sim, P.TRUCK_LEVERS[name], P.clamp(setting, -max(limit, least), max(limit, least)))
@@ -191,19 +201,33 @@ def lower_onto_slot(sim, i, y):
         log(sim, "foot not lined up", [round(v, 3) for v in foot(sim, i)])
         aim = sim.pose("grapple").pos
     drop = wall(sim, i)[2] - WALL_Z + PRESS
-    down = (aim[0], aim[1], aim[2] - drop)
-    if not (arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
-        return False
+    for k in range(1, LET_DOWN_STEPS + 1):
+        down = (aim[0], aim[1], aim[2] - drop * k / LET_DOWN_STEPS)
+        if not (arm_to(sim, down, LOWER_LEVER, max_ticks=150) and not sim.step(10)):
+            return False
     log(sim, "let down", [round(v, 3) for v in wall(sim, i)])
-    if not stand_up_and_open(sim, i, down):
-        return False
-    log(sim, "opened", [round(v, 3) for v in wall(sim, i)], sim.joint("crane", "prong0"),
-        sim.joint("crane", "prong2"))
-    for k in range(8):
-        arm_to(sim, (down[0], down[1], down[2] + 0.05 * (k + 1)), max_ticks=100)
-        log(sim, "rise", [round(v, 3) for v in wall(sim, i)], sim.joint("crane", "prong0"),
-            sim.joint("crane", "prong2"), sim.grasped())
+    for _ in range(RELEASE_TRIES):
+        if not stand_up_and_open(sim, i, down):
+            return False
+        if rise_clear(sim, i, down):
+            return True
+        log(sim, "the wall came up with the prongs", [round(v, 3) for v in wall(sim, i)])
+        if not (arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
+            return False
     return True
+
+
+def rise_clear(sim, i, down):
+    """Straight up out of the wall with the opening lever held, a step at
+    a time; False as soon as the wall comes up too (a prong still under its
+    bar), while it can still be set back down."""
+    P.lever(sim, P.GRAPPLE_LEVER, 1.0)
+    for k in range(1, RISE_STEPS + 1):
+        arm_to(sim, (down[0], down[1], down[2] + RISE_STEP * k), max_ticks=100)
+        if wall(sim, i)[2] > WALL_Z + 0.015:
+            break
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    return wall(sim, i)[2] <= WALL_Z + 0.015
 
 
 def stand_up_and_open(sim, i, down):
@@ -222,11 +246,11 @@ def stand_up_and_open(sim, i, down):
 
 
 def move_wall(sim, i):
-    y = wall(sim, i)[1]
+    y, to = wall(sim, i)[1], PLACE_SPACING * (i - (WALLS - 1) / 2)
     if not stance(sim, y + STANCE_AHEAD):
         return False
     log(sim, "stance", i, sim.pose("truck").pos, P.reach_margin(sim, (STORE_X, y, 1.43)),
-        P.reach_margin(sim, (SLOT_X, y, 1.43)))
+        P.reach_margin(sim, (SLOT_X, to, 1.43)))
     for _ in range(PLACE_TRIES):
         if seated(sim, i):
             break
@@ -234,15 +258,18 @@ def move_wall(sim, i):
             log(sim, "no grip", i)
             return False
         log(sim, "lifted", i, sim.grasped(), [round(v, 3) for v in wall(sim, i)])
-        # Swung across over the truck's bed first, then out over the slot:
-        # the wall held far out both ways tilts the truck off its reach.
+        # Swung across in front of the truck first, then out beside the
+        # slot and back along it: the wall held far out both ways tilts the
+        # truck off its reach, and swung straight back past the truck's
+        # front corner it catches on the truck.
         t = sim.pose("truck").pos
-        if not all(P.crane_joints_to(sim, (x, y + dy, z), 0.6) and P.hub_settle(sim)
-                   for x, dy, z in ((STORE_X + 0.55, 0.0, SWING_HUB), (t[0], 1.0, SWING_HUB),
-                                    (SLOT_X - 0.5, 0.0, SWING_HUB - 0.2))):
+        if not all(P.crane_joints_to(sim, (x, yy, z), 0.6) and P.hub_settle(sim) and not log(sim, "via", x, yy, z, [round(v, 3) for v in wall(sim, i)], [round(v, 3) for v in foot(sim, i)])
+                   for x, yy, z in ((STORE_X + 0.55, y, SWING_HUB), (t[0], to + 1.0, SWING_HUB),
+                                    (SLOT_X - 0.5, to + 1.0, SWING_HUB - 0.2),
+                                    (SLOT_X - 0.5, to, SWING_HUB - 0.2))):
             log(sim, "not over the slot", sim.pose("grapple").pos, sim.pose("truck").pos)
             return False
-        if not (lower_onto_slot(sim, i, y) and lift(sim, grapple=1.0)):
+        if not (lower_onto_slot(sim, i, to) and P.raise_hub_to(sim, SWING_HUB)):
             return False
         log(sim, "placed", i, [round(v, 3) for v in wall(sim, i)], seated(sim, i))
     return seated(sim, i)

@@ -54,7 +54,14 @@ FOOT_DROP = 0.7  # the foot's middle below the wall's centre
 # its base plate surely lands on the sand, and eased up EASE before the
 # prongs open.
 FOOT_CLEAR = 0.15
-FOOT_WITHIN = 0.012
+FOOT_WITHIN = 0.04
+# A swinging wall is stilled by setting its foot down on the sand this far
+# short of the slot's line (clear of the funnel's lip), lowered in steps
+# until the foot's middle is this low, and left there a moment.
+TOUCH_OFF = 0.25
+TOUCH_STEP, TOUCH_STEPS = 0.04, 10
+FOOT_RESTING = 0.115
+TOUCH_TICKS = 60
 PRESS = 0.08
 RELEASE_TRIES = 3
 LET_DOWN_STEPS = 6  # let down in steps, so the hub comes down straight
@@ -171,23 +178,58 @@ def arm_to(sim, point, limit=1.0, within=0.01, max_ticks=300, every=2):
     return True
 
 
-def foot_over_slot(sim, i, y, tries=6):
-    """The held wall hung with its foot FOOT_CLEAR over the slot's line,
-    each move aimed by part of how far the foot hung from it after the
-    last; the hub's aim that put it there, or None."""
-    hub, f = sim.pose("grapple").pos, foot(sim, i)
-    target = (SLOT_X, y, FOOT_CLEAR)
-    aim = [hub[k] + target[k] - f[k] for k in range(3)]
-    for _ in range(tries):
-        rest = foot_rest_point(sim, i) if arm_to(sim, aim) else None
-        if rest is None:
-            log(sim, "foot out of reach", [round(v, 3) for v in aim])
+def set_foot_down(sim, i, aim):
+    """Lets the hub down from aim in short steps until the wall's foot
+    rests on the sand (which stops its swing dead); the hub's aim then."""
+    aim = list(aim)
+    for _ in range(TOUCH_STEPS):
+        if foot(sim, i)[2] < FOOT_RESTING:
+            break
+        aim[2] -= TOUCH_STEP
+        if not arm_to(sim, aim, LOWER_LEVER, max_ticks=150) or sim.step(10):
             return None
-        err = [target[k] - rest[k] for k in range(3)]
+    return None if sim.step(TOUCH_TICKS) else aim
+
+
+def shaped_move(sim, aim, dx, dy):
+    """Moves the hub's aim by (dx, dy) in two equal halves, the second
+    started half a swing after the first: the swing each half sets going
+    cancels the other's, where one move would leave the wall swinging."""
+    start = sim.tick
+    aim = [aim[0] + dx / 2, aim[1] + dy / 2, aim[2]]
+    if not arm_to(sim, aim):
+        return None
+    if sim.tick < start + SWING_TICKS // 2 and sim.step(start + SWING_TICKS // 2 - sim.tick):
+        return None
+    aim = [aim[0] + dx / 2, aim[1] + dy / 2, aim[2]]
+    return aim if arm_to(sim, aim) else None
+
+
+def foot_over_slot(sim, i, y, tries=3):
+    """The held wall hung with its foot FOOT_CLEAR over the slot's line,
+    still: set down on the sand TOUCH_OFF short of the slot, lifted clear
+    and moved across by a shaped move, then corrected by the mean of what
+    swing is left. The hub's aim that put it there, or None."""
+    hub, f = sim.pose("grapple").pos, foot(sim, i)
+    aim = set_foot_down(sim, i, (hub[0] + SLOT_X - TOUCH_OFF - f[0], hub[1] + y - f[1],
+                                 hub[2] + FOOT_CLEAR + 0.1 - f[2]))
+    if aim is None:
+        return None
+    f = foot(sim, i)
+    log(sim, "foot set down", [round(v, 3) for v in f])
+    aim[2] += FOOT_CLEAR
+    if not arm_to(sim, aim, max_ticks=200):
+        return None
+    err = (SLOT_X - f[0], y - f[1])
+    for _ in range(tries):
+        aim = shaped_move(sim, aim, *err)
+        rest = None if aim is None else foot_rest_point(sim, i, periods=1)
+        if rest is None:
+            return None
+        err = (SLOT_X - rest[0], y - rest[1])
         log(sim, "foot off by", [round(v, 3) for v in err], "aim", [round(v, 3) for v in aim])
-        if math.hypot(err[0], err[1]) < FOOT_WITHIN and abs(err[2]) < 0.04:
+        if math.hypot(*err) < FOOT_WITHIN:
             return aim
-        aim = [aim[k] + AIM_GAIN * err[k] for k in range(3)]
     return None
 
 
@@ -205,6 +247,7 @@ def lower_onto_slot(sim, i, y):
         down = (aim[0], aim[1], aim[2] - drop * k / LET_DOWN_STEPS)
         if not (arm_to(sim, down, LOWER_LEVER, max_ticks=150) and not sim.step(10)):
             return False
+        log(sim, "down to", [round(v, 3) for v in down], [round(v, 3) for v in foot(sim, i)], [round(v, 3) for v in sim.pose(WALL, i).z_axis])
     log(sim, "let down", [round(v, 3) for v in wall(sim, i)])
     for _ in range(RELEASE_TRIES):
         if not stand_up_and_open(sim, i, down):

@@ -25,6 +25,7 @@ STORE_X, SLOT_X = -8.3, -5.5
 # Set in the slot wider apart than they are stored (1.0, for walls 0.98
 # wide): a wall let down 2 cm from the last one catches on it.
 PLACE_SPACING = 1.08
+BESIDE = 0.6  # how far north of its place a wall is swung out beside the slot
 WALL_Z = 0.6
 SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
 # Midway between the slots' base plates: the store pick (hub 1.43 high)
@@ -64,7 +65,10 @@ FOOT_RESTING = 0.115
 TOUCH_TICKS = 60
 PRESS = 0.08
 RELEASE_TRIES = 3
-LET_DOWN_STEPS = 6  # let down in steps, so the hub comes down straight
+LET_DOWN_STEPS = 6  # in steps, so the hub comes down straight
+NUDGES, NUDGE_RISE = 2, 0.06
+PLACE_GOES = 3
+FOOT_IN = -0.03  # the foot's middle when it is well down in the slot
 RISE_STEP, RISE_STEPS = 0.05, 8
 SWING_TICKS = 105  # the held wall's swing out and in
 SWING_LEFT = 0.04
@@ -93,7 +97,10 @@ def seated(sim, i):
 
 
 def holding(sim, i):
-    return sim.grasped() == WALL and math.dist(wall(sim, i), sim.pose("grapple").pos) < 1.2
+    """Whether the wall hangs from the claw (the grasp reading drops out
+    while a wall hangs in the prongs)."""
+    w = wall(sim, i)
+    return w[2] > WALL_Z + 0.2 and math.dist(w, sim.pose("grapple").pos) < 1.0
 
 
 def stance(sim, y):
@@ -104,33 +111,46 @@ def stance(sim, y):
     return P.follow_path(sim, "truck", [(p[0], p[1]), (LANE_X, y)], throttle=0.3, stop_short=0.05)
 
 
-def grip(sim, i):
+def grip(sim, i, h):
     """Opened over the top bar, down round it on the joints' readings and
-    closed until the bar is held; another height each time it misses."""
+    closed on it; whether the grapple holds the wall. False also when the
+    game ended (the callers then stop at their next move)."""
+    c = wall(sim, i)
+    over = (c[0], c[1], c[2] + h + 0.3)
+    if not (P.raise_hub_to(sim, over[2]) and arm_to(sim, over, 0.6, max_ticks=600)):
+        return False
+    P.open_grapple(sim)
+    if not P.hub_settle(sim):
+        return False
+    P.hub_over(sim, (c[0], c[1], c[2] + h), GRIP_LEVER)
+    return P.close_until_grasped(sim, WALL) and P.work_grapple(sim, -1.0, CLOSE_TICKS)
+
+
+def pick(sim, i):
+    """Grips the wall and lifts it, the closing lever held so the bar stays
+    deep in the prongs: straight up until the foot is out of its slot (the
+    boom alone would draw the hub in toward the truck with the foot still
+    held), then at full lever (half a lever hardly lifts a wall). A wall
+    that comes up badly held is set down again and gripped afresh, at
+    another height."""
     for h in GRIP_HEIGHTS:
-        c = wall(sim, i)
-        if not (P.raise_hub_to(sim, c[2] + h + 0.3) and P.open_grapple(sim)
-                and P.crane_joints_to(sim, (c[0], c[1], c[2] + h + 0.3), 0.6) and P.hub_settle(sim)):
-            return False
-        over = P.hub_over(sim, (c[0], c[1], c[2] + h), GRIP_LEVER)
-        log(sim, 'over the bar', over, [round(v, 3) for v in sim.pose('grapple').pos], [round(v, 3) for v in c])
-        if P.close_until_grasped(sim, WALL) and P.work_grapple(sim, -1.0, CLOSE_TICKS):
+        if not grip(sim, i, h):
+            log(sim, "missed at", h, sim.pose("grapple").pos)
+            continue
+        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+        hub, z = sim.pose("grapple").pos, wall(sim, i)[2]
+        arm_to(sim, (hub[0], hub[1], hub[2] + STRAIGHT_UP), max_ticks=400)
+        # Came up with the hub (the grasp reading drops out while a wall
+        # hangs in the prongs, so it is no guide here).
+        held = wall(sim, i)[2] > z + STRAIGHT_UP / 2
+        if held and P.raise_hub_to(sim, SWING_HUB) and P.hub_settle(sim):
+            sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
             return True
-        log(sim, "missed at", h, sim.pose("grapple").pos)
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+        log(sim, "lost the grip at", h, [round(v, 3) for v in wall(sim, i)])
+        arm_to(sim, hub, LOWER_LEVER, max_ticks=400)
+        P.work_grapple(sim, 1.0, 60)
     return False
-
-
-def lift(sim):
-    """Up at full lever (half a lever hardly lifts a wall) with the closing
-    lever held, so the bar stays deep in the prongs."""
-    P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-    # Straight up until the foot is out of its slot: the boom alone would
-    # draw the hub in toward the truck while the foot is still held.
-    hub = sim.pose("grapple").pos
-    ok = arm_to(sim, (hub[0], hub[1], hub[2] + STRAIGHT_UP), max_ticks=400)
-    ok = ok and P.raise_hub_to(sim, SWING_HUB) and P.hub_settle(sim)
-    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
-    return ok
 
 
 def foot(sim, i):
@@ -210,16 +230,20 @@ def foot_over_slot(sim, i, y, tries=3):
     still: set down on the sand TOUCH_OFF short of the slot, lifted clear
     and moved across by a shaped move, then corrected by the mean of what
     swing is left. The hub's aim that put it there, or None."""
-    hub, f = sim.pose("grapple").pos, foot(sim, i)
-    aim = set_foot_down(sim, i, (hub[0] + SLOT_X - TOUCH_OFF - f[0], hub[1] + y - f[1],
-                                 hub[2] + FOOT_CLEAR + 0.1 - f[2]))
-    if aim is None:
-        return None
-    f = foot(sim, i)
-    log(sim, "foot set down", [round(v, 3) for v in f])
-    aim[2] += FOOT_CLEAR
-    if not arm_to(sim, aim, max_ticks=200):
-        return None
+    # Set down first straight under where it hangs, then again (after a
+    # shaped move, so swinging far less) TOUCH_OFF short of the slot.
+    aim = list(sim.pose("grapple").pos)
+    for off in (None, TOUCH_OFF):
+        if off is not None:
+            aim = shaped_move(sim, aim, SLOT_X - off - f[0], y - f[1])
+        aim = None if aim is None else set_foot_down(sim, i, aim)
+        if aim is None:
+            return None
+        f = foot(sim, i)
+        log(sim, "foot set down", [round(v, 3) for v in f])
+        aim[2] += FOOT_CLEAR
+        if not arm_to(sim, aim, max_ticks=200):
+            return None
     err = (SLOT_X - f[0], y - f[1])
     for _ in range(tries):
         aim = shaped_move(sim, aim, *err)
@@ -233,44 +257,80 @@ def foot_over_slot(sim, i, y, tries=3):
     return None
 
 
-def lower_onto_slot(sim, i, y):
-    """Lines the foot up over the slot, lets the wall down into it a little
-    further than it drops, eases off so the tilted grapple stands up again
-    (tilted, one prong stays hooked under the bar when it opens), lets go
-    and rises straight out of it; False only when the game ended."""
-    aim = foot_over_slot(sim, i, y)
-    if aim is None:
-        log(sim, "foot not lined up", [round(v, 3) for v in foot(sim, i)])
-        aim = sim.pose("grapple").pos
+def down_in_slot(sim, i):
+    """The foot deep enough in the slot that, let go, the wall cannot fall
+    over (it may lean in the claw a little)."""
+    f = foot(sim, i)
+    return f[2] < FOOT_IN and abs(f[0] - SLOT_X) < 0.02
+
+
+def let_down(sim, i, aim):
+    """Lets the held wall down from aim in steps, a little further than it
+    drops so that its base plate surely lands on the sand. A foot jammed on
+    a chamfer's edge is lifted a little and moved over by what it is off;
+    the hub's last aim, or None when a move failed."""
     drop = wall(sim, i)[2] - WALL_Z + PRESS
-    for k in range(1, LET_DOWN_STEPS + 1):
-        down = (aim[0], aim[1], aim[2] - drop * k / LET_DOWN_STEPS)
-        if not (arm_to(sim, down, LOWER_LEVER, max_ticks=150) and not sim.step(10)):
+    down = list(aim)
+    for _ in range(NUDGES + 1):
+        for k in range(1, LET_DOWN_STEPS + 1):
+            down[2] = aim[2] - drop * k / LET_DOWN_STEPS
+            if not arm_to(sim, down, LOWER_LEVER, max_ticks=150) or sim.step(10):
+                return None
+        f = foot(sim, i)
+        log(sim, "let down", [round(v, 3) for v in wall(sim, i)], [round(v, 3) for v in f])
+        if down_in_slot(sim, i):
+            break
+        aim = [aim[0] + SLOT_X - f[0], aim[1], aim[2] - drop + NUDGE_RISE]
+        drop = NUDGE_RISE
+        down = list(aim)
+        if not arm_to(sim, down, max_ticks=200):
+            return None
+    return down
+
+
+def lower_onto_slot(sim, i, y):
+    """Lines the foot up over the slot and lets the wall down into it; lets
+    go only once it stands there (let go beside the slot it would fall
+    over), else lifts it again and has another go. Then eases off so the
+    tilted grapple stands up again (tilted, one prong stays hooked under
+    the bar when it opens), lets go and rises straight out of it. False
+    when a move failed on the way."""
+    for _ in range(PLACE_GOES):
+        aim = foot_over_slot(sim, i, y)
+        if aim is None:
+            log(sim, "foot not lined up", [round(v, 3) for v in foot(sim, i)])
+            aim = sim.pose("grapple").pos
+        down = let_down(sim, i, aim)
+        if down is None:
             return False
-        log(sim, "down to", [round(v, 3) for v in down], [round(v, 3) for v in foot(sim, i)], [round(v, 3) for v in sim.pose(WALL, i).z_axis])
-    log(sim, "let down", [round(v, 3) for v in wall(sim, i)])
+        if down_in_slot(sim, i):
+            break
+        if not arm_to(sim, aim, max_ticks=400):
+            return False
+    else:
+        return False
     for _ in range(RELEASE_TRIES):
         if not stand_up_and_open(sim, i, down):
             return False
-        if rise_clear(sim, i, down):
-            return True
+        if rise_clear(sim, i, down, WALL_Z):
+            return not sim.step(SWING_TICKS)
         log(sim, "the wall came up with the prongs", [round(v, 3) for v in wall(sim, i)])
         if not (arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
             return False
     return True
 
 
-def rise_clear(sim, i, down):
+def rise_clear(sim, i, down, resting):
     """Straight up out of the wall with the opening lever held, a step at
     a time; False as soon as the wall comes up too (a prong still under its
     bar), while it can still be set back down."""
     P.lever(sim, P.GRAPPLE_LEVER, 1.0)
     for k in range(1, RISE_STEPS + 1):
         arm_to(sim, (down[0], down[1], down[2] + RISE_STEP * k), max_ticks=100)
-        if wall(sim, i)[2] > WALL_Z + 0.015:
+        if wall(sim, i)[2] > resting + 0.02:
             break
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
-    return wall(sim, i)[2] <= WALL_Z + 0.015
+    return wall(sim, i)[2] <= resting + 0.02
 
 
 def stand_up_and_open(sim, i, down):
@@ -297,7 +357,7 @@ def move_wall(sim, i):
     for _ in range(PLACE_TRIES):
         if seated(sim, i):
             break
-        if not grip(sim, i) or not lift(sim):
+        if not (holding(sim, i) or pick(sim, i)):
             log(sim, "no grip", i)
             return False
         log(sim, "lifted", i, sim.grasped(), [round(v, 3) for v in wall(sim, i)])
@@ -308,11 +368,14 @@ def move_wall(sim, i):
         t = sim.pose("truck").pos
         if not all(P.crane_joints_to(sim, (x, yy, z), 0.6) and P.hub_settle(sim) and not log(sim, "via", x, yy, z, [round(v, 3) for v in wall(sim, i)], [round(v, 3) for v in foot(sim, i)])
                    for x, yy, z in ((STORE_X + 0.55, y, SWING_HUB), (t[0], to + 1.0, SWING_HUB),
-                                    (SLOT_X - 0.5, to + 1.0, SWING_HUB - 0.2),
+                                    (SLOT_X - 0.5, to + BESIDE, SWING_HUB - 0.2),
                                     (SLOT_X - 0.5, to, SWING_HUB - 0.2))):
             log(sim, "not over the slot", sim.pose("grapple").pos, sim.pose("truck").pos)
-            return False
-        if not (lower_onto_slot(sim, i, to) and P.raise_hub_to(sim, SWING_HUB)):
+            if sim.ended:
+                return False
+        # A wall that did not go in is picked up again where it lies.
+        lower_onto_slot(sim, i, to)
+        if sim.ended or not P.raise_hub_to(sim, SWING_HUB):
             return False
         log(sim, "placed", i, [round(v, 3) for v in wall(sim, i)], seated(sim, i))
     return seated(sim, i)

@@ -18,6 +18,7 @@ import level06  # noqa: E402
 import level07  # noqa: E402
 import level08  # noqa: E402
 import level10  # noqa: E402
+import level12  # noqa: E402
 import level14  # noqa: E402
 import level16  # noqa: E402
 import level17  # noqa: E402
@@ -79,6 +80,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_bridges_the_gap_and_builds_the_tower_of_seven_crates(self):
         self.check_wins(10, level10.drive)
+
+    def test_the_crane_sets_all_six_prison_walls_into_the_wall_slot(self):
+        self.check_wins(12, level12.drive)
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

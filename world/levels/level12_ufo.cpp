@@ -26,8 +26,8 @@ void addGuide(dReal x0, dReal z0, dReal x1, dReal z1) {
     const dReal inX = dz / length, inZ = -dx / length;  // into the ground
     dMatrix3 turn;
     dRFromAxisAndAngle(turn, 0, 1, 0, -atan2(dz, dx));
-    addSmoothBox(length, 2 * SLOT_HALF_LENGTH, GUIDE_PLATE, (x0 + x1) / 2 + inX * GUIDE_PLATE / 2, 0,
-                 (z0 + z1) / 2 + inZ * GUIDE_PLATE / 2, turn);
+    addSmoothBox(length, 2 * SLOT_HALF_LENGTH, GUIDE_PLATE, (x0 + x1) / 2 + inX * GUIDE_PLATE / 2,
+                 0, (z0 + z1) / 2 + inZ * GUIDE_PLATE / 2, turn);
 }
 
 // Both chamfers of the wall slot and its upright faces below them.

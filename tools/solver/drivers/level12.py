@@ -1,10 +1,14 @@
 """Level 12, the desert compound: carry the six prison-wall sections from
 the store slot into the wall slot. The truck drives round into the lane
-between the two slots and stops abreast of each wall in turn; it grips the
-wall by its top bar, lifts it clear, swings it over the wall slot and holds
-it there until it hangs still, then lowers it in short steps, re-centring
-the wall's foot on the slot each time, and lets go once the foot is in the
-funnel. A wall that lands beside the slot is gripped again and retried.
+between the two slots, squares up on its line and stops abreast of each
+wall in turn. It grips the wall by its top bar, lifts it straight out of
+the store slot, swings it round in front of the truck and out beside the
+wall slot. Held out there a wall swings out and in for seconds, so its foot
+is set down on the sand to still it, twice, the second time just short of
+the slot; it is then lifted clear, moved across over the slot in two
+halves half a swing apart, and let down in steps until the foot is down in
+the slot (a foot jammed on a chamfer's edge is nudged over). Only then is
+it let go; a wall that did not go in is lifted and tried again.
 
 usage: python3 tools/solver/drivers/level12.py [--delay D] [--record FILE]"""
 
@@ -28,9 +32,8 @@ PLACE_SPACING = 1.08
 BESIDE = 0.6  # how far north of its place a wall is swung out beside the slot
 WALL_Z = 0.6
 SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
-# Midway between the slots' base plates: the store pick (hub 1.43 high)
-# has 0.35 m of reach to spare from here, the wall slot 0.45 at the same
-# height and 0.27 with the wall carried up at 1.8.
+# Midway between the slots' base plates; the reach to spare from here is
+# written beside the slots' positions in the level.
 LANE_X = -6.85
 # Out east, round the south of the yard and back north into the lane
 # between the slots: turned on the spot the truck would sweep a wall. The
@@ -44,16 +47,13 @@ ROUND = [(-5.5, 0.0), (-4.3, -0.2), (-3.1, -1.1), (-2.7, -2.6), (-2.8, -4.6), (-
 STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
 # The hub over the top bar when the prongs close under it.
 GRIP_HEIGHTS = (0.83, 0.8, 0.86)
-# Pulled in and swung round over the cab this high, clear of the truck.
+# Pulled in and swung round in front of the cab this high.
 SWING_HUB = 2.1
 STRAIGHT_UP = 0.3  # the foot reaches 0.2 down into a slot
 CLOSE_TICKS = 90  # closing on after the first touch, so the bar sits deep
 FOOT_DROP = 0.7  # the foot's middle below the wall's centre
-# The foot is first hung this high over the slot (clear of the funnel's
-# lips) and lined up within FOOT_WITHIN (the funnel catches one that far
-# off); the hub is then let down PRESS further than the wall drops, so that
-# its base plate surely lands on the sand, and eased up EASE before the
-# prongs open.
+# The foot is hung this high over the slot (clear of the funnel's lips) and
+# lined up within FOOT_WITHIN (the funnel catches one that far off).
 FOOT_CLEAR = 0.15
 FOOT_WITHIN = 0.04
 # A swinging wall is stilled by setting its foot down on the sand this far
@@ -63,7 +63,10 @@ TOUCH_OFF = 0.25
 TOUCH_STEP, TOUCH_STEPS = 0.04, 10
 FOOT_RESTING = 0.115
 TOUCH_TICKS = 60
+# The hub is let down PRESS further than the wall drops, so that its base
+# plate surely lands on the sand, and eased up EASE before the prongs open.
 PRESS = 0.08
+EASE = 0.05
 RELEASE_TRIES = 3
 LET_DOWN_STEPS = 6  # in steps, so the hub comes down straight
 NUDGES, NUDGE_RISE = 2, 0.06
@@ -72,8 +75,6 @@ FOOT_IN = -0.03  # the foot's middle when it is well down in the slot
 RISE_STEP, RISE_STEPS = 0.05, 8
 SWING_TICKS = 105  # the held wall's swing out and in
 SWING_LEFT = 0.04
-AIM_GAIN = 0.7  # the foot's mean is read off a dying swing: no more than this of it
-EASE = 0.05
 LEAN_SHIFT = 0.25  # metres the hub moves over per unit of lean
 LOWER_LEVER = 0.5
 GRIP_LEVER = 0.4
@@ -154,6 +155,7 @@ def pick(sim, i):
 
 
 def foot(sim, i):
+    """The middle of the wall's foot, which goes into the slot."""
     w = sim.pose(WALL, i)
     return [w.pos[k] - FOOT_DROP * w.z_axis[k] for k in range(3)]
 
@@ -187,11 +189,13 @@ def arm_to(sim, point, limit=1.0, within=0.01, max_ticks=300, every=2):
                 goal[2] - sim.joint("crane", "extend"))
         if all(abs(e) < within for e in errs):
             break
+        lift_least = LIFT_LEAST if errs[1] > 0 else 0.3
         for name, err, gain, least in (("rotate", errs[0], 4.0, 0.15),
-                                       ("elevate", errs[1], 4.0, LIFT_LEAST if errs[1] > 0 else 0.3),
+                                       ("elevate", errs[1], 4.0, lift_least),
                                        ("extend", errs[2], 5.0, 0.15)):
+            top = max(limit, least)
             setting = P.axis_setting(err, gain, within / 2, least)
-            P.lever(sim, P.TRUCK_LEVERS[name], P.clamp(setting, -max(limit, least), max(limit, least)))
+            P.lever(sim, P.TRUCK_LEVERS[name], P.clamp(setting, -top, top))
         if sim.step(every):
             return False
     P.let_go_crane(sim)
@@ -226,10 +230,10 @@ def shaped_move(sim, aim, dx, dy):
 
 
 def foot_over_slot(sim, i, y, tries=3):
-    """The held wall hung with its foot FOOT_CLEAR over the slot's line,
-    still: set down on the sand TOUCH_OFF short of the slot, lifted clear
-    and moved across by a shaped move, then corrected by the mean of what
-    swing is left. The hub's aim that put it there, or None."""
+    """The held wall hung with its foot FOOT_CLEAR over the slot's line and
+    nearly still: set down on the sand, lifted clear and moved across by a
+    shaped move, then corrected by the mean of what swing is left. The
+    hub's aim that put it there, or None."""
     # Set down first straight under where it hangs, then again (after a
     # shaped move, so swinging far less) TOUCH_OFF short of the slot.
     aim = list(sim.pose("grapple").pos)
@@ -366,7 +370,7 @@ def move_wall(sim, i):
         # truck off its reach, and swung straight back past the truck's
         # front corner it catches on the truck.
         t = sim.pose("truck").pos
-        if not all(P.crane_joints_to(sim, (x, yy, z), 0.6) and P.hub_settle(sim) and not log(sim, "via", x, yy, z, [round(v, 3) for v in wall(sim, i)], [round(v, 3) for v in foot(sim, i)])
+        if not all(P.crane_joints_to(sim, (x, yy, z), 0.6) and P.hub_settle(sim)
                    for x, yy, z in ((STORE_X + 0.55, y, SWING_HUB), (t[0], to + 1.0, SWING_HUB),
                                     (SLOT_X - 0.5, to + BESIDE, SWING_HUB - 0.2),
                                     (SLOT_X - 0.5, to, SWING_HUB - 0.2))):

@@ -28,7 +28,7 @@ WALLS = 6
 STORE_X, SLOT_X = -8.3, -5.5
 # Set in the slot wider apart than they are stored (1.0, for walls 0.98
 # wide): a wall let down 2 cm from the last one catches on it.
-PLACE_SPACING = 1.08
+PLACE_SPACING = 1.04
 BESIDE = 0.6  # how far north of its place a wall is swung out beside the slot
 WALL_Z = 0.6
 SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
@@ -43,7 +43,7 @@ TURN_RADIUS, TURN_Y = 1.6, -5.9
 ROUND = [(-5.5, 0.0), (-4.3, -0.2), (-3.1, -1.1), (-2.7, -2.6), (-2.8, -4.6), (-3.4, -6.6),
          (-4.3, -7.4)] + [
     (LANE_X + TURN_RADIUS * (1 + math.cos(a)), TURN_Y + TURN_RADIUS * math.sin(a))
-    for a in (-math.pi / 2 - k * math.pi / 8 for k in range(5))] + [(LANE_X, -2.45)]
+    for a in (-math.pi / 2 - k * math.pi / 8 for k in range(5))] + [(LANE_X, -2.5)]
 STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
 # The hub over the top bar when the prongs close under it.
 GRIP_HEIGHTS = (0.83, 0.8, 0.86)
@@ -255,7 +255,8 @@ def foot_over_slot(sim, i, y, tries=3):
         if rest is None:
             return None
         err = (SLOT_X - rest[0], y - rest[1])
-        log(sim, "foot off by", [round(v, 3) for v in err], "aim", [round(v, 3) for v in aim])
+        log(sim, "foot off by", [round(v, 3) for v in err], "turned",
+            round(sim.pose(WALL, i).x_axis[1], 3))
         if math.hypot(*err) < FOOT_WITHIN:
             return aim
     return None
@@ -354,7 +355,10 @@ def stand_up_and_open(sim, i, down):
 
 def move_wall(sim, i):
     y, to = wall(sim, i)[1], PLACE_SPACING * (i - (WALLS - 1) / 2)
-    if not stance(sim, y + STANCE_AHEAD):
+    # Abreast of where the wall goes, which is near where it stands: from
+    # abreast of its store place a wall set 0.2 along came round turned
+    # 0.15 rad, enough to jam on the slot's edges.
+    if not stance(sim, to + STANCE_AHEAD):
         return False
     log(sim, "stance", i, sim.pose("truck").pos, P.reach_margin(sim, (STORE_X, y, 1.43)),
         P.reach_margin(sim, (SLOT_X, to, 1.43)))

@@ -2,8 +2,8 @@
 the store slot into the wall slot. The truck drives round into the lane
 between the two slots, squares up on its line and stops abreast of each
 wall in turn. It grips the wall by its top bar, lifts it straight out of
-the store slot, swings it round in front of the truck and out beside the
-wall slot. Held out there a wall swings out and in for seconds, so its foot
+the store slot, swings it round behind the truck and out beside the wall
+slot. Held out there a wall swings out and in for seconds, so its foot
 is set down on the sand to still it, twice, the second time just short of
 the slot; it is then lifted clear, moved across over the slot in two
 halves half a swing apart, and let down in steps until the foot is down in
@@ -29,7 +29,8 @@ STORE_X, SLOT_X = -8.3, -5.5
 # Set in the slot wider apart than they are stored (1.0, for walls 0.98
 # wide): a wall let down 2 cm from the last one catches on it.
 PLACE_SPACING = 1.04
-BESIDE = 0.6  # how far north of its place a wall is swung out beside the slot
+BESIDE = 0.6  # how far south of its place a wall is swung out beside the slot
+BEHIND = 1.1  # and how far south of it the hub passes behind the truck
 WALL_Z = 0.6
 SEATED = 0.025  # how near x = -5.5 and z = 0.6 a wall must stand
 # Midway between the slots' base plates; the reach to spare from here is
@@ -47,7 +48,7 @@ ROUND = [(-5.5, 0.0), (-4.3, -0.2), (-3.1, -1.1), (-2.7, -2.6), (-2.8, -4.6), (-
 STANCE_AHEAD = 0.05  # the truck stops this far north of the wall it works
 # The hub over the top bar when the prongs close under it.
 GRIP_HEIGHTS = (0.83, 0.8, 0.86)
-# Pulled in and swung round in front of the cab this high.
+# Pulled in and swung round behind the cab this high.
 SWING_HUB = 2.1
 STRAIGHT_UP = 0.3  # the foot reaches 0.2 down into a slot
 CLOSE_TICKS = 90  # closing on after the first touch, so the bar sits deep
@@ -369,14 +370,15 @@ def move_wall(sim, i):
             log(sim, "no grip", i)
             return False
         log(sim, "lifted", i, sim.grasped(), [round(v, 3) for v in wall(sim, i)])
-        # Swung across in front of the truck first, then out beside the
-        # slot and back along it: the wall held far out both ways tilts the
-        # truck off its reach, and swung straight back past the truck's
-        # front corner it catches on the truck.
+        # Swung across behind the truck first, then out beside the slot and
+        # along it: the wall held far out both ways tilts the truck off its
+        # reach; swung round in front, its swing out and in knocks it on the
+        # next wall still in store (those behind are gone); and swung
+        # straight across past the truck's corner it catches on the truck.
         t = sim.pose("truck").pos
         if not all(P.crane_joints_to(sim, (x, yy, z), 0.6) and P.hub_settle(sim)
-                   for x, yy, z in ((STORE_X + 0.55, y, SWING_HUB), (t[0], to + 1.0, SWING_HUB),
-                                    (SLOT_X - 0.5, to + BESIDE, SWING_HUB - 0.2),
+                   for x, yy, z in ((STORE_X + 0.55, y, SWING_HUB), (t[0], to - BEHIND, SWING_HUB),
+                                    (SLOT_X - 0.5, to - BESIDE, SWING_HUB - 0.2),
                                     (SLOT_X - 0.5, to, SWING_HUB - 0.2))):
             log(sim, "not over the slot", sim.pose("grapple").pos, sim.pose("truck").pos)
             if sim.ended:

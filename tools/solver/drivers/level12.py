@@ -72,7 +72,7 @@ RELEASE_TRIES = 3
 LET_DOWN_STEPS = 6  # in steps, so the hub comes down straight
 NUDGES, NUDGE_RISE = 2, 0.06
 PLACE_GOES = 3
-FOOT_IN = -0.03  # the foot's middle when it is well down in the slot
+FOOT_IN = -0.07  # the foot's middle when it is well down in the slot (-0.1 seated)
 RISE_STEP, RISE_STEPS = 0.05, 8
 SWING_TICKS = 105  # the held wall's swing out and in
 SWING_LEFT = 0.04
@@ -252,7 +252,7 @@ def foot_over_slot(sim, i, y, tries=3):
     err = (SLOT_X - f[0], y - f[1])
     for _ in range(tries):
         aim = shaped_move(sim, aim, *err)
-        rest = None if aim is None else foot_rest_point(sim, i, periods=1)
+        rest = None if aim is None else foot_rest_point(sim, i, periods=4)
         if rest is None:
             return None
         err = (SLOT_X - rest[0], y - rest[1])

@@ -598,6 +598,43 @@ TEST_F(LevelsB, UfoWallsDroppedIntoTheSlotStandWithinTheTightTolerance) {
     EXPECT_TRUE(won());
 }
 
+// A wall hung by its top bar from the claw, let down over the slot a few
+// centimetres off its line: the foot lands on a chamfer and must slide down
+// it. With the sand's grip it stuck there and the wall leaned about it.
+TEST_F(LevelsB, UfoWallsLetDownFromTheClawOntoAChamferSlideIntoTheSlot) {
+    using namespace ufo;
+    build(12);
+    DynamicWorldObj* wall = named("prisonwall")[0];
+    auto letDown = [&](dReal x) {
+        const dReal BAR = 0.75, SPEED = 0.1, Y = -2.5;  // above the centre; metres a second
+        dReal z = WALL_Z + 0.23;                        // the sole 3 cm over the lip
+        dBodyID hook = dBodyCreate(wld_world());
+        dBodySetKinematic(hook);
+        dBodySetPosition(hook, x, Y, z + BAR);
+        dBodySetLinearVel(hook, 0, 0, -SPEED);
+        teleport(wall, x, Y, z);
+        dJointID hold = dJointCreateHinge(wld_world(), nullptr);
+        dJointAttach(hold, wall->body, hook);
+        dJointSetHingeAnchor(hold, x, Y, z + BAR);
+        dJointSetHingeAxis(hold, 0, 1, 0);
+        // Loaded, the claw hangs against a stop on one side of its hinge.
+        dJointSetHingeParam(hold, dParamLoStop, -0.6);
+        dJointSetHingeParam(hold, dParamHiStop, 0);
+        for (; z > WALL_Z; z -= SPEED * GAME_TICK) {
+            dBodySetPosition(hook, x, Y, z + BAR);
+            run(1);
+        }
+        dJointDestroy(hold);
+        dBodyDestroy(hook);
+        run(60);
+    };
+    for (dReal off : {-0.08, -0.05, -0.03, 0.03, 0.05, 0.08}) {
+        letDown(WALL_SLOT_X + off);
+        EXPECT_NEAR(at(wall)[0], WALL_SLOT_X, WALL_TOLERANCE) << off;
+        EXPECT_NEAR(at(wall)[2], WALL_Z, WALL_TOLERANCE) << off;
+    }
+}
+
 TEST_F(LevelsB, UfoIsNotWonWithOneWallStillInStore) {
     using namespace ufo;
     build(12);

@@ -20,6 +20,7 @@ import level08  # noqa: E402
 import level09  # noqa: E402
 import level10  # noqa: E402
 import level11  # noqa: E402
+import level12  # noqa: E402
 import level14  # noqa: E402
 import level16  # noqa: E402
 import level17  # noqa: E402
@@ -87,6 +88,9 @@ class DriversTest(unittest.TestCase):
 
     def test_the_boom_opens_both_lids_starts_the_feed_and_sweeps_the_boxes_apart(self):
         self.check_wins(11, level11.drive)
+
+    def test_the_crane_sets_all_six_prison_walls_into_the_wall_slot(self):
+        self.check_wins(12, level12.drive)
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

@@ -11,9 +11,41 @@
 #include "world/props.h"
 #include "world/wld.h"
 
+namespace {
+
+const dReal GUIDE_PLATE = 0.02;
+
+// A smooth steel plate laid into the wall slot's side, its face on the
+// drawn face from (x0, z0) to (x1, z1) with the ground on the right. With
+// the sand's grip a foot landing on a chamfer sticks there, the wall
+// hanging from the claw tilts about it and never drops in: the funnel
+// steers a foot only if it slides.
+void addGuide(dReal x0, dReal z0, dReal x1, dReal z1) {
+    using namespace ufo;
+    const dReal dx = x1 - x0, dz = z1 - z0, length = hypot(dx, dz);
+    const dReal inX = dz / length, inZ = -dx / length;  // into the ground
+    dMatrix3 turn;
+    dRFromAxisAndAngle(turn, 0, 1, 0, -atan2(dz, dx));
+    addSmoothBox(length, 2 * SLOT_HALF_LENGTH, GUIDE_PLATE, (x0 + x1) / 2 + inX * GUIDE_PLATE / 2,
+                 0, (z0 + z1) / 2 + inZ * GUIDE_PLATE / 2, turn);
+}
+
+// Both chamfers of the wall slot and its upright faces below them.
+void addSlotGuides() {
+    using namespace ufo;
+    const dReal w = SLOT_HALF, c = SLOT_HALF + CHAMFER, cd = -CHAMFER_DEPTH, x = WALL_SLOT_X;
+    addGuide(x - c, 0, x - w, cd);
+    addGuide(x - w, cd, x - w, SLOT_FLOOR);
+    addGuide(x + w, SLOT_FLOOR, x + w, cd);
+    addGuide(x + w, cd, x + c, 0);
+}
+
+}  // namespace
+
 void build_ufo(LevelOut& out) {
     using namespace ufo;
     makeTerrain(&geom_ufo_terrain, &geom_ufo_collision);
+    addSlotGuides();
     for (int i = 0; i < 6; i++) {
         const dReal pos[3] = {STORE_SLOT_X, (i - 2.5) * WALL_SPACING, WALL_Z + 0.002};
         add(new PrisonWall(pos));

@@ -60,6 +60,7 @@ from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
 NEW_X, NEW_Y, FLOOR = 9.0, 8.0, 0.5  # the new foundation's centre and floor
+WALL_AT = 0.495  # the new house's side walls from its centre line
 OLD_Y = 5.4  # the old house's centre, x = NEW_X
 # Up the road, round the hill's west side and onto the stance line between
 # the houses, straight for the last four metres so that it stops square.
@@ -67,7 +68,7 @@ STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), 
                 (NEW_X, 6.7)]
 # Backed out to here and swung onto the line of a wall's stance.
 BACK_OUT = (5.5, 6.7)
-NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
+NORTH_WALL_STANCE = 7.155  # 1.28 m from the old near wall, 1.34 from the new north wall
 # Clear of the old gables' ends (5.9): the old far wall 1.475 out, taken
 # with the outer beam folded to -0.15 (0.47 out to spare, 0.21 once drawn
 # out of the house), the new south wall 1.125 out, set with it folded to
@@ -208,6 +209,16 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
     # Left wide open from the last part, the prongs stand out far enough to
     # knock the wall's top as the hub comes over it.
     set_grapple(sim, WALL_OPEN)
+    if fold is None:
+        # Already folded the hub hangs low: swung straight across from ahead
+        # of the truck, the prongs sweep through the wall's end. Round by the
+        # side of the truck first, then out over the wall.
+        t = sim.pose("truck").pos
+        bend = sim.joint("crane", "bend")
+        for y in ((c[1] + t[1]) / 2, c[1]):
+            point = (c[0], y, top)
+            P.crane_joints_to(sim, (c[0], y, min(travel, highest_hub(sim, point, bend) - 0.05)), 0.4)
+            P.hold_still(sim)
     P.crane_joints_to(sim, (c[0], c[1], travel), 0.4)
     P.hold_still(sim)
     if fold is not None:
@@ -437,14 +448,14 @@ def drive(sim):
         return
     if not (take_wall(sim, "rightwall") and slew_half_turn(sim, "rightwall")):
         return
-    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4)):
+    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4)):
         return
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
                       lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
+    set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 
 
 if __name__ == "__main__":

@@ -72,12 +72,14 @@ const Ridge RIDGES[] = {
 };
 const int RIDGE_COUNT = sizeof(RIDGES) / sizeof(RIDGES[0]);
 // In the new house, where the walls' outer ridges stand further out, these
-// hold the gables' ends in y as those do in the old house.
+// hold the gables' ends in y as those do in the old house: under the plates'
+// outer halves only, 4 cm clear of the walls' ends, so that a wall let down
+// off along its channel reaches its notches before it reaches these.
 const Ridge GABLE_ENDS[] = {
-    {0.63f, 0.72f, 0.541f, true, false},
-    {0.63f, 0.72f, -0.541f, true, false},
-    {-0.72f, -0.63f, 0.541f, true, false},
-    {-0.72f, -0.63f, -0.541f, true, false},
+    {0.66f, 0.72f, 0.541f, true, false},
+    {0.66f, 0.72f, -0.541f, true, false},
+    {-0.72f, -0.66f, 0.541f, true, false},
+    {-0.72f, -0.66f, -0.541f, true, false},
 };
 // In the new house each wall's feet also stand in a notch along its length:
 // a gable's plate stands only half a centimetre clear of a wall's end, so a
@@ -93,9 +95,9 @@ struct Notch {
 const Notch WALL_NOTCHES[] = {{0.425f, 0.325f, 0.37f}, {-0.425f, 0.325f, 0.37f}};
 // The bars' crests and side corners above the floor: a wall's feet are 5 cm
 // thick and hang 0.1 above its foot's bottom, so the flanks above the corners
-// take a foot up to 6 cm off along the wall and leave it 3 mm to either side.
+// take a foot up to 4 cm off along the wall and leave it 3 mm to either side.
 // Below the corners the bars draw in again, clear of the gables' feet.
-const float NOTCH_HIGH = 0.16f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
+const float NOTCH_HIGH = 0.14f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
 // In the old house each gable also stands between upright bars, so that it
 // stays up once the walls it leans on are taken out: the house comes apart
 // walls first, and nothing needs to wait elsewhere. The bars stop below the

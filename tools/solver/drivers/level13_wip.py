@@ -317,9 +317,13 @@ def fold_over(sim, point, fold):
         P.bend_to(sim, bend)
     P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, fold) - 0.05), 0.2)
     P.hold_still(sim)
+AIM_ABOVE = (0.15, 0.06)  # the foot this high over its place, squared
 # The hub let down past the top beam, until the wall stands on its foot.
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
 FAR_LEAN = 0.03
+LANDINGS = 2  # times a wall rolled in the claw is lifted back and landed again
+LAND_LEAN = 0.08
+WALL_MIDDLE = 0.4  # its middle above its foot's bottom
 
 
 def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
@@ -329,7 +333,7 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
     fold_over(sim, aim, fold)
     log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
-    for above in (0.15, 0.06):
+    for above in AIM_ABOVE:
         for _ in range(3):
             P.hub_over(sim, (aim[0], aim[1], place[2] + WALL_TOP + above), 0.2, tries=2,
                        within=0.015)
@@ -342,10 +346,31 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
             aim[0] += ex
             aim[1] += ey
     last = LET_DOWN[0]
-    for dz in LET_DOWN:
+    retries = LANDINGS
+    i = 0
+    while i < len(LET_DOWN):
+        dz = LET_DOWN[i]
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
         calm(sim, name, 300)
-        z = sim.pose(name).z_axis
+        w = sim.pose(name)
+        rolled = math.hypot(w.z_axis[0], w.z_axis[1]) > LAND_LEAN
+        if rolled and w.pos[2] > place[2] + 0.006 and retries > 0:
+            # Rolled in the claw as its foot came down, the foot lands off
+            # its channel, where its middle was squared: lifted back, and
+            # the foot squared instead, the claw holding the roll.
+            retries -= 1
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[-1]), 0.15)
+            calm(sim, name, 300)
+            w = sim.pose(name)
+            aim[0] += place[0] - (w.pos[0] - WALL_MIDDLE * w.z_axis[0])
+            aim[1] += place[1] - (w.pos[1] - WALL_MIDDLE * w.z_axis[1])
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[-1]), 0.15)
+            calm(sim, name, 300)
+            log(sim, "landing again", sim.pose(name).pos, sim.pose(name).z_axis)
+            i = 0
+            continue
+        i += 1
+        z = w.z_axis
         log(sim, "down", dz, sim.pose(name).pos, z)
         standing = sim.pose(name).pos[2] < place[2] + 0.01
         if lean is not None and standing and math.hypot(z[0], z[1]) > lean:
@@ -358,10 +383,12 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
         last = dz
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)
     release_wall(sim, name, place)
-    for _ in range(NUDGES):
+    for _ in range(RESEATS):
         w = sim.pose(name)
-        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.03 and abs(place[1] - w.pos[1]) < 0.03
-        if not upright or abs(place[0] - w.pos[0]) < NUDGE_WITHIN or not nudge_wall(sim, name, place):
+        lean = math.hypot(w.z_axis[0], w.z_axis[1])
+        off = math.hypot(place[0] - w.pos[0], place[1] - w.pos[1])
+        seated = w.pos[2] < place[2] + 0.006 and lean < 0.03 and abs(place[1] - w.pos[1]) < 0.01
+        if seated or lean > RESEAT_LEAN or off > RESEAT_WITHIN or not reseat_wall(sim, name, place):
             break
     q = sim.pose(name).pos
     log(sim, "stands", name, q, "off", math.dist(q, place))
@@ -404,34 +431,43 @@ def release_wall(sim, name, place):
     sim.step(60)
 
 
-NUDGES = 2
-NUDGE_WITHIN = 0.012  # metres along its channel, which holds it only across
-NUDGE_LIFT = 0.015  # its foot lifted this little stays between the ridges
+RESEATS = 2
+RESEAT_LEAN, RESEAT_WITHIN = 0.2, 0.3  # a wall leaning or off further is not taken again
+RESEAT_LIFT = 0.1  # its feet lifted clear of the ridges and the notches
 
 
-def nudge_wall(sim, name, place):
-    """A wall that slid along its top beam in the claw on the way hangs
-    askew and lands off along its channel: taken again by the middle of its
-    top beam, raised a little and slid along the channel into its place."""
+def reseat_wall(sim, name, place):
+    """A wall that came down off its channel, or rests high on a ridge,
+    stands within reach: taken again by the middle of its top beam, where it
+    hangs straight, lifted clear, moved over its place and let down again."""
     q = sim.pose(name).pos
     top = q[2] + WALL_TOP
     set_grapple(sim, WALL_OPEN)
     P.hub_over(sim, (q[0], q[1], top + 0.12), 0.2, within=0.015)
     P.hub_over(sim, (q[0], q[1], top), 0.2, tries=2, within=0.015)
     if not P.close_until_grasped(sim, name):
-        log(sim, "nudge missed", sim.pose("grapple").pos, q)
+        log(sim, "reseat missed", sim.pose("grapple").pos, q)
         release_wall(sim, name, place)
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
     log(sim, "regripped", h, sim.pose(name).pos, sim.pose(name).z_axis)
-    P.crane_joints_to(sim, (h[0], h[1], h[2] + NUDGE_LIFT), 0.15)
-    log(sim, "raised", sim.pose("grapple").pos, sim.pose(name).pos, sim.pose(name).z_axis)
-    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] + NUDGE_LIFT), 0.15)
-    P.hold_still(sim)
-    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] - 0.03), 0.15)
-    calm(sim, name, 300)
-    log(sim, "nudged", sim.pose(name).pos, sim.pose(name).z_axis)
+    for up in (0.02, 0.05, RESEAT_LIFT):
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + up), 0.15)
+    aim = [h[0] + place[0] - q[0], h[1] + place[1] - q[1]]
+    P.crane_joints_to(sim, (aim[0], aim[1], h[2] + RESEAT_LIFT), 0.15)
+    calm(sim, name)
+    w = sim.pose(name).pos
+    aim[0] += place[0] - w[0]
+    aim[1] += place[1] - w[1]
+    P.crane_joints_to(sim, (aim[0], aim[1], h[2] + RESEAT_LIFT), 0.15)
+    calm(sim, name)
+    for dz in (0.06, 0.03, 0.0, -0.02):
+        P.crane_joints_to(sim, (aim[0], aim[1], h[2] + dz), 0.1)
+        calm(sim, name, 300)
+        if sim.pose(name).pos[2] < place[2] + 0.004:
+            break
+    log(sim, "reseated", sim.pose(name).pos, sim.pose(name).z_axis)
     release_wall(sim, name, place)
     return True
 

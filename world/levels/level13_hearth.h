@@ -97,7 +97,7 @@ const Notch WALL_NOTCHES[] = {{0.425f, 0.325f, 0.37f}, {-0.425f, 0.325f, 0.37f}}
 // thick and hang 0.1 above its foot's bottom, so the flanks above the corners
 // take a foot up to 4 cm off along the wall and leave it 3 mm to either side.
 // Below the corners the bars draw in again, clear of the gables' feet.
-const float NOTCH_HIGH = 0.14f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
+const float NOTCH_HIGH = 0.125f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
 // In the old house each gable also stands between upright bars, so that it
 // stays up once the walls it leans on are taken out: the house comes apart
 // walls first, and nothing needs to wait elsewhere. The bars stop below the

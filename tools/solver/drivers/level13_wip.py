@@ -387,7 +387,9 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
         w = sim.pose(name)
         lean = math.hypot(w.z_axis[0], w.z_axis[1])
         off = math.hypot(place[0] - w.pos[0], place[1] - w.pos[1])
-        seated = w.pos[2] < place[2] + 0.006 and lean < 0.03 and abs(place[1] - w.pos[1]) < 0.01
+        # Leaning a little on a ridge's flank it is in its place: taken
+        # again, it only swings off it.
+        seated = w.pos[2] < place[2] + 0.006 and lean < 0.06 and off < 0.025
         if seated or lean > RESEAT_LEAN or off > RESEAT_WITHIN or not reseat_wall(sim, name, place):
             break
     q = sim.pose(name).pos

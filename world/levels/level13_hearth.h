@@ -95,7 +95,9 @@ struct Notch {
 const Notch WALL_NOTCHES[] = {{0.425f, 0.325f, 0.37f}, {-0.425f, 0.325f, 0.37f}};
 // The bars' crests and side corners above the floor: a wall's feet are 5 cm
 // thick and hang 0.1 above its foot's bottom, so the flanks above the corners
-// take a foot up to 4 cm off along the wall and leave it 3 mm to either side.
+// take a foot up to 2.8 cm off along the wall and leave it 3 mm to either side;
+// they reach the feet only once the wall's foot is between its ridges, so
+// that they do not roll it across them.
 // Below the corners the bars draw in again, clear of the gables' feet.
 const float NOTCH_HIGH = 0.125f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
 // In the old house each gable also stands between upright bars, so that it

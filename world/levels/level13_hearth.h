@@ -25,10 +25,11 @@ const float STANCE_OUT = 1.3f;
 // it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
 // the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
 // is taken and set from a stance on the same line: the old near wall and
-// the new north wall from one 1.3 m off both, 0.52 out and 0.24 in to spare
-// folded to -0.8; the old far wall and the new south wall from one clear of
-// the old gables' ends, 1.475 and 1.125 m off them, 0.47 out to spare
-// folded to -0.15 and 0.245 in folded to -1.4.
+// the new north wall from one 1.28 and 1.34 m off them, folded to -0.8, 0.55
+// out and 0.21 in to spare over the old, 0.5 out and 0.27 in over the new;
+// the old far wall and the new south wall from one clear of the old gables'
+// ends, 1.475 and 1.09 m off them, 0.47 out to spare folded to -0.15 over
+// the old, 0.49 out and 0.22 in folded to -1.4 over the new.
 const float START_X = HILL_X, START_Y = HILL_Y - 2 * STANCE_OUT;
 // A part is in place within 5 cm of where it stands in the rebuilt house.
 const float PLACE_TOLERANCE_SQ = 0.0025f;
@@ -41,6 +42,7 @@ const float RIDGE_HIGH = 0.035f;  // the crest above the floor, and half the foo
 // The new house's side walls stand 2 cm further out than the old one's, their
 // inner faces clear of the gables' tabs and ends by as much: a gable let down
 // a little off would otherwise land its tab or its edge on a wall's top.
+// (Reach to spare over the new walls' places: see the stances above.)
 const float WALL_AT = 0.495f, OLD_WALL_AT = 0.475f;
 struct Ridge {
     float from, to;  // along its length, relative to the house centre

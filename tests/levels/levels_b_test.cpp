@@ -653,7 +653,7 @@ struct HousePart {
 };
 const HousePart HOUSE[] = {
     {"chimney", 0.775, 0, 1.1},  {"houseback", 0.65, 0, 1.0},   {"housefront", -0.65, 0, 1.0},
-    {"leftwall", 0, 0.475, 0.9}, {"rightwall", 0, -0.475, 0.9}, {"houseroof", 0, 0, 1.5},
+    {"leftwall", 0, 0.495, 0.9}, {"rightwall", 0, -0.495, 0.9}, {"houseroof", 0, 0, 1.5},
 };
 
 TEST_F(LevelsB, HearthIsWonWithTheHouseRebuiltOnTheHill) {
@@ -770,6 +770,55 @@ TEST_F(LevelsB, HearthRidgesSlideAPartLetDownOffItsPlaceIntoItsChannel) {
                              p[2] - part->z),
                   0.02)
             << p[0] - HILL_X - part->dx << " " << p[1] - HILL_Y - part->dy << " " << p[2] - part->z;
+        TearDown();
+    }
+}
+
+// A gable's plate stands half a centimetre clear of the walls' ends: each
+// wall let down up to 2.5 cm off along its channel must be slid back by
+// its feet's notches, so that a gable let down up to 2 cm outside its place
+// or across it then seats in its channel between the walls' ends. (Let down
+// further in than the walls' ends, it lands on them: a player aims a little
+// outside.)
+TEST_F(LevelsB, HearthNotchesClearTheWallsEndsForAGableLetDownOff) {
+    using namespace hearth;
+    struct Case {
+        const char* gable;
+        dReal wallOff[2];  // leftwall's and rightwall's, along x
+        dReal dx, dy;      // the gable's miss
+    };
+    const Case cases[] = {
+        {"houseback", {0.015, 0.02}, 0.02, 0.0},       {"houseback", {-0.02, 0.012}, 0.015, 0.015},
+        {"houseback", {0.025, -0.022}, 0.0, -0.02},    {"housefront", {-0.015, -0.02}, -0.02, 0.0},
+        {"housefront", {0.02, -0.01}, -0.015, -0.015}, {"housefront", {-0.025, 0.022}, 0.0, 0.02},
+        {"houseback", {0.0, 0.0}, -0.004, 0.01},       {"housefront", {0.0, 0.0}, 0.004, -0.01},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.gable) + " walls " + std::to_string(c.wallOff[0]) + " " +
+                     std::to_string(c.wallOff[1]) + " miss " + std::to_string(c.dx) + " " +
+                     std::to_string(c.dy));
+        SetUp();
+        build(13);
+        const char* walls[] = {"leftwall", "rightwall"};
+        for (int w = 0; w < 2; w++) {
+            DynamicWorldObj* o = named(walls[w])[0];
+            teleport(o, HILL_X + c.wallOff[w], HILL_Y + (w ? -WALL_AT : WALL_AT), 0.9 + 0.06);
+            lowerUpright(o, 0.1, 90);
+        }
+        run(120);
+        for (const char* name : walls) {
+            SCOPED_TRACE(name);
+            EXPECT_NEAR(at(named(name)[0])[0], HILL_X, 0.004);
+        }
+        DynamicWorldObj* g = named(c.gable)[0];
+        dReal x = HILL_X + (std::string(c.gable) == "houseback" ? 0.65 : -0.65);
+        teleport(g, x + c.dx, HILL_Y + c.dy, 1.0 + 0.08);
+        lowerUpright(g, 0.1, 120);
+        run(240);
+        const dReal* p = at(g);
+        EXPECT_GT(dBodyGetRotation(g->body)[10], 0.995);
+        EXPECT_LT(std::hypot(std::hypot(p[0] - x, p[1] - HILL_Y), p[2] - 1.0), 0.02)
+            << p[0] - x << " " << p[1] - HILL_Y << " " << p[2] - 1.0;
         TearDown();
     }
 }

@@ -22,8 +22,8 @@ namespace {
 const dReal CHIMNEY[3] = {0.777, 0, 0.6};
 const dReal BACK[3] = {0.65, 0, 0.5};
 const dReal FRONT[3] = {-0.65, 0, 0.5};
-const dReal LEFT[3] = {0, 0.475, 0.4};
-const dReal RIGHT[3] = {0, -0.475, 0.4};
+const dReal LEFT[3] = {0, hearth::OLD_WALL_AT, 0.4};
+const dReal RIGHT[3] = {0, -hearth::OLD_WALL_AT, 0.4};
 const dReal ROOF[3] = {0, 0, 1.0};
 const dReal CLEARANCE = 0.002;
 
@@ -52,22 +52,44 @@ void addSmooth(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, int axis
     addSmoothBox(sx, sy, sz, x, y, z, turn);
 }
 
+// A smooth ridge of a foundation centred on (cx, cy), its side walls' moved
+// out by wallOut; a turn of -1 lays it out half a turn round.
+void addRidge(const hearth::Ridge& r, dReal cx, dReal cy, dReal floor, int turn, dReal wallOut) {
+    const dReal side = hearth::RIDGE_HIGH * M_SQRT2;
+    dReal length = r.to - r.from, mid = (r.from + r.to) / 2;
+    dReal at = r.wall ? r.at + std::copysign(wallOut, r.at) : r.at;
+    if (r.alongX)
+        addSmooth(length, side, side, cx + turn * mid, cy + turn * at, floor, 0, M_PI / 4);
+    else
+        addSmooth(side, length, side, cx + turn * at, cy + turn * mid, floor, 1, M_PI / 4);
+}
+
 // The ridges and the chimney's strip of a foundation whose floor is at
 // floor: smooth, so that a foot landing on a flank slides off it. A turn of
-// -1 lays them out half a turn round, for the old house.
+// -1 lays them out half a turn round, for the old house. The new house's
+// side walls stand further out, and its gables' ends have ridges of their own.
 void addGuides(dReal cx, dReal cy, dReal floor, int turn) {
     using namespace hearth;
-    const dReal side = RIDGE_HIGH * M_SQRT2;
-    for (const Ridge& r : RIDGES) {
-        dReal length = r.to - r.from, mid = (r.from + r.to) / 2;
-        if (r.alongX)
-            addSmooth(length, side, side, cx + turn * mid, cy + turn * r.at, floor, 0, M_PI / 4);
-        else
-            addSmooth(side, length, side, cx + turn * r.at, cy + turn * mid, floor, 1, M_PI / 4);
-    }
+    const dReal wallOut = turn > 0 ? WALL_AT - OLD_WALL_AT : 0;
+    for (const Ridge& r : RIDGES) addRidge(r, cx, cy, floor, turn, wallOut);
+    if (turn > 0)
+        for (const Ridge& r : GABLE_ENDS) addRidge(r, cx, cy, floor, turn, 0);
     const float* c = CHIMNEY_SLIDE;
     addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + turn * (c[0] + c[1]) / 2,
               cy + turn * (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+}
+
+// The notches for the new house's walls' feet, both walls, both ends: square
+// bars turned 45 degrees, their side corners at NOTCH_CORNER.
+void addNotches(dReal cx, dReal cy, dReal floor) {
+    using namespace hearth;
+    const dReal half = NOTCH_HIGH - NOTCH_CORNER;  // the bars' half diagonal
+    for (const Notch& n : WALL_NOTCHES)
+        for (int wall = -1; wall <= 1; wall += 2)
+            for (int flank = -1; flank <= 1; flank += 2)
+                addSmooth(half * M_SQRT2, n.y1 - n.y0, half * M_SQRT2,
+                          cx + n.x + flank * (NOTCH_CLEAR + half), cy + wall * (n.y0 + n.y1) / 2,
+                          floor + NOTCH_CORNER, 1, M_PI / 4);
 }
 
 // The old house's upright bars either side of each gable's foot.
@@ -85,6 +107,7 @@ void build_hearth(LevelOut& out) {
     addGuides(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
     addSlots(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
     addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP, 1);
+    addNotches(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP);
     dReal p[3];
     at(CHIMNEY, p);
     add(turned(new Chimney(p)));
@@ -121,8 +144,8 @@ const Place HOUSE[] = {
     {"houseback", {{9.65f, 8, 1.0f}}, 1},
     {"housefront", {{8.35f, 8, 1.0f}}, 1},
     {"chimney", {{9.775f, 8, 1.1f}}, 1},
-    {"leftwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
-    {"rightwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
+    {"leftwall", {{9, 8.495f, 0.9f}, {9, 7.505f, 0.9f}}, 2},
+    {"rightwall", {{9, 8.495f, 0.9f}, {9, 7.505f, 0.9f}}, 2},
     {"houseroof", {{9, 8, 1.5f}}, 1},
 };
 

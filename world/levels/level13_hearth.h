@@ -25,10 +25,11 @@ const float STANCE_OUT = 1.3f;
 // it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
 // the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
 // is taken and set from a stance on the same line: the old near wall and
-// the new north wall from one 1.3 m off both, 0.52 out and 0.24 in to spare
-// folded to -0.8; the old far wall and the new south wall from one clear of
-// the old gables' ends, 1.475 and 1.125 m off them, 0.47 out to spare
-// folded to -0.15 and 0.245 in folded to -1.4.
+// the new north wall from one 1.28 and 1.34 m off them, folded to -0.8, 0.55
+// out and 0.21 in to spare over the old, 0.5 out and 0.27 in over the new;
+// the old far wall and the new south wall from one clear of the old gables'
+// ends, 1.475 and 1.09 m off them, 0.47 out to spare folded to -0.15 over
+// the old, 0.49 out and 0.22 in folded to -1.4 over the new.
 const float START_X = HILL_X, START_Y = HILL_Y - 2 * STANCE_OUT;
 // A part is in place within 5 cm of where it stands in the rebuilt house.
 const float PLACE_TOLERANCE_SQ = 0.0025f;
@@ -38,34 +39,69 @@ const float PLACE_TOLERANCE_SQ = 0.0025f;
 // RIDGE_HIGH to either side lands on a flank and slides into the channel,
 // which is only a few millimetres wider than the foot.
 const float RIDGE_HIGH = 0.035f;  // the crest above the floor, and half the foot's width
+// The new house's side walls stand 2 cm further out than the old one's, their
+// inner faces clear of the gables' tabs and ends by as much: a gable let down
+// a little off would otherwise land its tab or its edge on a wall's top.
+// (Reach to spare over the new walls' places: see the stances above.)
+const float WALL_AT = 0.495f, OLD_WALL_AT = 0.475f;
 struct Ridge {
     float from, to;  // along its length, relative to the house centre
     float at;        // the crest line's other coordinate
     bool alongX;
+    bool wall;  // a side wall's: laid WALL_AT - OLD_WALL_AT further out in the new house
 };
 const Ridge RIDGES[] = {
-    // the side walls' feet, 0.45 to 0.5 out, in 0.452..0.506; the outer ones
-    // run on past the gables' ends and hold them in y too
-    {-0.45f, 0.45f, 0.417f, true},
-    {-0.45f, 0.45f, -0.417f, true},
-    {-0.72f, 0.72f, 0.541f, true},
-    {-0.72f, 0.72f, -0.541f, true},
+    // the side walls' feet, 0.45 to 0.5 out in the old house, in 0.452..0.506;
+    // the outer ones run on past the gables' ends and hold them in y too
+    {-0.45f, 0.45f, 0.417f, true, true},
+    {-0.45f, 0.45f, -0.417f, true, true},
+    {-0.72f, 0.72f, 0.541f, true, true},
+    {-0.72f, 0.72f, -0.541f, true, true},
     // the back gable's foot, 0.625 to 0.675, clear of the fireplace's hole
     // and of the chimney's channel
-    {0.12f, 0.38f, 0.587f, false},
-    {-0.38f, -0.12f, 0.587f, false},
-    {0.19f, 0.38f, 0.713f, false},
-    {-0.38f, -0.19f, 0.713f, false},
+    {0.12f, 0.38f, 0.587f, false, false},
+    {-0.38f, -0.12f, 0.587f, false, false},
+    {0.19f, 0.38f, 0.713f, false, false},
+    {-0.38f, -0.19f, 0.713f, false, false},
     // the front gable's foot, -0.675 to -0.625
-    {-0.38f, 0.38f, -0.587f, false},
-    {-0.38f, 0.38f, -0.713f, false},
+    {-0.38f, 0.38f, -0.587f, false, false},
+    {-0.38f, 0.38f, -0.713f, false, false},
     // the chimney's channel: its stack is set down east of its place and
     // pushed west along it until it stands against the back gable, its
     // fireplace through the hole
-    {0.76f, 1.12f, 0.139f, true},
-    {0.76f, 1.12f, -0.139f, true},
+    {0.76f, 1.12f, 0.139f, true, false},
+    {0.76f, 1.12f, -0.139f, true, false},
 };
 const int RIDGE_COUNT = sizeof(RIDGES) / sizeof(RIDGES[0]);
+// In the new house, where the walls' outer ridges stand further out, these
+// hold the gables' ends in y as those do in the old house: under the plates'
+// outer halves only, 4 cm clear of the walls' ends, so that a wall let down
+// off along its channel reaches its notches before it reaches these.
+const Ridge GABLE_ENDS[] = {
+    {0.66f, 0.72f, 0.541f, true, false},
+    {0.66f, 0.72f, -0.541f, true, false},
+    {-0.72f, -0.66f, 0.541f, true, false},
+    {-0.72f, -0.66f, -0.541f, true, false},
+};
+// In the new house each wall's feet also stand in a notch along its length:
+// a gable's plate stands only half a centimetre clear of a wall's end, so a
+// wall let down a little off along its channel would be under the gable let
+// down beside it. Each notch is two smooth bars along y, their flanks at 45
+// degrees, that take a foot's inner half (the part inside the house, clear
+// of the gables' channels and tabs) and slide it to its place.
+struct Notch {
+    float x;       // the foot's centre line, relative to the house centre
+    float y0, y1;  // the bars' extent across, on the side of the wall at +y:
+                   // its feet reach 0.175 either side of it
+};
+const Notch WALL_NOTCHES[] = {{0.425f, 0.325f, 0.37f}, {-0.425f, 0.325f, 0.37f}};
+// The bars' crests and side corners above the floor: a wall's feet are 5 cm
+// thick and hang 0.1 above its foot's bottom, so the flanks above the corners
+// take a foot up to 2.8 cm off along the wall and leave it 3 mm to either side;
+// they reach the feet only once the wall's foot is between its ridges, so
+// that they do not roll it across them.
+// Below the corners the bars draw in again, clear of the gables' feet.
+const float NOTCH_HIGH = 0.125f, NOTCH_CORNER = 0.1f, NOTCH_CLEAR = 0.028f;
 // In the old house each gable also stands between upright bars, so that it
 // stays up once the walls it leans on are taken out: the house comes apart
 // walls first, and nothing needs to wait elsewhere. The bars stop below the

@@ -8,13 +8,13 @@ Done: the truck drives up the hill onto the stance, takes the roof by its
 ridge, lifts it clear of the gables' peaks (its eaves slope like theirs,
 so it must rise further than it moves aside), draws it in diagonally and
 lays it down on the hill top ahead of the truck, ridge along y. It backs
-out, swings onto the north wall's stance and takes the old near wall by
-its top beam, draws it out away from the gables' tabs, lifts it, slews it
-slowly half a turn round behind the truck (quicker, it rolls in the
-prongs' pinch and stays tilted), lets it down over the new north wall's
-channel until it stands on its foot, opens the claw and lifts it off
-straight over the wall: it stands within 0.026 of its place at start
-delays 0 to 5.
+out, swings onto the north wall's stance (y 7.155) and, the beam already
+folded, comes round by the truck's side to the old near wall (swung
+straight across from ahead of the truck, the low prongs swept through the
+wall's end). It takes the wall by its top beam, draws it out away from the
+gables' tabs, lifts it, slews it slowly half a turn round behind the truck
+(quicker, it rolls in the prongs' pinch and stays tilted) and lets it down
+over the new north wall's channel until it stands on its foot.
 
 Then the old far wall, from a stance clear of the old gables' ends (y
 6.4), the wall 1.475 out: the beam is folded only to -0.15 before the claw
@@ -22,28 +22,54 @@ comes over it (folded once over it, the claw swept through its top and
 knocked it over). Taken by its top beam, it is drawn 0.25 out south first
 (the gables' tabs stand inside its lower half: drawn toward the truck it
 was pulled over them; drawn out less, the feet that stand 0.175 out either
-side of it catch the top corner of the old gable it passes next, and it
-slides 0.2 m along its top beam in the pinch), lifted, and slewed half a
-turn anticlockwise, round ahead of the truck, the boom held where it
-lifted the wall (let go that far out, it sinks under it, and the wall
-drags over the laid-down roof). It is let down over the new south channel
-with the beam folded a step at a time (folded at once, the hub dropped and
-the wall landed on its foot and tipped), straightened if it leans once on
-its foot, and taken again by the middle and slid along its channel if it
-stands off along it. It stands within 0.016 of its place at delays 0 to
-5.
+side of it catch the top corner of the old gable it passes next), lifted,
+and slewed half a turn anticlockwise, round ahead of the truck, the boom
+held where it lifted the wall (let go that far out, it sinks under it, and
+the wall drags over the laid-down roof). It is let down over the new south
+channel with the beam folded a step at a time (folded at once, the hub
+dropped and the wall landed on its foot and tipped).
+
+Setting a wall: squared over its place by where its middle hangs, let
+down in steps. A wall that rolls in the claw as its foot comes down
+(the far wall is mostly held 0.2 m off the middle of its top beam, having
+slid along it in the pinch on the way) is lifted back and its foot,
+not its middle, squared over the channel; one that comes to rest high,
+on a ridge's or a notch's crest, is lifted clear and let down again
+(pressed on, it buckles in the claw); a far wall leaning once on its foot
+is straightened. Once let go, a wall that stands off its channel or
+rests high is taken again by the middle of its top beam, lifted clear
+and set again. The notches under the walls' feet slide a wall along its
+channel to its place, so its ends stand clear of the gables' plates.
+
+How far each wall stands from its place (tolerance 0.05):
+
+    delay      0      1      2      3      4      5
+    near    0.015  0.004  0.023  0.015  0.011  0.006
+    far     falls  0.004  0.004  0.022  0.005  0.006
+
+At delay 0 the near wall is held rolled 0.13 and tilted 0.1 in the claw
+and comes to rest on the outer ridge; lifted and let down again aimed 2 cm
+inside, it stands. The far wall, turned almost flat in the claw on the
+half-turn, stands straightened on its foot but falls inward as the claw
+lets go of it and rises.
 
 Where it stops: after the two walls; the gables, roof and chimney are not
 driven yet.
 
-Still to do after the walls: the gables, from stances east and west of the
-old house (the prongs must close across a gable's plate, the boom along
-x), carried round to the opposite side of the new house (the roof laid at
-(10.2, 6.7) stands near the east one's stance); the roof back from the
-first stance; the chimney, set down east of its place and slid west along
-its channel. Mind that a gable's plate stands only 5 mm clear of a
-wall's end: a wall left further off along x may be under the gable let
-down beside it.
+Still to do after the walls, in this order:
+- The chimney first: it stands outside the old back gable, between the
+  west stance and the gable, and rises above the gable's peak, so it must
+  be lifted out and stood somewhere on the hill top before the old back
+  gable can be taken. It goes into the new house only after the new back
+  gable: set down east of its place and slid west along its channel.
+- The gables, from stances east and west of the old house on y 5.4 (the
+  prongs close across a gable's plate only with the boom along x), carried
+  round to the opposite side of the new house, each turned half a turn
+  (the roof laid at about (10.2, 6.7) stands near the east one's stance).
+  Aim a gable a centimetre outside its place: let down up to 2 cm outside
+  it or across it, it seats; more than half a centimetre inside it, its
+  edge lands on a wall's end.
+- The roof back from the first stance.
 
 usage: python3 tools/solver/drivers/level13_wip.py [--delay D] [--record FILE]"""
 
@@ -60,6 +86,7 @@ from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
 NEW_X, NEW_Y, FLOOR = 9.0, 8.0, 0.5  # the new foundation's centre and floor
+WALL_AT = 0.495  # the new house's side walls from its centre line
 OLD_Y = 5.4  # the old house's centre, x = NEW_X
 # Up the road, round the hill's west side and onto the stance line between
 # the houses, straight for the last four metres so that it stops square.
@@ -67,7 +94,7 @@ STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), 
                 (NEW_X, 6.7)]
 # Backed out to here and swung onto the line of a wall's stance.
 BACK_OUT = (5.5, 6.7)
-NORTH_WALL_STANCE = 7.175  # 1.3 m from the old near wall and the new north wall
+NORTH_WALL_STANCE = 7.155  # 1.28 m from the old near wall, 1.34 from the new north wall
 # Clear of the old gables' ends (5.9): the old far wall 1.475 out, taken
 # with the outer beam folded to -0.15 (0.47 out to spare, 0.21 once drawn
 # out of the house), the new south wall 1.125 out, set with it folded to
@@ -208,6 +235,16 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
     # Left wide open from the last part, the prongs stand out far enough to
     # knock the wall's top as the hub comes over it.
     set_grapple(sim, WALL_OPEN)
+    if fold is None:
+        # Already folded the hub hangs low: swung straight across from ahead
+        # of the truck, the prongs sweep through the wall's end. Round by the
+        # side of the truck first, then out over the wall.
+        t = sim.pose("truck").pos
+        bend = sim.joint("crane", "bend")
+        for y in ((c[1] + t[1]) / 2, c[1]):
+            point = (c[0], y, top)
+            P.crane_joints_to(sim, (c[0], y, min(travel, highest_hub(sim, point, bend) - 0.05)), 0.4)
+            P.hold_still(sim)
     P.crane_joints_to(sim, (c[0], c[1], travel), 0.4)
     P.hold_still(sim)
     if fold is not None:
@@ -306,9 +343,55 @@ def fold_over(sim, point, fold):
         P.bend_to(sim, bend)
     P.crane_joints_to(sim, (point[0], point[1], highest_hub(sim, point, fold) - 0.05), 0.2)
     P.hold_still(sim)
+AIM_ABOVE = (0.15, 0.06)  # the foot this high over its place, squared
 # The hub let down past the top beam, until the wall stands on its foot.
 LET_DOWN = (0.03, 0.0, -0.03, -0.06)
 FAR_LEAN = 0.03
+HIGH_INWARD = 0.02
+HIGH_TRIES = 1  # times a wall come to rest high is lifted and let down again
+LANDINGS = 2  # times a wall rolled in the claw is lifted back and landed again
+LAND_LEAN = 0.08
+WALL_MIDDLE = 0.4  # its middle above its foot's bottom
+
+
+def let_down(sim, name, place, aim, lean):
+    """Lets the wall down from over its place until it stands on its foot."""
+    last = LET_DOWN[0]
+    retries = LANDINGS
+    i = 0
+    while i < len(LET_DOWN):
+        dz = LET_DOWN[i]
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
+        calm(sim, name, 300)
+        w = sim.pose(name)
+        rolled = math.hypot(w.z_axis[0], w.z_axis[1]) > LAND_LEAN
+        if rolled and w.pos[2] > place[2] + 0.006 and retries > 0:
+            # Rolled in the claw as its foot came down, the foot lands off
+            # its channel, where its middle was squared: lifted back, and
+            # the foot squared instead, the claw holding the roll.
+            retries -= 1
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[-1]), 0.15)
+            calm(sim, name, 300)
+            w = sim.pose(name)
+            aim[0] += place[0] - (w.pos[0] - WALL_MIDDLE * w.z_axis[0])
+            aim[1] += place[1] - (w.pos[1] - WALL_MIDDLE * w.z_axis[1])
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[-1]), 0.15)
+            calm(sim, name, 300)
+            log(sim, "landing again", sim.pose(name).pos, sim.pose(name).z_axis)
+            i = 0
+            continue
+        i += 1
+        z = w.z_axis
+        log(sim, "down", dz, sim.pose(name).pos, z)
+        standing = sim.pose(name).pos[2] < place[2] + 0.01
+        if lean is not None and standing and math.hypot(z[0], z[1]) > lean:
+            # Pressed on further, a wall gripped off the middle of its top
+            # beam buckles in the claw: back to where it stood, let go there.
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + last), 0.15)
+            calm(sim, name, 300)
+            straighten(sim, name, aim, place[2] + WALL_TOP + last)
+            break
+        last = dz
 
 
 def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
@@ -318,7 +401,7 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
     fold_over(sim, aim, fold)
     log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
-    for above in (0.15, 0.06):
+    for above in AIM_ABOVE:
         for _ in range(3):
             P.hub_over(sim, (aim[0], aim[1], place[2] + WALL_TOP + above), 0.2, tries=2,
                        within=0.015)
@@ -330,27 +413,35 @@ def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
                 break
             aim[0] += ex
             aim[1] += ey
-    last = LET_DOWN[0]
-    for dz in LET_DOWN:
-        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + dz), 0.15)
-        calm(sim, name, 300)
-        z = sim.pose(name).z_axis
-        log(sim, "down", dz, sim.pose(name).pos, z)
-        standing = sim.pose(name).pos[2] < place[2] + 0.01
-        if lean is not None and standing and math.hypot(z[0], z[1]) > lean:
-            # Pressed on further, a wall gripped off the middle of its top
-            # beam buckles in the claw: back to where it stood, let go there.
-            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + last), 0.15)
-            calm(sim, name, 300)
-            straighten(sim, name, aim, place[2] + WALL_TOP + last)
+    for attempt in range(HIGH_TRIES + 1):
+        let_down(sim, name, place, aim, lean)
+        q = sim.pose(name).pos
+        if q[2] < place[2] + 0.012 or attempt == HIGH_TRIES:
             break
-        last = dz
+        rest = q
+        # Still resting high on a ridge or a notch: let go there, it falls.
+        # Lifted clear, squared by its middle and let down again.
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[0]), 0.15)
+        calm(sim, name)
+        q = sim.pose(name).pos
+        # Come to rest on the outer ridge: aimed a little inside, the inner
+        # ridge's flank takes the foot instead.
+        inward = HIGH_INWARD if (rest[1] - place[1]) * (place[1] - NEW_Y) > 0 else 0.0
+        aim[0] += place[0] - q[0]
+        aim[1] += place[1] - q[1] - math.copysign(inward, place[1] - NEW_Y)
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + WALL_TOP + AIM_ABOVE[-1]), 0.15)
+        calm(sim, name)
+        log(sim, "rested high, again from", sim.pose(name).pos, sim.pose(name).z_axis)
     log(sim, "let down", sim.pose(name).pos, sim.pose(name).z_axis)
     release_wall(sim, name, place)
-    for _ in range(NUDGES):
+    for _ in range(RESEATS):
         w = sim.pose(name)
-        upright = math.hypot(w.z_axis[0], w.z_axis[1]) < 0.03 and abs(place[1] - w.pos[1]) < 0.03
-        if not upright or abs(place[0] - w.pos[0]) < NUDGE_WITHIN or not nudge_wall(sim, name, place):
+        lean = math.hypot(w.z_axis[0], w.z_axis[1])
+        off = math.hypot(place[0] - w.pos[0], place[1] - w.pos[1])
+        # Leaning a little on a ridge's flank it is in its place: taken
+        # again, it only swings off it.
+        seated = w.pos[2] < place[2] + 0.006 and lean < 0.06 and off < 0.025
+        if seated or lean > RESEAT_LEAN or off > RESEAT_WITHIN or not reseat_wall(sim, name, place):
             break
     q = sim.pose(name).pos
     log(sim, "stands", name, q, "off", math.dist(q, place))
@@ -393,34 +484,43 @@ def release_wall(sim, name, place):
     sim.step(60)
 
 
-NUDGES = 2
-NUDGE_WITHIN = 0.012  # metres along its channel, which holds it only across
-NUDGE_LIFT = 0.015  # its foot lifted this little stays between the ridges
+RESEATS = 2
+RESEAT_LEAN, RESEAT_WITHIN = 0.2, 0.3  # a wall leaning or off further is not taken again
+RESEAT_LIFT = 0.1  # its feet lifted clear of the ridges and the notches
 
 
-def nudge_wall(sim, name, place):
-    """A wall that slid along its top beam in the claw on the way hangs
-    askew and lands off along its channel: taken again by the middle of its
-    top beam, raised a little and slid along the channel into its place."""
+def reseat_wall(sim, name, place):
+    """A wall that came down off its channel, or rests high on a ridge,
+    stands within reach: taken again by the middle of its top beam, where it
+    hangs straight, lifted clear, moved over its place and let down again."""
     q = sim.pose(name).pos
     top = q[2] + WALL_TOP
     set_grapple(sim, WALL_OPEN)
     P.hub_over(sim, (q[0], q[1], top + 0.12), 0.2, within=0.015)
     P.hub_over(sim, (q[0], q[1], top), 0.2, tries=2, within=0.015)
     if not P.close_until_grasped(sim, name):
-        log(sim, "nudge missed", sim.pose("grapple").pos, q)
+        log(sim, "reseat missed", sim.pose("grapple").pos, q)
         release_wall(sim, name, place)
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
     log(sim, "regripped", h, sim.pose(name).pos, sim.pose(name).z_axis)
-    P.crane_joints_to(sim, (h[0], h[1], h[2] + NUDGE_LIFT), 0.15)
-    log(sim, "raised", sim.pose("grapple").pos, sim.pose(name).pos, sim.pose(name).z_axis)
-    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] + NUDGE_LIFT), 0.15)
-    P.hold_still(sim)
-    P.crane_joints_to(sim, (h[0] + place[0] - q[0], h[1], h[2] - 0.03), 0.15)
-    calm(sim, name, 300)
-    log(sim, "nudged", sim.pose(name).pos, sim.pose(name).z_axis)
+    for up in (0.02, 0.05, RESEAT_LIFT):
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + up), 0.15)
+    aim = [h[0] + place[0] - q[0], h[1] + place[1] - q[1]]
+    P.crane_joints_to(sim, (aim[0], aim[1], h[2] + RESEAT_LIFT), 0.15)
+    calm(sim, name)
+    w = sim.pose(name).pos
+    aim[0] += place[0] - w[0]
+    aim[1] += place[1] - w[1]
+    P.crane_joints_to(sim, (aim[0], aim[1], h[2] + RESEAT_LIFT), 0.15)
+    calm(sim, name)
+    for dz in (0.06, 0.03, 0.0, -0.02):
+        P.crane_joints_to(sim, (aim[0], aim[1], h[2] + dz), 0.1)
+        calm(sim, name, 300)
+        if sim.pose(name).pos[2] < place[2] + 0.004:
+            break
+    log(sim, "reseated", sim.pose(name).pos, sim.pose(name).z_axis)
     release_wall(sim, name, place)
     return True
 
@@ -437,14 +537,14 @@ def drive(sim):
         return
     if not (take_wall(sim, "rightwall") and slew_half_turn(sim, "rightwall")):
         return
-    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + 0.475, FLOOR + 0.4)):
+    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4)):
         return
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
                       lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - 0.475, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
+    set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 
 
 if __name__ == "__main__":

@@ -47,7 +47,9 @@ BED_Z = -0.7
 CROSSING_MID = (-21.5 + -19.0) / 2
 SLIP_MID = (-7.0 + -4.5) / 2
 GAP_X = -3.0
-PILLAR_X = (-4.0, -2.0)
+SPAN = 2.05  # the supports are a girder's length and 7 cm apart
+PILLAR_X = (GAP_X - SPAN / 2, GAP_X + SPAN / 2)
+SPAN_X = (GAP_X - SPAN, GAP_X, GAP_X + SPAN)  # each span's middle, west first
 # The riser stances: the crane's pivot on a pillar's line, south of it
 # facing it for the south rail's sockets, north of it backed up to it for
 # the north rail's; the pivot sits a tenth behind the truck's centre.
@@ -55,19 +57,21 @@ PIVOT_BEHIND = 0.1
 STANCE_Y = (-1.75 + PIVOT_BEHIND, 1.5 + PIVOT_BEHIND)  # truck centres, south and north
 # Down the slipway, round in the bed and north up the west pillar's line.
 ROUTE = [(-16.8, 4.6), (CROSSING_MID, 4.4), (CROSSING_MID, 2.6), (CROSSING_MID, -2.6),
-         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.5, SLIP_MID), (-4.6, -5.0), (-4.0, -3.8),
-         (-4.0, -2.6), (-4.0, STANCE_Y[0])]
+         (-18.0, SLIP_MID), (-13.0, SLIP_MID), (-6.5, SLIP_MID), (-4.6, -5.0), (PILLAR_X[0], -3.8),
+         (PILLAR_X[0], -2.6), (PILLAR_X[0], STANCE_Y[0])]
 BACK_SOUTH = -5.4  # backed down a pillar's line this far before moving over
 # From the west pillar's south stance over to the east pillar's.
-TO_EAST_SOUTH = [(-4.0, BACK_SOUTH), (-3.4, -4.6), (-2.4, -3.6), (-2.0, -2.8), (-2.0, STANCE_Y[0])]
+TO_EAST_SOUTH = [(PILLAR_X[0], BACK_SOUTH), (-3.4, -4.6), (-2.4, -3.6), (PILLAR_X[1], -2.8),
+                 (PILLAR_X[1], STANCE_Y[0])]
 # From there through the gap between the pillars and up beside the west
 # pillar's line, to back down it to the north stance.
 BACK_NORTH = 5.6
-THROUGH_THE_GAP = [(-2.0, BACK_SOUTH), (-2.6, -4.4), (GAP_X, -3.4), (GAP_X, -2.4), (GAP_X, 0.0),
-                   (GAP_X, 1.8), (-3.5, 3.2), (-4.0, 4.4), (-4.0, BACK_NORTH)]
-TO_EAST_NORTH = [(-4.0, STANCE_Y[1]), (-4.0, 2.4), (-3.4, 3.2), (-2.4, 4.2), (-2.0, 5.0),
-                 (-2.0, BACK_NORTH + 0.6)]
-SOCKETS = [(-4.0, -0.5), (-2.0, -0.5), (-4.0, 0.5), (-2.0, 0.5)]
+THROUGH_THE_GAP = [(PILLAR_X[1], BACK_SOUTH), (-2.6, -4.4), (GAP_X, -3.4), (GAP_X, -2.4),
+                   (GAP_X, 0.0), (GAP_X, 1.8), (-3.5, 3.2), (PILLAR_X[0], 4.4),
+                   (PILLAR_X[0], BACK_NORTH)]
+TO_EAST_NORTH = [(PILLAR_X[0], STANCE_Y[1]), (PILLAR_X[0], 2.4), (-3.4, 3.2), (-2.4, 4.2),
+                 (PILLAR_X[1], 5.0), (PILLAR_X[1], BACK_NORTH + 0.6)]
+SOCKETS = [(PILLAR_X[0], -0.5), (PILLAR_X[1], -0.5), (PILLAR_X[0], 0.5), (PILLAR_X[1], 0.5)]
 RISER_HALF = 0.55
 HANDLES_ABOVE = 0.6  # the handles above a riser's centre
 GRIP_ABOVE = 0.1  # the hub over the handles when the claws close
@@ -276,7 +280,7 @@ def stow(sim):
 # to the boom; a little higher they only pinch the head, and it slips out
 # as it is lifted.
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
-GIRDER_GRIP = 0.045
+GIRDER_GRIP = 0.035
 GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
 SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
@@ -291,12 +295,11 @@ LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
 LAY_STEP = 0.01
-LAID_ALONG = 0.015  # end to end, the girders leave each other 2 cm
-ALONG_WITHIN = 0.006  # along the rail no guide squares it
+LAID_ALONG = 0.022  # end to end, the girders leave each other 7 cm
+ALONG_WITHIN = 0.01  # along the rail no guide squares it
 LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's
 # line, this far from the girder's place, the girder waiting ahead.
-GIRDER_SPOT = [(-3.0, -0.5), (-3.0, 0.5), (-5.0, 0.5), (-5.0, -0.5), (-1.0, 0.5), (-1.0, -0.5)]
 LAY_OUT = 1.25  # the hub nearer the truck than 1.1 cannot come low enough; it stops short
 
 
@@ -315,6 +318,28 @@ def girder_settle(sim, j, max_ticks=600, every=10):
     return True
 
 
+def claws_still(sim, max_ticks=600, every=10):
+    """Waits for the open claws to stop swinging about the hub."""
+    for _ in range(0, max_ticks, every):
+        if sim.step(every):
+            return False
+        g = sim.pose("grapple")
+        if g.speed < 0.01 and math.sqrt(sum(w * w for w in g.ang_vel)) < 0.03:
+            break
+    return True
+
+
+def girder_still(sim, j, max_ticks=600, every=10):
+    """Waits for a girder knocked on the bed to lie still."""
+    for _ in range(0, max_ticks, every):
+        if sim.step(every):
+            return False
+        g = girder(sim, j)
+        if math.sqrt(sum(v * v for v in g.vel)) < 0.01 and math.sqrt(sum(w * w for w in g.ang_vel)) < 0.02:
+            break
+    return True
+
+
 def girder_rest(sim, j, ticks=40, every=5):
     """Where a carried girder's centre hangs on average over a short while."""
     samples = []
@@ -322,6 +347,32 @@ def girder_rest(sim, j, ticks=40, every=5):
         sim.step(every)
         samples.append(girder(sim, j).pos)
     return [sum(p[k] for p in samples) / len(samples) for k in range(3)]
+
+
+LIFT_OUT = 1.2  # the hub out from the truck's centre while lifting: further, it cannot rise high enough
+
+
+def drawn_in(sim, at):
+    """The hub's ground point for lifting a girder picked at at: drawn in
+    towards the truck to LIFT_OUT."""
+    t = sim.pose("truck").pos
+    dx, dy = at[0] - t[0], at[1] - t[1]
+    k = min(1.0, LIFT_OUT / math.hypot(dx, dy))
+    return (t[0] + k * dx, t[1] + k * dy)
+
+
+HANG_LIFT = 0.15  # lifted this much off the bed to see how a gripped girder hangs
+HANG_TILT = 0.03  # radians along its length
+
+
+def hangs_level(sim, j, at):
+    """Lifts the gripped girder j a little off the bed and tells whether it
+    hangs level along its length."""
+    P.crane_joints_to(sim, (at[0], at[1], at[2] + HANG_LIFT), limit=0.1)
+    girder_settle(sim, j)
+    tilt = girder(sim, j).x_axis[2]
+    log(sim, "hangs", round(tilt, 3))
+    return abs(tilt) < HANG_TILT
 
 
 def pick_girder(sim, j):
@@ -339,19 +390,38 @@ def pick_girder(sim, j):
         # Across the head the fingers must come down either side of it.
         if not (P.hub_over(sim, (at[0], at[1], at[2] + APPROACH), tries=5, within=0.012)
                 and P.work_grapple(sim, 1.0, 90)):
+            log(sim, "not over the head", fmt(sim.pose("grapple").pos), fmt(sim.pose("truck").pos),
+                fmt(sim.pose("truck").z_axis), sim.end_games)
             return None
         if not P.hub_over(sim, at, limit=0.4, tries=5, within=0.012):
             log(sim, "not down round the head", fmt(sim.pose("grapple").pos))
             P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.4)
             continue
-        log(sim, "lowered", fmt(sim.pose("grapple").pos), "yaw", round(math.atan2(sim.pose("grapple").x_axis[1], sim.pose("grapple").x_axis[0]), 3), round(sim.joint("crane", "slew"), 3), fmt(girder(sim, j).pos))
+        log(sim, "lowered", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis), fmt(girder(sim, j).pos))
+        # Still swinging, the claws close askew and a prong stands on the head.
+        if not claws_still(sim):
+            return None
+        log(sim, "still", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis))
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
         if sim.step(160):
             return None
         # Closed only part way, the fingers stand on the head: open, up, again.
         if sim.joint("crane", "prong0") < GRIPPED and sim.joint("crane", "prong2") < GRIPPED:
-            break
+            if hangs_level(sim, j, at):
+                break
+            # Taken off its middle it hangs with one end down, and laid
+            # so it meets its supports one end first and tips: set down
+            # again and taken afresh.
+            P.crane_joints_to(sim, at, limit=0.1)
+            sim.step(30)
         log(sim, "missed the window", [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
+        # Opened before it rises, or the half-shut prongs drag the girder
+        # up and off its place.
+        if not P.work_grapple(sim, 1.0, 90):
+            return None
+        P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.2)
+        if not girder_still(sim, j):
+            return None
     else:
         return None
     z = at[2]
@@ -360,7 +430,8 @@ def pick_girder(sim, j):
         log(sim, "g", fmt(girder(sim, j).pos), fmt(sim.pose("grapple").pos), [round(sim.joint("crane", "prong%d" % k), 3) for k in (0, 2)])
         z += LIFT_STEP
         slipped = z > at[2] + 0.4 and girder(sim, j).pos[2] < g[2] + 0.1
-        if slipped or z > at[2] + 2.5 or not P.crane_joints_to(sim, (at[0], at[1], z), limit=0.15) or sim.step(10):
+        xy = drawn_in(sim, at)
+        if slipped or z > at[2] + 2.5 or not P.crane_joints_to(sim, (xy[0], xy[1], z), limit=0.15) or sim.step(10):
             log(sim, "lift stopped", z, fmt(girder(sim, j).pos), sim.grasped())
             return None
     log(sim, "lifted", fmt(girder(sim, j).pos), sim.grasped())
@@ -406,6 +477,12 @@ def laid(sim, j, spot):
             and abs(g.pos[1] - spot[1]) < 0.012 and abs(g.pos[0] - spot[0]) < LAID_ALONG)
 
 
+def nearly_laid(sim, j, spot):
+    g = girder(sim, j)
+    return (g.pos[2] < GIRDER_LAID_Z + 0.01 and abs(g.pos[1] - spot[1]) < 0.012
+            and abs(g.pos[0] - spot[0]) < LAID_ALONG)
+
+
 def lay_girder(sim, j, spot, off):
     """Brings the carried girder j round over its span, its foot over the
     guides' tops, squares it over its place there and lets it down slowly
@@ -431,6 +508,11 @@ def lay_girder(sim, j, spot, off):
         log(sim, "down", attempt, fmt(g.pos), fmt(g.z_axis), round(math.atan2(g.x_axis[1], g.x_axis[0]), 3))
         if laid(sim, j, spot):
             break
+        # Gripped off its middle it hangs tilted, one end down on its
+        # support: let go over its place, it drops the rest of the way.
+        if attempt > 0 and nearly_laid(sim, j, spot):
+            log(sim, "let go tilted", fmt(g.pos), fmt(g.z_axis))
+            break
         err = girder_rest(sim, j, 20)
         aim = [aim[0] + 0.5 * (spot[0] - err[0]), aim[1] + 0.5 * (spot[1] - err[1])]
         P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
@@ -446,17 +528,19 @@ def lay_girder(sim, j, spot, off):
     return laid(sim, j, spot)
 
 
-def reverse_along(sim, x, y, throttle=0.35, facing=1, every=3, max_ticks=3000):
+def reverse_along(sim, x, y, throttle=0.35, facing=1, every=3, max_ticks=3000, gains=(1.2, 2.0)):
     """Backs the truck, heading north (facing 1) or south (-1), down the line
-    at x until its centre is at y; steering holds it on the line."""
+    at x until its centre is at y; steering holds it on the line, gains
+    being the heading aimed for each metre off it and the wheel for each
+    radian off that heading."""
     for _ in range(0, max_ticks, every):
         p = sim.pose("truck")
         left = facing * (p.pos[1] - y)
         if left < 0.05:
             return P.come_to_rest(sim, "truck")
         # Backing up, the nose swings the other way to the wheel.
-        aim = facing * (math.pi / 2 + P.clamp(1.2 * (x - p.pos[0]), -0.3, 0.3))
-        sim.post("steer setting=%f" % P.clamp(2.0 * P.wrap(aim - p.heading)))
+        aim = facing * (math.pi / 2 + P.clamp(gains[0] * (x - p.pos[0]), -0.3, 0.3))
+        sim.post("steer setting=%f" % P.clamp(gains[1] * P.wrap(aim - p.heading)))
         sim.post("accelcontrol setting=%f" % (-throttle * max(0.3, min(1.0, left / 1.0))))
         if sim.step(every):
             return False
@@ -508,23 +592,49 @@ def set_riser(sim, i):
 # held ahead, as the truck backs along the span's line to where it is laid
 # from, the pivot LAY_FROM from the rail: the far rail from under the bridge
 # first, then the near one from outside it.
-PICK_AHEAD = 1.29
+PICK_AHEAD = 1.36  # nearer, a truck rolling on a few centimetres cannot reach down to it
 SQUARE_ENOUGH = 0.1  # radians off the span's line at a pick stance
+OVERSHOT = 0.02  # rolled on further, the nose rides up onto the girder's foot
 STRAIGHTEN_RUN = 1.4
 LAY_FROM = 1.17
 # (girder, span's line, rail, facing: 1 north, -1 south, the way there)
 GIRDERS = [
-    (0, GAP_X, -0.5, 1, [(-2.0, STANCE_Y[1]), (-2.0, 2.6), (-2.5, 3.6), (GAP_X, 4.6)]),
+    (0, GAP_X, -0.5, 1, [(PILLAR_X[1], STANCE_Y[1]), (PILLAR_X[1], 2.6), (-2.5, 3.6), (GAP_X, 4.6)]),
     (1, GAP_X, 0.5, 1, [(GAP_X, 0.8)]),
     # Round from north of the bridge and south through the west opening.
-    (2, -5.0, 0.5, -1, [(GAP_X, 1.8), (GAP_X, 3.2), (-1.8, 4.8), (-1.3, 6.6), (-2.0, 8.4),
-                        (-3.4, 9.2), (-4.6, 8.6), (-5.1, 7.0), (-5.0, 5.0), (-5.0, 3.0)]),
-    (3, -5.0, -0.5, -1, [(-5.0, -0.8)]),
+    (2, SPAN_X[0], 0.5, -1, [(GAP_X, 1.8), (GAP_X, 3.2), (-1.8, 4.8), (-1.3, 6.6), (-2.0, 8.4),
+                             (-3.4, 9.2), (-4.6, 8.6), (-5.1, 7.0), (SPAN_X[0], 5.0),
+                             (SPAN_X[0], 3.0)]),
+    (3, SPAN_X[0], -0.5, -1, [(SPAN_X[0], -0.8)]),
     # Over to the east opening, south of the bridge.
-    (4, -1.0, 0.5, -1, [(-5.0, -1.8), (-5.0, -2.6), (-4.4, -3.6), (-3.2, -4.1), (-1.8, -4.5),
-                        (-1.0, -5.3)]),
-    (5, -1.0, -0.5, -1, [(-1.0, -0.8)]),
+    (4, SPAN_X[2], 0.5, -1, [(SPAN_X[0], -1.8), (SPAN_X[0], -2.6), (-4.4, -3.6), (-3.2, -4.1),
+                             (-1.8, -4.5), (SPAN_X[2], -5.3)]),
+    (5, SPAN_X[2], -0.5, -1, [(SPAN_X[2], -0.8)]),
 ]
+
+
+OFF_LINE = 0.08  # the truck this far off a span's line lays the girder askew
+RESTANCE_RUN = 2.5
+# Carrying a girder ahead the truck answers the wheel slowly when backing:
+# steered harder back onto the line.
+LINE_GAINS = (1.8, 2.5)
+RESTANCE_TRIES = 3
+
+
+def back_onto_line(sim, x, y, facing):
+    """Backs along the line at x to y; come to rest off the line (the load
+    ahead pulls the nose round), drives out along it and backs again."""
+    for _ in range(RESTANCE_TRIES):
+        if not reverse_along(sim, x, y, throttle=0.2, facing=facing, max_ticks=8000, gains=LINE_GAINS):
+            return False
+        t = sim.pose("truck")
+        if abs(t.pos[0] - x) < OFF_LINE and abs(P.wrap(t.heading - facing * math.pi / 2)) < SQUARE_ENOUGH:
+            return True
+        log(sim, "off the line", fmt(t.pos), round(t.heading, 3))
+        out = (x, t.pos[1] + facing * RESTANCE_RUN)
+        if not P.follow_path(sim, "truck", [(t.pos[0], t.pos[1] + facing * 0.5), out], throttle=0.2):
+            return False
+    return False
 
 
 def set_girder(sim, j, x, rail_y, facing, way):
@@ -534,7 +644,7 @@ def set_girder(sim, j, x, rail_y, facing, way):
         log(sim, "stuck on the way to girder", j, fmt(sim.pose("truck").pos))
         return False
     # Rolled on past the stance: backed up to it.
-    if facing * (sim.pose("truck").pos[1] - pick_at) > 0.08 and not reverse_along(
+    if facing * (sim.pose("truck").pos[1] - pick_at) > OVERSHOT and not reverse_along(
             sim, x, pick_at, throttle=0.2, facing=facing):
         return False
     # Come in askew off a turn: backed up along the line and in again straight.
@@ -547,8 +657,7 @@ def set_girder(sim, j, x, rail_y, facing, way):
     if off is None:
         log(sim, "pick failed", j)
         return False
-    if not reverse_along(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), throttle=0.2, facing=facing,
-                         max_ticks=8000):
+    if not back_onto_line(sim, x, rail_y + facing * (LAY_FROM + PIVOT_BEHIND), facing):
         log(sim, "not back to the lay stance", j, fmt(sim.pose("truck").pos))
         return False
     stance(sim, "lay %d" % j)

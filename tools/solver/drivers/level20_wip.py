@@ -289,7 +289,8 @@ GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
 # seats' lips; hovered this far over its supports it is squared up.
 GIRDER_CARRY_Z = 0.86  # its foot clear of the guides' tops, 0.12 over the seats
 GIRDER_HOVER = 0.04
-GRIP_TRIES = 3
+GRIP_TRIES = 5
+CLAWS_TILT = 0.06  # the open claws hanging this far off plumb rest on the head
 GRIPPED = -0.5  # the prongs this far closed have gone in under the head
 LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
@@ -362,7 +363,7 @@ def drawn_in(sim, at):
 
 
 HANG_LIFT = 0.15  # lifted this much off the bed to see how a gripped girder hangs
-HANG_TILT = 0.03  # radians along its length
+HANG_TILT = 0.05  # radians along its length
 
 
 def hangs_level(sim, j, at):
@@ -393,6 +394,9 @@ def pick_girder(sim, j):
             log(sim, "not over the head", fmt(sim.pose("grapple").pos), fmt(sim.pose("truck").pos),
                 fmt(sim.pose("truck").z_axis), sim.end_games)
             return None
+        claws_still(sim)
+        log(sim, "open over the head", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis),
+            [round(sim.joint("crane", k), 3) for k in ("slew", "boom", "bend", "extend")])
         if not P.hub_over(sim, at, limit=0.4, tries=5, within=0.012):
             log(sim, "not down round the head", fmt(sim.pose("grapple").pos))
             P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.4)
@@ -402,6 +406,13 @@ def pick_girder(sim, j):
         if not claws_still(sim):
             return None
         log(sim, "still", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis))
+        # Standing tilted, an open prong rests on the head's edge: up, and
+        # down again from straight over it.
+        z_axis = sim.pose("grapple").z_axis
+        if math.hypot(z_axis[0], z_axis[1]) > CLAWS_TILT:
+            P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.2)
+            claws_still(sim)
+            continue
         P.lever(sim, P.GRAPPLE_LEVER, -1.0)
         if sim.step(160):
             return None
@@ -664,14 +675,82 @@ def set_girder(sim, j, x, rail_y, facing, way):
     return lay_girder(sim, j, (x, rail_y), off)
 
 
+# Out of the bed: from the last girder's stance south, west and up the
+# slipway onto the west bank, round north of the slipway's cutting and east
+# along the bank south of the rails to the lever's stance, heading east.
+LEVER = (-9.0, -2.0)
+LEVER_TOP = 0.6 + 0.45 + 0.25  # the bank, the lever's middle over it, half its length
+LEVER_STANCE = (-9.6, -3.2)
+LEVER_ROUND = [(-16.3, SLIP_MID), (-18.0, SLIP_MID), (-18.6, -4.4), (-17.6, -3.3), (-15.0, -3.2),
+               LEVER_STANCE]
+OUT_OF_THE_BED = [(SPAN_X[2], -3.0), (-1.6, -4.6), (-3.0, -5.5), (-6.5, SLIP_MID),
+                  (-13.0, SLIP_MID)] + LEVER_ROUND
+LEVER_PULLED = 0.2  # radians: past an eighth of this the train sets off
+PUSH_STEP = 0.02
+LEVER_BEND = -0.4  # straight, the hub cannot hang this low this near
+TRAIN_TICKS = 60 * 25
+
+
+def lever_angle(sim):
+    z = sim.pose("lever").z_axis
+    return math.atan2(z[0], z[2])
+
+
+def pull_lever(sim):
+    """Pushes the lever's top over eastwards with the closed claws."""
+    x, z = LEVER[0] - 0.3, LEVER_TOP - 0.1
+    P.bend_to(sim, LEVER_BEND)
+    log(sim, "lever margin", P.reach_margin(sim, (x, LEVER[1], z)), P.reach_margin(sim, (LEVER[0] + 0.2, LEVER[1], z)))
+    if not (P.hub_over(sim, (x, LEVER[1], z + 0.3), tries=2, within=0.06)
+            and P.hub_over(sim, (x, LEVER[1], z), tries=2, within=0.06)):
+        return False
+    while abs(lever_angle(sim)) < LEVER_PULLED and x < LEVER[0] + 0.4:
+        x += PUSH_STEP
+        if not P.crane_joints_to(sim, (x, LEVER[1], z), max_ticks=20):
+            break
+    log(sim, "lever at", round(lever_angle(sim), 3))
+    P.let_go_crane(sim)
+    return abs(lever_angle(sim)) >= LEVER_PULLED
+
+
+def send_the_train(sim):
+    """Drives out of the bed to the lever, pulls it and waits for the train
+    to come over the bridge."""
+    if not (stow(sim) and P.follow_path(sim, "truck", OUT_OF_THE_BED, throttle=0.4, max_ticks=8000)
+            and stance(sim, "lever") and pull_lever(sim) and stow(sim)):
+        return False
+    for _ in range(0, TRAIN_TICKS, 30):
+        if sim.step(30):
+            break
+    return sim.won
+
+
 def drive(sim):
+    if os.environ.get("LEVEL20_LEVER_ONLY"):
+        # Only the lever, straight from the start over the crossing: for
+        # working on that part alone (the train falls into the canal).
+        stow(sim)
+        P.follow_path(sim, "truck", ROUTE[:4] + LEVER_ROUND[2:], throttle=0.4, max_ticks=8000)
+        stance(sim, "lever")
+        pull_lever(sim)
+        return
+    if os.environ.get("LEVEL20_OUT_ONLY"):
+        # Into the bed and straight out again to the lever, for working on
+        # the way out alone.
+        stow(sim)
+        P.follow_path(sim, "truck", ROUTE[:8], throttle=0.5)
+        P.follow_path(sim, "truck", [(-3.4, -4.2), (-2.0, -3.6), (-1.2, -3.8)] + OUT_OF_THE_BED[1:],
+                      throttle=0.4, max_ticks=8000)
+        stance(sim, "lever")
+        pull_lever(sim)
+        return
     if not set_risers(sim):
         return
     for j, x, rail_y, facing, way in GIRDERS:
         if not set_girder(sim, j, x, rail_y, facing, way):
             log(sim, "girder failed", j)
             return
-    sim.step(60)
+    send_the_train(sim)
 
 
 if __name__ == "__main__":

@@ -208,12 +208,37 @@ def seat_riser(sim, i, spot, aim):
     return upright_enough(sim, i, spot)
 
 
-def let_go(sim, rise=0.4):
-    """Opens the claws and lifts them clear of what they set down."""
+DRAW_IN = 0.35
+CLEAR_BEND = -0.4
+
+
+def let_go(sim, rise=0.4, draw_in=0.0):
+    """Opens the claws and lifts them clear of what they set down; far out,
+    where the hub cannot rise straight up, drawn in towards the truck as it
+    rises. Closed again over what they let go, the claws would take it
+    with them."""
     if not P.work_grapple(sim, 1.0, 90):
         return False
     hub = sim.pose("grapple").pos
-    P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + rise), limit=rise)
+    t = sim.pose("truck").pos
+    for up in (rise, 0.75 * rise, 0.5 * rise, 0.35 * rise, 0.25 * rise, 0.15 * rise):
+        if P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), limit=rise):
+            break
+    else:
+        log(sim, "claws not lifted clear", fmt(sim.pose("grapple").pos))
+        return False
+    log(sim, "claws up", up)
+    # Folded, the arm far out has little height left: straightened a
+    # little, it lifts them on up, and draws them in off what they let
+    # go, where they can close on nothing.
+    if draw_in:
+        P.bend_to(sim, CLEAR_BEND)
+        up = rise
+        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), limit=rise)
+        k = draw_in / math.hypot(t[0] - hub[0], t[1] - hub[1])
+        P.crane_joints_to(sim, (hub[0] + k * (t[0] - hub[0]), hub[1] + k * (t[1] - hub[1]), hub[2] + up),
+                          limit=rise)
+        log(sim, "claws clear", fmt(sim.pose("grapple").pos))
     return not sim.step(60)
 
 
@@ -280,7 +305,7 @@ def stow(sim):
 # to the boom; a little higher they only pinch the head, and it slips out
 # as it is lifted.
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
-GIRDER_GRIP = 0.035
+GIRDER_GRIP = 0.03  # the lowest it goes: it feels its way down from above
 GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
 SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
@@ -376,6 +401,31 @@ def hangs_level(sim, j, at):
     return abs(tilt) < HANG_TILT
 
 
+FEEL_FROM = 0.04  # the hub this far over its lowest before it feels its way down
+FEEL_STEP = 0.005
+FEEL_TILT = 0.03
+
+
+def tilt(sim):
+    z_axis = sim.pose("grapple").z_axis
+    return math.hypot(z_axis[0], z_axis[1])
+
+
+def feel_down(sim, at):
+    """Lets the open claws down round a girder's head a few millimetres at
+    a time to at: once they tip, the grapple's body rests on the head, and
+    they are lifted back off it."""
+    z = at[2] + FEEL_FROM
+    while z > at[2]:
+        z -= FEEL_STEP
+        P.crane_joints_to(sim, (at[0], at[1], z), limit=0.1)
+        sim.step(20)
+        if tilt(sim) > FEEL_TILT:
+            log(sim, "felt the head", round(z - at[2], 3), round(tilt(sim), 3))
+            P.crane_joints_to(sim, (at[0], at[1], z + 2 * FEEL_STEP), limit=0.1)
+            break
+
+
 def pick_girder(sim, j):
     """Opens the claws over girder j's head, lowers them round it, closes
     them and lifts it a step at a time until it is carried clear of every
@@ -397,10 +447,11 @@ def pick_girder(sim, j):
         claws_still(sim)
         log(sim, "open over the head", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis),
             [round(sim.joint("crane", k), 3) for k in ("slew", "boom", "bend", "extend")])
-        if not P.hub_over(sim, at, limit=0.4, tries=5, within=0.012):
+        if not P.hub_over(sim, (at[0], at[1], at[2] + FEEL_FROM), limit=0.4, tries=5, within=0.012):
             log(sim, "not down round the head", fmt(sim.pose("grapple").pos))
             P.crane_joints_to(sim, (at[0], at[1], at[2] + APPROACH), limit=0.4)
             continue
+        feel_down(sim, at)
         log(sim, "lowered", fmt(sim.pose("grapple").pos), fmt(sim.pose("grapple").z_axis), fmt(girder(sim, j).pos))
         # Still swinging, the claws close askew and a prong stands on the head.
         if not claws_still(sim):
@@ -532,7 +583,7 @@ def lay_girder(sim, j, spot, off):
         # Still proud: held up clear rather than let go on a guide's top.
         P.crane_joints_to(sim, (aim[0], aim[1], carry), limit=0.1)
         return False
-    if not let_go(sim):
+    if not let_go(sim, draw_in=DRAW_IN):
         return False
     g = girder(sim, j)
     log(sim, "laid", j, fmt(g.pos), fmt(g.x_axis), fmt(g.z_axis))
@@ -650,6 +701,7 @@ def back_onto_line(sim, x, y, facing):
 
 def set_girder(sim, j, x, rail_y, facing, way):
     wait = sim.pose("girder", j).pos
+    log(sim, "risers", [fmt(riser(sim, i)) for i in range(4)], "girders", [fmt(girder(sim, k).pos) for k in range(6)])
     pick_at = wait[1] - facing * (PICK_AHEAD - PIVOT_BEHIND)
     if not (stow(sim) and P.follow_path(sim, "truck", way + [(x, pick_at)], throttle=0.3, max_ticks=8000)):
         log(sim, "stuck on the way to girder", j, fmt(sim.pose("truck").pos))
@@ -725,7 +777,23 @@ def send_the_train(sim):
     return sim.won
 
 
+def trace(sim):
+    """Logs the truck and its hub every second of play, for debugging."""
+    step = sim.step
+
+    def traced(ticks):
+        before = sim.tick
+        ended = step(ticks)
+        if sim.tick // 60 != before // 60:
+            t = sim.pose("truck")
+            log(sim, "truck", fmt(t.pos), round(t.heading, 3), "hub", fmt(sim.pose("grapple").pos), "g0", fmt(girder(sim, 0).pos))
+        return ended
+    sim.step = traced
+
+
 def drive(sim):
+    if os.environ.get("LEVEL20_TRACE"):
+        trace(sim)
     if os.environ.get("LEVEL20_LEVER_ONLY"):
         # Only the lever, straight from the start over the crossing: for
         # working on that part alone (the train falls into the canal).

@@ -209,6 +209,7 @@ def seat_riser(sim, i, spot, aim):
 
 
 DRAW_IN = 0.35
+BOOM_UP, BOOM_UP_TICKS = 0.5, 60
 CLEAR_BEND = -0.4
 
 
@@ -221,13 +222,18 @@ def let_go(sim, rise=0.4, draw_in=0.0):
         return False
     hub = sim.pose("grapple").pos
     t = sim.pose("truck").pos
-    for up in (rise, 0.75 * rise, 0.5 * rise, 0.35 * rise, 0.25 * rise, 0.15 * rise):
+    for up in (rise, 0.75 * rise, 0.5 * rise, 0.4 * rise):
         if P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), limit=rise):
             break
     else:
-        log(sim, "claws not lifted clear", fmt(sim.pose("grapple").pos))
-        return False
-    log(sim, "claws up", up)
+        # Nowhere straight up in reach: the boom raised on its own lever
+        # lifts them nearly straight up all the same.
+        up = 0.0
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], BOOM_UP)
+        if sim.step(BOOM_UP_TICKS):
+            return False
+        P.let_go_crane(sim)
+    log(sim, "claws up", up, fmt(sim.pose("grapple").pos))
     # Folded, the arm far out has little height left: straightened a
     # little, it lifts them on up, and draws them in off what they let
     # go, where they can close on nothing.
@@ -306,7 +312,7 @@ def stow(sim):
 # as it is lifted.
 GIRDER_HEAD_ABOVE = 0.16  # a girder's rail head over its centre
 GIRDER_GRIP = 0.03  # the lowest it goes: it feels its way down from above
-GIRDER_BEND = -0.8  # reaches down to the bed and up over the supports alike
+GIRDER_BEND = -0.6  # reaches down to the bed and up over the supports alike
 SEAT_Z = 0.59  # riser handles and abutment seats: where a girder's foot lies
 GIRDER_FOOT_BELOW = 0.05
 GIRDER_LAID_Z = SEAT_Z + GIRDER_FOOT_BELOW  # a laid girder's centre
@@ -321,6 +327,7 @@ LIFT_STEP = 0.1  # lifted faster than this a step, the girder slips out
 SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
 LAY_STEP = 0.01
+LAID_HIGH = 0.012  # on a riser's outer handle a girder lies up to a centimetre high
 LAID_ALONG = 0.022  # end to end, the girders leave each other 7 cm
 ALONG_WITHIN = 0.01  # along the rail no guide squares it
 LAY_TRIES = 8
@@ -388,7 +395,7 @@ def drawn_in(sim, at):
 
 
 HANG_LIFT = 0.15  # lifted this much off the bed to see how a gripped girder hangs
-HANG_TILT = 0.05  # radians along its length
+HANG_TILT = 0.07  # radians along its length
 
 
 def hangs_level(sim, j, at):
@@ -535,7 +542,7 @@ def girder_over(sim, j, spot, z, aim, tries=6):
 def laid(sim, j, spot):
     # On the risers a girder leans a little with the handles' slope.
     g = girder(sim, j)
-    return (abs(g.pos[2] - GIRDER_LAID_Z) < 0.008 and g.z_axis[2] > 0.997
+    return (abs(g.pos[2] - GIRDER_LAID_Z) < LAID_HIGH and g.z_axis[2] > 0.997
             and abs(g.pos[1] - spot[1]) < 0.012 and abs(g.pos[0] - spot[0]) < LAID_ALONG)
 
 

@@ -222,6 +222,9 @@ def let_go(sim, rise=0.4, draw_in=0.0):
         return False
     hub = sim.pose("grapple").pos
     t = sim.pose("truck").pos
+    if not draw_in:
+        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + rise), limit=rise)
+        return not sim.step(60)
     for up in (rise, 0.75 * rise, 0.5 * rise, 0.4 * rise):
         if P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), limit=rise):
             break
@@ -237,14 +240,12 @@ def let_go(sim, rise=0.4, draw_in=0.0):
     # Folded, the arm far out has little height left: straightened a
     # little, it lifts them on up, and draws them in off what they let
     # go, where they can close on nothing.
-    if draw_in:
-        P.bend_to(sim, CLEAR_BEND)
-        up = rise
-        P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), limit=rise)
-        k = draw_in / math.hypot(t[0] - hub[0], t[1] - hub[1])
-        P.crane_joints_to(sim, (hub[0] + k * (t[0] - hub[0]), hub[1] + k * (t[1] - hub[1]), hub[2] + up),
-                          limit=rise)
-        log(sim, "claws clear", fmt(sim.pose("grapple").pos))
+    P.bend_to(sim, CLEAR_BEND)
+    P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + rise), limit=rise)
+    k = draw_in / math.hypot(t[0] - hub[0], t[1] - hub[1])
+    P.crane_joints_to(sim, (hub[0] + k * (t[0] - hub[0]), hub[1] + k * (t[1] - hub[1]), hub[2] + rise),
+                      limit=rise)
+    log(sim, "claws clear", fmt(sim.pose("grapple").pos))
     return not sim.step(60)
 
 
@@ -797,7 +798,7 @@ def trace(sim):
         ended = step(ticks)
         if sim.tick // 60 != before // 60:
             t = sim.pose("truck")
-            log(sim, "truck", fmt(t.pos), round(t.heading, 3), "hub", fmt(sim.pose("grapple").pos), "g0", fmt(girder(sim, 0).pos))
+            log(sim, "truck", fmt(t.pos), round(t.heading, 3), "hub", fmt(sim.pose("grapple").pos), "g0", fmt(girder(sim, 0).pos), "r1", fmt(riser(sim, 1)))
         return ended
     sim.step = traced
 

@@ -76,29 +76,34 @@ const float RISER_WAIT_OUT = 1.1f;              // west of the west pillar, east
 // there: reach to spare over a waiting riser's handles, then over its socket
 // with the riser carried over the funnel.
 const float RISER_AT[4][2] = {
-    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.44
-    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.61, socket 0.41
-    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.40
-    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.51
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.50
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.79, socket 0.50
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.52
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.60
 };
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
 // The girders wait on the bed lying along the rails on their spans' lines,
 // out of the lanes the truck drives to and from the riser stances: the
 // middle span's two north of the bridge, the west and east spans' four
 // south of it.
-// Each is picked from a stance 1.29 m short of it, facing it, and laid from
-// one with the crane's pivot 1.17 m from its rail; reach to spare over a
-// waiting girder's head with the outer beam folded 0.8 rad, measured from
-// the stance as the truck comes to rest there.
+// Each is picked from a stance 1.36 m short of it, facing it, and laid from
+// one with the crane's pivot 1.17 m from its rail. Reach to spare over a
+// waiting girder's head with the outer beam folded 0.6 rad, measured from
+// the stance as the truck comes to rest there; then over its place on the
+// bridge, carried with its foot clear of the guides (the tightest) and set
+// on its supports.
 const float GIRDER_AT[6][2] = {
-    {GAP_X, 7.6f},                               // 0.53
-    {GAP_X, 8.6f},                               // 0.53
-    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -7.5f},  // 0.53
-    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -8.5f},  // 0.54
-    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -7.5f},  // 0.52
-    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -8.5f},  // not yet driven
+    {GAP_X, 7.6f},                               // 0.51; laid 0.28, 0.41
+    {GAP_X, 8.6f},                               // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -7.5f},  // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -8.5f},  // 0.51; laid 0.27, 0.40
+    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -7.5f},  // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -8.5f},  // 0.51; laid 0.27, 0.41
 };
 const float TRAIN_X = 8.0f;
+// Pushed over eastwards with the claws from a stance south-west of it on
+// the bank, heading east: reach to spare 0.66 where the push starts, 0.43
+// where it ends.
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
 // The lever sends the train west at this speed; it has crossed past
 // ACROSS_X and is lost when it tilts sideways past the limit.

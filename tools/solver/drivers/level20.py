@@ -12,24 +12,22 @@ foot. Between stances the truck backs down a pillar's line and drives on,
 through the gap between the pillars to the north side.
 
 Then the girders, waiting on the bed on their spans' lines north and south
-of the bridge: each is picked from a stance facing it, carried ahead as the
-truck backs along the span's line to a stance with the pivot 1.17 m from
-its rail, slewed round gently, squared over its place with its foot above
-the guides and let down between them onto the handles or the seat; the
-guides square it across, and it is let down again while it lies more than
-12 mm off along the rail, where nothing guides it.
+of the bridge: each is picked from a stance facing it (the claws feel their
+way down over its head, and a girder that hangs tipped along its length is
+set down and taken again), carried ahead as the truck backs along the
+span's line to a stance with the pivot 1.17 m from its rail (driven out
+and backed again if it comes to rest off the line), slewed round gently,
+squared over its place with its foot above the guides and let down between
+them onto the handles or the seat; the guides square it across, and it is
+let down again while it lies more than a centimetre off along the rail.
+Let go, the claws rise, the outer beam straightens a little and they draw
+in off the girder before they close.
 
-Where it stops: at delay 0 the four risers and five girders are laid (the
-middle, west and east spans' north one). The last girder is picked, but
-backing with it to its stance the truck drifts off the east span's line
-and comes to a stand short of it. At other delays it stops earlier (the
-commit messages carry the table): a riser is knocked from the claws on
-its way round to its socket, or a girder is not picked (the claws stand on
-the edge of its head) or not laid within 12 mm along the rail, where no
-guide squares it and letting go shifts it by up to 2 cm. The lever, the
-train and leaving the bed are not driven yet.
+Last, the truck drives out of the bed up the slipway and round onto the
+west bank south of the rails, pushes the lever over with the claws and
+waits for the train to come across.
 
-usage: python3 tools/solver/drivers/level20_wip.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level20.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -732,6 +730,8 @@ def set_girder(sim, j, x, rail_y, facing, way):
         log(sim, "not back to the lay stance", j, fmt(sim.pose("truck").pos))
         return False
     stance(sim, "lay %d" % j)
+    log(sim, "lay margin", P.reach_margin(sim, (x, rail_y, GIRDER_CARRY_Z + 0.3)),
+        P.reach_margin(sim, (x, rail_y, GIRDER_LAID_Z + 0.3)))
     return lay_girder(sim, j, (x, rail_y), off)
 
 
@@ -806,24 +806,6 @@ def trace(sim):
 def drive(sim):
     if os.environ.get("LEVEL20_TRACE"):
         trace(sim)
-    if os.environ.get("LEVEL20_LEVER_ONLY"):
-        # Only the lever, straight from the start over the crossing: for
-        # working on that part alone (the train falls into the canal).
-        stow(sim)
-        P.follow_path(sim, "truck", ROUTE[:4] + LEVER_ROUND[2:], throttle=0.4, max_ticks=8000)
-        stance(sim, "lever")
-        pull_lever(sim)
-        return
-    if os.environ.get("LEVEL20_OUT_ONLY"):
-        # Into the bed and straight out again to the lever, for working on
-        # the way out alone.
-        stow(sim)
-        P.follow_path(sim, "truck", ROUTE[:8], throttle=0.5)
-        P.follow_path(sim, "truck", [(-3.4, -4.2), (-2.0, -3.6), (-1.2, -3.8)] + OUT_OF_THE_BED[1:],
-                      throttle=0.4, max_ticks=8000)
-        stance(sim, "lever")
-        pull_lever(sim)
-        return
     if not set_risers(sim):
         return
     for j, x, rail_y, facing, way in GIRDERS:

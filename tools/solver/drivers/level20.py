@@ -19,7 +19,8 @@ span's line to a stance with the pivot 1.17 m from its rail (driven out
 and backed again if it comes to rest off the line), slewed round gently,
 squared over its place with its foot above the guides and let down between
 them onto the handles or the seat; the guides square it across, and it is
-let down again while it lies more than a centimetre off along the rail.
+let down again while it lies more than 2 cm off along the rail (the
+supports stand far enough apart for that to leave its neighbours clear).
 Let go, the claws rise, the outer beam straightens a little and they draw
 in off the girder before they close.
 
@@ -113,7 +114,37 @@ def hub_for_foot(foot_z):
     return foot_z + RISER_HALF + HANDLES_ABOVE + GRIP_ABOVE
 
 
+RISER_TRIES = 3
+CROOKED = 0.04  # a riser leaning this far across the boom hangs by one handle
+RETAKE_BEND = -0.8  # set down nearer the truck, folded further to reach down to it
+
+
+def crooked(sim, i):
+    """How far the held riser i leans across the boom's line."""
+    t, r = sim.pose("truck").pos, riser(sim, i)
+    d = math.hypot(r[0] - t[0], r[1] - t[1])
+    lean = sim.pose("riser", i).z_axis
+    return abs(lean[1] * (r[0] - t[0]) - lean[0] * (r[1] - t[1])) / d
+
+
 def pick(sim, i):
+    """Picks riser i. One that hangs crooked, by one handle, slips out of
+    the claws on the way round: it is set down again and taken afresh."""
+    for _ in range(RISER_TRIES):
+        c = riser(sim, i)
+        if not take_riser(sim, i):
+            return False
+        if crooked(sim, i) < CROOKED:
+            return True
+        log(sim, "riser crooked", fmt(riser(sim, i)), fmt(sim.pose("riser", i).z_axis))
+        P.crane_joints_to(sim, (c[0], c[1], c[2] + HANDLES_ABOVE + GRIP_ABOVE), limit=0.2)
+        if not (let_go(sim) and riser_settle(sim, i)):
+            return False
+        P.bend_to(sim, RETAKE_BEND)
+    return False
+
+
+def take_riser(sim, i):
     """Opens the claw over riser i's handles, lowers it round them, closes
     it and lifts the riser a little; the close lever stays held."""
     c = riser(sim, i)

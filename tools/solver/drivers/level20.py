@@ -358,7 +358,7 @@ SLEW_LIMIT = 0.1  # slewed faster, a girder yaws in the claws
 LAID_WITHIN = 0.02  # within the guides' mouths, with room to spare
 LAY_STEP = 0.01
 LAID_HIGH = 0.012  # on a riser's outer handle a girder lies up to a centimetre high
-LAID_ALONG = 0.022  # end to end, the girders leave each other 7 cm
+LAID_ALONG = 0.025  # end to end, the girders leave each other 7 cm
 ALONG_WITHIN = 0.01  # along the rail no guide squares it
 LAY_TRIES = 8
 # Each girder's span, as (centre x, rail y); the stance is on the span's

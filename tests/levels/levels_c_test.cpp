@@ -103,7 +103,7 @@ class LevelsC : public ::testing::Test {
             teleport(risers[s], socketX(s), socketY(s), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
                      turn);
         run(30);
-        const dReal span[3] = {GAP_X, SUPPORT_X[0] + 1, SUPPORT_X[2] + 1};
+        const dReal span[3] = {spanMiddle(1), spanMiddle(0), spanMiddle(2)};
         const dReal above = GUIDE_RISE + 0.01;
         teleport(girders[g], span[g / 2], -RAIL_Y + off, SEAT_Z + GIRDER_FOOT_BELOW + above, yaw);
         run(60 * 2);
@@ -862,34 +862,50 @@ TEST_F(LevelsC, HockeyriotEastCarRollsBackwardsThroughTheGateIntoTheYard) {
 // ------------------------------------------------------------------ canal
 
 TEST_F(LevelsC, CanalLeverSendsTheTrainWhichWinsOverTheFinishedBridge) {
-    build(20);
-    TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
-    RailLever* lever = dynamic_cast<RailLever*>(named("lever")[0]);
-    ASSERT_TRUE(train && lever);
-    auto risers = named("riser");
-    auto girders = named("girder");
-    ASSERT_EQ(risers.size(), 4u);
-    ASSERT_EQ(girders.size(), 6u);
-    // Risers into the sockets with their handles across the rails, turned
-    // as the crane sets them in from the stances (the handles slope a
-    // little, and lean the girders' heads outwards, not into the wheels'
-    // flanges), girders from seat to riser to riser to seat.
-    using namespace canal;
-    for (int i = 0; i < 4; i++)
-        teleport(risers[i], socketX(i), socketY(i), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
-                 (i / 2 ? -1 : 1) * M_PI / 2);
-    run(30);
-    for (int i = 0; i < 6; i++)
-        teleport(girders[i], SUPPORT_X[i / 2] + 1.0, (i % 2 ? 1 : -1) * RAIL_Y,
-                 SEAT_Z + GIRDER_FOOT_BELOW + 0.008);
-    run(60);
-    EXPECT_FALSE(train->started);
-    pull(lever, 4.0, 40);
-    EXPECT_TRUE(lever->pulled) << lever->angle();
-    EXPECT_TRUE(train->started);
-    run(60 * 30);  // it settles to under 1 m/s on its heavy axles
-    EXPECT_TRUE(won());
-    EXPECT_LT(poseOf(train).x, -14.0f);
+    // Each girder laid on its place, then each one up to 2.5 cm off along
+    // the rail, the west span's towards the bank and the middle one's east,
+    // so that the gaps between rail heads run from 2 cm at the east pillar
+    // to 12 cm at the west one: the girders still lie clear of each other,
+    // and the train rolls over every gap.
+    const dReal neat[3] = {0, 0, 0}, shifted[3] = {-0.025, 0.025, -0.025};
+    for (const dReal* along : {neat, shifted}) {
+        SCOPED_TRACE(along[1]);
+        endGames = 0;
+        build(20);
+        TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
+        RailLever* lever = dynamic_cast<RailLever*>(named("lever")[0]);
+        ASSERT_TRUE(train && lever);
+        auto risers = named("riser");
+        auto girders = named("girder");
+        ASSERT_EQ(risers.size(), 4u);
+        ASSERT_EQ(girders.size(), 6u);
+        // Risers into the sockets with their handles across the rails, turned
+        // as the crane sets them in from the stances (the handles slope a
+        // little, and lean the girders' heads outwards, not into the wheels'
+        // flanges), girders from seat to riser to riser to seat.
+        using namespace canal;
+        for (int i = 0; i < 4; i++)
+            teleport(risers[i], socketX(i), socketY(i), PILLAR_TOP + RISER_HEIGHT / 2 + 0.002,
+                     (i / 2 ? -1 : 1) * M_PI / 2);
+        run(30);
+        for (int i = 0; i < 6; i++)
+            teleport(girders[i], spanMiddle(i / 2) + along[i / 2], (i % 2 ? 1 : -1) * RAIL_Y,
+                     SEAT_Z + GIRDER_FOOT_BELOW + 0.008);
+        run(60);
+        for (int i = 0; i < 6; i++) {
+            Pose g = poseOf(girders[i]);
+            EXPECT_NEAR(g.x, spanMiddle(i / 2) + along[i / 2], 0.003) << i;
+            EXPECT_NEAR(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD, 0.006) << i;
+        }
+        EXPECT_FALSE(train->started);
+        pull(lever, 4.0, 40);
+        EXPECT_TRUE(lever->pulled) << lever->angle();
+        EXPECT_TRUE(train->started);
+        run(60 * 30);  // it settles to under 1 m/s on its heavy axles
+        EXPECT_TRUE(won());
+        EXPECT_LT(poseOf(train).x, -14.0f);
+        wld_destroy();
+    }
 }
 
 TEST_F(LevelsC, CanalTruckDrivesOverTheLevelCrossingAndBack) {

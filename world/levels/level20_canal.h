@@ -16,8 +16,19 @@ const float BANK_Z = 0.6f;  // both banks
 const float BED_Z = -0.7f;
 const float WATER_Z = BED_Z + 0.03f;  // puddles in the channel
 const float DEEP_Z = -2.5f;
-const float WEST_EDGE = -6.2f, EAST_EDGE = 0.2f;         // where the banks end
-const float SUPPORT_X[4] = {-6.0f, -4.0f, -2.0f, 0.0f};  // seat, pillar, pillar, seat
+// Seat, pillar, pillar, seat, a girder's length and 7 cm apart. Nothing can
+// hold a girder along the rail at a pillar (the riser goes in from above
+// right where a stop between two girders' ends would stand), so the ends
+// are given room instead: a girder let down up to 2.5 cm off its place
+// along the rail still lies clear of its neighbours with both ends on its
+// supports, and the train's wheels roll over 3.5 to 8.5 cm gaps.
+const float MID_X = -3.0f;  // the bridge's middle
+const float SPAN = 2.05f;
+const float SUPPORT_X[4] = {MID_X - 1.5f * SPAN, MID_X - 0.5f * SPAN, MID_X + 0.5f * SPAN,
+                            MID_X + 1.5f * SPAN};
+const float SEAT_HALF_X = 0.2f;
+const float WEST_EDGE = SUPPORT_X[0] - SEAT_HALF_X;  // where the banks end
+const float EAST_EDGE = SUPPORT_X[3] + SEAT_HALF_X;
 const float RAIL_Y = 0.5f;     // both rails, at +-: 1 cm beside the wheels' flanges
 const float RAIL_HEAD = 0.8f;  // top of every rail
 const float RAIL_WIDTH = 0.08f;
@@ -48,7 +59,6 @@ const float GUIDE_IN = 0.105f;  // the plates' inner foot from the rail's line
 const float GUIDE_REACH = 0.1f, GUIDE_RISE = 0.12f, GUIDE_PLATE = 0.02f;
 const float GUIDE_OFF = 0.24f, GUIDE_SHORT = 0.08f;  // a pillar's plates, out from its middle
 const float GUIDE_POST = 0.04f;
-const float SEAT_HALF_X = 0.2f;
 // The slipway from the west bank down into the bed, south of the railway.
 const float SLIP_Y0 = -7.0f, SLIP_Y1 = -4.5f, SLIP_X0 = -16.0f;
 const float HALF_Y = 25.0f, WEST_X = -40.0f, EAST_X = 25.0f;
@@ -66,29 +76,34 @@ const float RISER_WAIT_OUT = 1.1f;              // west of the west pillar, east
 // there: reach to spare over a waiting riser's handles, then over its socket
 // with the riser carried over the funnel.
 const float RISER_AT[4][2] = {
-    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.44
-    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.61, socket 0.41
-    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.40
-    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.51
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.75, socket 0.50
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[0]},  // 0.79, socket 0.50
+    {SUPPORT_X[1] - RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.81, socket 0.52
+    {SUPPORT_X[2] + RISER_WAIT_OUT, RISER_PIVOT_Y[1]},  // 0.82, socket 0.60
 };
 const float GAP_X = (SUPPORT_X[1] + SUPPORT_X[2]) / 2;
 // The girders wait on the bed lying along the rails on their spans' lines,
 // out of the lanes the truck drives to and from the riser stances: the
 // middle span's two north of the bridge, the west and east spans' four
 // south of it.
-// Each is picked from a stance 1.29 m short of it, facing it, and laid from
-// one with the crane's pivot 1.17 m from its rail; reach to spare over a
-// waiting girder's head with the outer beam folded 0.8 rad, measured from
-// the stance as the truck comes to rest there.
+// Each is picked from a stance 1.36 m short of it, facing it, and laid from
+// one with the crane's pivot 1.17 m from its rail. Reach to spare over a
+// waiting girder's head with the outer beam folded 0.6 rad, measured from
+// the stance as the truck comes to rest there; then over its place on the
+// bridge, carried with its foot clear of the guides (the tightest) and set
+// on its supports.
 const float GIRDER_AT[6][2] = {
-    {GAP_X, 7.6f},              // 0.53
-    {GAP_X, 8.6f},              // 0.53
-    {SUPPORT_X[0] + 1, -7.5f},  // 0.53
-    {SUPPORT_X[0] + 1, -8.5f},  // 0.54
-    {SUPPORT_X[2] + 1, -7.5f},  // 0.52
-    {SUPPORT_X[2] + 1, -8.5f},  // not yet driven
+    {GAP_X, 7.6f},                               // 0.51; laid 0.28, 0.41
+    {GAP_X, 8.6f},                               // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -7.5f},  // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[0] + SUPPORT_X[1]) / 2, -8.5f},  // 0.51; laid 0.27, 0.40
+    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -7.5f},  // 0.51; laid 0.27, 0.41
+    {(SUPPORT_X[2] + SUPPORT_X[3]) / 2, -8.5f},  // 0.51; laid 0.27, 0.41
 };
 const float TRAIN_X = 8.0f;
+// Pushed over eastwards with the claws from a stance south-west of it on
+// the bank, heading east: reach to spare 0.66 where the push starts, 0.43
+// where it ends.
 const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
 // The lever sends the train west at this speed; it has crossed past
 // ACROSS_X and is lost when it tilts sideways past the limit.
@@ -105,6 +120,8 @@ const float CROSSING_RAMP = 1.2f;    // each ramp's run; it rises 0.2 m
 // The sockets: the south rail's two, west first, then the north rail's.
 inline float socketX(int s) { return SUPPORT_X[1 + s % 2]; }
 inline float socketY(int s) { return (s / 2 ? 1 : -1) * RAIL_Y; }
+// Where the girder of span k (0 west .. 2 east) lies, along the rail.
+inline float spanMiddle(int k) { return (SUPPORT_X[k] + SUPPORT_X[k + 1]) / 2; }
 // Riser i waits for socket i, its handles along the line to its stance's
 // pivot. The handles slope a little; turned this way round, the crane sets
 // the riser in with the slope leaning a girder's rail head outwards, away

@@ -26,6 +26,7 @@ import level16  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
 import level19  # noqa: E402
+import level20  # noqa: E402
 import level21  # noqa: E402
 import level22  # noqa: E402
 
@@ -91,6 +92,10 @@ class DriversTest(unittest.TestCase):
 
     def test_the_crane_sets_all_six_prison_walls_into_the_wall_slot(self):
         self.check_wins(12, level12.drive)
+
+    def test_the_crane_builds_the_canal_bridge_and_the_train_crosses_it(self):
+        # Like the viaduct, a win takes the simulator minutes: one start here.
+        self.check_wins(20, level20.drive, delays=(0,))
 
     def test_the_crane_loads_all_eight_eggs_toppling_them_back_over_the_humps(self):
         self.check_wins(21, level21.drive)

@@ -428,13 +428,15 @@ def aside_point(sim):
     return t.pos[0] + ASIDE[0] * math.cos(bearing), t.pos[1] + ASIDE[0] * math.sin(bearing), FLOOR_Z + BLOCK_HALF
 
 
-def load(sim, index, slot):
-    """Loads block index into its slot in the bed. The last goes by way of
-    the floor off the truck's nose: held all the way round from the
-    pyramid's far corner, it slides out of the claws before it is over the
-    bed."""
-    place = slot_point(sim, slot, PICK_ORDER[:slot])
-    last = slot == len(PICK_ORDER) - 1
+def load(sim, index, slot, placed=None):
+    """Loads block index into its slot in the bed (placed: the blocks
+    already in it, by default those before it in the picking order). The
+    last goes by way of the floor off the truck's nose: held all the way
+    round from the pyramid's far corner, it slides out of the claws before
+    it is over the bed."""
+    placed = PICK_ORDER[:slot] if placed is None else placed
+    place = slot_point(sim, slot, placed)
+    last = len(placed) == len(PICK_ORDER) - 1
     if last:
         aside = aside_point(sim)
         c = sim.pose("block", index).pos
@@ -495,17 +497,185 @@ def carry_block(sim, index, place, last):
     return up
 
 
+# A block knocked off the pyramid onto the floor is fetched from further
+# along the parapet, from a stance with this much reach to spare over it and
+# over its slot in the bed.
+FETCH_SPARE = 0.2
+FETCH_RANGE = (-14.0, -10.6)  # the stances along the parapet tried
+FETCH_STEP = 0.05
+# Where a block started on the pyramid, by index: one still there is picked
+# from the stance as before.
+PYRAMID_SPOTS = [(-11.91, -8.17), (-11.5, -8.17), (-11.09, -8.17), (-11.705, -8.17), (-11.295, -8.17), (-11.5, -8.17)]
+ON_PYRAMID = 0.1
+# The truck's wheels stand this far out from its centre, along and across;
+# a block lying closer than this to its lane stops it.
+TRUCK_HALF = (0.7, 0.45)
+# Folded right in, the hub hangs no nearer the truck's centre than about a
+# metre: a block this near is out of reach too.
+NEAREST_OUT = 1.15
+
+
+def forward_along(sim, lane_y, stop_x, throttle=0.3, max_ticks=2000, every=3):
+    """Drives the truck east along the line y = lane_y, facing east, and
+    stops with its centre at stop_x."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = stop_x - p.pos[0]
+        if left < 0.12:
+            return P.come_to_rest(sim, "truck")
+        error = P.wrap(math.atan2(lane_y - p.pos[1], 1.0) - p.heading)
+        sim.post("steer setting=%f" % P.clamp(-2.0 * error))
+        sim.post("accelcontrol setting=%f" % (throttle * max(0.3, min(1.0, left))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def move_along(sim, stop_x):
+    """Brings the truck along the parapet to stand at stop_x."""
+    x = sim.pose("truck").pos[0]
+    if abs(x - stop_x) < 0.05:
+        return True
+    if stop_x < x:
+        return back_along(sim, STANCE[1], stop_x - ROLL_ON)
+    return forward_along(sim, STANCE[1], stop_x + ROLL_ON)
+
+
+def spare_from(sim, x, point):
+    """The crane's reach to spare over point with the truck standing on the
+    parapet's lane at x."""
+    truck = sim.pose("truck").pos
+    out = math.hypot(point[0] - x, point[1] - STANCE[1])
+    if out < NEAREST_OUT:
+        return 0.0
+    return P.spare_reach(out, point[2] - truck[2])
+
+
+def lane_clear(sim, x0, x1):
+    """Whether the truck can move along its lane from x0 to x1 without
+    running into a block lying on the floor ahead of it."""
+    if x1 > x0:
+        lo, hi = x0 + TRUCK_HALF[0], x1 + TRUCK_HALF[0]
+    else:
+        lo, hi = x1 - TRUCK_HALF[0], x0 - TRUCK_HALF[0]
+    for other in range(6):
+        o = sim.pose("block", other).pos
+        if in_bed(sim, other) or o[2] > LOW_ROW_Z + 0.3:
+            continue
+        if lo - BLOCK_HALF < o[0] < hi + BLOCK_HALF and abs(o[1] - STANCE[1]) < TRUCK_HALF[1] + BLOCK_HALF:
+            return False
+    return True
+
+
+def needs_fetching(sim, index, slot, placed=None):
+    """Whether block index, off the pyramid, lies where the crane cannot
+    lift it into its slot from where the truck stands."""
+    if on_pyramid(sim, index):
+        return False
+    x = sim.pose("truck").pos[0]
+    return fetch_spare(sim, index, slot, x, placed) < FETCH_SPARE
+
+
+def fetch_spare(sim, index, slot, x, placed=None):
+    """The least reach to spare, from the lane at x, over block index where
+    it lies (hub over it and the approach above) and over its slot."""
+    c = sim.pose("block", index).pos
+    place = slot_point(sim, slot, PICK_ORDER[:slot] if placed is None else placed)
+    points = [(c[0], c[1], c[2] + HUB_ABOVE), (c[0], c[1], c[2] + HUB_ABOVE + APPROACH),
+              (place[0], place[1], place[2] + HUB_ABOVE + HANG_ABOVE)]
+    least = 1.0
+    for p in points:
+        # The kit's figure is slow to reckon: stop at the first short one.
+        least = min(least, spare_from(sim, x, p))
+        if least < FETCH_SPARE:
+            break
+    return least
+
+
+def fetch_stance(sim, index, slot, placed=None):
+    """The stance along the lane nearest the truck from which block index
+    can be lifted into its slot, or None."""
+    here = sim.pose("truck").pos[0]
+    steps = int(round((FETCH_RANGE[1] - FETCH_RANGE[0]) / FETCH_STEP))
+    stances = sorted((FETCH_RANGE[0] + k * FETCH_STEP for k in range(steps + 1)), key=lambda x: abs(x - here))
+    for x in stances:
+        if lane_clear(sim, here, x) and fetch_spare(sim, index, slot, x, placed) >= FETCH_SPARE:
+            return x
+    return None
+
+
+def load_fetching(sim, index, slot, home_x, placed=None):
+    """Loads block index into its slot; a block lying out of reach on the
+    floor is loaded from a stance further along the parapet, and the truck
+    comes back to home_x after."""
+    if not needs_fetching(sim, index, slot, placed):
+        return load(sim, index, slot, placed)
+    x = fetch_stance(sim, index, slot, placed)
+    log(sim, "fetch", index, sim.pose("block", index).pos, "from", x)
+    if x is None:
+        return False
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB) and move_along(sim, x)):
+        return False
+    loaded = load(sim, index, slot, placed)
+    if not (handed_over(sim) or sim.ended):
+        P.raise_hub_to(sim, CARRY_HUB)
+        move_along(sim, home_x)
+    return loaded
+
+
+RECOVER_TRIES = 6
+
+
+def on_pyramid(sim, index):
+    c = sim.pose("block", index).pos
+    return math.hypot(c[0] - PYRAMID_SPOTS[index][0], c[1] - PYRAMID_SPOTS[index][1]) < ON_PYRAMID
+
+
+def free_slot(sim, placed):
+    """The bed's slot furthest from every block in it."""
+    def room(slot):
+        x, y, _ = slot_point(sim, slot)
+        return min((math.hypot(sim.pose("block", i).pos[0] - x, sim.pose("block", i).pos[1] - y) for i in placed),
+                   default=1.0)
+
+    return max(range(len(BED_SLOTS)), key=room)
+
+
+def recover(sim):
+    """Loads one block that is neither in the bed nor in the claws, knocked
+    or dropped onto the floor, into the bed's freest slot; False when there
+    is none left or the game is over."""
+    strays = [i for i in range(6) if not in_bed(sim, i)]
+    if not strays or sim.ended or handed_over(sim):
+        return False
+    index = strays[0]
+    placed = [i for i in range(6) if i != index and in_bed(sim, i)]
+    slot = free_slot(sim, placed)
+    log(sim, "recover", index, sim.pose("block", index).pos, "slot", slot)
+    if not load_fetching(sim, index, slot, sim.pose("truck").pos[0], placed):
+        sim.step(60)
+        if sim.ended:
+            return False
+        P.lever(sim, P.GRAPPLE_LEVER, 0)
+        set_grapple(sim, OPEN_WIDE)
+        P.raise_hub_to(sim, CARRY_HUB)
+    return True
+
+
 def drive(sim):
     if not back_along(sim, STANCE[1], STANCE[0] - ROLL_ON):
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    home_x = STANCE[0]
     for slot, index in enumerate(PICK_ORDER):
         if slot == len(PICK_ORDER) - 1:
+            home_x = LAST_STANCE_X
             if not back_along(sim, STANCE[1], LAST_STANCE_X - ROLL_ON):
                 return
             log(sim, "last stance", sim.pose("truck").pos, sim.pose("truck").heading)
         for _ in range(LOAD_TRIES):
-            if load(sim, index, slot) or sim.ended:
+            if load_fetching(sim, index, slot, home_x) or sim.ended:
                 break
             # Dropped on the way: where it came to rest decides.
             sim.step(60)
@@ -515,8 +685,15 @@ def drive(sim):
             P.lever(sim, P.GRAPPLE_LEVER, 0)
             set_grapple(sim, OPEN_WIDE)
             P.raise_hub_to(sim, CARRY_HUB)
-        if sim.ended or not in_bed(sim, index):
+        # One still on the pyramid holds up those under it; one lying
+        # elsewhere is fetched once the pyramid is cleared.
+        if sim.ended or (not in_bed(sim, index) and on_pyramid(sim, index)):
             return
+    for _ in range(RECOVER_TRIES):
+        if not recover(sim):
+            break
+    if sim.ended or not handed_over(sim) and any(not in_bed(sim, i) for i in range(6)):
+        return
     log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
     # The game hands over a second after the claws last held a block.
     sim.step(HAND_OVER_WAIT)

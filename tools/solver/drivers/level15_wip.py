@@ -541,11 +541,11 @@ def move_along(sim, stop_x):
     return forward_along(sim, STANCE[1], stop_x + ROLL_ON)
 
 
-def spare_from(sim, x, point):
+def spare_from(sim, x, point, lane_y=STANCE[1]):
     """The crane's reach to spare over point with the truck standing on the
-    parapet's lane at x."""
+    lane along y = lane_y (by default the parapet's) at x."""
     truck = sim.pose("truck").pos
-    out = math.hypot(point[0] - x, point[1] - STANCE[1])
+    out = math.hypot(point[0] - x, point[1] - lane_y)
     if out < NEAREST_OUT:
         return 0.0
     return P.spare_reach(out, point[2] - truck[2])
@@ -604,6 +604,108 @@ def fetch_stance(sim, index, slot, placed=None):
     return None
 
 
+# A block knocked north of the pyramid lies beyond reach of the parapet's
+# lane: the truck drives round the pyramid (east, north, then west along a
+# lane as far north of the pyramid as the parapet's is south of it), sets
+# the block down on the cleared pyramid's ground and drives on round
+# (south past its west end and east along the parapet) to pick it again.
+NORTH_LANE_Y = 2 * PYRAMID_SPOTS[0][1] - STANCE[1]
+NORTH_RANGE = (-14.0, -9.6)
+ROUND_EAST_X, ROUND_WEST_X = -8.0, -14.95
+REACH_OUT = 1.8  # no stance or spot further than this from a point is in reach
+# The set-down spot is looked for in this box, the pyramid's ground.
+DEPOT_BOX = ((-12.6, -10.4), (-8.5, -7.9))
+DEPOT_STEP = 0.1
+DEPOT_CLEAR = 0.45  # from any other block lying on the floor
+ROUND_THROTTLE = 0.35
+
+
+def north_stance(sim, index, home_x):
+    """(stance x on the north lane, set-down spot) for block index, both
+    with FETCH_SPARE to spare from there and the spot as much from home_x
+    on the parapet's lane, or None."""
+    c = sim.pose("block", index).pos
+    pick_points = [(c[0], c[1], c[2] + HUB_ABOVE), (c[0], c[1], c[2] + HUB_ABOVE + APPROACH)]
+    steps = int(round((NORTH_RANGE[1] - NORTH_RANGE[0]) / FETCH_STEP))
+    stances = sorted((NORTH_RANGE[0] + k * FETCH_STEP for k in range(steps + 1)), key=lambda x: abs(x - c[0]))
+    others = [sim.pose("block", i).pos for i in range(6) if i != index and not in_bed(sim, i)]
+    for x in stances:
+        if math.hypot(c[0] - x, c[1] - NORTH_LANE_Y) > REACH_OUT:
+            continue
+        if any(abs(o[0] - x) < TRUCK_HALF[0] + BLOCK_HALF and abs(o[1] - NORTH_LANE_Y) < TRUCK_HALF[1] + BLOCK_HALF
+               for o in others):
+            continue
+        if min(spare_from(sim, x, p, NORTH_LANE_Y) for p in pick_points) < FETCH_SPARE:
+            continue
+        spot = depot(sim, x, home_x, others)
+        if spot:
+            return x, spot
+    return None
+
+
+def depot(sim, x, home_x, others):
+    """A spot on the pyramid's ground in reach, with FETCH_SPARE to spare,
+    from x on the north lane and from home_x on the parapet's."""
+    (x0, x1), (y0, y1) = DEPOT_BOX
+    for i in range(int((x1 - x0) / DEPOT_STEP) + 1):
+        for j in range(int((y1 - y0) / DEPOT_STEP) + 1):
+            spot = (x0 + i * DEPOT_STEP, y0 + j * DEPOT_STEP, FLOOR_Z + BLOCK_HALF)
+            if any(math.hypot(o[0] - spot[0], o[1] - spot[1]) < DEPOT_CLEAR for o in others):
+                continue
+            outs = (math.hypot(spot[0] - x, spot[1] - NORTH_LANE_Y), math.hypot(spot[0] - home_x, spot[1] - STANCE[1]))
+            if not all(NEAREST_OUT <= out <= REACH_OUT for out in outs):
+                continue
+            low, high = (spot[0], spot[1], spot[2] + HUB_ABOVE), (spot[0], spot[1], spot[2] + HUB_ABOVE + APPROACH)
+            if all(spare_from(sim, x, p, NORTH_LANE_Y) >= FETCH_SPARE and spare_from(sim, home_x, p) >= FETCH_SPARE
+                   for p in (low, high)):
+                return spot
+    return None
+
+
+def fetch_from_north(sim, index, home_x):
+    """Brings block index, knocked north of the pyramid, round to a spot in
+    reach of home_x on the parapet's lane, where the truck ends up again."""
+    found = north_stance(sim, index, home_x)
+    log(sim, "north", index, sim.pose("block", index).pos, found)
+    if not found:
+        return False
+    x, spot = found
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB)):
+        return False
+    here = sim.pose("truck").pos
+    round_north = [(here[0], STANCE[1]), (ROUND_EAST_X, STANCE[1]), (ROUND_EAST_X + 1.4, PYRAMID_SPOTS[0][1]),
+                   (ROUND_EAST_X, NORTH_LANE_Y), (x, NORTH_LANE_Y)]
+    if not P.follow_path(sim, "truck", round_north, throttle=ROUND_THROTTLE, lookahead=1.0, max_ticks=6000):
+        return False
+    log(sim, "north stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    carried = carry_block(sim, index, spot, False)
+    log(sim, "at the spot", carried, sim.pose("block", index).pos, spot)
+    if sim.ended:
+        return False
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    set_grapple(sim, OPEN_WIDE)
+    P.raise_hub_to(sim, CARRY_HUB)
+    here = sim.pose("truck").pos
+    # Half a circle between the lanes, hardly wider than the truck turns
+    # on full lock: steered for points on the arc, not cutting its corner.
+    r, mid = (NORTH_LANE_Y - STANCE[1]) / 2, (NORTH_LANE_Y + STANCE[1]) / 2
+    arc = [(ROUND_WEST_X + r - r * math.sin(a), mid + r * math.cos(a)) for a in (0, 0.4, 0.8, 1.2, 1.57, 1.97, 2.37, 2.77, 3.14)]
+    round_south = [(here[0], NORTH_LANE_Y)] + arc + [(home_x - 1.0, STANCE[1])]
+    P.follow_path(sim, "truck", round_south, throttle=ROUND_THROTTLE, lookahead=0.6, max_ticks=4000)
+    # Come round short of the parapet still facing it: backed off on full
+    # lock, which swings the nose east, and then on.
+    for _ in range(0, 900, 5):
+        if abs(P.wrap(sim.pose("truck").heading)) < 0.6:
+            break
+        sim.post("steer setting=1")
+        sim.post("accelcontrol setting=-0.3")
+        if sim.step(5):
+            return False
+    P.come_to_rest(sim, "truck")
+    return forward_along(sim, STANCE[1], home_x + ROLL_ON)
+
+
 def load_fetching(sim, index, slot, home_x, placed=None):
     """Loads block index into its slot; a block lying out of reach on the
     floor is loaded from a stance further along the parapet, and the truck
@@ -613,7 +715,9 @@ def load_fetching(sim, index, slot, home_x, placed=None):
     x = fetch_stance(sim, index, slot, placed)
     log(sim, "fetch", index, sim.pose("block", index).pos, "from", x)
     if x is None:
-        return False
+        if not fetch_from_north(sim, index, home_x) or needs_fetching(sim, index, slot, placed):
+            return False
+        return load(sim, index, slot, placed)
     P.lever(sim, P.GRAPPLE_LEVER, 0)
     if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB) and move_along(sim, x)):
         return False
@@ -649,11 +753,13 @@ def recover(sim):
     strays = [i for i in range(6) if not in_bed(sim, i)]
     if not strays or sim.ended or handed_over(sim):
         return False
+    if abs(sim.pose("truck").pos[1] - STANCE[1]) > 0.3:
+        return False  # lost its way round the pyramid
     index = strays[0]
     placed = [i for i in range(6) if i != index and in_bed(sim, i)]
     slot = free_slot(sim, placed)
-    log(sim, "recover", index, sim.pose("block", index).pos, "slot", slot)
-    if not load_fetching(sim, index, slot, sim.pose("truck").pos[0], placed):
+    log(sim, "recover", index, sim.pose("block", index).pos, "slot", slot, "truck", sim.pose("truck").pos, sim.pose("truck").heading)
+    if not load_fetching(sim, index, slot, LAST_STANCE_X, placed):
         sim.step(60)
         if sim.ended:
             return False

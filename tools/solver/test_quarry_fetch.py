@@ -7,7 +7,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "drivers"))
 
-import level15_wip as Q  # noqa: E402
+import level15 as Q  # noqa: E402
 from serve_client import Pose  # noqa: E402
 
 TRUCK_Z = -0.36

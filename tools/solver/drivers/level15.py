@@ -8,9 +8,12 @@ which the game counts it in. The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 past the stance line onto the tray's edge, tips its load out slowly onto the
-tray and pulls forward.
+tray and pulls forward. A block knocked or dropped onto the floor is
+loaded once the pyramid is cleared: from further along the parapet, or,
+lying north of the pyramid, set down on the pyramid's ground from a lane
+north of it and loaded from there.
 
-usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level15.py [--delay D] [--record FILE]"""
 
 import math
 import os

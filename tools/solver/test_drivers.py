@@ -22,6 +22,7 @@ import level10  # noqa: E402
 import level11  # noqa: E402
 import level12  # noqa: E402
 import level14  # noqa: E402
+import level15  # noqa: E402
 import level16  # noqa: E402
 import level17  # noqa: E402
 import level18  # noqa: E402
@@ -38,6 +39,9 @@ class DriversTest(unittest.TestCase):
             self.assertTrue(sim.end_games, delay)
             win, won_level, _ = sim.end_games[0]  # the first end is the win, not a loss
             self.assertEqual((win, won_level), (1, level), delay)
+
+    def test_the_blocks_are_loaded_into_the_dump_truck_and_tipped_out_on_the_tray(self):
+        self.check_wins(15, level15.drive)
 
     def test_the_bed_is_tipped_and_the_skid_loader_pushes_every_sphere_into_the_pit(self):
         self.check_wins(16, level16.drive)

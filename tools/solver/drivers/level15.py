@@ -8,9 +8,12 @@ which the game counts it in. The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 past the stance line onto the tray's edge, tips its load out slowly onto the
-tray and pulls forward.
+tray and pulls forward. A block knocked or dropped onto the floor is
+loaded once the pyramid is cleared: from further along the parapet, or,
+lying north of the pyramid, set down on the pyramid's ground from a lane
+north of it and loaded from there.
 
-usage: python3 tools/solver/drivers/level15_wip.py [--delay D] [--record FILE]"""
+usage: python3 tools/solver/drivers/level15.py [--delay D] [--record FILE]"""
 
 import math
 import os
@@ -428,13 +431,15 @@ def aside_point(sim):
     return t.pos[0] + ASIDE[0] * math.cos(bearing), t.pos[1] + ASIDE[0] * math.sin(bearing), FLOOR_Z + BLOCK_HALF
 
 
-def load(sim, index, slot):
-    """Loads block index into its slot in the bed. The last goes by way of
-    the floor off the truck's nose: held all the way round from the
-    pyramid's far corner, it slides out of the claws before it is over the
-    bed."""
-    place = slot_point(sim, slot, PICK_ORDER[:slot])
-    last = slot == len(PICK_ORDER) - 1
+def load(sim, index, slot, placed=None):
+    """Loads block index into its slot in the bed (placed: the blocks
+    already in it, by default those before it in the picking order). The
+    last goes by way of the floor off the truck's nose: held all the way
+    round from the pyramid's far corner, it slides out of the claws before
+    it is over the bed."""
+    placed = PICK_ORDER[:slot] if placed is None else placed
+    place = slot_point(sim, slot, placed)
+    last = len(placed) == len(PICK_ORDER) - 1
     if last:
         aside = aside_point(sim)
         c = sim.pose("block", index).pos
@@ -495,17 +500,291 @@ def carry_block(sim, index, place, last):
     return up
 
 
+# A block knocked off the pyramid onto the floor is fetched from further
+# along the parapet, from a stance with this much reach to spare over it and
+# over its slot in the bed.
+FETCH_SPARE = 0.2
+FETCH_RANGE = (-14.0, -10.6)  # the stances along the parapet tried
+FETCH_STEP = 0.05
+# Where a block started on the pyramid, by index: one still there is picked
+# from the stance as before.
+PYRAMID_SPOTS = [(-11.91, -8.17), (-11.5, -8.17), (-11.09, -8.17), (-11.705, -8.17), (-11.295, -8.17), (-11.5, -8.17)]
+ON_PYRAMID = 0.1
+# The truck's wheels stand this far out from its centre, along and across;
+# a block lying closer than this to its lane stops it.
+TRUCK_HALF = (0.7, 0.45)
+# Folded right in, the hub hangs no nearer the truck's centre than about a
+# metre: a block this near is out of reach too.
+NEAREST_OUT = 1.15
+
+
+def forward_along(sim, lane_y, stop_x, throttle=0.3, max_ticks=2000, every=3):
+    """Drives the truck east along the line y = lane_y, facing east, and
+    stops with its centre at stop_x."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = stop_x - p.pos[0]
+        if left < 0.12:
+            return P.come_to_rest(sim, "truck")
+        error = P.wrap(math.atan2(lane_y - p.pos[1], 1.0) - p.heading)
+        sim.post("steer setting=%f" % P.clamp(-2.0 * error))
+        sim.post("accelcontrol setting=%f" % (throttle * max(0.3, min(1.0, left))))
+        if sim.step(every):
+            return False
+    return False
+
+
+def move_along(sim, stop_x):
+    """Brings the truck along the parapet to stand at stop_x."""
+    x = sim.pose("truck").pos[0]
+    if abs(x - stop_x) < 0.05:
+        return True
+    if stop_x < x:
+        return back_along(sim, STANCE[1], stop_x - ROLL_ON)
+    return forward_along(sim, STANCE[1], stop_x + ROLL_ON)
+
+
+def spare_from(sim, x, point, lane_y=STANCE[1]):
+    """The crane's reach to spare over point with the truck standing on the
+    lane along y = lane_y (by default the parapet's) at x."""
+    truck = sim.pose("truck").pos
+    out = math.hypot(point[0] - x, point[1] - lane_y)
+    if out < NEAREST_OUT:
+        return 0.0
+    return P.spare_reach(out, point[2] - truck[2])
+
+
+def lane_clear(sim, x0, x1):
+    """Whether the truck can move along its lane from x0 to x1 without
+    running into a block lying on the floor ahead of it."""
+    if x1 > x0:
+        lo, hi = x0 + TRUCK_HALF[0], x1 + TRUCK_HALF[0]
+    else:
+        lo, hi = x1 - TRUCK_HALF[0], x0 - TRUCK_HALF[0]
+    for other in range(6):
+        o = sim.pose("block", other).pos
+        if in_bed(sim, other) or o[2] > LOW_ROW_Z + 0.3:
+            continue
+        if lo - BLOCK_HALF < o[0] < hi + BLOCK_HALF and abs(o[1] - STANCE[1]) < TRUCK_HALF[1] + BLOCK_HALF:
+            return False
+    return True
+
+
+def needs_fetching(sim, index, slot, placed=None):
+    """Whether block index, off the pyramid, lies where the crane cannot
+    lift it into its slot from where the truck stands."""
+    if on_pyramid(sim, index):
+        return False
+    x = sim.pose("truck").pos[0]
+    return fetch_spare(sim, index, slot, x, placed) < FETCH_SPARE
+
+
+def fetch_spare(sim, index, slot, x, placed=None):
+    """The least reach to spare, from the lane at x, over block index where
+    it lies (hub over it and the approach above) and over its slot."""
+    c = sim.pose("block", index).pos
+    place = slot_point(sim, slot, PICK_ORDER[:slot] if placed is None else placed)
+    points = [(c[0], c[1], c[2] + HUB_ABOVE), (c[0], c[1], c[2] + HUB_ABOVE + APPROACH),
+              (place[0], place[1], place[2] + HUB_ABOVE + HANG_ABOVE)]
+    least = 1.0
+    for p in points:
+        # The kit's figure is slow to reckon: stop at the first short one.
+        least = min(least, spare_from(sim, x, p))
+        if least < FETCH_SPARE:
+            break
+    return least
+
+
+def fetch_stance(sim, index, slot, placed=None):
+    """The stance along the lane nearest the truck from which block index
+    can be lifted into its slot, or None."""
+    here = sim.pose("truck").pos[0]
+    steps = int(round((FETCH_RANGE[1] - FETCH_RANGE[0]) / FETCH_STEP))
+    stances = sorted((FETCH_RANGE[0] + k * FETCH_STEP for k in range(steps + 1)), key=lambda x: abs(x - here))
+    for x in stances:
+        if lane_clear(sim, here, x) and fetch_spare(sim, index, slot, x, placed) >= FETCH_SPARE:
+            return x
+    return None
+
+
+# A block knocked north of the pyramid lies beyond reach of the parapet's
+# lane: the truck drives round the pyramid (east, north, then west along a
+# lane as far north of the pyramid as the parapet's is south of it), sets
+# the block down on the cleared pyramid's ground and drives on round
+# (south past its west end and east along the parapet) to pick it again.
+NORTH_LANE_Y = 2 * PYRAMID_SPOTS[0][1] - STANCE[1]
+NORTH_RANGE = (-14.0, -9.6)
+ROUND_EAST_X, ROUND_WEST_X = -8.0, -14.95
+REACH_OUT = 1.8  # no stance or spot further than this from a point is in reach
+# The set-down spot is looked for in this box, the pyramid's ground.
+DEPOT_BOX = ((-12.6, -10.4), (-8.5, -7.9))
+DEPOT_STEP = 0.1
+DEPOT_CLEAR = 0.45  # from any other block lying on the floor
+ROUND_THROTTLE = 0.35
+
+
+def north_stance(sim, index, home_x):
+    """(stance x on the north lane, set-down spot) for block index, both
+    with FETCH_SPARE to spare from there and the spot as much from home_x
+    on the parapet's lane, or None."""
+    c = sim.pose("block", index).pos
+    pick_points = [(c[0], c[1], c[2] + HUB_ABOVE), (c[0], c[1], c[2] + HUB_ABOVE + APPROACH)]
+    steps = int(round((NORTH_RANGE[1] - NORTH_RANGE[0]) / FETCH_STEP))
+    stances = sorted((NORTH_RANGE[0] + k * FETCH_STEP for k in range(steps + 1)), key=lambda x: abs(x - c[0]))
+    others = [sim.pose("block", i).pos for i in range(6) if i != index and not in_bed(sim, i)]
+    for x in stances:
+        if math.hypot(c[0] - x, c[1] - NORTH_LANE_Y) > REACH_OUT:
+            continue
+        if any(abs(o[0] - x) < TRUCK_HALF[0] + BLOCK_HALF and abs(o[1] - NORTH_LANE_Y) < TRUCK_HALF[1] + BLOCK_HALF
+               for o in others):
+            continue
+        if min(spare_from(sim, x, p, NORTH_LANE_Y) for p in pick_points) < FETCH_SPARE:
+            continue
+        spot = depot(sim, x, home_x, others)
+        if spot:
+            return x, spot
+    return None
+
+
+def depot(sim, x, home_x, others):
+    """A spot on the pyramid's ground in reach, with FETCH_SPARE to spare,
+    from x on the north lane and from home_x on the parapet's."""
+    (x0, x1), (y0, y1) = DEPOT_BOX
+    for i in range(int((x1 - x0) / DEPOT_STEP) + 1):
+        for j in range(int((y1 - y0) / DEPOT_STEP) + 1):
+            spot = (x0 + i * DEPOT_STEP, y0 + j * DEPOT_STEP, FLOOR_Z + BLOCK_HALF)
+            if any(math.hypot(o[0] - spot[0], o[1] - spot[1]) < DEPOT_CLEAR for o in others):
+                continue
+            outs = (math.hypot(spot[0] - x, spot[1] - NORTH_LANE_Y), math.hypot(spot[0] - home_x, spot[1] - STANCE[1]))
+            if not all(NEAREST_OUT <= out <= REACH_OUT for out in outs):
+                continue
+            low, high = (spot[0], spot[1], spot[2] + HUB_ABOVE), (spot[0], spot[1], spot[2] + HUB_ABOVE + APPROACH)
+            if all(spare_from(sim, x, p, NORTH_LANE_Y) >= FETCH_SPARE and spare_from(sim, home_x, p) >= FETCH_SPARE
+                   for p in (low, high)):
+                return spot
+    return None
+
+
+def fetch_from_north(sim, index, home_x):
+    """Brings block index, knocked north of the pyramid, round to a spot in
+    reach of home_x on the parapet's lane, where the truck ends up again."""
+    found = north_stance(sim, index, home_x)
+    log(sim, "north", index, sim.pose("block", index).pos, found)
+    if not found:
+        return False
+    x, spot = found
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB)):
+        return False
+    here = sim.pose("truck").pos
+    round_north = [(here[0], STANCE[1]), (ROUND_EAST_X, STANCE[1]), (ROUND_EAST_X + 1.4, PYRAMID_SPOTS[0][1]),
+                   (ROUND_EAST_X, NORTH_LANE_Y), (x, NORTH_LANE_Y)]
+    if not P.follow_path(sim, "truck", round_north, throttle=ROUND_THROTTLE, lookahead=1.0, max_ticks=6000):
+        return False
+    log(sim, "north stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    carried = carry_block(sim, index, spot, False)
+    log(sim, "at the spot", carried, sim.pose("block", index).pos, spot)
+    if sim.ended:
+        return False
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    set_grapple(sim, OPEN_WIDE)
+    P.raise_hub_to(sim, CARRY_HUB)
+    here = sim.pose("truck").pos
+    # Half a circle between the lanes, hardly wider than the truck turns
+    # on full lock: steered for points on the arc, not cutting its corner.
+    r, mid = (NORTH_LANE_Y - STANCE[1]) / 2, (NORTH_LANE_Y + STANCE[1]) / 2
+    arc = [(ROUND_WEST_X + r - r * math.sin(a), mid + r * math.cos(a)) for a in (0, 0.4, 0.8, 1.2, 1.57, 1.97, 2.37, 2.77, 3.14)]
+    round_south = [(here[0], NORTH_LANE_Y)] + arc + [(home_x - 1.0, STANCE[1])]
+    P.follow_path(sim, "truck", round_south, throttle=ROUND_THROTTLE, lookahead=0.6, max_ticks=4000)
+    # Come round short of the parapet still facing it: backed off on full
+    # lock, which swings the nose east, and then on.
+    for _ in range(0, 900, 5):
+        if abs(P.wrap(sim.pose("truck").heading)) < 0.6:
+            break
+        sim.post("steer setting=1")
+        sim.post("accelcontrol setting=-0.3")
+        if sim.step(5):
+            return False
+    P.come_to_rest(sim, "truck")
+    return forward_along(sim, STANCE[1], home_x + ROLL_ON)
+
+
+def load_fetching(sim, index, slot, home_x, placed=None):
+    """Loads block index into its slot; a block lying out of reach on the
+    floor is loaded from a stance further along the parapet, and the truck
+    comes back to home_x after."""
+    if not needs_fetching(sim, index, slot, placed):
+        return load(sim, index, slot, placed)
+    x = fetch_stance(sim, index, slot, placed)
+    log(sim, "fetch", index, sim.pose("block", index).pos, "from", x)
+    if x is None:
+        if not fetch_from_north(sim, index, home_x) or needs_fetching(sim, index, slot, placed):
+            return False
+        return load(sim, index, slot, placed)
+    P.lever(sim, P.GRAPPLE_LEVER, 0)
+    if not (set_grapple(sim, OPEN_WIDE) and P.raise_hub_to(sim, CARRY_HUB) and move_along(sim, x)):
+        return False
+    loaded = load(sim, index, slot, placed)
+    if not (handed_over(sim) or sim.ended):
+        P.raise_hub_to(sim, CARRY_HUB)
+        move_along(sim, home_x)
+    return loaded
+
+
+RECOVER_TRIES = 6
+
+
+def on_pyramid(sim, index):
+    c = sim.pose("block", index).pos
+    return math.hypot(c[0] - PYRAMID_SPOTS[index][0], c[1] - PYRAMID_SPOTS[index][1]) < ON_PYRAMID
+
+
+def free_slot(sim, placed):
+    """The bed's slot furthest from every block in it."""
+    def room(slot):
+        x, y, _ = slot_point(sim, slot)
+        return min((math.hypot(sim.pose("block", i).pos[0] - x, sim.pose("block", i).pos[1] - y) for i in placed),
+                   default=1.0)
+
+    return max(range(len(BED_SLOTS)), key=room)
+
+
+def recover(sim):
+    """Loads one block that is neither in the bed nor in the claws, knocked
+    or dropped onto the floor, into the bed's freest slot; False when there
+    is none left or the game is over."""
+    strays = [i for i in range(6) if not in_bed(sim, i)]
+    if not strays or sim.ended or handed_over(sim):
+        return False
+    if abs(sim.pose("truck").pos[1] - STANCE[1]) > 0.3:
+        return False  # lost its way round the pyramid
+    index = strays[0]
+    placed = [i for i in range(6) if i != index and in_bed(sim, i)]
+    slot = free_slot(sim, placed)
+    log(sim, "recover", index, sim.pose("block", index).pos, "slot", slot, "truck", sim.pose("truck").pos, sim.pose("truck").heading)
+    if not load_fetching(sim, index, slot, LAST_STANCE_X, placed):
+        sim.step(60)
+        if sim.ended:
+            return False
+        P.lever(sim, P.GRAPPLE_LEVER, 0)
+        set_grapple(sim, OPEN_WIDE)
+        P.raise_hub_to(sim, CARRY_HUB)
+    return True
+
+
 def drive(sim):
     if not back_along(sim, STANCE[1], STANCE[0] - ROLL_ON):
         return
     log(sim, "stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    home_x = STANCE[0]
     for slot, index in enumerate(PICK_ORDER):
         if slot == len(PICK_ORDER) - 1:
+            home_x = LAST_STANCE_X
             if not back_along(sim, STANCE[1], LAST_STANCE_X - ROLL_ON):
                 return
             log(sim, "last stance", sim.pose("truck").pos, sim.pose("truck").heading)
         for _ in range(LOAD_TRIES):
-            if load(sim, index, slot) or sim.ended:
+            if load_fetching(sim, index, slot, home_x) or sim.ended:
                 break
             # Dropped on the way: where it came to rest decides.
             sim.step(60)
@@ -515,8 +794,15 @@ def drive(sim):
             P.lever(sim, P.GRAPPLE_LEVER, 0)
             set_grapple(sim, OPEN_WIDE)
             P.raise_hub_to(sim, CARRY_HUB)
-        if sim.ended or not in_bed(sim, index):
+        # One still on the pyramid holds up those under it; one lying
+        # elsewhere is fetched once the pyramid is cleared.
+        if sim.ended or (not in_bed(sim, index) and on_pyramid(sim, index)):
             return
+    for _ in range(RECOVER_TRIES):
+        if not recover(sim):
+            break
+    if sim.ended or not handed_over(sim) and any(not in_bed(sim, i) for i in range(6)):
+        return
     log(sim, "loaded", [sim.pose("block", i).pos for i in range(6)], sim.end_games)
     # The game hands over a second after the claws last held a block.
     sim.step(HAND_OVER_WAIT)

@@ -12,9 +12,10 @@ const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
 // standing in the lane below it swings stones from the gravel bar into the
 // tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
-// to 0.6 either side of the crane's slew axis (0.37 ahead of the truck's
-// centre), has 0.34 m of reach to spare, measured from that axis with the
-// solver kit's crane model.
+// to 0.6 either side of a point 0.37 ahead of the truck's centre, has
+// 0.34 m of reach to spare measured from that point with the solver kit's
+// crane model; the slew hinge stands at the truck's centre, so this is to
+// be measured again from there.
 const float BENCH_EDGE_Y = -5.75f;
 // The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
@@ -44,8 +45,9 @@ const float GRAVEL_RADIUS = 0.1f;
 // narrower than the stone, so that a missed grip leaves it where it was.
 // One row along the bar, seven pockets to each of three stances (the truck
 // in the lane against its north wall, centre 0.095 north of STANCE_Y, its
-// slew axis abeam a stance's middle pocket), 1.105 out. Reach to spare by
-// the solver kit's crane model measured from the slew axis, the hub let
+// point 0.37 ahead of its centre abeam a stance's middle pocket), 1.105
+// out. Reach to spare by the solver kit's crane model measured from that
+// point (not the slew hinge, which is at the centre: to measure again), the hub let
 // down from 0.25 over a stone to 0.16 over it: 0.29 m at the end pockets of
 // a stance, 0.46 or more at the others. (A second row 1.36 m out was tried:
 // the crane as built missed every grip there.)

@@ -35,12 +35,14 @@ end, a stone stranded below the bench losing the job):
   worked that way (truck moved along for each stone, carried 0.9 high)
   loaded 12 stones in 54500 ticks with 16 misses, and a stone knocked onto
   the lane's wall had lost the job at tick 14574.
-- The crane slews about an axis 0.37 ahead of the truck's centre (see
-  primitives.SLEW_AXIS_AHEAD), while the kit's crane model measures from
-  the centre. Measured from the axis, a stance's west end pocket had only
-  0.03 m of reach to spare (0.29 by the kit) and a drop 0.6 west of the
-  truck 0.13: the stances and drops now put the axis, not the centre, at
-  the middle of each third of the bar.
+- This driver places its stances and drops as if the crane slewed about
+  a point 0.37 ahead of the truck's centre (primitives.SLEW_AXIS_AHEAD).
+  It does not: the slew hinge is anchored at the truck body's centre, and
+  a circle fitted to the hub's path as the crane slews here has its centre
+  within 4 mm of it. So every stance stands 0.37 off the one meant, and the
+  reach figures written beside the bar and the tray, taken from that
+  point, are to be measured again from the truck's centre. This is the
+  first thing to put right.
 Still to do: find what holds the hub up 0.26 over a stone (the bar's
 top edge under the beam, the stone under the hub, the neighbours under
 the fingers), then picks that neither stall nor knock the neighbours; the loader's push on

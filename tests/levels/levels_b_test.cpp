@@ -579,6 +579,30 @@ TEST_F(LevelsB, FactoryUnsweptBoxWaitsAtTheBeltStopAndCanStillBeSweptIn) {
     EXPECT_LT(first[2], 0.3);  // on the bin's floor
 }
 
+// A box that ends on the hall floor can never be lifted back by a boom with
+// no grapple: that ends the job. One in a bin, even low on its floor plate,
+// does not.
+TEST_F(LevelsB, FactoryBoxOnTheHallFloorLosesButOneInABinDoesNot) {
+    using namespace factory;
+    build(11);
+    ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
+    ASSERT_NE(lever, nullptr);
+    swing(lever, -2, 120);
+    run(60 * 21);
+    ASSERT_GE(lever->numBoxes, 2);
+    teleport(lever->boxes[0], DUMPSTER_X + 0.7, DUMPSTER_Y + 0.3, 0.3);   // into the north bin
+    teleport(lever->boxes[1], DUMPSTER_X - 0.7, -DUMPSTER_Y - 0.3, 0.3);  // into the south bin
+    run(120);
+    EXPECT_EQ(endGames, 0);
+    EXPECT_LT(dBodyGetPosition(lever->boxes[0]->body)[2], BOX_ON_FLOOR_Z);
+
+    // Off the far side of the south bin, where a box slides off a shut lid.
+    teleport(lever->boxes[1], DUMPSTER_X, -DUMPSTER_Y - DUMPSTER_HALF_Y - 0.4, 0.3);
+    run(120);
+    EXPECT_GE(endGames, 1);
+    EXPECT_FALSE(won());
+}
+
 // -------------------------------------------------------------------- ufo
 
 TEST_F(LevelsB, UfoWallsDroppedIntoTheSlotStandWithinTheTightTolerance) {

@@ -3,6 +3,7 @@
 // both lids must stand open.
 #include "world/levels/level11_factory.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "bus/diag.h"
@@ -38,19 +39,42 @@ void build_factory(LevelOut& out) {
 
 // The goal rule.
 
+namespace {
+
+// A fed box that came down on the hall floor, outside both bins: the boom
+// has no grapple to lift it back, so the heaps can never be sorted.
+bool boxOnTheFloor(const ConveyerLever* lever) {
+    using namespace factory;
+    for (int i = 0; i < lever->numBoxes; i++) {
+        const dReal* p = dBodyGetPosition(lever->boxes[i]->body);
+        bool overBin = std::fabs(p[0] - DUMPSTER_X) < DUMPSTER_HALF_X &&
+                       std::fabs(std::fabs(p[1]) - DUMPSTER_Y) < DUMPSTER_HALF_Y;
+        if (p[2] < BOX_ON_FLOOR_Z && !overBin) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 // Both lids stand open past upright; then the feed's own judgement of the
-// heaps decides. Without the lever nothing can be sorted, so no win.
-void goal_factory(bool* won, bool*) {
+// heaps decides. Without the lever nothing can be sorted, so no win. A box
+// lost to the floor (swept onto a shut lid, say) ends the job.
+void goal_factory(bool* won, bool* lost) {
     using namespace factory;
     const ConveyerLever* lever = nullptr;
+    bool lidsOpen = true;
     for (int i = 0; i < wld_objectCount(); i++) {
         DynamicWorldObj* o = wld_object(i);
         if (strcmp(o->name, "dumpster") == 0) {
             const Dumpster* d = dynamic_cast<const Dumpster*>(o);
-            if (d && !(dJointGetHingeAngle(d->hinge) > LID_OPEN_ANGLE)) return;
+            if (d && !(dJointGetHingeAngle(d->hinge) > LID_OPEN_ANGLE)) lidsOpen = false;
         } else if (!lever && strcmp(o->name, "conveyerlever") == 0) {
             lever = dynamic_cast<const ConveyerLever*>(o);
         }
     }
-    *won = lever && lever->completed;
+    if (lever && boxOnTheFloor(lever)) {
+        *lost = true;
+        return;
+    }
+    *won = lidsOpen && lever && lever->completed;
 }

@@ -92,6 +92,16 @@ class LevelsB : public ::testing::Test {
             run(1);
         }
     }
+    // The factory with its feed lever tipped over to its stop, run on for
+    // this many ticks: it feeds a box every 4 s. Null if it has no lever.
+    ConveyerLever* feedingFactory(int ticks) {
+        build(11);
+        ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
+        if (!lever) return nullptr;
+        swing(lever, -2, 120);
+        run(ticks);
+        return lever;
+    }
     // Both girders lengthwise over their channels, as the crane lays them:
     // turned yaw off the line, offset across it, above the road.
     void layGirders(dReal yaw = 0, dReal offset = 0, dReal above = 0.02) {
@@ -503,12 +513,9 @@ void openLid(Dumpster* d) {
 
 TEST_F(LevelsB, FactoryNeedsBothLidsOpenAndTheBoxesSortedByColour) {
     using namespace factory;
-    build(11);
-    ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
-    ASSERT_NE(lever, nullptr);
     // Tipped over to its stop, the lever keeps feeding: a box every 4 s.
-    swing(lever, -2, 120);
-    run(60 * 41);
+    ConveyerLever* lever = feedingFactory(60 * 41);
+    ASSERT_NE(lever, nullptr);
     ASSERT_EQ(lever->numBoxes, CONVEYOR_BOXES);
     EXPECT_LT(lever->angle(), -0.1 * M_PI);
     // Greens in the north dumpster, reds in the south one.
@@ -584,11 +591,8 @@ TEST_F(LevelsB, FactoryUnsweptBoxWaitsAtTheBeltStopAndCanStillBeSweptIn) {
 // does not.
 TEST_F(LevelsB, FactoryBoxOnTheHallFloorLosesButOneInABinDoesNot) {
     using namespace factory;
-    build(11);
-    ConveyerLever* lever = dynamic_cast<ConveyerLever*>(named("conveyerlever")[0]);
+    ConveyerLever* lever = feedingFactory(60 * 21);
     ASSERT_NE(lever, nullptr);
-    swing(lever, -2, 120);
-    run(60 * 21);
     ASSERT_GE(lever->numBoxes, 2);
     teleport(lever->boxes[0], DUMPSTER_X + 0.7, DUMPSTER_Y + 0.3, 0.3);   // into the north bin
     teleport(lever->boxes[1], DUMPSTER_X - 0.7, -DUMPSTER_Y - 0.3, 0.3);  // into the south bin

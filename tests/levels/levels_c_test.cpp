@@ -1001,6 +1001,22 @@ TEST_F(LevelsC, CanalGirderSinksBetweenHandlesAlongTheRail) {
     EXPECT_LT(g.z + GIRDER_HEAD_ABOVE, RAIL_HEAD - 0.015);
 }
 
+// Sent off with no bridge, the train runs to the east bank's edge and stops
+// there nose down: it can never be sent again, so the job ends at once.
+TEST_F(LevelsC, CanalTrainSentOverTheUnbuiltBridgeStopsAtTheGapAndIsLost) {
+    build(20);
+    TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);
+    RailLever* lever = dynamic_cast<RailLever*>(named("lever")[0]);
+    ASSERT_TRUE(train && lever);
+    run(30);
+    pull(lever, 4.0, 40);
+    ASSERT_TRUE(train->started);
+    EXPECT_EQ(endGames, 0) << "lost the moment it set off";
+    run(60 * 20);
+    EXPECT_TRUE(lost());
+    EXPECT_GT(poseOf(train).x, canal::EAST_EDGE);
+}
+
 TEST_F(LevelsC, CanalTrainIsLostWhenItLeansOffTheRails) {
     build(20);
     TrainObj* train = dynamic_cast<TrainObj*>(named("train")[0]);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "tools/solver/solver.h"
-#include "tools/solver/truck_kit.h"
 #include "vehicles/skycrane.h"
 #include "world/wld.h"
 
@@ -18,6 +17,11 @@ float leanTrimX = 0, leanTrimY = 0;   // and of the position error: the tail
 
 float clampf(float v, float lo, float hi) { return v < lo ? lo : v > hi ? hi : v; }
 float notch(float v, float step) { return roundf(v / step) * step; }
+float wrapAngle(float a) {
+    while (a > M_PI) a -= 2 * M_PI;
+    while (a < -M_PI) a += 2 * M_PI;
+    return a;
+}
 
 // The lift falls off above 11 m; the collective needed for a lift.
 float collectiveFor(float lift, float z) {

@@ -81,5 +81,7 @@ void goal_canal(bool* won, bool* lost) {
     }
     Pose p = poseOf(train);
     *won = p.x < canal::TRAIN_ACROSS_X;
-    *lost = fabsf(p.sideTilt) > canal::TRAIN_TILT_LIMIT;
+    const dReal* v = dBodyGetLinearVel(train->body);
+    const bool stood = dCalcVectorLength3(v) < canal::TRAIN_STOOD_SPEED;
+    *lost = fabsf(p.sideTilt) > canal::TRAIN_TILT_LIMIT || (train->started && stood && !*won);
 }

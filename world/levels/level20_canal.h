@@ -109,6 +109,10 @@ const float LEVER_X = -9.0f, LEVER_Y = -2.0f;
 // ACROSS_X and is lost when it tilts sideways past the limit.
 const float TRAIN_SPEED = 3.0f;
 const float TRAIN_ACROSS_X = -14.0f, TRAIN_TILT_LIMIT = 0.15f;
+// Sent off once and never again: a train come to a stand short of the far
+// bank (nose down at an unbuilt gap, or held at a girder's end) ends the job
+// there, or the player would wait for ever.
+const float TRAIN_STOOD_SPEED = 0.02f;
 // The level crossing over the west bank's rails, west of where the train
 // ever runs: a deck flush with the rail heads, flangeways beside each rail,
 // and a ramp up from the bank on either side.

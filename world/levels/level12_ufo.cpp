@@ -1,5 +1,6 @@
 // Level 12, "ufo": move the six prison-wall sections from their store slot
-// into the wall slot, closing the compound off.
+// into the wall slot, closing the compound off. A wall knocked down flat is
+// lost to the job, and so is the job.
 #include "world/levels/level12_ufo.h"
 
 #include <cmath>

@@ -673,6 +673,37 @@ TEST_F(LevelsB, UfoIsNotWonWithOneWallStillInStore) {
     EXPECT_EQ(endGames, 0);
 }
 
+// A wall down on the ground cannot be stood up by the claw again, wherever
+// it lies: east of the wall slot, across it with its base plate down in it,
+// or in the lane. Each ends the job as lost (the others standing in store).
+TEST_F(LevelsB, UfoAWallLyingOnTheGroundEndsTheJobWhereverItLies) {
+    using namespace ufo;
+    struct Lying {
+        const char* where;
+        dReal x, y, z, turn;  // centre; radians tipped about y (+: top to the east)
+    };
+    const Lying places[] = {
+        {"east of the slot", WALL_SLOT_X + 0.9, -2.5, 0.4, M_PI / 2},
+        {"across the slot", WALL_SLOT_X + 0.55, 0.5, 0.25, M_PI / 2},
+        {"in the lane", -7.0, 2.5, 0.4, -M_PI / 2},
+    };
+    for (const Lying& place : places) {
+        build(12);
+        endGames = 0;
+        lastWin = -1;
+        DynamicWorldObj* wall = named("prisonwall")[0];
+        teleport(wall, place.x, place.y, place.z);
+        dMatrix3 tipped;
+        dRFromAxisAndAngle(tipped, 0, 1, 0, place.turn);
+        dBodySetRotation(wall->body, tipped);
+        run(180);
+        EXPECT_GE(endGames, 1) << place.where;
+        EXPECT_FALSE(won()) << place.where;
+        EXPECT_LT(at(wall)[2], WALL_LYING_BELOW) << place.where;
+        wld_destroy();
+    }
+}
+
 // ----------------------------------------------------------------- hearth
 
 struct HousePart {

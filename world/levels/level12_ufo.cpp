@@ -1,8 +1,10 @@
 // Level 12, "ufo": move the six prison-wall sections from their store slot
-// into the wall slot, closing the compound off.
+// into the wall slot, closing the compound off. A wall knocked down flat is
+// lost to the job, and so is the job.
 #include "world/levels/level12_ufo.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "bus/diag.h"
 #include "geom/records.h"
@@ -56,8 +58,33 @@ void build_ufo(LevelOut& out) {
 
 // The goal rule.
 
-void goal_ufo(bool* won, bool*) {
+namespace {
+
+// A wall lying on the ground can never be stood up again: the open prongs
+// come down on its face before they reach the top bar, and what they close
+// on (the bar, the panel's edge, the base plate standing up as a fin) slips
+// out as the hub rises, the wall's weight far to one side of the grip. So a
+// wall down flat anywhere ends the job. One still in the claw is in play.
+bool wallLyingFlat() {
     using namespace ufo;
+    const WorldObj* held = truckHeld();
+    for (int i = 0; i < wld_objectCount(); i++) {
+        DynamicWorldObj* o = wld_object(i);
+        if (o == held || strcmp(o->name, "prisonwall") != 0) continue;
+        const Pose p = poseOf(o);
+        if (p.upright < WALL_FLAT_UPRIGHT && p.z < WALL_LYING_BELOW) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void goal_ufo(bool* won, bool* lost) {
+    using namespace ufo;
+    if (wallLyingFlat()) {
+        *lost = true;
+        return;
+    }
     *won = everyNamed("prisonwall", [](const Pose& p) {
         return fabsf(p.x - WALL_SLOT_X) < WALL_TOLERANCE && fabsf(p.z - WALL_Z) < WALL_TOLERANCE;
     });

@@ -25,6 +25,10 @@ const float SLOT_HALF_LENGTH = 3.3f;
 const float WALL_Z = 0.6f;
 const float WALL_TOLERANCE = 0.025f;  // a wall seated in the slot by its funnel
 const float WALL_SPACING = 1.0f;      // walls 0.98 wide, stored with a small gap
+// A wall tipped further than this (its upright below it) with its centre
+// this low lies on the ground: the claw cannot stand it up again.
+const float WALL_FLAT_UPRIGHT = 0.5f;
+const float WALL_LYING_BELOW = 0.45f;
 const float HANGAR_X0 = 4.0f, HANGAR_X1 = 12.0f, HANGAR_Y0 = 3.0f, HANGAR_Y1 = 11.0f;
 
 }  // namespace ufo

@@ -321,7 +321,11 @@ def lower_onto_slot(sim, i, y):
         if rise_clear(sim, i, down, WALL_Z):
             return not sim.step(SWING_TICKS)
         log(sim, "the wall came up with the prongs", [round(v, 3) for v in wall(sim, i)])
-        if not (arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
+        # Closed on the bar again before it goes back down: let down on
+        # one hooked prong the open grapple folds over sideways and the
+        # next opening lifts the wall out of the slot on it.
+        if not (P.work_grapple(sim, -1.0, CLOSE_TICKS)
+                and arm_to(sim, down, LOWER_LEVER, max_ticks=400) and not sim.step(30)):
             return False
     return True
 

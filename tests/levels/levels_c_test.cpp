@@ -1343,9 +1343,35 @@ TEST_F(LevelsC, YukonTrayCollectsGravelTheBeltWashesItAndTheMachinesSwap) {
         teleport(s, BELT_X0 + 0.3, (TRAY_Y0 + TRAY_Y1) / 2, BENCH_Z + GRAVEL_RADIUS + 0.01);
         run(90);
     }
-    run(60 * 10);
+    run(60 * 25);  // a stone rolls along the belt at about a quarter of its speed
     EXPECT_TRUE(won());
     EXPECT_EQ(named("washedgravel").size(), 20u);
+}
+
+// The stone is washed under the sluice, not anywhere along the belt before
+// it, and the belt's end drops it into the bin, where it stays washed and
+// ends nothing.
+TEST_F(LevelsC, YukonBeltWashesAStoneAtTheSluiceAndDropsItInTheBin) {
+    using namespace yukon;
+    build(24);
+    DynamicWorldObj* stone = named("gravel")[0];
+    run(30);
+    stone->name = "collectedgravel";
+    teleport(stone, BELT_X0 + 0.3, TRAY_MID_Y, BENCH_Z + GRAVEL_RADIUS + 0.01);
+    dReal washedAt = 0;
+    for (int t = 0; t < 60 * 40 && !washedAt; t++) {
+        run(1);
+        if (std::string(stone->name) == "washedgravel") washedAt = at(stone)[0];
+    }
+    EXPECT_NEAR(washedAt, WASH_X - WASH_RADIUS, 0.05);
+    run(60 * 10);
+    const dReal* p = at(stone);
+    EXPECT_STREQ(stone->name, "washedgravel");
+    EXPECT_GT(p[0], BELT_X1 + GRAVEL_RADIUS);
+    EXPECT_LT(p[0], BIN_X1 - GRAVEL_RADIUS);
+    EXPECT_NEAR(p[2], BIN_FLOOR + GRAVEL_RADIUS, 0.01);
+    EXPECT_FALSE(dBodyIsEnabled(stone->body));
+    EXPECT_EQ(endGames, 0);
 }
 
 TEST_F(LevelsC, YukonStoneFallingBackIsGravelAgain) {

@@ -97,7 +97,7 @@ QUORVEL_MODEL(yukon_scenery) {
     for (float x = BELT_X0 + 0.2f; x < BELT_X1; x += 0.5f)
         slab(m, x, x + 0.06f, BELT_Y0, BELT_Y1, BENCH_Z - 0.004f, BENCH_Z - 0.001f, STEEL);
     // The sluice's frame over the wash point, and its spray pipe.
-    const float south = WASH_Y - 1.3f, north = BENCH_EDGE_Y - 0.1f;  // both feet on the bench
+    const float south = BELT_Y0 - 0.1f, north = BENCH_EDGE_Y - 0.1f;  // both feet on the bench
     for (float y : {south, north}) column(m, WASH_X, y, BENCH_Z, BENCH_Z + 1.6f, 0.06f, 6, WOOD);
     strut(m, {WASH_X, south, BENCH_Z + 1.6f}, {WASH_X, north, BENCH_Z + 1.6f}, 0.1f, WOOD);
     column(m, WASH_X, WASH_Y, BENCH_Z + 0.9f, BENCH_Z + 1.6f, 0.04f, 6, WATER);

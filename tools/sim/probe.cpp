@@ -221,3 +221,31 @@ std::vector<std::string> probe_list() {
     }
     return out;
 }
+
+bool probe_placeAtRest(const char* name, int index, const double at[3], std::string* why) {
+    int seen = 0;
+    for (DynamicWorldObj* o : listed()) {
+        if (strcmp(o->name, name) != 0 || seen++ < index) continue;
+        if (!o->body) {
+            *why = std::string("'") + name + "' has no body to move";
+            return false;
+        }
+        // A machine or a part of one would tear from its joints.
+        for (int j = 0; j < dBodyGetNumJoints(o->body); j++)
+            if (dJointGetType(dBodyGetJoint(o->body, j)) != dJointTypeContact) {
+                *why = std::string("'") + name + "' is jointed to another body";
+                return false;
+            }
+        dMatrix3 unturned;
+        dRSetIdentity(unturned);
+        dBodySetRotation(o->body, unturned);
+        dBodySetPosition(o->body, at[0], at[1], at[2]);
+        dBodySetLinearVel(o->body, 0, 0, 0);
+        dBodySetAngularVel(o->body, 0, 0, 0);
+        dBodyEnable(o->body);
+        o->update(0);
+        return true;
+    }
+    *why = std::string("no object '") + name + "' number " + std::to_string(index);
+    return false;
+}

@@ -36,3 +36,8 @@ bool probe_grasped(std::string* name);
 // followed by the parts it carries outside the list: a dumpster's lid and
 // the conveyor's boxes as they are fed.
 std::vector<std::string> probe_list();
+
+// A development aid, not a reading: puts the index-th loose body of that name
+// (one with no joint to another) at a point, unturned and at rest. False with
+// why set when there is none.
+bool probe_placeAtRest(const char* name, int index, const double at[3], std::string* why);

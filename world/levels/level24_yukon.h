@@ -32,7 +32,7 @@ const float TRAY_MID_Y = -6.85f, TRAY_FLOOR_RISE = 0.03f;
 const float BELT_X0 = TRAY_X1, BELT_X1 = 5.6f, BELT_Y0 = -7.6f, BELT_Y1 = -5.95f;
 const float BELT_THICKNESS = 0.05f;
 const float BELT_RECESS = 0.05f;  // the ground under the belt lies this far down
-const float WASH_X = 1.6f, WASH_Y = -6.0f;
+const float WASH_X = 5.0f, WASH_Y = -6.0f;
 const float WASH_Z = 0.4f, WASH_RADIUS = 0.32f;  // a stone this close to the point is washed
 const float COLLECTED_Y = -6.0f;                 // a stone at rest south of this is collected
 const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;

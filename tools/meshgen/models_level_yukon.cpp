@@ -42,14 +42,18 @@ void guides(Mesh& m) {
             SAND);
     prismYZ(m, {{TRAY_MID_Y, BENCH_Z}, {TRAY_Y1, BENCH_Z}, {TRAY_Y1, floorTop}}, TRAY_X0, TRAY_X1,
             SAND);
-    float half = GUIDE_HALF_AT_WASH;
-    strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y - half, GUIDE_Z},
-          GUIDE_SIDE, YELLOW);
-    strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y + half, GUIDE_Z},
-          GUIDE_SIDE, YELLOW);
-    for (int s = -1; s <= 1; s += 2)
-        strut(m, {NARROW_X, WASH_Y + s * half, GUIDE_Z}, {BELT_X1, WASH_Y + s * half, GUIDE_Z},
-              GUIDE_SIDE, YELLOW);
+    // Two rails, one over the other: a stone shoved up onto the heap the
+    // skid loader pushes onto the belt rides higher than one rail's top.
+    const float half = GUIDE_HALF_AT_WASH;
+    for (float z : {GUIDE_Z, BENCH_Z + GUIDE_HEIGHT - GUIDE_SIDE / 2}) {
+        strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, z}, {NARROW_X, WASH_Y - half, z}, GUIDE_SIDE,
+              YELLOW);
+        strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, z}, {NARROW_X, WASH_Y + half, z}, GUIDE_SIDE,
+              YELLOW);
+        for (int s = -1; s <= 1; s += 2)
+            strut(m, {NARROW_X, WASH_Y + s * half, z}, {BELT_X1, WASH_Y + s * half, z}, GUIDE_SIDE,
+                  YELLOW);
+    }
 }
 
 // The pocket's collar: four low walls round a square narrower than a stone.

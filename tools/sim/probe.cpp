@@ -151,6 +151,12 @@ bool probe_pose(const char* name, int index, Pose* out) {
         poseFromBody(f->arm->carriage->body, out);
         return true;
     }
+    // And the skid loader's bucket, on its arm.
+    SkidLoader* l = skidloader_current;
+    if (l && l->arm && l->arm->bucket && !strcmp(name, "bucket") && index == 0) {
+        poseFromBody(l->arm->bucket->body, out);
+        return true;
+    }
     dBodyID section = index == 0 ? craneSection(name) : nullptr;
     if (section) {
         poseFromBody(section, out);

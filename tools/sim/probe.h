@@ -13,8 +13,8 @@ struct Pose {
 
 // The index-th object of that name (counting from 0) in probe_list's order,
 // or with "grapple" the current crane's grapple hub, "carriage" the fork
-// lift's carriage and "beamA" to "beamC" the truck crane's sections; false
-// when none.
+// lift's carriage, "bucket" the skid loader's bucket and "beamA" to "beamC"
+// the truck crane's sections; false when none.
 bool probe_pose(const char* name, int index, Pose* out);
 // One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
 std::string probe_poseText(const Pose& p);

@@ -49,6 +49,10 @@ BUCKET_FLOOR = [(x, 0.0, z) for x in (0.05, 0.35) for z in (-0.16, -0.14)]
 ARM_TRAVEL = 0.45  # the blade clear of a stone's top, backing off or parked
 
 PUSH_SPEED = 0.3  # lever setting: about 0.4 m/s
+# A stone on the belt rolls off at about 0.2 m/s: the heap's front reaching
+# the belt, the blade slows to that, or the heap squeezed against the stones
+# already on the belt spills round the blade's ends onto the wheels' line.
+ONTO_BELT_SPEED, HEAP_AHEAD = 0.14, 1.0
 BACK_SPEED = 0.6
 PUSH_ONTO_BELT = 0.35  # the blade stops this far onto the belt
 NOSE_UP = 0.03  # the loader's pitch, nose up, above which the arm lifts the blade
@@ -178,7 +182,8 @@ def push(sim, every=3):
         nose = p.x_axis[2]
         lever(sim, ARM, P.clamp(-20 * (foot - TRAY_FLOOR_Z - FOOT_OVER_FLOOR)
                                 + 10 * max(0.0, nose - NOSE_UP), -0.5, 0.5))
-        drive(sim, PUSH_SPEED, steer(p, PUSH_SPEED))
+        speed = ONTO_BELT_SPEED if front > BELT_X0 - HEAP_AHEAD else PUSH_SPEED
+        drive(sim, speed, steer(p, speed))
         if sim.step(every):
             return False
         if front > best + 0.02:
@@ -192,6 +197,14 @@ def push(sim, every=3):
     halt(sim)
     lever(sim, ARM, 0)
     return True
+
+
+def settle(sim, max_ticks=600, every=20):
+    """Waits while a stone the heap shoved aside slides back down the tray's
+    floor to its middle line, where the blade meets it square."""
+    for _ in range(0, max_ticks, every):
+        if all(abs(s[1] - TRAY_Y) < 0.08 for s in in_the_tray(sim)) or sim.step(every):
+            return
 
 
 def park(sim):
@@ -224,6 +237,7 @@ def push_round(sim):
                                                         "onto the belt" if pushed else "wedged"))
         joint_to(sim, "arm", ARM_TRAVEL)
         along(sim, sim.pose("skidLoader").pos[0] - 0.4, -BACK_SPEED)
+        settle(sim)
     left = in_the_tray(sim)
     park(sim)
     if left:

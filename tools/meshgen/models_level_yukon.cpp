@@ -50,9 +50,11 @@ void guides(Mesh& m) {
               YELLOW);
         strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, z}, {NARROW_X, WASH_Y + half, z}, GUIDE_SIDE,
               YELLOW);
-        for (int s = -1; s <= 1; s += 2)
-            strut(m, {NARROW_X, WASH_Y + s * half, z}, {BELT_X1, WASH_Y + s * half, z}, GUIDE_SIDE,
-                  YELLOW);
+        for (int s = -1; s <= 1; s += 2) {
+            const float y = WASH_Y + s * half;
+            strut(m, {NARROW_X, y, z}, {GUIDE_BEND_X, y, z}, GUIDE_SIDE, YELLOW);
+            strut(m, {GUIDE_BEND_X, y, z}, {BELT_X1, y - GUIDE_BEND, z}, GUIDE_SIDE, YELLOW);
+        }
     }
 }
 

@@ -176,6 +176,8 @@ def push(sim, every=3):
     best, since = -99.0, 0
     for _ in range(0, 6000, every):
         p = sim.pose("skidLoader")
+        sim.__dict__["loader_least_upright"] = min(p.z_axis[2],
+                                                   sim.__dict__.get("loader_least_upright", 1.0))
         front, foot = blade(sim)
         if front > BELT_X0 + PUSH_ONTO_BELT:
             break
@@ -244,7 +246,8 @@ def push_round(sim):
         log(sim, "gave up on %d stones in the tray: %s" % (
             len(left), " ".join("(%.2f, %.2f)" % s[:2] for s in left)))
         return False
-    log(sim, "tray empty and loader parked after %d ticks" % (sim.tick - start))
+    log(sim, "tray empty and loader parked after %d ticks, leaning at most to upright %.3f" % (
+        sim.tick - start, sim.__dict__.get("loader_least_upright", 1.0)))
     for _ in range(0, WASH_WAIT, 30):
         if sim.ended or not stones(sim, "collectedgravel"):
             return sim.won or not sim.ended

@@ -8,12 +8,12 @@ job back to the truck.
 `push_round(sim)` is that turn, called right after the hand-over.
 
 Run on its own it is a development aid: `python3 level24_loader.py
-[--round N ...]` lays N stones (11, 5, 3, 1 by default) in the tray where
-the truck lets them go, by the simulator's `place`, and times the loader's
-turn on each. Such a session does not replay; the level's solution is the
-recording of the whole driver."""
+[--round N ...] [--seed S]` lays N stones (11, 5, 3, 1 by default) in the
+tray where the truck lets them go (with a seed, scattered up to 0.3 m off
+them), by the simulator's `place`, and times the loader's turn on each.
+Such a session does not replay; the level's solution is the recording of
+the whole driver."""
 
-import math
 import os
 import sys
 

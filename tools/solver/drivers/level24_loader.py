@@ -76,6 +76,11 @@ def in_the_tray(sim):
                   key=lambda s: s[0])
 
 
+def loose_in_the_tray(sim):
+    return [s for s in stones(sim, "gravel")
+            if s[0] < BELT_X0 and TRAY_Y0 - 0.2 < s[1] < TRAY_Y1 + 0.2 and s[2] > 0]
+
+
 def lever(sim, number, setting):
     """A lever moved only when its setting (to a hundredth, as a hand on the
     HUD sets it) changes: the recording stays short."""
@@ -221,6 +226,12 @@ def push_round(sim):
     False, with a line on stderr, when a stone is left that it cannot get or
     the belt does not wash the round."""
     start = sim.tick
+    # A stone still sliding in the tray counts as the creek's until it
+    # settles; pushed onto the belt like that it is never washed and the bin
+    # strands it.
+    for _ in range(0, 900, 30):
+        if not loose_in_the_tray(sim) or sim.step(30):
+            break
     for attempt in range(PASSES):
         tray = in_the_tray(sim)
         if not tray or sim.ended:

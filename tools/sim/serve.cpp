@@ -20,7 +20,7 @@ const size_t MAX_MESSAGE = 127;  // messages are formatted into 128-byte buffers
 
 FILE* answers = nullptr;
 bool anyMessageAllowed = false;
-bool anyPlaced = false;  // a body was moved by hand: the session no longer replays
+bool anyPlaced = false;          // a body was moved by hand: the session no longer replays
 std::vector<ScriptLine> posted;  // everything posted, with the tick it went in before
 
 void ok() {

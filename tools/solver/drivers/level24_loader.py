@@ -14,6 +14,7 @@ them), by the simulator's `place`, and times the loader's turn on each.
 Such a session does not replay; the level's solution is the recording of
 the whole driver."""
 
+import math
 import os
 import sys
 
@@ -135,11 +136,11 @@ def joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
     return sim.joint("skidLoader", joint)
 
 
-def steer(p, speed):
-    """The turn that brings the loader, facing east, back onto the tray's
-    middle line, forward or backing."""
+def steer(p, speed, lane=TRAY_Y):
+    """The turn that brings the loader, facing east, onto a line along the
+    tray (its middle unless told), forward or backing."""
     sign = 1 if speed > 0 else -1
-    want = EAST + sign * P.clamp(1.5 * (TRAY_Y - p.pos[1]), -0.3, 0.3)
+    want = EAST + sign * P.clamp(1.5 * (lane - p.pos[1]), -0.3, 0.3)
     return P.clamp(2.0 * P.wrap(want - p.heading), -0.3, 0.3)
 
 
@@ -175,9 +176,9 @@ def blade_down(sim):
     return True
 
 
-def push(sim, every=3):
-    """Pushes east along the middle line until the blade stands on the belt;
-    False when it makes no headway (the heap has wedged) or the game ends."""
+def push(sim, lane=TRAY_Y, every=3):
+    """Pushes east along the lane until the blade stands on the belt; False
+    when it makes no headway (the heap has wedged) or the game ends."""
     best, since = -99.0, 0
     for _ in range(0, 6000, every):
         p = sim.pose("skidLoader")
@@ -190,7 +191,7 @@ def push(sim, every=3):
         lever(sim, ARM, P.clamp(-20 * (foot - TRAY_FLOOR_Z - FOOT_OVER_FLOOR)
                                 + 10 * max(0.0, nose - NOSE_UP), -0.5, 0.5))
         speed = ONTO_BELT_SPEED if front > BELT_X0 - HEAP_AHEAD else PUSH_SPEED
-        drive(sim, speed, steer(p, speed))
+        drive(sim, speed, steer(p, speed, lane))
         if sim.step(every):
             return False
         if front > best + 0.02:
@@ -208,10 +209,32 @@ def push(sim, every=3):
 
 def settle(sim, max_ticks=600, every=20):
     """Waits while a stone the heap shoved aside slides back down the tray's
-    floor to its middle line, where the blade meets it square."""
+    floor to its middle line, where the blade meets it square. One that
+    stopped on the slope (and fell asleep there) stays where it is."""
     for _ in range(0, max_ticks, every):
-        if all(abs(s[1] - TRAY_Y) < 0.08 for s in in_the_tray(sim)) or sim.step(every):
+        moving = [s for s in tray_stones(sim) if abs(s.pos[1] - TRAY_Y) > 0.08 and s.speed > 0.005]
+        if not moving or sim.step(every):
             return
+
+
+def tray_stones(sim):
+    """Poses of the collected stones not yet on the belt."""
+    return [sim.pose(n, i) for n, i, p in sim.objects() if n == "collectedgravel"
+            and p[0] < BELT_X0 + GRAVEL_RADIUS and TRAY_Y0 - 0.2 < p[1] < TRAY_Y1 + 0.2]
+
+
+# A stone shoved aside by the heap may stop on the floor's slope beside the
+# wheels' line, out of the blade's reach from the middle line. The loader
+# then pushes along a line this far to that side: the blade's end passes
+# close enough to the wall that the stone cannot slip past it.
+LANE_ASIDE, ASIDE_FROM = 0.25, 0.3
+
+
+def lane_for(tray):
+    """The line to push along: the middle, or beside it towards the stone
+    lying furthest off it."""
+    off = max((s[1] - TRAY_Y for s in tray), key=abs)
+    return TRAY_Y + (math.copysign(LANE_ASIDE, off) if abs(off) > ASIDE_FROM else 0.0)
 
 
 def park(sim):
@@ -236,18 +259,20 @@ def push_round(sim):
         tray = in_the_tray(sim)
         if not tray or sim.ended:
             break
-        # Behind the westmost stone, blade down, and push the lot.
+        # Behind the westmost stone (further to change lanes), blade down,
+        # and push the lot.
+        lane = lane_for(tray)
         x = sim.pose("skidLoader").pos[0]
         front = blade(sim)[0]
-        behind = x - (front - tray[0][0]) - GRAVEL_RADIUS - 0.25
+        behind = x - (front - tray[0][0]) - GRAVEL_RADIUS - (0.25 if lane == TRAY_Y else 1.2)
         if x > behind:
             joint_to(sim, "arm", ARM_TRAVEL)
             along(sim, behind, -BACK_SPEED)
         if not blade_down(sim):
             break
-        pushed = push(sim)
-        log(sim, "push %d: %d stones in the tray, %s" % (attempt + 1, len(tray),
-                                                        "onto the belt" if pushed else "wedged"))
+        pushed = push(sim, lane)
+        log(sim, "push %d along y %.2f: %d stones in the tray, %s" % (
+            attempt + 1, lane, len(tray), "onto the belt" if pushed else "wedged"))
         joint_to(sim, "arm", ARM_TRAVEL)
         along(sim, sim.pose("skidLoader").pos[0] - 0.4, -BACK_SPEED)
         settle(sim)

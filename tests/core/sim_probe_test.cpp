@@ -12,6 +12,7 @@
 #include "vehicles/crane.h"
 #include "vehicles/forklift.h"
 #include "vehicles/grapple.h"
+#include "vehicles/skidloader.h"
 #include "vehicles/skycrane.h"
 #include "world/props_dumpster.h"
 #include "world/props_levers.h"
@@ -142,6 +143,28 @@ TEST_F(Probe, TheFactoryShowsItsLidsFedBoxesAndCraneBeams) {
     EXPECT_EQ(at("dumpsterlid 1"), at("dumpster 1") + 1);
     EXPECT_EQ(at("greenbox 0"), at("conveyerlever 0") + 1);
     EXPECT_EQ(at("redbox 0"), at("conveyerlever 0") + 2);
+}
+
+// The skid loader's bucket hangs on its arm outside the world's list. A
+// loose body can be set down anywhere for a driver's trial; a machine's
+// body cannot, as its wheels and arm would be torn from it.
+TEST_F(Probe, TheBucketPosesOnItsArmAndOnlyALooseBodyIsPlaced) {
+    create("skidloader");
+    Pose bucket;
+    ASSERT_TRUE(probe_pose("bucket", 0, &bucket));
+    const dReal* held = dBodyGetPosition(skidloader_current->arm->bucket->body);
+    EXPECT_NEAR(bucket.pos[0], held[0], 1e-6);
+    EXPECT_NEAR(bucket.pos[2], held[2], 1e-6);
+    EXPECT_FALSE(probe_pose("bucket", 1, &bucket));
+
+    const double somewhere[3] = {3.0, 2.0, 1.0};
+    std::string why;
+    const dReal before = dBodyGetPosition(skidloader_current->body)[0];
+    EXPECT_FALSE(probe_placeAtRest("skidLoader", 0, somewhere, &why));
+    EXPECT_NE(why.find("jointed"), std::string::npos) << why;
+    EXPECT_EQ(dBodyGetPosition(skidloader_current->body)[0], before);
+    EXPECT_FALSE(probe_placeAtRest("skidLoader", 1, somewhere, &why));
+    EXPECT_EQ(why, "no object 'skidLoader' number 1");
 }
 
 }  // namespace

@@ -1359,9 +1359,72 @@ TEST_F(LevelsC, YukonTrayCollectsGravelTheBeltWashesItAndTheMachinesSwap) {
         teleport(s, BELT_X0 + 0.3, (TRAY_Y0 + TRAY_Y1) / 2, BENCH_Z + GRAVEL_RADIUS + 0.01);
         run(90);
     }
-    run(60 * 10);
+    run(60 * 25);  // a stone rolls along the belt at about a quarter of its speed
     EXPECT_TRUE(won());
     EXPECT_EQ(named("washedgravel").size(), 20u);
+}
+
+// The stone is washed under the sluice, not anywhere along the belt before
+// it, and the belt's end drops it into the bin, where it stays washed and
+// ends nothing. Two stones coming through the narrows abreast both reach the
+// bin: the northern one rides on the wash point's north side, which lies
+// over the bin's north wall.
+TEST_F(LevelsC, YukonBeltWashesAStoneAtTheSluiceAndDropsItInTheBin) {
+    using namespace yukon;
+    build(24);
+    auto stones = named("gravel");
+    run(30);
+    stones[0]->name = "collectedgravel";
+    teleport(stones[0], BELT_X0 + 0.3, TRAY_MID_Y, BENCH_Z + GRAVEL_RADIUS + 0.01);
+    dReal washedAt = 0;
+    for (int t = 0; t < 60 * 40 && !washedAt; t++) {
+        run(1);
+        if (std::string(stones[0]->name) == "washedgravel") washedAt = at(stones[0])[0];
+    }
+    EXPECT_NEAR(washedAt, WASH_X - WASH_RADIUS, 0.05);
+    run(60 * 8);
+    const dReal free = GUIDE_HALF_AT_WASH - 0.06 - GRAVEL_RADIUS;  // either side of the middle
+    for (int s = 1; s <= 2; s++) {
+        stones[s]->name = "collectedgravel";
+        teleport(stones[s], WASH_X - 0.3 * s, WASH_Y + (s == 1 ? free : -free),
+                 BENCH_Z + GRAVEL_RADIUS + 0.01);
+    }
+    run(60 * 10);
+    for (int s = 0; s <= 2; s++) {
+        const dReal* p = at(stones[s]);
+        EXPECT_STREQ(stones[s]->name, "washedgravel") << s;
+        EXPECT_GT(p[0], BELT_X1 + GRAVEL_RADIUS) << s;
+        EXPECT_LT(p[0], BIN_X1 - GRAVEL_RADIUS) << s;
+        EXPECT_LT(p[1], BELT_Y1 - GRAVEL_RADIUS) << s;
+        EXPECT_LT(p[2], 0.0) << s;
+        EXPECT_FALSE(dBodyIsEnabled(stones[s]->body)) << s;
+    }
+    EXPECT_EQ(endGames, 0);
+}
+
+// The tray's floor is smooth and follows its drawn slopes: a stone let go
+// anywhere across it slides down to the middle line without turning, and
+// rests there at the floor's height.
+TEST_F(LevelsC, YukonStoneInTheTraySlidesToItsMiddleLine) {
+    using namespace yukon;
+    build(24);
+    auto stones = named("gravel");
+    const dReal across[4] = {TRAY_Y0 + 0.15, TRAY_MID_Y - 0.3, TRAY_MID_Y + 0.3, TRAY_Y1 - 0.15};
+    for (int i = 0; i < 4; i++)
+        teleport(stones[i], TRAY_X0 + 0.5 + 2.0 * i, across[i], BENCH_Z + 0.2);
+    dReal spin = 0;
+    for (int t = 0; t < 60 * 15; t++) {
+        run(1);
+        for (int i = 0; i < 4; i++)
+            spin = std::max(spin, dLENGTH(dBodyGetAngularVel(stones[i]->body)));
+    }
+    EXPECT_LT(spin, 0.5);  // rolling at a few cm/s would turn it at several rad/s
+    for (int i = 0; i < 4; i++) {
+        const dReal* p = at(stones[i]);
+        EXPECT_NEAR(p[1], TRAY_MID_Y, 0.03) << i;
+        EXPECT_NEAR(p[2], BENCH_Z + GRAVEL_RADIUS, 0.005) << i;
+        EXPECT_STREQ(stones[i]->name, "collectedgravel") << i;
+    }
 }
 
 TEST_F(LevelsC, YukonStoneFallingBackIsGravelAgain) {

@@ -42,14 +42,20 @@ void guides(Mesh& m) {
             SAND);
     prismYZ(m, {{TRAY_MID_Y, BENCH_Z}, {TRAY_Y1, BENCH_Z}, {TRAY_Y1, floorTop}}, TRAY_X0, TRAY_X1,
             SAND);
-    float half = GUIDE_HALF_AT_WASH;
-    strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y - half, GUIDE_Z},
-          GUIDE_SIDE, YELLOW);
-    strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, GUIDE_Z}, {NARROW_X, WASH_Y + half, GUIDE_Z},
-          GUIDE_SIDE, YELLOW);
-    for (int s = -1; s <= 1; s += 2)
-        strut(m, {NARROW_X, WASH_Y + s * half, GUIDE_Z}, {BELT_X1, WASH_Y + s * half, GUIDE_Z},
-              GUIDE_SIDE, YELLOW);
+    // Two rails, one over the other: a stone shoved up onto the heap the
+    // skid loader pushes onto the belt rides higher than one rail's top.
+    const float half = GUIDE_HALF_AT_WASH;
+    for (float z : {GUIDE_Z, BENCH_Z + GUIDE_HEIGHT - GUIDE_SIDE / 2}) {
+        strut(m, {BELT_X0, TRAY_Y0 - GUIDE_SIDE / 2, z}, {NARROW_X, WASH_Y - half, z}, GUIDE_SIDE,
+              YELLOW);
+        strut(m, {BELT_X0, TRAY_Y1 + GUIDE_SIDE / 2, z}, {NARROW_X, WASH_Y + half, z}, GUIDE_SIDE,
+              YELLOW);
+        for (int s = -1; s <= 1; s += 2) {
+            const float y = WASH_Y + s * half;
+            strut(m, {NARROW_X, y, z}, {GUIDE_BEND_X, y, z}, GUIDE_SIDE, YELLOW);
+            strut(m, {GUIDE_BEND_X, y, z}, {BELT_X1, y - GUIDE_BEND, z}, GUIDE_SIDE, YELLOW);
+        }
+    }
 }
 
 // The pocket's collar: four low walls round a square narrower than a stone.
@@ -97,7 +103,7 @@ QUORVEL_MODEL(yukon_scenery) {
     for (float x = BELT_X0 + 0.2f; x < BELT_X1; x += 0.5f)
         slab(m, x, x + 0.06f, BELT_Y0, BELT_Y1, BENCH_Z - 0.004f, BENCH_Z - 0.001f, STEEL);
     // The sluice's frame over the wash point, and its spray pipe.
-    const float south = WASH_Y - 1.3f, north = BENCH_EDGE_Y - 0.1f;  // both feet on the bench
+    const float south = BELT_Y0 - 0.1f, north = BENCH_EDGE_Y - 0.1f;  // both feet on the bench
     for (float y : {south, north}) column(m, WASH_X, y, BENCH_Z, BENCH_Z + 1.6f, 0.06f, 6, WOOD);
     strut(m, {WASH_X, south, BENCH_Z + 1.6f}, {WASH_X, north, BENCH_Z + 1.6f}, 0.1f, WOOD);
     column(m, WASH_X, WASH_Y, BENCH_Z + 0.9f, BENCH_Z + 1.6f, 0.04f, 6, WATER);

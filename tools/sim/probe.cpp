@@ -151,6 +151,12 @@ bool probe_pose(const char* name, int index, Pose* out) {
         poseFromBody(f->arm->carriage->body, out);
         return true;
     }
+    // And the skid loader's bucket, on its arm.
+    SkidLoader* l = skidloader_current;
+    if (l && l->arm && l->arm->bucket && !strcmp(name, "bucket") && index == 0) {
+        poseFromBody(l->arm->bucket->body, out);
+        return true;
+    }
     dBodyID section = index == 0 ? craneSection(name) : nullptr;
     if (section) {
         poseFromBody(section, out);
@@ -220,4 +226,32 @@ std::vector<std::string> probe_list() {
         out.push_back(text);
     }
     return out;
+}
+
+bool probe_placeAtRest(const char* name, int index, const double at[3], std::string* why) {
+    int seen = 0;
+    for (DynamicWorldObj* o : listed()) {
+        if (strcmp(o->name, name) != 0 || seen++ < index) continue;
+        if (!o->body) {
+            *why = std::string("'") + name + "' has no body to move";
+            return false;
+        }
+        // A machine or a part of one would tear from its joints.
+        for (int j = 0; j < dBodyGetNumJoints(o->body); j++)
+            if (dJointGetType(dBodyGetJoint(o->body, j)) != dJointTypeContact) {
+                *why = std::string("'") + name + "' is jointed to another body";
+                return false;
+            }
+        dMatrix3 unturned;
+        dRSetIdentity(unturned);
+        dBodySetRotation(o->body, unturned);
+        dBodySetPosition(o->body, at[0], at[1], at[2]);
+        dBodySetLinearVel(o->body, 0, 0, 0);
+        dBodySetAngularVel(o->body, 0, 0, 0);
+        dBodyEnable(o->body);
+        o->update(0);
+        return true;
+    }
+    *why = std::string("no object '") + name + "' number " + std::to_string(index);
+    return false;
 }

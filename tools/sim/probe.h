@@ -13,8 +13,8 @@ struct Pose {
 
 // The index-th object of that name (counting from 0) in probe_list's order,
 // or with "grapple" the current crane's grapple hub, "carriage" the fork
-// lift's carriage and "beamA" to "beamC" the truck crane's sections; false
-// when none.
+// lift's carriage, "bucket" the skid loader's bucket and "beamA" to "beamC"
+// the truck crane's sections; false when none.
 bool probe_pose(const char* name, int index, Pose* out);
 // One line: "pos X Y Z x .. y .. z .. vel .. avel ..".
 std::string probe_poseText(const Pose& p);
@@ -36,3 +36,8 @@ bool probe_grasped(std::string* name);
 // followed by the parts it carries outside the list: a dumpster's lid and
 // the conveyor's boxes as they are fed.
 std::vector<std::string> probe_list();
+
+// A development aid, not a reading: puts the index-th loose body of that name
+// (one with no joint to another) at a point, unturned and at rest. False with
+// why set when there is none.
+bool probe_placeAtRest(const char* name, int index, const double at[3], std::string* why);

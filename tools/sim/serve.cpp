@@ -20,6 +20,7 @@ const size_t MAX_MESSAGE = 127;  // messages are formatted into 128-byte buffers
 
 FILE* answers = nullptr;
 bool anyMessageAllowed = false;
+bool anyPlaced = false;          // a body was moved by hand: the session no longer replays
 std::vector<ScriptLine> posted;  // everything posted, with the tick it went in before
 
 void ok() {
@@ -95,6 +96,26 @@ void grasped() {
     ok();
 }
 
+// Development only: a driver under test gets a body where it needs one
+// without playing the level up to it. Nothing is posted, so a recording
+// cannot hold it; its header says the session will not replay.
+void place(const std::string& args) {
+    char name[128];
+    int index = 0;
+    double at[3];
+    char extra = 0;
+    if (sscanf(args.c_str(), "%127s %d %lf %lf %lf %c", name, &index, &at[0], &at[1], &at[2],
+               &extra) != 5 ||
+        index < 0)
+        return err("place takes NAME INDEX X Y Z");
+    for (double v : at)
+        if (!(v > -1e4 && v < 1e4)) return err("place takes a point within 10 km");
+    std::string why;
+    if (!probe_placeAtRest(name, index, at, &why)) return err(why);
+    anyPlaced = true;
+    ok();
+}
+
 void list() {
     for (const std::string& line : probe_list()) fprintf(answers, "%s\n", line.c_str());
     ok();
@@ -106,8 +127,9 @@ void record(const std::string& path) {
     if (path.empty()) return err("record takes a file name");
     FILE* f = fopen(path.c_str(), "w");
     if (!f) return err("cannot write '" + path + "': " + strerror(errno));
-    fprintf(f, "# recorded in serve mode%s\n# ticks %ld\n",
-            anyMessageAllowed ? " with --any-message" : "", session_ticks());
+    fprintf(f, "# recorded in serve mode%s%s\n# ticks %ld\n",
+            anyMessageAllowed ? " with --any-message" : "",
+            anyPlaced ? " with bodies placed by hand: it does not replay" : "", session_ticks());
     for (const ScriptLine& l : posted) fprintf(f, "%ld %s\n", l.tick, l.text.c_str());
     bool written = fclose(f) == 0;
     if (!written) return err("cannot write '" + path + "'");
@@ -133,6 +155,8 @@ bool command(const std::string& line) {
         grasped();
     else if (verb == "list")
         list();
+    else if (verb == "place")
+        place(rest);
     else if (verb == "record")
         record(rest);
     else if (verb == "quit") {
@@ -140,7 +164,7 @@ bool command(const std::string& line) {
         return false;
     } else
         err("unknown command '" + verb +
-            "' (step, post, pose, joint, grasped, list, record, quit)");
+            "' (step, post, pose, joint, grasped, list, record, quit; place for development)");
     return true;
 }
 
@@ -164,6 +188,7 @@ FILE* serve_claimStdout() {
 void serve_run(FILE* in, FILE* out, bool anyMessage) {
     answers = out;
     anyMessageAllowed = anyMessage;
+    anyPlaced = false;
     posted.clear();
     std::string line;
     while (readLine(in, &line)) {

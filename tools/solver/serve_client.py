@@ -118,6 +118,11 @@ class Sim:
             out.append((name, int(index), (float(x), float(y), float(z))))
         return out
 
+    def place(self, name, index, point):
+        """Development only: puts a loose body at a point at rest. Not player
+        input: a session that used it does not replay from its recording."""
+        self.command("place %s %d %.5f %.5f %.5f" % ((name, index) + tuple(point)))
+
     def record(self, path):
         self.command("record " + path)
 

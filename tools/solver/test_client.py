@@ -61,6 +61,34 @@ class ClientTest(unittest.TestCase):
             self.assertIsNotNone(served)
             self.assertEqual(replay.digest(), served)
 
+    def test_a_placed_body_rests_where_put_and_the_recording_disowns_the_session(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "session.txt")
+            with Sim(arena_variant="forklift") as sim:
+                sim.step(5)
+                sim.post("accelcontrol setting=0.3")
+                sim.place("pallet", 0, (3.0, -2.0, 0.5))
+                placed = sim.pose("pallet")
+                self.assertEqual([round(v, 3) for v in placed.pos], [3.0, -2.0, 0.5])
+                self.assertEqual(placed.speed, 0.0)
+                self.assertAlmostEqual(placed.z_axis[2], 1.0, places=6)
+                # A machine's body would tear from its wheels.
+                with self.assertRaisesRegex(ServeError, "jointed"):
+                    sim.place("forkLift", 0, (0.0, 0.0, 1.0))
+                with self.assertRaisesRegex(ServeError, "no object 'pallet' number 5"):
+                    sim.place("pallet", 5, (0.0, 0.0, 1.0))
+                with self.assertRaisesRegex(ServeError, "place takes"):
+                    sim.command("place pallet 0 1 2")
+                with self.assertRaisesRegex(ServeError, "within"):
+                    sim.command("place pallet 0 1 2 nan")
+                sim.step(60)
+                self.assertLess(sim.pose("pallet").pos[2], 0.5)  # it fell from there
+                sim.record(path)
+            with open(path) as f:
+                text = f.read()
+            self.assertIn("does not replay", text.splitlines()[0])
+            self.assertEqual(text.splitlines()[2:], ["5 accelcontrol setting=0.3"])
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -57,6 +57,25 @@ void addBelt() {
                      BENCH_Z - BELT_THICKNESS / 2);
 }
 
+// The tray's floor is worn smooth: a stone in it slides rather than rolls.
+// Rolling stones in a row jam against each other and against the skid
+// loader's bucket, whose front then rides up over them; sliding ones go
+// ahead of it as one heap onto the belt. Two smooth slabs lie on the drawn
+// floor's two slopes, a hair above them, so that they take its contacts.
+void addSmoothTrayFloor() {
+    using namespace yukon;
+    const dReal thick = 0.02, above = 0.0005;
+    for (int side = -1; side <= 1; side += 2) {
+        const dReal half = side > 0 ? TRAY_Y1 - TRAY_MID_Y : TRAY_MID_Y - TRAY_Y0;
+        const dReal slope = atan(TRAY_FLOOR_RISE / half);
+        dMatrix3 r;
+        dRFromAxisAndAngle(r, 1, 0, 0, side * slope);  // rising towards its wall
+        const dReal middleTop = BENCH_Z + TRAY_FLOOR_RISE / 2 + above;
+        addSmoothBox(TRAY_X1 - TRAY_X0, half / cos(slope), thick, (TRAY_X0 + TRAY_X1) / 2,
+                     TRAY_MID_Y + side * half / 2, middleTop - thick / 2 / cos(slope), r);
+    }
+}
+
 }  // namespace
 
 void build_yukon(LevelOut& out) {
@@ -71,6 +90,7 @@ void build_yukon(LevelOut& out) {
         addGravel(x, y);
     }
     addBelt();
+    addSmoothTrayFloor();
     setTruckStart(out, 0.5, -3.5, -0.6);
     setCamera(out, -0.1f, 0.3f, 9.6f);
 }

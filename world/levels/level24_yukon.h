@@ -29,13 +29,17 @@ const float TRAY_MID_Y = -6.85f, TRAY_FLOOR_RISE = 0.03f;
 // The belt starts a metre east of the easternmost place a stone is let go
 // into the tray, so that none rolls onto it uncollected, and close enough
 // that the skid loader's push is short.
-const float BELT_X0 = TRAY_X1, BELT_X1 = 5.6f, BELT_Y0 = -7.6f, BELT_Y1 = -5.95f;
+const float BELT_X0 = TRAY_X1, BELT_X1 = 6.0f, BELT_Y0 = -7.6f, BELT_Y1 = -5.95f;
 const float BELT_THICKNESS = 0.05f;
 const float BELT_RECESS = 0.05f;  // the ground under the belt lies this far down
-const float WASH_X = 1.6f, WASH_Y = -6.0f;
+const float WASH_X = 5.0f, WASH_Y = -6.0f;
 const float WASH_Z = 0.4f, WASH_RADIUS = 0.32f;  // a stone this close to the point is washed
 const float COLLECTED_Y = -6.0f;                 // a stone at rest south of this is collected
-const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.25f;
+const float GUIDE_HALF_AT_WASH = 0.22f, GUIDE_HEIGHT = 0.35f;  // rails' top over the belt
+// Past the wash point the rails turn south, so that a stone leaves the belt's
+// end over the middle of the bin, not over its north wall (the wash point
+// lies close to the belt's north edge), where it would stay on the wall's top.
+const float GUIDE_BEND_X = WASH_X + 0.3f, GUIDE_BEND = 0.25f;
 const float BIN_X1 = 7.6f, BIN_FLOOR = -0.3f;
 const float HALF_X = 20.0f, NORTH_Y = 12.0f, SOUTH_Y = -14.0f, DEEP_Z = -2.0f;
 const float GRAVEL_RADIUS = 0.1f;
@@ -70,7 +74,10 @@ inline void pocketAt(int i, float* x, float* y) {
     *y = GRAVEL_ROW_Y;
 }
 
-const float SKIDLOADER_X = -8.6f, SKIDLOADER_Y = TRAY_MID_Y;
+// The skid loader waits on the tray's middle line, facing it, far enough
+// west that the truck's crane swinging stones into the tray's west end never
+// comes near it.
+const float SKIDLOADER_X = -10.0f, SKIDLOADER_Y = TRAY_MID_Y;
 const float STRANDED_Z = 0.0f;     // a stone at rest below this is lost to the job
 const float LOADER_TIPPED = 0.2f;  // a skid loader leaning this far over is lost
 

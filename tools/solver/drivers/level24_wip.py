@@ -58,6 +58,7 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 
 import driver_main  # noqa: E402
+import level24_loader  # noqa: E402
 import primitives as P  # noqa: E402
 
 LEVEL = 24
@@ -388,7 +389,7 @@ def skid_phase(sim):
 def drive(sim):
     while not sim.ended:
         if skid_turn(sim):
-            if not skid_phase(sim):
+            if not level24_loader.push_round(sim):
                 return
         elif not truck_phase(sim) and not skid_turn(sim):
             return

@@ -486,24 +486,35 @@ TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
     }
 }
 
-TEST_F(LevelsA, BridgeTruckDrivenOnWithOneSegmentLaidDoesNotGetAcross) {
+TEST_F(LevelsA, BridgeTruckDrivenOnFromAStandWithOneSegmentLaidDoesNotGetAcross) {
     // With either segment laid alone the truck on the road's line has one
-    // wheel track over the open half: driven on at any pace it does not
-    // get onto the road beyond the hole (slowly it tips in and drops into
-    // the gorge; faster it sticks at the hole's east end).
+    // wheel track over the open half: driven on from a stand short of the
+    // hole it does not get onto the road beyond (slowly it tips in and
+    // drops into the gorge; at full throttle it sticks at the hole's east
+    // end). Run along the laid one's own line, both tracks on it, it is
+    // stopped by the wall across the abutment's corner rather than running
+    // its outer wheels off over the gorge there.
     for (int laid : {0, 1}) {
         for (dReal throttle : {0.3, 0.6, 1.0}) {
-            SCOPED_TRACE(testing::Message() << "segment " << laid << ", throttle " << throttle);
-            endGames = 0;
-            build(5);
-            run(5);
-            teleport(named("segment")[laid], BRIDGE_PLACE_X, BRIDGE_PLACE_Y[laid], -0.1);
-            truckTo(BRIDGE_GAP_WEST - 1.5, 0);
-            postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
-            run(60 * 8);
-            EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST + 0.6f);
-            EXPECT_FALSE(won());
-            wld_destroy();
+            for (bool ownLine : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "segment " << laid << ", throttle " << throttle
+                                                << (ownLine ? " on its line" : ""));
+                endGames = 0;
+                build(5);
+                run(5);
+                teleport(named("segment")[laid], BRIDGE_PLACE_X, BRIDGE_PLACE_Y[laid], -0.1);
+                truckTo(BRIDGE_GAP_WEST - 1.5, ownLine ? BRIDGE_PLACE_Y[laid] : 0);
+                postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
+                run(60 * 8);
+                EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST + 0.6f);
+                EXPECT_FALSE(won());
+                if (ownLine) {
+                    EXPECT_EQ(endGames, 0);
+                    // against the wall, not on past the abutment's end
+                    EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST + 0.2f);
+                }
+                wld_destroy();
+            }
         }
     }
 }

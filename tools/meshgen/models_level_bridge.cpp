@@ -1,6 +1,7 @@
 // The bridge: a road over a deep gorge with a river, a deck carried on piers
 // and the hole where two segments are missing, with the groove, shelf and
-// ledge waiting for them and the plaza the truck lays them from. Scenery: hills and trees on the banks.
+// ledge waiting for them and the plaza the truck lays them from. Scenery: hills and trees on the
+// banks.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level05_bridge.h"
@@ -61,16 +62,22 @@ QUORVEL_MODEL(bridge_terrain) {
         slab(m, GW, GW + T, across(G, P), upto(G, P), DECK_BOTTOM, WALL, STONE);
         slab(m, GW, GE + 0.4f, across(G, G + 0.2f), upto(G, G + 0.2f), DECK_BOTTOM, WALL, STONE);
     }
-    // East of the hole an abutment as wide as the hole, then the road.
+    // East of the hole an abutment as wide as the hole, then the road; walls
+    // across the abutment's corners beside the road, or a truck run along
+    // a hole's side would put its outer wheels over the gorge there.
     slab(m, GE, GE + 0.4f, -G, G, DECK_BOTTOM, BRIDGE_ROAD_TOP, CONCRETE);
+    for (float side : {-1.0f, 1.0f}) {
+        float y0 = side > 0 ? W + 0.08f : -G - 0.2f, y1 = side > 0 ? G + 0.2f : -W - 0.08f;
+        slab(m, GE + 0.4f, GE + 0.4f + T, y0, y1, DECK_BOTTOM, WALL, STONE);
+    }
     deck(m, GE + 0.4f, B1);
     for (float x = -12.5f; x < B1; x += 3.5f) {
         if (x > GW - 0.5f && x < GE + 0.5f) continue;
         pier(m, x, 0.25f, DECK_BOTTOM);
     }
     for (float y : {-P + 0.6f, P - 0.6f})
-        slab(m, -12.5f - 0.25f, -12.5f + 0.25f, y - 0.25f, y + 0.25f, BRIDGE_GORGE_FLOOR, DECK_BOTTOM,
-             STONE);
+        slab(m, -12.5f - 0.25f, -12.5f + 0.25f, y - 0.25f, y + 0.25f, BRIDGE_GORGE_FLOOR,
+             DECK_BOTTOM, STONE);
     // Across the hole's west end the groove for the rails and, inside it,
     // the shelf under the decks' ends; across its east end the ledge.
     slab(m, GW, BRIDGE_GROOVE_EAST, -G, G, DECK_BOTTOM, BRIDGE_LEDGE_TOP, YELLOW);

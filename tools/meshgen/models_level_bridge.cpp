@@ -53,14 +53,16 @@ QUORVEL_MODEL(bridge_terrain) {
     const float P = BRIDGE_PLAZA_HALF_WIDTH, GW = BRIDGE_GAP_WEST, GE = BRIDGE_GAP_EAST;
     const float G = BRIDGE_GAP_HALF_WIDTH, T = 0.15f;
     const float WALL = BRIDGE_ROAD_TOP + BRIDGE_WALL_HEIGHT;
+    const float LOW_WALL = BRIDGE_ROAD_TOP + BRIDGE_KERB_WALL_HEIGHT;
     slab(m, B0, GW, -P, P, DECK_BOTTOM, BRIDGE_ROAD_TOP, CONCRETE);
     mark(m, B0, GW, -0.02f, 0.02f, BRIDGE_ROAD_TOP, PAINT);
     for (float side : {-1.0f, 1.0f}) {
         auto across = [side](float a, float b) { return side > 0 ? a : -b; };
         auto upto = [side](float a, float b) { return side > 0 ? b : -a; };
         slab(m, B0, GW + T, across(P, P + T), upto(P, P + T), DECK_BOTTOM, WALL, STONE);
-        slab(m, GW, GW + T, across(G, P), upto(G, P), DECK_BOTTOM, WALL, STONE);
-        slab(m, GW, GE + 0.4f, across(G, G + 0.2f), upto(G, G + 0.2f), DECK_BOTTOM, WALL, STONE);
+        slab(m, GW, GW + T, across(G, P), upto(G, P), DECK_BOTTOM, LOW_WALL, STONE);
+        slab(m, GW, GE + 0.4f, across(G, G + 0.2f), upto(G, G + 0.2f), DECK_BOTTOM, LOW_WALL,
+             STONE);
     }
     // East of the hole an abutment as wide as the hole, then the road; walls
     // across the abutment's corners beside the road, or a truck run along

@@ -1,5 +1,5 @@
 // Level 5, "bridge": two deck segments are missing from the bridge. Lift them
-// from the apron beside the hole into it, side by side across the road, then
+// from the plaza before the hole into it, side by side along the road, then
 // drive across on both.
 #include "world/levels/level05_bridge.h"
 
@@ -16,11 +16,13 @@ namespace {
 
 // Delivered on the verges either side of the road, lying across it: the arm
 // picks each up from the side and turns it in line with the road as it
-// slews back to the front, and across it again as it slews out to the side
-// over the hole. From the road's middle abreast of them the hub over either
-// centre plate has 0.30 m of reach to spare (the kit's reach model); laid,
-// from the apron abreast of each place (wheels 0.545 m from the drop), it
-// has 0.36 m over either.
+// slews back to the front, and keeps it so as the truck, turned side-on at
+// the hole's west end, slews it out over the hole. From the road's middle
+// abreast of them the hub over either centre plate has 0.30 m of reach to
+// spare (the kit's reach model, 0.28 for the second as the driver stands);
+// laid, at (-9.0, +-0.6), from the stances heading north or south on
+// x = -10.625 (east wheels 0.5 m from the shelf's edge, where the drop
+// begins) it has 0.24 m over either (0.28 and 0.31 where the driver stops).
 const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 

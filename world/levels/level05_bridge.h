@@ -18,7 +18,10 @@ const float BRIDGE_LEDGE_WEST = -8.18f;  // the east ledge runs from here to the
 const float BRIDGE_DECK_HALF_WIDTH = 0.75f;
 // West of the hole the deck is a walled plaza the truck turns on.
 const float BRIDGE_PLAZA_HALF_WIDTH = 3.6f;
-const float BRIDGE_WALL_HEIGHT = 0.6f;  // its walls and those along the hole's sides
+const float BRIDGE_WALL_HEIGHT = 0.6f;  // its outer walls
+// The walls beside the hole: too high to drive over, low enough for a
+// segment carried to the stances to pass over them.
+const float BRIDGE_KERB_WALL_HEIGHT = 0.35f;
 const float BRIDGE_WEST_BANK = -14.0f, BRIDGE_EAST_BANK = 14.0f;
 const float BRIDGE_GORGE_FLOOR = -7.0f;
 const float BRIDGE_LOST_BELOW = -6.0f;  // a truck fallen into the gorge is lost

@@ -21,8 +21,9 @@ namespace {
 // abreast of them the hub over either centre plate has 0.30 m of reach to
 // spare (the kit's reach model, 0.28 for the second as the driver stands);
 // laid, at (-9.0, +-0.6), from the stances heading north or south on
-// x = -10.625 (east wheels 0.5 m from the shelf's edge, where the drop
-// begins) it has 0.24 m over either (0.28 and 0.31 where the driver stops).
+// x = -10.625 (east wheels 0.55 m from the shelf's edge, where the drop
+// begins) it has 0.24 m over either (0.28, 0.52 m from the drop, where the
+// driver stops).
 const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 

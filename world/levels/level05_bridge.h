@@ -13,7 +13,7 @@ const float BRIDGE_GAP_HALF_WIDTH = 1.25f;                       // across it
 const float BRIDGE_LEDGE_TOP = -0.225f;  // where a segment's end rails stand
 const float BRIDGE_GROOVE_EAST = -9.8f;  // the west rails' groove runs from the deck's end to here
 const float BRIDGE_SHELF_TOP = -0.125f;  // a laid segment's deck bottom
-const float BRIDGE_SHELF_EAST = -9.7f;   // the shelf ends, and the drop begins, here
+const float BRIDGE_SHELF_EAST = -9.65f;  // the shelf ends, and the drop begins, here
 const float BRIDGE_LEDGE_WEST = -8.18f;  // the east ledge runs from here to the deck's end
 const float BRIDGE_DECK_HALF_WIDTH = 0.75f;
 // West of the hole the deck is a walled plaza the truck turns on.

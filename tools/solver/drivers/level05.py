@@ -48,10 +48,11 @@ CARRY_AHEAD = 1.75
 LAID = [(-9.0, 0.6), (-9.0, -0.6)]
 LAID_Z = -0.1
 SEATED_Z = -0.02  # held this low a segment stands on its rails, the claw taking some of it
-# Laying stances: heading north at the hole's west end, abreast of each
-# place, with the east wheels 0.2 back from the deck's end and so 0.5 from
-# the shelf's edge, where the drop begins; over either place the hub has
-# 0.24 m of reach to spare.
+# Laying stances: heading north or south at the hole's west end, abreast of
+# each place, with the east wheels 0.2 back from the deck's end and so 0.55
+# from the shelf's edge, where the drop begins; over either place the hub
+# has 0.24 m of reach to spare. The truck stops about 3 cm east of the line
+# (0.52 from the drop, 0.28 to spare).
 STANCE_X = -10.625
 PLACE_STANCES = [(STANCE_X, LAID[0][1]), (STANCE_X, LAID[1][1])]
 # Lines the truck creeps on: (axis, the other coordinate, way it faces).

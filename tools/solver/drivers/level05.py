@@ -39,7 +39,7 @@ MOST_BEND = -1.0
 # first segment, and let down from there a step at a time.
 LAY_HOVER = 0.4
 GRIP_SQUEEZE_TICKS = 60
-CARRY_Z = 0.95  # hub height carried: the segment clears the barriers at the gap
+CARRY_Z = 0.95  # hub height carried: the segment clears the walls beside the hole
 CARRY_AHEAD = 1.75
 # Where the segments' centres go: side by side along the road in the hole,
 # one under each wheel track, the west deck end 2 cm off the hole's west

@@ -434,13 +434,20 @@ TEST_F(LevelsA, TrainlotWagonRidesItsTreadsStaysPutWhenNudgedAndRollsItsCratesIn
     for (DynamicWorldObj* c : crates) EXPECT_GT(poseOf(c).z, TRAINLOT_GROUND - TRAINLOT_FALL);
 }
 
+// Where the two segments lie laid, side by side along the road across the
+// hole, one under each wheel track.
+const dReal BRIDGE_PLACE_X = -9.0, BRIDGE_PLACE_Y[2] = {0.6, -0.6};
+
 TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
+    // Set down a little off their places: the groove, the shelf and the
+    // ledge seat them at deck height, and a truck driven over both from the
+    // west bank gets across, which wins.
     build(5);
     run(5);
     std::vector<DynamicWorldObj*> segments = named("segment");
     ASSERT_EQ(segments.size(), 2u);
-    teleport(segments[0], -9.97, 0.05, -0.05);
-    teleport(segments[1], -7.97, -0.05, -0.05);
+    teleport(segments[0], BRIDGE_PLACE_X + 0.05, BRIDGE_PLACE_Y[0] + 0.03, -0.05);
+    teleport(segments[1], BRIDGE_PLACE_X - 0.01, BRIDGE_PLACE_Y[1] - 0.03, -0.05);
     run(120);
     for (DynamicWorldObj* s : segments) {
         Pose p = poseOf(s);
@@ -448,24 +455,25 @@ TEST_F(LevelsA, BridgeLedgesCarrySegmentsAtDeckHeightAndTheCrossingWins) {
         EXPECT_LE(p.z, -0.075f);
     }
     EXPECT_EQ(endGames, 0);
-    truckTo(15, 0);
-    run(5);
+    truckTo(-12, 0);
+    postMessage("accelcontrol setting=0.5");
+    for (int i = 0; i < 60 * 40 && !endGames; i++) run(1);
     EXPECT_TRUE(won());
+    for (DynamicWorldObj* s : segments) EXPECT_GE(poseOf(s).z, -0.125f) << "driven off its seat";
 }
 
 TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
-    // Creeping on past a laying stance into the open gap, at any pace the
-    // truck must drop clear into the gorge and lose, not hang on its crane
-    // or wedge between a ledge and the pier with no loss to end the game
-    // (the openings between the supports are longer than the truck), and
-    // come to rest on the gorge's floor rather than fall through it.
+    // Creeping on into the open hole, at any pace the truck must drop clear
+    // into the gorge and lose, not hang on its crane or wedge between the
+    // shelf and the ledge with no loss to end the game, and come to rest on
+    // the gorge's floor rather than fall through it.
     for (dReal throttle : {0.2, 0.3, 0.6}) {
         for (int ticks : {150, 300}) {
             SCOPED_TRACE(testing::Message() << "throttle " << throttle << " for " << ticks);
             endGames = 0;
             build(5);
             run(5);
-            truckTo(-11.7, 0);
+            truckTo(BRIDGE_GAP_WEST - 0.85, 0);  // the front wheels 0.2 short of the hole
             postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
             run(ticks);
             postMessage("accelcontrol setting=-0.8");
@@ -473,6 +481,60 @@ TEST_F(LevelsA, BridgeTruckCreptOffTheRoadEndIntoTheEmptyGapFallsAndLoses) {
             EXPECT_TRUE(lost());
             run(400);
             EXPECT_GT(poseOf(wld_truck()).z, BRIDGE_GORGE_FLOOR - 0.5f);
+            wld_destroy();
+        }
+    }
+}
+
+TEST_F(LevelsA, BridgeTruckDrivenOnFromAStandWithOneSegmentLaidDoesNotGetAcross) {
+    // With either segment laid alone the truck on the road's line has one
+    // wheel track over the open half: driven on from a stand short of the
+    // hole it does not get onto the road beyond (slowly it tips in and
+    // drops into the gorge; at full throttle it sticks at the hole's east
+    // end). Run along the laid one's own line, both tracks on it, it is
+    // stopped by the wall across the abutment's corner rather than running
+    // its outer wheels off over the gorge there.
+    for (int laid : {0, 1}) {
+        for (dReal throttle : {0.3, 0.6, 1.0}) {
+            for (bool ownLine : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "segment " << laid << ", throttle " << throttle
+                                                << (ownLine ? " on its line" : ""));
+                endGames = 0;
+                build(5);
+                run(5);
+                teleport(named("segment")[laid], BRIDGE_PLACE_X, BRIDGE_PLACE_Y[laid], -0.1);
+                truckTo(BRIDGE_GAP_WEST - 1.5, ownLine ? BRIDGE_PLACE_Y[laid] : 0);
+                postMessage(("accelcontrol setting=" + std::to_string(throttle)).c_str());
+                run(60 * 8);
+                EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST + 0.6f);
+                EXPECT_FALSE(won());
+                if (ownLine) {
+                    EXPECT_EQ(endGames, 0);
+                    // against the wall, not on past the abutment's end
+                    EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST + 0.2f);
+                }
+                wld_destroy();
+            }
+        }
+    }
+}
+
+TEST_F(LevelsA, BridgePlazaIsNoWayRoundTheHole) {
+    // Driven east on the plaza beside the hole at full throttle, straight
+    // on or turned along it, the truck is stopped by the walls (or drops
+    // into the hole), and never gets past it.
+    for (float steer : {0.0f, -1.0f, 1.0f}) {
+        for (dReal y : {2.0, -2.0}) {
+            SCOPED_TRACE(testing::Message() << "steer " << steer << " from y " << y);
+            endGames = 0;
+            build(5);
+            run(5);
+            truckTo(-11.3, y);
+            postMessage(("steer setting=" + std::to_string(steer)).c_str());
+            postMessage("accelcontrol setting=1.0");
+            run(60 * 6);
+            EXPECT_LT(poseOf(wld_truck()).x, BRIDGE_GAP_EAST);
+            EXPECT_FALSE(won());
             wld_destroy();
         }
     }

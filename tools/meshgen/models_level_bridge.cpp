@@ -1,6 +1,7 @@
 // The bridge: a road over a deep gorge with a river, a deck carried on piers
-// and the gap where two segments are missing, with ledges and a pier cap
-// waiting for them. Scenery: hills and trees on the banks.
+// and the hole where two segments are missing, with the groove, shelf and
+// ledge waiting for them and the plaza the truck lays them from. Scenery: hills and trees on the
+// banks.
 #include "tools/meshgen/level_kit.h"
 #include "tools/meshgen/model.h"
 #include "world/levels/level05_bridge.h"
@@ -46,29 +47,49 @@ QUORVEL_MODEL(bridge_terrain) {
     slab(m, B1 - 3, B1, -E, E, F0, F1, SAND);
     slab(m, B0, B1, -E - 0.5f, -E, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
     slab(m, B0, B1, E, E + 0.5f, BRIDGE_GORGE_FLOOR - 0.5f, BRIDGE_ROAD_TOP, ROCK);
-    // The deck either side of the gap, and the piers that carry it.
-    deck(m, B0, BRIDGE_GAP_WEST);
-    deck(m, BRIDGE_GAP_EAST, B1);
+    // West of the hole the deck is a plaza, walled but for the bank and the
+    // hole, where the truck turns to stand side-on at the hole's west end.
+    // Walls run on along the hole's sides, so that there is no way round it.
+    const float P = BRIDGE_PLAZA_HALF_WIDTH, GW = BRIDGE_GAP_WEST, GE = BRIDGE_GAP_EAST;
+    const float G = BRIDGE_GAP_HALF_WIDTH, T = 0.15f;
+    const float WALL = BRIDGE_ROAD_TOP + BRIDGE_WALL_HEIGHT;
+    const float LOW_WALL = BRIDGE_ROAD_TOP + BRIDGE_KERB_WALL_HEIGHT;
+    slab(m, B0, GW, -P, P, DECK_BOTTOM, BRIDGE_ROAD_TOP, CONCRETE);
+    mark(m, B0, GW, -0.02f, 0.02f, BRIDGE_ROAD_TOP, PAINT);
+    for (float side : {-1.0f, 1.0f}) {
+        auto across = [side](float a, float b) { return side > 0 ? a : -b; };
+        auto upto = [side](float a, float b) { return side > 0 ? b : -a; };
+        slab(m, B0, GW + T, across(P, P + T), upto(P, P + T), DECK_BOTTOM, WALL, STONE);
+        slab(m, GW, GW + T, across(G, P), upto(G, P), DECK_BOTTOM, LOW_WALL, STONE);
+        slab(m, GW, GE + 0.4f, across(G, G + 0.2f), upto(G, G + 0.2f), DECK_BOTTOM, LOW_WALL,
+             STONE);
+    }
+    // East of the hole an abutment as wide as the hole, then the road; walls
+    // across the abutment's corners beside the road, or a truck run along
+    // a hole's side would put its outer wheels over the gorge there.
+    slab(m, GE, GE + 0.4f, -G, G, DECK_BOTTOM, BRIDGE_ROAD_TOP, CONCRETE);
+    for (float side : {-1.0f, 1.0f}) {
+        float y0 = side > 0 ? W + 0.08f : -G - 0.2f, y1 = side > 0 ? G + 0.2f : -W - 0.08f;
+        slab(m, GE + 0.4f, GE + 0.4f + T, y0, y1, DECK_BOTTOM, WALL, STONE);
+    }
+    deck(m, GE + 0.4f, B1);
     for (float x = -12.5f; x < B1; x += 3.5f) {
-        if (x > BRIDGE_GAP_WEST - 0.5f && x < BRIDGE_GAP_EAST + 0.5f) continue;
+        if (x > GW - 0.5f && x < GE + 0.5f) continue;
         pier(m, x, 0.25f, DECK_BOTTOM);
     }
-    // Ledges at both ends of the gap and the cap of the middle pier: the
-    // segments' end rails stand on them at the deck's height.
-    slab(m, BRIDGE_GAP_WEST, BRIDGE_GAP_WEST + BRIDGE_LEDGE_LENGTH, -W, W, DECK_BOTTOM,
-         BRIDGE_LEDGE_TOP, YELLOW);
-    slab(m, BRIDGE_GAP_EAST - BRIDGE_LEDGE_LENGTH, BRIDGE_GAP_EAST, -W, W, DECK_BOTTOM,
-         BRIDGE_LEDGE_TOP, YELLOW);
-    pier(m, BRIDGE_GAP_WEST + 0.1f, 0.1f, DECK_BOTTOM);
-    pier(m, BRIDGE_GAP_EAST - 0.1f, 0.1f, DECK_BOTTOM);
-    pier(m, BRIDGE_PIER_X, BRIDGE_PIER_HALF, BRIDGE_LEDGE_TOP);
-    mark(m, BRIDGE_PIER_X - BRIDGE_PIER_HALF, BRIDGE_PIER_X + BRIDGE_PIER_HALF, -W + 0.1f, W - 0.1f,
-         BRIDGE_LEDGE_TOP, YELLOW);
-    // Warning barriers at the gap's edges, beside the road.
-    for (float x : {BRIDGE_GAP_WEST - 0.6f, BRIDGE_GAP_EAST + 0.6f}) {
-        slab(m, x - 0.05f, x + 0.05f, W + 0.1f, W + 0.3f, BRIDGE_ROAD_TOP, 0.6f, RED);
-        slab(m, x - 0.05f, x + 0.05f, -W - 0.3f, -W - 0.1f, BRIDGE_ROAD_TOP, 0.6f, RED);
-    }
+    for (float y : {-P + 0.6f, P - 0.6f})
+        slab(m, -12.5f - 0.25f, -12.5f + 0.25f, y - 0.25f, y + 0.25f, BRIDGE_GORGE_FLOOR,
+             DECK_BOTTOM, STONE);
+    // Across the hole's west end the groove for the rails and, inside it,
+    // the shelf under the decks' ends; across its east end the ledge.
+    slab(m, GW, BRIDGE_GROOVE_EAST, -G, G, DECK_BOTTOM, BRIDGE_LEDGE_TOP, YELLOW);
+    slab(m, BRIDGE_GROOVE_EAST, BRIDGE_SHELF_EAST, -G, G, DECK_BOTTOM, BRIDGE_SHELF_TOP, YELLOW);
+    slab(m, BRIDGE_LEDGE_WEST, GE, -G, G, DECK_BOTTOM, BRIDGE_LEDGE_TOP, YELLOW);
+    slab(m, GW - 0.4f, GW, -G, G, BRIDGE_GORGE_FLOOR, DECK_BOTTOM, STONE);
+    slab(m, GE, GE + 0.4f, -G, G, BRIDGE_GORGE_FLOOR, DECK_BOTTOM, STONE);
+    // Warning barriers beside the road east of the hole.
+    for (float y : {-W - 0.2f, W + 0.2f})
+        slab(m, GE + 0.95f, GE + 1.05f, y - 0.1f, y + 0.1f, BRIDGE_ROAD_TOP, 0.6f, RED);
 }
 
 QUORVEL_MODEL(bridge_scenery) {

@@ -1,5 +1,6 @@
 // Level 5, "bridge": two deck segments are missing from the bridge. Lift them
-// into the gap, onto the ledges and the middle pier, then drive across.
+// from the plaza before the hole into it, side by side along the road, then
+// drive across on both.
 #include "world/levels/level05_bridge.h"
 
 #include <cmath>
@@ -15,10 +16,14 @@ namespace {
 
 // Delivered on the verges either side of the road, lying across it: the arm
 // picks each up from the side and turns it in line with the road as it
-// slews back to the front. From the road's middle abreast of them the hub
-// over either centre plate has 0.30 m of reach to spare (the kit's reach
-// model); laid, from the deck with the front wheels at the gap's edge, the
-// west one has 0.21 m and the east one, from on top of the west one, 0.21 m.
+// slews back to the front, and keeps it so as the truck, turned side-on at
+// the hole's west end, slews it out over the hole. From the road's middle
+// abreast of them the hub over either centre plate has 0.30 m of reach to
+// spare (the kit's reach model, 0.28 for the second as the driver stands);
+// laid, at (-9.0, +-0.6), from the stances heading north or south on
+// x = -10.625 (east wheels 0.55 m from the shelf's edge, where the drop
+// begins) it has 0.24 m over either (0.28, 0.52 m from the drop, where the
+// driver stops).
 const dReal SEGMENT_X = -15.8, SEGMENT_Y = 1.6;
 const dReal RAIL_DROP = 0.125;  // from a segment's centre to its rails' feet
 

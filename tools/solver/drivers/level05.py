@@ -1,11 +1,14 @@
 """Level 5, bridge: two deck segments lie across the verges beside the road,
-short of a bridge with a gap in its deck. Draw up beside the nearer one,
+short of a bridge with a hole in its deck. Draw up beside the nearer one,
 swing the arm out over it, open the claw wide, lower the fingers through
 the slots under its centre plate and close; lift it, slew back to the front
-so that it turns in line with the road, drive to the gap and lower it onto
-the west ledge and the pier; open wide and lift clear. Back up for the
-other one, carry it over the first into the east half of the gap, fold the
-arm and drive across.
+so that it turns in line with the road, and drive onto the plaza before the
+hole, round to stand side-on at its west end, heading north abreast of the
+segment's place. Swing it out over the hole, where it lies along the road
+again, and lower it into the north half, its west rail in the groove and
+its east one on the ledge; open wide and lift clear. Back off, round the
+bank for the other one and lay it beside the first in the south half; then
+round once more and drive across on both.
 
 usage: python3 tools/solver/drivers/level05.py [--delay D] [--record FILE]"""
 
@@ -36,20 +39,31 @@ MOST_BEND = -1.0
 # first segment, and let down from there a step at a time.
 LAY_HOVER = 0.4
 GRIP_SQUEEZE_TICKS = 60
-CARRY_Z = 0.95  # hub height carried: the segment clears the barriers at the gap
+CARRY_Z = 0.95  # hub height carried: the segment clears the walls beside the hole
 CARRY_AHEAD = 1.75
-# Where the segments' centres go: the west one with its end rails on the
-# west ledge and the pier cap, the east one between the first and the east
-# ledge, as far east as the deck's end leaves room. Each rests with its
-# centre 0.1 below the road.
-LAID = [(-10.0, ROAD_Y), (-7.97, ROAD_Y)]
+# Where the segments' centres go: side by side along the road in the hole,
+# one under each wheel track, the west deck end 2 cm off the hole's west
+# wall, the west rail in the groove and the east one on the ledge; laid, a
+# centre is 0.1 below the road.
+LAID = [(-9.0, 0.6), (-9.0, -0.6)]
 LAID_Z = -0.1
 SEATED_Z = -0.02  # held this low a segment stands on its rails, the claw taking some of it
-# Laying stances: on the deck with the front wheels at the gap's edge (over
-# the west segment's place 0.21 m of reach to spare), and for the second on
-# the first segment, back just far enough that the second's west end comes
-# down clear of the front wheels, about 4 cm ahead of them (0.21 m).
-PLACE_STANCES = [-11.66, -9.63]
+# Laying stances: heading north or south at the hole's west end, abreast of
+# each place, with the east wheels 0.2 back from the deck's end and so 0.55
+# from the shelf's edge, where the drop begins; over either place the hub
+# has 0.24 m of reach to spare. The truck stops about 3 cm east of the line
+# (0.52 from the drop, 0.28 to spare).
+STANCE_X = -10.625
+PLACE_STANCES = [(STANCE_X, LAID[0][1]), (STANCE_X, LAID[1][1])]
+# Lines the truck creeps on: (axis, the other coordinate, way it faces).
+NORTH, SOUTH = (1, STANCE_X, 1), (1, STANCE_X, -1)  # on the stances' line
+ALONG_ROAD = (0, ROAD_Y, 1)
+# The first is laid heading north, come up from the south; the second
+# heading south, come down from the north: each arrives on its own side.
+FACING = [NORTH, SOUTH]
+# Slewed round to the side the held segment is swung out this far from the
+# truck's centre, so that its inner end passes clear of the cab.
+SWING_OUT = 1.75
 PICK_TRIES = 3
 
 
@@ -71,14 +85,20 @@ def held(sim, index):
     return sim.grasped() == "segment" and sim.pose("segment", index).pos[2] > 0.3
 
 
-def creep_to(sim, x, tolerance=0.01, top=0.3, max_ticks=3000, every=2):
-    """Edges the truck along the road, forward or back, holding it on the
-    road's line, until its centre is within tolerance of x and it stands
-    still: the crane slews about the truck's centre, and only square to the
+def creep_to(sim, goal, line=ALONG_ROAD, tolerance=0.01, top=0.3, max_ticks=3000, every=2):
+    """Edges the truck forward or back along a line (line = (axis, c,
+    way): along x on y = c for axis 0, along y on x = c for axis 1, facing
+    the way its coordinate grows for way 1), holding it on it, until its
+    centre is within tolerance of goal on that axis and it stands still:
+    the crane slews about the truck's centre, and only square to the
     segment does the claw hang with its fingers over the slots."""
+    axis, c, facing = line
+    heading = (0.0 if facing > 0 else math.pi) if axis == 0 else facing * math.pi / 2
     for _ in range(0, max_ticks, every):
         t = sim.pose("truck")
-        error, off = x - t.pos[0], t.pos[1] - ROAD_Y
+        error = facing * (goal - t.pos[axis])  # ahead of the truck
+        # Off the line to the truck's left.
+        off = facing * (t.pos[1] - c if axis == 0 else c - t.pos[0])
         if abs(error) < tolerance:
             if t.speed < 0.02:
                 break
@@ -86,7 +106,7 @@ def creep_to(sim, x, tolerance=0.01, top=0.3, max_ticks=3000, every=2):
         else:
             # Backing, the tail follows the wheel; going forward, the nose.
             way = 1 if error > 0 else -1
-            aim = P.clamp(-way * 1.2 * off, -0.2, 0.2)
+            aim = heading + P.clamp(-way * 1.2 * off, -0.2, 0.2)
             sim.post("steer setting=%f" % P.clamp(-way * 2.0 * P.wrap(aim - t.heading)))
             sim.post("accelcontrol setting=%f" % (way * P.clamp(abs(error), 0.12, top)))
         if sim.step(every):
@@ -96,19 +116,19 @@ def creep_to(sim, x, tolerance=0.01, top=0.3, max_ticks=3000, every=2):
     return not sim.step(30)
 
 
-def lower_to(sim, target, drop, steps, index=None, stance_x=None, fine=0, within=0.012):
+def lower_to(sim, target, drop, steps, index=None, stance=None, fine=0, within=0.012):
     """Lets the hub down drop to target in steps on the joints' readings,
     waiting for it to hang still at each and aiming the next step by how far
     the hub (with index given: the segment it holds) hung off target in the
     ground plane: the arm gives more the lower and further out it works; a
     segment stops once it stands on its rails.
-    The truck creeps back as the crane works ahead of it with a load: with
-    stance_x given it is edged back there between steps. At the bottom up
+    The truck creeps as the crane works beside it with a load: with
+    stance (goal, line) given it is edged back there between steps. At the bottom up
     to fine more corrections bring it within within."""
     offset = [0.0, 0.0]
     for k in list(range(1, steps + 1)) + [steps] * fine:
-        if stance_x is not None and abs(sim.pose("truck").pos[0] - stance_x) > 0.02:
-            if not creep_to(sim, stance_x):
+        if stance is not None and abs(sim.pose("truck").pos[stance[1][0]] - stance[0]) > 0.02:
+            if not creep_to(sim, *stance):
                 return False
         aim = (target[0] + offset[0], target[1] + offset[1], target[2] + drop * (1 - k / steps))
         # Low and far out the boom is at its stop before the hub gets down:
@@ -193,13 +213,23 @@ def lay_segment(sim, index):
     x, y = LAID[index]
     at = (x, y, LAID_Z + SEGMENT_GRIP)
     log("lay", index, "margin", P.reach_margin(sim, at), "stance", r3(sim.pose("truck").pos))
-    # Straighter than for the pick: the place is further out and lower.
+    # Swung out wide at carrying height first, then drawn in over the place
+    # and let down: the segment's inner end sweeps round clear of the cab.
+    t = sim.pose("truck").pos
+    out = (t[0] + SWING_OUT, t[1], CARRY_Z)
+    # With the load swinging the hub may not settle within the tolerance
+    # here; near enough, the inner end is clear of the cab all the same.
+    if not P.grapple_to(sim, out, tolerance=0.15):
+        if sim.end_games or math.dist(sim.pose("grapple").pos, out) > 0.3:
+            return log("  not swung out", r3(sim.pose("grapple").pos))
     if not (P.bend_to(sim, LAY_BEND) and P.grapple_to(sim, (x, y, at[2] + LAY_HOVER), tolerance=0.1)):
         return log("  not over the place", r3(sim.pose("grapple").pos))
-    creep_to(sim, PLACE_STANCES[index])
+    creep_to(sim, PLACE_STANCES[index][1], FACING[index])
     P.hub_over(sim, (x, y, at[2] + LAY_HOVER), within=0.02, tries=4)
-    log("  over", r3(sim.pose("grapple").pos), r3(sim.pose("segment", index).pos))
-    if not lower_to(sim, at, LAY_HOVER, 12, index=index, stance_x=PLACE_STANCES[index]):
+    log("  over", r3(sim.pose("grapple").pos), r3(sim.pose("segment", index).pos),
+        "skew", round(segment_skew(sim, index), 3))
+    if not lower_to(sim, at, LAY_HOVER, 12, index=index,
+                    stance=(PLACE_STANCES[index][1], FACING[index])):
         return log("  not let down", r3(sim.pose("grapple").pos), sim.end_games, sim.joint("crane", "bend"))
     s = sim.pose("segment", index).pos
     log("  down at", r3(s), "skew", round(segment_skew(sim, index), 3))
@@ -216,24 +246,61 @@ def lay_segment(sim, index):
 
 def stow(sim):
     """The arm drawn in above the road ahead, clear of the kerbs and rails."""
+    # On the joints: slewed round from the side, the hub chased by
+    # grapple_to settles off to one side of the nose.
     P.raise_hub_to(sim, CARRY_Z + 0.1)
-    return P.grapple_to(sim, ahead_of_truck(sim, 1.3, CARRY_Z + 0.1), tolerance=0.15)
+    return P.crane_joints_to(sim, ahead_of_truck(sim, 1.3, CARRY_Z + 0.1), limit=0.6) and \
+        P.hub_settle(sim)
 
 
-def drive_along_road(sim, x, throttle=0.4):
-    p = sim.pose("truck").pos
-    return P.follow_path(sim, "truck", [(p[0], p[1]), (p[0] + 0.8, ROAD_Y), (x, ROAD_Y)],
-                         throttle=throttle)
+# Ways round, as ground points for follow_path. Onto the plaza and round
+# to face north (way 1) or south (way -1) on the stances' line, a metre and
+# a half short of y_end; the steering cuts inside a turn, so it is wider
+# than the truck's tightest.
+APPROACH_R = 1.8
+
+
+def to_stance(y_end, way):
+    r = APPROACH_R
+    c = (STANCE_X - r, y_end - way * 1.5)
+    arc = [(c[0] + r * math.sin(a), c[1] - way * r * math.cos(a)) for a in (0, 0.4, 0.8, 1.2, 1.57)]
+    return [(-15.0, ROAD_Y), (-14.2, arc[0][1] * 0.5), (c[0] - 0.8, arc[0][1])] + arc
+
+
+def leave_stance(sim, back_to, line):
+    """Backs along the stances' line to back_to and gives the points of the
+    turn west off it onto the plaza from there."""
+    if not creep_to(sim, back_to, line, tolerance=0.1, top=0.4):
+        return None
+    way = line[2]
+    c = (STANCE_X - 1.4, back_to)
+    return [(c[0] + 1.4 * math.cos(a), c[1] + way * 1.4 * math.sin(a)) for a in (0, 0.52, 1.05, 1.57)]
+
+
+U_TURN_X = -21.5
+
+
+def round_the_bank(y_west, rejoin_x):
+    """West across the plaza onto the bank at y_west, round to the left and
+    back east onto the road's line by rejoin_x."""
+    x, b = U_TURN_X, y_west - 2.8
+    return [(-14.0, y_west), (x + 1.0, y_west), (x, y_west), (x - 0.99, y_west - 0.41),
+            (x - 1.4, y_west - 1.4), (x - 0.99, y_west - 2.39), (x, b), (x + 1.0, b),
+            ((x + 1.0 + rejoin_x - 1.0) / 2, b / 2), (rejoin_x - 1.0, ROAD_Y), (rejoin_x, ROAD_Y)]
 
 
 def fetch_and_lay(sim, index):
     stance = PICK_STANCES[index]
     t = sim.pose("truck").pos
-    if t[0] > stance[0] - 1.0:
-        if not creep_to(sim, stance[0] - 1.2, tolerance=0.1, top=0.4):
-            return log("not backed up")
-    t = sim.pose("truck").pos
-    path = [(t[0], t[1]), (stance[0] - 0.6, stance[1]), stance]
+    if index == 0:
+        path = [(t[0], t[1]), (stance[0] - 0.6, stance[1]), stance]
+    else:
+        # From the first segment's stance back round the bank to the road.
+        turn = leave_stance(sim, LAID[0][1] - 1.4, FACING[0])
+        if turn is None:
+            return log("not backed off the stance")
+        t = sim.pose("truck").pos
+        path = [(t[0], t[1])] + turn + round_the_bank(turn[-1][1], stance[0] - 0.8) + [stance]
     if not P.follow_path(sim, "truck", path, throttle=0.3):
         return log("not at pick stance", index)
     if not creep_to(sim, sim.pose("segment", index).pos[0]):
@@ -243,14 +310,29 @@ def fetch_and_lay(sim, index):
         return log("no segment", index)
     if not carry_in_line(sim, index):
         return log("segment", index, "not swung round")
-    if not drive_along_road(sim, PLACE_STANCES[index], throttle=0.3):
+    place = PLACE_STANCES[index]
+    t = sim.pose("truck").pos
+    way = FACING[index][2]
+    path = [(t[0], t[1])] + to_stance(place[1], way) + [place]
+    if not P.follow_path(sim, "truck", path, throttle=0.3):
         return log("not at lay stance", index)
-    if not creep_to(sim, PLACE_STANCES[index]):
+    # Squared onto the line: backed a metre along it and brought up again.
+    t = sim.pose("truck")
+    log("  came to", r3(t.pos), round(t.heading, 3))
+    for _ in range(3):
+        t = sim.pose("truck")
+        if abs(t.pos[0] - STANCE_X) < 0.03 and abs(P.wrap(t.heading - way * math.pi / 2)) < 0.03:
+            break
+        if not creep_to(sim, place[1] - way * 1.2, FACING[index], tolerance=0.05):
+            return log("not backed along the line", index)
+    if not creep_to(sim, place[1], FACING[index]):
         return log("not at lay stance", index)
     log("lay stance", index, r3(sim.pose("truck").pos), round(sim.pose("truck").heading, 3))
     if not lay_segment(sim, index):
         return log("segment", index, "not laid")
-    return stow(sim)
+    if not stow(sim):
+        return log("arm not stowed", r3(sim.pose("grapple").pos), sim.end_games)
+    return True
 
 
 def drive(sim):
@@ -258,7 +340,12 @@ def drive(sim):
         if not fetch_and_lay(sim, index):
             return
     log("both laid", sim.tick)
-    drive_along_road(sim, EAST_BANK + 1.5, throttle=0.5)
+    turn = leave_stance(sim, LAID[1][1] + 1.4, FACING[1])
+    if turn is None:
+        return log("not backed off the stance")
+    t = sim.pose("truck").pos
+    path = [(t[0], t[1])] + turn + round_the_bank(turn[-1][1], -14.5) + [(EAST_BANK + 1.5, ROAD_Y)]
+    P.follow_path(sim, "truck", path, throttle=0.5)
 
 
 if __name__ == "__main__":

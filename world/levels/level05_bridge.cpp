@@ -46,11 +46,23 @@ void build_bridge(LevelOut& out) {
 
 // The goal rule.
 
+namespace {
+
+bool truckHangingInTheHole() {
+    const WorldObj* truck = wld_truck();
+    if (!truck) return false;
+    const Pose t = poseOf(truck);
+    return BRIDGE_GAP_WEST < t.x && t.x < BRIDGE_GAP_EAST && fabsf(t.y) < BRIDGE_GAP_HALF_WIDTH &&
+           (fabsf(t.sideTilt) > BRIDGE_HANGING_TILT || t.upright < BRIDGE_HANGING_UPRIGHT);
+}
+
+}  // namespace
+
 void goal_bridge(bool* won, bool* lost) {
     bool decks = everyNamed("segment", [](const Pose& p) {
         return BRIDGE_LAID_WEST <= p.x && p.x <= BRIDGE_LAID_EAST && BRIDGE_LAID_LOW <= p.z &&
                p.z <= BRIDGE_LAID_HIGH;
     });
     *won = decks && truckX() >= BRIDGE_EAST_BANK;
-    *lost = truckBelow(BRIDGE_LOST_BELOW);
+    *lost = truckBelow(BRIDGE_LOST_BELOW) || truckHangingInTheHole();
 }

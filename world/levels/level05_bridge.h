@@ -25,6 +25,12 @@ const float BRIDGE_KERB_WALL_HEIGHT = 0.35f;
 const float BRIDGE_WEST_BANK = -14.0f, BRIDGE_EAST_BANK = 14.0f;
 const float BRIDGE_GORGE_FLOOR = -7.0f;
 const float BRIDGE_LOST_BELOW = -6.0f;  // a truck fallen into the gorge is lost
+// A truck driven onto one segment alone has a wheel track over the open
+// half: it tips in and falls, or hangs there leaning, on its side or on its
+// back, its wheels in the hole and no way out. Like that over the hole it is
+// lost too (pitched a little against the wall at the laid one's end, it can
+// still back off).
+const float BRIDGE_HANGING_TILT = 0.25f, BRIDGE_HANGING_UPRIGHT = 0.9f;
 // A segment counts as laid with its centre inside this span and band.
 const float BRIDGE_LAID_WEST = -10.8f, BRIDGE_LAID_EAST = -7.2f;
 const float BRIDGE_LAID_LOW = -0.125f, BRIDGE_LAID_HIGH = BRIDGE_ROAD_TOP;

@@ -19,15 +19,18 @@ over the new north wall's channel until it stands on its foot.
 Then the old far wall, from a stance clear of the old gables' ends (y
 6.4), the wall 1.475 out: the beam is folded only to -0.15 before the claw
 comes over it (folded once over it, the claw swept through its top and
-knocked it over). Taken by its top beam, it is drawn 0.25 out south first
-(the gables' tabs stand inside its lower half: drawn toward the truck it
-was pulled over them; drawn out less, the feet that stand 0.175 out either
-side of it catch the top corner of the old gable it passes next), lifted,
-and slewed half a turn anticlockwise, round ahead of the truck, the boom
-held where it lifted the wall (let go that far out, it sinks under it, and
-the wall drags over the laid-down roof). It is let down over the new south
-channel with the beam folded a step at a time (folded at once, the hub
-dropped and the wall landed on its foot and tipped).
+knocked it over). It must be closed on within 3 cm of the middle of its top
+beam (closed further off, it twists in the prongs once clear of the gables'
+faces), lifted straight up between the old gables, its ends sliding up
+their inner faces, as high as the crane reaches (hub about 2.24-2.34), and
+slewed half a turn anticlockwise round ahead of the truck a tenth of a
+radian at a time with pauses, the boom held where it lifted the wall:
+slewed on without a pause it twists, and held lower or drawn out south
+first (as this driver used to), its feet sweep the old front gable off its
+bars and it ends against the new north wall, knocking that over too. It
+passes only a few centimetres over the front gable's peak. It is let down
+over the new south channel with the beam folded a step at a time (folded
+at once, the hub dropped and the wall landed on its foot and tipped).
 
 Setting a wall: squared over its place by where its middle hangs, let
 down in steps. A wall that rolls in the claw as its foot comes down
@@ -41,20 +44,30 @@ rests high is taken again by the middle of its top beam, lifted clear
 and set again. The notches under the walls' feet slide a wall along its
 channel to its place, so its ends stand clear of the gables' plates.
 
-How far each wall stands from its place (tolerance 0.05):
+Where everything stands once both walls are set: each wall's distance from
+its channel's place (y 8.495 / 7.505) and, in brackets, from the goal's
+place 2 cm further in (tolerance 0.05):
 
-    delay      0      1      2      3      4      5
-    near    0.015  0.004  0.023  0.015  0.011  0.006
-    far     falls  0.004  0.004  0.022  0.005  0.006
+    delay          0        1        2        3        4        5
+    near wall  .015 (.007) .004 (.023) .023 (.041) .015 (.035) .011 (.029) .006 (.024)
+    far wall   .004 (.023) .005 (.024) .003 (.023) .003 (.021) .018 (.038) .006 (.026)
+    old front   tipped      up         up         up         up         up
 
-At delay 0 the near wall is held rolled 0.13 and tilted 0.1 in the claw
-and comes to rest on the outer ridge; lifted and let down again aimed 2 cm
-inside, it stands. The far wall, turned almost flat in the claw on the
-half-turn, stands straightened on its foot but falls inward as the claw
-lets go of it and rises.
+At delays 1-5 the old front gable stays up on its bars, shifted up to 2 cm
+east by the far wall's end sliding up its face; the chimney and the back
+gable stand untouched. At delay 0 the far wall, lifted only to a hub height
+of 2.24 and leaning 15 degrees in the claw, catches the front gable's peak
+on the swing and tips it off its bars (it lies by the roof, out of reach of
+any stance planned so far): that swing has no height to spare, and the
+next step there is to hang the wall plumb (its lean swings its foot in
+toward the peak) or to give the old front gable a lower stance.
 
 Where it stops: after the two walls; the gables, roof and chimney are not
-driven yet.
+driven yet. The gables cannot be moved without the truck driving with one
+held: the prongs close across a gable's plate only with the boom along x,
+the old gables stand on y 5.4 and their places on y 8, and no stance
+reaches both along x (nor can a gable wait upright anywhere but between
+bars), so each must be carried round while the truck drives.
 
 Still to do after the walls, in this order:
 - The chimney first: it stands outside the old back gable, between the
@@ -102,8 +115,12 @@ NORTH_WALL_STANCE = 7.155  # 1.28 m from the old near wall, 1.34 from the new no
 SOUTH_WALL_STANCE = 6.4
 SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.15, -1.4
 FOLDED_TRAVEL_HUB = 2.15
-FAR_DRAW_OUT = (0.08, 0.16, 0.25)  # to 1.725 out: 0.21 to spare just lifted
-FAR_LIFT = (1.9, 2.2)
+# Lifted straight up between the old gables, the wall's ends sliding up their
+# inner faces, until its feet clear the front gable's peak where they pass
+# it: drawn out south first, the crane cannot lift it that high.
+FAR_DRAW_OUT = (0.0,)
+FAR_LIFT = (1.6, 1.9, 2.1, 2.25, 2.35)
+FAR_CENTRED = 0.03  # the hub closed within this of the wall's middle
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -226,7 +243,14 @@ DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the 
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
-def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1)):
+def off_middle(sim, name):
+    """How far the hub hangs from the wall's middle, across the boom."""
+    h, w = sim.pose("grapple").pos, sim.pose(name).pos
+    return math.hypot(h[0] - w[0], h[1] - w[1])
+
+
+def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1),
+              centred=None):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
@@ -261,8 +285,16 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
             log(sim, "lowered", above, sim.pose("grapple").pos, sim.pose(name).z_axis)
         P.hub_over(sim, (c[0], c[1], top), 0.25, tries=2, within=0.015)
         if P.close_until_grasped(sim, name):
-            break
-        log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
+            if centred is None:
+                break
+            sim.step(20)
+            if off_middle(sim, name) < centred:
+                break
+            # Closed off the middle of its top beam, the wall twists in the
+            # prongs once lifted clear of the gables' faces.
+            log(sim, "off the middle", off_middle(sim, name))
+        else:
+            log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
         set_grapple(sim, WALL_OPEN)
         P.crane_joints_to(sim, (c[0], c[1], top + 0.3), 0.3)
         sim.step(60)
@@ -270,6 +302,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
+    log(sim, "gripped", h, sim.pose(name).pos, "twist", twist(sim, name))
     # Out of the house first: the gables' tabs stand inside each wall's
     # lower half, so a far wall drawn toward the truck is pulled over them.
     out = 1 if c[1] > OLD_Y else -1
@@ -282,7 +315,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         log(sim, "lifted to", z, sim.pose("grapple").pos, sim.joint("crane", "boom"))
     lifted[name] = sim.joint("crane", "boom")
     P.hold_still(sim)
-    log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
+    log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis, "twist", twist(sim, name))
     return True
 
 
@@ -318,6 +351,59 @@ def slew_half_turn(sim, name, turn=1, hold=False):
     P.hold_still(sim)
     log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
     return not slipped()
+
+
+def twist(sim, name):
+    """How far a held wall stands turned from square to the boom (radians)."""
+    t = sim.pose("truck").pos
+    w = sim.pose(name)
+    bearing = math.atan2(w.pos[1] - t[1], w.pos[0] - t[0])
+    off = P.wrap(math.atan2(w.x_axis[1], w.x_axis[0]) - bearing - math.pi / 2)
+    return off if abs(off) <= math.pi / 2 else P.wrap(off - math.pi)
+
+
+SWING_STEP = 0.1  # radians of slew at a time with the far wall held high
+SWING_LEVER = 0.1
+
+
+def swing_in_steps(sim, name, turn=-1):
+    """Slews half a turn a step at a time, the boom held where it lifted the
+    wall and the levers let go between steps: slewed on without a pause, the
+    wall twists in the prongs and its trailing end swings in over the old
+    front gable's peak. False when the wall slipped down on the way."""
+    boom = lifted.get(name, sim.joint("crane", "boom"))
+    z0 = sim.pose(name).pos[2] - sim.pose("grapple").pos[2]
+
+    def hold_boom():
+        err = boom - sim.joint("crane", "boom")
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(err, 4.0, 0.004, 0.4))
+
+    start = sim.joint("crane", "slew")
+    goal = start + turn * (math.pi - 0.05)  # the slew reading falls anticlockwise
+    s = start
+    while abs(goal - s) > 0.01:
+        s += max(-SWING_STEP, min(SWING_STEP, goal - s))
+        for _ in range(200):
+            err = P.wrap(s - sim.joint("crane", "slew"))
+            if abs(err) < 0.01:
+                break
+            P.lever(sim, P.TRUCK_LEVERS["rotate"], P.axis_setting(err, 2.0, 0.0, SWING_LEVER))
+            hold_boom()
+            if sim.step(2):
+                return False
+        P.let_go_crane(sim)
+        for _ in range(4):
+            hold_boom()
+            if sim.step(5):
+                return False
+        P.let_go_crane(sim)
+        log(sim, "swing", round(s, 3), "twist", round(twist(sim, name), 3), sim.pose(name).pos,
+            "front", sim.pose("housefront").pos)
+        if sim.pose(name).pos[2] - sim.pose("grapple").pos[2] < z0 - 0.1:
+            return False
+    P.hold_still(sim)
+    log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
+    return True
 
 
 RELEASE_OPEN = 1.0
@@ -542,7 +628,7 @@ def drive(sim):
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
-                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
+                      lift=FAR_LIFT, centred=FAR_CENTRED) and swing_in_steps(sim, "leftwall")):
         return
     set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
 

@@ -611,6 +611,80 @@ def reseat_wall(sim, name, place):
     return True
 
 
+# Round the new house's north side to the east stance of the old front
+# gable, from behind the wall stances (backed out to the route's start).
+EAST_ROUTE = [(5.2, 6.45), (5.9, 6.6), (6.4, 7.2), (6.5, 8.5), (7.0, 9.4), (9.0, 9.7), (11.5, 9.5),
+              (12.6, 8.6), (12.8, 7.2), (12.5, 6.0), (11.8, 5.45), (11.1, 5.4)]
+FRONT_PEAK = 0.8  # the gable's peak above its centre
+FRONT_GRIP = -0.1  # the hub below the peak: the fingers close under the peak's tab
+CARRY_OUT, CARRY_HUB = 1.1, 2.0  # the gable drawn in and held while the truck drives
+# South of the old house and up the hill top's west side onto the line of
+# the new house's front gable, heading east.
+CARRY_ROUTE = [(10.4, 4.4), (9.5, 3.4), (7.0, 3.2), (5.5, 3.8), (5.0, 5.5), (5.1, 7.0), (5.7, 7.9),
+               (6.4, 8.0), (7.1, 8.0)]
+
+
+def clear_of_far_wall(sim):
+    """From over the far wall just set, with the beam folded: the folded
+    crane cannot lift the claw clear of the wall's top, and drawn in or
+    unfolded there the open prongs drag the wall off its channel. Slid
+    along the top beam past its end, the claw is unfolded there."""
+    h = sim.pose("grapple").pos
+    set_grapple(sim, 1.3)
+    for dx in (0.3, 0.6, 0.9):
+        P.crane_joints_to(sim, (h[0] + dx, h[1], h[2]), 0.15)
+    fold_over(sim, sim.pose("grapple").pos, 0.0)
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], 2.4), 0.4)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + 0.8 * t.x_axis[0], t.pos[1] + 0.8 * t.x_axis[1], 2.4), 0.6)
+
+
+def take_front_gable(sim):
+    """Drives round to the old front gable's east stance and takes the gable
+    by its peak, lifted clear of its bars."""
+    if not reverse_to(sim, EAST_ROUTE[0]):
+        return False
+    if not P.follow_path(sim, "truck", EAST_ROUTE, throttle=0.4):
+        return False
+    log(sim, "east stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    g = sim.pose("housefront").pos
+    peak = g[2] + FRONT_PEAK
+    log(sim, "front margin", reach_margin(sim, (g[0], g[1], peak)))
+    raise_then_move(sim, (g[0], g[1], peak + 0.4))
+    set_grapple(sim, 1.0)
+    P.hub_over(sim, (g[0], g[1], peak + 0.4), 0.3)
+    for above in (0.2, 0.08):
+        P.hub_over(sim, (g[0], g[1], peak + above), 0.3, within=0.015)
+    P.hub_over(sim, (g[0], g[1], peak + FRONT_GRIP), 0.25, tries=2, within=0.015)
+    if not P.close_until_grasped(sim, "housefront"):
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dz in (0.02, 0.05, 0.1, 0.2, 0.3):
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
+    P.hold_still(sim)
+    log(sim, "front up", sim.pose("housefront").pos, sim.pose("housefront").z_axis)
+    return sim.pose("housefront").pos[2] > g[2] + 0.15
+
+
+def carry_front_gable(sim):
+    """Draws the gable in, holds it high and drives round to its new side."""
+    t = sim.pose("truck")
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], CARRY_HUB), 0.2)
+    P.hold_still(sim)
+    P.crane_joints_to(sim, (t.pos[0] + CARRY_OUT * t.x_axis[0], t.pos[1] + CARRY_OUT * t.x_axis[1],
+                            CARRY_HUB), 0.2)
+    P.hold_still(sim)
+    route = [tuple(t.pos[:2])] + CARRY_ROUTE
+    if not P.follow_path(sim, "truck", route, throttle=0.3):
+        return False
+    log(sim, "carried", sim.pose("truck").pos, sim.pose("truck").heading,
+        sim.pose("housefront").pos, sim.pose("housefront").x_axis)
+    return sim.pose("housefront").pos[2] > 1.1
+
+
 def drive(sim):
     P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
     sim.step(80)
@@ -630,7 +704,12 @@ def drive(sim):
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
                       lift=FAR_LIFT, centred=FAR_CENTRED) and swing_in_steps(sim, "leftwall")):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
+    if not set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
+                    FAR_LEAN):
+        return
+    clear_of_far_wall(sim)
+    if not (take_front_gable(sim) and carry_front_gable(sim)):
+        return
 
 
 if __name__ == "__main__":

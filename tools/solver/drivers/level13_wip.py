@@ -664,7 +664,8 @@ def take_front_gable(sim):
     for dz in (0.02, 0.05, 0.1, 0.2, 0.3):
         P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
     P.hold_still(sim)
-    log(sim, "front up", sim.pose("housefront").pos, sim.pose("housefront").z_axis)
+    log(sim, "front up", sim.pose("housefront").pos, sim.pose("housefront").z_axis,
+        "yaw", sim.pose("housefront").heading)
     return sim.pose("housefront").pos[2] > g[2] + 0.15
 
 
@@ -682,7 +683,120 @@ def carry_front_gable(sim):
         return False
     log(sim, "carried", sim.pose("truck").pos, sim.pose("truck").heading,
         sim.pose("housefront").pos, sim.pose("housefront").x_axis)
+    for _ in range(LINE_UP_TRIES):
+        line = front_stance_line(sim)
+        t = sim.pose("truck")
+        if abs(t.pos[1] - line) < 0.03 and abs(t.heading) < 0.05:
+            break
+        # Off the line: backed off along it and driven up it again, straight.
+        reverse_to(sim, (FRONT_STANCE_X - 1.8, line))
+        P.follow_path(sim, "truck", [tuple(sim.pose("truck").pos[:2]), (FRONT_STANCE_X - 1.2, line),
+                                     (FRONT_STANCE_X, line)], throttle=0.3)
+        log(sim, "lined up", sim.pose("truck").pos, sim.pose("truck").heading, "line", line,
+            "gable yaw", sim.pose("housefront").heading, "tilt", sim.pose("housefront").z_axis)
     return sim.pose("housefront").pos[2] > 1.1
+
+
+LINE_UP_TRIES = 2
+FRONT_STANCE_X = 7.1
+FRONT_AIM = (NEW_X - 0.65 - 0.01, NEW_Y)  # a centimetre outside its place
+
+
+def front_stance_line(sim):
+    """The line (y) the truck must stand on for the gable, turned in the
+    claw as it is, to come square over its place."""
+    t = sim.pose("truck").pos
+    g = sim.pose("housefront")
+    h = sim.pose("grapple").pos
+    offset = P.wrap(math.atan2(g.x_axis[1], g.x_axis[0]) - math.atan2(h[1] - t[1], h[0] - t[0]))
+    return FRONT_AIM[1] + math.tan(offset) * (FRONT_AIM[0] - FRONT_STANCE_X)
+
+
+GABLE_OUTSIDE = 0.2  # squared this far outside its place, clear of the walls' ends
+GABLE_ABOVE = 0.07  # its foot just over the channel's ridges
+GABLE_IN = (0.15, 0.1, 0.05, 0.0)
+GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
+GABLE_RELEASE_OPEN = 1.5
+
+
+GENTLE_STEP = 0.02
+
+
+def gentle_to(sim, point, name):
+    """Moves the hub to point a couple of centimetres at a time, waiting
+    between steps: a gable held by its peak turns in the prongs when the
+    crane slews under it at once."""
+    h = sim.pose("grapple").pos
+    n = max(1, math.ceil(math.dist(h[:2], point[:2]) / GENTLE_STEP))
+    for i in range(1, n + 1):
+        f = i / n
+        P.crane_joints_to(sim, [h[k] + f * (point[k] - h[k]) for k in range(3)], 0.12)
+        if sim.step(16):
+            return False
+    return True
+
+
+def square_gable(sim, name, aim, target, z, tries=3):
+    """Moves the hub until the gable hangs at target (x, y); returns the aim."""
+    for _ in range(tries):
+        gentle_to(sim, (aim[0], aim[1], z), name)
+        calm(sim, name, 300)
+        q = sim.pose(name).pos
+        ex, ey = target[0] - q[0], target[1] - q[1]
+        w = sim.pose(name)
+        log(sim, "gable aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
+            "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw", round(w.heading, 3))
+        if math.hypot(ex, ey) < 0.006:
+            break
+        aim[0] += ex
+        aim[1] += ey
+    return aim
+
+
+def set_gable(sim, name, place):
+    """Squares the held gable just outside its place by where it hangs
+    (inside the house, its tabs catch the walls' ends), slides it in over
+    its channel, lets it down into it and lets go of it."""
+    g = sim.pose(name).pos
+    h = sim.pose("grapple").pos
+    hang = h[2] - g[2]  # the hub above the gable's centre
+    out = math.copysign(1, place[0] - NEW_X)
+    log(sim, "gable margin", reach_margin(sim, (place[0], place[1], place[2] + hang)))
+    aim = [place[0] + out * GABLE_OUTSIDE + h[0] - g[0], place[1] + h[1] - g[1]]
+    z = place[2] + hang + GABLE_ABOVE
+    log(sim, "gable before", sim.pose(name).pos, "yaw", sim.pose(name).heading, "hub", h,
+        "walls", sim.pose("leftwall").pos, sim.pose("rightwall").pos)
+    gentle_to(sim, (aim[0], aim[1], z + 0.1), name)
+    log(sim, "gable moved", sim.pose(name).pos, "yaw", sim.pose(name).heading)
+    P.hold_still(sim)
+    calm(sim, name, 600)
+    log(sim, "gable outside", sim.pose(name).pos, "tilt", sim.pose(name).z_axis, "yaw",
+        sim.pose(name).heading)
+    for inside in GABLE_IN:
+        aim = square_gable(sim, name, aim, (place[0] + out * inside, place[1]), z)
+    for dz in GABLE_LET_DOWN:
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
+        calm(sim, name, 300)
+        log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+        if sim.pose(name).pos[2] < place[2] + 0.005:
+            break
+    # The fingers close under the peak's tab: opened only as far as for a
+    # wall, they lift the gable back out by it.
+    open_slowly(sim, 1.0)
+    open_slowly(sim, GABLE_RELEASE_OPEN)
+    P.hold_still(sim)
+    q = sim.pose("grapple").pos
+    for up in (0.01, 0.02, 0.03, 0.05, 0.08, 0.12, 0.2, 0.4):
+        z = sim.pose(name).pos[2]
+        gentle_to(sim, (q[0], q[1], q[2] + up), name)
+        if sim.pose(name).pos[2] > z + 0.005:
+            log(sim, "gable caught", sim.pose(name).pos)
+            gentle_to(sim, (q[0], q[1], q[2]), name)
+            calm(sim, name, 300)
+            break
+    sim.step(60)
+    log(sim, "gable stands", name, sim.pose(name).pos, sim.pose(name).z_axis)
+    return sim.pose(name).z_axis[2] > 0.995
 
 
 def drive(sim):
@@ -709,6 +823,8 @@ def drive(sim):
         return
     clear_of_far_wall(sim)
     if not (take_front_gable(sim) and carry_front_gable(sim)):
+        return
+    if not set_gable(sim, "housefront", (NEW_X - 0.65 - 0.01, NEW_Y, FLOOR + 0.5)):
         return
 
 

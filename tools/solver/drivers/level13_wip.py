@@ -34,8 +34,7 @@ at once, the hub dropped and the wall landed on its foot and tipped).
 
 Setting a wall: squared over its place by where its middle hangs, let
 down in steps. A wall that rolls in the claw as its foot comes down
-(the far wall is mostly held 0.2 m off the middle of its top beam, having
-slid along it in the pinch on the way) is lifted back and its foot,
+(it may slide along its top beam in the pinch on the way) is lifted back and its foot,
 not its middle, squared over the channel; one that comes to rest high,
 on a ridge's or a notch's crest, is lifted clear and let down again
 (pressed on, it buckles in the claw); a far wall leaning once on its foot

@@ -209,13 +209,19 @@ TEST_F(Goals, HearthRebuildsTheHouseOnTheHill) {
     place("houseback", 9.65f, 8, 1.0f);
     place("housefront", 8.35f, 8, 1.0f);
     place("chimney", 9.775f, 8, 1.1f);
-    place("leftwall", 9, 7.505f, 0.9f);
-    DynamicWorldObj* right = place("rightwall", 9, 8.495f, 0.9f);
+    place("leftwall", 9, 7.525f, 0.9f);
+    DynamicWorldObj* right = place("rightwall", 9, 8.475f, 0.9f);
     DynamicWorldObj* roof = place("houseroof", 9, 8, 1.53f);
     EXPECT_TRUE(won());
     moveTo(roof, 9, 8, 1.56f);
     EXPECT_FALSE(won());
     moveTo(roof, 9, 8, 1.5f);
+    // Where the new foundation's channel stands a wall, 2 cm out, it is in
+    // place; 6 cm out of its place it is not, however the channel stands.
+    moveTo(right, 9, 8.495f, 0.9f);
+    EXPECT_TRUE(won());
+    moveTo(right, 9, 8.535f, 0.9f);
+    EXPECT_FALSE(won());
     moveTo(right, 9, 8, 0.9f);
     EXPECT_FALSE(won());
 }

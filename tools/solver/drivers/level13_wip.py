@@ -19,20 +19,22 @@ over the new north wall's channel until it stands on its foot.
 Then the old far wall, from a stance clear of the old gables' ends (y
 6.4), the wall 1.475 out: the beam is folded only to -0.15 before the claw
 comes over it (folded once over it, the claw swept through its top and
-knocked it over). Taken by its top beam, it is drawn 0.25 out south first
-(the gables' tabs stand inside its lower half: drawn toward the truck it
-was pulled over them; drawn out less, the feet that stand 0.175 out either
-side of it catch the top corner of the old gable it passes next), lifted,
-and slewed half a turn anticlockwise, round ahead of the truck, the boom
-held where it lifted the wall (let go that far out, it sinks under it, and
-the wall drags over the laid-down roof). It is let down over the new south
-channel with the beam folded a step at a time (folded at once, the hub
-dropped and the wall landed on its foot and tipped).
+knocked it over). It must be closed on within 3 cm of the middle of its top
+beam (closed further off, it twists in the prongs once clear of the gables'
+faces), lifted straight up between the old gables, its ends sliding up
+their inner faces, as high as the crane reaches (hub about 2.24-2.34), and
+slewed half a turn anticlockwise round ahead of the truck a tenth of a
+radian at a time with pauses, the boom held where it lifted the wall:
+slewed on without a pause it twists, and held lower or drawn out south
+first (as this driver used to), its feet sweep the old front gable off its
+bars and it ends against the new north wall, knocking that over too. It
+passes only a few centimetres over the front gable's peak. It is let down
+over the new south channel with the beam folded a step at a time (folded
+at once, the hub dropped and the wall landed on its foot and tipped).
 
 Setting a wall: squared over its place by where its middle hangs, let
 down in steps. A wall that rolls in the claw as its foot comes down
-(the far wall is mostly held 0.2 m off the middle of its top beam, having
-slid along it in the pinch on the way) is lifted back and its foot,
+(it may slide along its top beam in the pinch on the way) is lifted back and its foot,
 not its middle, squared over the channel; one that comes to rest high,
 on a ridge's or a notch's crest, is lifted clear and let down again
 (pressed on, it buckles in the claw); a far wall leaning once on its foot
@@ -41,31 +43,75 @@ rests high is taken again by the middle of its top beam, lifted clear
 and set again. The notches under the walls' feet slide a wall along its
 channel to its place, so its ends stand clear of the gables' plates.
 
-How far each wall stands from its place (tolerance 0.05):
+Where the walls stand once both are set: each one's distance from its
+channel's place (y 8.495 / 7.505) and, in brackets, from the goal's place
+2 cm further in (tolerance 0.05):
 
-    delay      0      1      2      3      4      5
-    near    0.015  0.004  0.023  0.015  0.011  0.006
-    far     falls  0.004  0.004  0.022  0.005  0.006
+    delay          0        1        2        3        4        5
+    near wall  .015 (.007) .004 (.023) .023 (.041) .015 (.035) .011 (.029) .006 (.024)
+    far wall   .004 (.023) .005 (.024) .003 (.023) .003 (.021) .018 (.038) .006 (.026)
+    old front   tipped      up         up         up         up         up
 
-At delay 0 the near wall is held rolled 0.13 and tilted 0.1 in the claw
-and comes to rest on the outer ridge; lifted and let down again aimed 2 cm
-inside, it stands. The far wall, turned almost flat in the claw on the
-half-turn, stands straightened on its foot but falls inward as the claw
-lets go of it and rises.
+At delays 1-5 the old front gable stays up on its bars, shifted up to 2 cm
+east by the far wall's end sliding up its face; the chimney and the back
+gable stand untouched. At delay 0 the far wall, lifted only to a hub height
+of 2.24 and leaning 15 degrees in the claw, catches the front gable's peak
+on the swing and tips it off its bars: that swing has no height to spare,
+and the next step there is to hang the wall plumb (its lean swings its foot
+in toward the peak) or to give the old front gable a lower stance.
 
-Where it stops: after the two walls; the gables, roof and chimney are not
-driven yet.
+Then the front gable. The claw is slid off the far wall along its top
+beam and unfolded past its end (lifted or drawn in folded, the prongs
+dragged the wall off its channel), and the truck backs out and drives
+round the new house's north side to the old front gable's east stance
+(11.1, 5.4; 0.28 of reach to spare over the peak). The gable is taken by
+its peak, the hub 0.1 below it so that the fingers close under the peak's
+tab, lifted 0.3, drawn in to 0.9 m out at a hub height of 2.0 and carried
+south of the old house and up the hill top's west side onto y 8, heading
+east, turned half a turn with the truck. The truck is lined up on the line
+that brings the gable square over its place as it is turned in the claw
+(backed off and driven up that line again), the gable squared 2 dm outside
+its place (inside the house its tabs catch the walls' ends) and slid in a
+couple of centimetres at a time (slewed at once, it turns in the prongs and
+its ends knock the walls), let down into its channel and let go with the
+prongs opened wide (opened as for a wall, the fingers lift it back out by
+its tab). Reach to spare over the place from the stance (7.05, 8): 0.45.
 
-Still to do after the walls, in this order:
+Where it stops: after the front gable, which is not robust yet. The
+latest run of this driver, everything measured at the end (the walls from
+the goal's places, the front gable from its place; tolerance 0.05):
+
+    delay        0       1       2       3       4       5
+    near wall  0.007   0.023   0.645   0.639   0.029   0.024
+    far wall   0.023   0.024   0.522   0.022   0.011   0.026
+    front      lost    0.004   0.017   0.007   lost    0.005
+
+At delays 1 and 5 both walls and the front gable stand in their places.
+At delays 2 and 3 the gable stands in place but a wall has been knocked
+off its channel (at delay 2 the gable, turned 7 degrees in the claw as it
+was slid in, pushed the north wall's end; turned, its end stands past the
+wall's); at delay 0 the old front gable was
+already tipped off its bars by the far wall (above); at delay 4 the gable
+slips out of the claw on the carry. The grip by the peak holds the gable
+loosely: it hangs up to 13 degrees tilted and turns up to 0.35 rad in the
+prongs as the truck drives (carried faster, or held 1.1 m out, it slipped
+out at more delays). The next step is a firmer hold (a lower grip across
+the plate) and finding what knocks the north wall at delays 2 and 3.
+
+The gables cannot be moved without the truck driving with one held: the
+prongs close across a gable's plate only with the boom along x, the old
+gables stand on y 5.4 and their places on y 8, and no stance reaches both
+along x (nor can a gable wait upright anywhere but between bars).
+
+Still to do, in this order:
 - The chimney first: it stands outside the old back gable, between the
   west stance and the gable, and rises above the gable's peak, so it must
   be lifted out and stood somewhere on the hill top before the old back
   gable can be taken. It goes into the new house only after the new back
   gable: set down east of its place and slid west along its channel.
-- The gables, from stances east and west of the old house on y 5.4 (the
-  prongs close across a gable's plate only with the boom along x), carried
-  round to the opposite side of the new house, each turned half a turn
-  (the roof laid at about (10.2, 6.7) stands near the east one's stance).
+- The back gable, from a stance west of the old house on y 5.4, carried
+  round to the new house's east side turned half a turn, as the front one
+  is (the roof laid at about (10.2, 6.7) stands near that side's stance).
   Aim a gable a centimetre outside its place: let down up to 2 cm outside
   it or across it, it seats; more than half a centimetre inside it, its
   edge lands on a wall's end.
@@ -102,8 +148,12 @@ NORTH_WALL_STANCE = 7.155  # 1.28 m from the old near wall, 1.34 from the new no
 SOUTH_WALL_STANCE = 6.4
 SOUTH_TAKE_FOLD, SOUTH_SET_FOLD = -0.15, -1.4
 FOLDED_TRAVEL_HUB = 2.15
-FAR_DRAW_OUT = (0.08, 0.16, 0.25)  # to 1.725 out: 0.21 to spare just lifted
-FAR_LIFT = (1.9, 2.2)
+# Lifted straight up between the old gables, the wall's ends sliding up their
+# inner faces, until its feet clear the front gable's peak where they pass
+# it: drawn out south first, the crane cannot lift it that high.
+FAR_DRAW_OUT = (0.0,)
+FAR_LIFT = (1.6, 1.9, 2.1, 2.25, 2.35)
+FAR_CENTRED = 0.03  # the hub closed within this of the wall's middle
 ROOF_RIDGE, ROOF_HUB_ABOVE = 0.37, 0.12
 # Lifted off in slow steps, then on up: until its eaves clear the gables'
 # peaks the roof may move aside only as far as it has risen.
@@ -226,7 +276,14 @@ DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the 
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
 
 
-def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1)):
+def off_middle(sim, name):
+    """How far the hub hangs from the wall's middle, across the boom."""
+    h, w = sim.pose("grapple").pos, sim.pose(name).pos
+    return math.hypot(h[0] - w[0], h[1] - w[1])
+
+
+def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8, 2.1),
+              centred=None):
     """Over the wall's top beam at travel height, down round it with the
     prongs half open and closed on it; lifted a little and drawn out toward
     the truck, clear of the gables' tabs inside it, then lifted clear."""
@@ -261,8 +318,16 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
             log(sim, "lowered", above, sim.pose("grapple").pos, sim.pose(name).z_axis)
         P.hub_over(sim, (c[0], c[1], top), 0.25, tries=2, within=0.015)
         if P.close_until_grasped(sim, name):
-            break
-        log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
+            if centred is None:
+                break
+            sim.step(20)
+            if off_middle(sim, name) < centred:
+                break
+            # Closed off the middle of its top beam, the wall twists in the
+            # prongs once lifted clear of the gables' faces.
+            log(sim, "off the middle", off_middle(sim, name))
+        else:
+            log(sim, "missed", name, sim.pose("grapple").pos, sim.pose(name).pos)
         set_grapple(sim, WALL_OPEN)
         P.crane_joints_to(sim, (c[0], c[1], top + 0.3), 0.3)
         sim.step(60)
@@ -270,6 +335,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
+    log(sim, "gripped", h, sim.pose(name).pos, "twist", twist(sim, name))
     # Out of the house first: the gables' tabs stand inside each wall's
     # lower half, so a far wall drawn toward the truck is pulled over them.
     out = 1 if c[1] > OLD_Y else -1
@@ -282,7 +348,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         log(sim, "lifted to", z, sim.pose("grapple").pos, sim.joint("crane", "boom"))
     lifted[name] = sim.joint("crane", "boom")
     P.hold_still(sim)
-    log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis)
+    log(sim, "wall up", sim.pose(name).pos, sim.pose(name).z_axis, "twist", twist(sim, name))
     return True
 
 
@@ -318,6 +384,59 @@ def slew_half_turn(sim, name, turn=1, hold=False):
     P.hold_still(sim)
     log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
     return not slipped()
+
+
+def twist(sim, name):
+    """How far a held wall stands turned from square to the boom (radians)."""
+    t = sim.pose("truck").pos
+    w = sim.pose(name)
+    bearing = math.atan2(w.pos[1] - t[1], w.pos[0] - t[0])
+    off = P.wrap(math.atan2(w.x_axis[1], w.x_axis[0]) - bearing - math.pi / 2)
+    return off if abs(off) <= math.pi / 2 else P.wrap(off - math.pi)
+
+
+SWING_STEP = 0.1  # radians of slew at a time with the far wall held high
+SWING_LEVER = 0.1
+
+
+def swing_in_steps(sim, name, turn=-1):
+    """Slews half a turn a step at a time, the boom held where it lifted the
+    wall and the levers let go between steps: slewed on without a pause, the
+    wall twists in the prongs and its trailing end swings in over the old
+    front gable's peak. False when the wall slipped down on the way."""
+    boom = lifted.get(name, sim.joint("crane", "boom"))
+    z0 = sim.pose(name).pos[2] - sim.pose("grapple").pos[2]
+
+    def hold_boom():
+        err = boom - sim.joint("crane", "boom")
+        P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(err, 4.0, 0.004, 0.4))
+
+    start = sim.joint("crane", "slew")
+    goal = start + turn * (math.pi - 0.05)  # the slew reading falls anticlockwise
+    s = start
+    while abs(goal - s) > 0.01:
+        s += max(-SWING_STEP, min(SWING_STEP, goal - s))
+        for _ in range(200):
+            err = P.wrap(s - sim.joint("crane", "slew"))
+            if abs(err) < 0.01:
+                break
+            P.lever(sim, P.TRUCK_LEVERS["rotate"], P.axis_setting(err, 2.0, 0.0, SWING_LEVER))
+            hold_boom()
+            if sim.step(2):
+                return False
+        P.let_go_crane(sim)
+        for _ in range(4):
+            hold_boom()
+            if sim.step(5):
+                return False
+        P.let_go_crane(sim)
+        log(sim, "swing", round(s, 3), "twist", round(twist(sim, name), 3), sim.pose(name).pos,
+            "front", sim.pose("housefront").pos)
+        if sim.pose(name).pos[2] - sim.pose("grapple").pos[2] < z0 - 0.1:
+            return False
+    P.hold_still(sim)
+    log(sim, "swung", sim.pose(name).pos, sim.pose(name).z_axis)
+    return True
 
 
 RELEASE_OPEN = 1.0
@@ -525,6 +644,219 @@ def reseat_wall(sim, name, place):
     return True
 
 
+# Round the new house's north side to the east stance of the old front
+# gable, from behind the wall stances (backed out to the route's start).
+EAST_ROUTE = [(5.2, 6.45), (5.9, 6.6), (6.4, 7.2), (6.5, 8.5), (7.0, 9.4), (9.0, 9.7), (11.5, 9.5),
+              (12.6, 8.6), (12.8, 7.2), (12.5, 6.0), (11.8, 5.45), (11.1, 5.4)]
+FRONT_PEAK = 0.8  # the gable's peak above its centre
+FRONT_GRIP = -0.1  # the hub below the peak: the fingers close under the peak's tab
+CARRY_OUT, CARRY_HUB = 0.9, 2.0  # the gable drawn in and held while the truck drives
+CARRY_THROTTLE = 0.2
+# South of the old house and up the hill top's west side onto the line of
+# the new house's front gable, heading east.
+# The stance stands far enough back that the gable, held 0.9 m out and
+# swinging forward on the claw as the truck stops, stays clear of the
+# walls' ends: 0.45 of reach to spare over the gable's place from there
+# (from 6.8 only 0.08).
+FRONT_STANCE_X = 7.05
+CARRY_ROUTE = [(10.4, 4.4), (9.5, 3.4), (7.0, 3.2), (5.5, 3.8), (5.0, 5.5), (5.1, 7.0), (5.7, 7.9),
+               (6.3, 8.0), (FRONT_STANCE_X, 8.0)]
+
+
+def clear_of_far_wall(sim):
+    """From over the far wall just set, with the beam folded: the folded
+    crane cannot lift the claw clear of the wall's top, and drawn in or
+    unfolded there the open prongs drag the wall off its channel. Slid
+    along the top beam past its end, the claw is unfolded there."""
+    h = sim.pose("grapple").pos
+    set_grapple(sim, 1.3)
+    for dx in (0.3, 0.6, 0.9):
+        P.crane_joints_to(sim, (h[0] + dx, h[1], h[2]), 0.15)
+    fold_over(sim, sim.pose("grapple").pos, 0.0)
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], 2.4), 0.4)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + 0.8 * t.x_axis[0], t.pos[1] + 0.8 * t.x_axis[1], 2.4), 0.6)
+
+
+def take_front_gable(sim):
+    """Drives round to the old front gable's east stance and takes the gable
+    by its peak, lifted clear of its bars."""
+    if not reverse_to(sim, EAST_ROUTE[0]):
+        return False
+    if not P.follow_path(sim, "truck", EAST_ROUTE, throttle=0.4):
+        return False
+    log(sim, "east stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    g = sim.pose("housefront").pos
+    peak = g[2] + FRONT_PEAK
+    log(sim, "front margin", reach_margin(sim, (g[0], g[1], peak)))
+    raise_then_move(sim, (g[0], g[1], peak + 0.4))
+    set_grapple(sim, 1.0)
+    P.hub_over(sim, (g[0], g[1], peak + 0.4), 0.3)
+    for above in (0.2, 0.08):
+        P.hub_over(sim, (g[0], g[1], peak + above), 0.3, within=0.015)
+    P.hub_over(sim, (g[0], g[1], peak + FRONT_GRIP), 0.25, tries=2, within=0.015)
+    if not P.close_until_grasped(sim, "housefront"):
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dz in (0.02, 0.05, 0.1, 0.2, 0.3):
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
+    P.hold_still(sim)
+    log(sim, "front up", sim.pose("housefront").pos, sim.pose("housefront").z_axis,
+        "yaw", sim.pose("housefront").heading)
+    return sim.pose("housefront").pos[2] > g[2] + 0.15
+
+
+def carry_front_gable(sim):
+    """Draws the gable in, holds it high and drives round to its new side."""
+    t = sim.pose("truck")
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], CARRY_HUB), 0.2)
+    P.hold_still(sim)
+    P.crane_joints_to(sim, (t.pos[0] + CARRY_OUT * t.x_axis[0], t.pos[1] + CARRY_OUT * t.x_axis[1],
+                            CARRY_HUB), 0.2)
+    P.hold_still(sim)
+    route = [tuple(t.pos[:2])] + CARRY_ROUTE
+    if not P.follow_path(sim, "truck", route, throttle=CARRY_THROTTLE):
+        return False
+    log(sim, "carried", sim.pose("truck").pos, sim.pose("truck").heading,
+        sim.pose("housefront").pos, sim.pose("housefront").x_axis)
+    if sim.pose("housefront").pos[2] < 1.1:
+        return False  # slipped out of the claw on the way
+    for _ in range(LINE_UP_TRIES):
+        settle_turn(sim, "housefront")
+        line = front_stance_line(sim)
+        t = sim.pose("truck")
+        # Only where the truck stands counts, not its heading: the crane
+        # slews about the truck's centre.
+        if abs(t.pos[1] - line) < 0.03:
+            break
+        # Off the line: backed off along it and driven up it again, straight.
+        reverse_to(sim, (FRONT_STANCE_X - 1.8, line))
+        P.follow_path(sim, "truck", [tuple(sim.pose("truck").pos[:2]), (FRONT_STANCE_X - 1.2, line),
+                                     (FRONT_STANCE_X, line)], throttle=0.3)
+        log(sim, "lined up", sim.pose("truck").pos, sim.pose("truck").heading, "line", line,
+            "gable yaw", sim.pose("housefront").heading, "tilt", sim.pose("housefront").z_axis)
+    return sim.pose("housefront").pos[2] > 1.1
+
+
+LINE_UP_TRIES = 3
+
+
+def settle_turn(sim, name, ticks=600, every=10):
+    """Waits until the held part has stopped turning in the claw: driven, a
+    gable swings to and fro about the hub for a while."""
+    last = sim.pose(name).heading
+    still = 0
+    for _ in range(0, ticks, every):
+        if sim.step(every):
+            return
+        now = sim.pose(name).heading
+        still = still + 1 if abs(P.wrap(now - last)) < 0.003 else 0
+        last = now
+        if still >= 5:
+            return
+FRONT_AIM = (NEW_X - 0.65 - 0.01, NEW_Y)  # a centimetre outside its place
+
+
+def front_stance_line(sim):
+    """The line (y) the truck must stand on for the gable, turned in the
+    claw as it is, to come square over its place."""
+    t = sim.pose("truck").pos
+    g = sim.pose("housefront")
+    h = sim.pose("grapple").pos
+    offset = P.wrap(math.atan2(g.x_axis[1], g.x_axis[0]) - math.atan2(h[1] - t[1], h[0] - t[0]))
+    return FRONT_AIM[1] + math.tan(offset) * (FRONT_AIM[0] - FRONT_STANCE_X)
+
+
+GABLE_OUTSIDE = 0.2  # squared this far outside its place, clear of the walls' ends
+GABLE_ABOVE = 0.07  # its foot just over the channel's ridges
+GABLE_IN = (0.15, 0.1, 0.05, 0.0)
+GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
+GABLE_RELEASE_OPEN = 1.5
+
+
+GENTLE_STEP = 0.02
+
+
+def gentle_to(sim, point, name):
+    """Moves the hub to point a couple of centimetres at a time, waiting
+    between steps: a gable held by its peak turns in the prongs when the
+    crane slews under it at once."""
+    h = sim.pose("grapple").pos
+    n = max(1, math.ceil(math.dist(h[:2], point[:2]) / GENTLE_STEP))
+    for i in range(1, n + 1):
+        f = i / n
+        P.crane_joints_to(sim, [h[k] + f * (point[k] - h[k]) for k in range(3)], 0.12)
+        if sim.step(16):
+            return False
+    return True
+
+
+def square_gable(sim, name, aim, target, z, tries=3):
+    """Moves the hub until the gable hangs at target (x, y); returns the aim."""
+    for _ in range(tries):
+        gentle_to(sim, (aim[0], aim[1], z), name)
+        calm(sim, name, 300)
+        q = sim.pose(name).pos
+        ex, ey = target[0] - q[0], target[1] - q[1]
+        w = sim.pose(name)
+        log(sim, "gable aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
+            "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw", round(w.heading, 3))
+        if math.hypot(ex, ey) < 0.006:
+            break
+        aim[0] += ex
+        aim[1] += ey
+    return aim
+
+
+def set_gable(sim, name, place):
+    """Squares the held gable just outside its place by where it hangs
+    (inside the house, its tabs catch the walls' ends), slides it in over
+    its channel, lets it down into it and lets go of it."""
+    g = sim.pose(name).pos
+    h = sim.pose("grapple").pos
+    hang = h[2] - g[2]  # the hub above the gable's centre
+    out = math.copysign(1, place[0] - NEW_X)
+    log(sim, "gable margin", reach_margin(sim, (place[0], place[1], place[2] + hang)))
+    aim = [place[0] + out * GABLE_OUTSIDE + h[0] - g[0], place[1] + h[1] - g[1]]
+    z = place[2] + hang + GABLE_ABOVE
+    log(sim, "gable before", sim.pose(name).pos, "yaw", sim.pose(name).heading, "hub", h,
+        "walls", sim.pose("leftwall").pos, sim.pose("rightwall").pos)
+    gentle_to(sim, (aim[0], aim[1], z + 0.1), name)
+    log(sim, "gable moved", sim.pose(name).pos, "yaw", sim.pose(name).heading)
+    P.hold_still(sim)
+    calm(sim, name, 600)
+    log(sim, "gable outside", sim.pose(name).pos, "tilt", sim.pose(name).z_axis, "yaw",
+        sim.pose(name).heading)
+    for inside in GABLE_IN:
+        aim = square_gable(sim, name, aim, (place[0] + out * inside, place[1]), z)
+    for dz in GABLE_LET_DOWN:
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
+        calm(sim, name, 300)
+        log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+        if sim.pose(name).pos[2] < place[2] + 0.005:
+            break
+    # The fingers close under the peak's tab: opened only as far as for a
+    # wall, they lift the gable back out by it.
+    open_slowly(sim, 1.0)
+    open_slowly(sim, GABLE_RELEASE_OPEN)
+    P.hold_still(sim)
+    q = sim.pose("grapple").pos
+    for up in (0.01, 0.02, 0.03, 0.05, 0.08, 0.12, 0.2, 0.4):
+        z = sim.pose(name).pos[2]
+        gentle_to(sim, (q[0], q[1], q[2] + up), name)
+        if sim.pose(name).pos[2] > z + 0.005:
+            log(sim, "gable caught", sim.pose(name).pos)
+            gentle_to(sim, (q[0], q[1], q[2]), name)
+            calm(sim, name, 300)
+            break
+    sim.step(60)
+    log(sim, "gable stands", name, sim.pose(name).pos, sim.pose(name).z_axis)
+    return sim.pose(name).z_axis[2] > 0.995
+
+
 def drive(sim):
     P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
     sim.step(80)
@@ -542,9 +874,16 @@ def drive(sim):
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return
     if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
-                      lift=FAR_LIFT) and slew_half_turn(sim, "leftwall", -1, hold=True)):
+                      lift=FAR_LIFT, centred=FAR_CENTRED) and swing_in_steps(sim, "leftwall")):
         return
-    set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD, FAR_LEAN)
+    if not set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
+                    FAR_LEAN):
+        return
+    clear_of_far_wall(sim)
+    if not (take_front_gable(sim) and carry_front_gable(sim)):
+        return
+    if not set_gable(sim, "housefront", (NEW_X - 0.65 - 0.01, NEW_Y, FLOOR + 0.5)):
+        return
 
 
 if __name__ == "__main__":

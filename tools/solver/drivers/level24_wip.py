@@ -68,16 +68,24 @@ except ImportError:
 LEVEL = 24
 DEBUG = os.environ.get("LEVEL24_DEBUG")
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-# The crane slews about the truck's centre: each stance stands abeam the
-# middle pocket of its third of the bar.
-STANCES_X = (-6.7, -4.6, -2.5)
-STANCE_REACH = 0.95  # along the lane, the farthest a stone is worked from where the truck stands
-LANE_X = (-7.3, -1.9)  # the truck's centre stays this far inside the lane's ends
+# The crane slews about the truck's centre. The truck works each stone from
+# abeam it: the open prongs point along the crane and across it, at none of
+# the neighbours, which stand 0.6 along the bar or 0.4 on the diagonal.
+LANE_X = (-7.7, -1.5)  # where along the lane the truck's centre may stand
+ABEAM = 0.08  # how near abeam the truck's centre must stand
+DRIFT = 0.1  # the truck shoved further than this from abeam drives back
+NEAR_ROW_Y, FAR_ROW_Y = -4.1, -3.83
+# Over the far row the straight outer beam comes down onto the bar's kerb
+# before the hub is low enough; folded a little, it clears it.
+BEND_NEAR, BEND_FAR = 0.0, -0.4
 DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
 # Along the tray from the truck's centre, east first (the loader has less to
 # push): spread out, so that a stone let go does not land on the last one.
 DROPS_ALONG = (0.6, 0.3, 0.0, -0.3, -0.6)
+# The belt starts at the tray's east end: a stone let go nearer it than
+# this might roll onto it before it is collected.
+DROP_X_MAX = -1.6
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
@@ -101,7 +109,7 @@ PICK_TRIES = 3
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
 LEAST_SPARE = 0.2  # reach to spare wanted over a stone, where the hub grips it
 BAR_TOP = 0.3
-ON_THE_BAR = (-7.95, -1.1, -4.35, -3.7)  # x0, x1, y0, y1
+ON_THE_BAR = (-7.95, -1.1, -4.35, -3.55)  # x0, x1, y0, y1
 
 
 def log(sim, *words):
@@ -139,17 +147,12 @@ def spare_from(x, y, z, stone):
 
 def workable(sim, stone):
     t = sim.pose("truck").pos
-    return (abs(stone[0] - t[0]) <= STANCE_REACH + 0.05
+    return (abs(stone[0] - t[0]) <= ABEAM + 0.02 and abs(t[1] - STANCE_Y) < DRIFT
             and spare_from(t[0], t[1], t[2], stone) >= LEAST_SPARE)
 
 
-def stance_for(stone):
-    """Where along the lane the truck works the stone from: the stance whose
-    third of the bar it lies in, or, knocked beyond the last one, abeam it."""
-    x = min(STANCES_X, key=lambda s: abs(s - stone[0]))
-    if abs(x - stone[0]) <= STANCE_REACH:
-        return x
-    return P.clamp(stone[0], *LANE_X)
+def bend_for(stone):
+    return BEND_FAR if stone[1] > (NEAR_ROW_Y + FAR_ROW_Y) / 2 else BEND_NEAR
 
 
 def the_stone(sim, near):
@@ -179,7 +182,8 @@ def pick(sim, stone):
         c = the_stone(sim, stone)
         if c is None or sim.ended or skid_turn(sim):
             return False
-        if not (P.work_grapple(sim, 1.0, OPEN_TICKS) and travel(sim, over(c, APPROACH))):
+        if not (P.work_grapple(sim, 1.0, OPEN_TICKS) and P.raise_hub_to(sim, CARRY_Z, max_ticks=300)
+                and P.bend_to(sim, bend_for(c)) and travel(sim, over(c, APPROACH))):
             return False
         P.hub_over(sim, over(c, APPROACH))
         for above in LOWER_STEPS:
@@ -231,13 +235,22 @@ def wait_collected(sim, ticks=600, every=10):
     return True
 
 
+def turn_coming(sim):
+    """Whether the stones in the tray, once settled, outnumber those left:
+    the truck then waits for the hand-over rather than start a pick that the
+    game would freeze half way."""
+    loose = [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
+    tray = len(stones(sim, "collectedgravel")) + len(loose)
+    return tray > len(stones(sim, "gravel")) - len(loose)
+
+
 def along_lane(sim, x, max_ticks=1500, every=3):
     """Creeps the truck east or west along the lane until it stands at x,
     steering (forward only) back onto the lane's line."""
     for _ in range(0, max_ticks, every):
         p = sim.pose("truck")
         ahead = x - p.pos[0]
-        if abs(ahead) < 0.06:
+        if abs(ahead) < 0.04:
             break
         if ahead > 0:
             want = P.clamp(1.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
@@ -252,13 +265,16 @@ def along_lane(sim, x, max_ticks=1500, every=3):
 
 
 def go_to_stance(sim, x):
-    """The crane folded up over the truck, into the lane (round the bar the
+    """Into the lane (round the bar, the crane folded in over the truck, the
     first time) and along it to x."""
-    if not (P.raise_hub_to(sim, CARRY_Z, max_ticks=300) and stow(sim)):
+    if not P.raise_hub_to(sim, CARRY_Z, max_ticks=300):
         return False
     here = sim.pose("truck").pos
     if here[1] > STANCE_Y + 0.5:
-        return P.follow_path(sim, "truck", TO_THE_LANE + [(x, STANCE_Y)], throttle=0.4) and along_lane(sim, x)
+        return (stow(sim) and P.follow_path(sim, "truck", TO_THE_LANE + [(x, STANCE_Y)], throttle=0.4)
+                and along_lane(sim, x))
+    # Along the lane the hub, carried high over the tray or the bar, clears
+    # both: no need to fold it in.
     return along_lane(sim, x)
 
 
@@ -276,40 +292,38 @@ def drop_x(sim, x, drops):
     walls begin (a stone let go there rolls off the bucket's line)."""
     loader = sim.pose("skidLoader").pos[0]
     turn = [DROPS_ALONG[(drops + k) % len(DROPS_ALONG)] for k in range(len(DROPS_ALONG))]
-    spots = [max(x + d, TRAY_X0 + 0.4) for d in turn]
+    spots = [P.clamp(x + d, TRAY_X0 + 0.4, DROP_X_MAX) for d in turn]
     clear = [s for s in spots if not loader - LOADER_BEHIND - 0.3 < s < loader + LIP_AHEAD + 0.3]
     return (clear or spots)[0]
 
 
 def truck_phase(sim):
-    """Loads stones into the tray until the skid loader's turn; False when
-    no stone is left to load or the truck cannot go on."""
+    """Loads stones into the tray until the skid loader's turn, west first,
+    each from abeam it; False when no stone is left to load or the truck
+    cannot go on."""
     missed = []
     drops = 0
     while not skid_turn(sim) and not sim.ended:
         bar = [s for s in on_the_bar(sim) if not any(math.dist(s, m) < 0.05 for m in missed)]
         if not bar:
             return False
+        stone = bar[0]
+        x = P.clamp(stone[0], *LANE_X)
         t = sim.pose("truck").pos
-        lane = abs(t[1] - STANCE_Y) < 0.3
-        reach = [s for s in bar if lane and workable(sim, s)]
-        if not reach:
-            x = stance_for(bar[0])
+        if abs(t[0] - x) > ABEAM or abs(t[1] - STANCE_Y) > DRIFT:
             if not go_to_stance(sim, x):
                 return False
-            if not workable(sim, bar[0]):
-                log(sim, "out of reach", bar[0], "truck", sim.pose("truck").pos)
-                missed.append(bar[0])  # never drive back and forth for ever
+        if not workable(sim, stone):
+            log(sim, "out of reach", stone, "truck", sim.pose("truck").pos)
+            missed.append(stone)  # never drive back and forth for ever
             continue
-        # Nearest abeam first: the neighbours of an end stone then stand in
-        # emptied pockets.
-        stone = min(reach, key=lambda s: abs(s[0] - t[0]))
         start = sim.tick
         if pick(sim, stone):
-            x = drop_x(sim, t[0], drops)
+            x = drop_x(sim, sim.pose("truck").pos[0], drops)
             drop(sim, x)
             drops += 1
-            wait_collected(sim)
+            if turn_coming(sim):
+                wait_collected(sim)
             log(sim, "loaded", [round(v, 2) for v in stone], "at", round(x, 2), "in", sim.tick - start)
         else:
             log(sim, "missed", [round(v, 2) for v in stone], "in", sim.tick - start)

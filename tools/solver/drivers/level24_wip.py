@@ -230,7 +230,7 @@ def wait_collected(sim, ticks=600, every=10):
     for _ in range(0, ticks, every):
         if sim.step(every):
             return False
-        if not [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]:
+        if not loose_in_tray(sim):
             return True
     return True
 
@@ -239,9 +239,13 @@ def turn_coming(sim):
     """Whether the stones in the tray, once settled, outnumber those left:
     the truck then waits for the hand-over rather than start a pick that the
     game would freeze half way."""
-    loose = [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
-    tray = len(stones(sim, "collectedgravel")) + len(loose)
-    return tray > len(stones(sim, "gravel")) - len(loose)
+    loose = len(loose_in_tray(sim))
+    return len(stones(sim, "collectedgravel")) + loose > len(stones(sim, "gravel")) - loose
+
+
+def loose_in_tray(sim):
+    """The stones let go into the tray that have not yet come to rest."""
+    return [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
 
 
 def along_lane(sim, x, max_ticks=1500, every=3):
@@ -306,6 +310,10 @@ def truck_phase(sim):
     while not skid_turn(sim) and not sim.ended:
         bar = [s for s in on_the_bar(sim) if not any(math.dist(s, m) < 0.05 for m in missed)]
         if not bar:
+            # The last stone of a round may still be rolling into place.
+            if loose_in_tray(sim):
+                wait_collected(sim)
+                continue
             return False
         stone = bar[0]
         x = P.clamp(stone[0], *LANE_X)

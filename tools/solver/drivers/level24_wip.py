@@ -73,7 +73,8 @@ STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the ba
 # the neighbours, which stand 0.6 along the bar or 0.4 on the diagonal.
 LANE_X = (-7.7, -1.5)  # where along the lane the truck's centre may stand
 ABEAM = 0.08  # how near abeam the truck's centre must stand
-DRIFT = 0.1  # the truck shoved further than this from abeam drives back
+DRIFT = 0.3  # the truck further than this off the lane's line is out of it
+SHOVED, REALIGN = 0.03, 0.8
 NEAR_ROW_Y, FAR_ROW_Y = -4.1, -3.83
 # Over the far row the straight outer beam comes down onto the bar's kerb
 # before the hub is low enough; folded a little, it clears it.
@@ -103,7 +104,7 @@ CENTRED = 0.015
 CENTRE_TRIES = 3
 MOVED = 0.03  # a stone nudged further on the way down is picked again where it lies
 CLOSE_TICKS = 120
-LIFT_STEPS = (0.05, 0.1, 0.2, 0.3)
+LIFT_STEPS = (0.05, 0.1, 0.2)
 HELD_WITHIN = 0.3
 PICK_TRIES = 3
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
@@ -199,7 +200,7 @@ def pick(sim, stone):
         if b is None or math.dist(b, c) > MOVED:
             stone = b or c
             continue  # knocked on the way down: again from above, where it lies
-        P.hub_over(sim, (b[0], b[1], c[2] + HUB_ABOVE), FINAL_LEVER, tries=1)
+        P.hub_over(sim, (b[0], b[1], c[2] + HUB_ABOVE), FINAL_LEVER, tries=2, within=2 * CENTRED)
         now = the_stone(sim, b)
         if now is not None and math.dist(now, b) < MOVED:
             P.lever(sim, P.GRAPPLE_LEVER, -1.0)
@@ -257,7 +258,7 @@ def along_lane(sim, x, max_ticks=1500, every=3):
         if abs(ahead) < 0.04:
             break
         if ahead > 0:
-            want = P.clamp(1.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
+            want = P.clamp(3.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
             sim.post("steer setting=%f" % P.clamp(-2.0 * P.wrap(want - p.heading)))
         else:
             sim.post("steer setting=0.000000")
@@ -318,7 +319,14 @@ def truck_phase(sim):
         stone = bar[0]
         x = P.clamp(stone[0], *LANE_X)
         t = sim.pose("truck").pos
-        if abs(t[0] - x) > ABEAM or abs(t[1] - STANCE_Y) > DRIFT:
+        if abs(t[1] - STANCE_Y) > SHOVED and abs(t[1] - STANCE_Y) < DRIFT:
+            # The crane's swings shove the truck off the lane's line, a
+            # centimetre or two each time; over the far row the hub then
+            # hangs too far out to hold a stone. Back and in again, steering
+            # onto the line.
+            if not (P.raise_hub_to(sim, CARRY_Z, max_ticks=300) and along_lane(sim, x - REALIGN)):
+                return False
+        if abs(t[0] - x) > ABEAM or abs(sim.pose("truck").pos[1] - STANCE_Y) > SHOVED:
             if not go_to_stance(sim, x):
                 return False
         if not workable(sim, stone):

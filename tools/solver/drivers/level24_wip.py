@@ -1,53 +1,37 @@
 """Level 24, the gold claim: the truck drives round the gravel bar into
-the lane between it and the bench's face, heading east, and from three
-stances in the lane swings the stones one by one from their pockets on the
-bar into the tray. Once the tray holds more stones than the bar, the skid
-loader takes over: bucket down, it drives east along the tray in short
-steps and pushes what lies there onto the belt, which starts at the tray's
-east end and carries it through the guides past the wash point; then it
-backs off west and the truck goes on.
+the lane between it and the bench's face, heading east, and lifts the
+stones one by one from their pockets on the bar into the tray, west first,
+each from abeam it. Once the tray holds more stones than the bar, the game
+hands the job to the skid loader, which pushes them onto the belt that
+carries them past the wash point (level24_loader.push_round); when the
+tray is empty the truck goes on with the stones left (11, 5, 3 and 1).
 
-Not yet won. Its last full runs from the start (belt at the tray's east
-end, a stone stranded below the bench losing the job):
-- This driver: at the west stance four misses, one stone loaded, and a
-  stone knocked off the bar over its south kerb came to rest on top of the
-  lane's wall at (-7.70, -4.45): lost at tick 6996.
-- The same with the stances placed by the truck's centre (as before):
-  the west stance missed every stone and one knocked off it strands the
-  job at tick 13177. The session ran on after the loss: from the middle
-  and east stances it loaded ten stones with two misses (about 1800
-  ticks a stone), so the skid loader's half below was never reached in a
-  run.
-- Why picks miss: let down over a stone, the boom stops at about 0.53 rad
-  and the hub hangs 0.27-0.5 above the stone, or the open prongs come
-  down on the stones beside it (the pockets are 0.3 apart, less than the
-  open grapple's span) and knock them off their pockets. The same pick
-  flips between a grip and a miss with changes elsewhere in the layout
-  (the belt's length, the kerb's height): it is at the edge of working.
-  Coming in high and letting the hub down straight over the stone did not
-  help: the boom stopped at the same angle. Pockets 0.45 apart, worked
-  abeam, gripped one stone of three and still knocked its neighbours.
-  The hub stops 0.26-0.27 over the stone, the boom at 0.52-0.54 rad, the
-  same with the bar's kerb taken away and with the grapple opened 0.6, 0.9
-  or 1.2 rad (truck at x -6.7, stone at -7.3): neither the kerb nor the
-  prongs' spread is what holds it up. Worked abeam (slew axis over the
-  stone), a lone pick came down to 0.16 and gripped; but a whole run
-  worked that way (truck moved along for each stone, carried 0.9 high)
-  loaded 12 stones in 54500 ticks with 16 misses, and a stone knocked onto
-  the lane's wall had lost the job at tick 14574.
-- This driver places its stances and drops as if the crane slewed about
-  a point 0.37 ahead of the truck's centre (primitives.SLEW_AXIS_AHEAD).
-  It does not: the slew hinge is anchored at the truck body's centre, and
-  a circle fitted to the hub's path as the crane slews here has its centre
-  within 4 mm of it. So every stance stands 0.37 off the one meant, and the
-  reach figures written beside the bar and the tray, taken from that
-  point, are to be measured again from the truck's centre. This is the
-  first thing to put right.
-Still to do: find what holds the hub up 0.26 over a stone (the bar's
-top edge under the beam, the stone under the hub, the neighbours under
-the fingers), then picks that neither stall nor knock the neighbours; the loader's push on
-the new belt (written, not yet run); the later rounds (5, 3 and 1
-stones); the recording and its robustness runs.
+The pick is the tower crane's: the crane worked on its joints' readings
+(slew, boom and extension solved for a point, the slew about the truck's
+centre), the prongs opened against their stops let down over the stone in
+settled steps on gentle levers, centred on it while they still clear it,
+closed with the hub 0.12 over its centre and lifted slowly on the closing
+lever until the fingers are under it.
+
+What held the hub up in earlier drivers, found with the probe:
+- Chasing the swinging hub (grapple_to), with the slew taken about a point
+  0.37 ahead of the truck's centre: the crane ends slewed 0.14 rad off the
+  line to the stone while the hub hangs over it, and the boom lever alone
+  then hardly lowers it (0.008 rad in 60 ticks at -0.7), the hub stuck
+  0.33 over the stone. Worked on its joints about the truck's centre, the
+  same crane lets the hub down to 0.12 over the stone from the same
+  stance. Nothing in the layout held it there.
+- The open prongs' fingers reach 0.33 from the hub's axis, hanging about
+  0.09 under the hub, along the crane and across it: with stones 0.3
+  apart in one row, the prong across the crane comes down on a neighbour
+  (and rests on it) unless the crane meets the row at more than about 30
+  degrees. So the pockets now lie in two staggered rows.
+- Over the far row, 1.395 out, the straight outer beam comes down on the
+  bar's south kerb before the hub is low enough (stuck 0.19 over the
+  stone); folded 0.4 down it clears the kerb.
+- The crane's swings shove the truck south a centimetre or two each time;
+  6 cm off the lane's line, a far-row stone slips out of the prongs as it
+  is lifted. The truck backs and comes in again onto the line.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -83,7 +67,7 @@ DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
 # Along the tray from the truck's centre, east first (the loader has less to
 # push): spread out, so that a stone let go does not land on the last one.
-DROPS_ALONG = (0.6, 0.3, 0.0, -0.3, -0.6)
+DROPS_ALONG = (0.6, 0.0, -0.6)
 # The belt starts at the tray's east end: a stone let go nearer it than
 # this might roll onto it before it is collected.
 DROP_X_MAX = -1.6

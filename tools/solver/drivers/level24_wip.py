@@ -323,6 +323,9 @@ def truck_phase(sim):
             drop(sim, x)
             drops += 1
             if turn_coming(sim):
+                # The crane stands still through the skid loader's turn:
+                # folded in over the truck, clear of the tray it works.
+                stow(sim)
                 wait_collected(sim)
             log(sim, "loaded", [round(v, 2) for v in stone], "at", round(x, 2), "in", sim.tick - start)
         else:

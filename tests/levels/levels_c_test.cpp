@@ -1456,19 +1456,42 @@ TEST_F(LevelsC, YukonStonesRestInPocketsAndAKnockedStoneStaysOnTheBar) {
         EXPECT_FALSE(dBodyIsEnabled(stones[i]->body)) << i;
     }
     const dReal shoves[4][2] = {{0, 2}, {0, -2}, {-2, 0.3}, {2, -0.3}};
-    for (const auto& v : shoves) {
-        DynamicWorldObj* stone = stones[12];
-        float x, y;
-        pocketAt(12, &x, &y);
-        teleport(stone, x, y, BAR_Z + POCKET_HEIGHT + 0.08);
-        dBodyEnable(stone->body);
-        dBodySetLinearVel(stone->body, v[0], v[1], 0);
-        run(600);
-        const dReal* p = at(stone);
-        EXPECT_GT(p[1], BAR_Y0) << v[0] << "," << v[1];
-        EXPECT_LT(p[1], BAR_Y1) << v[0] << "," << v[1];
-        EXPECT_GT(p[0], BAR_X0) << v[0] << "," << v[1];
-        EXPECT_GT(p[2], BAR_Z) << v[0] << "," << v[1];
+    for (int i : {12, 13}) {  // one of each row
+        for (const auto& v : shoves) {
+            DynamicWorldObj* stone = stones[i];
+            float x, y;
+            pocketAt(i, &x, &y);
+            teleport(stone, x, y, BAR_Z + POCKET_HEIGHT + 0.08);
+            dBodyEnable(stone->body);
+            dBodySetLinearVel(stone->body, v[0], v[1], 0);
+            run(600);
+            const dReal* p = at(stone);
+            EXPECT_GT(p[1], BAR_Y0) << i << ": " << v[0] << "," << v[1];
+            EXPECT_LT(p[1], BAR_Y1) << i << ": " << v[0] << "," << v[1];
+            EXPECT_GT(p[0], BAR_X0) << i << ": " << v[0] << "," << v[1];
+            EXPECT_GT(p[2], BAR_Z) << i << ": " << v[0] << "," << v[1];
+        }
+    }
+}
+
+// The prongs opened round a stone reach 0.33 from the hub's axis: a
+// neighbour nearer than 0.4 is knocked off its pocket by them. And every
+// collar lies inside the bar's kerb, clear of it.
+TEST_F(LevelsC, YukonPocketsKeepNeighboursClearOfTheOpenProngs) {
+    using namespace yukon;
+    const float collar = POCKET_HALF + POCKET_WALL;
+    for (int i = 0; i < POCKETS; i++) {
+        float xi, yi;
+        pocketAt(i, &xi, &yi);
+        EXPECT_GT(xi - collar, BAR_X0 + BAR_KERB) << i;
+        EXPECT_LT(xi + collar, BAR_X1 - BAR_KERB) << i;
+        EXPECT_GT(yi - collar, BAR_Y0 + BAR_KERB) << i;
+        EXPECT_LT(yi + collar, BAR_Y1 - BAR_KERB) << i;
+        for (int j = i + 1; j < POCKETS; j++) {
+            float xj, yj;
+            pocketAt(j, &xj, &yj);
+            EXPECT_GE(std::hypot(xi - xj, yi - yj), 0.4f) << i << "," << j;
+        }
     }
 }
 

@@ -12,10 +12,8 @@ const float BENCH_Z = 0.3f;  // a gravel stone on it rests at 0.4
 // The bench lies south of this, its face close by the tray, so that a truck
 // standing in the lane below it swings stones from the gravel bar into the
 // tray without driving. The hub carried 0.8 up over the tray at y -6.3, up
-// to 0.6 either side of a point 0.37 ahead of the truck's centre, has
-// 0.34 m of reach to spare measured from that point with the solver kit's
-// crane model; the slew hinge stands at the truck's centre, so this is to
-// be measured again from there.
+// to 0.6 either side of the truck's centre (the slew hinge), has 0.42 m of
+// reach to spare by the solver kit's crane model, 0.58 abeam.
 const float BENCH_EDGE_Y = -5.75f;
 // The lane between the bench's face and the gravel bar is 0.2 m wider than
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
@@ -47,31 +45,31 @@ const float GRAVEL_RADIUS = 0.1f;
 // high as the bench, with a kerb round its top so that a stone knocked off
 // its pocket stays on it. Each stone sits in a pocket, a low square collar
 // narrower than the stone, so that a missed grip leaves it where it was.
-// One row along the bar, seven pockets to each of three stances (the truck
-// in the lane against its north wall, centre 0.095 north of STANCE_Y, its
-// point 0.37 ahead of its centre abeam a stance's middle pocket), 1.105
-// out. Reach to spare by the solver kit's crane model measured from that
-// point (not the slew hinge, which is at the centre: to measure again), the hub let
-// down from 0.25 over a stone to 0.16 over it: 0.29 m at the end pockets of
-// a stance, 0.46 or more at the others. (A second row 1.36 m out was tried:
-// the crane as built missed every grip there.)
-const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.7f;
+// The pockets lie 0.3 apart along the bar in two staggered rows 0.27
+// apart, so that no stone has a neighbour closer than 0.4: the prongs
+// opened round a stone reach 0.33 from the hub's axis, along the crane and
+// across it, and in a single row 0.3 apart they came down on a neighbour
+// and knocked it off its pocket. The truck works each stone from abeam it,
+// its centre on STANCE_Y (the crane slews about the truck's centre): the
+// prongs then point at no neighbour. Reach to spare there by the solver
+// kit's crane model, the hub 0.12 over the stone where it grips: 0.63 at
+// the near row, 1.125 out; 0.36 at the far row, 1.395 out.
+const float BAR_X0 = -7.95f, BAR_X1 = -1.1f, BAR_Y0 = -4.35f, BAR_Y1 = -3.55f;
 // The lane's north side: a wall more than twice a wheel's radius high, low
 // enough for the crane's arm to swing over it where the bar's own face would
 // stop it. The truck works standing against it.
 const float LANE_NORTH_Y = STANCE_Y + 0.525f, LANE_WALL_TOP = CREEK_Z + 0.45f;
 const float BAR_Z = BENCH_Z, BAR_KERB = 0.08f, BAR_KERB_HEIGHT = 0.12f;
 const float POCKET_HALF = 0.07f, POCKET_WALL = 0.04f, POCKET_HEIGHT = 0.04f;
-const float GRAVEL_ROW_Y = STANCE_Y + 1.2f, GRAVEL_PITCH = 0.3f;
-const int STANCES = 3, POCKETS_PER_STANCE = 7, POCKETS = STANCES * POCKETS_PER_STANCE;
-const float STANCE_EAST_X = -2.5f, STANCE_PITCH = POCKETS_PER_STANCE * GRAVEL_PITCH;
+const float NEAR_ROW_Y = STANCE_Y + 1.125f, FAR_ROW_Y = NEAR_ROW_Y + 0.27f;
+const float GRAVEL_PITCH = 0.3f, EAST_POCKET_X = -1.6f;
+const int POCKETS = 21;
 
-// Where pocket i lies: the east stance's first, each stance's from west to
-// east.
+// Where pocket i lies: from east to west, in the near row and the far one
+// by turns.
 inline void pocketAt(int i, float* x, float* y) {
-    const float stance = STANCE_EAST_X - STANCE_PITCH * (i / POCKETS_PER_STANCE);
-    *x = stance + GRAVEL_PITCH * (i % POCKETS_PER_STANCE - (POCKETS_PER_STANCE - 1) / 2.0f);
-    *y = GRAVEL_ROW_Y;
+    *x = EAST_POCKET_X - GRAVEL_PITCH * i;
+    *y = i % 2 == 0 ? NEAR_ROW_Y : FAR_ROW_Y;
 }
 
 // The skid loader waits on the tray's middle line, facing it, far enough

@@ -1,53 +1,37 @@
 """Level 24, the gold claim: the truck drives round the gravel bar into
-the lane between it and the bench's face, heading east, and from three
-stances in the lane swings the stones one by one from their pockets on the
-bar into the tray. Once the tray holds more stones than the bar, the skid
-loader takes over: bucket down, it drives east along the tray in short
-steps and pushes what lies there onto the belt, which starts at the tray's
-east end and carries it through the guides past the wash point; then it
-backs off west and the truck goes on.
+the lane between it and the bench's face, heading east, and lifts the
+stones one by one from their pockets on the bar into the tray, west first,
+each from abeam it. Once the tray holds more stones than the bar, the game
+hands the job to the skid loader, which pushes them onto the belt that
+carries them past the wash point (level24_loader.push_round); when the
+tray is empty the truck goes on with the stones left (11, 5, 3 and 1).
 
-Not yet won. Its last full runs from the start (belt at the tray's east
-end, a stone stranded below the bench losing the job):
-- This driver: at the west stance four misses, one stone loaded, and a
-  stone knocked off the bar over its south kerb came to rest on top of the
-  lane's wall at (-7.70, -4.45): lost at tick 6996.
-- The same with the stances placed by the truck's centre (as before):
-  the west stance missed every stone and one knocked off it strands the
-  job at tick 13177. The session ran on after the loss: from the middle
-  and east stances it loaded ten stones with two misses (about 1800
-  ticks a stone), so the skid loader's half below was never reached in a
-  run.
-- Why picks miss: let down over a stone, the boom stops at about 0.53 rad
-  and the hub hangs 0.27-0.5 above the stone, or the open prongs come
-  down on the stones beside it (the pockets are 0.3 apart, less than the
-  open grapple's span) and knock them off their pockets. The same pick
-  flips between a grip and a miss with changes elsewhere in the layout
-  (the belt's length, the kerb's height): it is at the edge of working.
-  Coming in high and letting the hub down straight over the stone did not
-  help: the boom stopped at the same angle. Pockets 0.45 apart, worked
-  abeam, gripped one stone of three and still knocked its neighbours.
-  The hub stops 0.26-0.27 over the stone, the boom at 0.52-0.54 rad, the
-  same with the bar's kerb taken away and with the grapple opened 0.6, 0.9
-  or 1.2 rad (truck at x -6.7, stone at -7.3): neither the kerb nor the
-  prongs' spread is what holds it up. Worked abeam (slew axis over the
-  stone), a lone pick came down to 0.16 and gripped; but a whole run
-  worked that way (truck moved along for each stone, carried 0.9 high)
-  loaded 12 stones in 54500 ticks with 16 misses, and a stone knocked onto
-  the lane's wall had lost the job at tick 14574.
-- This driver places its stances and drops as if the crane slewed about
-  a point 0.37 ahead of the truck's centre (primitives.SLEW_AXIS_AHEAD).
-  It does not: the slew hinge is anchored at the truck body's centre, and
-  a circle fitted to the hub's path as the crane slews here has its centre
-  within 4 mm of it. So every stance stands 0.37 off the one meant, and the
-  reach figures written beside the bar and the tray, taken from that
-  point, are to be measured again from the truck's centre. This is the
-  first thing to put right.
-Still to do: find what holds the hub up 0.26 over a stone (the bar's
-top edge under the beam, the stone under the hub, the neighbours under
-the fingers), then picks that neither stall nor knock the neighbours; the loader's push on
-the new belt (written, not yet run); the later rounds (5, 3 and 1
-stones); the recording and its robustness runs.
+The pick is the tower crane's: the crane worked on its joints' readings
+(slew, boom and extension solved for a point, the slew about the truck's
+centre), the prongs opened against their stops let down over the stone in
+settled steps on gentle levers, centred on it while they still clear it,
+closed with the hub 0.12 over its centre and lifted slowly on the closing
+lever until the fingers are under it.
+
+What held the hub up in earlier drivers, found with the probe:
+- Chasing the swinging hub (grapple_to), with the slew taken about a point
+  0.37 ahead of the truck's centre: the crane ends slewed 0.14 rad off the
+  line to the stone while the hub hangs over it, and the boom lever alone
+  then hardly lowers it (0.008 rad in 60 ticks at -0.7), the hub stuck
+  0.33 over the stone. Worked on its joints about the truck's centre, the
+  same crane lets the hub down to 0.12 over the stone from the same
+  stance. Nothing in the layout held it there.
+- The open prongs' fingers reach 0.33 from the hub's axis, hanging about
+  0.09 under the hub, along the crane and across it: with stones 0.3
+  apart in one row, the prong across the crane comes down on a neighbour
+  (and rests on it) unless the crane meets the row at more than about 30
+  degrees. So the pockets now lie in two staggered rows.
+- Over the far row, 1.395 out, the straight outer beam comes down on the
+  bar's south kerb before the hub is low enough (stuck 0.19 over the
+  stone); folded 0.4 down it clears the kerb.
+- The crane's swings shove the truck south a centimetre or two each time;
+  6 cm off the lane's line, a far-row stone slips out of the prongs as it
+  is lifted. The truck backs and comes in again onto the line.
 
 usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
 
@@ -62,46 +46,62 @@ import level24_loader  # noqa: E402
 import primitives as P  # noqa: E402
 
 LEVEL = 24
+DEBUG = os.environ.get("LEVEL24_DEBUG")
 STANCE_Y = -5.225  # the lane's middle line, between the bench's face and the bar
-# The crane slews about an axis this far ahead of the truck's centre; each
-# stance puts it abeam the middle of its third of the gravel bar's pockets.
-AXIS = P.SLEW_AXIS_AHEAD
-STANCES_X = tuple(x - AXIS for x in (-2.5, -4.6, -6.7))
+# The crane slews about the truck's centre. The truck works each stone from
+# abeam it: the open prongs point along the crane and across it, at none of
+# the neighbours, which stand 0.6 along the bar or 0.4 on the diagonal.
+LANE_X = (-7.7, -1.5)  # where along the lane the truck's centre may stand
+ABEAM = 0.08  # how near abeam the truck's centre must stand
+DRIFT = 0.3  # the truck further than this off the lane's line is out of it
+SHOVED, REALIGN = 0.03, 0.8
+NEAR_ROW_Y, FAR_ROW_Y = -4.1, -3.83
+# Over the far row the straight outer beam comes down onto the bar's kerb
+# before the hub is low enough; folded a little, it clears it.
+BEND_NEAR, BEND_FAR = 0.0, -0.4
 DROP_Y = -6.3  # over the tray, inside its north wall
 TRAY_X0 = -7.7  # where its walls begin
-DROPS_ALONG = (0.6, 0.0, -0.6)  # from the slew axis, east first: the loader has less to push
+# Along the tray from the truck's centre, east first (the loader has less to
+# push): spread out, so that a stone let go does not land on the last one.
+DROPS_ALONG = (0.6, 0.0, -0.6)
+# The belt starts at the tray's east end: a stone let go nearer it than
+# this might roll onto it before it is collected.
+DROP_X_MAX = -1.6
+# Let go nearer the tray's west end, a stone can roll on into the corner
+# there, where the skid loader's blade cannot get behind it.
+DROP_X_MIN = TRAY_X0 + 1.0
+# The parked skid loader's bucket lip stands this far ahead of its centre and
+# its tail this far behind: no stone is let go onto it.
+LIP_AHEAD, LOADER_BEHIND = 0.9, 0.65
 # From the start round north of the gravel bar, west past its end and back
 # east into the lane between it and the bench's face.
 TO_THE_LANE = [(0.5, -3.5), (2.0, -3.3), (3.0, -2.4), (2.5, -1.4), (1.0, -1.2), (-7.95, -1.2),
                (-10.25, -2.0), (-10.75, -3.5), (-9.95, -4.9), (-8.95, STANCE_Y)]
-OPEN = 1.2
-APPROACH_OVER = 0.25  # the open hub comes down over a stone from this high
-GRIP_OVER = (0.16, 0.12, 0.2)  # hub heights over a stone's centre, tried in turn
+# The pick, as the tower crane takes its bearings: the prongs opened against
+# their stops come down over the stone in settled steps on gentle levers,
+# centred on it while they still clear it, and close with the hub this far
+# over its centre; lifted on the closing lever, the fingers come in under it.
+OPEN_TICKS = 90
+APPROACH = 0.4
+LOWER_STEPS = (0.3, 0.22)
+LOWER_LEVER, FINAL_LEVER = 0.4, 0.25
+HUB_ABOVE = 0.12
+CENTRED = 0.015
+CENTRE_TRIES = 3
+MOVED = 0.03  # a stone nudged further on the way down is picked again where it lies
+CLOSE_TICKS = 120
+LIFT_STEPS = (0.05, 0.1, 0.2)
+HELD_WITHIN = 0.3
+PICK_TRIES = 3
 CARRY_Z = 0.8  # the hub carrying a stone over the tray's wall
-
-TRAY_Y = -6.85  # the tray's middle line, where its stones roll to
-BELT_X0 = -0.6  # where the belt starts, at the tray's east end
-# The bucket's lip, low, stands LIP_AHEAD ahead of the loader's centre, its
-# tail LOADER_BEHIND behind. The lip stops 0.15 onto the belt, short of where
-# the belt's guides close in on it; a stone pushed ahead of it lies on the
-# belt.
-LIP_AHEAD, LOADER_BEHIND = 0.9, 0.65
-PUSH_TO_X = BELT_X0 + 0.15 - LIP_AHEAD
-PARK_X = -8.6  # west of the tray, clear of every drop
-PUSH_SPEED, TRAVEL_SPEED, BACK_SPEED = 0.2, 0.5, 1.0
-PUSH_STEP, BACK_STEP, PUSH_STEPS = 0.7, 0.4, 60  # metres, metres, at most
-EAST = 0.0
-# The loader comes to the job with its arm at the top stop (1.42 rad). With
-# the arm on its low stop and the bucket flat, the lip rides 4 cm over the
-# floor and a stone it meets wedges under it, lifting the loader's front
-# over it; tipped lip down to -0.24 the lip drags on the floor and pushes
-# the stone ahead. Backing out, the arm is raised clear of the stones.
-ARM_LOW, BUCKET_LOW, ARM_CLEAR = 0.0, -0.24, 0.3
+LEAST_SPARE = 0.2  # reach to spare wanted over a stone, where the hub grips it
+BAR_TOP = 0.3
+ON_THE_BAR = (-7.95, -1.1, -4.35, -3.55)  # x0, x1, y0, y1
 
 
-def log(sim, text):
-    """A line of progress on stderr, with the tick."""
-    print("%6d %s" % (sim.tick, text), file=sys.stderr, flush=True)
+def log(sim, *words):
+    if DEBUG:
+        print("%6d" % sim.tick, *words, file=sys.stderr, flush=True)
 
 
 def stones(sim, name):
@@ -118,85 +118,121 @@ def over(stone, height):
     return (stone[0], stone[1], stone[2] + height)
 
 
-REACH_SPARE = 0.15  # the crane must reach this much nearer and farther too
+def on_the_bar(sim):
+    """The stones still to load, west first: the truck works the lane
+    heading east."""
+    x0, x1, y0, y1 = ON_THE_BAR
+    bar = [s for s in stones(sim, "gravel") if x0 < s[0] < x1 and y0 < s[1] < y1 and s[2] > BAR_TOP]
+    return sorted(bar, key=lambda s: s[0])
 
 
-def in_reach(sim, stone):
-    """Whether the truck where it stands can work the stone with its beam
-    held straight, come down over it and grip it, with reach to spare: at
-    the edge of its reach the hub hardly settles."""
+def spare_from(x, y, z, stone):
+    """The crane's reach to spare over the stone, where the hub grips it,
+    from a truck whose centre stands at (x, y, z)."""
+    return P.spare_reach(math.hypot(stone[0] - x, stone[1] - y), stone[2] + HUB_ABOVE - z)
+
+
+def workable(sim, stone):
     t = sim.pose("truck").pos
-    return in_reach_from(t[0], t[1], t[2], stone)
+    return (abs(stone[0] - t[0]) <= ABEAM + 0.02 and abs(t[1] - STANCE_Y) < DRIFT
+            and spare_from(t[0], t[1], t[2], stone) >= LEAST_SPARE)
 
 
-def in_reach_from(x, y, z, stone):
-    """Whether a truck standing at (x, y, z), heading east, could work the
-    stone: the reach is measured from the slew axis."""
-    out = math.hypot(stone[0] - x - AXIS, stone[1] - y)
-    return all(P.within_reach(out + d, stone[2] + h - z) for h in (APPROACH_OVER, GRIP_OVER[0])
-               for d in (-REACH_SPARE, 0, REACH_SPARE))
+def bend_for(stone):
+    return BEND_FAR if stone[1] > (NEAR_ROW_Y + FAR_ROW_Y) / 2 else BEND_NEAR
+
+
+def the_stone(sim, near):
+    """Where the stone last seen at near lies now (None once it is no longer
+    gravel on the bar)."""
+    bar = on_the_bar(sim)
+    best = min(bar, key=lambda s: math.dist(s, near), default=None)
+    return best if best is not None and math.dist(best, near) < 0.25 else None
+
+
+def holding(sim, stone):
+    hub = sim.pose("grapple").pos
+    return any(math.dist(hub, s) < HELD_WITHIN and s[2] > stone[2] + 0.15
+               for s in stones(sim, "gravel"))
+
+
+def travel(sim, point):
+    """Up from where the hub is, across at that height to over point."""
+    return (P.raise_hub_to(sim, point[2], max_ticks=600) and P.hub_settle(sim)
+            and P.crane_joints_to(sim, point))
 
 
 def pick(sim, stone):
-    """Grips the stone at the given position; True when it comes up."""
-    for grip in GRIP_OVER:
-        P.open_grapple(sim, OPEN)
-        if not P.grapple_to(sim, over(stone, APPROACH_OVER), tolerance=0.05, max_ticks=1200):
+    """Grips the stone and lifts it to the carrying height; True when it
+    comes up held."""
+    for _ in range(PICK_TRIES):
+        c = the_stone(sim, stone)
+        if c is None or sim.ended or skid_turn(sim):
             return False
-        P.grapple_to(sim, over(stone, grip), tolerance=0.04, max_ticks=900)
-        P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-        sim.step(80)
-        P.raise_hub_to(sim, CARRY_Z, max_ticks=600)
-        if near_hub(sim):
-            return True
-        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+        if not (P.work_grapple(sim, 1.0, OPEN_TICKS) and P.raise_hub_to(sim, CARRY_Z, max_ticks=300)
+                and P.bend_to(sim, bend_for(c)) and travel(sim, over(c, APPROACH))):
+            return False
+        P.hub_over(sim, over(c, APPROACH))
+        for above in LOWER_STEPS:
+            P.hub_over(sim, over(c, above), LOWER_LEVER)
+        # Centred while the prongs still clear it: closed off-centre they
+        # squeeze it out sideways.
+        for _ in range(CENTRE_TRIES):
+            b, hub = the_stone(sim, c) or c, P.hub_rest_point(sim, 30)
+            if math.hypot(hub[0] - b[0], hub[1] - b[1]) < CENTRED:
+                break
+            P.hub_over(sim, (b[0], b[1], c[2] + LOWER_STEPS[-1]), LOWER_LEVER, within=CENTRED)
+        b = the_stone(sim, c)
+        if b is None or math.dist(b, c) > MOVED:
+            stone = b or c
+            continue  # knocked on the way down: again from above, where it lies
+        P.hub_over(sim, (b[0], b[1], c[2] + HUB_ABOVE), FINAL_LEVER, tries=2, within=2 * CENTRED)
+        now = the_stone(sim, b)
+        if now is not None and math.dist(now, b) < MOVED:
+            P.lever(sim, P.GRAPPLE_LEVER, -1.0)
+            if sim.step(CLOSE_TICKS):
+                return False
+            for lift in LIFT_STEPS:
+                P.crane_joints_to(sim, (b[0], b[1], c[2] + HUB_ABOVE + lift), LOWER_LEVER)
+            sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+            if holding(sim, c):
+                return P.raise_hub_to(sim, CARRY_Z, max_ticks=600)
+        log(sim, "missed", c, "hub", [round(v, 3) for v in sim.pose("grapple").pos])
+        stone = the_stone(sim, c) or c
+        P.raise_hub_to(sim, c[2] + APPROACH, max_ticks=300)
     return False
-
-
-def near_hub(sim):
-    hub = sim.pose("grapple").pos
-    return any(math.dist(hub, s) < 0.2 for s in stones(sim, "gravel"))
 
 
 def drop(sim, x):
     """Swings the held stone over the tray at x and lets it fall in."""
-    ok = P.grapple_to(sim, (x, DROP_Y, CARRY_Z), tolerance=0.1)
-    P.open_grapple(sim, OPEN)
-    sim.step(20)
-    P.raise_hub_to(sim, CARRY_Z + 0.05, max_ticks=300)
+    ok = P.crane_joints_to(sim, (x, DROP_Y, CARRY_Z), 0.6) and P.hub_settle(sim, 300)
+    P.work_grapple(sim, 1.0, 40)
     return ok
 
 
-def wait_collected(sim, ticks=240, every=10):
-    """Steps until no stone in the tray is still rolling into place."""
+def wait_collected(sim, ticks=600, every=10):
+    """Steps until no stone in the tray is still rolling into place: the
+    game may hand the job to the skid loader when it settles, and the
+    truck's crane stands still from then on."""
     for _ in range(0, ticks, every):
         if sim.step(every):
             return False
-        loose = [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
-        if not loose:
+        if not loose_in_tray(sim):
             return True
     return True
 
 
-def on_the_bar(sim):
-    """The stones still to load, west first: the truck works the lane
-    heading east."""
-    return sorted((s for s in stones(sim, "gravel") if s[1] > -6.0), key=lambda s: s[0])
+def turn_coming(sim):
+    """Whether the stones in the tray, once settled, outnumber those left:
+    the truck then waits for the hand-over rather than start a pick that the
+    game would freeze half way."""
+    loose = len(loose_in_tray(sim))
+    return len(stones(sim, "collectedgravel")) + loose > len(stones(sim, "gravel")) - loose
 
 
-def stance_for(stone):
-    """The stance nearest the stone along the lane."""
-    return min(STANCES_X, key=lambda x: abs(x + AXIS - stone[0]))
-
-
-def go_to_stance(sim, x):
-    P.raise_hub_to(sim, CARRY_Z, max_ticks=300)
-    here = sim.pose("truck").pos
-    if here[1] > STANCE_Y + 0.5:
-        return P.follow_path(sim, "truck", TO_THE_LANE + [(x, STANCE_Y)], throttle=0.4)
-    if x > here[0] + 0.5:
-        P.follow_path(sim, "truck", [tuple(here[:2]), (x, STANCE_Y)], throttle=0.4)
-    return along_lane(sim, x)
+def loose_in_tray(sim):
+    """The stones let go into the tray that have not yet come to rest."""
+    return [s for s in stones(sim, "gravel") if s[1] < -6.0 and s[2] > 0]
 
 
 def along_lane(sim, x, max_ticks=1500, every=3):
@@ -205,10 +241,10 @@ def along_lane(sim, x, max_ticks=1500, every=3):
     for _ in range(0, max_ticks, every):
         p = sim.pose("truck")
         ahead = x - p.pos[0]
-        if abs(ahead) < 0.06:
+        if abs(ahead) < 0.04:
             break
         if ahead > 0:
-            want = P.clamp(1.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
+            want = P.clamp(3.0 * (STANCE_Y - p.pos[1]), -0.3, 0.3)
             sim.post("steer setting=%f" % P.clamp(-2.0 * P.wrap(want - p.heading)))
         else:
             sim.post("steer setting=0.000000")
@@ -219,171 +255,85 @@ def along_lane(sim, x, max_ticks=1500, every=3):
     return P.come_to_rest(sim, "truck")
 
 
+def go_to_stance(sim, x):
+    """Into the lane (round the bar, the crane folded in over the truck, the
+    first time) and along it to x."""
+    if not P.raise_hub_to(sim, CARRY_Z, max_ticks=300):
+        return False
+    here = sim.pose("truck").pos
+    if here[1] > STANCE_Y + 0.5:
+        return (stow(sim) and P.follow_path(sim, "truck", TO_THE_LANE + [(x, STANCE_Y)], throttle=0.4)
+                and along_lane(sim, x))
+    # Along the lane the hub, carried high over the tray or the bar, clears
+    # both: no need to fold it in.
+    return along_lane(sim, x)
+
+
+def stow(sim):
+    """The hub over the truck's front, high: a crane swung out while the
+    truck moves knocks what it passes."""
+    t = sim.pose("truck")
+    ahead = (t.pos[0] + 1.0 * t.x_axis[0], t.pos[1] + 1.0 * t.x_axis[1], t.pos[2] + 1.5)
+    return P.crane_joints_to(sim, ahead, 0.6)
+
+
 def drop_x(sim, x, drops):
-    """Where along the tray to let the next stone go: the next of the
-    drops in turn that is clear of the skid loader, and never west of
-    where the tray's walls begin (a stone let go there rolls off the
-    bucket's line and is left behind)."""
+    """Where along the tray to let the next stone go: the next of the drops
+    in turn clear of the skid loader, and never near the tray's west end
+    (a stone let go there rolls into the corner, out of the blade's way)."""
     loader = sim.pose("skidLoader").pos[0]
     turn = [DROPS_ALONG[(drops + k) % len(DROPS_ALONG)] for k in range(len(DROPS_ALONG))]
-    spots = [max(x + d, TRAY_X0 + 0.4) for d in turn + [1.2, -1.2]]
+    spots = [P.clamp(x + d, DROP_X_MIN, DROP_X_MAX) for d in turn]
     clear = [s for s in spots if not loader - LOADER_BEHIND - 0.3 < s < loader + LIP_AHEAD + 0.3]
     return (clear or spots)[0]
 
 
 def truck_phase(sim):
-    """Loads stones into the tray until the skid loader's turn; False when
-    no stone is left to load or the truck cannot go on."""
+    """Loads stones into the tray until the skid loader's turn, west first,
+    each from abeam it; False when no stone is left to load or the truck
+    cannot go on."""
     missed = []
     drops = 0
-    while not skid_turn(sim):
+    while not skid_turn(sim) and not sim.ended:
         bar = [s for s in on_the_bar(sim) if not any(math.dist(s, m) < 0.05 for m in missed)]
         if not bar:
+            # The last stone of a round may still be rolling into place.
+            if loose_in_tray(sim):
+                wait_collected(sim)
+                continue
             return False
-        here = sim.pose("truck").pos
-        lane = abs(here[1] - STANCE_Y) < 0.3
-        reach = [s for s in bar if lane and in_reach(sim, s)]
-        if not reach:
-            # Off its pocket a stone may lie between the stances: it is
-            # worked from beside it.
-            x = stance_for(bar[0])
-            if not in_reach_from(x, STANCE_Y, TRUCK_Z, bar[0]):
-                x = bar[0][0] - AXIS
+        stone = bar[0]
+        x = P.clamp(stone[0], *LANE_X)
+        t = sim.pose("truck").pos
+        if abs(t[1] - STANCE_Y) > SHOVED and abs(t[1] - STANCE_Y) < DRIFT:
+            # The crane's swings shove the truck off the lane's line, a
+            # centimetre or two each time; over the far row the hub then
+            # hangs too far out to hold a stone. Back and in again, steering
+            # onto the line.
+            if not (P.raise_hub_to(sim, CARRY_Z, max_ticks=300) and along_lane(sim, x - REALIGN)):
+                return False
+        if abs(t[0] - x) > ABEAM or abs(sim.pose("truck").pos[1] - STANCE_Y) > SHOVED:
             if not go_to_stance(sim, x):
                 return False
-            if not in_reach(sim, bar[0]):
-                missed.append(bar[0])  # never drive back and forth for ever
+        if not workable(sim, stone):
+            log(sim, "out of reach", stone, "truck", sim.pose("truck").pos)
+            missed.append(stone)  # never drive back and forth for ever
             continue
-        stone = reach[0]
+        start = sim.tick
         if pick(sim, stone):
-            # Never west of where the tray's walls begin: a stone let go
-            # there rolls off the bucket's line and is left behind.
-            x = drop_x(sim, here[0] + AXIS, drops)
-            log(sim, "picked %.2f, drop at %.2f" % (stone[0], x))
+            x = drop_x(sim, sim.pose("truck").pos[0], drops)
             drop(sim, x)
             drops += 1
-            wait_collected(sim)
+            if turn_coming(sim):
+                # The crane stands still through the skid loader's turn:
+                # folded in over the truck, clear of the tray it works.
+                stow(sim)
+                wait_collected(sim)
+            log(sim, "loaded", [round(v, 2) for v in stone], "at", round(x, 2), "in", sim.tick - start)
         else:
-            log(sim, "missed %.2f" % stone[0])
+            log(sim, "missed", [round(v, 2) for v in stone], "in", sim.tick - start)
             missed.append(stone)
     return True
-
-
-TRUCK_Z = -0.61  # the truck's centre standing in the creek
-
-
-def skid_joint_to(sim, joint, angle, max_ticks=600, every=2, tolerance=0.02):
-    """Sets the loader's arm or bucket to an angle on its lever; returns the
-    angle it came to."""
-    name = "elevate" if joint == "arm" else joint
-    for _ in range(0, max_ticks, every):
-        error = angle - sim.joint("skidLoader", joint)
-        if abs(error) < tolerance:
-            break
-        P.lever(sim, P.SKIDLOADER_LEVERS[name], P.clamp(8 * error, -1, 1))
-        if sim.step(every):
-            break
-    P.lever(sim, P.SKIDLOADER_LEVERS[name], 0)
-    return sim.joint("skidLoader", joint)
-
-
-def skid_along(sim, to_x, speed):
-    """Along the tray's middle facing east, forward (speed > 0) or back to
-    to_x. Stops short, and lets go of the levers, when the game hands the
-    job back to the truck on the way."""
-    for _ in range(0, 6000, 3):
-        if not stones(sim, "collectedgravel"):
-            return False
-        p = sim.pose("skidLoader")
-        if (speed > 0 and p.pos[0] > to_x) or (speed < 0 and p.pos[0] < to_x):
-            break
-        want = EAST + (1 if speed > 0 else -1) * P.clamp(1.5 * (TRAY_Y - p.pos[1]), -0.3, 0.3)
-        turn = P.clamp(2.0 * P.wrap(want - p.heading), -0.3, 0.3)
-        P.lever(sim, P.SKIDLOADER_LEVERS["left"], speed - turn)
-        P.lever(sim, P.SKIDLOADER_LEVERS["right"], speed + turn)
-        if sim.step(3):
-            return False
-    P.lever(sim, P.SKIDLOADER_LEVERS["left"], 0)
-    P.lever(sim, P.SKIDLOADER_LEVERS["right"], 0)
-    return P.come_to_rest(sim, "skidLoader")
-
-
-def skid_face(sim, heading, max_ticks=900, every=2):
-    """Turns the skid loader on the spot until it faces heading."""
-    for _ in range(0, max_ticks, every):
-        error = P.wrap(heading - sim.pose("skidLoader").heading)
-        if abs(error) < 0.02:
-            break
-        turn = P.clamp(1.5 * error, -0.4, 0.4)
-        P.lever(sim, P.SKIDLOADER_LEVERS["left"], -turn)
-        P.lever(sim, P.SKIDLOADER_LEVERS["right"], turn)
-        if sim.step(every):
-            return False
-    P.lever(sim, P.SKIDLOADER_LEVERS["left"], 0)
-    P.lever(sim, P.SKIDLOADER_LEVERS["right"], 0)
-    return P.come_to_rest(sim, "skidLoader")
-
-
-def in_the_tray(sim):
-    """The stones the loader still has to push, west first."""
-    return sorted(s[0] for s in stones(sim, "collectedgravel") if s[0] < BELT_X0)
-
-
-def push_by_steps(sim):
-    """Pushes the stones ahead of the bucket east in short steps, backing off
-    between them: a long push lets the growing row lift the lip and the
-    loader climbs onto the stones. Where none lies close ahead, the bucket
-    runs on to the next one quicker."""
-    for _ in range(PUSH_STEPS):
-        skid_joint_to(sim, "arm", ARM_LOW)
-        skid_joint_to(sim, "bucket", BUCKET_LOW)
-        x = sim.pose("skidLoader").pos[0]
-        ahead = [s for s in in_the_tray(sim) if s > x + LIP_AHEAD - 0.1]
-        if x >= PUSH_TO_X - 0.05 or not ahead:
-            return True
-        gap = ahead[0] - GRAVEL_RADIUS - (x + LIP_AHEAD)
-        if gap > 0.3 and not skid_along(sim, x + gap - 0.15, TRAVEL_SPEED):
-            return False
-        x = sim.pose("skidLoader").pos[0]
-        if not skid_along(sim, min(x + PUSH_STEP, PUSH_TO_X), PUSH_SPEED):
-            return False
-        skid_joint_to(sim, "arm", ARM_CLEAR)
-        if not skid_along(sim, sim.pose("skidLoader").pos[0] - BACK_STEP, -PUSH_SPEED):
-            return False
-    return False
-
-
-GRAVEL_RADIUS = 0.1
-
-
-def skid_phase(sim):
-    """Pushes the tray's stones onto the belt, then backs off west of the
-    tray before the last of them is washed and the truck goes on."""
-    for _ in range(3):
-        tray = in_the_tray(sim)
-        if not tray:
-            break
-        # Left standing, the loader creeps a little: lined up afresh on the
-        # tray's middle line, behind the westmost stone, each time.
-        skid_joint_to(sim, "arm", ARM_CLEAR)
-        start = tray[0] - LIP_AHEAD - 0.4
-        if sim.pose("skidLoader").pos[0] > start:
-            skid_along(sim, start, -TRAVEL_SPEED)
-        else:
-            P.skid_drive_to(sim, (start, TRAY_Y), tolerance=0.15, throttle=0.4)
-        skid_face(sim, EAST)
-        log(sim, "loader pushes from %.2f, %d stones" % (sim.pose("skidLoader").pos[0], len(tray)))
-        push_by_steps(sim)
-    skid_joint_to(sim, "arm", ARM_CLEAR)
-    log(sim, "loader backs off, %d left in the tray" % len(in_the_tray(sim)))
-    skid_along(sim, PARK_X, -BACK_SPEED)
-    log(sim, "loader at %.2f" % sim.pose("skidLoader").pos[0])
-    for _ in range(40):
-        if not stones(sim, "collectedgravel"):
-            return True
-        if sim.step(30):
-            break
-    return False
 
 
 def drive(sim):

@@ -394,6 +394,19 @@ def let_go_crane(sim):
         sim.post("leverUp leverNr=%d" % TRUCK_LEVERS[name])
 
 
+def close_and_lift(sim, x, y, z, close_ticks, lifts, limit):
+    """Closes the grapple with the hub at height z over (x, y), lifts it by
+    each of lifts in turn on the joints (levers up to limit) and lets the
+    grapple lever go; False if the game ended while it closed."""
+    lever(sim, GRAPPLE_LEVER, -1.0)
+    if sim.step(close_ticks):
+        return False
+    for lift in lifts:
+        crane_joints_to(sim, (x, y, z + lift), limit)
+    sim.post("leverUp leverNr=%d" % GRAPPLE_LEVER)
+    return True
+
+
 def crane_ik(out, up, bend):
     """Boom angle and extension that put the hub at (out, up) from the
     truck's centre with the bend held at bend, or None."""

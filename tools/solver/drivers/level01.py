@@ -95,12 +95,9 @@ def pick(sim):
         moved = math.hypot(ball(sim)[0] - b[0], ball(sim)[1] - b[1])
         log(sim, "lowered", sim.pose("grapple").pos, "moved", moved)
         if moved < BALL_MOVED:
-            P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-            if sim.step(BALL_CLOSE_TICKS):
+            if not P.close_and_lift(sim, c[0], c[1], c[2] + BALL_HUB_ABOVE, BALL_CLOSE_TICKS, LIFT_STEPS,
+                                    LOWER_LEVER):
                 return False
-            for lift in LIFT_STEPS:
-                P.crane_joints_to(sim, (c[0], c[1], c[2] + BALL_HUB_ABOVE + lift), LOWER_LEVER)
-            sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
             log(sim, "lifted", sim.grasped())
             if holding(sim) and ball(sim)[2] > c[2] + LIFT_STEPS[-1] - 0.1:
                 return P.raise_hub_to(sim, CARRY_HUB)

@@ -227,14 +227,17 @@ def tray_stones(sim):
 # wheels' line, out of the blade's reach from the middle line. The loader
 # then pushes along a line this far to that side: the blade's end passes
 # close enough to the wall that the stone cannot slip past it.
-LANE_ASIDE, ASIDE_FROM = 0.25, 0.3
+# A stone left behind by a push along the middle lay off it, past the
+# blade's end: it is pushed again from beside the middle line even if it
+# lies only a little off it.
+LANE_ASIDE, ASIDE_FROM, ASIDE_AGAIN = 0.25, 0.3, 0.1
 
 
-def lane_for(tray):
+def lane_for(tray, aside_from=ASIDE_FROM):
     """The line to push along: the middle, or beside it towards the stone
     lying furthest off it."""
     off = max((s[1] - TRAY_Y for s in tray), key=abs)
-    return TRAY_Y + (math.copysign(LANE_ASIDE, off) if abs(off) > ASIDE_FROM else 0.0)
+    return TRAY_Y + (math.copysign(LANE_ASIDE, off) if abs(off) > aside_from else 0.0)
 
 
 def park(sim):
@@ -261,7 +264,7 @@ def push_round(sim):
             break
         # Behind the westmost stone (further to change lanes), blade down,
         # and push the lot.
-        lane = lane_for(tray)
+        lane = lane_for(tray, ASIDE_FROM if attempt == 0 else ASIDE_AGAIN)
         x = sim.pose("skidLoader").pos[0]
         front = blade(sim)[0]
         behind = x - (front - tray[0][0]) - GRAVEL_RADIUS - (0.25 if lane == TRAY_Y else 1.2)
@@ -271,8 +274,8 @@ def push_round(sim):
         if not blade_down(sim):
             break
         pushed = push(sim, lane)
-        log(sim, "push %d along y %.2f: %d stones in the tray, %s" % (
-            attempt + 1, lane, len(tray), "onto the belt" if pushed else "wedged"))
+        log(sim, "push %d along y %.2f: %d stones in the tray, %s (the westmost at %.2f, %.2f)" % (
+            attempt + 1, lane, len(tray), "onto the belt" if pushed else "wedged", tray[0][0], tray[0][1]))
         joint_to(sim, "arm", ARM_TRAVEL)
         along(sim, sim.pose("skidLoader").pos[0] - 0.4, -BACK_SPEED)
         settle(sim)

@@ -33,7 +33,11 @@ What held the hub up in earlier drivers, found with the probe:
   6 cm off the lane's line, a far-row stone slips out of the prongs as it
   is lifted. The truck backs and comes in again onto the line.
 
-usage: python3 tools/solver/drivers/level24_wip.py [--delay D] [--record FILE]"""
+With --truck-only it takes the lazy way, kept as a wrong way: the truck
+loads its first round and then nobody drives the skid loader, so the stones
+lie collected in the tray and are never washed.
+
+usage: python3 tools/solver/drivers/level24.py [--delay D] [--record FILE] [--truck-only]"""
 
 import math
 import os
@@ -189,12 +193,8 @@ def pick(sim, stone):
         P.hub_over(sim, (b[0], b[1], c[2] + HUB_ABOVE), FINAL_LEVER, tries=2, within=2 * CENTRED)
         now = the_stone(sim, b)
         if now is not None and math.dist(now, b) < MOVED:
-            P.lever(sim, P.GRAPPLE_LEVER, -1.0)
-            if sim.step(CLOSE_TICKS):
+            if not P.close_and_lift(sim, b[0], b[1], c[2] + HUB_ABOVE, CLOSE_TICKS, LIFT_STEPS, LOWER_LEVER):
                 return False
-            for lift in LIFT_STEPS:
-                P.crane_joints_to(sim, (b[0], b[1], c[2] + HUB_ABOVE + lift), LOWER_LEVER)
-            sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
             if holding(sim, c):
                 return P.raise_hub_to(sim, CARRY_Z, max_ticks=600)
         log(sim, "missed", c, "hub", [round(v, 3) for v in sim.pose("grapple").pos])
@@ -325,9 +325,6 @@ def truck_phase(sim):
             drop(sim, x)
             drops += 1
             if turn_coming(sim):
-                # The crane stands still through the skid loader's turn:
-                # folded in over the truck, clear of the tray it works.
-                stow(sim)
                 wait_collected(sim)
             log(sim, "loaded", [round(v, 2) for v in stone], "at", round(x, 2), "in", sim.tick - start)
         else:
@@ -346,5 +343,14 @@ def drive(sim):
     sim.step(120)
 
 
+def drive_truck_only(sim):
+    """The first round loaded, then a minute's wait with the loader idle."""
+    if truck_phase(sim) and skid_turn(sim):
+        sim.step(3600)
+
+
 if __name__ == "__main__":
+    if "--truck-only" in sys.argv:
+        sys.argv.remove("--truck-only")
+        driver_main.main(LEVEL, drive_truck_only)
     driver_main.main(LEVEL, drive)

@@ -882,6 +882,13 @@ def haul(sim):
         log(sim, "not backed", sim.pose("dumpTruck").pos)
         return
     log(sim, "at the tray", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
+    if DEBUG:
+        d = sim.pose("dumpTruck")
+        for i in range(6):
+            b = sim.pose("block", i)
+            q = [b.pos[k] - d.pos[k] for k in range(3)]
+            loc = [round(sum(q[k] * ax[k] for k in range(3)), 4) for ax in (d.x_axis, d.y_axis, d.z_axis)]
+            log(sim, "in bed", i, loc, round(P.wrap(b.heading - d.heading), 3))
     if not tip_gently(sim, TIP_ANGLE):
         return
     # Slowly tipped, the last blocks are still sliding off the tail.

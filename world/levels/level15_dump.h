@@ -65,8 +65,8 @@ const float BLOCK_DENSITY = 1.5f;
 // 0.25 m of reach to spare over the tightest block (the bottom row's east
 // corner, outer beam bent 0.8), 0.31 m or more over the others. The west
 // corner block goes last, picked from a second stance 0.3 m further west,
-// (-12.0, -9.57): from there 0.40 m to spare over it (bent 0.8), 0.35 m
-// over where it is let go above the bed's free corner.
+// (-12.0, -9.57): from there 0.40 m to spare over it (bent 0.8), 0.55 m
+// over where it is set down in the bed's free corner.
 const float PYRAMID_X = -11.5f, PYRAMID_Y = -8.17f;
 const float BLOCK_GAP = 0.16f;
 // Where the dump truck waits in the bay, its wheels close to the bay's

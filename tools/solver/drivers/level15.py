@@ -3,8 +3,8 @@ between the pyramid of granite blocks and the dump truck waiting in the bay
 below, lifts the blocks one by one off the pyramid, top first, and sets them
 down in the dump truck's bed in one layer of three by two; it backs a little
 further west for the last, sets it down on the floor off its nose, picks it
-afresh there and lets it fall into the bed from just above the height at
-which the game counts it in. The sixth block hands control to
+afresh there, sets it down in the bed and lifts the claws clear at once.
+The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 past the stance line onto the tray's edge, tips its load out slowly onto the
@@ -56,7 +56,7 @@ HAND_OVER_WAIT = 90  # ticks: the game hands over a second after the last hold
 # The last block set down, the hub is lifted at once this far above it,
 # within that second: claws frozen round it would drag it out of the bed as
 # the dump truck drives off.
-LAST_CLEAR = 0.25
+LAST_CLEAR = 0.4  # beyond HELD_WITHIN of it
 FLOOR_Z = -0.7
 # Off the truck's nose, (distance from its centre, bearing from its
 # heading): 0.2 m of reach to spare picking and setting down there (bent
@@ -373,14 +373,20 @@ def in_bed(sim, index):
     return abs(lx) <= 0.9 and abs(ly) <= 0.45 and -0.08 <= lz <= 0.8
 
 
+def over_bed(sim, index):
+    """Whether block index hangs over the bed's floor, clear of its walls."""
+    b, p = sim.pose("dumpTruck"), sim.pose("block", index).pos
+    q = [p[i] - b.pos[i] for i in range(2)]
+    lx = q[0] * b.x_axis[0] + q[1] * b.x_axis[1] - BED_FROM_CHASSIS[0]
+    ly = q[0] * b.y_axis[0] + q[1] * b.y_axis[1]
+    return abs(lx) <= BED_HALF[0] + 0.05 and abs(ly) <= BED_HALF[1]
+
+
 def handed_over(sim):
     """Whether all six blocks lie in the bed with the claws lifted clear of
     them: the game then hands control to the dump truck a second after the
     claws last held one, and lever 1 works its bed, not the boom."""
-    if not all(in_bed(sim, i) for i in range(6)):
-        return False
-    top = max(sim.pose("block", i).pos[2] for i in range(6))
-    return sim.pose("grapple").pos[2] - top > HUB_ABOVE + 0.08
+    return all(in_bed(sim, i) and not holding(sim, i) for i in range(6))
 
 
 def aside_point(sim):
@@ -425,16 +431,20 @@ def carry_block(sim, index, place, last):
     # and tips in the claws.
     if not hang_over(sim, index, (place[0], place[1], place[2] + HANG_ABOVE)):
         log(sim, "not over the slot", index)
-        return False
+        # The last may go down wherever it hangs over the bed's floor: taken
+        # off again, it slips out of the claws on the way.
+        if not (last and over_bed(sim, index)):
+            return False
     if not let_down(sim, index, place[2] + RELEASE_ABOVE):
         log(sim, "not let down", index)
         return False
     if last:
-        # Wide open at once and straight up: the game hands over a second
-        # after the claws last held it, and freezes the crane where it is.
-        set_grapple(sim, OPEN_WIDE)
+        # Opened and lifted at once: the game hands over a second after the
+        # claws last held it, and freezes the crane where it is.
         top = sim.pose("block", index).pos[2]
+        P.lever(sim, P.GRAPPLE_LEVER, 1.0)
         P.raise_hub_to(sim, top + LAST_CLEAR, max_ticks=120)
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
         log(sim, "last set down", index, sim.pose("block", index).pos, sim.pose("grapple").pos, handed_over(sim))
         return True
     if not set_grapple(sim, BLOCK_OPEN):
@@ -762,9 +772,9 @@ def drive(sim):
     sim.step(HAND_OVER_WAIT)
     # The last block may still be dropping out of the frozen claws.
     for _ in range(20):
-        if handed_over(sim) or sim.step(10):
+        if all(in_bed(sim, i) for i in range(6)) or sim.step(10):
             break
-    if not handed_over(sim):
+    if not all(in_bed(sim, i) for i in range(6)):
         return
     haul(sim)
 

@@ -552,7 +552,8 @@ TEST_F(LevelsC, DumpParapetShedsABlockLandingOnItsTop) {
             teleport(block, PYRAMID_X - 2.0, BAY_Y1 + across, top, yaw);
             run(240);
             Pose p = poseOf(block);
-            bool onFloor = p.y > BAY_Y1 + PARAPET_WIDTH && fabsf(p.z - (FLOOR_Z + BLOCK_SIZE / 2)) < 0.01;
+            bool onFloor =
+                p.y > BAY_Y1 + PARAPET_WIDTH && fabsf(p.z - (FLOOR_Z + BLOCK_SIZE / 2)) < 0.01;
             EXPECT_TRUE(onFloor || lost()) << p.y << " " << p.z;
         }
     }

@@ -57,6 +57,7 @@ HAND_OVER_WAIT = 90  # ticks: the game hands over a second after the last hold
 # within that second: claws frozen round it would drag it out of the bed as
 # the dump truck drives off.
 LAST_CLEAR = 0.4  # beyond HELD_WITHIN of it
+LAST_LOW = 0.1  # let go no higher than this over its place
 FLOOR_Z = -0.7
 # Off the truck's nose, (distance from its centre, bearing from its
 # heading): 0.2 m of reach to spare picking and setting down there (bent
@@ -437,7 +438,11 @@ def carry_block(sim, index, place, last):
             return False
     if not let_down(sim, index, place[2] + RELEASE_ABOVE):
         log(sim, "not let down", index)
-        return False
+        # The last is let go from a little higher rather than carried off
+        # again.
+        low = sim.pose("block", index).pos[2] < place[2] + LAST_LOW
+        if not (last and low and over_bed(sim, index)):
+            return False
     if last:
         # Opened and lifted at once: the game hands over a second after the
         # claws last held it, and freezes the crane where it is.

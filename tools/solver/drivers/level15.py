@@ -41,7 +41,7 @@ LAST_STANCE_X = -12.0
 PICK_ORDER = (5, 4, 3, 2, 1, 0)
 # The dump truck's bed, from its centre, as the blocks go in: the far row
 # first, so that no block is carried low over one already in.
-# The last one is dropped (see load) into the middle of the corner the
+# The last one is set down (see load) in the middle of the corner the
 # others leave free.
 BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.36, 0.14)]
 BED_FROM_CHASSIS = (-0.2, 0.0)

@@ -1,8 +1,8 @@
 // The granite quarry, shared by its terrain shape and its builder: a quarry
 // floor where the truck works, a sunken loading bay beside it where the dump
 // truck's bed sits lower than the blocks, a haul road up to the top, and up
-// there the unloading tray, flush with the plateau so that a tipped load
-// slides out onto it in one layer.
+// there the unloading tray, a smooth steel floor set into the plateau onto
+// which a tipped load slides out in one layer.
 #pragma once
 
 namespace dump {

@@ -415,10 +415,10 @@ TEST_F(LevelsC, DumpIsWonWithSixBlocksInTheBinAndLostByOneInTheBay) {
     auto blocks = named("block");
     for (int i = 0; i < 5; i++)
         teleport(blocks[i], UNLOADED_X0 + 0.2 + 0.3 * (i % 2), UNLOADED_Y0 + 0.2 + 0.28 * (i / 2),
-                 TRAY_Z + 0.13);
+                 trayFloorZ(UNLOADED_Y1) + 0.13);
     run(30);
     EXPECT_EQ(endGames, 0);  // five are not enough
-    teleport(blocks[5], UNLOADED_X0 + 0.5, UNLOADED_Y1 - 0.2, TRAY_Z + 0.13);
+    teleport(blocks[5], UNLOADED_X0 + 0.5, UNLOADED_Y1 - 0.2, trayFloorZ(UNLOADED_Y1) + 0.13);
     run(30);
     EXPECT_TRUE(won());
     // The tray holds a block inside the goal's height band.
@@ -520,6 +520,98 @@ TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
         postMessage("cranecontrol tag=elevate setting=0.15");
         run(1500);
         postMessage("cranecontrol tag=elevate setting=0");
+        postMessage("accelcontrol setting=0.3");
+        run(60);
+        postMessage("accelcontrol setting=0");
+        run(120);
+        EXPECT_TRUE(won());
+        for (DynamicWorldObj* b : blocks) {
+            Pose p = poseOf(b);
+            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
+                        p.y < UNLOADED_Y1)
+                << p.x << " " << p.y;
+            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
+        }
+    }
+}
+
+// A block knocked out of the claws onto the bay's parapet does not stay up
+// there out of reach: it ends on the quarry floor, or in the bay, which
+// loses the game.
+TEST_F(LevelsC, DumpParapetShedsABlockLandingOnItsTop) {
+    using namespace dump;
+    const dReal top = FLOOR_Z + PARAPET_HEIGHT + BLOCK_SIZE / 2 + 0.01;
+    for (dReal across : {0.0, 0.03, 0.06, 0.09}) {
+        for (dReal yaw : {0.0, 0.3, 0.785}) {
+            SCOPED_TRACE(testing::Message() << across << " turned " << yaw);
+            if (wld_created()) wld_destroy();
+            endGames = 0;
+            build(15);
+            run(5);
+            DynamicWorldObj* block = named("block")[5];
+            teleport(block, PYRAMID_X - 2.0, BAY_Y1 + across, top, yaw);
+            run(240);
+            Pose p = poseOf(block);
+            bool onFloor =
+                p.y > BAY_Y1 + PARAPET_WIDTH && fabsf(p.z - (FLOOR_Z + BLOCK_SIZE / 2)) < 0.01;
+            EXPECT_TRUE(onFloor || lost()) << p.y << " " << p.z;
+        }
+    }
+}
+
+// Loads as the haul road leaves them, slid back against the tail and
+// askew (block, chassis frame: along, across, yaw): tipped as slowly as in
+// the even case, every block still comes out onto the tray's floor and none
+// ends on another (two loads the haul left, each also mirrored side for
+// side). On a floor that held each block where it landed, the next one off
+// the lip rode up onto it.
+TEST_F(LevelsC, DumpTrayTakesAShiftedLoadInOneLayer) {
+    using namespace dump;
+    const dReal loads[][6][3] = {
+        {{-0.081, 0.192, -2.865},
+         {-0.352, 0.148, -3.05},
+         {-0.611, 0.068, 3.137},
+         {-0.111, -0.095, -2.773},
+         {-0.360, -0.245, -3.138},
+         {-0.611, -0.224, -3.139}},
+        {{-0.371, 0.266, -0.006},
+         {-0.057, 0.082, -3.124},
+         {-0.615, 0.066, -3.141},
+         {-0.106, -0.234, 2.96},
+         {-0.342, -0.107, 1.4},
+         {-0.614, -0.257, -3.14}},
+    };
+    const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
+    for (int k = 0; k < 4; k++) {
+        SCOPED_TRACE(k);
+        const dReal side = k < 2 ? 1 : -1;
+        const auto& load = loads[k % 2];
+        if (wld_created()) wld_destroy();
+        endGames = 0;
+        build(15);
+        run(5);
+        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        ASSERT_NE(dumpTruck, nullptr);
+        turnAssembly(dumpTruck->body, M_PI / 2);
+        const dReal* c = at(dumpTruck);
+        shiftAssembly(dumpTruck->body, (UNLOADED_X0 + UNLOADED_X1) / 2 - c[0],
+                      STANCE_Y - 0.2 + rearWheelBehind - c[1], TOP_Z + ride - c[2]);
+        dumpTruck->update(0);
+        auto blocks = named("block");
+        for (int i = 0; i < 6; i++) {
+            dVector3 p;
+            dBodyGetRelPointPos(dumpTruck->body, load[i][0], side * load[i][1], 0.147, p);
+            teleport(blocks[i], p[0], p[1], p[2], M_PI / 2 + side * load[i][2]);
+        }
+        run(60);
+        ASSERT_TRUE(dumpTruck->isActive());
+        int t = 0;
+        for (; t < 2400 && dJointGetHingeAngle(dumpTruck->bedHinge) < 1.4; t++) {
+            postMessage("cranecontrol tag=elevate setting=0.15");
+            run(1);
+        }
+        postMessage("cranecontrol tag=elevate setting=0");
+        run(600);
         postMessage("accelcontrol setting=0.3");
         run(60);
         postMessage("accelcontrol setting=0");

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "bus/diag.h"
 #include "geom/records.h"
@@ -36,11 +37,34 @@ void addBlock(dReal x, dReal y, dReal z) {
     add(new BoxObj("block", &geom_dump_block, pos, size, BLOCK_DENSITY, noOffset));
 }
 
+// The tray's floor is smooth steel: a block coming off the tipped bed
+// slides on, pushing those out before it, instead of sticking where it
+// landed. A slab turned about x so that its top is the falling floor.
+void addTrayFloor() {
+    using namespace dump;
+    const dReal thick = 0.1, length = UNLOADED_Y1 - TRAY_Y0;
+    const dReal fall = atan2(TRAY_NORTH_Z - TRAY_SOUTH_Z, length);
+    dMatrix3 r;
+    dRFromAxisAndAngle(r, 1, 0, 0, fall);
+    const dReal midY = (TRAY_Y0 + UNLOADED_Y1) / 2, midZ = (TRAY_NORTH_Z + TRAY_SOUTH_Z) / 2;
+    addSmoothBox(TRAY_X1 - TRAY_X0, length / cos(fall), thick, (TRAY_X0 + TRAY_X1) / 2,
+                 midY + thick / 2 * sin(fall), midZ - thick / 2 * cos(fall), r);
+    // Smooth walls too: a block pressed against one by its neighbours slides
+    // down it onto the floor instead of being held up there.
+    const dReal wallZ = TOP_Z + WALL_HEIGHT / 2, wallLength = WALL_FROM_Y - TRAY_Y0 + WALL_WIDTH;
+    for (dReal x0 : {TRAY_X0 - WALL_WIDTH, TRAY_X1})
+        addSmoothBox(WALL_WIDTH, wallLength, WALL_HEIGHT, x0 + WALL_WIDTH / 2,
+                     TRAY_Y0 - WALL_WIDTH + wallLength / 2, wallZ, nullptr);
+    addSmoothBox(TRAY_X1 - TRAY_X0, WALL_WIDTH, WALL_HEIGHT, (TRAY_X0 + TRAY_X1) / 2,
+                 TRAY_Y0 - WALL_WIDTH / 2, wallZ, nullptr);
+}
+
 }  // namespace
 
 void build_dump(LevelOut& out) {
     using namespace dump;
-    makeTerrain(&geom_dump_terrain, nullptr);
+    makeTerrain(&geom_dump_terrain, &geom_dump_collision);
+    addTrayFloor();
     ticksSinceHeld = LET_GO_TICKS + 1;  // nothing held yet
     const dReal truckAt[3] = {DUMPTRUCK_X, DUMPTRUCK_Y, BAY_Z + DUMPTRUCK_RIDE};
     add(new DumpTruckObj(truckAt, false));

@@ -3,8 +3,8 @@ between the pyramid of granite blocks and the dump truck waiting in the bay
 below, lifts the blocks one by one off the pyramid, top first, and sets them
 down in the dump truck's bed in one layer of three by two; it backs a little
 further west for the last, sets it down on the floor off its nose, picks it
-afresh there and lets it fall into the bed from just above the height at
-which the game counts it in. The sixth block hands control to
+afresh there, sets it down in the bed and lifts the claws clear at once.
+The sixth block hands control to
 the dump truck, which drives east along the bay and up the haul road, round
 onto the plateau and west along it, turns north onto the tray's line, backs
 past the stance line onto the tray's edge, tips its load out slowly onto the
@@ -41,7 +41,7 @@ LAST_STANCE_X = -12.0
 PICK_ORDER = (5, 4, 3, 2, 1, 0)
 # The dump truck's bed, from its centre, as the blocks go in: the far row
 # first, so that no block is carried low over one already in.
-# The last one is dropped (see load) into the middle of the corner the
+# The last one is set down (see load) in the middle of the corner the
 # others leave free.
 BED_SLOTS = [(-0.34, -0.155), (0.0, -0.155), (0.34, -0.155), (-0.34, 0.155), (0.0, 0.155), (0.36, 0.14)]
 BED_FROM_CHASSIS = (-0.2, 0.0)
@@ -52,28 +52,18 @@ SLOT_CLEAR = 0.28
 BED_FLOOR_ABOVE_CHASSIS = 0.02
 BED_ABOVE_CHASSIS = 0.2  # the bed's centre, lowered
 LOAD_TRIES = 3
-# The bed counts a block in it up to this far above the bed's centre; the
-# last block is let go this far higher, carried with the hub this high.
-BED_COUNTS_BELOW = 0.8
-DROP_CLEAR = 0.05
-# Let go once it hangs this still over its place, and at least this far
-# above the counted height.
-DROP_STILL = 0.06
-DROP_WAIT = 240
 HAND_OVER_WAIT = 90  # ticks: the game hands over a second after the last hold
-# Let go over its place no further off than this: it still lands clear of
-# the bed's wall and of the blocks beside it.
-DROP_OVER = 0.12
-DROP_SPARE = 0.02
-DROP_SWING = 0.2  # lever travel, bringing it over its place
-LAST_CARRY_HUB = 0.6
+# The last block set down, the hub is lifted at once this far above it,
+# within that second: claws frozen round it would drag it out of the bed as
+# the dump truck drives off.
+LAST_CLEAR = 0.4  # beyond HELD_WITHIN of it
+LAST_LOW = 0.1  # let go no higher than this over its place
 FLOOR_Z = -0.7
 # Off the truck's nose, (distance from its centre, bearing from its
 # heading): 0.2 m of reach to spare picking and setting down there (bent
 # 0.8 or 1.2).
 ASIDE = (1.3, 0.35)
 ASIDE_WITHIN = 0.3
-RELEASE_LEVER = 0.3
 BLOCK_HALF = 0.125
 # The grapple opened this far passes round a block; the hub this far above a
 # block's centre closes the claws round its upper half (lower, the open
@@ -82,6 +72,7 @@ BLOCK_OPEN = 0.6
 HUB_ABOVE = 0.12
 OPEN_WIDE = 1.2  # round a block with no neighbour beside it
 CLAW_CLEAR = 0.02  # the open fingers pass this far outside a block
+CLAW_MORE = 0.02
 NEIGHBOUR = 0.6
 HELD_WITHIN = 0.35
 APPROACH = 0.3
@@ -151,13 +142,13 @@ def squarely_over(sim, index):
     return math.hypot(hub[0] - c[0], hub[1] - c[1]) < ALIGN and hub[2] - c[2] < HUB_ABOVE + 0.05
 
 
-def claw_opening(sim, index):
+def claw_opening(sim, index, clear=CLAW_CLEAR):
     """How far to open the claws round block index: the prongs face the
     crane's beam, and a block standing askew to it reaches further out
     toward them than its half width, to its corners."""
     b, g = sim.pose("block", index).x_axis, sim.pose("grapple").x_axis
     askew = (math.atan2(b[1], b[0]) - math.atan2(g[1], g[0])) % (math.pi / 2)
-    reach = BLOCK_HALF * (abs(math.cos(askew)) + abs(math.sin(askew))) + CLAW_CLEAR
+    reach = BLOCK_HALF * (abs(math.cos(askew)) + abs(math.sin(askew))) + clear
     opening = BLOCK_OPEN
     # The finger's inner edge stands this far from the hub's axis.
     while opening < OPEN_WIDE and 0.15 - (0.105 * math.cos(opening) - 0.16 * math.sin(opening)) < reach:
@@ -186,11 +177,11 @@ def pick_bend(sim, points, low):
     return None
 
 
-def pick(sim, index, place):
+def pick(sim, index, place, wider=0):
     """Lowers the open grapple round block index and closes on it. The outer
     beam is bent first as far as setting the block down at place needs:
     bent under a load, it throws the block about."""
-    for _ in range(PICK_TRIES):
+    for attempt in range(PICK_TRIES):
         c = sim.pose("block", index).pos
         at = (c[0], c[1], c[2] + HUB_ABOVE)
         above = (c[0], c[1], c[2] + HUB_ABOVE + APPROACH)
@@ -212,7 +203,10 @@ def pick(sim, index, place):
         # Wide open round the top block, which has none beside it: closed
         # from there, the claws take it by its upper half.
         lone_top = c[2] > LOW_ROW_Z and not has_neighbour(sim, index)
-        if not set_grapple(sim, OPEN_WIDE if lone_top else claw_opening(sim, index)):
+        # A claw that came down on the block's top edge last time is
+        # opened a little wider each time after.
+        clear = CLAW_CLEAR + CLAW_MORE * (attempt + wider)
+        if not set_grapple(sim, OPEN_WIDE if lone_top else claw_opening(sim, index, clear)):
             return False
         for k in range(1, LOWER_STEPS + 1):
             # The outer beam folds back up when the hub bears on anything;
@@ -358,8 +352,8 @@ def let_down(sim, index, z, max_ticks=300, every=3):
 def pick_again(sim, index, place, tries=3):
     """Picks block index; when the claws knocked it off instead, lifts the
     open grapple clear and picks it where it lies now."""
-    for _ in range(tries):
-        if pick(sim, index, place):
+    for attempt in range(tries):
+        if pick(sim, index, place, attempt):
             return True
         if sim.ended:
             return False
@@ -380,47 +374,20 @@ def in_bed(sim, index):
     return abs(lx) <= 0.9 and abs(ly) <= 0.45 and -0.08 <= lz <= 0.8
 
 
+def over_bed(sim, index):
+    """Whether block index hangs over the bed's floor, clear of its walls."""
+    b, p = sim.pose("dumpTruck"), sim.pose("block", index).pos
+    q = [p[i] - b.pos[i] for i in range(2)]
+    lx = q[0] * b.x_axis[0] + q[1] * b.x_axis[1] - BED_FROM_CHASSIS[0]
+    ly = q[0] * b.y_axis[0] + q[1] * b.y_axis[1]
+    return abs(lx) <= BED_HALF[0] + 0.05 and abs(ly) <= BED_HALF[1]
+
+
 def handed_over(sim):
-    """Whether all six blocks lie in the bed: the game has then handed
-    control to the dump truck, and lever 1 works its bed, not the boom."""
-    return all(in_bed(sim, i) for i in range(6))
-
-
-def drop_height(sim):
-    """Where the last block's centre hangs when it is let go: just above
-    the height from which the game counts it in the bed. The count of six
-    hands control to the dump truck at once and the claws freeze where they
-    are, so a sixth block lowered any further stays in them."""
-    d = sim.pose("dumpTruck")
-    return d.pos[2] + BED_ABOVE_CHASSIS + BED_COUNTS_BELOW + DROP_CLEAR
-
-
-def over_the_drop(sim, index, place, tries=2):
-    """Waits with the crane let go until the last block, hanging, is still,
-    and again after each correction of the hub, until the block hangs
-    within DROP_OVER of place and above the height at which the bed counts
-    it. Chased while it swings, the hub only pumps the swing."""
-    d = sim.pose("dumpTruck")
-    counted_below = d.pos[2] + BED_ABOVE_CHASSIS + BED_COUNTS_BELOW + DROP_SPARE
-    aim = None
-    for _ in range(tries + 1):
-        release_crane(sim)
-        if not (P.hold_still(sim, still_speed=DROP_STILL, max_ticks=DROP_WAIT) and holding(sim, index)):
-            return False
-        hub, load = sim.pose("grapple").pos, sim.pose("block", index).pos
-        off = math.hypot(load[0] - place[0], load[1] - place[1])
-        log(sim, "over the drop", load, off, hub[2] - load[2])
-        if load[2] < counted_below:
-            return False
-        if off < DROP_OVER:
-            return True
-        # The arm gives when its levers are let go: each aim is moved on
-        # from the last by the miss, not from where the hub hangs.
-        aim = aim or hub
-        aim = (aim[0] + place[0] - load[0], aim[1] + place[1] - load[1], hub[2])
-        if not carry_to(sim, aim, near=0.03, index=index, limit=DROP_SWING):
-            return False
-    return False
+    """Whether all six blocks lie in the bed with the claws lifted clear of
+    them: the game then hands control to the dump truck a second after the
+    claws last held one, and lever 1 works its bed, not the boom."""
+    return all(in_bed(sim, i) and not holding(sim, i) for i in range(6))
 
 
 def aside_point(sim):
@@ -451,38 +418,40 @@ def load(sim, index, slot, placed=None):
 
 def carry_block(sim, index, place, last):
     """Picks block index and sets it down at place (the centre it is to
-    have), or, last, drops it into the bed over place."""
-    carry = LAST_CARRY_HUB if last else CARRY_HUB
+    have); last, the sixth in the bed, the claws are lifted clear of it at
+    once."""
     if not pick_again(sim, index, place):
         return False
-    if not P.raise_hub_to(sim, carry):
+    if not P.raise_hub_to(sim, CARRY_HUB):
         return False
-    if not carry_to(sim, (place[0], place[1], carry), index=index, limit=CARRY_LIMIT):
+    if not carry_to(sim, (place[0], place[1], CARRY_HUB), index=index, limit=CARRY_LIMIT):
         log(sim, "dropped", index, sim.pose("block", index).pos)
         return False
-    if last:
-        if not over_the_drop(sim, index, place):
-            log(sim, "not over the drop", index)
-            return False
-        log(sim, "dropping", index, sim.pose("block", index).pos, place)
-        # Let go gently: the prongs flung open throw it out over the wall.
-        P.lever(sim, P.GRAPPLE_LEVER, RELEASE_LEVER)
-        for _ in range(0, 120, 2):
-            if sim.pose("block", index).pos[2] < drop_height(sim) - 0.3 or sim.step(2):
-                break
-        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
-        sim.step(60)
-        log(sim, "dropped in", index, sim.pose("block", index).pos, handed_over(sim))
-        return True
     # Over the slot with the block well clear of the floor first, then
     # straight down: brought down and across at once it drags on the floor
     # and tips in the claws.
     if not hang_over(sim, index, (place[0], place[1], place[2] + HANG_ABOVE)):
         log(sim, "not over the slot", index)
-        return False
+        # The last may go down wherever it hangs over the bed's floor: taken
+        # off again, it slips out of the claws on the way.
+        if not (last and over_bed(sim, index)):
+            return False
     if not let_down(sim, index, place[2] + RELEASE_ABOVE):
         log(sim, "not let down", index)
-        return False
+        # The last is let go from a little higher rather than carried off
+        # again.
+        low = sim.pose("block", index).pos[2] < place[2] + LAST_LOW
+        if not (last and low and over_bed(sim, index)):
+            return False
+    if last:
+        # Opened and lifted at once: the game hands over a second after the
+        # claws last held it, and freezes the crane where it is.
+        top = sim.pose("block", index).pos[2]
+        P.lever(sim, P.GRAPPLE_LEVER, 1.0)
+        P.raise_hub_to(sim, top + LAST_CLEAR, max_ticks=120)
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+        log(sim, "last set down", index, sim.pose("block", index).pos, sim.pose("grapple").pos, handed_over(sim))
+        return True
     if not set_grapple(sim, BLOCK_OPEN):
         return False
     sim.step(20)
@@ -808,9 +777,9 @@ def drive(sim):
     sim.step(HAND_OVER_WAIT)
     # The last block may still be dropping out of the frozen claws.
     for _ in range(20):
-        if handed_over(sim) or sim.step(10):
+        if all(in_bed(sim, i) for i in range(6)) or sim.step(10):
             break
-    if not handed_over(sim):
+    if not all(in_bed(sim, i) for i in range(6)):
         return
     haul(sim)
 
@@ -882,6 +851,13 @@ def haul(sim):
         log(sim, "not backed", sim.pose("dumpTruck").pos)
         return
     log(sim, "at the tray", sim.pose("dumpTruck").pos, sim.pose("dumpTruck").heading)
+    if DEBUG:
+        d = sim.pose("dumpTruck")
+        for i in range(6):
+            b = sim.pose("block", i)
+            q = [b.pos[k] - d.pos[k] for k in range(3)]
+            loc = [round(sum(q[k] * ax[k] for k in range(3)), 4) for ax in (d.x_axis, d.y_axis, d.z_axis)]
+            log(sim, "in bed", i, loc, round(P.wrap(b.heading - d.heading), 3))
     if not tip_gently(sim, TIP_ANGLE):
         return
     # Slowly tipped, the last blocks are still sliding off the tail.

@@ -716,7 +716,7 @@ GIRDERS = [
 ]
 
 
-OFF_LINE = 0.08  # the truck this far off a span's line lays the girder askew
+OFF_LINE = 0.04  # the truck further off a span's line lays the girder askew, and off along the rail
 RESTANCE_RUN = 2.5
 # Carrying a girder ahead the truck answers the wheel slowly when backing:
 # steered harder back onto the line.

@@ -76,6 +76,9 @@ ROUND_END_OUT = 0.65
 FEET_CLEAR = 0.2
 SLACK = 0.04
 SEAT_TRIES = 3
+# Standing further than this along the ledge off its place, a board leans on
+# a peg, half in the next place, and is let down again.
+SEAT_Y_TOLERANCE = 0.02
 REGRIP_TRIES = 3
 SEAT_X_TOLERANCE = 0.04
 # Letting go: the free claw is opened gently this far; the hub rises
@@ -324,7 +327,8 @@ def seat(sim, letter, place, over):
         # caught finger too deep under its bar to be drawn out cleanly.
         report(sim, letter, "down")
         board = sim.pose(letter).pos
-        if board[2] < HUNG_Z + 0.02 and abs(board[0] - HUNG_X) < SEAT_X_TOLERANCE:
+        if (board[2] < HUNG_Z + 0.02 and abs(board[0] - HUNG_X) < SEAT_X_TOLERANCE
+                and abs(board[1] - place) < SEAT_Y_TOLERANCE):
             break
     else:
         return False

@@ -80,6 +80,42 @@ class LevelsC : public ::testing::Test {
             if (std::string(wld_object(i)->name) == name) found.push_back(wld_object(i));
         return found;
     }
+    // A fresh quarry with the dump truck up on the plateau facing north, its
+    // rear wheels 0.2 m past the stance line up on the tray's edge, moved by
+    // (dx, dy) from the tray's middle line.
+    DumpTruckObj* dumpTruckBackedOntoTheTray(dReal dx, dReal dy) {
+        using namespace dump;
+        const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
+        if (wld_created()) wld_destroy();
+        endGames = 0;
+        build(15);
+        run(5);
+        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        if (!dumpTruck) return nullptr;
+        turnAssembly(dumpTruck->body, M_PI / 2);
+        const dReal* c = at(dumpTruck);
+        shiftAssembly(dumpTruck->body, (UNLOADED_X0 + UNLOADED_X1) / 2 + dx - c[0],
+                      STANCE_Y - 0.2 + rearWheelBehind + dy - c[1], TOP_Z + ride - c[2]);
+        dumpTruck->update(0);
+        return dumpTruck;
+    }
+    // The dump truck, its load tipped out, pulls forward off it: every block
+    // lies in the unloading box in one layer, and the job is won.
+    void pullOffAndExpectOneLayer(const std::vector<DynamicWorldObj*>& blocks) {
+        using namespace dump;
+        postMessage("accelcontrol setting=0.3");
+        run(60);
+        postMessage("accelcontrol setting=0");
+        run(120);
+        EXPECT_TRUE(won());
+        for (DynamicWorldObj* b : blocks) {
+            Pose p = poseOf(b);
+            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
+                        p.y < UNLOADED_Y1)
+                << p.x << " " << p.y;
+            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
+        }
+    }
     // Puts a body at rest at a place, turned by angle about z.
     void teleport(DynamicWorldObj* o, dReal x, dReal y, dReal z, dReal angle = 0) {
         dMatrix3 r;
@@ -479,12 +515,10 @@ TEST_F(LevelsC, DumpTruckHaulsAFullBedUpTheRoadWithoutLosingABlock) {
 
 TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
     using namespace dump;
-    // Up on the plateau facing north with the rear wheels 0.2 m past the
-    // stance line, up on the tray's edge, six blocks in one layer in the bed, set down as a crane
-    // leaves them (a few centimetres and degrees off their places): tipped slowly right up, and the
-    // truck pulled away from the last ones leaning on the tail's lip, all six lie in the unloading
-    // box, none on another.
-    const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
+    // Up on the plateau facing north with the rear wheels on the tray's edge, six blocks in one
+    // layer in the bed, set down as a crane leaves them (a few centimetres and degrees off their
+    // places): tipped slowly right up, and the truck pulled away from the last ones leaning on the
+    // tail's lip, all six lie in the unloading box, none on another.
     const dReal offsets[][2] = {{0, 0},   {0, -0.1},  {-0.03, 0},   {0.03, 0},
                                 {0, 0.1}, {0, -0.05}, {0.03, -0.05}};
     const dReal jitter[6][3] = {{0.03, -0.02, 0.1},   {-0.02, 0.03, -0.08}, {0.0, -0.03, 0.05},
@@ -493,18 +527,8 @@ TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
         const auto& off = offsets[k % 7];
         const dReal j = k < 7 ? 0 : 1;
         SCOPED_TRACE(testing::Message() << off[0] << " " << off[1] << " jitter " << j);
-        if (wld_created()) wld_destroy();
-        endGames = 0;
-        build(15);
-        run(5);
-        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        DumpTruckObj* dumpTruck = dumpTruckBackedOntoTheTray(off[0], off[1]);
         ASSERT_NE(dumpTruck, nullptr);
-        turnAssembly(dumpTruck->body, M_PI / 2);
-        const dReal* c = at(dumpTruck);
-        const dReal cx = (UNLOADED_X0 + UNLOADED_X1) / 2 + off[0];
-        shiftAssembly(dumpTruck->body, cx - c[0], STANCE_Y - 0.2 + rearWheelBehind + off[1] - c[1],
-                      TOP_Z + ride - c[2]);
-        dumpTruck->update(0);
         auto blocks = named("block");
         for (int i = 0; i < 6; i++) {
             dVector3 p;
@@ -520,18 +544,7 @@ TEST_F(LevelsC, DumpTrayTakesTheLoadTippedNearTheStanceInOneLayer) {
         postMessage("cranecontrol tag=elevate setting=0.15");
         run(1500);
         postMessage("cranecontrol tag=elevate setting=0");
-        postMessage("accelcontrol setting=0.3");
-        run(60);
-        postMessage("accelcontrol setting=0");
-        run(120);
-        EXPECT_TRUE(won());
-        for (DynamicWorldObj* b : blocks) {
-            Pose p = poseOf(b);
-            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
-                        p.y < UNLOADED_Y1)
-                << p.x << " " << p.y;
-            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
-        }
+        pullOffAndExpectOneLayer(blocks);
     }
 }
 
@@ -581,22 +594,12 @@ TEST_F(LevelsC, DumpTrayTakesAShiftedLoadInOneLayer) {
          {-0.342, -0.107, 1.4},
          {-0.614, -0.257, -3.14}},
     };
-    const dReal rearWheelBehind = 0.624 + 0.25, ride = 0.62;
     for (int k = 0; k < 4; k++) {
         SCOPED_TRACE(k);
         const dReal side = k < 2 ? 1 : -1;
         const auto& load = loads[k % 2];
-        if (wld_created()) wld_destroy();
-        endGames = 0;
-        build(15);
-        run(5);
-        DumpTruckObj* dumpTruck = dynamic_cast<DumpTruckObj*>(named("dumpTruck")[0]);
+        DumpTruckObj* dumpTruck = dumpTruckBackedOntoTheTray(0, 0);
         ASSERT_NE(dumpTruck, nullptr);
-        turnAssembly(dumpTruck->body, M_PI / 2);
-        const dReal* c = at(dumpTruck);
-        shiftAssembly(dumpTruck->body, (UNLOADED_X0 + UNLOADED_X1) / 2 - c[0],
-                      STANCE_Y - 0.2 + rearWheelBehind - c[1], TOP_Z + ride - c[2]);
-        dumpTruck->update(0);
         auto blocks = named("block");
         for (int i = 0; i < 6; i++) {
             dVector3 p;
@@ -612,18 +615,7 @@ TEST_F(LevelsC, DumpTrayTakesAShiftedLoadInOneLayer) {
         }
         postMessage("cranecontrol tag=elevate setting=0");
         run(600);
-        postMessage("accelcontrol setting=0.3");
-        run(60);
-        postMessage("accelcontrol setting=0");
-        run(120);
-        EXPECT_TRUE(won());
-        for (DynamicWorldObj* b : blocks) {
-            Pose p = poseOf(b);
-            EXPECT_TRUE(UNLOADED_X0 < p.x && p.x < UNLOADED_X1 && UNLOADED_Y0 < p.y &&
-                        p.y < UNLOADED_Y1)
-                << p.x << " " << p.y;
-            EXPECT_TRUE(UNLOADED_Z0 < p.z && p.z < UNLOADED_Z1) << "one layer: " << p.z;
-        }
+        pullOffAndExpectOneLayer(blocks);
     }
 }
 

@@ -19,7 +19,9 @@ const float BENCH_EDGE_Y = -5.75f;
 // the truck: whatever the crane's swings do to it, the truck stays in reach.
 const float STANCE_Y = -5.225f;
 const float TRAY_X0 = -7.7f, TRAY_X1 = -0.6f, TRAY_Y0 = -7.6f, TRAY_Y1 = -6.1f;
-const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.18f;
+// The walls stand higher than the skid loader's wheels, so that it cannot
+// climb out over them.
+const float TRAY_WALL = 0.15f, TRAY_WALL_HEIGHT = 0.24f;
 // The tray's floor falls gently from each wall to its middle line, so that a
 // stone let go anywhere in it rolls to where the skid loader's bucket, which
 // is narrower than the tray, runs along it.

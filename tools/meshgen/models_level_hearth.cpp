@@ -20,43 +20,37 @@ void add(Mesh& dst, float x0, float x1, float y0, float y1, float z0, float z1, 
     append(dst, translate(m, (x0 + x1) / 2, (y0 + y1) / 2, (z0 + z1) / 2), c);
 }
 
-// A foundation slab flush with the floor; a turn of -1 lays it half a turn
-// round, as the old house stands.
-void foundation(Mesh& m, float cx, float cy, float floor, int turn) {
+// A foundation slab flush with the floor.
+void foundation(Mesh& m, float cx, float cy, float floor) {
     using namespace hearth;
-    float x0 = turn * SLAB[0], x1 = turn * SLAB[1], y0 = turn * SLAB[2], y1 = turn * SLAB[3];
-    add(m, cx + std::fmin(x0, x1), cx + std::fmax(x0, x1), cy + std::fmin(y0, y1),
-        cy + std::fmax(y0, y1), floor - 0.05f, floor + 0.001f, CONCRETE);
+    add(m, cx + SLAB[0], cx + SLAB[1], cy + SLAB[2], cy + SLAB[3], floor - 0.05f, floor + 0.001f,
+        CONCRETE);
 }
 
 // Its ridges and the chimney's smooth strip: the builder collides them as
 // boxes of their own, smooth, so they are drawn here but kept out of the
 // collision record.
-void guides(Mesh& m, float cx, float cy, float floor, int turn) {
+void guides(Mesh& m, float cx, float cy, float floor) {
     using namespace hearth;
     const float side = RIDGE_HIGH * 1.41421356f;
     for (const Ridge& r : RIDGES) {
         float length = r.to - r.from, mid = (r.from + r.to) / 2;
         Mesh bar = r.alongX ? box(length, side, side) : box(side, length, side);
-        Vec3 at = r.alongX ? Vec3{cx + turn * mid, cy + turn * r.at, floor}
-                           : Vec3{cx + turn * r.at, cy + turn * mid, floor};
+        Vec3 at = r.alongX ? Vec3{cx + mid, cy + r.at, floor} : Vec3{cx + r.at, cy + mid, floor};
         Vec3 axis = r.alongX ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
         append(m, placed(bar, at, axis, 0.7853982f), STONE);
     }
     const float* c = CHIMNEY_SLIDE;
-    float x0 = cx + turn * c[0], x1 = cx + turn * c[1], y0 = cy + turn * c[2],
-          y1 = cy + turn * c[3];
-    add(m, std::fmin(x0, x1), std::fmax(x0, x1), std::fmin(y0, y1), std::fmax(y0, y1), floor,
-        floor + 0.001f + SLIDE_THICK, STEEL);
+    add(m, cx + c[0], cx + c[1], cy + c[2], cy + c[3], floor, floor + 0.001f + SLIDE_THICK, STEEL);
 }
 
 // The old house's upright bars beside its gables' feet (collided by the
 // builder, like the ridges).
-void slots(Mesh& m, float cx, float cy, float floor, int turn) {
+void slots(Mesh& m, float cx, float cy, float floor) {
     using namespace hearth;
     for (const SlotBar& b : GABLE_SLOTS) {
-        float x = cx + turn * b.at, y0 = cy + turn * b.from, y1 = cy + turn * b.to;
-        add(m, x - SLOT_BAR / 2, x + SLOT_BAR / 2, std::fmin(y0, y1), std::fmax(y0, y1), floor,
+        float x = cx + b.at;
+        add(m, x - SLOT_BAR / 2, x + SLOT_BAR / 2, cy + b.from, cy + b.to, floor,
             floor + SLOT_HIGH, STONE);
     }
 }
@@ -94,8 +88,8 @@ void touchable(Mesh& m) {
     Mesh hill = cone(HILL_FOOT_HALF * 1.41421f, HILL_TOP_HALF * 1.41421f, HILL_TOP, 4);
     rotate(hill, {0, 0, 1}, 0.7853982f);
     append(m, translate(hill, HILL_CX, HILL_CY, HILL_TOP / 2), HILL);
-    foundation(m, START_X, START_Y, HILL_TOP, -1);
-    foundation(m, HILL_X, HILL_Y, HILL_TOP, 1);
+    foundation(m, START_X, START_Y, HILL_TOP);
+    foundation(m, HILL_X, HILL_Y, HILL_TOP);
     // Trees around the valley, clear of the hill's slopes.
     const float trees[][2] = {{-6, 4}, {-9, -2}, {0, 2},   {14, 15},
                               {18, 0}, {-4, 12}, {6, -13}, {-12, -12}};
@@ -112,9 +106,9 @@ QUORVEL_MODEL(hearth_terrain) {
     // A gravel path from the road up to the hill's foot.
     add(m, -2.0f, HILL_CX - 1.0f, -9.0f, -7.0f, -0.01f, 0.002f, PATH);
     add(m, HILL_CX - 1.0f, HILL_CX + 1.0f, -9.0f, HILL_CY - HILL_FOOT_HALF, -0.01f, 0.002f, PATH);
-    guides(m, START_X, START_Y, HILL_TOP, -1);
-    slots(m, START_X, START_Y, HILL_TOP, -1);
-    guides(m, HILL_X, HILL_Y, HILL_TOP, 1);
+    guides(m, START_X, START_Y, HILL_TOP);
+    slots(m, START_X, START_Y, HILL_TOP);
+    guides(m, HILL_X, HILL_Y, HILL_TOP);
     Mesh pond = cylinder(2.5f, 0.02f, 12);
     append(m, translate(pond, -8.0f, 8.0f, 0.0f), POND);
     model.edges.boundaries = false;

@@ -27,22 +27,12 @@ const dReal RIGHT[3] = {0, -hearth::OLD_WALL_AT, 0.4};
 const dReal ROOF[3] = {0, 0, 1.0};
 const dReal CLEARANCE = 0.002;
 
-// The old house stands on the hill top turned half a turn: a part's
-// offset from its centre is mirrored through it.
 const dReal OLD_FLOOR = hearth::HILL_TOP;
 
 void at(const dReal offset[3], dReal out[3]) {
-    out[0] = hearth::START_X - offset[0];
-    out[1] = hearth::START_Y - offset[1];
+    out[0] = hearth::START_X + offset[0];
+    out[1] = hearth::START_Y + offset[1];
     out[2] = OLD_FLOOR + offset[2] + CLEARANCE;
-}
-
-template <class Part>
-Part* turned(Part* part) {
-    dMatrix3 halfTurn;
-    dRFromAxisAndAngle(halfTurn, 0, 0, 1, M_PI);
-    dBodySetRotation(part->body, halfTurn);
-    return part;
 }
 
 // A smooth static box, turned by angle about the x or y axis.
@@ -53,30 +43,30 @@ void addSmooth(dReal sx, dReal sy, dReal sz, dReal x, dReal y, dReal z, int axis
 }
 
 // A smooth ridge of a foundation centred on (cx, cy), its side walls' moved
-// out by wallOut; a turn of -1 lays it out half a turn round.
-void addRidge(const hearth::Ridge& r, dReal cx, dReal cy, dReal floor, int turn, dReal wallOut) {
+// out by wallOut.
+void addRidge(const hearth::Ridge& r, dReal cx, dReal cy, dReal floor, dReal wallOut) {
     const dReal side = hearth::RIDGE_HIGH * M_SQRT2;
     dReal length = r.to - r.from, mid = (r.from + r.to) / 2;
     dReal at = r.wall ? r.at + std::copysign(wallOut, r.at) : r.at;
     if (r.alongX)
-        addSmooth(length, side, side, cx + turn * mid, cy + turn * at, floor, 0, M_PI / 4);
+        addSmooth(length, side, side, cx + mid, cy + at, floor, 0, M_PI / 4);
     else
-        addSmooth(side, length, side, cx + turn * at, cy + turn * mid, floor, 1, M_PI / 4);
+        addSmooth(side, length, side, cx + at, cy + mid, floor, 1, M_PI / 4);
 }
 
 // The ridges and the chimney's strip of a foundation whose floor is at
-// floor: smooth, so that a foot landing on a flank slides off it. A turn of
-// -1 lays them out half a turn round, for the old house. The new house's
-// side walls stand further out, and its gables' ends have ridges of their own.
-void addGuides(dReal cx, dReal cy, dReal floor, int turn) {
+// floor: smooth, so that a foot landing on a flank slides off it. The new
+// house's side walls stand further out, and its gables' ends have ridges of
+// their own.
+void addGuides(dReal cx, dReal cy, dReal floor, bool rebuilt) {
     using namespace hearth;
-    const dReal wallOut = turn > 0 ? WALL_AT - OLD_WALL_AT : 0;
-    for (const Ridge& r : RIDGES) addRidge(r, cx, cy, floor, turn, wallOut);
-    if (turn > 0)
-        for (const Ridge& r : GABLE_ENDS) addRidge(r, cx, cy, floor, turn, 0);
+    const dReal wallOut = rebuilt ? WALL_AT - OLD_WALL_AT : 0;
+    for (const Ridge& r : RIDGES) addRidge(r, cx, cy, floor, wallOut);
+    if (rebuilt)
+        for (const Ridge& r : GABLE_ENDS) addRidge(r, cx, cy, floor, 0);
     const float* c = CHIMNEY_SLIDE;
-    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + turn * (c[0] + c[1]) / 2,
-              cy + turn * (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + (c[0] + c[1]) / 2,
+              cy + (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
 }
 
 // The notches for the new house's walls' feet, both walls, both ends: square
@@ -93,34 +83,34 @@ void addNotches(dReal cx, dReal cy, dReal floor) {
 }
 
 // The old house's upright bars either side of each gable's foot.
-void addSlots(dReal cx, dReal cy, dReal floor, int turn) {
+void addSlots(dReal cx, dReal cy, dReal floor) {
     using namespace hearth;
     for (const SlotBar& b : GABLE_SLOTS)
-        addSmooth(SLOT_BAR, b.to - b.from, SLOT_HIGH, cx + turn * b.at,
-                  cy + turn * (b.from + b.to) / 2, floor + SLOT_HIGH / 2, 0, 0);
+        addSmooth(SLOT_BAR, b.to - b.from, SLOT_HIGH, cx + b.at, cy + (b.from + b.to) / 2,
+                  floor + SLOT_HIGH / 2, 0, 0);
 }
 
 }  // namespace
 
 void build_hearth(LevelOut& out) {
     makeTerrain(&geom_hearth_terrain, &geom_hearth_collision);
-    addGuides(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
-    addSlots(hearth::START_X, hearth::START_Y, OLD_FLOOR, -1);
-    addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP, 1);
+    addGuides(hearth::START_X, hearth::START_Y, OLD_FLOOR, false);
+    addSlots(hearth::START_X, hearth::START_Y, OLD_FLOOR);
+    addGuides(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP, true);
     addNotches(hearth::HILL_X, hearth::HILL_Y, hearth::HILL_TOP);
     dReal p[3];
     at(CHIMNEY, p);
-    add(turned(new Chimney(p)));
+    add(new Chimney(p));
     at(BACK, p);
-    add(turned(new HouseBack(p)));
+    add(new HouseBack(p));
     at(FRONT, p);
-    add(turned(new HouseFront(p)));
+    add(new HouseFront(p));
     at(LEFT, p);
-    add(turned(new HouseWall("leftwall", p)));
+    add(new HouseWall("leftwall", p));
     at(RIGHT, p);
-    add(turned(new HouseWall("rightwall", p)));
+    add(new HouseWall("rightwall", p));
     at(ROOF, p);
-    add(turned(new HouseRoof(p)));
+    add(new HouseRoof(p));
     setTruckStart(out, -3, -8, 0.4);
     setCamera(out, 1.0f, 0.13f, 3.0f);
 }

@@ -15,15 +15,15 @@ const float HILL_TOP_HALF = 4.5f, HILL_FOOT_HALF = 7.0f;
 // The boarded fence along the hill top's north edge, 0.2 m in from it:
 // higher than a house wall, so that one shoved against it stays up there.
 const float FENCE_HIGH = 0.9f;
-// Where the house stands now: on the hill top beside the new foundation,
-// turned half a turn about the truck's stance between them, so that a part
-// swung straight across from the stance keeps its turn. The stance is
-// STANCE_OUT south of the new house's centre (and as far north of the old
-// one's), heading east with the crane's slew axis over x = HILL_X.
+// Where the house stands now: on the hill top STANCE_OUT * 2 south of the
+// new foundation, turned as the new house is, so that each gable, and the
+// chimney, goes to its place in one straight drive north, held from a line
+// along y beside the house with the boom along x, across the gable's plate. The walls and the roof are turned across from
+// stances on the line x = HILL_X between the houses, heading east; a wall
+// turned half a turn is the same wall.
 const float STANCE_OUT = 1.3f;
-// Reach to spare from the stance (the solver kit's, the truck's centre on
-// it): the roof's ridge 0.47 out and 0.45 in, each gable's peak 0.39 out,
-// the chimney's crown 0.21 out with the outer beam folded to -0.4. A wall
+// Reach to spare from the stances between the houses (the solver kit's, the
+// truck's centre on it): the roof's ridge 0.47 out and 0.45 in. A wall
 // is taken and set from a stance on the same line: the old near wall and
 // the new north wall from one 1.28 and 1.34 m off them, folded to -0.8, 0.55
 // out and 0.21 in to spare over the old, 0.5 out and 0.27 in over the new;

@@ -27,18 +27,44 @@ void foundation(Mesh& m, float cx, float cy, float floor) {
         CONCRETE);
 }
 
+// A ridge, a square bar turned 45 degrees along its length; a side wall's
+// is laid wallOut further out.
+void ridge(Mesh& m, const hearth::Ridge& r, float cx, float cy, float floor, float wallOut) {
+    const float side = hearth::RIDGE_HIGH * 1.41421356f;
+    float length = r.to - r.from, mid = (r.from + r.to) / 2;
+    float at = r.wall ? r.at + std::copysign(wallOut, r.at) : r.at;
+    Mesh bar = r.alongX ? box(length, side, side) : box(side, length, side);
+    Vec3 where = r.alongX ? Vec3{cx + mid, cy + at, floor} : Vec3{cx + at, cy + mid, floor};
+    Vec3 axis = r.alongX ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
+    append(m, placed(bar, where, axis, 0.7853982f), STONE);
+}
+
+// The new house's notches under its walls' feet: square bars across the
+// wall, turned 45 degrees, as the builder collides them.
+void notches(Mesh& m, float cx, float cy, float floor) {
+    using namespace hearth;
+    const float half = NOTCH_HIGH - NOTCH_CORNER;
+    for (const Notch& n : WALL_NOTCHES)
+        for (int wall = -1; wall <= 1; wall += 2)
+            for (int flank = -1; flank <= 1; flank += 2) {
+                Mesh bar = box(half * 1.41421356f, n.y1 - n.y0, half * 1.41421356f);
+                Vec3 where = {cx + n.x + flank * (NOTCH_CLEAR + half),
+                              cy + wall * (n.y0 + n.y1) / 2, floor + NOTCH_CORNER};
+                append(m, placed(bar, where, {0, 1, 0}, 0.7853982f), STONE);
+            }
+}
+
 // Its ridges and the chimney's smooth strip: the builder collides them as
 // boxes of their own, smooth, so they are drawn here but kept out of the
-// collision record.
-void guides(Mesh& m, float cx, float cy, float floor) {
+// collision record. The rebuilt house's side walls stand further out, and
+// its gables' ends and its walls' feet have guides of their own.
+void guides(Mesh& m, float cx, float cy, float floor, bool rebuilt) {
     using namespace hearth;
-    const float side = RIDGE_HIGH * 1.41421356f;
-    for (const Ridge& r : RIDGES) {
-        float length = r.to - r.from, mid = (r.from + r.to) / 2;
-        Mesh bar = r.alongX ? box(length, side, side) : box(side, length, side);
-        Vec3 at = r.alongX ? Vec3{cx + mid, cy + r.at, floor} : Vec3{cx + r.at, cy + mid, floor};
-        Vec3 axis = r.alongX ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
-        append(m, placed(bar, at, axis, 0.7853982f), STONE);
+    const float wallOut = rebuilt ? WALL_AT - OLD_WALL_AT : 0;
+    for (const Ridge& r : RIDGES) ridge(m, r, cx, cy, floor, wallOut);
+    if (rebuilt) {
+        for (const Ridge& r : GABLE_ENDS) ridge(m, r, cx, cy, floor, 0);
+        notches(m, cx, cy, floor);
     }
     const float* c = CHIMNEY_SLIDE;
     add(m, cx + c[0], cx + c[1], cy + c[2], cy + c[3], floor, floor + 0.001f + SLIDE_THICK, STEEL);
@@ -106,9 +132,9 @@ QUORVEL_MODEL(hearth_terrain) {
     // A gravel path from the road up to the hill's foot.
     add(m, -2.0f, HILL_CX - 1.0f, -9.0f, -7.0f, -0.01f, 0.002f, PATH);
     add(m, HILL_CX - 1.0f, HILL_CX + 1.0f, -9.0f, HILL_CY - HILL_FOOT_HALF, -0.01f, 0.002f, PATH);
-    guides(m, START_X, START_Y, HILL_TOP);
+    guides(m, START_X, START_Y, HILL_TOP, false);
     slots(m, START_X, START_Y, HILL_TOP);
-    guides(m, HILL_X, HILL_Y, HILL_TOP);
+    guides(m, HILL_X, HILL_Y, HILL_TOP, true);
     Mesh pond = cylinder(2.5f, 0.02f, 12);
     append(m, translate(pond, -8.0f, 8.0f, 0.0f), POND);
     model.edges.boundaries = false;

@@ -76,8 +76,8 @@ void slots(Mesh& m, float cx, float cy, float floor) {
     using namespace hearth;
     for (const SlotBar& b : GABLE_SLOTS) {
         float x = cx + b.at;
-        add(m, x - SLOT_BAR / 2, x + SLOT_BAR / 2, cy + b.from, cy + b.to, floor,
-            floor + SLOT_HIGH, STONE);
+        add(m, x - SLOT_BAR / 2, x + SLOT_BAR / 2, cy + b.from, cy + b.to, floor, floor + SLOT_HIGH,
+            STONE);
     }
 }
 

@@ -65,8 +65,8 @@ void addGuides(dReal cx, dReal cy, dReal floor, bool rebuilt) {
     if (rebuilt)
         for (const Ridge& r : GABLE_ENDS) addRidge(r, cx, cy, floor, 0);
     const float* c = CHIMNEY_SLIDE;
-    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + (c[0] + c[1]) / 2,
-              cy + (c[2] + c[3]) / 2, floor + 0.001 + SLIDE_THICK / 2, 0, 0);
+    addSmooth(c[1] - c[0], c[3] - c[2], SLIDE_THICK, cx + (c[0] + c[1]) / 2, cy + (c[2] + c[3]) / 2,
+              floor + 0.001 + SLIDE_THICK / 2, 0, 0);
 }
 
 // The notches for the new house's walls' feet, both walls, both ends: square

@@ -18,8 +18,8 @@ const float FENCE_HIGH = 0.9f;
 // Where the house stands now: on the hill top STANCE_OUT * 2 south of the
 // new foundation, turned as the new house is, so that each gable, and the
 // chimney, goes to its place in one straight drive north, held from a line
-// along y beside the house with the boom along x, across the gable's plate. The walls and the roof are turned across from
-// stances on the line x = HILL_X between the houses, heading east; a wall
+// along y beside the house with the boom along x, across the gable's plate. The walls and the roof
+// are turned across from stances on the line x = HILL_X between the houses, heading east; a wall
 // turned half a turn is the same wall.
 const float STANCE_OUT = 1.3f;
 // Reach to spare from the stances between the houses (the solver kit's, the

@@ -134,6 +134,10 @@ DEBUG = os.environ.get("LEVEL13_DEBUG")
 NEW_X, NEW_Y, FLOOR = 9.0, 8.0, 0.5  # the new foundation's centre and floor
 WALL_AT = 0.495  # the new house's side walls from its centre line
 OLD_Y = 5.4  # the old house's centre, x = NEW_X
+NEAR_WALL, FAR_WALL = "leftwall", "rightwall"  # the old house's north and south walls
+# The far wall swings round behind the truck, over the old front gable's
+# peak (1.8 high): ahead of it stands the chimney, whose cap is 2.0 high.
+FAR_TURN = 1
 # Up the road, round the hill's west side and onto the stance line between
 # the houses, straight for the last four metres so that it stops square.
 STANCE_ROUTE = [(-3, -8), (2, -8), (4.5, -5), (4.0, 0), (4.0, 4.0), (5.0, 6.7), (7.0, 6.7),
@@ -161,7 +165,14 @@ LIFT_OFF = (0.02, 0.05, 0.1, 0.2, 0.35)
 CLEAR_HUB = (2.4, 2.5, 2.59)
 DRAW_IN = (0.1, 0.2, 0.3)  # metres toward the truck, each one rising 0.65 as far
 ROOF_REST = 0.31  # the roof's centre above the ground it rests on by its eaves
-LAYDOWN_OUT = 1.45  # ahead of the truck: 0.51 of reach to spare
+# The roof waits east of the east corridor (x 9.5..11.9), ridge along y, its
+# eaves 11.85..13.05 in x and 6.1..7.3 in y: clear of both lines, the
+# strips and the chimney's park north of it. Laid and taken again from
+# the stance line between the houses, driven east along it.
+PARK_X = 12.55
+PARK_STANCE = (11.25, 6.7)  # the truck stops about 1.4 short of the park: ? of reach to spare
+ROOF_RELEASE_OPEN = 1.4
+ROOF_CARRY_THROTTLE = 0.25
 LAYDOWN_STEPS = (1.7, 1.5, 1.4)
 WALL_TOP = 0.35  # the top beam's top above the wall's centre
 WALL_FOLD = -0.8  # the outer beam folded for walls 1.3 m out: 0.52 out, 0.24 in
@@ -197,12 +208,10 @@ def calm(sim, name, ticks=900, every=10):
     return False
 
 
-def roof_to_laydown(sim):
-    """Takes the roof off the old house from the stance and lays it down
-    ahead of the truck."""
+def grip_roof(sim):
+    """Over the roof's ridge, down round it and closed on it."""
     c = sim.pose("houseroof").pos
     top = c[2] + ROOF_RIDGE
-    log(sim, "roof margin", reach_margin(sim, (c[0], c[1], top + ROOF_HUB_ABOVE)))
     if not (raise_then_move(sim, (c[0], c[1], top + 0.5)) and P.work_grapple(sim, 1.0, 90)):
         return False
     P.hub_over(sim, (c[0], c[1], top + 0.25), 0.4)
@@ -210,6 +219,17 @@ def roof_to_laydown(sim):
     if not P.close_until_grasped(sim, "houseroof"):
         return False
     sim.step(30)
+    return True
+
+
+def roof_to_park(sim):
+    """Takes the roof off the old house from the stance, carries it east
+    along the stance line and lays it down ahead of the truck, ridge along
+    y, east of the east corridor."""
+    c = sim.pose("houseroof").pos
+    log(sim, "roof margin", reach_margin(sim, (c[0], c[1], c[2] + ROOF_RIDGE + ROOF_HUB_ABOVE)))
+    if not grip_roof(sim):
+        return False
     hub = sim.pose("grapple").pos
     for up in LIFT_OFF:
         P.crane_joints_to(sim, (hub[0], hub[1], hub[2] + up), 0.2)
@@ -223,16 +243,31 @@ def roof_to_laydown(sim):
     P.hold_still(sim)
     P.crane_joints_to(sim, (t[0] + 1.0, t[1], 2.7), 0.4)
     P.hub_settle(sim)
-    lay = (t[0] + LAYDOWN_OUT, t[1], FLOOR + ROOF_REST + ROOF_RIDGE + ROOF_HUB_ABOVE + 0.02)
-    log(sim, "laydown margin", reach_margin(sim, lay))
+    log(sim, "near wall", sim.pose(NEAR_WALL).pos, sim.pose(NEAR_WALL).z_axis)
+    log(sim, "roof ahead", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
+    if not P.follow_path(sim, "truck", [tuple(t[:2]), (PARK_STANCE[0], PARK_STANCE[1])],
+                         throttle=ROOF_CARRY_THROTTLE):
+        return False
+    P.come_to_rest(sim, "truck")
+    log(sim, "roof driven", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
+    t = sim.pose("truck").pos
+    lay = (PARK_X, t[1], FLOOR + ROOF_REST + ROOF_RIDGE + ROOF_HUB_ABOVE + 0.02)
+    log(sim, "park margin", reach_margin(sim, lay), "truck", t)
     P.crane_joints_to(sim, (lay[0], lay[1], 2.0), 0.4)
     P.hub_settle(sim)
     for z in LAYDOWN_STEPS + (lay[2],):
         P.crane_joints_to(sim, (lay[0], lay[1], z), 0.2)
         P.hold_still(sim)
+        log(sim, "laying", z, sim.pose("grapple").pos, sim.pose("houseroof").pos,
+            sim.pose("houseroof").z_axis)
     open_slowly(sim, 1.0)
+    open_slowly(sim, ROOF_RELEASE_OPEN)
+    q = sim.pose("grapple").pos
+    for up in (0.02, 0.05, 0.1, 0.2, 0.4, 0.8):
+        P.crane_joints_to(sim, (q[0], q[1], q[2] + up), 0.2)
     sim.step(60)
-    log(sim, "roof laid", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
+    log(sim, "roof parked", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis, "walls",
+        sim.pose(NEAR_WALL).pos, sim.pose(NEAR_WALL).z_axis, sim.pose(FAR_WALL).pos)
     return sim.grasped() is None
 
 
@@ -264,13 +299,15 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
     if not P.follow_path(sim, "truck", route, throttle=0.4):
         log(sim, "stuck", sim.pose("truck").pos)
         return False
-    log(sim, "on the stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    log(sim, "on the stance", sim.pose("truck").pos, sim.pose("truck").heading, "walls",
+        sim.pose(NEAR_WALL).pos, sim.pose(NEAR_WALL).z_axis, sim.pose(FAR_WALL).pos)
     h = sim.pose("grapple").pos
     P.crane_joints_to(sim, (h[0], h[1], 2.5), 0.5)
     return P.bend_to(sim, fold)
 
 
 WALL_TRIES = 3
+ROUND_OUT = 0.9  # the folded crane's hub reaches 1.1-1.29 above the truck's centre this far out
 lifted = {}  # the boom's reading once a wall is lifted, before it sinks
 DRAW_OUT = (0.1, 0.2, 0.3)  # metres out of the house, the near wall toward the truck
 WALL_OPEN = 1.0  # radians: wide round a wall's top beam; half open, a prong catches it
@@ -296,12 +333,18 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
         # Already folded the hub hangs low: swung straight across from ahead
         # of the truck, the prongs sweep through the wall's end. Round by the
         # side of the truck first, then out over the wall.
+        # The first point stands ROUND_OUT from the truck toward the wall:
+        # halfway there the folded crane reaches no height at all, and was
+        # left where it stood, ahead of the truck, to swing straight across.
         t = sim.pose("truck").pos
         bend = sim.joint("crane", "bend")
-        for y in ((c[1] + t[1]) / 2, c[1]):
-            point = (c[0], y, top)
-            P.crane_joints_to(sim, (c[0], y, min(travel, highest_hub(sim, point, bend) - 0.05)), 0.4)
+        d = math.hypot(c[0] - t[0], c[1] - t[1])
+        side = (t[0] + ROUND_OUT * (c[0] - t[0]) / d, t[1] + ROUND_OUT * (c[1] - t[1]) / d)
+        for x, y in (side, c[:2]):
+            point = (x, y, top)
+            P.crane_joints_to(sim, (x, y, min(travel, highest_hub(sim, point, bend) - 0.05)), 0.4)
             P.hold_still(sim)
+            log(sim, "round", y, sim.pose("grapple").pos, sim.pose(name).z_axis, bend)
     P.crane_joints_to(sim, (c[0], c[1], travel), 0.4)
     P.hold_still(sim)
     if fold is not None:
@@ -444,9 +487,13 @@ FOLD_STEP = 0.15
 
 
 def highest_hub(sim, point, bend):
-    """The highest the hub can hang over point with the bend held at bend."""
+    """The highest the hub can hang over point with the bend held at bend.
+    Asked of the joints' own solution, which crane_joints_to works to: the
+    kit's sampled reach has pinholes and edges a few centimetres off it, and
+    a height it passes but the joints cannot take leaves the crane where it
+    was (the claw then swept straight across into the near wall's end)."""
     z = point[2] + 1.2
-    while z > point[2] and not P.crane_can_reach(sim, (point[0], point[1], z), bend):
+    while z > point[2] and P.crane_joint_targets(sim, (point[0], point[1], z + 0.05), bend) is None:
         z -= 0.02
     return z
 
@@ -857,33 +904,164 @@ def set_gable(sim, name, place):
     return sim.pose(name).z_axis[2] > 0.995
 
 
-def drive(sim):
+YARD = (5.0, 6.7)  # where each stage starts and ends, heading east
+YARD_HUB, YARD_OUT = 2.4, 0.8  # the claw raised and drawn in ahead of the truck
+
+
+def back_to_yard(sim):
+    """Raises the claw, draws it in ahead of the truck, opens it and backs
+    the truck to the yard point, still heading east."""
+    P.raise_hub_to(sim, YARD_HUB)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + YARD_OUT * t.x_axis[0], t.pos[1] + YARD_OUT * t.x_axis[1],
+                            YARD_HUB), 0.6)
+    set_grapple(sim, 1.0)
+    ok = reverse_to(sim, YARD, tolerance=0.15)
+    log(sim, "in the yard", sim.pose("truck").pos, sim.pose("truck").heading)
+    return ok
+
+
+# Drawn in this close as it is slewed round, the roof's corners stay clear
+# of the chimney's cap (2.0 high, 1.51 from the stance) as they pass it.
+ROOF_SLEW_OUT, ROOF_SLEW_HUB = 0.6, 2.85
+ROOF_STANCE = (NEW_X, 6.7)
+ROOF_PLACE = (NEW_X, NEW_Y, FLOOR + 1.0)  # its centre in the rebuilt house
+# Out over the house along the line it came off by, still above the gables'
+# peaks (the hub this far short of the place and this high), then straight
+# down between the gables: they stand only half a centimetre clear of the
+# roof's ends, so it is squared over its place by where it hangs at each step.
+ROOF_IN = ((0.3, 2.78), (0.0, 2.55))
+ROOF_DOWN = (0.4, 0.3, 0.2, 0.12, 0.07, 0.04, 0.02, 0.0)  # its centre above its place
+ROOF_SQUARE = 0.004
+
+
+def square_roof(sim, aim, target, tries=3):
+    """Moves the hub until the held roof hangs at target (x, y)."""
+    for _ in range(tries):
+        P.crane_joints_to(sim, tuple(aim), 0.12)
+        calm(sim, "houseroof", 300)
+        q = sim.pose("houseroof").pos
+        ex, ey = target[0] - q[0], target[1] - q[1]
+        log(sim, "roof aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
+            "tilt", [round(v, 3) for v in sim.pose("houseroof").z_axis[:2]], "yaw",
+            round(sim.pose("houseroof").heading, 4), "front", sim.pose("housefront").pos,
+            "back", sim.pose("houseback").pos)
+        if math.hypot(ex, ey) < ROOF_SQUARE:
+            break
+        aim[0] += ex
+        aim[1] += ey
+    return aim
+
+
+def roof_back(sim):
+    """From the yard to the roof's park, takes it by its ridge, backs onto
+    the stance between the houses and slews it round over the rebuilt house,
+    ridge along x, and lets it down between the gables."""
+    P.raise_hub_to(sim, YARD_HUB)
+    if not P.follow_path(sim, "truck", [YARD, (7.0, YARD[1]), PARK_STANCE], throttle=0.4):
+        return False
+    P.come_to_rest(sim, "truck")
+    c = sim.pose("houseroof").pos
+    log(sim, "park margin again", reach_margin(sim, (c[0], c[1], c[2] + ROOF_RIDGE + ROOF_HUB_ABOVE)),
+        "truck", sim.pose("truck").pos, "roof", c)
+    if not grip_roof(sim):
+        return False
+    h = sim.pose("grapple").pos
+    for up in LIFT_OFF:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + up), 0.2)
+    t = sim.pose("truck")
+    for out, z in ((1.2, 2.3), (1.0, 2.6), (ROOF_SLEW_OUT, ROOF_SLEW_HUB)):
+        P.crane_joints_to(sim, (t.pos[0] + out * t.x_axis[0], t.pos[1] + out * t.x_axis[1], z), 0.3)
+    P.hold_still(sim)
+    if not reverse_to(sim, ROOF_STANCE, tolerance=0.05):
+        return False
+    t = sim.pose("truck").pos
+    log(sim, "roof stance", t, sim.pose("truck").heading)
+    P.crane_joints_to(sim, (t[0], t[1] + ROOF_SLEW_OUT, ROOF_SLEW_HUB), 0.3)
+    P.hold_still(sim)
+    calm(sim, "houseroof")
+    q = sim.pose("houseroof").pos
+    h = sim.pose("grapple").pos
+    hang = h[2] - q[2]
+    place = ROOF_PLACE
+    log(sim, "roof place margin", reach_margin(sim, (place[0], place[1], place[2] + hang)),
+        "hang", round(hang, 3))
+    for short, z in ROOF_IN:
+        q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
+        P.crane_joints_to(sim, (place[0] + h[0] - q[0], place[1] - short + h[1] - q[1], z), 0.2)
+        P.hold_still(sim)
+    calm(sim, "houseroof")
+    q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
+    aim = [place[0] + h[0] - q[0], place[1] + h[1] - q[1], 0.0]
+    for above in ROOF_DOWN:
+        aim[2] = place[2] + hang + above
+        aim = square_roof(sim, aim, place)
+        log(sim, "roof down", above, sim.pose("houseroof").pos)
+        if sim.pose("houseroof").pos[2] < place[2] + 0.005:
+            break
+    open_slowly(sim, 1.0)
+    P.hold_still(sim)
+    q = sim.pose("grapple").pos
+    for up in (0.02, 0.05, 0.1, 0.2, 0.4):
+        P.crane_joints_to(sim, (q[0], q[1], q[2] + up), 0.2)
+    sim.step(60)
+    r = sim.pose("houseroof").pos
+    log(sim, "roof stands", r, "off", math.dist(r, place))
+    return math.dist(r, place) < 0.05
+
+
+def house_apart(sim):
+    """Up the hill, the roof off and parked, both walls into the new house
+    and the truck back in the yard."""
     P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
     sim.step(80)
     sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
     if not P.follow_path(sim, "truck", STANCE_ROUTE, throttle=0.5):
-        return
-    if not roof_to_laydown(sim):
-        return
+        return False
+    if not roof_to_park(sim):
+        return False
     if not stow_and_back_out(sim, NORTH_WALL_STANCE):
-        return
-    if not (take_wall(sim, "rightwall") and slew_half_turn(sim, "rightwall")):
-        return
-    if not set_wall(sim, "rightwall", (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4)):
-        return
+        return False
+    if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL)):
+        return False
+    if not set_wall(sim, NEAR_WALL, (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4)):
+        return False
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
-        return
-    if not (take_wall(sim, "leftwall", travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
-                      lift=FAR_LIFT, centred=FAR_CENTRED) and swing_in_steps(sim, "leftwall")):
-        return
-    if not set_wall(sim, "leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
+        return False
+    if not (take_wall(sim, FAR_WALL, travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
+                      lift=FAR_LIFT, centred=FAR_CENTRED) and swing_in_steps(sim, FAR_WALL, FAR_TURN)):
+        return False
+    if not set_wall(sim, FAR_WALL, (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
                     FAR_LEAN):
-        return
+        return False
     clear_of_far_wall(sim)
-    if not (take_front_gable(sim) and carry_front_gable(sim)):
+    return back_to_yard(sim)
+
+
+def gable_stages():
+    """The gables' and the chimney's stages, in order, from the modules that
+    hold them; None when one is missing."""
+    try:
+        import level13_west
+        import level13_east
+    except ImportError as e:
+        print("level 13: stopping after the walls, no stage module:", e, file=sys.stderr)
+        return None
+    return [level13_west.front_gable, level13_east.chimney_out, level13_east.back_gable,
+            level13_east.chimney_in]
+
+
+def drive(sim):
+    if not house_apart(sim):
         return
-    if not set_gable(sim, "housefront", (NEW_X - 0.65 - 0.01, NEW_Y, FLOOR + 0.5)):
+    stages = gable_stages()
+    if stages is None:
         return
+    for stage in stages:
+        if not stage(sim):
+            print("level 13: stage failed:", stage.__name__, file=sys.stderr)
+            return
+    roof_back(sim)
 
 
 if __name__ == "__main__":

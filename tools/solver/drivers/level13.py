@@ -931,14 +931,26 @@ ROOF_PLACE = (NEW_X, NEW_Y, FLOOR + 1.0)  # its centre in the rebuilt house
 # down between the gables: they stand only half a centimetre clear of the
 # roof's ends, so it is squared over its place by where it hangs at each step.
 ROOF_IN = ((0.3, 2.78), (0.0, 2.55))
-ROOF_DOWN = (0.4, 0.3, 0.2, 0.12, 0.07, 0.04, 0.02, 0.0)  # its centre above its place
+# Its centre this high above its place, squared and turned square to the
+# house at each: at 0.118 the gables' shoulders (0.5 out, 1.4 high) reach
+# under its plates, and from there it must hang within half a centimetre
+# of square between them.
+ROOF_DOWN = (0.4, 0.3, 0.2, 0.14)
+# Let go this high: held down past the shoulders, the claw's sway pushed a
+# gable over; dropped the last decimetre, a roof up to 5 mm off slips
+# between them, and one a centimetre off pushes a gable out 3 cm but stands.
+ROOF_SET = (0.1,)
+ROOF_SET_LEVER = 0.08
 ROOF_SQUARE = 0.004
+ROOF_MOVE = 0.15  # lever: moved faster, the ridge slides in the claw
+ROOF_SLEW = 0.06  # slewed round on 0.2, the ridge slid 13 cm along the claw
 
 
 def square_roof(sim, aim, target, tries=3):
     """Moves the hub until the held roof hangs at target (x, y)."""
     for _ in range(tries):
         P.crane_joints_to(sim, tuple(aim), 0.12)
+        P.hold_still(sim)
         calm(sim, "houseroof", 300)
         q = sim.pose("houseroof").pos
         ex, ey = target[0] - q[0], target[1] - q[1]
@@ -953,10 +965,103 @@ def square_roof(sim, aim, target, tries=3):
     return aim
 
 
+CREEP_THROTTLE, CREEP_WITHIN, CREEP_TRIES = 0.1, 0.005, 10
+CREEP_STILL = 0.003  # m/s: the truck still rolls at the kit's rest speed
+
+
+def stand_still(sim, max_ticks=400, every=4):
+    sim.post("accelcontrol setting=0")
+    for _ in range(0, max_ticks, every):
+        if sim.step(every) or sim.pose("truck").speed < CREEP_STILL:
+            break
+
+
+def creep_to(sim, x):
+    """Nudges the truck, heading east, forward or back until its centre
+    stands at x, within CREEP_WITHIN: pedal pulses a tick or two long, as
+    many as the last pulse's roll says (one pulse rolls it a centimetre or
+    two)."""
+    per_tick = 0.01
+    for _ in range(CREEP_TRIES):
+        err = x - sim.pose("truck").pos[0]
+        if abs(err) < CREEP_WITHIN:
+            return True
+        ticks = max(1, min(20, round(abs(err) / per_tick)))
+        start = sim.pose("truck").pos[0]
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=%f" % math.copysign(CREEP_THROTTLE, err))
+        if sim.step(ticks):
+            return False
+        stand_still(sim)
+        rolled = abs(sim.pose("truck").pos[0] - start)
+        per_tick = max(0.001, rolled / ticks)
+        log(sim, "crept", round(err, 4), ticks, "ticks to", sim.pose("truck").pos[0], "for", x)
+    return abs(x - sim.pose("truck").pos[0]) < CREEP_WITHIN
+
+
+def roof_turn(sim):
+    """How far the held roof's ridge stands turned off the boom's square
+    (radians): it keeps that turn in the claw however the crane slews."""
+    t = sim.pose("truck").pos
+    h = sim.pose("grapple").pos
+    bearing = math.atan2(h[1] - t[1], h[0] - t[0])
+    return P.wrap(sim.pose("houseroof").heading - bearing + math.pi / 2)
+
+
+def roof_stance_x(sim, turn):
+    """Where along the stance line the truck stands for the roof, turned in
+    the claw by turn, to hang square to the house from the hub where it is:
+    the gables stand half a centimetre clear of its ends, so a roof turned
+    8 milliradians lands a corner on a gable's edge."""
+    t = sim.pose("truck").pos
+    h = sim.pose("grapple").pos
+    # The boom's bearing must be square to the ridge: off north by -turn.
+    off = math.atan(math.tan(-turn))
+    return h[0] + (h[1] - t[1]) * math.tan(off)
+
+
+def roof_yaw(sim):
+    """The held roof's turn off square to the house (radians)."""
+    return math.atan(math.tan(sim.pose("houseroof").heading))
+
+
+ROOF_TRIM_YAW = 0.003
+ROOF_TRIMS = 3
+
+
+def trim_roof(sim, aim, place):
+    """Just above where the gables' edges reach under the roof's ends: the
+    roof's turn is taken out by moving the truck along the stance line, and
+    the roof squared over its place again, until it hangs square and
+    centred."""
+    for _ in range(ROOF_TRIMS):
+        yaw = roof_yaw(sim)
+        if abs(yaw) < ROOF_TRIM_YAW:
+            break
+        x = roof_stance_x(sim, roof_turn(sim))
+        log(sim, "roof trim", round(yaw, 4), "truck to", round(x, 4), "from",
+            round(sim.pose("truck").pos[0], 4))
+        creep_to(sim, x)
+        aim = square_roof(sim, aim, place)
+    return aim
+
+
+ROOF_LINE_TRIES = 3
+ROOF_SQUARE_TURN = 0.004
+
+
+def grip_along(sim):
+    """Where along the ridge the claw holds the roof, from its middle."""
+    q = sim.pose("houseroof")
+    h = sim.pose("grapple").pos
+    return sum((h[k] - q.pos[k]) * q.x_axis[k] for k in range(3))
+
+
 def roof_back(sim):
     """From the yard to the roof's park, takes it by its ridge, backs onto
-    the stance between the houses and slews it round over the rebuilt house,
-    ridge along x, and lets it down between the gables."""
+    the stance between the houses where the boom stands square to the ridge
+    over its place, slews it round over the rebuilt house, ridge along x,
+    and lets it down between the gables."""
     P.raise_hub_to(sim, YARD_HUB)
     if not P.follow_path(sim, "truck", [YARD, (7.0, YARD[1]), PARK_STANCE], throttle=0.4):
         return False
@@ -966,41 +1071,75 @@ def roof_back(sim):
         "truck", sim.pose("truck").pos, "roof", c)
     if not grip_roof(sim):
         return False
+    log(sim, "gripped along", round(grip_along(sim), 3))
     h = sim.pose("grapple").pos
     for up in LIFT_OFF:
         P.crane_joints_to(sim, (h[0], h[1], h[2] + up), 0.2)
+    log(sim, "lifted along", round(grip_along(sim), 3))
     t = sim.pose("truck")
     for out, z in ((1.2, 2.3), (1.0, 2.6), (ROOF_SLEW_OUT, ROOF_SLEW_HUB)):
         P.crane_joints_to(sim, (t.pos[0] + out * t.x_axis[0], t.pos[1] + out * t.x_axis[1], z), 0.3)
     P.hold_still(sim)
+    log(sim, "drawn in along", round(grip_along(sim), 3))
     if not reverse_to(sim, ROOF_STANCE, tolerance=0.05):
         return False
     t = sim.pose("truck").pos
-    log(sim, "roof stance", t, sim.pose("truck").heading)
-    P.crane_joints_to(sim, (t[0], t[1] + ROOF_SLEW_OUT, ROOF_SLEW_HUB), 0.3)
+    log(sim, "roof stance", t, sim.pose("truck").heading, "along", round(grip_along(sim), 3))
+    P.crane_joints_to(sim, (t[0], t[1] + ROOF_SLEW_OUT, ROOF_SLEW_HUB), ROOF_SLEW)
     P.hold_still(sim)
     calm(sim, "houseroof")
-    q = sim.pose("houseroof").pos
-    h = sim.pose("grapple").pos
-    hang = h[2] - q[2]
+    log(sim, "slewed along", round(grip_along(sim), 3))
     place = ROOF_PLACE
-    log(sim, "roof place margin", reach_margin(sim, (place[0], place[1], place[2] + hang)),
-        "hang", round(hang, 3))
     for short, z in ROOF_IN:
         q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
-        P.crane_joints_to(sim, (place[0] + h[0] - q[0], place[1] - short + h[1] - q[1], z), 0.2)
+        P.crane_joints_to(sim, (place[0] + h[0] - q[0], place[1] - short + h[1] - q[1], z),
+                          ROOF_MOVE)
         P.hold_still(sim)
+    calm(sim, "houseroof")
+    q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
+    hang = h[2] - q[2]
+    log(sim, "roof place margin", reach_margin(sim, (place[0], place[1], place[2] + hang)),
+        "hang", round(hang, 3), "hub off", round(h[0] - q[0], 3), round(h[1] - q[1], 3))
+    # Squared over its place at the height it came in at: the claw holds the
+    # roof's turn, but the ridge slides in it as the crane slews, so its
+    # turn is read again where it hangs each time the truck has moved.
+    for _ in range(ROOF_LINE_TRIES):
+        turn = roof_turn(sim)
+        x = roof_stance_x(sim, turn)
+        log(sim, "roof turn", round(math.atan(math.tan(turn)), 4), "stance x", round(x, 4),
+            "truck", sim.pose("truck").pos)
+        if abs(x - sim.pose("truck").pos[0]) < CREEP_WITHIN:
+            break
+        creep_to(sim, x)
+        q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
+        P.crane_joints_to(sim, (place[0] + h[0] - q[0], place[1] + h[1] - q[1], ROOF_IN[-1][1]),
+                          ROOF_MOVE)
+        P.hold_still(sim)
+        calm(sim, "houseroof")
     calm(sim, "houseroof")
     q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
     aim = [place[0] + h[0] - q[0], place[1] + h[1] - q[1], 0.0]
     for above in ROOF_DOWN:
         aim[2] = place[2] + hang + above
         aim = square_roof(sim, aim, place)
-        log(sim, "roof down", above, sim.pose("houseroof").pos)
+        aim = trim_roof(sim, aim, place)
+        log(sim, "roof over", above, sim.pose("houseroof").pos, "yaw", round(roof_yaw(sim), 4))
+    # From here down the gables' shoulders stand under its eaves: let
+    # straight down, slowly, not squared any more (pushed aside there, it
+    # pushes a gable over).
+    for above in ROOF_SET:
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + above), ROOF_SET_LEVER)
+        P.hold_still(sim)
+        calm(sim, "houseroof", 200)
+        log(sim, "roof down", above, sim.pose("houseroof").pos, "yaw", round(roof_yaw(sim), 4),
+            "front", sim.pose("housefront").pos)
         if sim.pose("houseroof").pos[2] < place[2] + 0.005:
             break
+    # Opened only as for a wall, the fingers lift the roof back out by its
+    # ridge.
     open_slowly(sim, 1.0)
-    P.hold_still(sim)
+    open_slowly(sim, ROOF_RELEASE_OPEN)
+    sim.step(60)
     q = sim.pose("grapple").pos
     for up in (0.02, 0.05, 0.1, 0.2, 0.4):
         P.crane_joints_to(sim, (q[0], q[1], q[2] + up), 0.2)

@@ -169,8 +169,8 @@ ROOF_REST = 0.31  # the roof's centre above the ground it rests on by its eaves
 # eaves 11.85..13.05 in x and 6.1..7.3 in y: clear of both lines, the
 # strips and the chimney's park north of it. Laid and taken again from
 # the stance line between the houses, driven east along it.
-PARK_X = 12.55
-PARK_STANCE = (11.25, 6.7)  # the truck stops about 1.4 short of the park: ? of reach to spare
+PARK_X = 12.6
+PARK_STANCE = (11.45, 6.7)  # the truck stops about 1.4 short of the park: ? of reach to spare
 ROOF_RELEASE_OPEN = 1.4
 ROOF_CARRY_THROTTLE = 0.25
 LAYDOWN_STEPS = (1.7, 1.5, 1.4)
@@ -241,7 +241,7 @@ def roof_to_park(sim):
     for f in DRAW_IN:
         P.crane_joints_to(sim, (h[0], h[1] + f, CLEAR_HUB[-1] + 0.65 * f), 0.25)
     P.hold_still(sim)
-    P.crane_joints_to(sim, (t[0] + 1.0, t[1], 2.7), 0.4)
+    P.crane_joints_to(sim, (t[0] + 1.0, t[1], 2.7), ROOF_SLEW)
     P.hub_settle(sim)
     log(sim, "near wall", sim.pose(NEAR_WALL).pos, sim.pose(NEAR_WALL).z_axis)
     log(sim, "roof ahead", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
@@ -258,8 +258,8 @@ def roof_to_park(sim):
     for z in LAYDOWN_STEPS + (lay[2],):
         P.crane_joints_to(sim, (lay[0], lay[1], z), 0.2)
         P.hold_still(sim)
-        log(sim, "laying", z, sim.pose("grapple").pos, sim.pose("houseroof").pos,
-            sim.pose("houseroof").z_axis)
+    log(sim, "laid", sim.pose("grapple").pos, sim.pose("houseroof").pos,
+        sim.pose("houseroof").z_axis)
     open_slowly(sim, 1.0)
     open_slowly(sim, ROOF_RELEASE_OPEN)
     q = sim.pose("grapple").pos

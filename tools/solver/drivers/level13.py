@@ -925,21 +925,23 @@ def back_to_yard(sim):
 # of the chimney's cap (2.0 high, 1.51 from the stance) as they pass it.
 ROOF_SLEW_OUT, ROOF_SLEW_HUB = 0.6, 2.85
 ROOF_STANCE = (NEW_X, 6.7)
-ROOF_PLACE = (NEW_X, NEW_Y, FLOOR + 1.0)  # its centre in the rebuilt house
+ROOF_PLACE = (NEW_X, NEW_Y, FLOOR + 1.0)  # its centre in the rebuilt house: 0.4-0.5 of reach to spare
 # Out over the house along the line it came off by, still above the gables'
 # peaks (the hub this far short of the place and this high), then straight
 # down between the gables: they stand only half a centimetre clear of the
 # roof's ends, so it is squared over its place by where it hangs at each step.
 ROOF_IN = ((0.3, 2.78), (0.0, 2.55))
 # Its centre this high above its place, squared and turned square to the
-# house at each: at 0.118 the gables' shoulders (0.5 out, 1.4 high) reach
-# under its plates, and from there it must hang within half a centimetre
-# of square between them.
+# house at each. Below 0.118 the gables' shoulders (0.5 out, 1.4 high)
+# stand under its plates, half a centimetre clear of its ends; it is let
+# down a little way between them and let go. Let go higher, the dropped
+# roof knocked the front gable over more often than not; held on down, its
+# sway in the claw did.
 ROOF_DOWN = (0.4, 0.3, 0.2, 0.14)
-# Let go this high: held down past the shoulders, the claw's sway pushed a
-# gable over; dropped the last decimetre, a roof up to 5 mm off slips
-# between them, and one a centimetre off pushes a gable out 3 cm but stands.
-ROOF_SET = (0.1,)
+ROOF_SET = (0.12, 0.1, 0.08)
+# Aimed this far east of its place: the chimney stands behind the back
+# gable, and it is the front one a roof touching a gable pushes over.
+ROOF_EAST = 0.003
 ROOF_SET_LEVER = 0.08
 ROOF_SQUARE = 0.004
 ROOF_MOVE = 0.15  # lever: moved faster, the ridge slides in the claw
@@ -954,6 +956,10 @@ def square_roof(sim, aim, target, tries=3):
         calm(sim, "houseroof", 300)
         q = sim.pose("houseroof").pos
         ex, ey = target[0] - q[0], target[1] - q[1]
+        if len(target) > 2:
+            # The arm gives under the roof as it is let down: squared by
+            # where the roof itself hangs, its height too.
+            aim[2] += target[2] - q[2]
         log(sim, "roof aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
             "tilt", [round(v, 3) for v in sim.pose("houseroof").z_axis[:2]], "yaw",
             round(sim.pose("houseroof").heading, 4), "front", sim.pose("housefront").pos,
@@ -1117,13 +1123,16 @@ def roof_back(sim):
         P.hold_still(sim)
         calm(sim, "houseroof")
     calm(sim, "houseroof")
+    place = (place[0] + ROOF_EAST, place[1], place[2])
     q, h = sim.pose("houseroof").pos, sim.pose("grapple").pos
     aim = [place[0] + h[0] - q[0], place[1] + h[1] - q[1], 0.0]
     for above in ROOF_DOWN:
         aim[2] = place[2] + hang + above
-        aim = square_roof(sim, aim, place)
-        aim = trim_roof(sim, aim, place)
+        target = (place[0], place[1], place[2] + above)
+        aim = square_roof(sim, aim, target)
+        aim = trim_roof(sim, aim, target)
         log(sim, "roof over", above, sim.pose("houseroof").pos, "yaw", round(roof_yaw(sim), 4))
+    hang = aim[2] - (place[2] + ROOF_DOWN[-1])
     # From here down the gables' shoulders stand under its eaves: let
     # straight down, slowly, not squared any more (pushed aside there, it
     # pushes a gable over).
@@ -1145,8 +1154,8 @@ def roof_back(sim):
         P.crane_joints_to(sim, (q[0], q[1], q[2] + up), 0.2)
     sim.step(60)
     r = sim.pose("houseroof").pos
-    log(sim, "roof stands", r, "off", math.dist(r, place))
-    return math.dist(r, place) < 0.05
+    log(sim, "roof stands", r, "off", math.dist(r, ROOF_PLACE))
+    return math.dist(r, ROOF_PLACE) < 0.05
 
 
 def house_apart(sim):

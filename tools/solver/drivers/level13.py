@@ -291,7 +291,13 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
     stance line stance_y, stopping with the truck's centre at x = NEW_X."""
     P.raise_hub_to(sim, 2.4)
     t = sim.pose("truck")
-    P.crane_joints_to(sim, (t.pos[0] + t.x_axis[0], t.pos[1] + t.x_axis[1], 2.4), 0.6)
+    # Folded, the crane cannot hang the hub 2.4 high a metre out: asked to,
+    # it was left over the wall just set, beside the truck, and swung half
+    # a turn round to the next wall, knocking it over.
+    ahead = (t.pos[0] + t.x_axis[0], t.pos[1] + t.x_axis[1], 1.2)
+    z = min(2.4, highest_hub(sim, ahead, sim.joint("crane", "bend")) - 0.05)
+    P.crane_joints_to(sim, (ahead[0], ahead[1], z), 0.6)
+    log(sim, "stowed", sim.pose("grapple").pos)
     if not reverse_to(sim, BACK_OUT):
         log(sim, "stuck backing out", sim.pose("truck").pos)
         return False
@@ -329,6 +335,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
     # Left wide open from the last part, the prongs stand out far enough to
     # knock the wall's top as the hub comes over it.
     set_grapple(sim, WALL_OPEN)
+    log(sim, "to take", name, sim.pose(name).pos, sim.pose(name).z_axis, "hub", sim.pose("grapple").pos)
     if fold is None:
         # Already folded the hub hangs low: swung straight across from ahead
         # of the truck, the prongs sweep through the wall's end. Round by the

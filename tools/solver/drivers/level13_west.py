@@ -1,0 +1,317 @@
+"""Level 13, the hearth: the front gable's stage. From the yard point W
+(5.0, 6.7), heading east, the truck swings south onto the west line
+x = WEST_LINE, backs up it to the old front gable (8.35, 5.4), slews the
+crane to point east along x and takes the gable across its plate near its
+peak. Held a little west of its own x-line, so that its inward foot tabs
+pass clear of the new south wall's end, it is backed straight north with
+the truck to the new house, squared a centimetre outside its place, let
+down into its channel and let go. The truck then swings round south of the
+new house onto the middle line and backs to W.
+
+`front_gable(sim)` is the stage; run on its own (`python3
+tools/solver/drivers/level13_west.py [--delay D]`) the module drives up to
+W, puts both walls standing in the new house and the roof out of the way
+by the simulator's `place` (a development aid: such a session does not
+replay) and runs the stage, printing where the gable and the walls end.
+"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+from level03 import reach_margin, set_grapple  # noqa: E402
+from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
+                         gentle_to, open_slowly, square_gable)
+
+LEVEL = 13
+DEBUG = os.environ.get("LEVEL13_DEBUG")
+W = (5.0, 6.7)  # where the stage starts and ends, heading east
+FRONT_X = NEW_X - 0.65  # the gable's x, in the old house and in the new
+# The truck's line: the gable 1.3 m out east of it. Reach to spare with the
+# hub under its peak: see PICK_MARGIN and SET_MARGIN below.
+WEST_LINE = 7.05
+# The truck turns no tighter than about 1.8 m: from W it runs on east a
+# little, swings right onto the line heading south and stops south of the
+# gable, then backs up the line to it.
+TURN_R = 1.8
+LINE_FOOT = 3.9  # where it stops heading south, a metre straight, before backing up
+FRONT_PEAK = 0.8  # the gable's peak above its centre
+# Opened all but fully, the prongs pass the ends of the peak's tab; the hub
+# is let down until it rests on the tab (its top 0.07 below the peak).
+PICK_OPEN = 1.57
+PICK_DOWN = (0.2, 0.1, 0.05, 0.0, -0.06)
+PICK_CLOSE_TICKS = 80
+LIFT = (0.02, 0.05, 0.1, 0.15, 0.2)  # its foot then clears the bars (0.08) and ridges
+# Carried this far west of its place: its inward tabs (0.125 in from its
+# centre) then pass 0.1 clear of the new south wall's end at x 8.38.
+CARRY_OUTSIDE = 0.18
+CARRY_THROTTLE = 0.12
+BACK_THROTTLE = 0.25
+LINE_WITHIN = 0.015  # the truck's centre this close to the place's y-line
+INCH_TRIES = 4
+GABLE_AIM_OUT = 0.01  # let down a centimetre outside its place: inside it lands on a wall's end
+GABLE_IN = (0.12, 0.06, 0.03, GABLE_AIM_OUT)
+GABLE_ABOVE = 0.07  # its foot just over the channel's ridges while it is squared
+GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
+GABLE_RELEASE_OPEN = 1.5
+STOW_HUB = 2.35  # above every part of both houses with the prongs hanging
+# Away again: south round the new house's south-west corner onto the middle
+# line heading east, then backed west to W.
+LEAVE_FROM = 8.5
+
+
+def log(sim, *words):
+    if DEBUG:
+        print(sim.tick, *words, file=sys.stderr)
+
+
+def arc(centre, radius, a0, a1, n=8):
+    """Points on a circle from angle a0 to a1 (radians)."""
+    return [(centre[0] + radius * math.cos(a0 + (a1 - a0) * i / n),
+             centre[1] + radius * math.sin(a0 + (a1 - a0) * i / n)) for i in range(1, n + 1)]
+
+
+def stow(sim):
+    """The claw raised high and drawn in ahead of the truck."""
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], max(h[2], STOW_HUB)), 0.5)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + 0.8 * t.x_axis[0], t.pos[1] + 0.8 * t.x_axis[1], STOW_HUB),
+                      0.5)
+    P.hold_still(sim)
+
+
+def back_along(sim, line_x, y_goal, throttle, lookahead=1.2, stop_short=0.04, max_ticks=6000,
+               every=3):
+    """Backs the truck, heading south, north along the line x = line_x until
+    its centre reaches y_goal, steering its tail onto the line."""
+    for _ in range(0, max_ticks, every):
+        p = sim.pose("truck")
+        left = y_goal - p.pos[1]
+        if left < stop_short:
+            return P.come_to_rest(sim, "truck")
+        # Steered for a point on the line well behind: aimed nearer, the
+        # tail swings to and fro across the line.
+        aim = (line_x, p.pos[1] + lookahead)
+        error = P.wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - (p.heading + math.pi))
+        sim.post("steer setting=%f" % P.clamp(3.0 * error))
+        slow = max(0.35, min(1.0, left / 0.8))
+        sim.post("accelcontrol setting=%f" % (-throttle * slow))
+        if sim.step(every):
+            return False
+    return False
+
+
+def inch_to(sim, y_goal, within=LINE_WITHIN):
+    """Nudges the stopped truck along its line until its centre stands
+    within `within` of y_goal: a short push of the pedal each time."""
+    for _ in range(INCH_TRIES):
+        p = sim.pose("truck")
+        off = y_goal - p.pos[1]
+        if abs(off) < within:
+            return True
+        forward = math.cos(p.heading) * 0 + math.sin(p.heading)  # +1 heading north
+        push = 0.12 if off * forward > 0 else -0.12
+        sim.post("steer setting=0")
+        sim.post("accelcontrol setting=%f" % push)
+        for _ in range(100):
+            if sim.step(2):
+                return False
+            if (y_goal - sim.pose("truck").pos[1]) * off < abs(off) * abs(off) * 0.4:
+                break
+        P.come_to_rest(sim, "truck")
+        log(sim, "inched", sim.pose("truck").pos)
+    return abs(y_goal - sim.pose("truck").pos[1]) < 2 * within
+
+
+def to_west_line(sim):
+    """From W onto the west line heading south, then backed up it to the
+    old front gable's y."""
+    t = sim.pose("truck").pos
+    start = W[0] + 0.25
+    centre = (start, W[1] - TURN_R)
+    route = [tuple(t[:2]), (start, W[1])] + arc(centre, TURN_R, math.pi / 2, 0.0)
+    route += [(WEST_LINE, LINE_FOOT)]
+    if not P.follow_path(sim, "truck", route, throttle=0.4):
+        return False
+    log(sim, "line foot", sim.pose("truck").pos, sim.pose("truck").heading)
+    if not back_along(sim, WEST_LINE, OLD_Y, BACK_THROTTLE):
+        return False
+    inch_to(sim, OLD_Y)
+    log(sim, "pick stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    return True
+
+
+def take(sim):
+    """Over the gable's peak with the boom along x, down round it with the
+    prongs opened wide and closed under the peak's tab; lifted clear of the
+    bars and drawn in west of its x-line."""
+    g = sim.pose("housefront").pos
+    peak = g[2] + FRONT_PEAK
+    log(sim, "pick margin", reach_margin(sim, (g[0], g[1], peak + PICK_DOWN[-1])))
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], STOW_HUB), 0.5)
+    P.crane_joints_to(sim, (g[0], g[1], STOW_HUB), 0.4)
+    P.hold_still(sim)
+    set_grapple(sim, PICK_OPEN)
+    P.hub_over(sim, (g[0], g[1], peak + 0.3), 0.3)
+    # Down slowly, the prongs wide, until the hub rests on the peak's tab:
+    # its fingers then stand below the tab.
+    for above in PICK_DOWN:
+        P.crane_joints_to(sim, (g[0], g[1], peak + above), 0.15, max_ticks=300)
+        P.hold_still(sim)
+    log(sim, "grip at", sim.pose("grapple").pos, sim.pose("grapple").z_axis)
+    # Closed for a while, not just until held: the open prongs already
+    # touch the gable, and would be let go of there.
+    P.work_grapple(sim, -1.0, PICK_CLOSE_TICKS)
+    if sim.grasped() != "housefront":
+        log(sim, "missed", sim.pose("grapple").pos, g)
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dz in LIFT:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
+    P.hold_still(sim)
+    calm(sim, "housefront", 600)
+    h = sim.pose("grapple").pos
+    gentle_to(sim, (h[0] - CARRY_OUTSIDE, h[1], h[2]), "housefront")
+    P.hold_still(sim)
+    calm(sim, "housefront", 600)
+    f = sim.pose("housefront")
+    log(sim, "front up", f.pos, f.z_axis, "yaw", f.heading)
+    return f.pos[2] > g[2] + 0.15 and sim.grasped() == "housefront"
+
+
+def carry(sim):
+    """Backs the truck straight north up the line to the new house's y."""
+    if not back_along(sim, WEST_LINE, NEW_Y, CARRY_THROTTLE):
+        return False
+    inch_to(sim, NEW_Y)
+    calm(sim, "housefront", 900)
+    f = sim.pose("housefront")
+    log(sim, "carried", sim.pose("truck").pos, f.pos, f.z_axis, "yaw", f.heading)
+    return sim.grasped() == "housefront" and f.pos[2] > FLOOR + 0.55
+
+
+def set_down(sim, place):
+    """Squares the held gable outside its place by where it hangs, slides it
+    in along the boom to a centimetre outside, lets it down into its channel
+    and lets go of it, the prongs opened wide (opened only as for a wall,
+    the fingers lift it back out by the peak's tab)."""
+    name = "housefront"
+    g = sim.pose(name).pos
+    h = sim.pose("grapple").pos
+    hang = h[2] - g[2]
+    log(sim, "set margin", reach_margin(sim, (place[0], place[1], place[2] + hang)))
+    z = place[2] + hang + GABLE_ABOVE
+    aim = [place[0] - GABLE_IN[0] + h[0] - g[0], place[1] + h[1] - g[1]]
+    gentle_to(sim, (aim[0], aim[1], z), name)
+    P.hold_still(sim)
+    calm(sim, name, 600)
+    for inside in GABLE_IN:
+        aim = square_gable(sim, name, aim, (place[0] - inside, place[1]), z)
+    for dz in GABLE_LET_DOWN:
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
+        calm(sim, name, 300)
+        log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+        if sim.pose(name).pos[2] < place[2] + 0.005:
+            break
+    open_slowly(sim, 1.0)
+    open_slowly(sim, GABLE_RELEASE_OPEN)
+    P.hold_still(sim)
+    q = sim.pose("grapple").pos
+    for up in (0.01, 0.02, 0.03, 0.05, 0.08, 0.12, 0.2, 0.4):
+        z = sim.pose(name).pos[2]
+        gentle_to(sim, (q[0], q[1], q[2] + up), name)
+        if sim.pose(name).pos[2] > z + 0.005:
+            log(sim, "gable caught", sim.pose(name).pos)
+            gentle_to(sim, (q[0], q[1], q[2]), name)
+            calm(sim, name, 300)
+            break
+    sim.step(60)
+    log(sim, "gable stands", sim.pose(name).pos, sim.pose(name).z_axis)
+    return sim.grasped() is None
+
+
+def leave(sim):
+    """Claw stowed; backed a little further north, swung south-east round
+    the new house's south-west corner onto the middle line heading east and
+    backed west to W."""
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], STOW_HUB), 0.5)
+    P.crane_joints_to(sim, (h[0] - 0.4, h[1], STOW_HUB), 0.5)
+    stow(sim)
+    set_grapple(sim, 0.0)
+    if not back_along(sim, WEST_LINE, LEAVE_FROM, 0.3):
+        return False
+    t = sim.pose("truck").pos
+    centre = (WEST_LINE + TURN_R, t[1])
+    route = [tuple(t[:2])] + arc(centre, TURN_R, math.pi, 1.5 * math.pi)
+    route += [(centre[0] + 0.4, t[1] - TURN_R)]
+    if not P.follow_path(sim, "truck", route, throttle=0.3):
+        return False
+    from level03 import reverse_to
+    ok = reverse_to(sim, W, tolerance=0.15, throttle=0.3)
+    log(sim, "at W", sim.pose("truck").pos, sim.pose("truck").heading)
+    return ok
+
+
+def front_gable(sim):
+    """The old front gable into its place in the new house; the truck back
+    at W. True when the gable stands within 2 cm of its place."""
+    place = (FRONT_X - GABLE_AIM_OUT, NEW_Y, FLOOR + 0.5)
+    stow(sim)
+    if not (to_west_line(sim) and take(sim) and carry(sim) and set_down(sim, place)):
+        return False
+    left = leave(sim)
+    g = sim.pose("housefront").pos
+    return left and math.dist(g, (FRONT_X, NEW_Y, FLOOR + 0.5)) < 0.02
+
+
+# Development set-up: walls standing in the new house, the roof parked away.
+ROOF_PARK = (5.3, 9.5, 0.82)
+WALLS = {"rightwall": (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.403),
+         "leftwall": (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.403)}
+
+
+def up_to_w(sim):
+    """Up the hill as the full run comes and onto W heading east."""
+    P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
+    sim.step(80)
+    sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
+    if not P.follow_path(sim, "truck", STANCE_ROUTE[:7], throttle=0.5):
+        return False
+    from level03 import reverse_to
+    return reverse_to(sim, W, tolerance=0.15, throttle=0.3)
+
+
+def report(sim):
+    g = sim.pose("housefront").pos
+    print("front gable", [round(v, 3) for v in g], "off",
+          round(math.dist(g, (FRONT_X, NEW_Y, FLOOR + 0.5)), 4))
+    for name, at in WALLS.items():
+        q = sim.pose(name).pos
+        print(name, [round(v, 3) for v in q], "off", round(math.dist(q, (at[0], at[1], 0.9)), 4))
+    t = sim.pose("truck")
+    print("truck", [round(v, 2) for v in t.pos], "heading", round(t.heading, 3), "tick", sim.tick)
+
+
+def develop(sim):
+    if not up_to_w(sim):
+        print("did not reach W")
+        return
+    sim.place("houseroof", 0, ROOF_PARK)
+    for name, at in WALLS.items():
+        sim.place(name, 0, at)
+    sim.step(100)
+    log(sim, "roof", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)
+    print("stage", front_gable(sim))
+    report(sim)
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, develop)

@@ -25,7 +25,7 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, set_grapple  # noqa: E402
 from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
-                         gentle_to, open_slowly, square_gable)
+                         gentle_to, open_slowly)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -55,9 +55,12 @@ LINE_WITHIN = 0.015  # the truck's centre this close to the place's y-line
 INCH_TRIES = 4
 GABLE_AIM_OUT = 0.01  # let down a centimetre outside its place: inside it lands on a wall's end
 GABLE_IN = (0.12, 0.06, 0.03, GABLE_AIM_OUT)
+FOOT_BELOW = 0.5  # the foot's bottom below the gable's middle
 GABLE_ABOVE = 0.07  # its foot just over the channel's ridges while it is squared
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
 GABLE_RELEASE_OPEN = 1.5
+STRAIGHTEN_TRIES, STRAIGHT = 4, 0.012  # its lean (the axis' x) let go within this
+GRIP_ABOVE_FOOT = 1.25  # where the claw holds it, above its foot's bottom
 STOW_HUB = 2.35  # above every part of both houses with the prongs hanging
 # Away again: south round the new house's south-west corner onto the middle
 # line heading east, then backed west to W.
@@ -66,7 +69,7 @@ LEAVE_FROM = 8.5
 
 def log(sim, *words):
     if DEBUG:
-        print(sim.tick, *words, file=sys.stderr)
+        print(sim.tick, *words, "| south wall", sim.pose("leftwall").pos, file=sys.stderr)
 
 
 def arc(centre, radius, a0, a1, n=8):
@@ -197,6 +200,46 @@ def carry(sim):
     return sim.grasped() == "housefront" and f.pos[2] > FLOOR + 0.55
 
 
+def foot(sim, name):
+    """Where the gable's foot stands (x, y): held by its peak it hangs a
+    few degrees tilted, its foot east of its middle."""
+    w = sim.pose(name)
+    return (w.pos[0] - FOOT_BELOW * w.z_axis[0], w.pos[1] - FOOT_BELOW * w.z_axis[1])
+
+
+def square_gable(sim, name, aim, target, z, tries=3):
+    """Moves the hub until the gable's foot hangs over target (x, y);
+    returns the aim. The foot, not the middle: squared by its middle, the
+    tilted gable's foot stood past its place and caught the south wall's end."""
+    for _ in range(tries):
+        gentle_to(sim, (aim[0], aim[1], z), name)
+        calm(sim, name, 300)
+        f = foot(sim, name)
+        ex, ey = target[0] - f[0], target[1] - f[1]
+        w = sim.pose(name)
+        log(sim, "gable aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
+            "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw", round(w.heading, 3))
+        if math.hypot(ex, ey) < 0.006:
+            break
+        aim[0] += ex
+        aim[1] += ey
+    return aim
+
+
+def straighten(sim, name, aim, z):
+    """Stood in its channel but leaning as it hung in the claw: let go so,
+    it stays leaning on a ridge's flank. The claw is moved against the
+    lean, its top over its foot, until it stands upright."""
+    for _ in range(STRAIGHTEN_TRIES):
+        tilt = sim.pose(name).z_axis
+        if abs(tilt[0]) < STRAIGHT:
+            break
+        aim[0] -= 0.8 * GRIP_ABOVE_FOOT * tilt[0]
+        P.crane_joints_to(sim, (aim[0], aim[1], z), 0.1)
+        calm(sim, name, 300)
+        log(sim, "straightened", sim.pose(name).pos, sim.pose(name).z_axis)
+
+
 def set_down(sim, place):
     """Squares the held gable outside its place by where it hangs, slides it
     in along the boom to a centimetre outside, lets it down into its channel
@@ -220,6 +263,7 @@ def set_down(sim, place):
         log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
         if sim.pose(name).pos[2] < place[2] + 0.005:
             break
+    straighten(sim, name, aim, place[2] + hang + dz)
     open_slowly(sim, 1.0)
     open_slowly(sim, GABLE_RELEASE_OPEN)
     P.hold_still(sim)

@@ -23,7 +23,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 
 import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
-from level03 import reach_margin, set_grapple  # noqa: E402
+from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
                          gentle_to, open_slowly)
 
@@ -53,10 +53,18 @@ CARRY_THROTTLE = 0.12
 BACK_THROTTLE = 0.25
 LINE_WITHIN = 0.015  # the truck's centre this close to the place's y-line
 INCH_TRIES = 4
-GABLE_AIM_OUT = 0.01  # let down a centimetre outside its place: inside it lands on a wall's end
-GABLE_IN = (0.12, 0.06, 0.03, GABLE_AIM_OUT)
+GABLE_AIM_OUT = 0.015  # let down just outside its place: half a centimetre inside, it lands on a wall's end
+# Squared with its foot this far outside first: its inward tabs (0.125 in)
+# are still west of the walls' ends there.
+GABLE_IN = (0.14, 0.08, 0.04, 0.02, GABLE_AIM_OUT)
+TOUCH_PRESS, TOUCH_TICKS = 0.01, 120
+LANDINGS, SQUARE_TRIES = 4, 5
+LAND_WITHIN = 0.008  # the foot over its aim, let down
+SEATED_WITHIN = 0.02  # the foot come down this near its place stands in its channel
+HANG_TICKS = 80  # about one swing of the held gable on the hub's hinge
+SWING_WAITS, SWAY_WITHIN = 6, 0.012  # the foot's swing along the boom, let down within this
 FOOT_BELOW = 0.5  # the foot's bottom below the gable's middle
-GABLE_ABOVE = 0.07  # its foot just over the channel's ridges while it is squared
+GABLE_ABOVE = 0.05  # its foot just over the channel's ridges (0.035) while it is squared
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
 GABLE_RELEASE_OPEN = 1.5
 STRAIGHTEN_TRIES, STRAIGHT = 4, 0.012  # its lean (the axis' x) let go within this
@@ -69,7 +77,7 @@ LEAVE_FROM = 8.5
 
 def log(sim, *words):
     if DEBUG:
-        print(sim.tick, *words, "| south wall", sim.pose("leftwall").pos, file=sys.stderr)
+        print(sim.tick, *words, "| walls", sim.pose("leftwall").pos[1:], sim.pose("rightwall").pos[1:], file=sys.stderr)
 
 
 def arc(centre, radius, a0, a1, n=8):
@@ -207,19 +215,39 @@ def foot(sim, name):
     return (w.pos[0] - FOOT_BELOW * w.z_axis[0], w.pos[1] - FOOT_BELOW * w.z_axis[1])
 
 
-def square_gable(sim, name, aim, target, z, tries=3):
+def hang_point(sim, name, ticks=None, every=4):
+    """Where the gable's foot hangs (x, y), averaged over a swing, and how
+    far it swings along the boom: held by its peak it swings to and fro on
+    the hub's hinge for long after each move."""
+    xs, ys = [], []
+    for _ in range(0, ticks or HANG_TICKS, every):
+        if sim.step(every):
+            break
+        f = foot(sim, name)
+        xs.append(f[0])
+        ys.append(f[1])
+    return sum(xs) / len(xs), sum(ys) / len(ys), max(xs) - min(xs)
+
+
+def square_gable(sim, name, aim, target, z, tries=3, across=True):
     """Moves the hub until the gable's foot hangs over target (x, y);
     returns the aim. The foot, not the middle: squared by its middle, the
-    tilted gable's foot stood past its place and caught the south wall's end."""
+    tilted gable's foot stood past its place and caught the south wall's end.
+    Not across: once its tabs are between the walls, moved across the boom
+    it rolls in the claw and a tab knocks a wall, so it is then only slid
+    along the boom."""
     for _ in range(tries):
         gentle_to(sim, (aim[0], aim[1], z), name)
-        calm(sim, name, 300)
-        f = foot(sim, name)
-        ex, ey = target[0] - f[0], target[1] - f[1]
+        for _ in range(SWING_WAITS):
+            fx, fy, sway = hang_point(sim, name)
+            if sway < SWAY_WITHIN:
+                break
+        ex, ey = target[0] - fx, (target[1] - fy) if across else 0.0
         w = sim.pose(name)
         log(sim, "gable aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
-            "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw", round(w.heading, 3))
-        if math.hypot(ex, ey) < 0.006:
+            "sway", round(sway, 3), "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw",
+            round(w.heading, 3))
+        if math.hypot(ex, ey) < 0.005:
             break
         aim[0] += ex
         aim[1] += ey
@@ -255,14 +283,38 @@ def set_down(sim, place):
     gentle_to(sim, (aim[0], aim[1], z), name)
     P.hold_still(sim)
     calm(sim, name, 600)
-    for inside in GABLE_IN:
-        aim = square_gable(sim, name, aim, (place[0] - inside, place[1]), z)
-    for dz in GABLE_LET_DOWN:
-        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
-        calm(sim, name, 300)
-        log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
-        if sim.pose(name).pos[2] < place[2] + 0.005:
+    aim = square_gable(sim, name, aim, (place[0] - GABLE_IN[0], place[1]), z, tries=4)
+    # Stood on the floor outside its place a while: held by its peak it rolls
+    # across the boom for long, its foot swaying a few centimetres, enough
+    # for a tab to knock a wall once between them. Its foot's drag stills it.
+    P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang - TOUCH_PRESS), 0.1)
+    calm(sim, name, 300)
+    sim.step(TOUCH_TICKS)
+    log(sim, "touched", sim.pose(name).pos, sim.pose(name).z_axis)
+    P.crane_joints_to(sim, (aim[0], aim[1], z), 0.1)
+    sim.step(30)
+    for inside in GABLE_IN[1:]:
+        aim = square_gable(sim, name, aim, (place[0] - inside, place[1]), z, across=False)
+    target = (place[0] - GABLE_IN[-1], place[1])
+    for _ in range(LANDINGS):
+        # Moved along the boom, it turns a little in the pinch and its foot
+        # swings with it: squared until its foot hangs within LAND_WITHIN.
+        aim = square_gable(sim, name, aim, target, z, tries=SQUARE_TRIES, across=False)
+        if abs(foot(sim, name)[0] - target[0]) > LAND_WITHIN:
+            continue
+        for dz in GABLE_LET_DOWN:
+            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
+            calm(sim, name, 300)
+            log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+            if sim.pose(name).pos[2] < place[2] + 0.005:
+                break
+        if abs(foot(sim, name)[0] - place[0]) < SEATED_WITHIN:
             break
+        # Landed on a ridge's flank and sliding off it: lifted back over.
+        log(sim, "landed off", foot(sim, name))
+        P.crane_joints_to(sim, (aim[0], aim[1], z), 0.1)
+    else:
+        return False
     straighten(sim, name, aim, place[2] + hang + dz)
     open_slowly(sim, 1.0)
     open_slowly(sim, GABLE_RELEASE_OPEN)
@@ -289,7 +341,6 @@ def leave(sim):
     P.crane_joints_to(sim, (h[0], h[1], STOW_HUB), 0.5)
     P.crane_joints_to(sim, (h[0] - 0.4, h[1], STOW_HUB), 0.5)
     stow(sim)
-    set_grapple(sim, 0.0)
     if not back_along(sim, WEST_LINE, LEAVE_FROM, 0.3):
         return False
     t = sim.pose("truck").pos
@@ -298,7 +349,6 @@ def leave(sim):
     route += [(centre[0] + 0.4, t[1] - TURN_R)]
     if not P.follow_path(sim, "truck", route, throttle=0.3):
         return False
-    from level03 import reverse_to
     ok = reverse_to(sim, W, tolerance=0.15, throttle=0.3)
     log(sim, "at W", sim.pose("truck").pos, sim.pose("truck").heading)
     return ok
@@ -307,7 +357,7 @@ def leave(sim):
 def front_gable(sim):
     """The old front gable into its place in the new house; the truck back
     at W. True when the gable stands within 2 cm of its place."""
-    place = (FRONT_X - GABLE_AIM_OUT, NEW_Y, FLOOR + 0.5)
+    place = (FRONT_X, NEW_Y, FLOOR + 0.5)
     stow(sim)
     if not (to_west_line(sim) and take(sim) and carry(sim) and set_down(sim, place)):
         return False
@@ -329,7 +379,6 @@ def up_to_w(sim):
     sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
     if not P.follow_path(sim, "truck", STANCE_ROUTE[:7], throttle=0.5):
         return False
-    from level03 import reverse_to
     return reverse_to(sim, W, tolerance=0.15, throttle=0.3)
 
 

@@ -67,8 +67,9 @@ LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
 W = (5.0, 6.7)  # where the stage starts and ends, heading east
 FRONT_X = NEW_X - 0.65  # the gable's x, in the old house and in the new
-# The truck's line: the gable 1.3 m out east of it. Reach to spare with the
-# hub under its peak: see PICK_MARGIN and SET_MARGIN below.
+# The truck's line: the gable 1.3 m out east of it. Reach to spare: 0.70
+# over the pick (the hub on the peak's tab), 0.44-0.47 over the place (the
+# hub at carrying height), from stances 2.5 m in from the hill top's edge.
 WEST_LINE = 7.05
 # The truck turns no tighter than about 1.8 m: from W it runs on east a
 # little, swings right onto the line heading south and stops south of the
@@ -91,16 +92,18 @@ HELD_WITHIN = 1.0  # the held gable's middle from the hub (about 0.75 as gripped
 BACK_THROTTLE = 0.25
 LINE_WITHIN = 0.015  # the truck's centre this close to the place's y-line
 INCH_TRIES = 4
-GABLE_AIM_OUT = 0.015  # let down just outside its place: half a centimetre inside, it lands on a wall's end
+# Let down just outside its place: let down half a centimetre inside, its
+# plate lands on a wall's end.
+GABLE_AIM_OUT = 0.015
 # Squared with its foot this far outside first: its inward tabs (0.125 in)
 # are still west of the walls' ends there.
 GABLE_IN = (0.14, 0.08, 0.04, 0.02, GABLE_AIM_OUT)
-TOUCH_PRESS, TOUCH_TICKS = 0.01, 120
-LANDINGS, SQUARE_TRIES = 4, 5
+TOUCH_PRESS, TOUCH_TICKS = 0.01, 120  # stood on the floor outside: pressed, for
+LANDINGS, SQUARE_TRIES = 4, 5  # let down again after landing off its channel
 LAND_WITHIN = 0.008  # the foot over its aim, let down
 SEATED_WITHIN = 0.02  # the foot come down this near its place stands in its channel
 HANG_TICKS = 80  # about one swing of the held gable on the hub's hinge
-SWING_WAITS, SWAY_WITHIN = 6, 0.012  # the foot's swing along the boom, let down within this
+SWING_WAITS, SWAY_WITHIN = 6, 0.012  # the foot's swing along the boom, measured within this
 FOOT_BELOW = 0.5  # the foot's bottom below the gable's middle
 GABLE_ABOVE = 0.05  # its foot just over the channel's ridges (0.035) while it is squared
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
@@ -115,7 +118,8 @@ LEAVE_FROM = 8.5
 
 def log(sim, *words):
     if DEBUG:
-        print(sim.tick, *words, "| walls", sim.pose("leftwall").pos[1:], sim.pose("rightwall").pos[1:], file=sys.stderr)
+        walls = [sim.pose(w).pos[1:] for w in ("leftwall", "rightwall")]
+        print(sim.tick, *words, "| walls", *walls, file=sys.stderr)
 
 
 def arc(centre, radius, a0, a1, n=8):

@@ -466,6 +466,11 @@ def develop(sim):
     sim.place("houseroof", 0, ROOF_PARK)
     for name, at in WALLS.items():
         sim.place(name, 0, at)
+    shift = os.environ.get("WEST_GABLE_SHIFT")
+    if shift:
+        # As the walls' removal may leave it: shifted on its bars.
+        dx, dy = (float(v) for v in shift.split(","))
+        sim.place("housefront", 0, (FRONT_X + dx, OLD_Y + dy, FLOOR + 0.503))
     sim.step(100)
     log(sim, "W", sim.pose("truck").pos, sim.pose("truck").heading)
     log(sim, "roof", sim.pose("houseroof").pos, sim.pose("houseroof").z_axis)

@@ -76,7 +76,7 @@ WEST_LINE = 7.05
 # gable, then backs up the line to it.
 TURN_R = 1.8
 START_HEADING_WITHIN = 0.6  # radians off east at W: the stage starts no further turned
-LINE_FOOT = 3.9  # where it stops heading south, a metre straight, before backing up
+LINE_FOOT = 3.3  # where it stops heading south, 1.6 m straight, before backing up
 FRONT_PEAK = 0.8  # the gable's peak above its centre
 # Opened all but fully, the prongs pass the ends of the peak's tab; the hub
 # is let down until it rests on the tab (its top 0.07 below the peak).
@@ -94,17 +94,21 @@ LINE_WITHIN = 0.015  # the truck's centre this close to the place's y-line
 INCH_TRIES = 4
 # Let down just outside its place: let down half a centimetre inside, its
 # plate lands on a wall's end.
-GABLE_AIM_OUT = 0.015
+GABLE_AIM_OUT = 0.02
 # Squared with its foot this far outside first: its inward tabs (0.125 in)
 # are still west of the walls' ends there.
 GABLE_IN = (0.14, 0.08, 0.04, 0.02, GABLE_AIM_OUT)
 TOUCH_PRESS, TOUCH_TICKS = 0.01, 120  # stood on the floor outside: pressed, for
 LANDINGS, SQUARE_TRIES = 4, 5  # let down again after landing off its channel
 LAND_WITHIN = 0.008  # the foot over its aim, let down
+ACROSS_NUDGE, ACROSS_DEAD = 0.006, 0.005
 SEATED_WITHIN = 0.02  # the foot come down this near its place stands in its channel
 HANG_TICKS = 80  # about one swing of the held gable on the hub's hinge
 SWING_WAITS, SWAY_WITHIN = 6, 0.012  # the foot's swing along the boom, measured within this
 FOOT_BELOW = 0.5  # the foot's bottom below the gable's middle
+WALL_END_X = NEW_X - 0.62  # the new side walls' west ends
+WALL_HIGH = 0.8  # the walls' tops above the foot's bottom
+HALF_THICK, HALF_PLATE, END_SPARE = 0.025, 0.5, 0.004  # the gable's plate
 GABLE_ABOVE = 0.05  # its foot just over the channel's ridges (0.035) while it is squared
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
 GABLE_RELEASE_OPEN = 1.5
@@ -285,24 +289,37 @@ def hang_point(sim, name, ticks=None, every=4):
     return sum(xs) / len(xs), sum(ys) / len(ys), max(xs) - min(xs)
 
 
+def furthest_in(w):
+    """The furthest east the gable's foot may hang, as it hangs (pose w):
+    its plate, up to the walls' tops, and its turned ends must stay west of
+    the walls' ends. Leaning east, its upper plate stands east of its foot."""
+    lean = max(0.0, WALL_HIGH * w.z_axis[0])
+    return WALL_END_X - END_SPARE - HALF_THICK - lean - HALF_PLATE * abs(math.sin(w.heading))
+
+
 def square_gable(sim, name, aim, target, z, tries=3, across=True):
     """Moves the hub until the gable's foot hangs over target (x, y);
     returns the aim. The foot, not the middle: squared by its middle, the
     tilted gable's foot stood past its place and caught the south wall's end.
     Not across: once its tabs are between the walls, moved across the boom
     it rolls in the claw and a tab knocks a wall, so it is then only slid
-    along the boom."""
+    along the boom; across a float, it is nudged across by at most that,
+    and only when it hangs further than ACROSS_DEAD off."""
     for _ in range(tries):
         gentle_to(sim, (aim[0], aim[1], z), name)
         for _ in range(SWING_WAITS):
             fx, fy, sway = hang_point(sim, name)
             if sway < SWAY_WITHIN:
                 break
-        ex, ey = target[0] - fx, (target[1] - fy) if across else 0.0
         w = sim.pose(name)
+        ex, ey = min(target[0], furthest_in(w)) - fx, target[1] - fy
         log(sim, "gable aim", [round(v, 3) for v in aim], "off", round(ex, 3), round(ey, 3),
             "sway", round(sway, 3), "tilt", [round(v, 3) for v in w.z_axis[:2]], "yaw",
             round(w.heading, 3))
+        if across is False:
+            ey = 0.0
+        elif across is not True:
+            ey = max(-across, min(across, ey)) if abs(ey) > ACROSS_DEAD else 0.0
         if math.hypot(ex, ey) < 0.005:
             break
         aim[0] += ex
@@ -355,7 +372,10 @@ def set_down(sim, place):
     for _ in range(LANDINGS):
         # Moved along the boom, it turns a little in the pinch and its foot
         # swings with it: squared until its foot hangs within LAND_WITHIN.
-        aim = square_gable(sim, name, aim, target, z, tries=SQUARE_TRIES, across=False)
+        # Let down more than half a centimetre across, its end lands on the
+        # ridge that holds it in y and, pressed on, knocks the wall over: so
+        # nudged across here, a little at a time.
+        aim = square_gable(sim, name, aim, target, z, tries=SQUARE_TRIES, across=ACROSS_NUDGE)
         if abs(foot(sim, name)[0] - target[0]) > LAND_WITHIN:
             continue
         for dz in GABLE_LET_DOWN:
@@ -403,8 +423,10 @@ def leave(sim):
     centre = (WEST_LINE + TURN_R, t[1])
     route = [tuple(t[:2])] + arc(centre, TURN_R, math.pi, 1.5 * math.pi)
     route += [(centre[0] + 0.4, t[1] - TURN_R)]
+    log(sim, "leaving from", sim.pose("truck").pos, sim.pose("grapple").pos)
     if not P.follow_path(sim, "truck", route, throttle=0.3):
         return False
+    log(sim, "on the middle line", sim.pose("truck").pos, sim.pose("grapple").pos, sim.grasped())
     ok = reverse_to(sim, W, tolerance=0.15, throttle=0.3)
     log(sim, "at W", sim.pose("truck").pos, sim.pose("truck").heading)
     return ok
@@ -438,7 +460,9 @@ def up_to_w(sim):
         return P.follow_path(sim, "truck", STANCE_ROUTE[:6], throttle=0.5)
     if not P.follow_path(sim, "truck", STANCE_ROUTE[:7], throttle=0.5):
         return False
-    if not reverse_to(sim, W, tolerance=0.15, throttle=0.3):
+    off = os.environ.get("WEST_W_OFF")
+    w = W if not off else tuple(W[k] + float(v) for k, v in enumerate(off.split(",")))
+    if not reverse_to(sim, w, tolerance=0.15, throttle=0.3):
         return False
     if os.environ.get("WEST_START_STRAIGHT"):
         # Out and back once more: onto W nearer due east.

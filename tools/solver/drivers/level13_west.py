@@ -99,6 +99,7 @@ GABLE_AIM_OUT = 0.02
 # are still west of the walls' ends there.
 GABLE_IN = (0.14, 0.08, 0.04, 0.02, GABLE_AIM_OUT)
 TOUCH_PRESS, TOUCH_TICKS = 0.01, 120  # stood on the floor outside: pressed, for
+YAW_TRIES, YAW_WITHIN, YAW_INCH_WITHIN = 3, 0.01, 0.008
 LANDINGS, SQUARE_TRIES = 4, 5  # let down again after landing off its channel
 LAND_WITHIN = 0.008  # the foot over its aim, let down
 ACROSS_NUDGE, ACROSS_DEAD = 0.006, 0.005
@@ -357,6 +358,17 @@ def set_down(sim, place):
     P.hold_still(sim)
     calm(sim, name, 600)
     aim = square_gable(sim, name, aim, (place[0] - GABLE_IN[0], place[1]), z, tries=4)
+    for _ in range(YAW_TRIES):
+        # Turned in the claw, its end stands against a wall's end once its
+        # foot is in the channel: the truck moved along its line turns the
+        # boom, and the gable with it, about the hub kept where it is.
+        yaw = sim.pose(name).heading
+        if abs(yaw) < YAW_WITHIN:
+            break
+        t, h = sim.pose("truck").pos, sim.pose("grapple").pos
+        inch_to(sim, t[1] + math.tan(yaw) * (h[0] - t[0]), YAW_INCH_WITHIN)
+        aim = square_gable(sim, name, aim, (place[0] - GABLE_IN[0], place[1]), z, tries=4)
+        log(sim, "turned", sim.pose(name).heading, "truck", sim.pose("truck").pos)
     # Stood on the floor outside its place a while: held by its peak it rolls
     # across the boom for long, its foot swaying a few centimetres, enough
     # for a tab to knock a wall once between them. Its foot's drag stills it.

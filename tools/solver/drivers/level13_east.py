@@ -1,0 +1,242 @@
+"""Level 13, the hearth: the east side of the house.
+
+chimney_out: from the yard point W the truck drives along the south strip
+and up the east line heading north to the old house's centre line, the
+crane slewed a quarter turn left so that the boom points west along x. The
+claw takes the chimney by its cap, above the back gable's peak (below it
+the stack stands against the gable's plate), draws it east along its strip
+until the fireplace is out of the gable's arch, lifts it and slews it half
+a turn to stand east of the truck, out of the way.
+
+back_gable: from the same stance the claw takes the old back gable across
+its plate just under its peak, lifts it clear of its bars, holds it east
+of its line, and the truck drives straight north onto the new house's
+centre line, where the gable is squared a centimetre outside its place,
+slid in, let down and let go.
+
+chimney_in: the truck backs to the parked chimney, takes it, slews it back
+half a turn (it turns back with the slew), drives north, sets it down on
+its strip east of its place and pushes it west until it stands against the
+back gable, its fireplace through the arch. Then back to W along the
+north strip.
+
+usage: python3 tools/solver/drivers/level13_east.py [--delay D]
+(development run: places the walls and the front gable in the new house)"""
+
+import math
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+
+import driver_main  # noqa: E402
+import primitives as P  # noqa: E402
+from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
+from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
+                         gentle_to, open_slowly, set_gable, settle_turn)
+
+LEVEL = 13
+DEBUG = os.environ.get("LEVEL13_DEBUG")
+W = (5.0, 6.7)
+EAST_LINE = 10.95
+# Round from W onto the south strip and up the foot of the east line.
+
+
+def arc(centre, radius, start, end, steps=6):
+    """Points along a circle from angle start to end (radians)."""
+    return [(centre[0] + radius * math.cos(start + (end - start) * i / steps),
+             centre[1] + radius * math.sin(start + (end - start) * i / steps))
+            for i in range(1, steps + 1)]
+
+
+TURN = 1.9  # the truck's turning circle at full lock, metres
+NORTH_STRIP = 9.95
+# From W north up the hill top's west side, east along the north strip and
+# round onto the east line heading south, straight for the last 2.6 m so
+# that it stops square on the old house's centre line. (The truck cannot
+# turn from W down the gap west of the old house: at full lock its circle
+# reaches past the old house's west end.)
+TO_EAST_LINE = ([(5.5, 7.8)] + arc((5.5 + TURN, 7.8), TURN, math.pi, math.pi / 2 + 0.2)
+                + [(EAST_LINE - TURN, NORTH_STRIP)]
+                + arc((EAST_LINE - TURN, NORTH_STRIP - TURN), TURN, math.pi / 2, 0)
+                + [(EAST_LINE, OLD_Y)])
+
+
+def log(sim, *words):
+    if DEBUG:
+        print(sim.tick, *words, file=sys.stderr)
+
+
+def to_east_line(sim):
+    route = [tuple(sim.pose("truck").pos[:2])] + TO_EAST_LINE
+    if not P.follow_path(sim, "truck", route, throttle=0.4):
+        return False
+    t = sim.pose("truck")
+    log(sim, "east line", t.pos, t.heading, "gable", sim.pose("houseback").pos,
+        sim.pose("houseback").z_axis, "chimney", sim.pose("chimney").pos)
+    return True
+
+
+CHIMNEY_CAP = 0.9  # the cap's top above the chimney's centre
+CHIMNEY_GRIP = 0.93  # the hub above its centre: prongs on the cap, clear of the gable's peak
+CHIMNEY_OPEN = 1.5
+DRAW_EAST = (0.05, 0.1, 0.15, 0.2, 0.25, 0.28)  # metres: the fireplace out of the arch
+TRAVEL_HUB = 2.4
+CHIMNEY_PARK = (12.3, 5.4, 1.103)
+FIREPLACE_THROUGH = 0.155  # how far the fireplace reaches west past the stack's face, and a bit
+PRESS = float(os.environ.get("PRESS", "0.03"))
+
+
+def up_and_over(sim, point, limit=0.4):
+    """Up to the travel height, across it and down to point."""
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], max(h[2], TRAVEL_HUB)), 0.5)
+    P.crane_joints_to(sim, (point[0], point[1], TRAVEL_HUB), limit)
+    P.hold_still(sim)
+    return P.hub_over(sim, point, 0.3)
+
+
+PULL_STANCE = (9.9, 6.6)  # heading east between the houses, the chimney 1.2 m off to the south
+PULL_ROUTE = [(7.0, 6.6), PULL_STANCE]
+
+
+def chimney_out(sim):
+    """From between the houses, takes the chimney by its cap with the boom
+    along y (so the claw cannot swing about the cap in x), draws it east
+    out of the back gable's arch, lifts it and parks it."""
+    if not to_east_line(sim):
+        return False
+    c = sim.pose("chimney").pos
+    grip = (c[0], c[1], c[2] + CHIMNEY_GRIP)
+    log(sim, "chimney margin", reach_margin(sim, grip))
+    set_grapple(sim, CHIMNEY_OPEN)
+    if not up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25)):
+        log(sim, "never over the chimney", sim.pose("grapple").pos)
+    log(sim, "over chimney", sim.pose("grapple").pos, "prong", sim.joint("crane", "prong0"),
+        "gable", sim.pose("houseback").pos, sim.pose("houseback").z_axis)
+    P.hub_over(sim, (grip[0], grip[1], grip[2] + 0.1), 0.25, within=0.015)
+    log(sim, "lowered", sim.pose("grapple").pos, "gable", sim.pose("houseback").pos,
+        sim.pose("houseback").z_axis)
+    P.hub_over(sim, grip, 0.2, tries=2, within=0.012)
+    log(sim, "at grip", sim.pose("grapple").pos, "gable", sim.pose("houseback").pos)
+    if not P.close_until_grasped(sim, "chimney"):
+        log(sim, "chimney missed", sim.pose("grapple").pos)
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dx in DRAW_EAST:
+        P.crane_joints_to(sim, (h[0] + dx, h[1], h[2] - PRESS), 0.15)
+        sim.step(20)
+        log(sim, "drawn", dx, sim.pose("chimney").pos, sim.pose("chimney").z_axis,
+            "gable", sim.pose("houseback").pos)
+    # Out of the arch only once the fireplace's west end has passed the
+    # gable's east face.
+    return sim.pose("chimney").pos[0] > c[0] + FIREPLACE_THROUGH
+
+
+GABLE_PEAK = 0.8  # the peak above the gable's centre
+GABLE_GRIP = -0.1  # the hub below the peak: the west finger closes under the peak's tab
+GABLE_LIFT = (0.02, 0.05, 0.1, 0.2, 0.3)  # clear of its bars (0.08) and the ridges
+GABLE_OUT = 0.3  # held east of its line: its foot tabs clear the new walls' east ends
+BACK_THROTTLE = 0.12
+BACK_PLACE = (9.65 + 0.01, NEW_Y, FLOOR + 0.5)  # a centimetre outside its place
+
+
+def back_gable(sim):
+    """From the east line, takes the old back gable under its peak, lifts it
+    clear of its bars, holds it east of its line and backs the truck
+    straight north onto the new house's centre line, where it is set."""
+    g = sim.pose("houseback").pos
+    peak = g[2] + GABLE_PEAK
+    log(sim, "back gable margin", reach_margin(sim, (g[0], g[1], peak + GABLE_GRIP)))
+    set_grapple(sim, 1.0)
+    up_and_over(sim, (g[0], g[1], peak + 0.4))
+    for above in (0.2, 0.08):
+        P.hub_over(sim, (g[0], g[1], peak + above), 0.3, within=0.015)
+    P.hub_over(sim, (g[0], g[1], peak + GABLE_GRIP), 0.25, tries=2, within=0.015)
+    if not P.close_until_grasped(sim, "houseback"):
+        log(sim, "gable missed", sim.pose("grapple").pos)
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dz in GABLE_LIFT:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
+    P.hold_still(sim)
+    gentle_to(sim, (h[0] + GABLE_OUT, h[1], h[2] + GABLE_LIFT[-1]), "houseback")
+    calm(sim, "houseback", 600)
+    q = sim.pose("houseback")
+    log(sim, "gable up", q.pos, q.z_axis, "yaw", q.heading)
+    if q.pos[2] < g[2] + 0.15:
+        return False
+    # The truck stands heading south: the gable goes north with it backing.
+    t = sim.pose("truck").pos
+    if not reverse_to(sim, (EAST_LINE, NEW_Y), tolerance=0.05, throttle=BACK_THROTTLE):
+        log(sim, "stuck backing north", sim.pose("truck").pos)
+        return False
+    settle_turn(sim, "houseback")
+    calm(sim, "houseback", 600)
+    q = sim.pose("houseback")
+    log(sim, "carried", sim.pose("truck").pos, sim.pose("truck").heading, q.pos, "yaw", q.heading,
+        "from", t)
+    if q.pos[2] < 1.1:
+        return False  # slipped out of the claw on the way
+    log(sim, "back place margin", reach_margin(sim, (BACK_PLACE[0], BACK_PLACE[1],
+                                                      BACK_PLACE[2] + GABLE_PEAK + GABLE_GRIP)))
+    return set_gable(sim, "houseback", BACK_PLACE)
+
+
+def chimney_in(sim):
+    """Not done yet: the chimney is not brought out of the old house (see
+    chimney_out), so there is nothing to bring back."""
+    return False
+
+
+def stage(sim):
+    if os.environ.get("DEV_CHIMNEY_AWAY"):
+        # Development only: the chimney stood aside, to work on the gable.
+        sim.place("chimney", 0, CHIMNEY_PARK)
+        sim.step(50)
+        if not to_east_line(sim):
+            return False
+    elif not chimney_out(sim):
+        return False
+    return back_gable(sim) and chimney_in(sim)
+
+
+# Development setup: the state this stage starts from.
+DEV_PARTS = [("rightwall", (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.403)),
+             ("leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.403)),
+             ("housefront", (NEW_X - 0.65, NEW_Y, FLOOR + 0.503)),
+             ("houseroof", (5.6, 3.3, 0.82))]
+GOALS = {"houseback": (9.65, 8, 1.0), "housefront": (8.35, 8, 1.0), "chimney": (9.775, 8, 1.1),
+         "houseroof": (9, 8, 1.5)}
+WALL_GOALS = ((9, 8.475, 0.9), (9, 7.525, 0.9))
+
+
+def report(sim):
+    for name in ("chimney", "houseback", "housefront", "leftwall", "rightwall", "houseroof"):
+        p = sim.pose(name)
+        places = WALL_GOALS if name.endswith("wall") else (GOALS[name],)
+        off = min(math.dist(p.pos, g) for g in places)
+        print("%-10s at %s off %.3f tilt %.3f" % (name, [round(v, 3) for v in p.pos], off,
+                                                math.hypot(*p.z_axis[:2])))
+
+
+def develop(sim):
+    P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
+    sim.step(80)
+    sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
+    for name, at in DEV_PARTS:
+        sim.place(name, 0, at)
+    sim.step(30)
+    if not P.follow_path(sim, "truck", STANCE_ROUTE[:6], throttle=0.5):
+        print("never reached W")
+        return
+    log(sim, "at W", sim.pose("truck").pos, sim.pose("truck").heading)
+    ok = stage(sim)
+    print("stage", ok, "tick", sim.tick)
+    report(sim)
+
+
+if __name__ == "__main__":
+    driver_main.main(LEVEL, develop)

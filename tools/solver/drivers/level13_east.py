@@ -78,7 +78,7 @@ def to_east_line(sim):
 
 
 CHIMNEY_CAP = 0.9  # the cap's top above the chimney's centre
-CHIMNEY_GRIP = 0.93  # the hub above its centre: prongs on the cap, clear of the gable's peak
+CHIMNEY_GRIP = float(os.environ.get("CGRIP", "1.13"))  # the hub above its centre: the claw just clear of the cap, the prongs on it above the gable's peak
 CHIMNEY_OPEN = 1.5
 DRAW_EAST = (0.05, 0.1, 0.15, 0.2, 0.25, 0.28)  # metres: the fireplace out of the arch
 TRAVEL_HUB = 2.4
@@ -100,11 +100,32 @@ PULL_STANCE = (9.9, 6.6)  # heading east between the houses, the chimney 1.2 m o
 PULL_ROUTE = [(7.0, 6.6), PULL_STANCE]
 
 
+CLOSE_LEVER = float(os.environ.get("CLOSE_LEVER", "0.2"))
+
+
+def close_gently(sim, name, ticks=400, every=4):
+    """Closes the claw on a light lever until it holds name: closed at
+    once, the first prong to touch shoves the chimney's top aside."""
+    for _ in range(0, ticks, every):
+        P.lever(sim, P.GRAPPLE_LEVER, -CLOSE_LEVER)
+        if sim.step(every):
+            break
+        if sim.grasped() == name:
+            break
+    sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    return sim.grasped() == name
+
+
 def chimney_out(sim):
     """From between the houses, takes the chimney by its cap with the boom
     along y (so the claw cannot swing about the cap in x), draws it east
     out of the back gable's arch, lifts it and parks it."""
-    if not to_east_line(sim):
+    if os.environ.get("PULL"):
+        route = [tuple(sim.pose("truck").pos[:2])] + PULL_ROUTE
+        if not P.follow_path(sim, "truck", route, throttle=0.4):
+            return False
+        log(sim, "pull stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    elif not to_east_line(sim):
         return False
     c = sim.pose("chimney").pos
     grip = (c[0], c[1], c[2] + CHIMNEY_GRIP)
@@ -119,9 +140,11 @@ def chimney_out(sim):
         sim.pose("houseback").z_axis)
     P.hub_over(sim, grip, 0.2, tries=2, within=0.012)
     log(sim, "at grip", sim.pose("grapple").pos, "gable", sim.pose("houseback").pos)
-    if not P.close_until_grasped(sim, "chimney"):
-        log(sim, "chimney missed", sim.pose("grapple").pos)
+    if not close_gently(sim, "chimney"):
+        log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
         return False
+    log(sim, "gripped", sim.pose("chimney").pos, sim.pose("chimney").z_axis,
+        "gable", sim.pose("houseback").pos, sim.pose("houseback").z_axis)
     sim.step(20)
     h = sim.pose("grapple").pos
     for dx in DRAW_EAST:
@@ -135,6 +158,7 @@ def chimney_out(sim):
 
 
 GABLE_PEAK = 0.8  # the peak above the gable's centre
+GABLE_OPEN = 1.46
 GABLE_GRIP = -0.1  # the hub below the peak: the west finger closes under the peak's tab
 GABLE_LIFT = (0.02, 0.05, 0.1, 0.2, 0.3)  # clear of its bars (0.08) and the ridges
 GABLE_OUT = 0.3  # held east of its line: its foot tabs clear the new walls' east ends
@@ -149,13 +173,18 @@ def back_gable(sim):
     g = sim.pose("houseback").pos
     peak = g[2] + GABLE_PEAK
     log(sim, "back gable margin", reach_margin(sim, (g[0], g[1], peak + GABLE_GRIP)))
-    set_grapple(sim, 1.0)
+    # Wide open over the peak: half open, a prong came down on the peak's
+    # tab and tipped the gable off its bars.
+    set_grapple(sim, GABLE_OPEN)
     up_and_over(sim, (g[0], g[1], peak + 0.4))
+    log(sim, "over gable", sim.pose("grapple").pos, sim.pose("houseback").pos)
     for above in (0.2, 0.08):
         P.hub_over(sim, (g[0], g[1], peak + above), 0.3, within=0.015)
+        log(sim, "gable lowered", above, sim.pose("grapple").pos, sim.pose("houseback").pos)
     P.hub_over(sim, (g[0], g[1], peak + GABLE_GRIP), 0.25, tries=2, within=0.015)
-    if not P.close_until_grasped(sim, "houseback"):
-        log(sim, "gable missed", sim.pose("grapple").pos)
+    log(sim, "gable grip", sim.pose("grapple").pos, sim.pose("houseback").pos)
+    if not close_gently(sim, "houseback"):
+        log(sim, "gable missed", sim.pose("grapple").pos, sim.pose("houseback").pos)
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
@@ -185,6 +214,36 @@ def back_gable(sim):
     return set_gable(sim, "houseback", BACK_PLACE)
 
 
+# Back to W from the east line heading south: on down it, west along the
+# south strip's southern edge and north up the hill top's west side (from
+# the new house the truck cannot turn onto the north strip heading west
+# without backing: its turning circle reaches past the fence).
+SOUTH_EDGE = 2.7
+TO_YARD = ([(EAST_LINE, 4.6)] + arc((EAST_LINE - TURN, 4.6), TURN, 0, -math.pi / 2)
+           + [(7.0, SOUTH_EDGE)] + arc((7.0, SOUTH_EDGE + TURN), TURN, -math.pi / 2, -math.pi)
+           + [W])
+
+
+def stow(sim):
+    """The claw straight up off what it let go, then drawn in ahead of the
+    truck, high."""
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], TRAVEL_HUB), 0.4)
+    t = sim.pose("truck")
+    P.crane_joints_to(sim, (t.pos[0] + 0.8 * t.x_axis[0], t.pos[1] + 0.8 * t.x_axis[1], TRAVEL_HUB),
+                      0.6)
+    P.hold_still(sim)
+
+
+def to_yard(sim):
+    """From the east line, heading south, back to W."""
+    stow(sim)
+    route = [tuple(sim.pose("truck").pos[:2])] + TO_YARD
+    ok = P.follow_path(sim, "truck", route, throttle=0.4)
+    log(sim, "at W", sim.pose("truck").pos, sim.pose("truck").heading)
+    return ok
+
+
 def chimney_in(sim):
     """Not done yet: the chimney is not brought out of the old house (see
     chimney_out), so there is nothing to bring back."""
@@ -192,6 +251,9 @@ def chimney_in(sim):
 
 
 def stage(sim):
+    if os.environ.get("DEV_GABLE_AWAY"):
+        sim.place("houseback", 0, (12.3, 4.0, 1.003))
+        sim.step(20)
     if os.environ.get("DEV_CHIMNEY_AWAY"):
         # Development only: the chimney stood aside, to work on the gable.
         sim.place("chimney", 0, CHIMNEY_PARK)
@@ -200,14 +262,18 @@ def stage(sim):
             return False
     elif not chimney_out(sim):
         return False
-    return back_gable(sim) and chimney_in(sim)
+    if not back_gable(sim):
+        return False
+    if os.environ.get("DEV_CHIMNEY_AWAY"):
+        return to_yard(sim)
+    return chimney_in(sim) and to_yard(sim)
 
 
 # Development setup: the state this stage starts from.
 DEV_PARTS = [("rightwall", (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.403)),
              ("leftwall", (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.403)),
              ("housefront", (NEW_X - 0.65, NEW_Y, FLOOR + 0.503)),
-             ("houseroof", (5.6, 3.3, 0.82))]
+             ("houseroof", (12.6, 9.6, 0.82))]
 GOALS = {"houseback": (9.65, 8, 1.0), "housefront": (8.35, 8, 1.0), "chimney": (9.775, 8, 1.1),
          "houseroof": (9, 8, 1.5)}
 WALL_GOALS = ((9, 8.475, 0.9), (9, 7.525, 0.9))

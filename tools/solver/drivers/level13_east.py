@@ -43,7 +43,7 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
-                         gentle_to, set_gable, settle_turn)
+                         GABLE_RELEASE_OPEN, gentle_to, set_gable, settle_turn)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -87,13 +87,17 @@ def to_east_line(sim):
 
 
 # The hub above the chimney's centre: the prongs on the cap, above the
-# gable's peak (the stack stands against its plate below it).
-CHIMNEY_GRIP = 1.05
+# gable's peak (the stack stands against its plate below it). Higher (1.05)
+# the claw slips off the cap as it lifts; lower (0.93) it presses the cap
+# down and shoves the gable.
+CHIMNEY_GRIP = 1.0
 CHIMNEY_OPEN = 1.5
-DRAW_EAST = (0.05, 0.1, 0.15, 0.2, 0.25, 0.28)  # metres: the fireplace out of the arch
+# Lifted a little at a time: the gable, hanging by its arch on the
+# fireplace, comes up with it, clear of its bars (0.08) and the ridges.
+PAIR_LIFT = (0.005, 0.01, 0.02, 0.04, 0.07, 0.1, 0.13, 0.16, 0.2)
+PAIR_UP = 0.1  # the gable at least this far up once the pair is lifted
 TRAVEL_HUB = 2.4
-CHIMNEY_PARK = (12.3, 5.4, 1.103)
-FIREPLACE_THROUGH = 0.155  # how far the fireplace reaches west past the stack's face, and a bit
+CLOSE_LEVER = 0.2
 
 
 def up_and_over(sim, point, limit=0.4):
@@ -105,12 +109,9 @@ def up_and_over(sim, point, limit=0.4):
     return P.hub_over(sim, point, 0.3)
 
 
-CLOSE_LEVER = 0.2
-
-
 def close_gently(sim, name, ticks=400, every=4):
     """Closes the claw on a light lever until it holds name: closed at
-    once, the first prong to touch shoves the chimney's top aside."""
+    once, the first prong to touch shoves the part's top aside."""
     for _ in range(0, ticks, every):
         P.lever(sim, P.GRAPPLE_LEVER, -CLOSE_LEVER)
         if sim.step(every):
@@ -122,83 +123,51 @@ def close_gently(sim, name, ticks=400, every=4):
 
 
 def chimney_out(sim):
-    """Onto the east line, takes the chimney by its cap and draws it east;
-    True only once its fireplace has left the back gable's arch (it does
-    not yet: see above)."""
+    """Onto the east line; takes the chimney by its cap and lifts it, and
+    with it the old back gable, which hangs by its arch on the fireplace.
+    True once both are up."""
     if not to_east_line(sim):
         return False
     c = sim.pose("chimney").pos
+    g = sim.pose("houseback").pos
     grip = (c[0], c[1], c[2] + CHIMNEY_GRIP)
     log(sim, "chimney margin", reach_margin(sim, grip))
     set_grapple(sim, CHIMNEY_OPEN)
-    if not up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25)):
-        log(sim, "never over the chimney", sim.pose("grapple").pos)
-    log(sim, "over chimney", sim.pose("grapple").pos, "prong", sim.joint("crane", "prong0"),
-        "gable", sim.pose("houseback").pos, sim.pose("houseback").z_axis)
+    up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25))
     P.hub_over(sim, (grip[0], grip[1], grip[2] + 0.1), 0.25, within=0.015)
-    log(sim, "lowered", sim.pose("grapple").pos, "gable", sim.pose("houseback").pos,
-        sim.pose("houseback").z_axis)
     P.hub_over(sim, grip, 0.2, tries=2, within=0.012)
-    log(sim, "at grip", sim.pose("grapple").pos, "gable", sim.pose("houseback").pos)
     if not close_gently(sim, "chimney"):
         log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
         return False
-    log(sim, "gripped", sim.pose("chimney").pos, sim.pose("chimney").z_axis,
-        "gable", sim.pose("houseback").pos, sim.pose("houseback").z_axis)
     sim.step(20)
     h = sim.pose("grapple").pos
-    for dx in DRAW_EAST:
-        P.crane_joints_to(sim, (h[0] + dx, h[1], h[2]), 0.15)
+    for dz in PAIR_LIFT:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
         sim.step(20)
-        log(sim, "drawn", dx, sim.pose("chimney").pos, sim.pose("chimney").z_axis,
-            "gable", sim.pose("houseback").pos)
-    # Out of the arch only once the fireplace's west end has passed the
-    # gable's east face.
-    return sim.pose("chimney").pos[0] > c[0] + FIREPLACE_THROUGH
+    q, b = sim.pose("chimney"), sim.pose("houseback")
+    log(sim, "pair up", q.pos, q.z_axis, "gable", b.pos, b.z_axis)
+    return q.pos[2] > c[2] + PAIR_UP and b.pos[2] > g[2] + PAIR_UP
 
 
 GABLE_PEAK = 0.8  # the peak above the gable's centre
-GABLE_OPEN = 1.46
-GABLE_GRIP = -0.1  # the hub below the peak: the west finger closes under the peak's tab
-GABLE_LIFT = (0.02, 0.05, 0.1, 0.2, 0.3)  # clear of its bars (0.08) and the ridges
 GABLE_OUT = 0.3  # held east of its line: its foot tabs clear the new walls' east ends
 BACK_THROTTLE = 0.12
 BACK_PLACE = (9.65 + 0.01, NEW_Y, FLOOR + 0.5)  # a centimetre outside its place
+CARRIED_LOW = 1.1  # the gable's centre below this once carried: it fell off the fireplace
 
 
 def back_gable(sim):
-    """From the east line, takes the old back gable under its peak, lifts it
-    clear of its bars, holds it east of its line and backs the truck
-    straight north onto the new house's centre line, where it is set."""
-    g = sim.pose("houseback").pos
-    peak = g[2] + GABLE_PEAK
-    log(sim, "back gable margin", reach_margin(sim, (g[0], g[1], peak + GABLE_GRIP)))
-    # Wide open over the peak: half open, a prong came down on the peak's
-    # tab and tipped the gable off its bars.
-    set_grapple(sim, GABLE_OPEN)
-    up_and_over(sim, (g[0], g[1], peak + 0.4))
-    log(sim, "over gable", sim.pose("grapple").pos, sim.pose("houseback").pos)
-    for above in (0.2, 0.08):
-        P.hub_over(sim, (g[0], g[1], peak + above), 0.3, within=0.015)
-        log(sim, "gable lowered", above, sim.pose("grapple").pos, sim.pose("houseback").pos)
-    P.hub_over(sim, (g[0], g[1], peak + GABLE_GRIP), 0.25, tries=2, within=0.015)
-    log(sim, "gable grip", sim.pose("grapple").pos, sim.pose("houseback").pos)
-    if not close_gently(sim, "houseback"):
-        log(sim, "gable missed", sim.pose("grapple").pos, sim.pose("houseback").pos)
-        return False
-    sim.step(20)
+    """Holds the pair east of the gable's line (so that the gable's foot
+    tabs clear the new walls' east ends) and backs the truck straight north
+    onto the new house's centre line, where the gable is squared a
+    centimetre outside its place, slid in and let down, the chimney's foot
+    landing on its strip with it, and let go."""
     h = sim.pose("grapple").pos
-    for dz in GABLE_LIFT:
-        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.2)
-    P.hold_still(sim)
-    gentle_to(sim, (h[0] + GABLE_OUT, h[1], h[2] + GABLE_LIFT[-1]), "houseback")
+    gentle_to(sim, (h[0] + GABLE_OUT, h[1], h[2]), "houseback")
     calm(sim, "houseback", 600)
     q = sim.pose("houseback")
-    log(sim, "gable up", q.pos, q.z_axis, "yaw", q.heading)
-    if q.pos[2] < g[2] + 0.15:
-        return False
-    # The truck stands heading south: the gable goes north with it backing.
-    t = sim.pose("truck").pos
+    log(sim, "pair out", q.pos, q.z_axis, "yaw", q.heading, "chimney", sim.pose("chimney").pos)
+    # The truck stands heading south: the pair goes north with it backing.
     if not reverse_to(sim, (EAST_LINE, NEW_Y), tolerance=0.05, throttle=BACK_THROTTLE):
         log(sim, "stuck backing north", sim.pose("truck").pos)
         return False
@@ -206,12 +175,58 @@ def back_gable(sim):
     calm(sim, "houseback", 600)
     q = sim.pose("houseback")
     log(sim, "carried", sim.pose("truck").pos, sim.pose("truck").heading, q.pos, "yaw", q.heading,
-        "from", t)
-    if q.pos[2] < 1.1:
-        return False  # slipped out of the claw on the way
-    log(sim, "back place margin", reach_margin(sim, (BACK_PLACE[0], BACK_PLACE[1],
-                                                      BACK_PLACE[2] + GABLE_PEAK + GABLE_GRIP)))
+        "chimney", sim.pose("chimney").pos)
+    if q.pos[2] < CARRIED_LOW or sim.pose("chimney").pos[2] < CARRIED_LOW + 0.1:
+        return False
     return set_gable(sim, "houseback", BACK_PLACE)
+
+
+RELEASE_RISE = (0.01, 0.02, 0.04, 0.08, 0.15, 0.3)
+RELEASE_TRIES = 3
+
+
+def free_claw(sim):
+    """Lifts the open claw off the chimney's cap a little at a time. The
+    pair hung tilted, so the gable squared over its place leaves the hub
+    off the cap's middle, a prong over the cap: lifted so, it takes the
+    chimney up (and the gable with it, by the arch). So the hub is first
+    moved over the cap's middle; where it still lifts the chimney it is let
+    back down, opened wide, centred again and lifted again. True once the
+    claw is clear."""
+    set_grapple(sim, GABLE_RELEASE_OPEN)
+    for _ in range(RELEASE_TRIES):
+        c = sim.pose("chimney").pos
+        gentle_to(sim, (c[0], c[1], sim.pose("grapple").pos[2]), "chimney")
+        calm(sim, "chimney", 300)
+        h = sim.pose("grapple").pos
+        rest = sim.pose("chimney").pos[2]
+        caught = False
+        for up in RELEASE_RISE:
+            P.crane_joints_to(sim, (h[0], h[1], h[2] + up), 0.15)
+            sim.step(20)
+            if sim.pose("chimney").pos[2] > rest + 0.004:
+                caught = True
+                break
+        if not caught:
+            return True
+        log(sim, "claw caught the cap", sim.pose("grapple").pos, sim.pose("chimney").pos)
+        P.crane_joints_to(sim, h, 0.15)
+        calm(sim, "chimney", 300)
+        set_grapple(sim, GABLE_RELEASE_OPEN)
+    return False
+
+
+def chimney_in(sim):
+    """The chimney came in with the gable: frees the claw, checks that the
+    chimney stands in its place, upright, and takes the truck back to W."""
+    if not free_claw(sim):
+        return False
+    q = sim.pose("chimney")
+    off = math.dist(q.pos, GOALS["chimney"])
+    log(sim, "chimney stands", q.pos, q.z_axis, "off", off)
+    if off > 0.05 or q.z_axis[2] < 0.995:
+        return False
+    return to_yard(sim)
 
 
 # Back to W from the east line heading south: on down it, west along the
@@ -244,27 +259,9 @@ def to_yard(sim):
     return ok
 
 
-def chimney_in(sim):
-    """Not done yet: the chimney does not come out of the old house (see
-    above)."""
-    return False
-
-
 def stage(sim):
     """The three in turn, from W back to W."""
-    if os.environ.get("DEV_CHIMNEY_AWAY"):
-        # Development only: the chimney stood aside, to work on the gable.
-        sim.place("chimney", 0, CHIMNEY_PARK)
-        sim.step(50)
-        if not to_east_line(sim):
-            return False
-    elif not chimney_out(sim):
-        return False
-    if not back_gable(sim):
-        return False
-    if os.environ.get("DEV_CHIMNEY_AWAY"):
-        return to_yard(sim)
-    return chimney_in(sim) and to_yard(sim)
+    return chimney_out(sim) and back_gable(sim) and chimney_in(sim)
 
 
 # Development setup: the state this stage starts from.

@@ -1,37 +1,53 @@
 """Level 13, the hearth: the east side of the house (the chimney and the
-back gable), between two visits of the yard point W.
+back gable), from the yard point W back to W.
 
-Done: from W the truck goes north up the hill top's west side, east along
-the north strip and round onto the east line (x 10.95), coming down it
-heading south, straight for the last 2.6 m, so that it stops square beside
-the old house (it cannot go the other way round: from W its turning circle
-at full lock reaches past the old house's west end). back_gable takes the
-old back gable under its peak from there (0.59 of reach to spare), the
-claw let down wide open and closed on a light lever, lifts it 0.3 clear of
-its bars, holds it 0.3 east of its line (at 0.18 it yawed 0.2 rad on the
-way and its foot tabs swept the new south wall's end) and the truck backs
-2.6 m north onto the new house's centre line (0.57 to spare over the
-place), where set_gable (level13_wip) squares it a centimetre outside its
-place, slides it in and lets it down. to_yard then takes the truck on down
-the east line, west along the south strip's southern edge and up to W.
-Measured with the chimney stood aside (DEV_CHIMNEY_AWAY=1): the back gable
-ends 0.006, 0.005, 0.003, 0.003 from its place at delays 0, 1, 2, 5, both
-walls and the front gable where they were set (within 1 mm).
+The chimney cannot be drawn out of the old back gable's arch: the
+fireplace fills the arch exactly (both 0.2 wide, 0.3 high) and the gable
+rests on it, so that drawn east by its cap the chimney tips and drags the
+gable off its bars, whichever way the boom points; pushed west into the
+new gable's arch, it stops where the fireplace's end meets the gable's
+face. So the two go together: the gable hangs by its arch on the
+fireplace, and lifting the chimney lifts the gable with it.
 
-Not done: the chimney. Taken by its cap (the hub 1.05 above the chimney's
-centre: lower, the claw presses the cap down and lifts the gable by its
-arch; 1.13 and higher, the prongs miss the cap) it does not come out of
-the arch: drawn east, it tips (the claw holds it only at the top) and
-drags the gable with it off its bars, whether held with the boom along x
-from the east line or along y from between the houses. The fireplace
-fills the arch exactly (both 0.2 wide and 0.3 high), and set on its strip
-it stands 2 mm higher than an arch on the bare slab; pushed west into the
-new house's arch it stops where its end meets the gable's face and tips.
-chimney_in therefore does nothing yet.
+chimney_out: from W north up the hill top's west side, east along the
+north strip and round onto the east line (x 10.95), coming down it heading
+south, straight for the last 2.6 m, so that it stops square beside the old
+house (from W the truck cannot go the other way round: its turning circle
+at full lock reaches past the old house's west end). The claw takes the
+chimney by its cap, 1.0 above the chimney's centre (0.53 of reach to
+spare), closed on a light lever and squeezed on, and lifts it 0.2, the
+gable coming up with it clear of its bars.
+
+back_gable: the pair moved 0.3 east a centimetre at a time (so that the
+gable's foot tabs clear the new walls' east ends), the truck backs 2.6 m
+north along the east line with the crane's joints held (let go, the slew
+gave way under the pair), and set_pair (set_gable from level13_wip,
+squared by the gable's foot because the pair hangs leaning) squares the
+gable a centimetre outside its place, slides it in and lets it down, the
+chimney landing on its strip (0.43 of reach to spare over the place).
+
+chimney_in: opens both prongs (a finger under the cap's plate cannot turn
+out until the hub is let down a little), centres the claw over the cap,
+lifts it off and drives back to W on down the east line and along the
+south strip's southern edge.
+
+Where it stands (development run, both walls and the front gable placed
+in the new house; off = distance from the goal's place):
+
+    delay       0      1      2      3      4      5
+    stage      lost   lost   won    lost   lost   lost
+    chimney    .090   .054   .010   .058   .081   .118
+    back       .085   .071   .008   .048   .066   .125
+
+Where it fails, the pair came down leaning 0.1-0.15 (top west: its weight
+lies west of the claw, which hangs free to swing in the boom's plane), the
+gable's foot on its channel's ridge, and toppled further as the claw
+opened; at delay 1 it then knocked the south wall and the front gable
+over. The next step is landing the pair upright.
 
 usage: python3 tools/solver/drivers/level13_east.py [--delay D]
 (development run: places both walls and the front gable in the new house
-and the roof aside; DEV_CHIMNEY_AWAY=1 stands the chimney aside first)"""
+and the roof aside, at (12.6, 9.6), off every route this stage drives)"""
 
 import math
 import os
@@ -43,7 +59,8 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
-                         GABLE_RELEASE_OPEN, gentle_to, set_gable, settle_turn)
+                         GABLE_ABOVE, GABLE_IN, GABLE_LET_DOWN, GABLE_OUTSIDE,
+                         GABLE_RELEASE_OPEN, gentle_to, open_slowly, settle_turn, square_gable)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -98,6 +115,9 @@ PAIR_LIFT = (0.005, 0.01, 0.02, 0.04, 0.07, 0.1, 0.13, 0.16, 0.2)
 PAIR_UP = 0.1  # the gable at least this far up once the pair is lifted
 TRAVEL_HUB = 2.4
 CLOSE_LEVER = 0.2
+GRIP_TRIES, GRIP_LOWER = 3, 0.015
+CHIMNEY_SQUEEZE = 30  # ticks closing on once it holds: let go at once, it slipped on the carry
+OUT_STEP = 0.01  # metres at a time with the pair held: moved faster it swings and slips
 
 
 def up_and_over(sim, point, limit=0.4):
@@ -109,14 +129,17 @@ def up_and_over(sim, point, limit=0.4):
     return P.hub_over(sim, point, 0.3)
 
 
-def close_gently(sim, name, ticks=400, every=4):
-    """Closes the claw on a light lever until it holds name: closed at
-    once, the first prong to touch shoves the part's top aside."""
+def close_gently(sim, name, squeeze=0, ticks=400, every=4):
+    """Closes the claw on a light lever until it holds name (closed at
+    once, the first prong to touch shoves the part's top aside), then on
+    for squeeze ticks: the prongs lock where they stand when the lever is
+    let go, so only closing on presses them into the part."""
     for _ in range(0, ticks, every):
         P.lever(sim, P.GRAPPLE_LEVER, -CLOSE_LEVER)
         if sim.step(every):
             break
         if sim.grasped() == name:
+            sim.step(squeeze)
             break
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
     return sim.grasped() == name
@@ -132,12 +155,20 @@ def chimney_out(sim):
     g = sim.pose("houseback").pos
     grip = (c[0], c[1], c[2] + CHIMNEY_GRIP)
     log(sim, "chimney margin", reach_margin(sim, grip))
-    set_grapple(sim, CHIMNEY_OPEN)
     up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25))
-    P.hub_over(sim, (grip[0], grip[1], grip[2] + 0.1), 0.25, within=0.015)
-    P.hub_over(sim, grip, 0.2, tries=2, within=0.012)
-    if not close_gently(sim, "chimney"):
+    for k in range(GRIP_TRIES):
+        # A little lower each time: the prongs missed the cap.
+        z = grip[2] - k * GRIP_LOWER
+        set_grapple(sim, CHIMNEY_OPEN)
+        P.hub_over(sim, (grip[0], grip[1], z + 0.1), 0.25, within=0.015)
+        P.hub_over(sim, (grip[0], grip[1], z), 0.2, tries=2, within=0.012)
+        if close_gently(sim, "chimney", CHIMNEY_SQUEEZE):
+            break
         log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
+        set_grapple(sim, CHIMNEY_OPEN)
+        P.crane_joints_to(sim, (grip[0], grip[1], z + 0.15), 0.2)
+        P.hold_still(sim)
+    else:
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
@@ -156,6 +187,40 @@ BACK_PLACE = (9.65 + 0.01, NEW_Y, FLOOR + 0.5)  # a centimetre outside its place
 CARRIED_LOW = 1.1  # the gable's centre below this once carried: it fell off the fireplace
 
 
+def back_up_line(sim, x, y_stop, lookahead=1.0, stop_short=0.04, max_ticks=4000, every=3):
+    """Backs the truck north along the line x until it reaches y_stop,
+    steering for a point lookahead behind it on the line: steered for
+    the stopping point itself, as reverse_to does, it drifted 10 degrees
+    off the line and the pair turned 0.3 rad in the claw. The crane's
+    joints are held where they stood all the way: let go, the slew gave
+    way under the pair as the truck set off (0.45 rad at a delay of 2) and
+    the gable's end swung into the new south wall."""
+    hold = {name: sim.joint("crane", name) for name in ("slew", "boom", "extend")}
+    levers = (("slew", "rotate", 4.0, 0.15), ("boom", "elevate", 4.0, 0.4),
+              ("extend", "extend", 5.0, 0.15))
+    for _ in range(0, max_ticks, every):
+        for joint, lever, gain, least in levers:
+            err = hold[joint] - sim.joint("crane", joint)
+            if joint == "slew":
+                err = P.wrap(err)
+            P.lever(sim, P.TRUCK_LEVERS[lever], P.axis_setting(err, gain, 0.004, least))
+        p = sim.pose("truck")
+        left = y_stop - p.pos[1]
+        if left < stop_short:
+            ok = P.come_to_rest(sim, "truck")
+            P.let_go_crane(sim)
+            return ok
+        aim = (x, p.pos[1] + lookahead)
+        error = P.wrap(math.atan2(aim[1] - p.pos[1], aim[0] - p.pos[0]) - (p.heading + math.pi))
+        sim.post("steer setting=%f" % P.clamp(2.0 * error))
+        sim.post("accelcontrol setting=%f" % (-BACK_THROTTLE * max(0.3, min(1.0, left))))
+        if sim.step(every):
+            P.let_go_crane(sim)
+            return False
+    P.let_go_crane(sim)
+    return False
+
+
 def back_gable(sim):
     """Holds the pair east of the gable's line (so that the gable's foot
     tabs clear the new walls' east ends) and backs the truck straight north
@@ -163,12 +228,16 @@ def back_gable(sim):
     centimetre outside its place, slid in and let down, the chimney's foot
     landing on its strip with it, and let go."""
     h = sim.pose("grapple").pos
-    gentle_to(sim, (h[0] + GABLE_OUT, h[1], h[2]), "houseback")
+    steps = round(GABLE_OUT / OUT_STEP)
+    for i in range(1, steps + 1):
+        P.crane_joints_to(sim, (h[0] + i * OUT_STEP, h[1], h[2]), 0.12)
+        if sim.step(30):
+            return False
     calm(sim, "houseback", 600)
     q = sim.pose("houseback")
     log(sim, "pair out", q.pos, q.z_axis, "yaw", q.heading, "chimney", sim.pose("chimney").pos)
     # The truck stands heading south: the pair goes north with it backing.
-    if not reverse_to(sim, (EAST_LINE, NEW_Y), tolerance=0.05, throttle=BACK_THROTTLE):
+    if not back_up_line(sim, EAST_LINE, NEW_Y):
         log(sim, "stuck backing north", sim.pose("truck").pos)
         return False
     settle_turn(sim, "houseback")
@@ -178,7 +247,67 @@ def back_gable(sim):
         "chimney", sim.pose("chimney").pos)
     if q.pos[2] < CARRIED_LOW or sim.pose("chimney").pos[2] < CARRIED_LOW + 0.1:
         return False
-    return set_gable(sim, "houseback", BACK_PLACE)
+    return set_pair(sim, BACK_PLACE)
+
+
+
+
+def set_pair(sim, place):
+    """set_gable from level13_wip with the chimney held instead of the
+    gable, copied because the pair hangs leaning from the cap (its weight
+    lies west of the claw): squared by its middle, its foot came down on a
+    ridge, 3 cm high, so it is squared by its foot. The claw is opened but
+    not lifted here (free_claw lifts it off)."""
+    name = "houseback"
+    g = sim.pose(name).pos
+    h = sim.pose("grapple").pos
+    hang = h[2] - g[2]  # the hub above the gable's centre
+    log(sim, "pair margin", reach_margin(sim, (place[0], place[1], place[2] + hang)))
+    aim = [place[0] + GABLE_OUTSIDE + h[0] - g[0], place[1] + h[1] - g[1]]
+    z = place[2] + hang + GABLE_ABOVE
+    gentle_to(sim, (aim[0], aim[1], z + 0.1), name)
+    P.hold_still(sim)
+    calm(sim, name, 600)
+    for inside in GABLE_IN:
+        # Squared by its foot: the pair hangs leaning, its foot off under
+        # its middle by half its height times the lean.
+        w = sim.pose(name).z_axis
+        target = (place[0] + inside + 0.5 * w[0], place[1] + 0.5 * w[1])
+        aim = square_gable(sim, name, aim, target, z)
+    for dz in GABLE_LET_DOWN:
+        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
+        calm(sim, name, 300)
+        log(sim, "pair down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+        if sim.pose(name).pos[2] < place[2] + 0.005:
+            break
+    open_slowly(sim, 1.0)
+    open_slowly(sim, GABLE_RELEASE_OPEN)
+    P.hold_still(sim)
+    log(sim, "pair set", sim.pose(name).pos, sim.pose(name).z_axis, "chimney",
+        sim.pose("chimney").pos)
+    return sim.pose(name).z_axis[2] > 0.995
+
+
+OPEN_DOWN = (0.0, 0.01, 0.02, 0.03, 0.04)  # the hub let down while a prong will not open
+
+
+def open_both(sim, angle=GABLE_RELEASE_OPEN - 0.1):
+    """Opens the claw until both prongs stand open. A finger under the
+    cap's plate (the cap is a plate on two posts, open fore and aft above
+    the stack) cannot turn out upward: the hub is let down a centimetre at
+    a time until it can."""
+    h = sim.pose("grapple").pos
+    for down in OPEN_DOWN:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] - down), 0.1)
+        for _ in range(0, 120, 4):
+            if min(sim.joint("crane", "prong0"), sim.joint("crane", "prong2")) >= angle:
+                sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+                return True
+            P.lever(sim, P.GRAPPLE_LEVER, 0.5)
+            if sim.step(4):
+                break
+        sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
+    return False
 
 
 RELEASE_RISE = (0.01, 0.02, 0.04, 0.08, 0.15, 0.3)
@@ -193,8 +322,10 @@ def free_claw(sim):
     moved over the cap's middle; where it still lifts the chimney it is let
     back down, opened wide, centred again and lifted again. True once the
     claw is clear."""
-    set_grapple(sim, GABLE_RELEASE_OPEN)
+    open_both(sim)
     for _ in range(RELEASE_TRIES):
+        log(sim, "freeing", sim.pose("grapple").pos, "prongs", sim.joint("crane", "prong0"),
+            sim.joint("crane", "prong2"))
         c = sim.pose("chimney").pos
         gentle_to(sim, (c[0], c[1], sim.pose("grapple").pos[2]), "chimney")
         calm(sim, "chimney", 300)
@@ -209,10 +340,11 @@ def free_claw(sim):
                 break
         if not caught:
             return True
-        log(sim, "claw caught the cap", sim.pose("grapple").pos, sim.pose("chimney").pos)
+        log(sim, "claw caught the cap", sim.pose("grapple").pos, sim.pose("chimney").pos,
+            "prongs", sim.joint("crane", "prong0"), sim.joint("crane", "prong2"))
         P.crane_joints_to(sim, h, 0.15)
         calm(sim, "chimney", 300)
-        set_grapple(sim, GABLE_RELEASE_OPEN)
+        open_both(sim)
     return False
 
 

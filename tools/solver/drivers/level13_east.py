@@ -65,7 +65,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
-from level13_wip import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
+from level13 import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
                          GABLE_ABOVE, GABLE_IN, GABLE_LET_DOWN, GABLE_OUTSIDE,
                          GABLE_RELEASE_OPEN, gentle_to, open_slowly, settle_turn, square_gable)
 
@@ -268,7 +268,7 @@ def back_gable_along_x(sim):
 
 
 def set_pair(sim, place):
-    """set_gable from level13_wip with the chimney held instead of the
+    """set_gable from level13 with the chimney held instead of the
     gable, copied because the pair hangs leaning from the cap (its weight
     lies west of the claw): squared by its middle, its foot came down on a
     ridge, 3 cm high, so it is squared by its foot. The claw is opened but

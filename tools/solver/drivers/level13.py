@@ -748,8 +748,14 @@ def set_gable(sim, name, place):
         log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
         if sim.pose(name).pos[2] < place[2] + 0.005:
             break
-    # The fingers close under the peak's tab: opened only as far as for a
-    # wall, they lift the gable back out by it.
+    release_gable(sim, name)
+    return sim.pose(name).z_axis[2] > 0.995
+
+
+def release_gable(sim, name):
+    """Opens the claw wide round a gable standing in its channel and lifts
+    it off a little at a time: the fingers close under the peak's tab, and
+    opened only as far as for a wall they lift the gable back out by it."""
     open_slowly(sim, 1.0)
     open_slowly(sim, GABLE_RELEASE_OPEN)
     P.hold_still(sim)
@@ -764,7 +770,6 @@ def set_gable(sim, name, place):
             break
     sim.step(60)
     log(sim, "gable stands", name, sim.pose(name).pos, sim.pose(name).z_axis)
-    return sim.pose(name).z_axis[2] > 0.995
 
 
 YARD = (5.0, 6.7)  # where each stage starts and ends, heading east

@@ -73,7 +73,7 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13 import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
-                         gentle_to, open_slowly)
+                     gentle_to, release_gable)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -125,7 +125,6 @@ WALL_HIGH = 0.8  # the walls' tops above the foot's bottom
 HALF_THICK, HALF_PLATE, END_SPARE = 0.025, 0.5, 0.004  # the gable's plate
 GABLE_ABOVE = 0.05  # its foot just over the channel's ridges (0.035) while it is squared
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
-GABLE_RELEASE_OPEN = 1.5
 STRAIGHTEN_TRIES, STRAIGHT = 4, 0.012  # its lean (the axis' x) let go within this
 GRIP_ABOVE_FOOT = 1.25  # where the claw holds it, above its foot's bottom
 STOW_HUB = 2.35  # above every part of both houses with the prongs hanging
@@ -421,20 +420,7 @@ def set_down(sim, place):
     else:
         return False
     straighten(sim, name, aim, place[2] + hang + dz)
-    open_slowly(sim, 1.0)
-    open_slowly(sim, GABLE_RELEASE_OPEN)
-    P.hold_still(sim)
-    q = sim.pose("grapple").pos
-    for up in (0.01, 0.02, 0.03, 0.05, 0.08, 0.12, 0.2, 0.4):
-        z = sim.pose(name).pos[2]
-        gentle_to(sim, (q[0], q[1], q[2] + up), name)
-        if sim.pose(name).pos[2] > z + 0.005:
-            log(sim, "gable caught", sim.pose(name).pos)
-            gentle_to(sim, (q[0], q[1], q[2]), name)
-            calm(sim, name, 300)
-            break
-    sim.step(60)
-    log(sim, "gable stands", sim.pose(name).pos, sim.pose(name).z_axis)
+    release_gable(sim, name)
     return sim.grasped() is None
 
 

@@ -735,7 +735,9 @@ TEST_F(LevelsB, HearthIsNotWonWithTheChimneyLeftBehind) {
 }
 
 // The old house waits until the truck comes for it: a part that settles out
-// of its channel or tips before then is lost.
+// of its channel or tips before then is lost. It stands as the new house
+// will, moved south and not turned, so that a gable or the chimney goes to
+// its place in one straight drive north, held across its plate.
 TEST_F(LevelsB, HearthOldHouseStandsStillUntilTakenApart) {
     using namespace hearth;
     build(13);
@@ -749,6 +751,7 @@ TEST_F(LevelsB, HearthOldHouseStandsStillUntilTakenApart) {
                   0.02)
             << p[0] - START_X - part.dx << " " << p[1] - START_Y - part.dy << " " << p[2];
         EXPECT_GT(dBodyGetRotation(o->body)[10], 0.999);
+        EXPECT_GT(dBodyGetRotation(o->body)[0], 0.999);  // its x axis along x
     }
     EXPECT_EQ(endGames, 0);
 }

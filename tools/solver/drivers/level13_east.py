@@ -39,7 +39,9 @@ in the new house; off = distance from the goal's place):
 The pair hangs tilted ALONG its plate, 0.10-0.15 top north, and that tilt
 is what knocks the walls. It is not the grip's offset on the cap: taken with
 the hub 3 cm south or north of the cap's middle the pair still hung 0.09-0.12
-top north. Tilted so, the gable's foot lies south of its centre by half the
+top north. Lifted, the claw itself hangs 0.19 top SOUTH in its hinge and
+the pair sits 0.3 rad askew in it (the prongs closed at 1.00 and 0.88); the
+tilt stays within 0.01 with the hub 0.1 nearer the truck or further. Tilted so, the gable's foot lies south of its centre by half the
 tilt and its tabs' tops lean north, and the tabs must pass between the walls'
 inner faces (4 cm clear upright): with the centre at 8.06-8.07 the north tab
 touched the north wall as the pair came west over its place (the wall

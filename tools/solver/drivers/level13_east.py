@@ -36,13 +36,30 @@ in the new house; off = distance from the goal's place):
     back gable    .024    1.04    .629
     north wall    knocked over at every delay
 
-The pair hangs tilted ALONG its plate, 0.10-0.15 top north (the claw closes
-on the cap 2-3 cm off its middle in y, and the hinge lets it swing in that
-plane), so the gable's foot comes down north end first and the tab at that
-end catches the north wall's end as the pair is brought in over its place;
-at delays 1 and 2 the pair then slid off east. The next step is taking the
-tilt out before the pair comes over the walls (centre the claw on the cap
-before closing, or let the gable's foot down east of the house first).
+The pair hangs tilted ALONG its plate, 0.10-0.15 top north, and that tilt
+is what knocks the walls. It is not the grip's offset on the cap: taken with
+the hub 3 cm south or north of the cap's middle the pair still hung 0.09-0.12
+top north. Lifted, the claw itself hangs 0.19 top SOUTH in its hinge and
+the pair sits 0.3 rad askew in it (the prongs closed at 1.00 and 0.88); the
+tilt stays within 0.01 with the hub 0.1 nearer the truck or further. Tilted so, the gable's foot lies south of its centre by half the
+tilt and its tabs' tops lean north, and the tabs must pass between the walls'
+inner faces (4 cm clear upright): with the centre at 8.06-8.07 the north tab
+touched the north wall as the pair came west over its place (the wall
+shifted 6 mm, then fell as the pair settled), with the centre brought in
+at 7.97 the south tab knocked the south wall; 8.02-8.04 touched one or the
+other as the pair swung. Tried and dropped (all at delay 0, one run each):
+squaring y east of the walls' ends and then bringing the pair in along x
+(held east, the boom's bearing yaws the pair 0.13 rad per 0.2 m and its
+south end, nearer the truck, sweeps into the south wall's end); the foot
+let down on the floor east of the house (the tilt falls to 0.02, but slid
+in west 2 cm up the foot drags over the channel's outer ridge and the pair
+tips top west into the walls' ends); the truck's line 4-7 cm further east
+(the walls stay up but the crane will not bring the pair back west, or it
+drops out of the claw); both prongs opened as wide before closing (the
+second still lags and the claw shoves the chimney 15 cm east). The next
+step is taking the tilt out in the claw itself: find what sets it (the
+hub's hinge or the beam's angle), or carry the pair with its foot on the
+floor all the way from outside the walls' ends.
 
 The earlier carry, boom along x from the east line backing north
 (chimney_out_along_x, back_gable_along_x, set_pair), is kept behind
@@ -653,7 +670,8 @@ def set_pair_ahead(sim):
     for dz in PAIR_LET_DOWN:
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
         calm(sim, name, 300)
-        log(sim, "pair down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
+        log(sim, "pair down", dz, sim.pose(name).pos, sim.pose(name).z_axis, "walls",
+            sim.pose("leftwall").pos, sim.pose("rightwall").pos)
         if sim.pose(name).pos[2] < place[2] + 0.005:
             break
         if abs(sim.pose(name).z_axis[0]) > PRESSED_LEAN:

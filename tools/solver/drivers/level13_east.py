@@ -153,6 +153,28 @@ def up_and_over(sim, point, limit=0.4):
     return P.hub_over(sim, point, 0.3)
 
 
+def take_cap(sim, grip, squeeze, squeeze_lever=None):
+    """Lets the open claw down round the chimney's cap at grip and closes it
+    there, a little lower at each try: the prongs may miss the cap. True
+    once it holds the chimney."""
+    log(sim, "chimney margin", reach_margin(sim, grip))
+    up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25))
+    for k in range(GRIP_TRIES):
+        z = grip[2] - k * GRIP_LOWER
+        set_grapple(sim, CHIMNEY_OPEN)
+        P.hub_over(sim, (grip[0], grip[1], z + 0.1), 0.25, within=0.015)
+        P.hub_over(sim, (grip[0], grip[1], z), 0.2, tries=2, within=0.012)
+        log(sim, "hub at", sim.pose("grapple").pos, "aim", (grip[0], grip[1], z), "prongs",
+            sim.joint("crane", "prong0"), sim.joint("crane", "prong2"))
+        if close_gently(sim, "chimney", squeeze, squeeze_lever=squeeze_lever):
+            return True
+        log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
+        set_grapple(sim, CHIMNEY_OPEN)
+        P.crane_joints_to(sim, (grip[0], grip[1], z + 0.15), 0.2)
+        P.hold_still(sim)
+    return False
+
+
 def close_gently(sim, name, squeeze=0, ticks=400, every=4, squeeze_lever=None):
     """Closes the claw on a light lever until it holds name (closed at
     once, the first prong to touch shoves the part's top aside), then on
@@ -183,24 +205,7 @@ def chimney_out_along_x(sim):
         return False
     c = sim.pose("chimney").pos
     g = sim.pose("houseback").pos
-    grip = (c[0], c[1], c[2] + CHIMNEY_GRIP)
-    log(sim, "chimney margin", reach_margin(sim, grip))
-    up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25))
-    for k in range(GRIP_TRIES):
-        # A little lower each time: the prongs missed the cap.
-        z = grip[2] - k * GRIP_LOWER
-        set_grapple(sim, CHIMNEY_OPEN)
-        P.hub_over(sim, (grip[0], grip[1], z + 0.1), 0.25, within=0.015)
-        P.hub_over(sim, (grip[0], grip[1], z), 0.2, tries=2, within=0.012)
-        log(sim, "hub at", sim.pose("grapple").pos, "aim", (grip[0], grip[1], z), "prongs",
-            sim.joint("crane", "prong0"), sim.joint("crane", "prong2"))
-        if close_gently(sim, "chimney", CHIMNEY_SQUEEZE):
-            break
-        log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
-        set_grapple(sim, CHIMNEY_OPEN)
-        P.crane_joints_to(sim, (grip[0], grip[1], z + 0.15), 0.2)
-        P.hold_still(sim)
-    else:
+    if not take_cap(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP), CHIMNEY_SQUEEZE):
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
@@ -567,23 +572,7 @@ def pair_up(sim):
     g = sim.pose("houseback").pos
     log(sim, "pair line", t.pos, t.heading, "gable", g, "chimney", c, "walls",
         sim.pose("leftwall").pos, sim.pose("rightwall").pos, sim.pose("housefront").pos)
-    grip = (c[0], c[1], c[2] + PAIR_GRIP)
-    log(sim, "chimney margin", reach_margin(sim, grip))
-    up_and_over(sim, (grip[0], grip[1], grip[2] + 0.25))
-    for k in range(GRIP_TRIES):
-        z = grip[2] - k * GRIP_LOWER
-        set_grapple(sim, CHIMNEY_OPEN)
-        P.hub_over(sim, (grip[0], grip[1], z + 0.1), 0.25, within=0.015)
-        P.hub_over(sim, (grip[0], grip[1], z), 0.2, tries=2, within=0.012)
-        log(sim, "hub at", sim.pose("grapple").pos, "aim", (grip[0], grip[1], z), "prongs",
-            sim.joint("crane", "prong0"), sim.joint("crane", "prong2"))
-        if close_gently(sim, "chimney", PAIR_SQUEEZE, squeeze_lever=PAIR_SQUEEZE_LEVER):
-            break
-        log(sim, "chimney missed", sim.pose("grapple").pos, sim.pose("chimney").pos)
-        set_grapple(sim, CHIMNEY_OPEN)
-        P.crane_joints_to(sim, (grip[0], grip[1], z + 0.15), 0.2)
-        P.hold_still(sim)
-    else:
+    if not take_cap(sim, (c[0], c[1], c[2] + PAIR_GRIP), PAIR_SQUEEZE, PAIR_SQUEEZE_LEVER):
         return False
     sim.step(20)
     h = sim.pose("grapple").pos

@@ -721,35 +721,16 @@ def square_gable(sim, name, aim, target, z, tries=3):
     return aim
 
 
-def set_gable(sim, name, place):
-    """Squares the held gable just outside its place by where it hangs
-    (inside the house, its tabs catch the walls' ends), slides it in over
-    its channel, lets it down into it and lets go of it."""
-    g = sim.pose(name).pos
-    h = sim.pose("grapple").pos
-    hang = h[2] - g[2]  # the hub above the gable's centre
-    out = math.copysign(1, place[0] - NEW_X)
-    log(sim, "gable margin", reach_margin(sim, (place[0], place[1], place[2] + hang)))
-    aim = [place[0] + out * GABLE_OUTSIDE + h[0] - g[0], place[1] + h[1] - g[1]]
-    z = place[2] + hang + GABLE_ABOVE
-    log(sim, "gable before", sim.pose(name).pos, "yaw", sim.pose(name).heading, "hub", h,
-        "walls", sim.pose("leftwall").pos, sim.pose("rightwall").pos)
-    gentle_to(sim, (aim[0], aim[1], z + 0.1), name)
-    log(sim, "gable moved", sim.pose(name).pos, "yaw", sim.pose(name).heading)
-    P.hold_still(sim)
-    calm(sim, name, 600)
-    log(sim, "gable outside", sim.pose(name).pos, "tilt", sim.pose(name).z_axis, "yaw",
-        sim.pose(name).heading)
-    for inside in GABLE_IN:
-        aim = square_gable(sim, name, aim, (place[0] + out * inside, place[1]), z)
+def let_gable_down(sim, name, aim, place, hang):
+    """Lets the held gable down over its place in steps, the hub hang above
+    its centre, until it stands on its foot; returns the last step."""
     for dz in GABLE_LET_DOWN:
         P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
         calm(sim, name, 300)
         log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
         if sim.pose(name).pos[2] < place[2] + 0.005:
             break
-    release_gable(sim, name)
-    return sim.pose(name).z_axis[2] > 0.995
+    return dz
 
 
 def release_gable(sim, name):

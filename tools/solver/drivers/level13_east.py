@@ -84,7 +84,8 @@ import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13 import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
                          GABLE_ABOVE, GABLE_IN, GABLE_LET_DOWN, GABLE_OUTSIDE,
-                         GABLE_RELEASE_OPEN, gentle_to, open_slowly, settle_turn, square_gable)
+                         GABLE_RELEASE_OPEN, gentle_to, let_gable_down, open_slowly, settle_turn,
+                         square_gable)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -175,6 +176,24 @@ def take_cap(sim, grip, squeeze, squeeze_lever=None):
     return False
 
 
+def lift_pair(sim, grip, squeeze, squeeze_lever, lifts):
+    """Takes the chimney by its cap at grip and lifts it by each of lifts in
+    turn, the old back gable coming up with it by its arch. True once both
+    are up."""
+    c, g = sim.pose("chimney").pos, sim.pose("houseback").pos
+    if not take_cap(sim, grip, squeeze, squeeze_lever):
+        return False
+    sim.step(20)
+    h = sim.pose("grapple").pos
+    for dz in lifts:
+        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
+        sim.step(20)
+        log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos)
+    q, b = sim.pose("chimney"), sim.pose("houseback")
+    log(sim, "pair up", q.pos, q.z_axis, "gable", b.pos, b.z_axis)
+    return q.pos[2] > c[2] + PAIR_UP and b.pos[2] > g[2] + PAIR_UP
+
+
 def close_gently(sim, name, squeeze=0, ticks=400, every=4, squeeze_lever=None):
     """Closes the claw on a light lever until it holds name (closed at
     once, the first prong to touch shoves the part's top aside), then on
@@ -205,16 +224,7 @@ def chimney_out_along_x(sim):
         return False
     c = sim.pose("chimney").pos
     g = sim.pose("houseback").pos
-    if not take_cap(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP), CHIMNEY_SQUEEZE):
-        return False
-    sim.step(20)
-    h = sim.pose("grapple").pos
-    for dz in PAIR_LIFT:
-        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
-        sim.step(20)
-    q, b = sim.pose("chimney"), sim.pose("houseback")
-    log(sim, "pair up", q.pos, q.z_axis, "gable", b.pos, b.z_axis)
-    return q.pos[2] > c[2] + PAIR_UP and b.pos[2] > g[2] + PAIR_UP
+    return lift_pair(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP), CHIMNEY_SQUEEZE, None, PAIR_LIFT)
 
 
 GABLE_PEAK = 0.8  # the peak above the gable's centre
@@ -311,12 +321,7 @@ def set_pair(sim, place):
         w = sim.pose(name).z_axis
         target = (place[0] + inside + 0.5 * w[0], place[1] + 0.5 * w[1])
         aim = square_gable(sim, name, aim, target, z)
-    for dz in GABLE_LET_DOWN:
-        P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
-        calm(sim, name, 300)
-        log(sim, "pair down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
-        if sim.pose(name).pos[2] < place[2] + 0.005:
-            break
+    let_gable_down(sim, name, aim, place, hang)
     open_slowly(sim, 1.0)
     open_slowly(sim, GABLE_RELEASE_OPEN)
     P.hold_still(sim)
@@ -572,17 +577,8 @@ def pair_up(sim):
     g = sim.pose("houseback").pos
     log(sim, "pair line", t.pos, t.heading, "gable", g, "chimney", c, "walls",
         sim.pose("leftwall").pos, sim.pose("rightwall").pos, sim.pose("housefront").pos)
-    if not take_cap(sim, (c[0], c[1], c[2] + PAIR_GRIP), PAIR_SQUEEZE, PAIR_SQUEEZE_LEVER):
-        return False
-    sim.step(20)
-    h = sim.pose("grapple").pos
-    for dz in PAIR_RAISE:
-        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
-        sim.step(20)
-        log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos)
-    q, b = sim.pose("chimney"), sim.pose("houseback")
-    log(sim, "pair up", q.pos, q.z_axis, "gable", b.pos, b.z_axis)
-    return q.pos[2] > c[2] + PAIR_UP and b.pos[2] > g[2] + PAIR_UP
+    return lift_pair(sim, (c[0], c[1], c[2] + PAIR_GRIP), PAIR_SQUEEZE, PAIR_SQUEEZE_LEVER,
+                     PAIR_RAISE)
 
 
 CARRY_LINE = 9.79  # the truck's line north: the boom straight ahead sets the gable a cm outside

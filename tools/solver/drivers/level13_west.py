@@ -73,7 +73,7 @@ import driver_main  # noqa: E402
 import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13 import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
-                     gentle_to, release_gable)
+                     gentle_to, let_gable_down, release_gable)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -124,7 +124,6 @@ WALL_END_X = NEW_X - 0.62  # the new side walls' west ends
 WALL_HIGH = 0.8  # the walls' tops above the foot's bottom
 HALF_THICK, HALF_PLATE, END_SPARE = 0.025, 0.5, 0.004  # the gable's plate
 GABLE_ABOVE = 0.05  # its foot just over the channel's ridges (0.035) while it is squared
-GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
 STRAIGHTEN_TRIES, STRAIGHT = 4, 0.012  # its lean (the axis' x) let go within this
 GRIP_ABOVE_FOOT = 1.25  # where the claw holds it, above its foot's bottom
 STOW_HUB = 2.35  # above every part of both houses with the prongs hanging
@@ -406,12 +405,7 @@ def set_down(sim, place):
         aim = square_gable(sim, name, aim, target, z, tries=SQUARE_TRIES, across=ACROSS_NUDGE)
         if abs(foot(sim, name)[0] - target[0]) > LAND_WITHIN:
             continue
-        for dz in GABLE_LET_DOWN:
-            P.crane_joints_to(sim, (aim[0], aim[1], place[2] + hang + dz), 0.1)
-            calm(sim, name, 300)
-            log(sim, "gable down", dz, sim.pose(name).pos, sim.pose(name).z_axis)
-            if sim.pose(name).pos[2] < place[2] + 0.005:
-                break
+        dz = let_gable_down(sim, name, aim, place, hang)
         if abs(foot(sim, name)[0] - place[0]) < SEATED_WITHIN:
             break
         # Landed on a ridge's flank and sliding off it: lifted back over.

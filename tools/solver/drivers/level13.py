@@ -234,21 +234,45 @@ def open_slowly(sim, angle, max_ticks=600, every=2):
     sim.post("leverUp leverNr=%d" % P.GRAPPLE_LEVER)
 
 
+STOW_IN = 1.0
+
+
+def round_behind(sim, radius, z, steps=4):
+    """Slews the hub round to ahead of the truck the long way, behind it,
+    drawn in to radius."""
+    t = sim.pose("truck")
+    h = sim.pose("grapple").pos
+    a = P.wrap(math.atan2(h[1] - t.pos[1], h[0] - t.pos[0]) - t.heading)
+    end = math.copysign(2 * math.pi, a)
+    for i in range(steps + 1):
+        b = t.heading + a + (end - a) * i / steps
+        point = (t.pos[0] + radius * math.cos(b), t.pos[1] + radius * math.sin(b), 1.2)
+        top = min(z, highest_hub(sim, point, sim.joint("crane", "bend")) - 0.05)
+        ok = P.crane_joints_to(sim, (point[0], point[1], top), 0.4)
+        log(sim, "round", i, round(b, 3), ok, sim.pose("grapple").pos)
+
+
 def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
     """Raises the claw ahead of the truck, backs out west and drives onto the
     stance line stance_y, stopping with the truck's centre at x = NEW_X."""
     P.raise_hub_to(sim, 2.4)
     t = sim.pose("truck")
+    # Drawn in and slewed round behind the truck: slewed straight round
+    # ahead from over the north wall, the claw swept the chimney's cap off
+    # the back gable standing beyond the truck's front corner.
+    round_behind(sim, STOW_IN, 2.4)
+    where(sim, "round behind")
     # Folded, the crane cannot hang the hub 2.4 high a metre out: asked to,
     # it was left over the wall just set, beside the truck, and swung half
     # a turn round to the next wall, knocking it over.
     ahead = (t.pos[0] + t.x_axis[0], t.pos[1] + t.x_axis[1], 1.2)
     z = min(2.4, highest_hub(sim, ahead, sim.joint("crane", "bend")) - 0.05)
     P.crane_joints_to(sim, (ahead[0], ahead[1], z), 0.6)
-    log(sim, "stowed", sim.pose("grapple").pos)
+    where(sim, "stowed")
     if not reverse_to(sim, BACK_OUT):
         log(sim, "stuck backing out", sim.pose("truck").pos)
         return False
+    where(sim, "backed out")
     route = [BACK_OUT, (6.5, (BACK_OUT[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
     if not P.follow_path(sim, "truck", route, throttle=0.4):
         log(sim, "stuck", sim.pose("truck").pos)
@@ -352,7 +376,7 @@ def take_wall(sim, name, fold=None, travel=TRAVEL_HUB, draw=DRAW_OUT, lift=(1.8,
     return True
 
 
-def slew_half_turn(sim, name, turn=1, hold=False):
+def slew_half_turn(sim, name, turn=1, hold=False, short=0.05):
     """Slews the crane half a turn on a gentle lever, clockwise round behind
     the truck or (turn -1) anticlockwise ahead of it; False when the wall
     slipped down on the way. Held (hold), the boom is kept where it lifted
@@ -368,7 +392,7 @@ def slew_half_turn(sim, name, turn=1, hold=False):
         # Below the hub, not just lower: the held boom may let both sink.
         return sim.pose(name).pos[2] - sim.pose("grapple").pos[2] < z0 - 0.1
 
-    while turned < math.pi - 0.05:
+    while turned < math.pi - short:
         P.lever(sim, P.TRUCK_LEVERS["rotate"], turn * SLEW_LEVER)
         if hold:
             err = boom - sim.joint("crane", "boom")
@@ -399,7 +423,7 @@ SWING_STEP = 0.1  # radians of slew at a time with the far wall held high
 SWING_LEVER = 0.1
 
 
-def swing_in_steps(sim, name, turn=-1):
+def swing_in_steps(sim, name, turn=-1, short=0.05):
     """Slews half a turn a step at a time, the boom held where it lifted the
     wall and the levers let go between steps: slewed on without a pause, the
     wall twists in the prongs and its trailing end swings in over the old
@@ -412,7 +436,7 @@ def swing_in_steps(sim, name, turn=-1):
         P.lever(sim, P.TRUCK_LEVERS["elevate"], P.axis_setting(err, 4.0, 0.004, 0.4))
 
     start = sim.joint("crane", "slew")
-    goal = start + turn * (math.pi - 0.05)  # the slew reading falls anticlockwise
+    goal = start + turn * (math.pi - short)  # the slew reading falls anticlockwise
     s = start
     while abs(goal - s) > 0.01:
         s += max(-SWING_STEP, min(SWING_STEP, goal - s))
@@ -520,10 +544,14 @@ def let_down(sim, name, place, aim, lean):
         last = dz
 
 
-def set_wall(sim, name, place, fold=WALL_FOLD, lean=None):
+def set_wall(sim, name, place, fold=WALL_FOLD, lean=None, west=0.0):
     """Over the wall's channel, squared by where the wall itself hangs, let
-    down, the claw opened and lifted off."""
+    down, the claw opened and lifted off. With west, the wall is first
+    brought over its channel's line that far west of its place and slid
+    east along it, clear of the back gable's peak."""
     aim = [place[0], place[1], place[2] + WALL_TOP]
+    if west:
+        fold_over(sim, (aim[0] - west, aim[1], aim[2]), fold)
     fold_over(sim, aim, fold)
     log(sim, "place margin", reach_margin(sim, tuple(aim), fold))
     P.hub_over(sim, (aim[0], aim[1], aim[2] + 0.3), 0.2)
@@ -655,11 +683,12 @@ def clear_of_far_wall(sim):
     """From over the far wall just set, with the beam folded: the folded
     crane cannot lift the claw clear of the wall's top, and drawn in or
     unfolded there the open prongs drag the wall off its channel. Slid
-    along the top beam past its end, the claw is unfolded there."""
+    along the top beam past its west end (the back gable stands at its
+    east end), the claw is unfolded there."""
     h = sim.pose("grapple").pos
     set_grapple(sim, 1.3)
     for dx in (0.3, 0.6, 0.9):
-        P.crane_joints_to(sim, (h[0] + dx, h[1], h[2]), 0.15)
+        P.crane_joints_to(sim, (h[0] - dx, h[1], h[2]), 0.15)
     fold_over(sim, sim.pose("grapple").pos, 0.0)
     h = sim.pose("grapple").pos
     P.crane_joints_to(sim, (h[0], h[1], 2.4), 0.4)
@@ -918,10 +947,12 @@ def roof_back(sim):
     the stance between the houses where the boom stands square to the ridge
     over its place, slews it round over the rebuilt house, ridge along x,
     and lets it down between the gables."""
+    log(sim, "roof back from", sim.pose("truck").pos, "back", sim.pose("houseback").pos)
     P.raise_hub_to(sim, YARD_HUB)
     if not P.follow_path(sim, "truck", [YARD, (7.0, YARD[1]), PARK_STANCE], throttle=0.4):
         return False
     P.come_to_rest(sim, "truck")
+    log(sim, "at the park", sim.pose("truck").pos, "back", sim.pose("houseback").pos)
     c = sim.pose("houseroof").pos
     log(sim, "park margin again",
         reach_margin(sim, (c[0], c[1], c[2] + ROOF_RIDGE + ROOF_HUB_ABOVE)),
@@ -937,7 +968,7 @@ def roof_back(sim):
     for out, z in ((1.2, 2.3), (1.0, 2.6), (ROOF_SLEW_OUT, ROOF_SLEW_HUB)):
         P.crane_joints_to(sim, (t.pos[0] + out * t.x_axis[0], t.pos[1] + out * t.x_axis[1], z), 0.3)
     P.hold_still(sim)
-    log(sim, "drawn in along", round(grip_along(sim), 3))
+    log(sim, "drawn in along", round(grip_along(sim), 3), "back", sim.pose("houseback").pos)
     if not reverse_to(sim, ROOF_STANCE, tolerance=0.05):
         return False
     t = sim.pose("truck").pos
@@ -1009,9 +1040,9 @@ def roof_back(sim):
     return math.dist(r, ROOF_PLACE) < 0.05
 
 
-def house_apart(sim):
-    """Up the hill, the roof off and parked, both walls into the new house
-    and the truck back in the yard."""
+def roof_off(sim):
+    """Up the hill, the roof off and parked and the truck back in the
+    yard."""
     P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
     sim.step(80)
     sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
@@ -1019,22 +1050,58 @@ def house_apart(sim):
         return False
     if not roof_to_park(sim):
         return False
-    if not stow_and_back_out(sim, NORTH_WALL_STANCE):
+    return back_to_yard(sim)
+
+
+def yard_to_stance(sim, stance_y, fold=WALL_FOLD):
+    """From the yard, heading east, onto the stance line stance_y with the
+    truck's centre at x = NEW_X, the beam folded to fold."""
+    route = [YARD, (6.5, (YARD[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
+    if not P.follow_path(sim, "truck", route, throttle=0.4):
+        log(sim, "stuck", sim.pose("truck").pos)
         return False
-    if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL)):
+    log(sim, "on the stance", sim.pose("truck").pos, sim.pose("truck").heading)
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], 2.5), 0.5)
+    return P.bend_to(sim, fold)
+
+
+NEAR_SHORT = 0.3  # the slew stopped short, west of the back gable's peak
+FAR_SHORT, FAR_WEST = 0.6, 0.6
+
+
+def where(sim, what):
+    log(sim, what, *((n, [round(v, 3) for v in sim.pose(n).pos]) for n in PARTS))
+
+
+def walls_in(sim):
+    """From the yard, both walls into the new house and the truck back in
+    the yard."""
+    if not yard_to_stance(sim, NORTH_WALL_STANCE):
         return False
+    where(sim, "north stance")
+    if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL, short=NEAR_SHORT)):
+        return False
+    where(sim, "north wall over")
     if not set_wall(sim, NEAR_WALL, (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4), lean=NEAR_LEAN):
         return False
+    where(sim, "north wall set")
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return False
-    if not (take_wall(sim, FAR_WALL, travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
-                      lift=FAR_LIFT, centred=FAR_CENTRED)
-            and swing_in_steps(sim, FAR_WALL, FAR_TURN)):
+    where(sim, "south stance")
+    if not take_wall(sim, FAR_WALL, travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
+                     lift=FAR_LIFT, centred=FAR_CENTRED):
         return False
+    where(sim, "south wall up")
+    if not swing_in_steps(sim, FAR_WALL, FAR_TURN, short=FAR_SHORT):
+        return False
+    where(sim, "south wall over")
     if not set_wall(sim, FAR_WALL, (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
-                    FAR_LEAN):
+                    FAR_LEAN, west=FAR_WEST):
         return False
+    where(sim, "south wall set")
     clear_of_far_wall(sim)
+    where(sim, "clear")
     return back_to_yard(sim)
 
 
@@ -1047,13 +1114,13 @@ def gable_stages():
     except ImportError as e:
         print("level 13: stopping after the walls, no stage module:", e, file=sys.stderr)
         return None
-    return [level13_west.front_gable, level13_east.chimney_out, level13_east.back_gable,
-            level13_east.chimney_in]
+    return [roof_off, level13_east.pair_first, walls_in, level13_west.front_gable]
+
+
+PARTS = ("houseroof", "chimney", "houseback", "housefront", "leftwall", "rightwall")
 
 
 def drive(sim):
-    if not house_apart(sim):
-        return
     stages = gable_stages()
     if stages is None:
         return
@@ -1061,6 +1128,8 @@ def drive(sim):
         if not stage(sim):
             print("level 13: stage failed:", stage.__name__, file=sys.stderr)
             return
+        log(sim, "after", stage.__name__, *(
+            (n, [round(v, 3) for v in sim.pose(n).pos]) for n in PARTS))
     roof_back(sim)
 
 

@@ -712,5 +712,185 @@ def develop(sim):
     report(sim)
 
 
+
+
+# ---- experiment: the pair first, into the empty new house
+FIRST = bool(os.environ.get("LEVEL13_FIRST"))
+TAB_EDGE = (-0.125, -0.5)  # the gable's tabs' west bottom edge, from its centre (x, z)
+TAB_PLACE = (9.525 + 0.003, NEW_Y)
+
+
+def tab_edge(sim):
+    q = sim.pose("houseback")
+    return [q.pos[k] + TAB_EDGE[0] * q.x_axis[k] + TAB_EDGE[1] * q.z_axis[k] for k in range(3)]
+
+
+def old_walls(sim):
+    return [(round(sim.pose(n).pos[0], 3), round(sim.pose(n).pos[1], 3), round(sim.pose(n).pos[2], 3),
+             round(math.hypot(*sim.pose(n).z_axis[:2]), 3)) for n in ("leftwall", "rightwall")]
+
+
+def still(sim, name, ticks=900, every=10, speed=0.004, spin=0.01):
+    """Waits until the part hangs still (the pair never hangs upright)."""
+    quiet = 0
+    for _ in range(0, ticks, every):
+        if sim.step(every):
+            return False
+        q = sim.pose(name)
+        quiet = quiet + 1 if math.hypot(*q.vel) < speed and math.hypot(*q.ang_vel) < spin else 0
+        if quiet >= 4:
+            return True
+    return False
+
+
+TAB_GAIN = 0.7
+
+
+def over_tabs(sim, z, tries=6):
+    """Moves the hub at height z until the tabs' edge stands over TAB_PLACE."""
+    for _ in range(tries):
+        e = tab_edge(sim)
+        ex, ey = TAB_PLACE[0] - e[0], TAB_PLACE[1] - e[1]
+        log(sim, "tabs", [round(v, 4) for v in e], "off", round(ex, 4), round(ey, 4), "tilt",
+            [round(v, 3) for v in sim.pose("houseback").z_axis[:2]])
+        if math.hypot(ex, ey) < 0.003:
+            return True
+        h = sim.pose("grapple").pos
+        gentle_to(sim, (h[0] + TAB_GAIN * ex, h[1] + TAB_GAIN * ey, z), "houseback")
+        still(sim, "houseback")
+    return False
+
+
+def set_pair_first(sim):
+    name = "houseback"
+    e = tab_edge(sim)
+    h = sim.pose("grapple").pos
+    z = h[2] - (e[2] - FLOOR) + 0.1
+    log(sim, "pair margin", reach_margin(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], z)))
+    gentle_to(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], z + 0.1), name)
+    P.hold_still(sim)
+    still(sim, name)
+    over_tabs(sim, sim.pose("grapple").pos[2])
+    for _ in range(20):
+        e = tab_edge(sim)
+        above = e[2] - FLOOR
+        if above < 0.004:
+            break
+        h = sim.pose("grapple").pos
+        P.crane_joints_to(sim, (h[0], h[1], h[2] - min(0.02, max(0.005, above))), 0.1)
+        still(sim, name, 300)
+        over_tabs(sim, sim.pose("grapple").pos[2], tries=2)
+    log(sim, "tabs down", tab_edge(sim), sim.pose(name).pos, sim.pose(name).z_axis,
+        "chimney", sim.pose("chimney").pos)
+    log(sim, "old walls", old_walls(sim))
+    stand_up(sim, name, along=(1, 0))
+    log(sim, "old walls", old_walls(sim))
+    h = sim.pose("grapple").pos
+    P.crane_joints_to(sim, (h[0], h[1], h[2] - 0.02), 0.1)
+    calm(sim, name, 300)
+    log(sim, "pair stood", sim.pose(name).pos, sim.pose(name).z_axis, "chimney",
+        sim.pose("chimney").pos)
+    return True
+
+
+OLD_GABLE_Y = OLD_Y
+TABS_CLEAR_X = float(os.environ.get("TABS_CLEAR_X", "9.70"))  # the tabs' west edge this far east before the carry
+
+
+class Centred:
+    """Moves the hub from where it held the pair after the lift, the y
+    corrected a little at a time so that the gable stays on the old house's
+    centre line: its tabs stand against both old walls' inner faces, and
+    rubbed along one they drag it over. (Aimed at where the hub hangs, the
+    arm gives a little more under the pair each time.)"""
+
+    def __init__(self, sim):
+        self.sim = sim
+        self.base = sim.pose("grapple").pos
+        self.dx = self.dy = 0.0
+
+    def step(self):
+        g = self.sim.pose("houseback").pos
+        self.dy += P.clamp((OLD_GABLE_Y - g[1]) * 0.5, -CENTRE_STEP, CENTRE_STEP)
+        b = self.base
+        P.crane_joints_to(self.sim, (b[0] + self.dx, b[1] + self.dy, b[2]), 0.12)
+        return not self.sim.step(30)
+
+
+CENTRE_STEP = 0.002
+
+
+def out_east(sim, hold):
+    """Draws the pair east along the old house's centre line until its tabs
+    clear the old walls' ends."""
+    for _ in range(6):
+        need = TABS_CLEAR_X - tab_edge(sim)[0]
+        log(sim, "out east", round(need, 3), "dx", round(hold.dx, 3))
+        if need < 0:
+            return True
+        for _ in range(math.ceil(need / OUT_STEP)):
+            hold.dx += OUT_STEP
+            if not hold.step():
+                return False
+        calm(sim, "houseback", 300)
+    return False
+
+
+FIRST_SQUEEZE = int(os.environ.get("FIRST_SQUEEZE", "30"))
+FIRST_LEVER = float(os.environ.get("FIRST_LEVER", "0")) or None
+FIRST_LIFT = PAIR_LIFT
+
+
+def pair_first(sim):
+    if not to_east_line(sim):
+        return False
+    c = sim.pose("chimney").pos
+    if not lift_pair(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP), FIRST_SQUEEZE, FIRST_LEVER, FIRST_LIFT):
+        return False
+    log(sim, "old walls after lift", old_walls(sim))
+    hold = Centred(sim)
+    for _ in range(10):
+        hold.step()
+    log(sim, "centred", sim.pose("houseback").pos, old_walls(sim))
+    if not out_east(sim, hold):
+        return False
+    calm(sim, "houseback", 600)
+    log(sim, "old walls after out", old_walls(sim), "tabs", tab_edge(sim))
+    if not back_up_line(sim, EAST_LINE, NEW_Y):
+        return False
+    settle_turn(sim, "houseback")
+    calm(sim, "houseback", 600)
+    q = sim.pose("houseback")
+    log(sim, "carried", sim.pose("truck").pos, q.pos, q.z_axis, "yaw", q.heading, old_walls(sim))
+    if not set_pair_first(sim):
+        return False
+    if not free_claw(sim):
+        return False
+    for name in ("chimney", "houseback"):
+        q = sim.pose(name)
+        off = math.dist(q.pos, GOALS[name])
+        log(sim, name, "stands", q.pos, "off", off)
+        if off > 0.05 or q.z_axis[2] < 0.995:
+            return False
+    if any(w[3] > 0.02 for w in old_walls(sim)):
+        log(sim, "the old walls were knocked", old_walls(sim))
+        return False
+    return to_yard(sim)
+
+
+def develop_first(sim):
+    P.lever(sim, P.TRUCK_LEVERS["elevate"], 1.0)
+    sim.step(80)
+    sim.post("leverUp leverNr=%d" % P.TRUCK_LEVERS["elevate"])
+    sim.place("houseroof", 0, (12.6, 9.6, 0.82))
+    sim.step(30)
+    if not (P.follow_path(sim, "truck", STANCE_ROUTE[:7], throttle=0.5) and reverse_to(sim, W)):
+        print("never reached W")
+        return
+    ok = pair_first(sim)
+    print("stage", ok, "tick", sim.tick, "old walls", old_walls(sim))
+    report(sim)
+
+
 if __name__ == "__main__":
-    driver_main.main(LEVEL, develop)
+    driver_main.main(LEVEL, develop_first if FIRST else develop)

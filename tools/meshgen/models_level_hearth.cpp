@@ -60,7 +60,7 @@ void notches(Mesh& m, float cx, float cy, float floor) {
 // its gables' ends and its walls' feet have guides of their own.
 void guides(Mesh& m, float cx, float cy, float floor, bool rebuilt) {
     using namespace hearth;
-    const float wallOut = rebuilt ? WALL_AT - OLD_WALL_AT : 0;
+    const float wallOut = rebuilt ? NEW_WALL_RIDGES_OUT : 0;
     for (const Ridge& r : RIDGES) ridge(m, r, cx, cy, floor, wallOut);
     if (rebuilt) {
         for (const Ridge& r : GABLE_ENDS) ridge(m, r, cx, cy, floor, 0);

@@ -16,9 +16,7 @@
 namespace {
 
 // Each part relative to the house centre and its floor. The side walls
-// stand against the gables' tabs, which drags a wall over when a gable is
-// lifted out; set half a centimetre further out, though, the roof no longer
-// sits on them and jumps 8 cm up and 6 cm aside at the start.
+// stand half a centimetre clear of the gables' tabs (OLD_WALL_AT).
 const dReal CHIMNEY[3] = {0.777, 0, 0.6};
 const dReal BACK[3] = {0.65, 0, 0.5};
 const dReal FRONT[3] = {-0.65, 0, 0.5};
@@ -60,7 +58,7 @@ void addRidge(const hearth::Ridge& r, dReal cx, dReal cy, dReal floor, dReal wal
 // their own.
 void addGuides(dReal cx, dReal cy, dReal floor, bool rebuilt) {
     using namespace hearth;
-    const dReal wallOut = rebuilt ? WALL_AT - OLD_WALL_AT : 0;
+    const dReal wallOut = rebuilt ? NEW_WALL_RIDGES_OUT : 0;
     for (const Ridge& r : RIDGES) addRidge(r, cx, cy, floor, wallOut);
     if (rebuilt)
         for (const Ridge& r : GABLE_ENDS) addRidge(r, cx, cy, floor, 0);
@@ -134,8 +132,9 @@ const Place HOUSE[] = {
     {"houseback", {{9.65f, 8, 1.0f}}, 1},
     {"housefront", {{8.35f, 8, 1.0f}}, 1},
     {"chimney", {{9.775f, 8, 1.1f}}, 1},
-    // The walls' places stand where the old house's do; the new foundation
-    // stands them 2 cm further out (WALL_AT), well within the tolerance.
+    // The walls' places stand square over their ridges' line; the new
+    // foundation stands them 2 cm further out (WALL_AT), well within the
+    // tolerance.
     {"leftwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
     {"rightwall", {{9, 8.475f, 0.9f}, {9, 7.525f, 0.9f}}, 2},
     {"houseroof", {{9, 8, 1.5f}}, 1},

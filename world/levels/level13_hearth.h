@@ -39,16 +39,20 @@ const float PLACE_TOLERANCE_SQ = 0.0025f;
 // RIDGE_HIGH to either side lands on a flank and slides into the channel,
 // which is only a few millimetres wider than the foot.
 const float RIDGE_HIGH = 0.035f;  // the crest above the floor, and half the foot's width
-// The new house's side walls stand 2 cm further out than the old one's, their
-// inner faces clear of the gables' tabs and ends by as much: a gable let down
-// a little off would otherwise land its tab or its edge on a wall's top.
-// (Reach to spare over the new walls' places: see the stances above.)
-const float WALL_AT = 0.495f, OLD_WALL_AT = 0.475f;
+// The side walls' ridges below are laid for walls RIDGES_WALL_AT out. The
+// new house's stand 2 cm further out, their inner faces clear of the gables'
+// tabs and ends by as much: a gable let down a little off would otherwise
+// land its tab or its edge on a wall's top. (Reach to spare over the new
+// walls' places: see the stances above.) The old house's stand half a
+// centimetre out in their channels, clear of the gables' tabs: against them,
+// a tab lifted out drags a wall up its face and tips it over.
+const float RIDGES_WALL_AT = 0.475f, WALL_AT = 0.495f, OLD_WALL_AT = 0.48f;
+const float NEW_WALL_RIDGES_OUT = WALL_AT - RIDGES_WALL_AT;
 struct Ridge {
     float from, to;  // along its length, relative to the house centre
     float at;        // the crest line's other coordinate
     bool alongX;
-    bool wall;  // a side wall's: laid WALL_AT - OLD_WALL_AT further out in the new house
+    bool wall;  // a side wall's: laid NEW_WALL_RIDGES_OUT further out in the new house
 };
 const Ridge RIDGES[] = {
     // the side walls' feet, 0.45 to 0.5 out in the old house, in 0.452..0.506;

@@ -786,14 +786,27 @@ YARD = (5.0, 6.7)  # where each stage starts and ends, heading east
 YARD_HUB, YARD_OUT = 2.4, 0.8  # the claw raised and drawn in ahead of the truck
 
 
+YARD_SQUARE_FROM, YARD_TURN = -0.2, (10.0, 6.5)
+
+
 def back_to_yard(sim):
     """Raises the claw, draws it in ahead of the truck, opens it and backs
     the truck to the yard point, still heading east."""
     P.raise_hub_to(sim, YARD_HUB)
+    where(sim, "raised for the yard")
     t = sim.pose("truck")
     P.crane_joints_to(sim, (t.pos[0] + YARD_OUT * t.x_axis[0], t.pos[1] + YARD_OUT * t.x_axis[1],
                             YARD_HUB), 0.6)
     set_grapple(sim, 1.0)
+    where(sim, "ready for the yard")
+    if sim.pose("truck").heading < YARD_SQUARE_FROM:
+        # Left turned off east on the south wall's stance, backed for the
+        # yard its tail swings north into the new south wall's west end:
+        # straightened first, forward across the cleared old site.
+        t = sim.pose("truck").pos
+        P.follow_path(sim, "truck", [tuple(t[:2]), YARD_TURN], throttle=0.3)
+        P.come_to_rest(sim, "truck")
+        where(sim, "straightened")
     ok = reverse_to(sim, YARD, tolerance=0.15)
     log(sim, "in the yard", sim.pose("truck").pos, sim.pose("truck").heading)
     return ok
@@ -862,27 +875,28 @@ def stand_still(sim, max_ticks=400, every=4):
             break
 
 
-def creep_to(sim, x):
-    """Nudges the truck, heading east, forward or back until its centre
-    stands at x, within CREEP_WITHIN: pedal pulses a tick or two long, as
-    many as the last pulse's roll says (one pulse rolls it a centimetre or
-    two)."""
+def creep_to(sim, x, axis=0):
+    """Nudges the truck forward or back along its heading until its
+    centre's coordinate axis (0 x, 1 y) stands at x, within CREEP_WITHIN:
+    pedal pulses a tick or two long, as many as the last pulse's roll says
+    (one pulse rolls it a centimetre or two)."""
     per_tick = 0.01
     for _ in range(CREEP_TRIES):
-        err = x - sim.pose("truck").pos[0]
+        err = x - sim.pose("truck").pos[axis]
         if abs(err) < CREEP_WITHIN:
             return True
         ticks = max(1, min(20, round(abs(err) / per_tick)))
-        start = sim.pose("truck").pos[0]
+        start = sim.pose("truck").pos[axis]
+        ahead = sim.pose("truck").x_axis[axis]
         sim.post("steer setting=0")
-        sim.post("accelcontrol setting=%f" % math.copysign(CREEP_THROTTLE, err))
+        sim.post("accelcontrol setting=%f" % math.copysign(CREEP_THROTTLE, err * ahead))
         if sim.step(ticks):
             return False
         stand_still(sim)
-        rolled = abs(sim.pose("truck").pos[0] - start)
+        rolled = abs(sim.pose("truck").pos[axis] - start)
         per_tick = max(0.001, rolled / ticks)
-        log(sim, "crept", round(err, 4), ticks, "ticks to", sim.pose("truck").pos[0], "for", x)
-    return abs(x - sim.pose("truck").pos[0]) < CREEP_WITHIN
+        log(sim, "crept", round(err, 4), ticks, "ticks to", sim.pose("truck").pos[axis], "for", x)
+    return abs(x - sim.pose("truck").pos[axis]) < CREEP_WITHIN
 
 
 def roof_turn(sim):
@@ -1068,6 +1082,9 @@ def yard_to_stance(sim, stance_y, fold=WALL_FOLD):
 
 NEAR_SHORT = 0.3  # the slew stopped short, west of the back gable's peak
 FAR_SHORT, FAR_WEST = 0.6, 0.6
+# Aimed this far west of their places: the back gable already stands half a
+# centimetre off their east ends, and a wall let down against it lifts it.
+WALL_WEST = 0.004
 
 
 def where(sim, what):
@@ -1083,7 +1100,8 @@ def walls_in(sim):
     if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL, short=NEAR_SHORT)):
         return False
     where(sim, "north wall over")
-    if not set_wall(sim, NEAR_WALL, (NEW_X, NEW_Y + WALL_AT, FLOOR + 0.4), lean=NEAR_LEAN):
+    if not set_wall(sim, NEAR_WALL, (NEW_X - WALL_WEST, NEW_Y + WALL_AT, FLOOR + 0.4),
+                    lean=NEAR_LEAN):
         return False
     where(sim, "north wall set")
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
@@ -1096,12 +1114,13 @@ def walls_in(sim):
     if not swing_in_steps(sim, FAR_WALL, FAR_TURN, short=FAR_SHORT):
         return False
     where(sim, "south wall over")
-    if not set_wall(sim, FAR_WALL, (NEW_X, NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
-                    FAR_LEAN, west=FAR_WEST):
+    if not set_wall(sim, FAR_WALL, (NEW_X - WALL_WEST, NEW_Y - WALL_AT, FLOOR + 0.4),
+                    SOUTH_SET_FOLD, FAR_LEAN, west=FAR_WEST):
         return False
     where(sim, "south wall set")
     clear_of_far_wall(sim)
     where(sim, "clear")
+    log(sim, "truck", sim.pose("truck").pos, sim.pose("truck").heading, "hub", sim.pose("grapple").pos)
     return back_to_yard(sim)
 
 

@@ -84,8 +84,8 @@ import primitives as P  # noqa: E402
 from level03 import reach_margin, reverse_to, set_grapple  # noqa: E402
 from level13 import (FLOOR, NEW_X, NEW_Y, OLD_Y, STANCE_ROUTE, WALL_AT, calm,  # noqa: E402
                          GABLE_ABOVE, GABLE_IN, GABLE_LET_DOWN, GABLE_OUTSIDE,
-                         GABLE_RELEASE_OPEN, gentle_to, let_gable_down, open_slowly, settle_turn,
-                         square_gable)
+                         GABLE_RELEASE_OPEN, creep_to, gentle_to, let_gable_down, open_slowly,
+                         settle_turn, square_gable)
 
 LEVEL = 13
 DEBUG = os.environ.get("LEVEL13_DEBUG")
@@ -188,7 +188,9 @@ def lift_pair(sim, grip, squeeze, squeeze_lever, lifts):
     for dz in lifts:
         P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
         sim.step(20)
-        log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos)
+        log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos,
+            "gable", sim.pose("houseback").pos, "walls",
+            [(round(sim.pose(n).pos[1], 3), round(sim.pose(n).z_axis[1], 3)) for n in ("leftwall", "rightwall")])
     q, b = sim.pose("chimney"), sim.pose("houseback")
     log(sim, "pair up", q.pos, q.z_axis, "gable", b.pos, b.z_axis)
     return q.pos[2] > c[2] + PAIR_UP and b.pos[2] > g[2] + PAIR_UP
@@ -743,7 +745,7 @@ def still(sim, name, ticks=900, every=10, speed=0.004, spin=0.01):
     return False
 
 
-TAB_GAIN = 0.7
+TAB_GAIN = 0.6
 
 
 def over_tabs(sim, z, tries=6):
@@ -752,8 +754,9 @@ def over_tabs(sim, z, tries=6):
         e = tab_edge(sim)
         ex, ey = TAB_PLACE[0] - e[0], TAB_PLACE[1] - e[1]
         log(sim, "tabs", [round(v, 4) for v in e], "off", round(ex, 4), round(ey, 4), "tilt",
-            [round(v, 3) for v in sim.pose("houseback").z_axis[:2]])
-        if math.hypot(ex, ey) < 0.003:
+            [round(v, 3) for v in sim.pose("houseback").z_axis[:2]], "yaw",
+            round(math.atan(math.tan(sim.pose("houseback").heading)), 3))
+        if math.hypot(ex, ey) < 0.005:
             return True
         h = sim.pose("grapple").pos
         gentle_to(sim, (h[0] + TAB_GAIN * ex, h[1] + TAB_GAIN * ey, z), "houseback")
@@ -761,36 +764,75 @@ def over_tabs(sim, z, tries=6):
     return False
 
 
+TAB_HOVER = 0.06  # the tabs' edge this high over the floor while squared: the ridges are 0.035
+TAB_LANDED = 0.03  # landed within this of its mark, the ridges take the plate into its channel
+LANDINGS = 6
+
+
+def tab_miss(sim):
+    e = tab_edge(sim)
+    return math.hypot(TAB_PLACE[0] - e[0], TAB_PLACE[1] - e[1]), e[2] - FLOOR
+
+
 def set_pair_first(sim):
+    """Lets the pair down into the empty new house. It hangs leaning top
+    west, its tabs' west edge lowest, and slips a little in the claw at
+    each move, so it is squared over its mark by that edge a few
+    centimetres up, let straight down onto the floor and, landed off its
+    mark, lifted and squared again. Stood up on that edge, the gable's
+    plate comes down into its channel."""
     name = "houseback"
     e = tab_edge(sim)
     h = sim.pose("grapple").pos
-    z = h[2] - (e[2] - FLOOR) + 0.1
-    log(sim, "pair margin", reach_margin(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], z)))
-    gentle_to(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], z + 0.1), name)
+    hover = h[2] - (e[2] - FLOOR) + TAB_HOVER
+    log(sim, "pair margin", reach_margin(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], hover)))
+    gentle_to(sim, (h[0] + TAB_PLACE[0] - e[0], h[1] + TAB_PLACE[1] - e[1], hover + 0.1), name)
     P.hold_still(sim)
     still(sim, name)
-    over_tabs(sim, sim.pose("grapple").pos[2])
-    for _ in range(20):
-        e = tab_edge(sim)
-        above = e[2] - FLOOR
-        if above < 0.004:
-            break
+    for _ in range(LANDINGS):
         h = sim.pose("grapple").pos
-        P.crane_joints_to(sim, (h[0], h[1], h[2] - min(0.02, max(0.005, above))), 0.1)
+        gentle_to(sim, (h[0], h[1], hover), name)
         still(sim, name, 300)
-        over_tabs(sim, sim.pose("grapple").pos[2], tries=2)
+        over_tabs(sim, hover)
+        for _ in range(3):
+            miss, above = tab_miss(sim)
+            if above < 0.004:
+                break
+            h = sim.pose("grapple").pos
+            P.crane_joints_to(sim, (h[0], h[1], h[2] - above + 0.002), 0.1)
+            still(sim, name, 300)
+        miss, above = tab_miss(sim)
+        log(sim, "tabs landed", round(miss, 4), round(above, 4), tab_edge(sim))
+        if miss < TAB_LANDED and above < 0.006:
+            break
     log(sim, "tabs down", tab_edge(sim), sim.pose(name).pos, sim.pose(name).z_axis,
         "chimney", sim.pose("chimney").pos)
-    log(sim, "old walls", old_walls(sim))
     stand_up(sim, name, along=(1, 0))
-    log(sim, "old walls", old_walls(sim))
     h = sim.pose("grapple").pos
     P.crane_joints_to(sim, (h[0], h[1], h[2] - 0.02), 0.1)
     calm(sim, name, 300)
+    snug(sim)
     log(sim, "pair stood", sim.pose(name).pos, sim.pose(name).z_axis, "chimney",
         sim.pose("chimney").pos)
     return True
+
+
+STACK_OFF = 0.127  # the chimney's centre east of the gable's, its stack against the plate
+SNUG_WITHIN, SNUGS = 0.006, 3
+
+
+def snug(sim):
+    """The chimney stands on its smooth strip, and stood up on the tabs the
+    pair leaves it drawn east of the gable by the claw: it is pushed back
+    against the plate by the cap."""
+    for _ in range(SNUGS):
+        gap = sim.pose("chimney").pos[0] - sim.pose("houseback").pos[0] - STACK_OFF
+        log(sim, "chimney gap", round(gap, 4))
+        if gap < SNUG_WITHIN:
+            return
+        h = sim.pose("grapple").pos
+        gentle_to(sim, (h[0] - gap, h[1], h[2]), "chimney")
+        calm(sim, "chimney", 300)
 
 
 OLD_GABLE_Y = OLD_Y
@@ -844,6 +886,11 @@ FIRST_LIFT = PAIR_LIFT
 def pair_first(sim):
     if not to_east_line(sim):
         return False
+    # Square across from the cap: the claw closes along the boom, and
+    # closed on it askew it turns the pair in the arch and its tabs shove
+    # the old walls.
+    creep_to(sim, sim.pose("chimney").pos[1], axis=1)
+    log(sim, "truck at", sim.pose("truck").pos, sim.pose("truck").heading)
     c = sim.pose("chimney").pos
     if not lift_pair(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP), FIRST_SQUEEZE, FIRST_LEVER, FIRST_LIFT):
         return False
@@ -858,6 +905,7 @@ def pair_first(sim):
     log(sim, "old walls after out", old_walls(sim), "tabs", tab_edge(sim))
     if not back_up_line(sim, EAST_LINE, NEW_Y):
         return False
+    creep_to(sim, GOALS["chimney"][1], axis=1)
     settle_turn(sim, "houseback")
     calm(sim, "houseback", 600)
     q = sim.pose("houseback")

@@ -1082,9 +1082,15 @@ def yard_to_stance(sim, stance_y, fold=WALL_FOLD):
 
 NEAR_SHORT = 0.3  # the slew stopped short, west of the back gable's peak
 FAR_SHORT, FAR_WEST = 0.6, 0.6
-# Aimed this far west of their places: the back gable already stands half a
-# centimetre off their east ends, and a wall let down against it lifts it.
+# Aimed this far west of their places, or of the back gable's plate where
+# that stands west of its own: the gable already stands half a centimetre
+# off their east ends, and a wall let down against it shoves it over.
 WALL_WEST = 0.004
+WALL_HALF, GABLE_HALF = 0.62, 0.025
+
+
+def wall_x(sim):
+    return min(NEW_X - WALL_WEST, sim.pose("houseback").pos[0] - GABLE_HALF - WALL_HALF - WALL_WEST)
 
 
 def where(sim, what):
@@ -1100,8 +1106,7 @@ def walls_in(sim):
     if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL, short=NEAR_SHORT)):
         return False
     where(sim, "north wall over")
-    if not set_wall(sim, NEAR_WALL, (NEW_X - WALL_WEST, NEW_Y + WALL_AT, FLOOR + 0.4),
-                    lean=NEAR_LEAN):
+    if not set_wall(sim, NEAR_WALL, (wall_x(sim), NEW_Y + WALL_AT, FLOOR + 0.4), lean=NEAR_LEAN):
         return False
     where(sim, "north wall set")
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
@@ -1114,8 +1119,8 @@ def walls_in(sim):
     if not swing_in_steps(sim, FAR_WALL, FAR_TURN, short=FAR_SHORT):
         return False
     where(sim, "south wall over")
-    if not set_wall(sim, FAR_WALL, (NEW_X - WALL_WEST, NEW_Y - WALL_AT, FLOOR + 0.4),
-                    SOUTH_SET_FOLD, FAR_LEAN, west=FAR_WEST):
+    if not set_wall(sim, FAR_WALL, (wall_x(sim), NEW_Y - WALL_AT, FLOOR + 0.4), SOUTH_SET_FOLD,
+                    FAR_LEAN, west=FAR_WEST):
         return False
     where(sim, "south wall set")
     clear_of_far_wall(sim)
@@ -1150,6 +1155,7 @@ def drive(sim):
         log(sim, "after", stage.__name__, *(
             (n, [round(v, 3) for v in sim.pose(n).pos]) for n in PARTS))
     roof_back(sim)
+    where(sim, "the end")
 
 
 if __name__ == "__main__":

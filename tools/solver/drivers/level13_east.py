@@ -104,6 +104,7 @@ CLOSE_LEVER = 0.2
 GRIP_TRIES, GRIP_LOWER = 3, 0.015
 CHIMNEY_SQUEEZE = 30  # ticks closing on once it holds: pressed on longer it shoves the cap
 OUT_STEP = 0.01  # metres at a time with the pair held: moved faster it swings and slips
+CENTRE_STEP = 0.002  # metres at a time the pair is moved back toward the old centre line
 
 
 def up_and_over(sim, point, limit=0.4):
@@ -145,8 +146,13 @@ def lift_pair(sim, grip):
         return False
     sim.step(20)
     h = sim.pose("grapple").pos
+    dy = 0.0
     for dz in PAIR_LIFT:
-        P.crane_joints_to(sim, (h[0], h[1], h[2] + dz), 0.15)
+        # Kept on the old house's centre line as it rises: the claw's grip
+        # leaves it a few millimetres off, and it drifts further as lifted,
+        # its tabs only half a centimetre inside the old walls' faces.
+        dy += P.clamp((OLD_Y - sim.pose("houseback").pos[1]) * 0.5, -CENTRE_STEP, CENTRE_STEP)
+        P.crane_joints_to(sim, (h[0], h[1] + dy, h[2] + dz), 0.15)
         sim.step(20)
         log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos,
             "gable", sim.pose("houseback").pos)
@@ -325,7 +331,12 @@ def to_yard(sim):
 # ---- The pair set in the empty new house.
 GOALS = {"houseback": (9.65, 8, 1.0), "chimney": (9.775, 8, 1.1)}
 TAB_EDGE = (-0.125, -0.5)  # the gable's tabs' west bottom edge, from its centre (x, z)
-TAB_PLACE = (9.525 + 0.003, NEW_Y)  # where that edge stands with the gable in its place
+# Where that edge is let down: with the gable in its place it stands at
+# 9.525, but stood up on it the gable came to rest 0.5-1 cm west of its
+# channel's middle, on the west ridge's flank. (Aimed 6 mm further east
+# still, the chimney's foot met its stop first and the pair stood up about
+# it, the gable coming to rest further west.)
+TAB_PLACE = (9.525 + 0.009, NEW_Y)
 
 
 def tab_edge(sim):
@@ -441,9 +452,40 @@ def snug(sim):
         calm(sim, "chimney", 300)
 
 
+HOME_WITHIN = 0.01
+HOME_STEP = 0.005
+
+
+def chimney_gap(sim):
+    return sim.pose("chimney").pos[0] - sim.pose("houseback").pos[0] - STACK_OFF
+
+
+def chimney_home(sim):
+    """Stood up on the tabs, the pair leaves the chimney drawn up to 5 cm
+    east of the gable by the claw, on its smooth strip: taken by its cap
+    again, the gable standing on its own, it is slid west until its stack
+    stands against the plate. True when the claw is free again."""
+    gap = chimney_gap(sim)
+    log(sim, "chimney gap before home", round(gap, 4))
+    if gap < HOME_WITHIN:
+        return True
+    c = sim.pose("chimney").pos
+    if not take_cap(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP)):
+        return False
+    h = sim.pose("grapple").pos
+    steps = math.ceil(gap / HOME_STEP)
+    for i in range(1, steps + 1):
+        P.crane_joints_to(sim, (h[0] - i * HOME_STEP, h[1], h[2]), 0.1)
+        sim.step(30)
+    calm(sim, "chimney", 300)
+    log(sim, "chimney home", sim.pose("chimney").pos, "gap", round(chimney_gap(sim), 4), "gable",
+        sim.pose("houseback").pos)
+    return free_claw(sim)
+
+
 # ---- The pair drawn out of the old house.
 TABS_CLEAR_X = 9.70  # the tabs' west edge this far east before the carry (the walls end at 9.62)
-CENTRE_STEP = 0.002
+OUT_ROUNDS, OUT_SHORT = 10, 0.02  # the last rounds each draw it only a centimetre
 
 
 class Centred:
@@ -470,10 +512,10 @@ def out_east(sim, hold):
     """Draws the pair east along the old house's centre line until its tabs
     clear the old walls' ends: the arm gives as it draws in, so by the
     measured tabs, a few rounds."""
-    for _ in range(6):
+    for _ in range(OUT_ROUNDS):
         need = TABS_CLEAR_X - tab_edge(sim)[0]
         log(sim, "out east", round(need, 3), "dx", round(hold.dx, 3))
-        if need < 0:
+        if need < OUT_SHORT:
             return True
         for _ in range(math.ceil(need / OUT_STEP)):
             hold.dx += OUT_STEP
@@ -526,6 +568,8 @@ def pair_first(sim):
         return False
     set_pair(sim)
     if not free_claw(sim):
+        return False
+    if not chimney_home(sim):
         return False
     for name in ("chimney", "houseback"):
         q = sim.pose(name)

@@ -70,9 +70,8 @@ const Ridge RIDGES[] = {
     // the front gable's foot, -0.675 to -0.625
     {-0.38f, 0.38f, -0.587f, false, false},
     {-0.38f, 0.38f, -0.713f, false, false},
-    // the chimney's channel: its stack is set down east of its place and
-    // pushed west along it until it stands against the back gable, its
-    // fireplace through the hole
+    // the chimney's channel, its stack standing against the back gable,
+    // its fireplace through the hole
     {0.76f, 1.12f, 0.139f, true, false},
     {0.76f, 1.12f, -0.139f, true, false},
     // and its stop, 2 mm east of the stack's east face: the chimney comes

@@ -1,66 +1,63 @@
 """Level 13, the hearth: the old house stands on the hill top centred
 (9, 5.4), turned as the new one is, 2.6 m south of the new foundation
 (9, 8). The truck comes up the hill's west side onto the stance line
-y 6.7 between the houses, heading east. The house comes apart roof first,
-then the walls (bars beside the old gables' feet keep them up alone).
+y 6.7 between the houses, heading east. The stages, each from the yard
+point (5.0, 6.7) heading east back to it:
 
-The roof: taken by its ridge from the stance (9, 6.7), the hub 0.12 above
-the ridge, lifted clear of the gables' peaks (its eaves slope like theirs,
-so it may move aside only as far as it has risen), slewed round ahead of
-the truck and carried east along the stance line to its park at about
-(12.6, 6.7), east of the east corridor, ridge along y; laid there from
-1.25 m out (held further out, it rocks about its ridge and lands up to
-0.2 m off its aim).
+1. roof_off: the roof, taken by its ridge from the stance (9, 6.7), the hub
+   0.12 above the ridge, lifted clear of the gables' peaks (its eaves slope
+   like theirs, so it may move aside only as far as it has risen), slewed
+   round ahead of the truck and carried east along the stance line to its
+   park at about (12.6, 6.7), east of the east corridor, ridge along y; laid
+   there from 1.25 m out (held further out, it rocks about its ridge and
+   lands up to 0.2 m off its aim).
+2. level13_east.pair_first: the chimney and the back gable together, into
+   the empty new house (see that module).
+3. walls_in: from the north wall's stance (y 7.155) the old near (north)
+   wall is taken by its top beam, drawn out away from the gables' tabs,
+   lifted and slewed slowly round behind the truck, stopped short west of
+   the back gable's peak, onto the new north wall's channel. From a stance
+   clear of the old gables' ends (y 6.4) the old far (south) wall is closed
+   on within 3 cm of the middle of its top beam, lifted straight up, swung
+   round behind the truck a tenth of a radian at a time, over the old front
+   gable's peak, stopped short over the new house's west end, brought over
+   its channel's line 0.6 m west of its place and slid east along it, clear
+   of the back gable's peak, and let down, the beam folded a step at a time.
+   A wall is squared over its channel by where it hangs and let down in
+   steps; one that rolls in the claw, rests high on a ridge or stands off
+   its channel once let go is lifted and set again (see set_wall). The
+   notches under its feet slide it along its channel to its place; both are
+   aimed a little west, clear of the back gable's plate. The claw leaves the
+   far wall along its top beam to the west, and the truck, left turned off
+   east on that stance, is straightened forward across the cleared old site
+   before it backs to the yard.
+4. level13_west.front_gable: the front gable, up the west side.
+5. roof_back: from the yard along the stance line to the park, the roof
+   taken again, drawn in to 0.6 m ahead and backed onto the stance
+   (9, 6.7); slewed round slowly to the north (slewed on 0.2 its ridge slid
+   13 cm in the claw), drawn in that close so its corners pass clear of the
+   chimney's cap, out over the house along the line it came off by, and
+   squared over its place. The gables stand only half a centimetre clear
+   of its ends, so it must hang square to the house within a few
+   milliradians: the claw keeps its turn as the crane slews, so the turn is
+   taken out by nudging the truck along the stance line until the boom
+   stands square to the ridge. It is squared by its own height as well (the
+   arm gives under it), let down between the gables' shoulders in 2 cm
+   steps and let go 8 cm above its place, aimed 3 mm toward the back gable
+   (it is the front one a roof touching it pushes over). It comes to rest
+   on one gable's edge or the other, 1-4 cm above its place.
 
-The walls: from the north wall's stance (y 7.155) the old near (north)
-wall is taken by its top beam, drawn out away from the gables' tabs,
-lifted and slewed slowly half a turn round behind the truck onto the new
-north wall's channel. From a stance clear of the old gables' ends (y 6.4)
-the old far (south) wall is closed on within 3 cm of the middle of its
-top beam, lifted straight up between the gables, their inner faces
-guiding its ends, and swung half a turn clockwise, round behind the truck,
-a tenth of a radian at a time, over the old front gable's peak (ahead of
-the truck stand the back gable and the chimney, whose cap is 2.0 high),
-and let down over the new south channel, the beam folded a step at a
-time. A wall is squared over its channel by where it hangs and let down in
-steps; one that rolls in the claw, rests high on a ridge or stands off its
-channel once let go is lifted and set again (see set_wall). The notches
-under its feet slide it along its channel to its place. The truck then
-backs to the yard point (5.0, 6.7), heading east, the claw high ahead.
+Reach to spare, delays 0-5: roof off the old house 0.33-0.47, at the park
+0.73 and 0.70 taken again, roof place 0.26-0.49; wall places 0.52-0.55;
+front gable pick 0.58, place 0.31-0.51; chimney cap 0.41, pair place
+0.27-0.54.
 
-The gables and the chimney come from level13_west (front gable) and
-level13_east (chimney out, back gable, chimney in), each starting and
-ending in the yard; the run stops with a line on stderr when either is
-missing.
-
-The roof back: from the yard along the stance line to the park, taken
-again, drawn in to 0.6 m ahead and backed onto the stance (9, 6.7); slewed
-round slowly to the north (slewed on 0.2 its ridge slid 13 cm in the
-claw), drawn in that close so its corners pass clear of the chimney's
-cap, out over the house along the line it came off by, and squared over
-its place. The gables stand only half a centimetre clear of its ends, so
-it must hang square to the house within a few milliradians: the claw
-keeps its turn as the crane slews, so the turn is taken out by nudging
-the truck along the stance line until the boom stands square to the
-ridge. It is squared by its own height as well (the arm gives under it),
-let down between the gables' shoulders in 2 cm steps and let go 8 cm
-above its place, aimed 3 mm toward the back gable (the chimney stands
-behind that one; it is the front one a roof touching it pushes over).
-
-Measured (reach to spare): roof from the old house 0.33-0.47; park 0.72
-laying, 0.67-0.70 taking again; roof place 0.38-0.50; north wall place
-0.51-0.52, south wall place 0.54. The roof lands at its park within
-2.5 cm of x 12.6 (delays 0-3).
-
-Stage by stage, the rest placed by the development-only `place` verb (so
-not a recording), delay: 0 1 2 3 4 5 7:
-- the roof back onto the rebuilt house (walls, gables and chimney placed
-  in their places, the roof parked by this driver): wins at 0 1 2 3 4 7
-  (ticks 18734 17577 16738 20107 19231 18556); at 5 the front gable was
-  pushed over as the roof came down.
-- walls and roof back for real, gables and chimney placed: wins at delays
-  0 1 2 3 5 (ticks 37268 36347 48049 40860 41513); at 4 both walls stand
-  but the roof, let go, did not come to rest in its place.
+The whole level, delay: 0 1 2 3 4 5 (run of this driver): wins at 0, 3 and
+5 (ticks 64204, 62128, 66057). At 1 the front gable stage failed; at 2 the
+pair slipped 4.5 cm south in the claw at the last lift step and its tab
+knocked the old south wall over; at 4 the back gable stood 1 cm west of its
+channel's middle and the north wall, let down beside it, knocked the pair
+over.
 
 usage: python3 tools/solver/drivers/level13.py [--delay D] [--record FILE]"""
 
@@ -237,6 +234,12 @@ def open_slowly(sim, angle, max_ticks=600, every=2):
 STOW_IN = 1.0
 
 
+def stance_route(start, stance_y):
+    """From start (heading east, west of the houses) onto the stance line
+    stance_y, the truck's centre stopping at x = NEW_X."""
+    return [start, (6.5, (start[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
+
+
 def round_behind(sim, radius, z, steps=4):
     """Slews the hub round to ahead of the truck the long way, behind it,
     drawn in to radius."""
@@ -261,19 +264,16 @@ def stow_and_back_out(sim, stance_y, fold=WALL_FOLD):
     # ahead from over the north wall, the claw swept the chimney's cap off
     # the back gable standing beyond the truck's front corner.
     round_behind(sim, STOW_IN, 2.4)
-    where(sim, "round behind")
     # Folded, the crane cannot hang the hub 2.4 high a metre out: asked to,
     # it was left over the wall just set, beside the truck, and swung half
     # a turn round to the next wall, knocking it over.
     ahead = (t.pos[0] + t.x_axis[0], t.pos[1] + t.x_axis[1], 1.2)
     z = min(2.4, highest_hub(sim, ahead, sim.joint("crane", "bend")) - 0.05)
     P.crane_joints_to(sim, (ahead[0], ahead[1], z), 0.6)
-    where(sim, "stowed")
     if not reverse_to(sim, BACK_OUT):
         log(sim, "stuck backing out", sim.pose("truck").pos)
         return False
-    where(sim, "backed out")
-    route = [BACK_OUT, (6.5, (BACK_OUT[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
+    route = stance_route(BACK_OUT, stance_y)
     if not P.follow_path(sim, "truck", route, throttle=0.4):
         log(sim, "stuck", sim.pose("truck").pos)
         return False
@@ -793,12 +793,10 @@ def back_to_yard(sim):
     """Raises the claw, draws it in ahead of the truck, opens it and backs
     the truck to the yard point, still heading east."""
     P.raise_hub_to(sim, YARD_HUB)
-    where(sim, "raised for the yard")
     t = sim.pose("truck")
     P.crane_joints_to(sim, (t.pos[0] + YARD_OUT * t.x_axis[0], t.pos[1] + YARD_OUT * t.x_axis[1],
                             YARD_HUB), 0.6)
     set_grapple(sim, 1.0)
-    where(sim, "ready for the yard")
     if sim.pose("truck").heading < YARD_SQUARE_FROM:
         # Left turned off east on the south wall's stance, backed for the
         # yard its tail swings north into the new south wall's west end:
@@ -1070,7 +1068,7 @@ def roof_off(sim):
 def yard_to_stance(sim, stance_y, fold=WALL_FOLD):
     """From the yard, heading east, onto the stance line stance_y with the
     truck's centre at x = NEW_X, the beam folded to fold."""
-    route = [YARD, (6.5, (YARD[1] + stance_y) / 2), (7.6, stance_y), (NEW_X, stance_y)]
+    route = stance_route(YARD, stance_y)
     if not P.follow_path(sim, "truck", route, throttle=0.4):
         log(sim, "stuck", sim.pose("truck").pos)
         return False
@@ -1094,6 +1092,7 @@ def wall_x(sim):
 
 
 def where(sim, what):
+    """Logs where every part of the house stands."""
     log(sim, what, *((n, [round(v, 3) for v in sim.pose(n).pos]) for n in PARTS))
 
 
@@ -1102,7 +1101,6 @@ def walls_in(sim):
     the yard."""
     if not yard_to_stance(sim, NORTH_WALL_STANCE):
         return False
-    where(sim, "north stance")
     if not (take_wall(sim, NEAR_WALL) and slew_half_turn(sim, NEAR_WALL, short=NEAR_SHORT)):
         return False
     where(sim, "north wall over")
@@ -1111,11 +1109,9 @@ def walls_in(sim):
     where(sim, "north wall set")
     if not stow_and_back_out(sim, SOUTH_WALL_STANCE, SOUTH_TAKE_FOLD):
         return False
-    where(sim, "south stance")
     if not take_wall(sim, FAR_WALL, travel=FOLDED_TRAVEL_HUB, draw=FAR_DRAW_OUT,
                      lift=FAR_LIFT, centred=FAR_CENTRED):
         return False
-    where(sim, "south wall up")
     if not swing_in_steps(sim, FAR_WALL, FAR_TURN, short=FAR_SHORT):
         return False
     where(sim, "south wall over")
@@ -1124,8 +1120,6 @@ def walls_in(sim):
         return False
     where(sim, "south wall set")
     clear_of_far_wall(sim)
-    where(sim, "clear")
-    log(sim, "truck", sim.pose("truck").pos, sim.pose("truck").heading, "hub", sim.pose("grapple").pos)
     return back_to_yard(sim)
 
 
@@ -1152,8 +1146,7 @@ def drive(sim):
         if not stage(sim):
             print("level 13: stage failed:", stage.__name__, file=sys.stderr)
             return
-        log(sim, "after", stage.__name__, *(
-            (n, [round(v, 3) for v in sim.pose(n).pos]) for n in PARTS))
+        where(sim, "after " + stage.__name__)
     roof_back(sim)
     where(sim, "the end")
 

@@ -11,10 +11,11 @@ From W the truck goes round by the north strip onto the east line (x 10.95)
 heading south, to the old house's centre line, and is nudged along it until
 it stands square across from the cap: the claw closes along the boom, and
 closed on the cap askew it turns the pair in the arch and the gable's tabs
-drag the old walls over. The claw closes on the cap (0.53-0.54 of reach to
-spare) and lifts the pair 0.2; the pair is drawn east along the old house's
-centre line, corrected in y a couple of millimetres at a time, until the
-gable's tabs clear the old walls' ends. The truck backs straight north up
+drag the old walls over. The claw closes on the cap (0.41 of reach to
+spare) and lifts the pair 0.2, then draws it east until the gable's tabs
+clear the old walls' ends, keeping it on the old house's centre line a
+couple of millimetres at a time all the way: its tabs stand only half a
+centimetre inside the old walls' faces. The truck backs straight north up
 the line to the new house's centre line and is nudged square across from
 the chimney's place.
 
@@ -25,8 +26,11 @@ over its mark by that edge 6 cm up, let straight down onto the floor and,
 landed more than 3 cm off, lifted and squared again (squared on down to the
 floor, it rode up the ridges and tipped). Stood up on that edge by moving
 the hub east, the gable's plate comes down into its channel and the chimney
-onto its strip (0.21-0.27 of reach to spare). The claw is opened, lifted off
-the cap and the truck goes back to W down the east line and the south strip.
+onto its strip, against the stop at the strip's east end (0.27-0.54 of
+reach to spare). The claw is opened and lifted off the cap; a chimney left
+more than a centimetre off the gable is taken by its cap again and slid
+back west. The truck goes back to W down the east line and the south
+strip.
 
 Found on the way (development runs): the boom along y, from south of the
 old house, holds the pair upright across x but leans it 0.1-0.15 along its

@@ -748,9 +748,9 @@ TEST_F(LevelsB, HearthOldHouseStandsStillUntilTakenApart) {
         const dReal* p = at(o);
         // The old walls stand clear of the gables' tabs, nearer than the new.
         dReal dy = part.dy == 0 ? 0 : std::copysign(dReal(OLD_WALL_AT), part.dy);
-        EXPECT_LT(std::hypot(std::hypot(p[0] - START_X - part.dx, p[1] - START_Y - dy),
-                             p[2] - part.z),
-                  0.01)
+        EXPECT_LT(
+            std::hypot(std::hypot(p[0] - START_X - part.dx, p[1] - START_Y - dy), p[2] - part.z),
+            0.01)
             << p[0] - START_X - part.dx << " " << p[1] - START_Y - dy << " " << p[2];
         EXPECT_GT(dBodyGetRotation(o->body)[10], 0.999);
         EXPECT_GT(dBodyGetRotation(o->body)[0], 0.999);  // its x axis along x

@@ -803,6 +803,31 @@ TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
 // A careful player lets a part down a few centimetres off its place, the
 // claw keeping it upright but free to swing sideways, and opens the claw
 // once it stands: the ridges must have slid its foot into its channel.
+// Stood up on the back gable's tabs, the pair has its chimney drawn east
+// along its smooth strip by the claw: the stop keeps it against the gable.
+TEST_F(LevelsB, HearthStopKeepsTheChimneyDrawnEastAgainstTheBackGable) {
+    using namespace hearth;
+    build(13);
+    for (const HousePart& part : HOUSE)
+        teleport(named(part.name)[0], HILL_X + part.dx, HILL_Y + part.dy, part.z + 0.003);
+    run(60);
+    DynamicWorldObj* chimney = named("chimney")[0];
+    dMatrix3 upright;
+    dRSetIdentity(upright);
+    for (int i = 0; i < 60; i++) {
+        dBodyEnable(chimney->body);
+        const dReal* v = dBodyGetLinearVel(chimney->body);
+        dBodySetLinearVel(chimney->body, 0.1, v[1], v[2]);
+        dBodySetRotation(chimney->body, upright);
+        dBodySetAngularVel(chimney->body, 0, 0, 0);
+        run(1);
+    }
+    run(180);
+    EXPECT_LT(at(chimney)[0] - HILL_X - 0.775, 0.006);
+    EXPECT_GT(dBodyGetRotation(chimney->body)[10], 0.995);
+    EXPECT_TRUE(won());
+}
+
 TEST_F(LevelsB, HearthRidgesSlideAPartLetDownOffItsPlaceIntoItsChannel) {
     using namespace hearth;
     struct Miss {

@@ -27,10 +27,8 @@ landed more than 3 cm off, lifted and squared again (squared on down to the
 floor, it rode up the ridges and tipped). Stood up on that edge by moving
 the hub east, the gable's plate comes down into its channel and the chimney
 onto its strip, against the stop at the strip's east end (0.27-0.54 of
-reach to spare). The claw is opened and lifted off the cap; a chimney left
-more than a centimetre off the gable is taken by its cap again and slid
-back west. The truck goes back to W down the east line and the south
-strip.
+reach to spare). The claw is opened and lifted off the cap, and the truck
+goes back to W down the east line and the south strip.
 
 Found on the way (development runs): the boom along y, from south of the
 old house, holds the pair upright across x but leans it 0.1-0.15 along its
@@ -456,37 +454,6 @@ def snug(sim):
         calm(sim, "chimney", 300)
 
 
-HOME_WITHIN = 0.01
-HOME_STEP = 0.005
-
-
-def chimney_gap(sim):
-    return sim.pose("chimney").pos[0] - sim.pose("houseback").pos[0] - STACK_OFF
-
-
-def chimney_home(sim):
-    """Stood up on the tabs, the pair leaves the chimney drawn up to 5 cm
-    east of the gable by the claw, on its smooth strip: taken by its cap
-    again, the gable standing on its own, it is slid west until its stack
-    stands against the plate. True when the claw is free again."""
-    gap = chimney_gap(sim)
-    log(sim, "chimney gap before home", round(gap, 4))
-    if gap < HOME_WITHIN:
-        return True
-    c = sim.pose("chimney").pos
-    if not take_cap(sim, (c[0], c[1], c[2] + CHIMNEY_GRIP)):
-        return False
-    h = sim.pose("grapple").pos
-    steps = math.ceil(gap / HOME_STEP)
-    for i in range(1, steps + 1):
-        P.crane_joints_to(sim, (h[0] - i * HOME_STEP, h[1], h[2]), 0.1)
-        sim.step(30)
-    calm(sim, "chimney", 300)
-    log(sim, "chimney home", sim.pose("chimney").pos, "gap", round(chimney_gap(sim), 4), "gable",
-        sim.pose("houseback").pos)
-    return free_claw(sim)
-
-
 # ---- The pair drawn out of the old house.
 TABS_CLEAR_X = 9.70  # the tabs' west edge this far east before the carry (the walls end at 9.62)
 OUT_ROUNDS, OUT_SHORT = 10, 0.02  # the last rounds each draw it only a centimetre
@@ -572,8 +539,6 @@ def pair_first(sim):
         return False
     set_pair(sim)
     if not free_claw(sim):
-        return False
-    if not chimney_home(sim):
         return False
     for name in ("chimney", "houseback"):
         q = sim.pose(name)

@@ -52,10 +52,10 @@ Reach to spare, delays 0-5: roof off the old house 0.33-0.47, at the park
 front gable pick 0.58, place 0.31-0.51; chimney cap 0.41, pair place
 0.27-0.54.
 
-The whole level, delay: 0 1 2 3 4 5 (run of this driver): wins at 0, 3, 4
-and 5 (ticks 64204, 62128, 75435, 66057). At 1 the front gable stage
-failed; at 2 the pair slipped 4.5 cm south in the claw at the last lift
-step and its tab knocked the old south wall over.
+The whole level, delay: 0 1 2 3 4 5 (run of this driver): wins at 0, 1,
+3, 4 and 5 (ticks 64204, 62179, 62128, 75435, 66057). At 2 the pair slipped
+4.5 cm south in the claw at the last lift step and its tab knocked the old
+south wall over.
 
 usage: python3 tools/solver/drivers/level13.py [--delay D] [--record FILE]"""
 

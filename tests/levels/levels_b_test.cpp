@@ -715,11 +715,20 @@ const HousePart HOUSE[] = {
     {"leftwall", 0, 0.495, 0.9}, {"rightwall", 0, -0.495, 0.9}, {"houseroof", 0, 0, 1.5},
 };
 
-TEST_F(LevelsB, HearthIsWonWithTheHouseRebuiltOnTheHill) {
+class LevelsHearth : public LevelsB {
+   protected:
+    // Every part of the house set at rest in its place on the hill top.
+    void standRebuiltHouse() {
+        for (const HousePart& part : HOUSE)
+            teleport(named(part.name)[0], hearth::HILL_X + part.dx, hearth::HILL_Y + part.dy,
+                     part.z + 0.003);
+    }
+};
+
+TEST_F(LevelsHearth, HearthIsWonWithTheHouseRebuiltOnTheHill) {
     using namespace hearth;
     build(13);
-    for (const HousePart& part : HOUSE)
-        teleport(named(part.name)[0], HILL_X + part.dx, HILL_Y + part.dy, part.z + 0.003);
+    standRebuiltHouse();
     run(90);
     EXPECT_TRUE(won());
 }
@@ -800,16 +809,12 @@ TEST_F(LevelsB, HearthKerbsHoldAHouseSetDownACentimetreOff) {
     }
 }
 
-// A careful player lets a part down a few centimetres off its place, the
-// claw keeping it upright but free to swing sideways, and opens the claw
-// once it stands: the ridges must have slid its foot into its channel.
 // Stood up on the back gable's tabs, the pair has its chimney drawn east
 // along its smooth strip by the claw: the stop keeps it against the gable.
-TEST_F(LevelsB, HearthStopKeepsTheChimneyDrawnEastAgainstTheBackGable) {
+TEST_F(LevelsHearth, HearthStopKeepsTheChimneyDrawnEastAgainstTheBackGable) {
     using namespace hearth;
     build(13);
-    for (const HousePart& part : HOUSE)
-        teleport(named(part.name)[0], HILL_X + part.dx, HILL_Y + part.dy, part.z + 0.003);
+    standRebuiltHouse();
     run(60);
     DynamicWorldObj* chimney = named("chimney")[0];
     dMatrix3 upright;
@@ -828,6 +833,9 @@ TEST_F(LevelsB, HearthStopKeepsTheChimneyDrawnEastAgainstTheBackGable) {
     EXPECT_TRUE(won());
 }
 
+// A careful player lets a part down a few centimetres off its place, the
+// claw keeping it upright but free to swing sideways, and opens the claw
+// once it stands: the ridges must have slid its foot into its channel.
 TEST_F(LevelsB, HearthRidgesSlideAPartLetDownOffItsPlaceIntoItsChannel) {
     using namespace hearth;
     struct Miss {

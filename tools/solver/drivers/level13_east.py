@@ -139,6 +139,13 @@ def take_cap(sim, grip):
     return False
 
 
+def toward_centre(sim, dy):
+    """The hub's offset in y, dy, moved a step toward keeping the gable on
+    the old house's centre line: its tabs stand only half a centimetre
+    inside the old walls' faces, and rubbed along one they drag it over."""
+    return dy + P.clamp((OLD_Y - sim.pose("houseback").pos[1]) * 0.5, -CENTRE_STEP, CENTRE_STEP)
+
+
 def lift_pair(sim, grip):
     """Takes the chimney by its cap at grip and lifts it a step at a time,
     the old back gable coming up with it by its arch. True once both
@@ -150,10 +157,9 @@ def lift_pair(sim, grip):
     h = sim.pose("grapple").pos
     dy = 0.0
     for dz in PAIR_LIFT:
-        # Kept on the old house's centre line as it rises: the claw's grip
-        # leaves it a few millimetres off, and it drifts further as lifted,
-        # its tabs only half a centimetre inside the old walls' faces.
-        dy += P.clamp((OLD_Y - sim.pose("houseback").pos[1]) * 0.5, -CENTRE_STEP, CENTRE_STEP)
+        # The claw's grip leaves the pair a few millimetres off the old
+        # house's centre line, and it drifts further as lifted.
+        dy = toward_centre(sim, dy)
         P.crane_joints_to(sim, (h[0], h[1] + dy, h[2] + dz), 0.15)
         sim.step(20)
         log(sim, "lift", dz, sim.grasped(), sim.pose("grapple").pos, sim.pose("chimney").pos,
@@ -460,11 +466,9 @@ OUT_ROUNDS, OUT_SHORT = 10, 0.02  # the last rounds each draw it only a centimet
 
 
 class Centred:
-    """Moves the hub from where it held the pair after the lift, the y
-    corrected a little at a time so that the gable stays on the old house's
-    centre line: its tabs stand half a centimetre inside the old walls'
-    inner faces, and rubbed along one they drag it over. (Aimed at where
-    the hub hangs, the arm gives a little more under the pair each time.)"""
+    """Moves the hub from where it held the pair after the lift, kept on
+    the old house's centre line (toward_centre). (Aimed at where the hub
+    hangs, the arm gives a little more under the pair each time.)"""
 
     def __init__(self, sim):
         self.sim = sim
@@ -472,8 +476,7 @@ class Centred:
         self.dx = self.dy = 0.0
 
     def step(self):
-        g = self.sim.pose("houseback").pos
-        self.dy += P.clamp((OLD_Y - g[1]) * 0.5, -CENTRE_STEP, CENTRE_STEP)
+        self.dy = toward_centre(self.sim, self.dy)
         b = self.base
         P.crane_joints_to(self.sim, (b[0] + self.dx, b[1] + self.dy, b[2]), 0.12)
         return not self.sim.step(30)

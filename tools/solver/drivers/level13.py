@@ -707,7 +707,6 @@ def settle_turn(sim, name, ticks=600, every=10):
         last = now
         if still >= 5:
             return
-GABLE_OUTSIDE = 0.2  # squared this far outside its place, clear of the walls' ends
 GABLE_ABOVE = 0.07  # its foot just over the channel's ridges
 GABLE_IN = (0.15, 0.1, 0.05, 0.0)
 GABLE_LET_DOWN = (0.04, 0.01, -0.01, -0.03)
